@@ -1,0 +1,29 @@
+# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# Usage: source scripts/setup.sh; plumwick_setup BUILD_DIR [extra cmake args...]
+
+PLUMWICK_PACKAGES=(
+  build-essential cmake pkg-config
+  qt6-base-dev libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation fonts-dejavu-core
+  poppler-utils xvfb xauth
+)
+
+plumwick_install_missing() {
+  local missing=() p
+  for p in "${PLUMWICK_PACKAGES[@]}" "$@"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+plumwick_build() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}

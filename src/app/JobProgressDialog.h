@@ -1,0 +1,25 @@
+#pragma once
+#include <QElapsedTimer>
+#include <QString>
+
+class QProgressDialog;
+class QWidget;
+
+// The progress of a long print job: a modal "Printing card i of N" box with Cancel that
+// appears only once a job has run for half a second, updated a few times a second.
+class JobProgressDialog {
+public:
+    explicit JobProgressDialog(QWidget* owner);
+    ~JobProgressDialog();
+    JobProgressDialog(const JobProgressDialog&) = delete;
+    JobProgressDialog& operator=(const JobProgressDialog&) = delete;
+
+    // False once the user has cancelled.
+    bool Step(int done, int total);
+
+private:
+    QWidget* Owner;
+    QProgressDialog* Box = nullptr;
+    QElapsedTimer Started;
+    QElapsedTimer LastUpdate;
+};

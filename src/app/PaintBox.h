@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/QtSurface.h"
+#include <QWidget>
+#include <functional>
+
+// The grey of the window panels and the sample card.
+inline constexpr int PanelGrey = 232;
+
+// The sample card's paint box: every repaint, whether the platform's or one the main
+// window asks for at once, runs the owner's paint handler on a 96-dpi surface.
+class PaintBox final : public QWidget {
+public:
+    using PaintHandler = std::function<void(Surface&)>;
+    PaintBox(QWidget* parent, PaintHandler onPaint);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    PaintHandler OnPaint;
+    QtSurface Canvas; // kept between paints, so fonts and metrics are made once
+};
+

@@ -1,0 +1,184 @@
+// Start-up, arranging and drawing of the main window.
+#include "app/UnitMain.h"
+#include "app/PaintBox.h"
+#include "app/ToolIcons.h"
+#include "card/CardArrangement.h"
+#include "card/SampleCard.h"
+#include "platform/PlatformError.h"
+#include "platform/Printers.h"
+#include "platform/ProfileFile.h"
+#include "platform/Prompts.h"
+#include "settings/CardSettings.h"
+#include "settings/DataFolders.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QToolButton>
+
+namespace {
+const QString TipText = QStringLiteral(
+    "Tip: To make your own card list, please type words in the text box, then press Enter or Add "
+    "button. If you want to delete a word, please select it from the dropdown list and click "
+    "Delete button. When all words are added, please click Print button in the toolbar to print it.");
+}
+
+TFrmMain::TFrmMain(Services services, QWidget* parent)
+    : QWidget(parent), Env(services), Random(services.SeedClock)
+{
+    BuildControls();
+    setWindowIcon(QIcon(MakeProgramPicture(48)));
+    ConnectHandlers();
+    Guard([this] { FormCreate(); });
+}
+
+TFrmMain::~TFrmMain()
+{
+    // The word box shows the model that this window owns; let go of it first.
+    CboCardStr->setModel(new QStringListModel(CboCardStr));
+}
+
+void TFrmMain::ConnectHandlers()
+{
+    auto on = [this](auto* sender, auto signal, void (TFrmMain::*handler)()) {
+        connect(sender, signal, this, [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+    };
+    on(BtnAdd, &QPushButton::clicked, &TFrmMain::BtnAddClick);
+    on(BtnDelete, &QPushButton::clicked, &TFrmMain::BtnDeleteClick);
+    on(CboCardSize, &QComboBox::activated, &TFrmMain::CboCardSizeSelect);
+    on(ChkFreeSpace, &QCheckBox::toggled, &TFrmMain::ChkFreeSpaceClick);
+    on(ChkHeading, &QCheckBox::toggled, &TFrmMain::ChkHeadingClick);
+    on(ChkWordWrap, &QCheckBox::toggled, &TFrmMain::ChkWordWrapClick);
+    on(TxtFreeSpace, &QLineEdit::textChanged, &TFrmMain::TxtFreeSpaceChange);
+    on(TxtHeading, &QLineEdit::textChanged, &TFrmMain::TxtHeadingChange);
+
+    on(MnuFileNew, &QAction::triggered, &TFrmMain::MnuFileNewClick);
+    on(MnuFileOpen, &QAction::triggered, &TFrmMain::MnuFileOpenClick);
+    on(MnuFileSave, &QAction::triggered, &TFrmMain::MnuFileSaveClick);
+    on(MnuFilePrint, &QAction::triggered, &TFrmMain::MnuFilePrintClick);
+    on(MnuFilePrintList, &QAction::triggered, &TFrmMain::MnuFilePrintListClick);
+    on(MnuFileExit, &QAction::triggered, &TFrmMain::MnuFileExitClick);
+    on(MnuFont, &QAction::triggered, &TFrmMain::MnuFontClick);
+    on(MnuHelpFile, &QAction::triggered, &TFrmMain::MnuHelpFileClick);
+    on(MnuHomepage, &QAction::triggered, &TFrmMain::MnuHomepageClick);
+    on(MnuAbout, &QAction::triggered, &TFrmMain::MnuAboutClick);
+
+    // The tool bar buttons only forward to the menu entries of the same command.
+    connect(ToolButtonNew, &QToolButton::clicked, MnuFileNew, &QAction::trigger);
+    connect(ToolButtonOpen, &QToolButton::clicked, MnuFileOpen, &QAction::trigger);
+    connect(ToolButtonSave, &QToolButton::clicked, MnuFileSave, &QAction::trigger);
+    connect(ToolButtonPrint, &QToolButton::clicked, MnuFilePrint, &QAction::trigger);
+
+    // The list selection of the word box: a pick from the list selects, typing deselects.
+    connect(CboCardStr, &QComboBox::activated, this, [this](int index) { SelectedWord = index; });
+    connect(CboCardStr->lineEdit(), &QLineEdit::textEdited, this, [this] { SelectedWord = -1; });
+    CboCardStr->installEventFilter(this);
+    CboCardStr->lineEdit()->installEventFilter(this);
+}
+
+bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == CboCardStr || watched == CboCardStr->lineEdit()) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        bool consumed = false;
+        Guard([&] { consumed = CboCardStrKeyPress(key); });
+        if (consumed)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFrmMain::ShowError(const QString& message)
+{
+    Env.Asks.Error(message);
+}
+
+void TFrmMain::FormCreate()
+{
+    Label1->setText(TipText);
+    setWindowTitle(QStringLiteral("Plumwick"));
+
+    const ProfileFile settings(SettingsFilePath());
+    const CardSettings::CardFont font = CardSettings::ReadFont(settings);
+    CardFontName = font.Name;
+    CardFontSize = font.Size;
+    const CardOptions stored = CardSettings::ReadOptions(settings);
+    // Setting a control to a different value runs its handler, as a user's change would.
+    ChkFreeSpace->setChecked(stored.FreeSpace);
+    TxtFreeSpace->setText(stored.FreeSpaceText);
+    ChkHeading->setChecked(stored.Heading);
+    TxtHeading->setText(stored.HeadingText);
+    CboCardSize->setCurrentIndex(stored.SizeIndex >= 0 && stored.SizeIndex < CboCardSize->count()
+                                     ? stored.SizeIndex
+                                     : -1);
+    ChkWordWrap->setChecked(stored.WordWrap);
+
+    TxtFreeSpace->setEnabled(ChkFreeSpace->isChecked());
+    TxtHeading->setEnabled(ChkHeading->isChecked());
+
+    CardCells.clear();
+    ListModified = false;
+    CurrentFileName.clear();
+
+    BuildSampleMenu(SampleListsPath(), MnuSample);
+
+    const QStringList printers = Env.PrinterList.Names();
+    if (printers.isEmpty())
+        return;
+    CboPrinters->addItems(printers);
+    CboPrinters->setCurrentIndex(Env.PrinterList.DefaultIndex());
+}
+
+CardOptions TFrmMain::Options() const
+{
+    CardOptions o;
+    o.SizeIndex = CboCardSize->currentIndex();
+    o.FreeSpace = ChkFreeSpace->isChecked();
+    o.FreeSpaceText = TxtFreeSpace->text();
+    o.Heading = ChkHeading->isChecked();
+    o.HeadingText = TxtHeading->text();
+    o.WordWrap = ChkWordWrap->isChecked();
+    return o;
+}
+
+void TFrmMain::ArrangeCard()
+{
+    ++ArrangeCount;
+    ArrangeCardCells(WordList.Items(), ChkFreeSpace->isChecked(), CboCardSize->currentIndex(), Random,
+                     CardCells);
+}
+
+void TFrmMain::Redraw()
+{
+    ++RedrawCount;
+    PB->repaint();
+}
+
+void TFrmMain::PBPaint(Surface& surface)
+{
+    SampleCardInput input;
+    input.Options = Options();
+    input.Cells = CardCells;
+    input.FontName = CardFontName;
+    input.FontSize = CardFontSize;
+    input.Width = PB->width();
+    input.Height = PB->height();
+    PaintSampleCard(surface, input);
+}
+
+void TFrmMain::closeEvent(QCloseEvent* event)
+{
+    bool allow = false; // a failure that escapes the close query keeps the window open
+    Guard([&] { allow = FormCloseQuery(); });
+    if (allow)
+        event->accept();
+    else
+        event->ignore();
+}

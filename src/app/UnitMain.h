@@ -1,0 +1,174 @@
+#pragma once
+#include "app/WordListModel.h"
+#include "card/CardOptions.h"
+#include "card/RandomSource.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+class Clock;
+class PaintBox;
+class Printers;
+class Prompts;
+class Shell;
+class Surface;
+
+// The main window: the word list, the card options, the sample card and every command.
+// It owns the program-wide state (the words, the current arrangement, whether the list
+// has changed, the file it belongs to, the card font). Its handlers are spread over one
+// source file per command group: UnitMain.cpp (start-up, arranging and drawing),
+// UnitMainLayout.cpp (the controls), UnitMainWords.cpp (editing the list and options),
+// UnitMainFile.cpp (New, Open, Save, closing), UnitMainPrint.cpp (cards and call list),
+// UnitMainExtras.cpp (samples, font, help).
+//
+// Every handler runs through Guard(), which shows a PlatformError in the error box and
+// lets the program carry on with whatever state the handler had reached.
+class TFrmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Services {
+        Prompts& Asks;
+        Printers& PrinterList;
+        Clock& SeedClock;
+        Shell& Desktop;
+    };
+
+    explicit TFrmMain(Services services, QWidget* parent = nullptr);
+    ~TFrmMain() override;
+
+    // Program-wide state.
+    WordListModel WordList;
+    QStringList CardCells;
+    bool ListModified = false;
+    QString CurrentFileName;
+    QString CardFontName = QStringLiteral("Arial");
+    int CardFontSize = 20;
+
+    // How often the card was arranged and redrawn; the tests watch these.
+    int ArrangeCount = 0;
+    int RedrawCount = 0;
+
+    // Controls, named as on the form.
+    QMenuBar* MainMenu = nullptr;
+    QAction* MnuFileNew = nullptr;
+    QAction* MnuFileOpen = nullptr;
+    QAction* MnuFileSave = nullptr;
+    QAction* MnuFilePrint = nullptr;
+    QAction* MnuFilePrintList = nullptr;
+    QAction* MnuFileExit = nullptr;
+    QMenu* MnuOptions = nullptr;
+    QAction* MnuFont = nullptr;
+    QMenu* MnuSample = nullptr;
+    QMenu* MnuHelp = nullptr;
+    QAction* MnuHelpFile = nullptr;
+    QAction* MnuHomepage = nullptr;
+    QAction* MnuAbout = nullptr;
+    QToolButton* ToolButtonNew = nullptr;
+    QToolButton* ToolButtonOpen = nullptr;
+    QToolButton* ToolButtonSave = nullptr;
+    QToolButton* ToolButtonPrint = nullptr;
+    QComboBox* CboCardStr = nullptr;
+    QPushButton* BtnAdd = nullptr;
+    QPushButton* BtnDelete = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    PaintBox* PB = nullptr;
+    QGroupBox* GrpOptions = nullptr;
+    QComboBox* CboCardSize = nullptr;
+    QCheckBox* ChkFreeSpace = nullptr;
+    QLineEdit* TxtFreeSpace = nullptr;
+    QCheckBox* ChkHeading = nullptr;
+    QLineEdit* TxtHeading = nullptr;
+    QCheckBox* ChkWordWrap = nullptr;
+    QGroupBox* GrpPrint = nullptr;
+    QComboBox* CboPrinters = nullptr;
+    QSpinBox* EdtCardNum = nullptr;
+    QComboBox* CboCardsPerPage = nullptr;
+
+    // Start-up and drawing.
+    void FormCreate();
+    void ArrangeCard();
+    void Redraw();
+    void PBPaint(Surface& surface);
+    CardOptions Options() const;
+    // The item index of the word box's list that is selected, or -1.
+    int SelectedWordIndex() const { return SelectedWord; }
+
+    // Word list and options.
+    void BtnAddClick();
+    bool CboCardStrKeyPress(int key);
+    void BtnDeleteClick();
+    void CboCardSizeSelect();
+    void ChkFreeSpaceClick();
+    void ChkHeadingClick();
+    void ChkWordWrapClick();
+    void TxtFreeSpaceChange();
+    void TxtHeadingChange();
+
+    // Files.
+    void MnuFileNewClick();
+    void MnuFileOpenClick();
+    void MnuFileSaveClick();
+    void MnuFileExitClick();
+    bool FormCloseQuery();
+    void SavePrompt();
+    void WriteWordList(const QString& path);
+    void ReadWordList(const QString& path);
+
+    // Printing.
+    void MnuFilePrintClick();
+    void MnuFilePrintListClick();
+
+    // Samples, font, help.
+    void BuildSampleMenu(const QString& folder, QMenu* parent);
+    void LoadSampleList(const QString& path);
+    void MnuFontClick();
+    void MnuHelpFileClick();
+    void MnuHomepageClick();
+    void MnuAboutClick();
+
+    // Runs a handler; a PlatformError it raises is shown in the default error box.
+    template <class Handler>
+    void Guard(Handler&& handler);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenu();
+    void BuildToolBar();
+    void ConnectHandlers();
+    void ClearWordBox();
+    void ShowError(const QString& message);
+    bool CheckWordCount();
+
+    Services Env;
+    RandomSource Random;
+    int SelectedWord = -1;
+    QString OpenDlgFileName;
+    QString SaveDlgFileName;
+};
+
+template <class Handler>
+void TFrmMain::Guard(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ShowError(QString::fromStdString(error.what()));
+    }
+}

@@ -1,0 +1,122 @@
+// New, Open, Save, the save question, and closing the window.
+#include "app/UnitMain.h"
+#include "platform/PlatformError.h"
+#include "platform/ProfileFile.h"
+#include "platform/Prompts.h"
+#include "platform/TextFile.h"
+#include "settings/CardSettings.h"
+#include "settings/DataFolders.h"
+#include "words/WordListFormat.h"
+
+#include <QComboBox>
+
+namespace {
+
+FileDialogSpec SaveDialog(const QString& lastName)
+{
+    return {QStringLiteral("Save Bingo Card"), QStringLiteral("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"),
+            QStringLiteral(".pwk"), lastName};
+}
+
+FileDialogSpec OpenDialog(const QString& lastName)
+{
+    return {QStringLiteral("Select Bingo Card"), QStringLiteral("Plumwick File(*.pwk)|*.pwk|All Files (*.*)|*.*"),
+            QString(), lastName};
+}
+
+} // namespace
+
+void TFrmMain::WriteWordList(const QString& path)
+{
+    TextFile::WriteAll(path, FormatWordList(WordList.Items()));
+}
+
+void TFrmMain::ReadWordList(const QString& path)
+{
+    WordList.InsertMany(ParseWordList(TextFile::ReadAll(path)));
+}
+
+void TFrmMain::SavePrompt()
+{
+    if (!ListModified)
+        return;
+    if (!Env.Asks.Question(QStringLiteral("Do you want to save current bingo card?"), true))
+        return;
+    if (!CurrentFileName.isEmpty()) {
+        WriteWordList(CurrentFileName);
+        return;
+    }
+    // A save made from here does not make the list belong to the chosen file.
+    if (const auto path = Env.Asks.SaveFileName(SaveDialog(SaveDlgFileName))) {
+        SaveDlgFileName = *path;
+        WriteWordList(*path);
+    }
+}
+
+void TFrmMain::MnuFileNewClick()
+{
+    SavePrompt();
+    ListModified = false;
+    WordList.Clear();
+    ClearWordBox();
+    CardCells.clear();
+    Redraw();
+    CurrentFileName.clear();
+}
+
+void TFrmMain::MnuFileOpenClick()
+{
+    SavePrompt();
+    ListModified = false;
+    const auto path = Env.Asks.OpenFileName(OpenDialog(OpenDlgFileName));
+    if (!path)
+        return;
+    OpenDlgFileName = *path;
+    WordList.Clear();
+    ClearWordBox();
+    CardCells.clear();
+    Redraw();
+    CurrentFileName.clear();
+    ReadWordList(*path);
+    ArrangeCard();
+    Redraw();
+    CurrentFileName = *path;
+}
+
+void TFrmMain::MnuFileSaveClick()
+{
+    if (!CurrentFileName.isEmpty()) {
+        WriteWordList(CurrentFileName);
+        ListModified = false;
+        return;
+    }
+    // A cancelled dialog or a failed write leaves the list marked as changed, so that
+    // closing still offers to save it.
+    const auto path = Env.Asks.SaveFileName(SaveDialog(SaveDlgFileName));
+    if (!path)
+        return;
+    SaveDlgFileName = *path;
+    WriteWordList(*path);
+    CurrentFileName = *path;
+    ListModified = false;
+}
+
+void TFrmMain::MnuFileExitClick()
+{
+    close();
+}
+
+bool TFrmMain::FormCloseQuery()
+{
+    // The program can always be closed: a settings file that can't be written is
+    // reported, and the word list is still offered for saving.
+    try {
+        ProfileFile settings(SettingsFilePath());
+        CardSettings::WriteOptions(settings, Options());
+    } catch (const PlatformError& error) {
+        ShowError(error.Text());
+    }
+    SavePrompt();
+    ListModified = false;
+    return true;
+}

@@ -1,0 +1,175 @@
+// The main window's controls, menu and tool bar, at the fixed pixel positions of the
+// form (677 x 492 client area; positions inside a group box are relative to it).
+#include "app/ToolIcons.h"
+#include "app/PaintBox.h"
+#include "app/UnitMain.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+template <class Control>
+Control* Place(Control* control, int left, int top, int width, int height)
+{
+    control->setGeometry(left, top, width, height);
+    return control;
+}
+
+} // namespace
+
+void TFrmMain::BuildMenu()
+{
+    MainMenu = new QMenuBar(this);
+    MainMenu->setNativeMenuBar(false);
+
+    QMenu* file = MainMenu->addMenu(QStringLiteral("&File"));
+    auto add = [](QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
+        QAction* action = menu->addAction(caption);
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        return action;
+    };
+    MnuFileNew = add(file, QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
+    MnuFileOpen = add(file, QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")));
+    MnuFileSave = add(file, QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+    MnuFilePrint = add(file, QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
+    MnuFilePrintList = add(file, QStringLiteral("Print &Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
+    MnuFileExit = add(file, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+E")));
+
+    MnuOptions = MainMenu->addMenu(QStringLiteral("&Options"));
+    MnuFont = add(MnuOptions, QStringLiteral("&Font"), {});
+
+    MnuSample = MainMenu->addMenu(QStringLiteral("&Samples"));
+
+    MnuHelp = MainMenu->addMenu(QStringLiteral("&Help"));
+    MnuHelpFile = add(MnuHelp, QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
+    MnuHomepage = add(MnuHelp, QStringLiteral("&Homepage"), {});
+    MnuAbout = add(MnuHelp, QStringLiteral("&About"), {});
+    MainMenu->setGeometry(0, 0, 677, MainMenu->sizeHint().height());
+}
+
+void TFrmMain::BuildToolBar()
+{
+    // The tool bar takes the strip from under the menu bar down to y = 78; its buttons
+    // sit at y = 51, the tool bar's row on the form.
+    const int menuBottom = MainMenu->geometry().bottom() + 1;
+    auto* bar = new QFrame(this);
+    bar->setGeometry(0, menuBottom, 677, 49 + 29 - menuBottom);
+    bar->setFrameShape(QFrame::NoFrame);
+    auto* line = new QFrame(this);
+    line->setGeometry(0, 78, 677, 1);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto button = [&](int left, ToolIcon icon, const QString& tip) {
+        auto* b = new QToolButton(bar);
+        b->setGeometry(left, 49 + 2 - menuBottom, 33, 25);
+        b->setAutoRaise(true);
+        b->setIcon(MakeToolIcon(icon));
+        b->setIconSize(QSize(16, 16));
+        b->setToolTip(tip);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    ToolButtonNew = button(0, ToolIcon::New, QStringLiteral("New"));
+    ToolButtonOpen = button(33, ToolIcon::Open, QStringLiteral("Open"));
+    ToolButtonSave = button(66, ToolIcon::Save, QStringLiteral("Save"));
+    auto* separator = new QFrame(bar);
+    separator->setGeometry(99 + 3, 49 + 4 - menuBottom, 2, 21);
+    separator->setFrameShape(QFrame::VLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    ToolButtonPrint = button(107, ToolIcon::Print, QStringLiteral("Print"));
+}
+
+void TFrmMain::BuildControls()
+{
+    setWindowTitle(QStringLiteral("Plumwick"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(677, 492);
+    QPalette panel = palette();
+    panel.setColor(QPalette::Window, QColor(PanelGrey, PanelGrey, PanelGrey));
+    setPalette(panel);
+    setAutoFillBackground(true);
+
+    BuildMenu();
+    BuildToolBar();
+
+    CboCardStr = Place(new QComboBox(this), 8, 85, 193, 21);
+    CboCardStr->setEditable(true);
+    CboCardStr->setInsertPolicy(QComboBox::NoInsert);
+    CboCardStr->setCompleter(nullptr);
+    CboCardStr->setModel(&WordList);
+    CboCardStr->setMaxVisibleItems(20);
+    BtnAdd = Place(new QPushButton(QStringLiteral("Add"), this), 216, 83, 80, 27);
+    BtnDelete = Place(new QPushButton(QStringLiteral("Delete"), this), 305, 83, 80, 27);
+
+    Label2 = MakeLabel(this, 8, 113, QStringLiteral("Sample Card:"));
+    QFont bold = Label2->font();
+    bold.setBold(true);
+    Label2->setFont(bold);
+    Label2->adjustSize();
+
+    PB = Place(new PaintBox(this, [this](Surface& s) { PBPaint(s); }), 8, 136, 441, 313);
+
+    GrpOptions = Place(new QGroupBox(QStringLiteral("Options"), this), 456, 128, 217, 321);
+    MakeLabel(GrpOptions, 8, 24, QStringLiteral("Card Size: "));
+    CboCardSize = Place(new QComboBox(GrpOptions), 64, 21, 108, 21);
+    CboCardSize->addItems({QStringLiteral("3 x 3"), QStringLiteral("5 x 5"), QStringLiteral("7 x 7")});
+    CboCardSize->setCurrentIndex(1);
+    ChkFreeSpace = Place(new QCheckBox(QStringLiteral("Use Free Space "), GrpOptions), 8, 48, 105, 21);
+    MakeLabel(GrpOptions, 30, 72, QStringLiteral("Text: "));
+    TxtFreeSpace = Place(new QLineEdit(QStringLiteral("Free Space"), GrpOptions), 61, 70, 121, 19);
+    ChkHeading = Place(new QCheckBox(QStringLiteral("Use Column Heading"), GrpOptions), 8, 96, 125, 21);
+    MakeLabel(GrpOptions, 30, 120, QStringLiteral("Text: "));
+    TxtHeading = Place(new QLineEdit(QStringLiteral("BINGO"), GrpOptions), 61, 118, 121, 19);
+    ChkWordWrap = Place(new QCheckBox(QStringLiteral("Word Wrap"), GrpOptions), 8, 144, 80, 21);
+    ChkWordWrap->setChecked(true);
+
+    GrpPrint = Place(new QGroupBox(QStringLiteral("Print"), GrpOptions), 8, 184, 201, 121);
+    MakeLabel(GrpPrint, 8, 16, QStringLiteral("Printer To Use: "));
+    CboPrinters = Place(new QComboBox(GrpPrint), 8, 31, 177, 21);
+    MakeLabel(GrpPrint, 8, 67, QStringLiteral("Number of Bingo Card: "));
+    EdtCardNum = Place(new QSpinBox(GrpPrint), 128, 64, 57, 19);
+    EdtCardNum->setRange(1, 99999);
+    EdtCardNum->setSingleStep(1);
+    EdtCardNum->setValue(1);
+    MakeLabel(GrpPrint, 8, 96, QStringLiteral("Bingo Cards Per Page: "));
+    CboCardsPerPage = Place(new QComboBox(GrpPrint), 128, 93, 57, 21);
+    CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
+
+    Label1 = Place(new QLabel(this), 8, 456, 665, 41);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    setTabOrder(CboCardStr, BtnAdd);
+    setTabOrder(BtnAdd, BtnDelete);
+    setTabOrder(BtnDelete, CboCardSize);
+    setTabOrder(CboCardSize, ChkFreeSpace);
+    setTabOrder(ChkFreeSpace, TxtFreeSpace);
+    setTabOrder(TxtFreeSpace, ChkHeading);
+    setTabOrder(ChkHeading, TxtHeading);
+    setTabOrder(TxtHeading, ChkWordWrap);
+    setTabOrder(ChkWordWrap, CboPrinters);
+    setTabOrder(CboPrinters, EdtCardNum);
+    setTabOrder(EdtCardNum, CboCardsPerPage);
+}

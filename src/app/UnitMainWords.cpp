@@ -1,0 +1,96 @@
+// Editing the word list and the card options.
+#include "app/PaintBox.h"
+#include "app/UnitMain.h"
+#include "card/CardOptions.h"
+#include "platform/Prompts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+void TFrmMain::BtnAddClick()
+{
+    const QString word = CboCardStr->currentText();
+    if (TrimControls(word).isEmpty()) {
+        Env.Asks.Information(QStringLiteral("Please don't add an empty string."));
+        return;
+    }
+    // Asked once for every identical entry already in the list.
+    const QString question = QStringLiteral("The word '") + word +
+                             QStringLiteral("' has already been added into the list, do you want to add it again?");
+    for (const QString& item : WordList.Items()) {
+        if (item == word && !Env.Asks.Question(question, false)) {
+            ClearWordBox();
+            return;
+        }
+    }
+    WordList.Insert(word);
+    ClearWordBox();
+    ArrangeCard();
+    Redraw();
+    ListModified = true;
+}
+
+bool TFrmMain::CboCardStrKeyPress(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    BtnAddClick();
+    return true;
+}
+
+void TFrmMain::BtnDeleteClick()
+{
+    if (SelectedWord < 0 || SelectedWord >= WordList.Count()) {
+        Env.Asks.Information(QStringLiteral("Please select the string you want to delete firstly."));
+        return;
+    }
+    WordList.RemoveAt(SelectedWord);
+    ClearWordBox();
+    ArrangeCard();
+    Redraw();
+    ListModified = true;
+}
+
+void TFrmMain::ClearWordBox()
+{
+    SelectedWord = -1;
+    CboCardStr->setCurrentIndex(-1);
+    CboCardStr->setEditText(QString());
+}
+
+void TFrmMain::CboCardSizeSelect()
+{
+    ArrangeCard();
+    Redraw();
+}
+
+void TFrmMain::ChkFreeSpaceClick()
+{
+    TxtFreeSpace->setEnabled(ChkFreeSpace->isChecked());
+    ArrangeCard();
+    Redraw();
+}
+
+void TFrmMain::ChkHeadingClick()
+{
+    TxtHeading->setEnabled(ChkHeading->isChecked());
+    ArrangeCard();
+    Redraw();
+}
+
+void TFrmMain::ChkWordWrapClick()
+{
+    ArrangeCard();
+    Redraw();
+}
+
+void TFrmMain::TxtFreeSpaceChange()
+{
+    Redraw();
+}
+
+void TFrmMain::TxtHeadingChange()
+{
+    Redraw();
+}

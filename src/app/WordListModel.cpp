@@ -1,0 +1,45 @@
+#include "app/WordListModel.h"
+
+qsizetype WordListModel::Insert(const QString& word)
+{
+    const qsizetype at = Words.InsertPosition(word);
+    beginInsertRows({}, static_cast<int>(at), static_cast<int>(at));
+    Words.Insert(word);
+    endInsertRows();
+    return at;
+}
+
+void WordListModel::InsertMany(QStringList words)
+{
+    beginResetModel();
+    Words.InsertMany(std::move(words));
+    endResetModel();
+}
+
+void WordListModel::RemoveAt(qsizetype index)
+{
+    beginRemoveRows({}, static_cast<int>(index), static_cast<int>(index));
+    Words.RemoveAt(index);
+    endRemoveRows();
+}
+
+void WordListModel::Clear()
+{
+    beginResetModel();
+    Words.Clear();
+    endResetModel();
+}
+
+int WordListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(Words.Count());
+}
+
+QVariant WordListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= Words.Count())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return Words.Items()[index.row()];
+    return {};
+}

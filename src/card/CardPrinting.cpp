@@ -1,0 +1,84 @@
+#include "card/CardPrinting.h"
+#include "card/CellText.h"
+#include "platform/Printers.h"
+#include "platform/Surface.h"
+
+#include <algorithm>
+
+int WordsNeeded(const CardOptions& options)
+{
+    const int side = CardSide(options.SizeIndex);
+    return side * side - (options.FreeSpace ? 1 : 0);
+}
+
+QString TooFewWordsMessage(int needed)
+{
+    return QStringLiteral("Your bingo card needs ") + QString::number(needed) +
+           QStringLiteral(" words at least, please add more words, then try to print it again.");
+}
+
+PageLayout LayoutPage(int perPage, const DeviceCaps& caps, int rows, int cols, int penWidth)
+{
+    const int w = caps.HorzRes;
+    const int h = caps.VertRes;
+    const int mx = 3 * caps.PhysicalOffsetX;
+    const int my = 3 * caps.PhysicalOffsetY;
+    const int p = penWidth;
+    PageLayout page;
+    if (perPage == 1) {
+        // The divisor is the column count even when the heading makes the card taller.
+        page.Z = (std::min(w - 2 * mx, h - 2 * my) - p) / cols;
+        page.Cards = {{(w - page.Z * cols) / 2, (h - page.Z * rows) / 2}};
+    } else if (perPage == 2) {
+        page.Z = std::min((h - 2 * my - 2 * p) / (2 * rows + 1), (w - 2 * mx - 2 * p) / cols);
+        const int x = (w - page.Z * cols) / 2;
+        page.Cards = {{x, my}, {x, h - my - rows * page.Z - p}};
+    } else {
+        page.Z = std::min((h - 2 * my - 2 * p) / (2 * rows + 1), (w - 2 * mx - 2 * p) / (2 * cols + 1));
+        const int right = w - mx - cols * page.Z - p;
+        const int bottom = h - my - rows * page.Z - p;
+        page.Cards = {{mx, my}, {right, my}, {mx, bottom}, {right, bottom}};
+    }
+    return page;
+}
+
+void PrintCellText(Surface& surface, int x, int y, int height, int width, const QString& text, bool wordWrap)
+{
+    FitCellText(surface, x, y, width, height, text, wordWrap, 2);
+}
+
+void DrawPrintedCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
+                     const QStringList& cells)
+{
+    const int p = surface.PenWidth();
+    surface.Line(x, y, x, y + z * rows);
+    surface.Line(x, y, x + z * cols, y);
+    for (int i = 1; i <= rows; ++i)
+        surface.Line(x, y + z * i, x + z * cols, y + z * i);
+    for (int j = 1; j <= cols; ++j)
+        surface.Line(x + z * j, y, x + z * j, y + z * rows);
+
+    if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {
+        const int letters = std::min<int>(static_cast<int>(options.HeadingText.size()), cols);
+        for (int i = 1; i <= letters; ++i)
+            PrintCellText(surface, x + (i - 1) * z + p, y + p, z - p, z - p, options.HeadingText.mid(i - 1, 1),
+                          options.WordWrap);
+    }
+
+    const int side = CardSide(options.SizeIndex);
+    const int count = side * side;
+    const int centre = count / 2 + 1;
+    qsizetype w = 0;
+    for (int k = 1; k <= count; ++k) {
+        const int c = (k - 1) % cols + 1;
+        const int r = (k - 1) / cols + 1 + (options.Heading ? 1 : 0);
+        QString text;
+        if (k == centre && options.FreeSpace)
+            text = options.FreeSpaceText;
+        else if (w >= cells.size())
+            text = QStringLiteral(" ");
+        else
+            text = cells[w++];
+        PrintCellText(surface, x + (c - 1) * z + p, y + (r - 1) * z + p, z - p, z - p, text, options.WordWrap);
+    }
+}

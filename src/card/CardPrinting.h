@@ -1,0 +1,44 @@
+#pragma once
+#include "card/CardOptions.h"
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class Surface;
+struct DeviceCaps;
+
+// The printed card: square cells sized from the printable area of the page, 1, 2 or 4
+// cards to a page, each card arranged anew just before it is drawn. Text is bold at the
+// card font size in true points and fitted with a margin of two "M" (PrintCellText).
+
+// How many words one card needs: every cell, less the free space.
+int WordsNeeded(const CardOptions& options);
+QString TooFewWordsMessage(int needed);
+
+struct CardPlace {
+    int X;
+    int Y;
+};
+
+// Cell side and card corners of one page. With a printable area of 4800 x 6300, offsets
+// of 150 (margins 450) and a 5 x 5 card with heading (R = 6, C = 5): one card has
+// Z = 779 at (452, 813); two have Z = 415 at (1362, 450) and (1362, 3359).
+struct PageLayout {
+    int Z = 0;
+    std::vector<CardPlace> Cards;
+};
+PageLayout LayoutPage(int perPage, const DeviceCaps& caps, int rows, int cols, int penWidth);
+
+// Pages for N cards K to a page: N rounded up to a multiple of K, every page full.
+inline int PageCount(int cards, int perPage)
+{
+    return cards / perPage + (cards % perPage != 0 ? 1 : 0);
+}
+
+// Draws one card (grid, heading letters, words from `cells`, free space) with its top-left
+// corner at (x, y). The caller arranges `cells` first.
+void DrawPrintedCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
+                     const QStringList& cells);
+
+// One text fitted and centred in a box, as on paper.
+void PrintCellText(Surface& surface, int x, int y, int height, int width, const QString& text, bool wordWrap);

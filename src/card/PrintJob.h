@@ -1,0 +1,29 @@
+#pragma once
+#include "card/CardOptions.h"
+#include <QStringList>
+#include <functional>
+
+class Printers;
+
+// Reports the progress of a job; returning false cancels it.
+using JobProgress = std::function<bool(int done, int total)>;
+
+// A job of cards on the current printer, whose font is already set. Before each card
+// `arrange` fills `cells` anew. Returns false when the job did not run to its end: the
+// user declined the PDF printer's file name (nothing begun), or progress cancelled it
+// (the job is aborted). Printing failures throw and abort the job.
+struct CardJob {
+    CardOptions Options;
+    int Cards = 1;
+    int PerPage = 1;
+};
+bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void()>& arrange,
+                const QStringList& cells, const JobProgress& progress);
+
+// The call list: every word in list order, in columns on one page, at the card font size
+// or smaller where a word is wider than its column.
+bool RunCallListJob(Printers& printers, const QStringList& words);
+
+// The part of a job every command shares after its checks: make the printer current
+// (index -1: the default one), name the document "Plumwick" and set the bold card font.
+void PreparePrinter(Printers& printers, int printerIndex, const QString& fontName, int fontSize);

@@ -1,0 +1,61 @@
+#include "card/SampleCard.h"
+#include "card/CellText.h"
+#include "platform/Surface.h"
+
+SampleGrid SampleCardGrid(const CardOptions& options, int width, int height, int penWidth)
+{
+    const int n = CardSide(options.SizeIndex);
+    const int rows = options.Heading ? n + 1 : n;
+    return {n, rows, (height - penWidth) / rows, (width - penWidth) / n};
+}
+
+void PaintSampleCard(Surface& surface, const SampleCardInput& input)
+{
+    const CardOptions& options = input.Options;
+    const int penW = surface.PenWidth();
+
+    surface.FillBackground();
+    surface.SetFont(input.FontName, input.FontSize, false);
+    const SampleGrid g = SampleCardGrid(options, input.Width, input.Height, penW);
+
+    // One base size for the whole card: the largest at which the yardstick fits a column
+    // with one "M" to spare. 441 pixels over five columns give colW 88.
+    while (surface.TextWidth(QStringLiteral("Free Space!")) >
+               g.ColW - surface.TextWidth(QStringLiteral("M")) &&
+           ShrinkFont(surface)) {
+    }
+
+    const int right = g.ColW * g.Cols;
+    const int bottom = g.RowH * g.Rows;
+    surface.Line(0, 0, 0, bottom);
+    surface.Line(0, 0, right, 0);
+    for (int i = 1; i <= g.Rows; ++i)
+        surface.Line(0, i * g.RowH, right, i * g.RowH);
+    for (int j = 1; j <= g.Cols; ++j)
+        surface.Line(j * g.ColW, 0, j * g.ColW, bottom);
+
+    auto draw = [&](int left, int top, int width, int height, const QString& text) {
+        FitCellText(surface, left, top, width, height, text, options.WordWrap, 1);
+    };
+
+    if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {
+        const int letters = std::min<int>(static_cast<int>(options.HeadingText.size()), g.Cols);
+        for (int i = 1; i <= letters; ++i)
+            draw(penW + (i - 1) * g.ColW, penW, g.ColW - penW, g.RowH - penW,
+                 options.HeadingText.mid(i - 1, 1));
+    }
+
+    const int cells = g.Cols * g.Cols;
+    const int centre = cells / 2 + 1;
+    qsizetype w = 0;
+    for (int k = 1; k <= cells; ++k) {
+        const int c = (k - 1) % g.Cols + 1;
+        const int r = (k - 1) / g.Cols + 1 + (options.Heading ? 1 : 0);
+        if (k == centre && options.FreeSpace) {
+            draw((c - 1) * g.ColW, (r - 1) * g.RowH, g.ColW, g.RowH, options.FreeSpaceText);
+            continue;
+        }
+        const QString text = w < input.Cells.size() ? input.Cells[w++] : QStringLiteral(" ");
+        draw(penW + (c - 1) * g.ColW, penW + (r - 1) * g.RowH, g.ColW - penW, g.RowH - penW, text);
+    }
+}

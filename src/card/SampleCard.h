@@ -1,0 +1,29 @@
+#pragma once
+#include "card/CardOptions.h"
+#include <QStringList>
+
+class Surface;
+
+// The sample card of the main window: a grid that fills the paint box (cells need not be
+// square), the heading letters, the words of the current arrangement in reading order and
+// the free-space text in the centre. One base font size for the whole card comes from how
+// much of the yardstick "Free Space!" fits a column.
+struct SampleCardInput {
+    CardOptions Options;
+    QStringList Cells;
+    QString FontName = QStringLiteral("Arial");
+    int FontSize = 20;
+    int Width = 441;
+    int Height = 313;
+};
+
+void PaintSampleCard(Surface& surface, const SampleCardInput& input);
+
+// Grid metrics of the sample card, worked out from the paint box and the options.
+struct SampleGrid {
+    int Cols;
+    int Rows;
+    int RowH;
+    int ColW;
+};
+SampleGrid SampleCardGrid(const CardOptions& options, int width, int height, int penWidth);

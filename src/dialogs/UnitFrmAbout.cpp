@@ -1,0 +1,79 @@
+#include "dialogs/UnitFrmAbout.h"
+#include "app/PaintBox.h"
+#include "app/ToolIcons.h"
+#include "platform/Shell.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+QLabel* CentredLabel(QWidget* parent, const QString& text, int left, int top, int width, int height, bool wrap)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(left, top, width, height);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(wrap);
+    return label;
+}
+
+} // namespace
+
+TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop) : QDialog(owner), Desktop(desktop)
+{
+    setWindowTitle(QStringLiteral("About Plumwick"));
+    setFixedSize(286, 225);
+    QPalette panel = palette();
+    panel.setColor(QPalette::Window, QColor(PanelGrey, PanelGrey, PanelGrey));
+    setPalette(panel);
+    setAutoFillBackground(true);
+    QFont font = this->font();
+    font.setPointSize(10);
+    setFont(font);
+
+    Image1 = new QLabel(this);
+    Image1->setGeometry(8, 32, 48, 48);
+    Image1->setPixmap(MakeProgramPicture(48));
+    Label1 = CentredLabel(this, QStringLiteral("Plumwick V4.1"), 56, 32, 185, 17, true);
+    Label2 = CentredLabel(this, QStringLiteral("Copyright (C) 2026 The Plumwick developers."), 40, 50, 249, 23, false);
+    Label3 = CentredLabel(this, QStringLiteral("All rights reserved."), 56, 72, 185, 20, true);
+    LblWebsite = CentredLabel(this, QStringLiteral("Website: ") + Homepage, 16, 152, 249, 25, false);
+    LblEmail = CentredLabel(this, QStringLiteral("Support Email: ") + SupportEmail, 8, 176, 257, 25, false);
+    for (QLabel* link : {LblWebsite, LblEmail}) {
+        link->setCursor(Qt::PointingHandCursor);
+        link->installEventFilter(this);
+    }
+    BtnOk = new QPushButton(QStringLiteral("OK"), this);
+    BtnOk->setGeometry(112, 200, 80, 27);
+    BtnOk->setDefault(true);
+    connect(BtnOk, &QPushButton::clicked, this, &TFrmAbout::BtnOkClick);
+}
+
+bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == LblWebsite)
+            LblWebsiteClick();
+        else if (watched == LblEmail)
+            LblEmailClick();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFrmAbout::LblWebsiteClick()
+{
+    Desktop.Open(QUrl(Homepage));
+}
+
+void TFrmAbout::LblEmailClick()
+{
+    Desktop.Open(QUrl(QStringLiteral("mailto:") + SupportEmail));
+}
+
+void TFrmAbout::BtnOkClick()
+{
+    accept();
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class Shell;
+
+// The about box: name and version, the notice of ownership, and two links (the web site
+// and the support address) that open through the desktop. Holds no state.
+class TFrmAbout final : public QDialog {
+    Q_OBJECT
+
+public:
+    TFrmAbout(QWidget* owner, Shell& desktop);
+
+    static inline const QString Homepage = QStringLiteral("https://www.plumwick.org/");
+    static inline const QString SupportEmail = QStringLiteral("support@plumwick.org");
+
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* LblWebsite = nullptr;
+    QLabel* LblEmail = nullptr;
+    QPushButton* BtnOk = nullptr;
+
+    void LblWebsiteClick();
+    void LblEmailClick();
+    void BtnOkClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Shell& Desktop;
+};

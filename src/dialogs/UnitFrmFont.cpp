@@ -1,0 +1,171 @@
+#include "dialogs/UnitFrmFont.h"
+#include "app/PaintBox.h"
+#include "dialogs/FontCatalog.h"
+#include "platform/IntegerConversion.h"
+#include "platform/PlatformError.h"
+#include "platform/ProfileFile.h"
+#include "platform/Prompts.h"
+#include "settings/CardSettings.h"
+#include "settings/DataFolders.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QIcon KindIcon(FontKind kind)
+{
+    QPixmap pixmap(14, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    if (kind == FontKind::TrueType) {
+        p.setPen(QColor(60, 60, 60));
+        p.drawText(QRect(0, 0, 9, 12), Qt::AlignCenter, QStringLiteral("T"));
+        p.setPen(QColor(130, 130, 130));
+        p.drawText(QRect(4, 1, 10, 12), Qt::AlignCenter, QStringLiteral("T"));
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(90, 110, 170));
+        p.drawRect(2, 3, 10, 7);
+        p.setBrush(Qt::white);
+        p.drawRect(4, 1, 6, 3);
+    }
+    return QIcon(pixmap);
+}
+
+QLabel* Label(QWidget* parent, int left, int top, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+template <class Handler>
+void TFrmFonts::Guard(Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        Asks.Error(QString::fromStdString(error.what()));
+    }
+}
+
+TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
+{
+    setWindowTitle(QStringLiteral("Font Options"));
+    setFixedSize(222, 178);
+    QPalette panel = palette();
+    panel.setColor(QPalette::Window, QColor(PanelGrey, PanelGrey, PanelGrey));
+    setPalette(panel);
+    setAutoFillBackground(true);
+
+    auto* group = new QGroupBox(QStringLiteral("Fonts"), this);
+    group->setGeometry(16, 40, 201, 105);
+    Label(group, 8, 16, QStringLiteral("Name: "));
+    CboFontName = new QComboBox(group);
+    CboFontName->setGeometry(45, 14, 145, 21);
+    Label(group, 12, 44, QStringLiteral("Size: "));
+    CboFontSize = new QComboBox(group);
+    CboFontSize->setGeometry(46, 40, 145, 21);
+    LblFont = new QLabel(QStringLiteral("Font Test"), group);
+    LblFont->setGeometry(8, 69, 185, 28);
+    LblFont->setAlignment(Qt::AlignCenter);
+    QFont preview = LblFont->font();
+    preview.setPointSize(8);
+    LblFont->setFont(preview);
+    BtnOK = new QPushButton(QStringLiteral("OK"), this);
+    BtnOK->setGeometry(24, 152, 80, 27);
+    BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    BtnCancel->setGeometry(128, 152, 80, 27);
+
+    setTabOrder(BtnCancel, CboFontName);
+    setTabOrder(CboFontName, CboFontSize);
+    setTabOrder(CboFontSize, BtnOK);
+
+    connect(CboFontName, &QComboBox::activated, this, [this] { Guard([this] { CboFontNameChange(); }); });
+    connect(CboFontSize, &QComboBox::activated, this, [this] { Guard([this] { CboFontSizeChange(); }); });
+    connect(BtnOK, &QPushButton::clicked, this, [this] { Guard([this] { BtnOKClick(); }); });
+    connect(BtnCancel, &QPushButton::clicked, this, [this] { BtnCancelClick(); });
+    // Fonts installed or removed while the dialog is open show at once.
+    connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, this, [this] { FillNames(); });
+
+    FillNames();
+    Guard([this] { FormCreate(); });
+    BtnCancel->setFocus();
+}
+
+void TFrmFonts::FillNames()
+{
+    const QString selected = CboFontName->currentText();
+    CboFontName->clear();
+    for (const FontFamily& family : InstalledFamilies())
+        CboFontName->addItem(KindIcon(family.Kind), family.Name);
+    CboFontName->setCurrentIndex(selected.isEmpty() ? -1 : CboFontName->findText(selected, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void TFrmFonts::SetPreviewSize(const QString& text)
+{
+    const int points = StrToInt(text);
+    QFont font = LblFont->font();
+    font.setPointSize(std::clamp(points, 1, MaxFontPoints));
+    LblFont->setFont(font);
+}
+
+void TFrmFonts::FormCreate()
+{
+    const ProfileFile settings(SettingsFilePath());
+    const QString storedName = settings.ReadString(CardSettings::Section, QStringLiteral("FountName"), QStringLiteral("Arial"));
+    int at = CboFontName->findText(storedName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (at < 0)
+        at = CboFontName->findText(QStringLiteral("Arial"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    CboFontName->setCurrentIndex(at);
+
+    QStringList sizes = FontSizesFor(QStringLiteral("Arial"));
+    if (sizes.isEmpty())
+        sizes = ScalableSizes; // no Arial at all: still offer the usual sizes
+    CboFontSize->addItems(sizes);
+    const QString storedSize = settings.ReadString(CardSettings::Section, QStringLiteral("FontSize"), QStringLiteral("20"));
+    CboFontSize->setCurrentIndex(CboFontSize->findText(storedSize, Qt::MatchExactly | Qt::MatchCaseSensitive));
+
+    QFont font = LblFont->font();
+    font.setFamily(CboFontName->currentText());
+    LblFont->setFont(font);
+    SetPreviewSize(storedSize);
+}
+
+void TFrmFonts::CboFontNameChange()
+{
+    QFont font = LblFont->font();
+    font.setFamily(CboFontName->currentText());
+    LblFont->setFont(font);
+    SetPreviewSize(CboFontSize->currentText());
+}
+
+void TFrmFonts::CboFontSizeChange()
+{
+    SetPreviewSize(CboFontSize->currentText());
+}
+
+void TFrmFonts::BtnOKClick()
+{
+    ProfileFile settings(SettingsFilePath());
+    settings.WriteString(CardSettings::Section, QStringLiteral("FountName"), CboFontName->currentText());
+    settings.WriteString(CardSettings::Section, QStringLiteral("FontSize"), CboFontSize->currentText());
+    accept();
+}
+
+void TFrmFonts::BtnCancelClick()
+{
+    reject();
+}

@@ -1,0 +1,43 @@
+// Plumwick: designs and prints bingo cards.
+#include "app/UnitMain.h"
+#include "platform/Clock.h"
+#include "platform/QtPrinters.h"
+#include "platform/ui/QtPrompts.h"
+#include "platform/ui/QtShell.h"
+#include "settings/DataFolders.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyleFactory>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Plumwick"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Plumwick"));
+    QApplication::setDesktopFileName(QStringLiteral("plumwick"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The windows are laid out in fixed pixels for an 8-point sans serif at 96 dpi.
+    QFont windowFont(QStringLiteral("Liberation Sans"));
+    windowFont.setPixelSize(11);
+    QApplication::setFont(windowFont);
+
+    InstallUserDataFolder(ShippedDataPath(QCoreApplication::applicationDirPath(), QStringLiteral("SampleLists")));
+
+    QtPrompts prompts;
+    QtPrinters printers([&prompts] {
+        return prompts.SaveFileName({QStringLiteral("Save PDF"), QStringLiteral("PDF File (*.pdf)|*.pdf"),
+                                     QStringLiteral(".pdf"), QString()});
+    });
+    SteadyClock clock;
+    QtShell shell;
+    TFrmMain window({prompts, printers, clock, shell});
+    prompts.SetOwner(&window);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+#include <optional>
+
+// What a file dialog is set up with before each use. The filter is "desc|pattern|desc|pattern";
+// FileName is the name last chosen in this dialog (the caller keeps it).
+struct FileDialogSpec {
+    QString Title;
+    QString Filter;
+    QString DefaultExt; // with its dot, or empty
+    QString FileName;
+};
+
+// The modal questions the program asks: message boxes captioned "Plumwick" and the common
+// file dialogs. The program never calls a dialog directly, so tests can script each answer.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // OK box with the information icon.
+    virtual void Information(const QString& text) = 0;
+    // Yes/No box with the question icon; true for Yes.
+    virtual bool Question(const QString& text, bool yesIsDefault) = 0;
+    // The default error box: stop icon, OK, the message after ErrorBoxText.
+    virtual void Error(const QString& message) = 0;
+
+    virtual std::optional<QString> OpenFileName(const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> SaveFileName(const FileDialogSpec& spec) = 0;
+};

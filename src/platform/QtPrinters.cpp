@@ -1,0 +1,202 @@
+#include "platform/QtPrinters.h"
+#include "platform/PlatformError.h"
+#include "platform/QtSurface.h"
+#include "platform/TextFile.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cerrno>
+
+namespace {
+
+constexpr int PdfDpi = 600;
+constexpr double PdfBorderInches = 0.25;
+
+DeviceCaps CapsOf(const QPageLayout& layout, int dpi)
+{
+    const QRect paint = layout.paintRectPixels(dpi);
+    const QRect full = layout.fullRectPixels(dpi);
+    DeviceCaps caps;
+    caps.HorzRes = paint.width();
+    caps.VertRes = paint.height();
+    caps.PhysicalOffsetX = paint.left() - full.left();
+    caps.PhysicalOffsetY = paint.top() - full.top();
+    caps.LogPixelsY = dpi;
+    return caps;
+}
+
+} // namespace
+
+QtPrinters::QtPrinters(PdfNamePrompt askPdfName)
+    : AskPdfName(std::move(askPdfName)), PdfPaper(LocalePaper())
+{
+}
+
+QtPrinters::~QtPrinters()
+{
+    if (Painter)
+        Finish(false);
+}
+
+QPageSize::PageSizeId QtPrinters::LocalePaper()
+{
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4;
+}
+
+QStringList QtPrinters::Names()
+{
+    SystemNames = QPrinterInfo::availablePrinterNames();
+    return SystemNames + QStringList{PdfPrinterName};
+}
+
+int QtPrinters::DefaultIndex()
+{
+    if (SystemNames.isEmpty())
+        SystemNames = QPrinterInfo::availablePrinterNames();
+    const qsizetype at = SystemNames.indexOf(QPrinterInfo::defaultPrinterName());
+    return at >= 0 ? static_cast<int>(at) : static_cast<int>(SystemNames.size());
+}
+
+bool QtPrinters::IsPdf() const
+{
+    return Current == SystemNames.size();
+}
+
+void QtPrinters::SetCurrent(int index)
+{
+    if (Painter)
+        throw PlatformError(QStringLiteral("Printing in progress"));
+    Names();
+    if (index == -1)
+        index = DefaultIndex();
+    if (index < 0 || index > SystemNames.size())
+        throw PlatformError(NoDefaultPrinterMessage);
+    Current = index;
+    SystemPrinter.reset();
+    if (IsPdf()) {
+        QPageLayout layout(QPageSize(PdfPaper), QPageLayout::Portrait,
+                           QMarginsF(PdfBorderInches, PdfBorderInches, PdfBorderInches, PdfBorderInches),
+                           QPageLayout::Inch);
+        CurrentCaps = CapsOf(layout, PdfDpi);
+    } else {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(SystemNames[index]);
+        if (info.isNull())
+            throw PlatformError(NoDefaultPrinterMessage);
+        SystemPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        QPageLayout layout = SystemPrinter->pageLayout();
+        layout.setUnits(QPageLayout::Point);
+        SystemPrinter->setPageMargins(layout.minimumMargins(), QPageLayout::Point);
+        CurrentCaps = CapsOf(SystemPrinter->pageLayout(), SystemPrinter->resolution());
+    }
+    Surface_ = std::make_unique<QtSurface>(CurrentCaps.LogPixelsY, Qt::white);
+}
+
+DeviceCaps QtPrinters::Caps()
+{
+    if (Current < 0)
+        SetCurrent(-1);
+    return CurrentCaps;
+}
+
+void QtPrinters::SetTitle(const QString& title)
+{
+    Title = title;
+}
+
+Surface& QtPrinters::Canvas()
+{
+    if (!Surface_)
+        SetCurrent(-1);
+    return *Surface_;
+}
+
+bool QtPrinters::BeginDoc()
+{
+    if (Current < 0)
+        SetCurrent(-1);
+    Painter = std::make_unique<QPainter>();
+    if (IsPdf()) {
+        std::optional<QString> path = PdfOutput;
+        if (!path && AskPdfName)
+            path = AskPdfName();
+        if (!path) {
+            Painter.reset();
+            return false;
+        }
+        PdfFile = std::make_unique<TextFile::ReplacingFile>(*path);
+        PdfDevice = std::make_unique<QFile>();
+        if (!PdfDevice->open(PdfFile->Descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+            PdfFile->Fail(EIO);
+        Pdf = std::make_unique<QPdfWriter>(PdfDevice.get());
+        Pdf->setResolution(PdfDpi);
+        Pdf->setCreator(QStringLiteral("Plumwick"));
+        Pdf->setTitle(Title);
+        Pdf->setPageLayout(QPageLayout(QPageSize(PdfPaper), QPageLayout::Portrait,
+                                       QMarginsF(PdfBorderInches, PdfBorderInches, PdfBorderInches, PdfBorderInches),
+                                       QPageLayout::Inch));
+        if (!Painter->begin(Pdf.get())) {
+            Painter.reset();
+            Pdf.reset();
+            PdfDevice.reset();
+            PdfFile.reset();
+            throw PlatformError(QStringLiteral("Unable to begin the PDF file"));
+        }
+    } else {
+        SystemPrinter->setDocName(Title);
+        if (!Painter->begin(SystemPrinter.get())) {
+            Painter.reset();
+            throw PlatformError(QStringLiteral("Printing failed on %1").arg(SystemNames[Current]));
+        }
+    }
+    Surface_->Attach(Painter.get());
+    return true;
+}
+
+void QtPrinters::NewPage()
+{
+    const bool ok = Pdf ? Pdf->newPage() : SystemPrinter->newPage();
+    Surface_->Attach(Painter.get()); // the painter's state starts afresh on a new page
+    if (!ok)
+        throw PlatformError(QStringLiteral("Printing failed"));
+}
+
+void QtPrinters::EndDoc()
+{
+    Finish(true);
+}
+
+void QtPrinters::Abort()
+{
+    Finish(false);
+}
+
+void QtPrinters::Finish(bool keep)
+{
+    if (Surface_)
+        Surface_->Attach(nullptr);
+    if (!keep && SystemPrinter && Painter)
+        SystemPrinter->abort();
+    if (Painter && Painter->isActive())
+        Painter->end();
+    Painter.reset();
+    if (!Pdf)
+        return;
+    Pdf.reset();
+    // Taken out of the members first, so that a failure still leaves no job behind.
+    auto device = std::move(PdfDevice);
+    auto file = std::move(PdfFile);
+    if (!keep)
+        return;
+    errno = 0;
+    const bool flushed = device->flush() && device->error() == QFileDevice::NoError;
+    const int error = errno ? errno : EIO;
+    device->close();
+    if (!flushed)
+        file->Fail(error);
+    file->Commit();
+}

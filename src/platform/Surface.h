@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+
+// A drawing surface with the few operations the card drawing needs: the sample card on
+// screen, the printed page, and the recording surface of the tests all implement it.
+//
+// Coordinates are device pixels with the origin at the top-left corner of the drawable
+// area. Text is drawn black in the current font with an opaque box the size of its extent
+// behind it, in the surface's background colour. A line is drawn with a 1-pixel black pen
+// from its start point up to, but not including, its end point.
+// The font size is in whole points; a surface turns it into pixels with its own resolution.
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    // Clears the whole drawable area in the background colour.
+    virtual void FillBackground() = 0;
+
+    virtual void SetFont(const QString& face, int points, bool bold) = 0;
+    virtual int FontSize() const = 0;
+    virtual void SetFontSize(int points) = 0;
+
+    // Width and height of the extent of a text in the current font; the height is the
+    // font's full line height (ascent + descent) whatever the text.
+    virtual int TextWidth(const QString& text) = 0;
+    virtual int TextHeight(const QString& text) = 0;
+
+    // Draws a text with the top-left corner of its extent at (x, y).
+    virtual void TextOut(int x, int y, const QString& text) = 0;
+    virtual void Line(int x1, int y1, int x2, int y2) = 0;
+    virtual int PenWidth() const = 0;
+};
+
+// Sizes above this many points draw as this size: beyond it a glyph is larger than any page,
+// and a reader who shrinks text one point at a time may jump straight down to it.
+inline constexpr int MaxFontPoints = 1600;
+
+// Points to pixels at a resolution, rounded half away from zero (so 8 pt at 96 dpi is 11 px).
+int PointsToPixels(int points, int dotsPerInch);

@@ -1,0 +1,24 @@
+#pragma once
+#include "platform/Prompts.h"
+
+class QWidget;
+
+// Prompts through QMessageBox and Qt's own file dialog, owned by a window.
+class QtPrompts final : public Prompts {
+public:
+    explicit QtPrompts(QWidget* owner = nullptr) : Owner(owner) {}
+    void SetOwner(QWidget* owner) { Owner = owner; }
+
+    void Information(const QString& text) override;
+    bool Question(const QString& text, bool yesIsDefault) override;
+    void Error(const QString& message) override;
+    std::optional<QString> OpenFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> SaveFileName(const FileDialogSpec& spec) override;
+
+private:
+    std::optional<QString> RunFileDialog(const FileDialogSpec& spec, bool save);
+    QWidget* Owner;
+};
+
+// "desc|pattern|desc|pattern" as Qt's "desc (pattern);;desc (pattern)".
+QString QtFileFilter(const QString& barFilter);

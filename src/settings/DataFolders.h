@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+
+// Where the per-user files live: "Plumwick" in the platform's per-user data folder
+// (~/.local/share/Plumwick here), holding Options.ini and the SampleLists folder.
+// Each path is built anew at every use; an empty text when the data folder is unknown.
+QString UserDataFolder();
+QString SettingsFilePath();
+// Always ends in "/".
+QString SampleListsPath();
+
+// Joins a folder and a name with exactly one separator between them.
+QString JoinPath(const QString& folder, const QString& name);
+
+// Installation is system-wide here, so the per-user part of it happens at first start:
+// when the "Plumwick" folder is missing it is made, with SampleLists copied from the
+// shipped lists. The only folder the program ever creates. Returns false when it could not.
+bool InstallUserDataFolder(const QString& shippedSampleLists);
+
+// A file or folder shipped with the program: beside the program, else in the installed
+// data folder (../share/plumwick beside bin/, or the configured one), else in the source
+// tree's data folder for a build run where it was made. When none exists, the one beside
+// the program.
+QString ShippedDataPath(const QString& programFolder, const QString& name);
+
+// The help page, "help.html", found as above.
+QString HelpFilePath(const QString& programFolder);

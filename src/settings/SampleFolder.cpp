@@ -1,0 +1,42 @@
+#include "settings/SampleFolder.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+void SortNames(QStringList& names)
+{
+    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+}
+
+} // namespace
+
+SampleFolderEntries ListSampleFolder(const QString& folder)
+{
+    SampleFolderEntries entries;
+    if (folder.isEmpty())
+        return entries;
+    const QDir dir(folder);
+    const QFileInfoList all = dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : all) {
+        const QString name = entry.fileName();
+        if (!name.isEmpty() && !name.contains(u'.') && entry.isDir())
+            entries.Folders << name;
+        if (name.size() > 4 && name.endsWith(QStringLiteral(".pwk"), Qt::CaseInsensitive))
+            entries.Lists << name;
+    }
+    SortNames(entries.Folders);
+    SortNames(entries.Lists);
+    return entries;
+}
+
+QString SampleCaption(const QString& fileName)
+{
+    return fileName.left(fileName.size() - 4);
+}

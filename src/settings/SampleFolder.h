@@ -1,0 +1,15 @@
+#pragma once
+#include <QStringList>
+
+// One level of the sample lists folder as the Samples menu shows it: the sub-folders
+// (those without a "." anywhere in the name), then the list files matching "*.pwk" in any
+// letter case. Each group is in case-insensitive alphabetical order, the order people
+// know from the other system's listings (this platform's listing order is arbitrary).
+struct SampleFolderEntries {
+    QStringList Folders; // names
+    QStringList Lists;   // file names, ".pwk" included
+};
+SampleFolderEntries ListSampleFolder(const QString& folder);
+
+// A list's menu caption: its file name without the last four characters (".pwk").
+QString SampleCaption(const QString& fileName);

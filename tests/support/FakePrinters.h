@@ -1,0 +1,32 @@
+#pragma once
+#include "platform/Printers.h"
+#include "support/RecordingSurface.h"
+
+// A Printers fake with chosen device caps that records the job: the calls in order
+// ("current 0", "title Plumwick", "begin", "page", "end", "abort") and, per page,
+// the texts drawn on it.
+class FakePrinters final : public Printers {
+public:
+    FakePrinters();
+
+    QStringList Names() override { return PrinterNames; }
+    int DefaultIndex() override { return Default; }
+    void SetCurrent(int index) override;
+    DeviceCaps Caps() override { return DeviceCapsValue; }
+    void SetTitle(const QString& title) override { Calls << "title " + title; }
+    bool BeginDoc() override;
+    void NewPage() override;
+    void EndDoc() override { Calls << "end"; }
+    void Abort() override { Calls << "abort"; }
+    Surface& Canvas() override { return Paper; }
+
+    QStringList PrinterNames = {"Laser", PdfPrinterName};
+    int Default = 0;
+    bool Refuse = false;        // SetCurrent raises the no-printer error
+    bool DeclineBegin = false;  // BeginDoc answers as a cancelled file dialog
+    DeviceCaps DeviceCapsValue;
+    QStringList Calls;
+    RecordingSurface Paper;
+    std::vector<size_t> PageStarts; // index into Paper.Texts where each page begins
+    std::vector<size_t> PageLineStarts;
+};

@@ -1,0 +1,45 @@
+#pragma once
+#include "platform/Surface.h"
+#include <QString>
+#include <vector>
+
+// A surface with simple, exact metrics that records what is drawn: every character is
+// `size` pixels wide and every line of text 2 x `size` pixels high, whatever the face.
+class RecordingSurface final : public Surface {
+public:
+    struct Text {
+        int X, Y;
+        QString Str;
+        int Size;
+        bool operator==(const Text&) const = default;
+    };
+    struct Line {
+        int X1, Y1, X2, Y2;
+        bool operator==(const Line&) const = default;
+    };
+
+    void FillBackground() override { ++Fills; }
+    void SetFont(const QString& face, int points, bool bold) override
+    {
+        Face = face;
+        Bold = bold;
+        Size = points;
+    }
+    int FontSize() const override { return Size; }
+    void SetFontSize(int points) override { Size = points; }
+    int TextWidth(const QString& text) override { return static_cast<int>(text.size()) * std::max(Size, 1); }
+    int TextHeight(const QString&) override { return 2 * std::max(Size, 1); }
+    void TextOut(int x, int y, const QString& text) override { Texts.push_back({x, y, text, Size}); }
+    void Line(int x1, int y1, int x2, int y2) override { Lines.push_back({x1, y1, x2, y2}); }
+    int PenWidth() const override { return 1; }
+
+    // The texts drawn, without the blanks of empty cells.
+    std::vector<Text> Visible() const;
+
+    QString Face;
+    bool Bold = false;
+    int Size = 0;
+    int Fills = 0;
+    std::vector<Text> Texts;
+    std::vector<struct Line> Lines;
+};

@@ -1,0 +1,44 @@
+#include "support/ScriptedPrompts.h"
+#include <gtest/gtest.h>
+
+ScriptedPrompts::Expected ScriptedPrompts::Next(Kind kind, const QString& text)
+{
+    Shown << text;
+    if (Script.empty()) {
+        ADD_FAILURE() << "unexpected prompt: " << text.toStdString();
+        return {kind, text};
+    }
+    Expected e = Script.front();
+    Script.pop_front();
+    EXPECT_EQ(static_cast<int>(e.What), static_cast<int>(kind)) << "prompt: " << text.toStdString();
+    EXPECT_EQ(e.Text.toStdString(), text.toStdString());
+    return e;
+}
+
+void ScriptedPrompts::Information(const QString& text)
+{
+    Next(Kind::Information, text);
+}
+
+bool ScriptedPrompts::Question(const QString& text, bool yesIsDefault)
+{
+    QuestionDefaults.push_back(yesIsDefault);
+    return Next(Kind::Question, text).Yes;
+}
+
+void ScriptedPrompts::Error(const QString& message)
+{
+    Next(Kind::Error, message);
+}
+
+std::optional<QString> ScriptedPrompts::OpenFileName(const FileDialogSpec& spec)
+{
+    Dialogs.push_back(spec);
+    return Next(Kind::OpenFile, spec.Title).File;
+}
+
+std::optional<QString> ScriptedPrompts::SaveFileName(const FileDialogSpec& spec)
+{
+    Dialogs.push_back(spec);
+    return Next(Kind::SaveFile, spec.Title).File;
+}

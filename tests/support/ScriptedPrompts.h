@@ -1,0 +1,43 @@
+#pragma once
+#include "platform/Prompts.h"
+
+#include <QStringList>
+#include <deque>
+#include <optional>
+
+// A Prompts fake that is told in advance which questions come and how to answer them.
+// Any prompt it was not told about fails the running test; what it showed is kept.
+class ScriptedPrompts final : public Prompts {
+public:
+    enum class Kind { Information, Question, Error, OpenFile, SaveFile };
+    struct Expected {
+        Kind What;
+        QString Text;                  // message, or dialog title
+        bool Yes = false;              // answer to a question
+        std::optional<QString> File;   // answer to a file dialog; nullopt cancels
+    };
+
+    void ExpectInformation(const QString& text) { Script.push_back({Kind::Information, text}); }
+    void ExpectQuestion(const QString& text, bool yes) { Script.push_back({Kind::Question, text, yes}); }
+    void ExpectError(const QString& message) { Script.push_back({Kind::Error, message}); }
+    void ExpectOpen(std::optional<QString> file) { Script.push_back({Kind::OpenFile, "Select Bingo Card", false, file}); }
+    void ExpectSave(std::optional<QString> file, const QString& title = "Save Bingo Card")
+    {
+        Script.push_back({Kind::SaveFile, title, false, file});
+    }
+    bool Done() const { return Script.empty(); }
+
+    void Information(const QString& text) override;
+    bool Question(const QString& text, bool yesIsDefault) override;
+    void Error(const QString& message) override;
+    std::optional<QString> OpenFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> SaveFileName(const FileDialogSpec& spec) override;
+
+    QStringList Shown;                     // every text and title, in order
+    std::vector<FileDialogSpec> Dialogs;   // every file dialog's set-up
+    std::vector<bool> QuestionDefaults;    // whether Yes was the default, per question
+
+private:
+    Expected Next(Kind kind, const QString& text);
+    std::deque<Expected> Script;
+};
