@@ -7,7 +7,7 @@
 
 QCollator WordList::MakeCollator()
 {
-    QLocale locale = QLocale::system();
+    QLocale locale; // the system's unless the program set another
     if (locale.language() == QLocale::C)
         locale = QLocale(QLocale::English, QLocale::UnitedStates);
     QCollator collator(locale);

@@ -13,9 +13,9 @@ public:
         int Size;
         bool operator==(const Text&) const = default;
     };
-    struct Line {
+    struct Segment {
         int X1, Y1, X2, Y2;
-        bool operator==(const Line&) const = default;
+        bool operator==(const Segment&) const = default;
     };
 
     void FillBackground() override { ++Fills; }
@@ -41,5 +41,5 @@ public:
     int Size = 0;
     int Fills = 0;
     std::vector<Text> Texts;
-    std::vector<struct Line> Lines;
+    std::vector<Segment> Lines;
 };
