@@ -1,0 +1,75 @@
+#pragma once
+#include "app/UnitMain.h"
+#include "platform/Clock.h"
+#include "platform/Shell.h"
+#include "support/FakePrinters.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TempFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A clock that counts up by a fixed step, so arrangements are repeatable.
+class SteppingClock final : public Clock {
+public:
+    std::uint64_t Counter() override { return Now += 7919; }
+    std::uint64_t Now = 1;
+};
+
+class RecordingShell final : public Shell {
+public:
+    void Open(const QUrl& url) override { Opened << url; }
+    QList<QUrl> Opened;
+};
+
+// The main window on the offscreen platform, with scripted prompts, a fake printer and
+// its own per-user data folder (settings in Home.DataFolder()).
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {}
+    void TearDown() override
+    {
+        Window.reset();
+        EXPECT_TRUE(Asks.Done()) << "prompts expected but not shown";
+    }
+
+    // Creates the window; settings written before this are read at start-up.
+    TFrmMain& Open()
+    {
+        Window = std::make_unique<TFrmMain>(TFrmMain::Services{Asks, Printer, SeedClock, Desktop});
+        return *Window;
+    }
+    void WriteSettings(const QByteArray& bytes) { Home.Folder.Write("Plumwick/Options.ini", bytes); }
+    QByteArray Settings() const { return Home.Folder.Read("Plumwick/Options.ini"); }
+
+    void Type(const QString& text) { QTest::keyClicks(Window->CboCardStr->lineEdit(), text); }
+    void Enter() { QTest::keyClick(Window->CboCardStr->lineEdit(), Qt::Key_Return); }
+    void AddWord(const QString& word)
+    {
+        Window->CboCardStr->setEditText(word);
+        Window->BtnAddClick();
+    }
+    void AddWords(const QStringList& words)
+    {
+        for (const QString& w : words)
+            AddWord(w);
+    }
+    // Runs a command as the menu would: through the window's error handling.
+    template <class F>
+    void Run(F f)
+    {
+        Window->Guard([&] { f(*Window); });
+    }
+
+    TempDataHome Home;
+    ScriptedPrompts Asks;
+    FakePrinters Printer;
+    SteppingClock SeedClock;
+    RecordingShell Desktop;
+    std::unique_ptr<TFrmMain> Window;
+};
