@@ -10,7 +10,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
 
