@@ -1,0 +1,70 @@
+#include "support/MainWindowFixture.h"
+
+namespace {
+QStringList Numbers(int count)
+{
+    QStringList list;
+    for (int i = 1; i <= count; ++i)
+        list << QString::number(i);
+    return list;
+}
+} // namespace
+
+TEST_F(MainWindowTest, TooFewWordsBeginNoJob)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany(Numbers(23));
+    Asks.ExpectInformation("Your bingo card needs 24 words at least, please add more words, then try to print it again.");
+    w.MnuFilePrint->trigger();
+    EXPECT_TRUE(Printer.Calls.isEmpty());
+
+    // 3 x 3, heading on, free space off, 8 words: 9 needed, for the call list too.
+    w.WordList.Clear();
+    w.WordList.InsertMany(Numbers(8));
+    w.CboCardSize->setCurrentIndex(0);
+    w.ChkFreeSpace->setChecked(false);
+    Asks.ExpectInformation("Your bingo card needs 9 words at least, please add more words, then try to print it again.");
+    w.MnuFilePrintList->trigger();
+    EXPECT_TRUE(Printer.Calls.isEmpty());
+}
+
+TEST_F(MainWindowTest, PrintUsesTheChosenPrinterCountAndLayout)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany(Numbers(75));
+    w.CboPrinters->setCurrentIndex(1);
+    w.EdtCardNum->setValue(5);
+    w.CboCardsPerPage->setCurrentIndex(1); // "2"
+    const int arranged = w.ArrangeCount;
+    w.MnuFilePrint->trigger();
+    EXPECT_EQ(Printer.Calls, (QStringList{"current 1", "title Plumwick", "begin", "page", "page", "end"}));
+    EXPECT_EQ(w.ArrangeCount - arranged, 6);
+    EXPECT_EQ(Printer.Paper.Face, "Arial");
+    EXPECT_EQ(w.CardCells.size(), 75); // the last card's arrangement stays
+}
+
+TEST_F(MainWindowTest, NoPrinterGivesThePlatformError)
+{
+    Printer.Refuse = true;
+    TFrmMain& w = Open();
+    w.WordList.InsertMany(Numbers(30));
+    Asks.ExpectError("There is no default printer currently selected");
+    w.MnuFilePrint->trigger();
+    Asks.ExpectError("There is no default printer currently selected");
+    w.MnuFilePrintList->trigger();
+}
+
+TEST_F(MainWindowTest, CallListPrintsEveryWordInListOrder)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany({"b", "a", "c", "a"});
+    w.CboCardSize->setCurrentIndex(0);
+    w.ChkFreeSpace->setChecked(false);
+    w.WordList.InsertMany(Numbers(5));
+    w.MnuFilePrintList->trigger();
+    QStringList printed;
+    for (const auto& t : Printer.Paper.Texts)
+        printed << t.Str;
+    EXPECT_EQ(printed, w.WordList.Items());
+    EXPECT_EQ(Printer.Calls.count("page"), 0);
+}
