@@ -13,3 +13,14 @@ class SteadyClock final : public Clock {
 public:
     std::uint64_t Counter() override;
 };
+
+// A counter that follows a fixed sequence from a seed, for batches that must come out the
+// same run after run.
+class SeededClock final : public Clock {
+public:
+    explicit SeededClock(std::uint64_t seed) : State(seed) {}
+    std::uint64_t Counter() override;
+
+private:
+    std::uint64_t State;
+};

@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 
 #include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +29,28 @@ DeviceCaps CapsOf(const QPageLayout& layout, int dpi)
     caps.PhysicalOffsetY = paint.top() - full.top();
     caps.LogPixelsY = dpi;
     return caps;
+}
+
+// Rewrites the "/CreationDate (D:yyyyMMddhhmmssZ)" that the PDF engine puts near the
+// start of the file, in place and at the same length, so no offset in the file moves.
+void StampCreationDate(int fd, const QDateTime& date)
+{
+    char head[4096];
+    const ssize_t n = ::pread(fd, head, sizeof head, 0);
+    if (n <= 0)
+        return;
+    const QByteArray bytes(head, static_cast<qsizetype>(n));
+    const QByteArray key = "/CreationDate (D:";
+    const qsizetype start = bytes.indexOf(key);
+    if (start < 0)
+        return;
+    const qsizetype from = start + key.size();
+    const qsizetype end = bytes.indexOf(')', from);
+    const QByteArray stamp = date.toUTC().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1() + 'Z';
+    if (end - from != stamp.size())
+        return;
+    if (::pwrite(fd, stamp.constData(), static_cast<size_t>(stamp.size()), from) != stamp.size())
+        return;
 }
 
 } // namespace
@@ -198,5 +221,7 @@ void QtPrinters::Finish(bool keep)
     device->close();
     if (!flushed)
         file->Fail(error);
+    if (PdfDate.isValid())
+        StampCreationDate(file->Descriptor(), PdfDate);
     file->Commit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Printers.h"
 
+#include <QDateTime>
 #include <QPageSize>
 #include <functional>
 #include <memory>
@@ -35,6 +36,9 @@ public:
     // For a batch: the PDF goes to this file without a question.
     void SetPdfOutput(const QString& path) { PdfOutput = path; }
     void SetPdfPaper(QPageSize::PageSizeId paper) { PdfPaper = paper; }
+    // Stamps the PDF with this creation date instead of the clock's, so that equal jobs
+    // give byte-identical files.
+    void SetPdfCreationDate(const QDateTime& date) { PdfDate = date; }
 
     QStringList Names() override;
     int DefaultIndex() override;
@@ -58,6 +62,7 @@ private:
     PdfNamePrompt AskPdfName;
     std::optional<QString> PdfOutput;
     QPageSize::PageSizeId PdfPaper;
+    QDateTime PdfDate;
     QStringList SystemNames;
     int Current = -2; // none yet
     QString Title;

@@ -1,0 +1,166 @@
+#include "batch/BatchOptions.h"
+#include "platform/IntegerConversion.h"
+
+namespace {
+
+// A whole number in a range, written in plain decimal.
+std::optional<long long> Decimal(const QString& text, long long low, long long high)
+{
+    bool ok = false;
+    const long long value = text.toLongLong(&ok, 10);
+    if (!ok || text.isEmpty() || !(text[0].isDigit() || text[0] == u'-') || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+QString BatchUsage()
+{
+    return QStringLiteral(
+        "Usage: plumwick-print [options] LIST.pwk\n"
+        "Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.\n"
+        "\n"
+        "  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)\n"
+        "  -P, --printer NAME         print on that system printer instead\n"
+        "      --cards N              1 to 99999 (default 1)\n"
+        "      --per-page 1|2|4       (default 1)\n"
+        "      --size 3|5|7\n"
+        "      --free-space[=TEXT] | --no-free-space\n"
+        "      --heading[=TEXT]    | --no-heading\n"
+        "      --word-wrap         | --no-word-wrap\n"
+        "      --font FACE  --font-size POINTS\n"
+        "      --paper letter|a4\n"
+        "      --call-list            print the call list instead of cards\n"
+        "      --seed N               the same N gives the same cards, run after run\n"
+        "  -q, --quiet                no progress on standard error\n"
+        "  -h, --help, --version\n"
+        "\n"
+        "Options not given are taken from Plumwick's settings (~/.local/share/Plumwick/Options.ini).\n");
+}
+
+std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QString& error)
+{
+    BatchOptions o;
+    QStringList positional;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString arg = arguments[i];
+        QString name = arg;
+        std::optional<QString> attached;
+        if (arg.startsWith(QStringLiteral("--")) && arg.contains(u'=')) {
+            name = arg.left(arg.indexOf(u'='));
+            attached = arg.mid(arg.indexOf(u'=') + 1);
+        }
+        auto value = [&]() -> std::optional<QString> {
+            if (attached)
+                return attached;
+            if (i + 1 < arguments.size())
+                return arguments[++i];
+            error = QStringLiteral("option %1 needs a value").arg(name);
+            return std::nullopt;
+        };
+        auto bad = [&](const QString& v) {
+            error = QStringLiteral("invalid value for %1: '%2'").arg(name, v);
+            return std::nullopt;
+        };
+        auto noValue = [&]() {
+            if (attached) {
+                error = QStringLiteral("option %1 takes no value").arg(name);
+                return false;
+            }
+            return true;
+        };
+
+        if (name == "-o" || name == "--output") {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            o.Output = *v;
+        } else if (name == "-P" || name == "--printer") {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            o.Printer = *v;
+        } else if (name == "--cards") {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const auto n = Decimal(*v, 1, 99999);
+            if (!n) return bad(*v);
+            o.Cards = static_cast<int>(*n);
+        } else if (name == "--per-page") {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            if (*v != "1" && *v != "2" && *v != "4") return bad(*v);
+            o.PerPage = v->toInt();
+        } else if (name == "--size") {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            if (*v != "3" && *v != "5" && *v != "7") return bad(*v);
+            o.SizeIndex = (v->toInt() - 3) / 2;
+        } else if (name == "--free-space") {
+            o.FreeSpace = true;
+            if (attached) o.FreeSpaceText = *attached;
+        } else if (name == "--no-free-space") {
+            if (!noValue()) return std::nullopt;
+            o.FreeSpace = false;
+        } else if (name == "--heading") {
+            o.Heading = true;
+            if (attached) o.HeadingText = *attached;
+        } else if (name == "--no-heading") {
+            if (!noValue()) return std::nullopt;
+            o.Heading = false;
+        } else if (name == "--word-wrap" || name == "--no-word-wrap") {
+            if (!noValue()) return std::nullopt;
+            o.WordWrap = name == "--word-wrap";
+        } else if (name == "--font") {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            o.FontName = *v;
+        } else if (name == "--font-size") {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const auto n = Decimal(*v, 1, 1600);
+            if (!n) return bad(*v);
+            o.FontSize = static_cast<int>(*n);
+        } else if (name == "--paper") {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const QString paper = v->toLower();
+            if (paper != "letter" && paper != "a4") return bad(*v);
+            o.Paper = paper;
+        } else if (name == "--call-list") {
+            if (!noValue()) return std::nullopt;
+            o.CallList = true;
+        } else if (name == "--seed") {
+            const auto v = value();
+            if (!v) return std::nullopt;
+            const auto n = Decimal(*v, 0, 4294967295LL);
+            if (!n) return bad(*v);
+            o.Seed = static_cast<std::uint32_t>(*n);
+        } else if (name == "-q" || name == "--quiet") {
+            o.Quiet = true;
+        } else if (name == "-h" || name == "--help") {
+            o.Help = true;
+        } else if (name == "--version") {
+            o.Version = true;
+        } else if (name == "--") {
+            positional += arguments.mid(i + 1);
+            break;
+        } else if (name.startsWith(u'-') && name.size() > 1) {
+            error = QStringLiteral("unknown option %1").arg(name);
+            return std::nullopt;
+        } else {
+            positional << arg;
+        }
+    }
+    if (o.Help || o.Version)
+        return o;
+    if (positional.size() != 1) {
+        error = positional.isEmpty() ? QStringLiteral("no word list given") : QStringLiteral("only one word list, please");
+        return std::nullopt;
+    }
+    if (!o.Output.isEmpty() && !o.Printer.isEmpty()) {
+        error = QStringLiteral("choose either --output or --printer");
+        return std::nullopt;
+    }
+    o.ListFile = positional.front();
+    return o;
+}

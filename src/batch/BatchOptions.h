@@ -1,0 +1,36 @@
+#pragma once
+#include "card/CardOptions.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command line of plumwick-print. Options not given stay unset here and are taken
+// from the user's settings file, as the window reads them at start-up.
+struct BatchOptions {
+    QString ListFile;
+    QString Output;  // PDF file; empty: the list's name with ".pdf"
+    QString Printer; // a system printer instead of a PDF
+    int Cards = 1;
+    int PerPage = 1;
+    std::optional<int> SizeIndex;
+    std::optional<bool> FreeSpace;
+    std::optional<QString> FreeSpaceText;
+    std::optional<bool> Heading;
+    std::optional<QString> HeadingText;
+    std::optional<bool> WordWrap;
+    std::optional<QString> FontName;
+    std::optional<int> FontSize;
+    std::optional<QString> Paper; // "letter" or "a4"
+    bool CallList = false;
+    std::optional<std::uint32_t> Seed;
+    bool Quiet = false;
+    bool Help = false;
+    bool Version = false;
+};
+
+// Parses the arguments (without the program name). A bad option or value gives the
+// one-line message in `error` and nothing else.
+std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QString& error);
+
+QString BatchUsage();

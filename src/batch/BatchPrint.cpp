@@ -1,0 +1,129 @@
+#include "batch/BatchPrint.h"
+#include "batch/BatchOptions.h"
+#include "card/CardArrangement.h"
+#include "card/CardPrinting.h"
+#include "card/PrintJob.h"
+#include "card/RandomSource.h"
+#include "platform/Clock.h"
+#include "platform/PlatformError.h"
+#include "platform/ProfileFile.h"
+#include "platform/QtPrinters.h"
+#include "platform/TextFile.h"
+#include "settings/CardSettings.h"
+#include "settings/DataFolders.h"
+#include "words/WordList.h"
+#include "words/WordListFormat.h"
+
+#include <QElapsedTimer>
+#include <QTimeZone>
+#include <QFileInfo>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+void Say(const QString& text)
+{
+    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
+
+QString DefaultOutput(const QString& listFile)
+{
+    return QFileInfo(listFile).completeBaseName() + QStringLiteral(".pdf");
+}
+
+// "card 1234 of 99999", rewritten in place a few times a second on a terminal.
+class TerminalProgress {
+public:
+    explicit TerminalProgress(bool enabled) : Enabled(enabled) { Timer.start(); }
+    ~TerminalProgress()
+    {
+        if (Shown)
+            std::fputs("\n", stderr);
+    }
+    bool Step(int done, int total)
+    {
+        if (Enabled && (Timer.elapsed() >= 250 || done == total)) {
+            std::fprintf(stderr, "\rcard %d of %d", std::min(done + 1, total), total);
+            std::fflush(stderr);
+            Shown = true;
+            Timer.restart();
+        }
+        return true;
+    }
+
+private:
+    bool Enabled;
+    bool Shown = false;
+    QElapsedTimer Timer;
+};
+
+} // namespace
+
+int RunBatch(const BatchOptions& options)
+{
+    try {
+        const ProfileFile settings(SettingsFilePath());
+        const CardSettings::CardFont storedFont = CardSettings::ReadFont(settings);
+        CardOptions card = CardSettings::ReadOptions(settings);
+        if (options.SizeIndex) card.SizeIndex = *options.SizeIndex;
+        if (options.FreeSpace) card.FreeSpace = *options.FreeSpace;
+        if (options.FreeSpaceText) card.FreeSpaceText = *options.FreeSpaceText;
+        if (options.Heading) card.Heading = *options.Heading;
+        if (options.HeadingText) card.HeadingText = *options.HeadingText;
+        if (options.WordWrap) card.WordWrap = *options.WordWrap;
+        const QString fontName = options.FontName.value_or(storedFont.Name);
+        const int fontSize = options.FontSize.value_or(storedFont.Size);
+
+        WordList words;
+        words.InsertMany(ParseWordList(TextFile::ReadAll(options.ListFile)));
+        const int needed = WordsNeeded(card);
+        if (words.Count() < needed) {
+            Say(TooFewWordsMessage(needed));
+            return 1;
+        }
+
+        QtPrinters printers;
+        int printerIndex = -1;
+        const QStringList names = printers.Names();
+        if (!options.Printer.isEmpty()) {
+            printerIndex = static_cast<int>(names.indexOf(options.Printer));
+            if (printerIndex < 0 || printerIndex == names.size() - 1) {
+                Say(QStringLiteral("plumwick-print: no printer named '%1'").arg(options.Printer));
+                return 1;
+            }
+        } else {
+            printerIndex = static_cast<int>(names.size()) - 1;
+            printers.SetPdfOutput(options.Output.isEmpty() ? DefaultOutput(options.ListFile) : options.Output);
+            if (options.Paper)
+                printers.SetPdfPaper(*options.Paper == QStringLiteral("a4") ? QPageSize::A4 : QPageSize::Letter);
+            if (options.Seed)
+                printers.SetPdfCreationDate(QDateTime::fromSecsSinceEpoch(946684800LL + *options.Seed, QTimeZone::utc()));
+        }
+
+        PreparePrinter(printers, printerIndex, fontName, fontSize);
+        if (options.CallList)
+            return RunCallListJob(printers, words.Items()) ? 0 : 1;
+
+        std::unique_ptr<Clock> clock;
+        if (options.Seed)
+            clock = std::make_unique<SeededClock>(*options.Seed);
+        else
+            clock = std::make_unique<SteadyClock>();
+        RandomSource random(*clock);
+        CardJob job;
+        job.Options = card;
+        job.Cards = options.Cards;
+        job.PerPage = options.PerPage;
+        QStringList cells;
+        TerminalProgress progress(!options.Quiet && ::isatty(STDERR_FILENO));
+        const bool done = RunCardJob(
+            printers, job, [&] { ArrangeCardCells(words.Items(), card.FreeSpace, card.SizeIndex, random, cells); },
+            cells, [&](int d, int total) { return progress.Step(d, total); });
+        return done ? 0 : 1;
+    } catch (const PlatformError& error) {
+        Say(ErrorBoxText(error.Text()));
+        return 1;
+    }
+}

@@ -1,0 +1,44 @@
+// plumwick-print: prints bingo cards or the call list of a word list without a window.
+#include "batch/BatchOptions.h"
+#include "batch/BatchPrint.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+// Qt's own warnings (a missing runtime folder, font substitutions) are not the user's
+// business on a command line; PLUMWICK_DEBUG=1 shows them.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg || type == QtCriticalMsg || qEnvironmentVariableIsSet("PLUMWICK_DEBUG"))
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qInstallMessageHandler(QuietMessages);
+    // A command-line program: no display needed.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Plumwick"));
+
+    QString error;
+    const auto options = ParseBatchOptions(QCoreApplication::arguments().mid(1), error);
+    if (!options) {
+        std::fprintf(stderr, "plumwick-print: %s (try --help)\n", qUtf8Printable(error));
+        return 2;
+    }
+    if (options->Help) {
+        std::fputs(qUtf8Printable(BatchUsage()), stdout);
+        return 0;
+    }
+    if (options->Version) {
+        std::puts("plumwick-print 4.1");
+        return 0;
+    }
+    return RunBatch(*options);
+}
