@@ -170,7 +170,7 @@ void TFrmMain::PBPaint(Surface& surface)
     input.FontSize = CardFontSize;
     input.Width = PB->width();
     input.Height = PB->height();
-    PaintSampleCard(surface, input);
+    PaintSampleCard(surface, input, &SampleFits);
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/WordListModel.h"
 #include "card/CardOptions.h"
+#include "card/CellText.h"
 #include "card/RandomSource.h"
 
 #include <QStringList>
@@ -158,6 +159,7 @@ private:
 
     Services Env;
     RandomSource Random;
+    CellFitCache SampleFits;
     int SelectedWord = -1;
     QString OpenDlgFileName;
     QString SaveDlgFileName;

@@ -48,8 +48,14 @@ void PrintCellText(Surface& surface, int x, int y, int height, int width, const 
 }
 
 void DrawPrintedCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
-                     const QStringList& cells)
+                     const QStringList& cells, CellFitCache* cache)
 {
+    auto print = [&](int left, int top, const QString& text) {
+        if (cache)
+            cache->Draw(surface, left, top, z - surface.PenWidth(), z - surface.PenWidth(), text, options.WordWrap, 2);
+        else
+            PrintCellText(surface, left, top, z - surface.PenWidth(), z - surface.PenWidth(), text, options.WordWrap);
+    };
     const int p = surface.PenWidth();
     surface.Line(x, y, x, y + z * rows);
     surface.Line(x, y, x + z * cols, y);
@@ -61,8 +67,7 @@ void DrawPrintedCard(Surface& surface, int x, int y, int z, int rows, int cols, 
     if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {
         const int letters = std::min<int>(static_cast<int>(options.HeadingText.size()), cols);
         for (int i = 1; i <= letters; ++i)
-            PrintCellText(surface, x + (i - 1) * z + p, y + p, z - p, z - p, options.HeadingText.mid(i - 1, 1),
-                          options.WordWrap);
+            print(x + (i - 1) * z + p, y + p, options.HeadingText.mid(i - 1, 1));
     }
 
     const int side = CardSide(options.SizeIndex);
@@ -79,6 +84,6 @@ void DrawPrintedCard(Surface& surface, int x, int y, int z, int rows, int cols, 
             text = QStringLiteral(" ");
         else
             text = cells[w++];
-        PrintCellText(surface, x + (c - 1) * z + p, y + (r - 1) * z + p, z - p, z - p, text, options.WordWrap);
+        print(x + (c - 1) * z + p, y + (r - 1) * z + p, text);
     }
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+class CellFitCache;
 class Surface;
 struct DeviceCaps;
 
@@ -37,8 +38,9 @@ inline int PageCount(int cards, int perPage)
 
 // Draws one card (grid, heading letters, words from `cells`, free space) with its top-left
 // corner at (x, y). The caller arranges `cells` first.
+// A cache, when given, remembers how each text fits (the same for every card of a job).
 void DrawPrintedCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
-                     const QStringList& cells);
+                     const QStringList& cells, CellFitCache* cache = nullptr);
 
 // One text fitted and centred in a box, as on paper.
 void PrintCellText(Surface& surface, int x, int y, int height, int width, const QString& text, bool wordWrap);

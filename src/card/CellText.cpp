@@ -35,12 +35,6 @@ TwoLines BalancedSplit(Surface& surface, const QString& text)
 
 namespace {
 
-void DrawCentred(Surface& surface, int left, int top, int width, int height, const QString& text)
-{
-    surface.TextOut(left + (width - surface.TextWidth(text)) / 2,
-                    top + (height - surface.TextHeight(text)) / 2, text);
-}
-
 bool TooWide(Surface& surface, const QString& text, int width, int margin)
 {
     return surface.TextWidth(text) > width - margin * surface.TextWidth(QStringLiteral("M"));
@@ -48,35 +42,74 @@ bool TooWide(Surface& surface, const QString& text, int width, int margin)
 
 } // namespace
 
-void FitCellText(Surface& surface, int left, int top, int width, int height, const QString& text,
-                 bool wordWrap, int margin)
+FittedText ComputeFit(Surface& surface, int width, int height, const QString& text, bool wordWrap, int margin)
 {
     const int remembered = surface.FontSize();
     const QString m = QStringLiteral("M");
+    FittedText fitted;
+    auto centred = [&](const QString& line) {
+        fitted.push_back({(width - surface.TextWidth(line)) / 2, (height - surface.TextHeight(line)) / 2, line,
+                          surface.FontSize()});
+    };
 
     if (!TooWide(surface, text, width, margin)) {
-        DrawCentred(surface, left, top, width, height, text);
+        centred(text);
     } else if (wordWrap && text.contains(u' ')) {
         const TwoLines lines = BalancedSplit(surface, text);
-        while ((TooWide(surface, lines.First, width, margin) ||
-                TooWide(surface, lines.Second, width, margin)) &&
+        while ((TooWide(surface, lines.First, width, margin) || TooWide(surface, lines.Second, width, margin)) &&
                ShrinkFont(surface)) {
         }
-        auto pairHeight = [&] {
-            return surface.TextHeight(lines.First) + surface.TextHeight(lines.Second);
-        };
+        auto pairHeight = [&] { return surface.TextHeight(lines.First) + surface.TextHeight(lines.Second); };
         while (pairHeight() > height - margin * surface.TextHeight(m) && ShrinkFont(surface)) {
         }
-        const int h = pairHeight();
-        const int y = top + (height - h) / 2;
-        surface.TextOut(left + (width - surface.TextWidth(lines.First)) / 2, y, lines.First);
-        surface.TextOut(left + (width - surface.TextWidth(lines.Second)) / 2,
-                        y + surface.TextHeight(lines.First), lines.Second);
+        const int y = (height - pairHeight()) / 2;
+        const int size = surface.FontSize();
+        fitted.push_back({(width - surface.TextWidth(lines.First)) / 2, y, lines.First, size});
+        fitted.push_back({(width - surface.TextWidth(lines.Second)) / 2, y + surface.TextHeight(lines.First),
+                          lines.Second, size});
     } else {
         while (TooWide(surface, text, width, margin) && ShrinkFont(surface)) {
         }
-        DrawCentred(surface, left, top, width, height, text);
+        centred(text);
     }
 
     surface.SetFontSize(remembered);
+    return fitted;
+}
+
+void DrawFitted(Surface& surface, int left, int top, const FittedText& fitted)
+{
+    const int remembered = surface.FontSize();
+    for (const FittedLine& line : fitted) {
+        if (surface.FontSize() != line.Size)
+            surface.SetFontSize(line.Size);
+        surface.TextOut(left + line.Dx, top + line.Dy, line.Text);
+    }
+    if (surface.FontSize() != remembered)
+        surface.SetFontSize(remembered);
+}
+
+void FitCellText(Surface& surface, int left, int top, int width, int height, const QString& text,
+                 bool wordWrap, int margin)
+{
+    DrawFitted(surface, left, top, ComputeFit(surface, width, height, text, wordWrap, margin));
+}
+
+void CellFitCache::Draw(Surface& surface, int left, int top, int width, int height, const QString& text,
+                        bool wordWrap, int margin)
+{
+    const Key key{text,   surface.FontFace(), width,    height, surface.FontSize(),
+                  margin, wordWrap,           surface.FontBold()};
+    auto it = Outcomes.constFind(key);
+    if (it == Outcomes.cend()) {
+        if (Outcomes.size() >= 50000)
+            Outcomes.clear();
+        it = Outcomes.insert(key, ComputeFit(surface, width, height, text, wordWrap, margin));
+    }
+    DrawFitted(surface, left, top, *it);
+}
+
+size_t qHash(const CellFitCache::Key& key, size_t seed)
+{
+    return qHashMulti(seed, key.Text, key.Face, key.Width, key.Height, key.Size, key.Margin, key.WordWrap, key.Bold);
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <QHash>
 #include <QString>
+#include <vector>
 
 class Surface;
 
@@ -12,6 +14,49 @@ class Surface;
 // for two lines): 1 on the sample card, 2 on paper.
 void FitCellText(Surface& surface, int left, int top, int width, int height, const QString& text,
                  bool wordWrap, int margin);
+
+// Where fitting puts a text in its box: one or two lines, each at an offset from the box's
+// corner and at a font size.
+struct FittedLine {
+    int Dx;
+    int Dy;
+    QString Text;
+    int Size;
+};
+using FittedText = std::vector<FittedLine>;
+
+// The fitting rules without the drawing: measures from the surface's current font and
+// leaves its size as it found it.
+FittedText ComputeFit(Surface& surface, int width, int height, const QString& text, bool wordWrap, int margin);
+void DrawFitted(Surface& surface, int left, int top, const FittedText& fitted);
+
+// Remembers the outcome of fitting per text, box, font and margin. Every card of a job has
+// the same boxes and draws the same few texts, so each is measured once; the outcome is
+// the one the plain rules give, so drawing from it draws the same.
+class CellFitCache {
+public:
+    void Draw(Surface& surface, int left, int top, int width, int height, const QString& text, bool wordWrap,
+              int margin);
+    void Clear() { Outcomes.clear(); }
+
+    // Everything an outcome depends on.
+    struct Key {
+        QString Text;
+        QString Face;
+        int Width;
+        int Height;
+        int Size;
+        int Margin;
+        bool WordWrap;
+        bool Bold;
+        bool operator==(const Key&) const = default;
+    };
+
+private:
+    QHash<Key, FittedText> Outcomes;
+};
+
+size_t qHash(const CellFitCache::Key& key, size_t seed = 0);
 
 // Lowers the font by one point (sizes above MaxFontPoints all look alike, so from there it
 // drops straight to the largest distinct size). Returns false at 1 point, where it stops.

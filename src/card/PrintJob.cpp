@@ -53,13 +53,14 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
     if (!printers.BeginDoc())
         return false;
     OpenJob open(printers);
+    CellFitCache fits;
     int done = 0;
     for (int pageIndex = 0; pageIndex < pages; ++pageIndex) {
         for (const CardPlace& place : page.Cards) {
             if (progress && !progress(done, total))
                 return false;
             arrange();
-            DrawPrintedCard(canvas, place.X, place.Y, page.Z, rows, cols, job.Options, cells);
+            DrawPrintedCard(canvas, place.X, place.Y, page.Z, rows, cols, job.Options, cells, &fits);
             ++done;
         }
         if (pageIndex + 1 < pages)

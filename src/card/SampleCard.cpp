@@ -9,7 +9,7 @@ SampleGrid SampleCardGrid(const CardOptions& options, int width, int height, int
     return {n, rows, (height - penWidth) / rows, (width - penWidth) / n};
 }
 
-void PaintSampleCard(Surface& surface, const SampleCardInput& input)
+void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCache* cache)
 {
     const CardOptions& options = input.Options;
     const int penW = surface.PenWidth();
@@ -35,7 +35,10 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input)
         surface.Line(j * g.ColW, 0, j * g.ColW, bottom);
 
     auto draw = [&](int left, int top, int width, int height, const QString& text) {
-        FitCellText(surface, left, top, width, height, text, options.WordWrap, 1);
+        if (cache)
+            cache->Draw(surface, left, top, width, height, text, options.WordWrap, 1);
+        else
+            FitCellText(surface, left, top, width, height, text, options.WordWrap, 1);
     };
 
     if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {

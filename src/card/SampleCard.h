@@ -2,6 +2,7 @@
 #include "card/CardOptions.h"
 #include <QStringList>
 
+class CellFitCache;
 class Surface;
 
 // The sample card of the main window: a grid that fills the paint box (cells need not be
@@ -17,7 +18,8 @@ struct SampleCardInput {
     int Height = 313;
 };
 
-void PaintSampleCard(Surface& surface, const SampleCardInput& input);
+// A cache, when given, remembers how each text fits from one paint to the next.
+void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCache* cache = nullptr);
 
 // Grid metrics of the sample card, worked out from the paint box and the options.
 struct SampleGrid {

@@ -1,6 +1,7 @@
 #include "platform/QtSurface.h"
 
 #include <QPainter>
+#include <QTextLayout>
 #include <algorithm>
 
 QtSurface::QtSurface(int dotsPerInch, QColor background)
@@ -13,10 +14,12 @@ QtSurface::~QtSurface() = default;
 void QtSurface::Attach(QPainter* painter)
 {
     Painter = painter;
-    InPainter = nullptr;
+    Drawn.clear();
     if (Painter) {
         Painter->setRenderHint(QPainter::Antialiasing, false);
-        Painter->setPen(QPen(Qt::black, 1));
+        QPen pen(Qt::black, 1);
+        pen.setCosmetic(true);
+        Painter->setPen(pen);
     }
 }
 
@@ -27,13 +30,13 @@ void QtSurface::FillBackground()
     const QRect area = Painter->hasClipping() ? Painter->clipBoundingRect().toAlignedRect()
                                               : Painter->window();
     Painter->fillRect(area, Background);
+    Drawn.clear();
 }
 
 void QtSurface::SetFont(const QString& face, int points, bool bold)
 {
     if (face != Face || bold != Bold) {
         Fonts.clear();
-        InPainter = nullptr;
     }
     Face = face;
     Bold = bold;
@@ -46,7 +49,7 @@ void QtSurface::SetFontSize(int points)
     Active = nullptr;
 }
 
-const QtSurface::SizedFont& QtSurface::Current()
+QtSurface::SizedFont& QtSurface::Current()
 {
     if (Active)
         return *Active;
@@ -57,15 +60,27 @@ const QtSurface::SizedFont& QtSurface::Current()
         font.setPixelSize(pixels);
         font.setBold(Bold);
         font.setStyleStrategy(QFont::PreferAntialias);
-        slot = std::make_shared<SizedFont>(SizedFont{font, QFontMetrics(font)});
+        slot = std::make_shared<SizedFont>(SizedFont{font, QFontMetrics(font), {}, {}});
     }
     Active = slot.get();
     return *Active;
 }
 
+namespace {
+// Caches are emptied when they grow this large, so a job over a huge list stays small.
+constexpr qsizetype MaxCachedTexts = 20000;
+}
+
 int QtSurface::TextWidth(const QString& text)
 {
-    return Current().Metrics.horizontalAdvance(text);
+    SizedFont& f = Current();
+    if (const auto it = f.Widths.constFind(text); it != f.Widths.cend())
+        return *it;
+    if (f.Widths.size() >= MaxCachedTexts)
+        f.Widths.clear();
+    const int width = f.Metrics.horizontalAdvance(text);
+    f.Widths.insert(text, width);
+    return width;
 }
 
 int QtSurface::TextHeight(const QString&)
@@ -78,15 +93,31 @@ void QtSurface::TextOut(int x, int y, const QString& text)
 {
     if (!Painter)
         return;
-    const SizedFont& f = Current();
-    const int width = f.Metrics.horizontalAdvance(text);
+    const int width = TextWidth(text);
+    SizedFont& f = Current();
     const int height = f.Metrics.ascent() + f.Metrics.descent();
-    Painter->fillRect(QRect(x, y, width, height), Background);
-    if (InPainter != &f) {
-        Painter->setFont(f.Font);
-        InPainter = &f;
+    const QRect box(x, y, width, height);
+    const auto overlaps = [&](const QRect& r) {
+        return r.left() <= box.right() && box.left() <= r.right() && r.top() <= box.bottom() && box.top() <= r.bottom();
+    };
+    if (width > 0 && height > 0 && std::any_of(Drawn.cbegin(), Drawn.cend(), overlaps))
+        Painter->fillRect(box, Background);
+    Drawn.push_back(box);
+    auto runs = f.Runs.constFind(text);
+    if (runs == f.Runs.cend()) {
+        if (f.Runs.size() >= MaxCachedTexts)
+            f.Runs.clear();
+        QTextLayout layout(text, f.Font);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e9);
+        line.setPosition(QPointF(0, 0));
+        layout.endLayout();
+        runs = f.Runs.insert(text, layout.glyphRuns());
     }
-    Painter->drawText(QPoint(x, y + f.Metrics.ascent()), text);
+    // The runs' baseline sits at the font's ascent below the layout's top.
+    for (const QGlyphRun& run : *runs)
+        Painter->drawGlyphRun(QPointF(x, y), run);
 }
 
 void QtSurface::Line(int x1, int y1, int x2, int y2)
@@ -101,4 +132,5 @@ void QtSurface::Line(int x1, int y1, int x2, int y2)
     else if (y1 == y2)
         x2 += x2 > x1 ? -1 : 1;
     Painter->drawLine(x1, y1, x2, y2);
+    Drawn.push_back(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
 }

@@ -4,15 +4,18 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
 // The Surface over a QPainter: the paint box on screen (96 dpi whatever the display says,
 // so the card looks the same everywhere), an image in tests, or a printer's page.
 // The font state lives here, not in the painter, so it can be set before a print job
-// begins and survives from page to page. Fonts and their metrics are kept per size.
+// begins and survives from page to page. Fonts, their metrics, measured widths and shaped
+// glyphs are kept per size, so a text is shaped once however often it is drawn.
 class QtSurface final : public Surface {
 public:
     QtSurface(int dotsPerInch, QColor background);
@@ -30,13 +33,19 @@ public:
     void TextOut(int x, int y, const QString& text) override;
     void Line(int x1, int y1, int x2, int y2) override;
     int PenWidth() const override { return 1; }
+    QString FontFace() const override { return Face; }
+    bool FontBold() const override { return Bold; }
 
 private:
+    // A font at one pixel size, with what it has measured and shaped so far: a job draws
+    // the same few texts at the same few sizes over and over, and shaping dominates.
     struct SizedFont {
         QFont Font;
         QFontMetrics Metrics;
+        QHash<QString, int> Widths;
+        QHash<QString, QList<QGlyphRun>> Runs;
     };
-    const SizedFont& Current();
+    SizedFont& Current();
 
     int Dpi;
     QColor Background;
@@ -45,6 +54,8 @@ private:
     bool Bold = false;
     int Points = 8;
     QHash<int, std::shared_ptr<SizedFont>> Fonts; // by pixel size
-    const SizedFont* Active = nullptr;
-    const SizedFont* InPainter = nullptr;
+    SizedFont* Active = nullptr;
+    // What has been drawn since the area was last cleared. A text's opaque box only
+    // changes pixels where it covers something; elsewhere the area is background already.
+    std::vector<QRect> Drawn;
 };

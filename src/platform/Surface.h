@@ -18,6 +18,8 @@ public:
 
     virtual void SetFont(const QString& face, int points, bool bold) = 0;
     virtual int FontSize() const = 0;
+    virtual QString FontFace() const = 0;
+    virtual bool FontBold() const = 0;
     virtual void SetFontSize(int points) = 0;
 
     // Width and height of the extent of a text in the current font; the height is the

@@ -26,6 +26,8 @@ public:
         Size = points;
     }
     int FontSize() const override { return Size; }
+    QString FontFace() const override { return Face; }
+    bool FontBold() const override { return Bold; }
     void SetFontSize(int points) override { Size = points; }
     int TextWidth(const QString& text) override { return static_cast<int>(text.size()) * std::max(Size, 1); }
     int TextHeight(const QString&) override { return 2 * std::max(Size, 1); }
