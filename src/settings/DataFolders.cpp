@@ -87,6 +87,7 @@ QString ShippedDataPath(const QString& programFolder, const QString& name)
         QDir::cleanPath(JoinPath(folder, QStringLiteral("../share/plumwick/") + name)),
         JoinPath(QStringLiteral(PLUMWICK_DATADIR), name),
         JoinPath(QStringLiteral(PLUMWICK_SOURCE_DATADIR), name),
+        JoinPath(QStringLiteral(PLUMWICK_SOURCE_DOCDIR), name),
     };
     for (const QString& candidate : candidates)
         if (QFileInfo::exists(candidate))

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Makes the pictures of the README and the help page from the real program:
+# docs/main-window.png (the window under Xvfb with a window manager) and
+# docs/cards-page.png (a page of four cards printed to PDF, turned into PNG).
+# Needs: xvfb, openbox, xdotool, imagemagick, poppler-utils. Run after a build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+
+if [ -z "${PLUMWICK_IN_XVFB:-}" ]; then
+  PLUMWICK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+fi
+
+export XDG_DATA_HOME=$home
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
+"$build/plumwick" >/dev/null 2>&1 &
+app=$!
+wid=$(xdotool search --sync --onlyvisible --name '^Plumwick$' | head -1)
+xdotool windowactivate --sync "$wid" 2>/dev/null || true
+sleep 0.5
+for w in "Ice cream" "Balloons" "Happy birthday" "Candles" "Presents" "Make a wish" \
+         "Party hats" "Cake" "Streamers" "Cupcakes" "Blow out the candles" "Face paint" "Treasure hunt" \
+         "Magician" "Sweets" "Lemonade" "Bunting" "Fancy dress" "Sleepover" "Musical chairs" \
+         "Pass the parcel" "Thank-you notes" "Bouncy castle" "Party bags"; do
+  xdotool type --delay 2 "$w"
+  xdotool key Return
+done
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$wid" | grep -E "^(X|Y|WIDTH|HEIGHT)=")"
+# The window with its title bar (openbox draws about 21 pixels above the client area).
+import -window root -crop "$((WIDTH + 2))x$((HEIGHT + 23))+$((X - 1))+$((Y - 22))" +repage docs/main-window.png
+kill "$app" "$wm" 2>/dev/null || true
+
+# A printed page: the party list, four cards to a page, as PDF and as a picture.
+pdf=$home/cards.pdf
+"$build/plumwick-print" -q --cards 4 --per-page 4 --size 5 --heading --free-space --paper letter \
+  --seed 7 -o "$pdf" "data/SampleLists/Party/Birthday Party.pwk"
+pdftoppm -png -r 60 -singlefile "$pdf" docs/cards-page
+echo "docs/main-window.png and docs/cards-page.png written"
