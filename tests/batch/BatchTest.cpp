@@ -1,0 +1,187 @@
+#include "batch/BatchOptions.h"
+#include "support/TempFolder.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int Status;
+    QString Err;
+};
+
+// A word on a page, with its centre in points.
+struct Word {
+    double X, Y;
+    QString Text;
+};
+
+// Runs plumwick-print in a folder of its own, with its own settings folder.
+class BatchTest : public ::testing::Test {
+protected:
+    Outcome Print(const QStringList& arguments)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", Folder.Path("home"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(Folder.Path());
+        p.start(PLUMWICK_PRINT, arguments);
+        p.waitForFinished(120000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()).trimmed()};
+    }
+    QString List(const QString& name, const QStringList& words)
+    {
+        Folder.Write(name, (words.join("\r\n") + "\r\n").toUtf8());
+        return Folder.Path(name);
+    }
+    QString Numbers()
+    {
+        QStringList n;
+        for (int i = 75; i >= 1; --i)
+            n << QString::number(i);
+        return List("numbers.pwk", n);
+    }
+    std::vector<std::vector<Word>> Pages(const QString& pdf, double* pageWidth = nullptr)
+    {
+        QProcess p;
+        p.start("pdftotext", {"-bbox", pdf, "-"});
+        p.waitForFinished(60000);
+        const QString html = QString::fromUtf8(p.readAllStandardOutput());
+        std::vector<std::vector<Word>> pages;
+        static const QRegularExpression tag(
+            R"RX(<page width="([\d.]+)"|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)RX");
+        for (auto it = tag.globalMatch(html); it.hasNext();) {
+            const auto m = it.next();
+            if (!m.captured(1).isEmpty()) {
+                pages.emplace_back();
+                if (pageWidth)
+                    *pageWidth = m.captured(1).toDouble();
+                continue;
+            }
+            pages.back().push_back({(m.captured(2).toDouble() + m.captured(4).toDouble()) / 2,
+                                    (m.captured(3).toDouble() + m.captured(5).toDouble()) / 2, m.captured(6)});
+        }
+        return pages;
+    }
+    QByteArray Hash(const QString& name)
+    {
+        return QCryptographicHash::hash(Folder.Read(name), QCryptographicHash::Sha256);
+    }
+    TempFolder Folder;
+};
+
+QStringList Texts(const std::vector<Word>& words)
+{
+    QStringList t;
+    for (const auto& w : words)
+        t << w.Text;
+    return t;
+}
+
+} // namespace
+
+TEST(BatchOptions, BadValuesAreRefused)
+{
+    for (const QStringList& args : {QStringList{"--cards", "0", "l"}, {"--cards", "100000", "l"}, {"--size", "4", "l"},
+                                    {"--per-page", "3", "l"}, {"--seed", "abc", "l"}, {"--seed", "-1", "l"},
+                                    {"--cards=", "l"}, {"--bogus", "l"}, {}, {"a", "b"}, {"--no-heading=x", "l"},
+                                    {"-o", "x.pdf", "-P", "p", "l"}, {"--cards"}}) {
+        QString error;
+        EXPECT_FALSE(ParseBatchOptions(args, error).has_value()) << args.join(' ').toStdString();
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(error.contains('\n'));
+    }
+    QString error;
+    const auto o = ParseBatchOptions({"--cards=99999", "--per-page", "4", "--size", "7", "--free-space=FREE",
+                                      "--no-heading", "--no-word-wrap", "--font", "DejaVu Sans", "--font-size", "12",
+                                      "--paper", "A4", "--seed", "4294967295", "-q", "list.pwk"},
+                                     error);
+    ASSERT_TRUE(o.has_value()) << error.toStdString();
+    EXPECT_EQ(o->Cards, 99999);
+    EXPECT_EQ(o->PerPage, 4);
+    EXPECT_EQ(o->SizeIndex, 2);
+    EXPECT_EQ(o->FreeSpaceText, "FREE");
+    EXPECT_EQ(o->Heading, false);
+    EXPECT_EQ(o->WordWrap, false);
+    EXPECT_EQ(o->FontName, "DejaVu Sans");
+    EXPECT_EQ(o->Paper, "a4");
+    EXPECT_EQ(o->Seed, 4294967295u);
+    EXPECT_EQ(o->ListFile, "list.pwk");
+}
+
+TEST_F(BatchTest, ErrorsAndExitStatus)
+{
+    const Outcome usage = Print({"--size", "4", Numbers()});
+    EXPECT_EQ(usage.Status, 2);
+    EXPECT_TRUE(usage.Err.startsWith("plumwick-print: invalid value for --size")) << usage.Err.toStdString();
+
+    const Outcome few = Print({"-o", "few.pdf", List("few.pwk", {"a", "b", "c"})});
+    EXPECT_EQ(few.Status, 1);
+    EXPECT_EQ(few.Err, "Your bingo card needs 24 words at least, please add more words, then try to print it again.");
+
+    const Outcome missing = Print({"-o", "none.pdf", Folder.Path("missing.pwk")});
+    EXPECT_EQ(missing.Status, 1);
+    EXPECT_EQ(missing.Err, "File not found.");
+
+    const Outcome badOutput = Print({"-o", Folder.Path("no/such/out.pdf"), Numbers()});
+    EXPECT_EQ(badOutput.Status, 1);
+    EXPECT_EQ(badOutput.Err, "Invalid filename.");
+
+    EXPECT_EQ(QDir(Folder.Path()).entryList({"*.pdf"}), QStringList());
+    EXPECT_EQ(Print({"--help"}).Status, 0);
+}
+
+TEST_F(BatchTest, SameSeedSameFileOtherSeedOtherCards)
+{
+    const QString list = Numbers();
+    ASSERT_EQ(Print({"--seed", "42", "--cards", "8", "--per-page", "4", "-o", "a.pdf", list}).Status, 0);
+    ASSERT_EQ(Print({"--seed", "42", "--cards", "8", "--per-page", "4", "-o", "b.pdf", list}).Status, 0);
+    ASSERT_EQ(Print({"--seed", "43", "--cards", "8", "--per-page", "4", "-o", "c.pdf", list}).Status, 0);
+    EXPECT_EQ(Hash("a.pdf"), Hash("b.pdf"));
+    EXPECT_NE(Texts(Pages(Folder.Path("a.pdf"))[0]), Texts(Pages(Folder.Path("c.pdf"))[0]));
+}
+
+TEST_F(BatchTest, OptionsReachThePage)
+{
+    const QString list = Numbers();
+    // 7 x 7 without heading, free space with its own text, 2 to a page, 3 cards: 2 pages.
+    ASSERT_EQ(Print({"--size", "7", "--no-heading", "--free-space=FREE", "--cards", "3", "--per-page", "2",
+                     "--paper", "a4", "-o", "seven.pdf", list})
+                  .Status,
+              0);
+    double width = 0;
+    const auto pages = Pages(Folder.Path("seven.pdf"), &width);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_NEAR(width, 595.3, 0.5); // A4
+    EXPECT_EQ(pages[0].size(), 2u * 49);
+    EXPECT_EQ(Texts(pages[0]).count("FREE"), 2);
+    EXPECT_FALSE(Texts(pages[0]).contains("B"));
+
+    // The call list: every word in list order on one page.
+    ASSERT_EQ(Print({"--call-list", "--paper", "letter", "-o", "calls.pdf", list}).Status, 0);
+    double letterWidth = 0;
+    const auto calls = Pages(Folder.Path("calls.pdf"), &letterWidth);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_NEAR(letterWidth, 612, 0.5);
+    EXPECT_EQ(Texts(calls[0]).first(), "1");
+    EXPECT_EQ(Texts(calls[0])[1], "10");
+    EXPECT_EQ(calls[0].size(), 75u);
+}
+
+TEST_F(BatchTest, DefaultsComeFromTheSettingsFile)
+{
+    Folder.Write("home/Plumwick/Options.ini", "[Options]\r\nCardSize=0\r\nTxtHeading=XYZ\r\nChkFreeSpace=0\r\n");
+    ASSERT_EQ(Print({"-o", "three.pdf", Numbers()}).Status, 0);
+    const auto page = Texts(Pages(Folder.Path("three.pdf"))[0]);
+    EXPECT_EQ(page.size(), 3 + 9);
+    EXPECT_EQ(page.mid(0, 3), (QStringList{"X", "Y", "Z"}));
+    // The command line wins over the file.
+    ASSERT_EQ(Print({"--heading=AB", "-o", "ab.pdf", Numbers()}).Status, 0);
+    EXPECT_EQ(Texts(Pages(Folder.Path("ab.pdf"))[0]).mid(0, 2), (QStringList{"A", "B"}));
+}
