@@ -182,6 +182,7 @@ bool QtPrinters::BeginDoc()
 
 void QtPrinters::NewPage()
 {
+    Surface_->Flush();
     const bool ok = Pdf ? Pdf->newPage() : SystemPrinter->newPage();
     Surface_->Attach(Painter.get()); // the painter's state starts afresh on a new page
     if (!ok)

@@ -9,10 +9,28 @@ QtSurface::QtSurface(int dotsPerInch, QColor background)
 {
 }
 
-QtSurface::~QtSurface() = default;
+QtSurface::~QtSurface()
+{
+    Flush();
+}
+
+void QtSurface::Flush()
+{
+    if (Painter) {
+        for (const PendingRun& pending : Pending) {
+            QGlyphRun run;
+            run.setRawFont(pending.Font);
+            run.setGlyphIndexes(pending.Glyphs);
+            run.setPositions(pending.Positions);
+            Painter->drawGlyphRun(QPointF(0, 0), run);
+        }
+    }
+    Pending.clear();
+}
 
 void QtSurface::Attach(QPainter* painter)
 {
+    Flush();
     Painter = painter;
     Drawn.clear();
     if (Painter) {
@@ -27,6 +45,7 @@ void QtSurface::FillBackground()
 {
     if (!Painter)
         return;
+    Flush();
     const QRect area = Painter->hasClipping() ? Painter->clipBoundingRect().toAlignedRect()
                                               : Painter->window();
     Painter->fillRect(area, Background);
@@ -100,8 +119,10 @@ void QtSurface::TextOut(int x, int y, const QString& text)
     const auto overlaps = [&](const QRect& r) {
         return r.left() <= box.right() && box.left() <= r.right() && r.top() <= box.bottom() && box.top() <= r.bottom();
     };
-    if (width > 0 && height > 0 && std::any_of(Drawn.cbegin(), Drawn.cend(), overlaps))
+    if (width > 0 && height > 0 && std::any_of(Drawn.cbegin(), Drawn.cend(), overlaps)) {
+        Flush();
         Painter->fillRect(box, Background);
+    }
     Drawn.push_back(box);
     auto runs = f.Runs.constFind(text);
     if (runs == f.Runs.cend()) {
@@ -116,8 +137,15 @@ void QtSurface::TextOut(int x, int y, const QString& text)
         runs = f.Runs.insert(text, layout.glyphRuns());
     }
     // The runs' baseline sits at the font's ascent below the layout's top.
-    for (const QGlyphRun& run : *runs)
-        Painter->drawGlyphRun(QPointF(x, y), run);
+    for (const QGlyphRun& run : *runs) {
+        const QRawFont font = run.rawFont();
+        auto pending = std::find_if(Pending.begin(), Pending.end(), [&](const PendingRun& p) { return p.Font == font; });
+        if (pending == Pending.end())
+            pending = Pending.insert(Pending.end(), PendingRun{font, {}, {}});
+        pending->Glyphs += run.glyphIndexes();
+        for (const QPointF& position : run.positions())
+            pending->Positions.append(position + QPointF(x, y));
+    }
 }
 
 void QtSurface::Line(int x1, int y1, int x2, int y2)
@@ -127,6 +155,7 @@ void QtSurface::Line(int x1, int y1, int x2, int y2)
     // The end point itself is not drawn, so a grid's closing lines meet without overlap.
     if (x1 == x2 && y1 == y2)
         return;
+    Flush();
     if (x1 == x2)
         y2 += y2 > y1 ? -1 : 1;
     else if (y1 == y2)

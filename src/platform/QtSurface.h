@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGlyphRun>
+#include <QRawFont>
 #include <QHash>
 #include <memory>
 #include <vector>
@@ -22,7 +23,10 @@ public:
     ~QtSurface() override;
 
     // The painter to draw with; null while no page is open (measuring still works).
+    // Whatever is still pending goes to the painter that was attached before.
     void Attach(QPainter* painter);
+    // Draws the pending glyphs now; before a page ends, say.
+    void Flush();
 
     void FillBackground() override;
     void SetFont(const QString& face, int points, bool bold) override;
@@ -55,6 +59,15 @@ private:
     int Points = 8;
     QHash<int, std::shared_ptr<SizedFont>> Fonts; // by pixel size
     SizedFont* Active = nullptr;
+    // Glyphs waiting to be drawn, one run per face and size: the PDF engine writes a whole
+    // text object for every run, so a card's texts go out as a few runs, not dozens.
+    // They are flushed before anything that could be drawn over them.
+    struct PendingRun {
+        QRawFont Font;
+        QList<quint32> Glyphs;
+        QList<QPointF> Positions;
+    };
+    std::vector<PendingRun> Pending;
     // What has been drawn since the area was last cleared. A text's opaque box only
     // changes pixels where it covers something; elsewhere the area is background already.
     std::vector<QRect> Drawn;

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Measures the speed goals and rewrites the table in bench/README.md.
+# Whole-process figures are medians of 3 runs of /usr/bin/time -v; in-process figures come
+# from the Google Benchmark programs. Run from anywhere after a Release build in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${BUILD:-build}
+print=$build/plumwick-print
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_DATA_HOME=$work/home QT_QPA_PLATFORM=offscreen
+
+seq 1 75 > "$work/numbers.pwk"
+{ cat "data/SampleLists/Party Night.pwk" "data/SampleLists/Office Meeting.pwk" \
+      "data/SampleLists/Office/Conference Call.pwk"; } | head -60 > "$work/phrases.pwk"
+
+# median of three: seconds and peak kilobytes of one command
+measure() {
+  local times=() mems=() i out
+  for i in 1 2 3; do
+    /usr/bin/time -f "%e %M" -o "$work/time" "$@" >/dev/null 2>&1
+    out=$(tail -1 "$work/time")
+    times+=("${out% *}"); mems+=("${out#* }")
+  done
+  printf '%s %s\n' "$(printf '%s\n' "${times[@]}" | sort -n | sed -n 2p)" \
+                   "$(printf '%s\n' "${mems[@]}" | sort -n | sed -n 2p)"
+}
+
+rows=()
+job() { # name list cards
+  local cmd=("$print" -q --cards "$3" --per-page 4 --size 5 --heading --free-space --paper letter
+             --seed 1 -o "$work/out.pdf" "$2")
+  read -r secs kb < <(measure "${cmd[@]}")
+  local rate
+  rate=$(awk -v n="$3" -v s="$secs" 'BEGIN { if (s > 0) printf "%d", n / s; else print "-" }')
+  rows+=("| $1, $3 cards | ${secs} s | ${rate} cards/s | $((kb / 1024)) MB | \`plumwick-print -q --cards $3 --per-page 4 --size 5 --heading --free-space --paper letter --seed 1 -o out.pdf $(basename "$2")\` |")
+}
+job "numbers 1 to 75" "$work/numbers.pwk" 1000
+job "numbers 1 to 75" "$work/numbers.pwk" 99999
+job "60 phrases" "$work/phrases.pwk" 1000
+job "60 phrases" "$work/phrases.pwk" 99999
+
+bench_ms() { # program filter -> "name time unit" lines
+  "$build/bench/$1" --benchmark_filter="$2" --benchmark_format=csv 2>/dev/null |
+    awk -F, 'NR > 1 && $1 !~ /BigO|RMS/ { gsub(/"/, "", $1); printf "%s %.3f %s\n", $1, $3, $5 }'
+}
+inproc=()
+while read -r name t unit; do
+  inproc+=("| \`$name\` | $t $unit |")
+done < <(bench_ms card_bench '.*'; bench_ms window_bench '.*')
+
+{
+  echo "# Benchmarks"
+  echo
+  echo "Regenerate with \`bench/run.sh\` after a Release build (\`./test.sh\` makes one)."
+  echo "Machine: $(nproc) cores, $(uname -m), $(date -u +%Y-%m-%d)."
+  echo
+  echo "## Whole jobs (median of 3, \`/usr/bin/time -v\`)"
+  echo
+  echo "| job | time | rate | peak memory | command |"
+  echo "|---|---|---|---|---|"
+  printf '%s\n' "${rows[@]}"
+  echo
+  echo "## In-process (Google Benchmark)"
+  echo
+  echo "| benchmark | time per iteration |"
+  echo "|---|---|"
+  printf '%s\n' "${inproc[@]}"
+  echo
+  echo "\`OpenHundredThousandWords\` opens Debian's \`/usr/share/dict/words\` (package wamerican) when it is"
+  echo "installed, else 100,000 made-up words; it covers the file, the sorted word box, the arrangement and"
+  echo "the painted card. \`PaintSevenBySevenPhrases/1\` remembers fitting outcomes between paints, as the"
+  echo "window does; \`/0\` fits every text afresh."
+} > bench/README.md
+cat bench/README.md
