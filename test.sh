@@ -1,9 +1,32 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything in build/ and runs every test.
+# Installs what is missing, builds everything and runs every test.
+#   ./test.sh             Release build in build/
+#   ./test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build in build-sanitize/
+# Run as root, it also starts a CUPS scheduler with a cups-pdf queue "PDF" for the test of
+# the real printing route, and stops it again afterwards.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
-plumwick_install_missing
-plumwick_build build
-cd build
+
+mode=release
+[ "${1:-}" = "--sanitize" ] && mode=sanitize
+
+plumwick_install_missing cups cups-client printer-driver-cups-pdf
+
+if [ $mode = sanitize ]; then
+  dir=build-sanitize
+  plumwick_build "$dir" -DPLUMWICK_SANITIZE=ON -DPLUMWICK_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+  export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer-suppressions.txt:print_suppressions=0"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+else
+  dir=build
+  plumwick_build "$dir"
+fi
+
+source scripts/cups.sh
+plumwick_start_cups
+trap plumwick_stop_cups EXIT
+
+cd "$dir"
 ctest --output-on-failure -j"$(nproc)"

@@ -177,12 +177,25 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
             throw PlatformError(unable);
         }
     }
-    const TextCodec codec = DetectCodec(bytes);
+    TextCodec codec = DetectCodec(bytes);
     auto lines = SplitLines(bytes, codec);
 
     const QString wantSection = TrimSpaces(section);
     const QString wantKey = TrimSpaces(key);
     const QString encoded = Encode(value);
+
+    // A file in the other system's code page stays in it, unless the new text has a
+    // character that code page lacks: then the whole file becomes UTF-8, since a file in
+    // two encodings would read back wrong.
+    if (!Fits(wantSection + wantKey + encoded, codec)) {
+        codec = TextCodec::Utf8;
+        for (Line& line : lines) {
+            qsizetype body = line.Raw.size();
+            while (body > 0 && (line.Raw[body - 1] == '\n' || line.Raw[body - 1] == '\r'))
+                --body;
+            line.Raw = line.Text.toUtf8() + line.Raw.mid(body);
+        }
+    }
 
     std::optional<size_t> sectionLine;
     std::optional<size_t> lastKeyLine;

@@ -61,6 +61,30 @@ QString DecodeText(const char* data, qsizetype size, TextCodec codec)
     return text;
 }
 
+namespace {
+
+int Byte1252(char16_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int k = 0; k < 32; ++k)
+        if (High1252[k] == u)
+            return 0x80 + k;
+    return -1;
+}
+
+} // namespace
+
+bool Fits(const QString& text, TextCodec codec)
+{
+    if (codec == TextCodec::Utf8)
+        return true;
+    for (QChar c : text)
+        if (Byte1252(c.unicode()) < 0)
+            return false;
+    return true;
+}
+
 QByteArray EncodeText(const QString& text, TextCodec codec)
 {
     if (codec == TextCodec::Utf8)
@@ -68,18 +92,10 @@ QByteArray EncodeText(const QString& text, TextCodec codec)
     QByteArray bytes;
     bytes.reserve(text.size());
     for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            bytes.append(static_cast<char>(u));
-            continue;
-        }
-        int found = -1;
-        for (int k = 0; k < 32; ++k)
-            if (High1252[k] == u)
-                found = k;
-        if (found < 0)
+        const int b = Byte1252(c.unicode());
+        if (b < 0)
             return text.toUtf8();
-        bytes.append(static_cast<char>(0x80 + found));
+        bytes.append(static_cast<char>(b));
     }
     return bytes;
 }

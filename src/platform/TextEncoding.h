@@ -10,5 +10,7 @@ enum class TextCodec { Utf8, Windows1252 };
 TextCodec DetectCodec(const QByteArray& bytes);
 QString DecodeText(const char* data, qsizetype size, TextCodec codec);
 inline QString DecodeText(const QByteArray& bytes) { return DecodeText(bytes.constData(), bytes.size(), DetectCodec(bytes)); }
-// Windows-1252 where every character has a byte there, else UTF-8.
+// Text in a codec. Where a character has no Windows-1252 byte, the text is UTF-8 instead:
+// check with Fits() first when the file must stay in one encoding.
 QByteArray EncodeText(const QString& text, TextCodec codec);
+bool Fits(const QString& text, TextCodec codec);

@@ -121,3 +121,19 @@ TEST(ProfileFile, FailedWriteRaisesAndKeepsTheOldFile)
     ::chmod(f.path.toLocal8Bit(), 0644);
     EXPECT_EQ(f.Bytes(), "[Options]\r\nCardSize=2\r\n");
 }
+
+TEST(ProfileFileEncoding, AFileFromTheOtherSystemStaysReadable)
+{
+    Fixture f;
+    // Windows-1252 bytes: "Café" and a euro sign.
+    f.Write("[Options]\r\nTxtFreeSpace=Caf\xe9\r\nTxtHeading=\x80uro\r\n");
+    EXPECT_EQ(f.file.ReadString("Options", "TxtFreeSpace", ""), "Caf\u00e9");
+    // A text the code page can hold keeps the file in it.
+    f.file.WriteString("Options", "TxtHeading", "\u00e9t\u00e9");
+    EXPECT_EQ(f.Bytes(), "[Options]\r\nTxtFreeSpace=Caf\xe9\r\nTxtHeading=\xe9t\xe9\r\n");
+    // One it can't makes the whole file UTF-8, so every value still reads back.
+    f.file.WriteString("Options", "TxtHeading", "\u2603");
+    EXPECT_EQ(f.Bytes(), "[Options]\r\nTxtFreeSpace=Caf\xc3\xa9\r\nTxtHeading=\xe2\x98\x83\r\n");
+    EXPECT_EQ(f.file.ReadString("Options", "TxtFreeSpace", ""), "Caf\u00e9");
+    EXPECT_EQ(f.file.ReadString("Options", "TxtHeading", ""), "\u2603");
+}

@@ -1,10 +1,13 @@
 #pragma once
 #include "platform/Surface.h"
 #include <QString>
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 // A surface with simple, exact metrics that records what is drawn: every character is
-// `size` pixels wide and every line of text 2 x `size` pixels high, whatever the face.
+// `size` pixels wide and every line of text 2 x `size` pixels high, whatever the face
+// (sizes below 1 measure as 1, above MaxFontPoints as MaxFontPoints).
 class RecordingSurface final : public Surface {
 public:
     struct Text {
@@ -29,8 +32,13 @@ public:
     QString FontFace() const override { return Face; }
     bool FontBold() const override { return Bold; }
     void SetFontSize(int points) override { Size = points; }
-    int TextWidth(const QString& text) override { return static_cast<int>(text.size()) * std::max(Size, 1); }
-    int TextHeight(const QString&) override { return 2 * std::max(Size, 1); }
+    // Like the real surface, sizes above MaxFontPoints draw as MaxFontPoints.
+    int Drawn() const { return std::clamp(Size, 1, MaxFontPoints); }
+    int TextWidth(const QString& text) override
+    {
+        return static_cast<int>(std::min<qint64>(text.size() * qint64(Drawn()), INT_MAX / 4));
+    }
+    int TextHeight(const QString&) override { return 2 * Drawn(); }
     void TextOut(int x, int y, const QString& text) override { Texts.push_back({x, y, text, Size}); }
     void Line(int x1, int y1, int x2, int y2) override { Lines.push_back({x1, y1, x2, y2}); }
     int PenWidth() const override { return 1; }

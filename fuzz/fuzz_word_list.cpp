@@ -1,0 +1,21 @@
+// The word-list reading rule on any bytes: no crash, every word trimmed and non-empty,
+// and what is written reads back the same.
+#include "words/WordListFormat.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QStringList words = ParseWordList(bytes);
+    for (const QString& word : words) {
+        if (word.isEmpty() || word.front().unicode() <= 32 || word.back().unicode() <= 32)
+            std::abort();
+        if (word.contains(u'\n') || word.contains(u'\r') || word.contains(QChar(26)))
+            std::abort();
+    }
+    if (ParseWordList(FormatWordList(words)) != words)
+        std::abort();
+    return 0;
+}
