@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -120,6 +121,10 @@ void TFrmMain::BuildControls()
     CboCardStr->setCompleter(nullptr);
     CboCardStr->setModel(&WordList);
     CboCardStr->setMaxVisibleItems(20);
+    // The box has a fixed size; never measure every word of a long list for it.
+    CboCardStr->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* list = qobject_cast<QListView*>(CboCardStr->view()))
+        list->setUniformItemSizes(true); // the drop-down opens at once on 100,000 words
     BtnAdd = Place(new QPushButton(QStringLiteral("Add"), this), 216, 83, 80, 27);
     BtnDelete = Place(new QPushButton(QStringLiteral("Delete"), this), 305, 83, 80, 27);
 

@@ -77,7 +77,7 @@ QString ErrorMessage(int error, const QString& path)
     case EDQUOT:
         return QStringLiteral("Disk full");
     case EFBIG:
-        return QStringLiteral("File too large");
+        return QStringLiteral("File too large (the limit is %1 MB)").arg(MaxReadSize / (1024 * 1024));
     default:
         return QStringLiteral("I/O error %1").arg(error);
     }

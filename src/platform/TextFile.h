@@ -12,9 +12,10 @@
 // regular file (a device such as /dev/full) is written in place, never replaced.
 namespace TextFile {
 
-// Files larger than this are refused with "File too large": a word list is text typed by
-// people, and a larger file would only freeze the window.
-inline constexpr qint64 MaxReadSize = 256LL * 1024 * 1024;
+// Files larger than this are refused with "File too large (the limit is 32 MB)": a word
+// list is text typed by people (Debian's 100,000-word dictionary is 1 MB), and a larger file
+// would only freeze the window.
+inline constexpr qint64 MaxReadSize = 32LL * 1024 * 1024;
 
 QByteArray ReadAll(const QString& path);
 void WriteAll(const QString& path, const QByteArray& bytes);
