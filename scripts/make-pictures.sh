@@ -16,7 +16,7 @@ fi
 export XDG_DATA_HOME=$home
 openbox >/dev/null 2>&1 &
 wm=$!
-sleep 1
+for i in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.05; done
 "$build/plumwick" >/dev/null 2>&1 &
 app=$!
 wid=$(xdotool search --sync --onlyvisible --name '^Plumwick$' | head -1)
@@ -30,9 +30,10 @@ for w in "Ice cream" "Balloons" "Happy birthday" "Candles" "Presents" "Make a wi
   xdotool key Return
 done
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$wid" | grep -E "^(X|Y|WIDTH|HEIGHT)=")"
-# The window with its title bar (openbox draws about 21 pixels above the client area).
-import -window root -crop "$((WIDTH + 2))x$((HEIGHT + 23))+$((X - 1))+$((Y - 22))" +repage docs/main-window.png
+X=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { print $NF }')
+Y=$(xwininfo -id "$wid" | awk '/Absolute upper-left Y/ { print $NF }')
+# The window with its title bar (openbox draws 19 pixels above the client area).
+import -window root -crop "679x512+$((X - 1))+$((Y - 20))" +repage docs/main-window.png
 kill "$app" "$wm" 2>/dev/null || true
 
 # A printed page: the party list, four cards to a page, as PDF and as a picture.

@@ -7,6 +7,7 @@ PLUMWICK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth
+  openbox xdotool x11-utils imagemagick
 )
 
 plumwick_install_missing() {

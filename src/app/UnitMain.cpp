@@ -81,10 +81,18 @@ void TFrmMain::ConnectHandlers()
     connect(CboCardStr->lineEdit(), &QLineEdit::textEdited, this, [this] { SelectedWord = -1; });
     CboCardStr->installEventFilter(this);
     CboCardStr->lineEdit()->installEventFilter(this);
+    TxtFreeSpace->installEventFilter(this);
+    TxtHeading->installEventFilter(this);
 }
 
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // Text boxes here take Ctrl+E as "end of line"; in this window it is Exit.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_E && key->modifiers() == Qt::ControlModifier)
+            return true;
+    }
     if ((watched == CboCardStr || watched == CboCardStr->lineEdit()) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         bool consumed = false;

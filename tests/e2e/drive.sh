@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# Drives the real plumwick as a person would, under Xvfb with a window manager, then checks
+# the saved list's bytes, the settings file and a screenshot of the sample card.
+#   drive.sh PATH/TO/plumwick
+# Exits 77 (skipped) when xvfb-run, xdotool, openbox or ImageMagick are missing.
+set -euo pipefail
+app=$1
+for tool in xvfb-run xdotool openbox xprop xwininfo import convert; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+if [ -z "${PLUMWICK_E2E_INNER:-}" ]; then
+  PLUMWICK_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+cleanup() { kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+export XDG_DATA_HOME=$work/home
+list=$work/fruit.pwk
+fail() { echo "FAIL: $*" >&2; [ -n "${PLUMWICK_E2E_SHOT:-}" ] && import -window root "$PLUMWICK_E2E_SHOT"; exit 1; }
+
+focus_main() {
+  xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+  xdotool windowfocus --sync "$main" >/dev/null 2>&1 || true
+}
+# The visible windows with a title, to tell a new dialog from what was there before.
+windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | sort || true; }
+# Waits for a visible window with this title that is not in the list given; prints its id.
+wait_window() {
+  local title=$1 before=$2 i id
+  for i in $(seq 1 200); do
+    for id in $(windows "$title"); do
+      grep -qx "$id" <<<"$before" || { echo "$id"; return 0; }
+    done
+    sleep 0.05
+  done
+  fail "no window '$title' appeared"
+}
+# Runs an action that opens a dialog, waits for the dialog and presses a key in it.
+answer() { # title key action...
+  local title=$1 key=$2 before id
+  shift 2
+  before=$(windows "$title")
+  "$@"
+  id=$(wait_window "$title" "$before")
+  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+  xdotool key "$key"
+}
+
+
+openbox >/dev/null 2>&1 &
+wm=$!
+# The window manager must be managing before the program maps its window.
+for i in $(seq 1 100); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.05
+done
+"$app" >"$work/app.log" 2>&1 &
+pid=$!
+xdotool search --sync --onlyvisible --name '^Plumwick$' >/dev/null
+main=$(windows '^Plumwick$' | head -1)
+
+focus_main
+for w in banana apple; do
+  xdotool type --delay 10 "$w"
+  xdotool key Return
+done
+# The duplicate question: No is its default button.
+xdotool type --delay 10 apple
+answer '^Plumwick$' Return xdotool key Return
+focus_main
+
+# Ctrl+S with a file name typed into the save dialog.
+before=$(windows '^Save Bingo Card$')
+xdotool key ctrl+s
+dialog=$(wait_window '^Save Bingo Card$' "$before")
+xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || true
+xdotool type --delay 5 "$list"
+xdotool key Return
+for i in $(seq 1 100); do [ -f "$list" ] && break; sleep 0.05; done
+[ -f "$list" ] || fail "the list was not saved"
+focus_main
+
+# The card size: 7 x 7, picked from the size list with the keyboard.
+# The client area's corner on the screen (xdotool's geometry counts the frame).
+X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ { print $NF }')
+Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ { print $NF }')
+xdotool mousemove $((X + 456 + 64 + 50)) $((Y + 128 + 21 + 10)) click 1
+xdotool key Down Return
+focus_main
+xdotool mousemove $((X + 90)) $((Y + 95)) click 1   # back into the word box
+xdotool mousemove $((X + 300)) $((Y + 80))           # the pointer away from the card
+
+# One more word, so that closing asks whether to save.
+xdotool type --delay 10 cherry
+xdotool key Return
+sleep 0.3
+import -window root "$work/shot.png"
+
+# "Do you want to save current bingo card?": Yes is the default.
+answer '^Plumwick$' Return xdotool key ctrl+e
+for i in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end"
+
+# The list: sorted, no duplicate, CR LF after every line.
+expected=$(printf 'apple\r\nbanana\r\ncherry\r\n' | od -c)
+[ "$(od -c < "$list")" = "$expected" ] || fail "list bytes: $(od -c < "$list")"
+
+# The options written at close.
+ini=$XDG_DATA_HOME/Plumwick/Options.ini
+grep -q $'^CardSize=2\r$' "$ini" || fail "CardSize not stored: $(cat "$ini")"
+grep -q $'^ChkFreeSpace=1\r$' "$ini" || fail "ChkFreeSpace not stored"
+grep -q $'^TxtHeading=BINGO\r$' "$ini" || fail "TxtHeading not stored"
+
+# The screenshot: a 7 x 7 card with heading has rows of 39 and columns of 62 pixels in the
+# paint box at (8, 136): its grid lines are dark, the middle of its lines' gaps light.
+pixel() { convert "$work/shot.png" -format "%[fx:int(255*intensity)]" -crop "1x1+$1+$2" info:; }
+px=$((X + 8)); py=$((Y + 136))
+for j in 0 1 3 7; do
+  v=$(pixel $((px + j * 62)) $((py + 100)))
+  [ "$v" -lt 100 ] || fail "no vertical grid line at column $j (intensity $v)"
+done
+for i in 0 2 8; do
+  v=$(pixel $((px + 31 + 62 * 6)) $((py + i * 39)))
+  [ "$v" -lt 100 ] || fail "no horizontal grid line at row $i (intensity $v)"
+done
+v=$(pixel $((px + 62 * 6 + 5)) $((py + 39 * 7 + 5)))
+[ "$v" -gt 180 ] || fail "a cell corner is not light (intensity $v)"
+echo "end-to-end: passed"
