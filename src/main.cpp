@@ -25,9 +25,13 @@ int main(int argc, char* argv[])
     InstallUserDataFolder(ShippedDataPath(QCoreApplication::applicationDirPath(), QStringLiteral("SampleLists")));
 
     QtPrompts prompts;
-    QtPrinters printers([&prompts] {
-        return prompts.SaveFileName({QStringLiteral("Save PDF"), QStringLiteral("PDF File (*.pdf)|*.pdf"),
-                                     QStringLiteral(".pdf"), QString()});
+    QString lastPdf; // the PDF dialog offers the name last chosen in it
+    QtPrinters printers([&prompts, &lastPdf] {
+        const auto name = prompts.SaveFileName({QStringLiteral("Save PDF"), QStringLiteral("PDF File (*.pdf)|*.pdf"),
+                                                QStringLiteral(".pdf"), lastPdf});
+        if (name)
+            lastPdf = *name;
+        return name;
     });
     SteadyClock clock;
     QtShell shell;
