@@ -1,10 +1,8 @@
 #pragma once
+#include "app/Panel.h"
 #include "platform/QtSurface.h"
 #include <QWidget>
 #include <functional>
-
-// The grey of the window panels and the sample card.
-inline constexpr int PanelGrey = 232;
 
 // The sample card's paint box: every repaint, whether the platform's or one the main
 // window asks for at once, runs the owner's paint handler on a 96-dpi surface.

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Guarded.h"
 #include "app/WordListModel.h"
 #include "card/CardOptions.h"
 #include "card/CellText.h"
@@ -154,6 +155,7 @@ private:
     void BuildToolBar();
     void ConnectHandlers();
     void ClearWordBox();
+    void EmptyList();
     void ShowError(const QString& message);
     bool CheckWordCount();
 
@@ -168,9 +170,5 @@ private:
 template <class Handler>
 void TFrmMain::Guard(Handler&& handler)
 {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        ShowError(QString::fromStdString(error.what()));
-    }
+    RunGuarded(Env.Asks, std::forward<Handler>(handler));
 }

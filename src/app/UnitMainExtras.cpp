@@ -49,11 +49,7 @@ void TFrmMain::LoadSampleList(const QString& path)
 {
     SavePrompt();
     ListModified = false;
-    WordList.Clear();
-    ClearWordBox();
-    CardCells.clear();
-    Redraw();
-    CurrentFileName.clear();
+    EmptyList();
     if (!QFileInfo(path).isFile()) {
         Env.Asks.Information(QStringLiteral(
             "The sample bingo card doesn't exist, please re-install the software and try it again."));

@@ -53,15 +53,21 @@ void TFrmMain::SavePrompt()
     }
 }
 
-void TFrmMain::MnuFileNewClick()
+// The list, its card and its file name emptied, and the card redrawn without words.
+void TFrmMain::EmptyList()
 {
-    SavePrompt();
-    ListModified = false;
     WordList.Clear();
     ClearWordBox();
     CardCells.clear();
     Redraw();
     CurrentFileName.clear();
+}
+
+void TFrmMain::MnuFileNewClick()
+{
+    SavePrompt();
+    ListModified = false;
+    EmptyList();
 }
 
 void TFrmMain::MnuFileOpenClick()
@@ -72,11 +78,7 @@ void TFrmMain::MnuFileOpenClick()
     if (!path)
         return;
     OpenDlgFileName = *path;
-    WordList.Clear();
-    ClearWordBox();
-    CardCells.clear();
-    Redraw();
-    CurrentFileName.clear();
+    EmptyList();
     ReadWordList(*path);
     ArrangeCard();
     Redraw();

@@ -107,10 +107,7 @@ void TFrmMain::BuildControls()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(677, 492);
-    QPalette panel = palette();
-    panel.setColor(QPalette::Window, QColor(PanelGrey, PanelGrey, PanelGrey));
-    setPalette(panel);
-    setAutoFillBackground(true);
+    UsePanelBackground(this);
 
     BuildMenu();
     BuildToolBar();

@@ -1,5 +1,5 @@
 #include "dialogs/UnitFrmAbout.h"
-#include "app/PaintBox.h"
+#include "app/Panel.h"
 #include "app/ToolIcons.h"
 #include "platform/Shell.h"
 
@@ -25,10 +25,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop) : QDialog(owner), Desktop(d
 {
     setWindowTitle(QStringLiteral("About Plumwick"));
     setFixedSize(286, 225);
-    QPalette panel = palette();
-    panel.setColor(QPalette::Window, QColor(PanelGrey, PanelGrey, PanelGrey));
-    setPalette(panel);
-    setAutoFillBackground(true);
+    UsePanelBackground(this);
     QFont font = this->font();
     font.setPointSize(10);
     setFont(font);

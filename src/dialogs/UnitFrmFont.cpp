@@ -1,10 +1,12 @@
 #include "dialogs/UnitFrmFont.h"
-#include "app/PaintBox.h"
+#include "app/Guarded.h"
+#include "app/Panel.h"
 #include "dialogs/FontCatalog.h"
 #include "platform/IntegerConversion.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
 #include "platform/Prompts.h"
+#include "platform/Surface.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
 
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -54,21 +57,14 @@ QLabel* Label(QWidget* parent, int left, int top, const QString& text)
 template <class Handler>
 void TFrmFonts::Guard(Handler&& handler)
 {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        Asks.Error(QString::fromStdString(error.what()));
-    }
+    RunGuarded(Asks, std::forward<Handler>(handler));
 }
 
 TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
 {
     setWindowTitle(QStringLiteral("Font Options"));
     setFixedSize(222, 178);
-    QPalette panel = palette();
-    panel.setColor(QPalette::Window, QColor(PanelGrey, PanelGrey, PanelGrey));
-    setPalette(panel);
-    setAutoFillBackground(true);
+    UsePanelBackground(this);
 
     auto* group = new QGroupBox(QStringLiteral("Fonts"), this);
     group->setGeometry(16, 40, 201, 105);
