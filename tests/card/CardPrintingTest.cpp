@@ -134,9 +134,11 @@ TEST(PrintJob, PagesCardsAndArrangementsPerCard)
         EXPECT_TRUE(printers.Paper.Bold);
         // Each card shows the arrangement made just before it: card k shows entry "k".
         int k = 0;
-        for (const Text& t : printers.Paper.Visible())
-            if (t.Str != "Free Space" && t.Str.size() == 1 && t.Str[0].isDigit())
+        for (const Text& t : printers.Paper.Visible()) {
+            if (t.Str != "Free Space" && t.Str.size() == 1 && t.Str[0].isDigit()) {
                 EXPECT_EQ(t.Str.toInt(), ++k);
+            }
+        }
         EXPECT_EQ(k, std::min(9, c.pages * c.perPage));
     }
 }

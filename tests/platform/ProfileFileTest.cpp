@@ -116,8 +116,9 @@ TEST(ProfileFile, FailedWriteRaisesAndKeepsTheOldFile)
         ::chmod(f.folder.Path().toLocal8Bit(), 0755);
     }
     ::chmod(f.path.toLocal8Bit(), 0444);
-    if (geteuid() != 0)
+    if (geteuid() != 0) {
         EXPECT_THROW(f.file.WriteInteger("Options", "CardSize", 1), PlatformError);
+    }
     ::chmod(f.path.toLocal8Bit(), 0644);
     EXPECT_EQ(f.Bytes(), "[Options]\r\nCardSize=2\r\n");
 }

@@ -13,8 +13,8 @@ public:
     struct Expected {
         Kind What;
         QString Text;                  // message, or dialog title
-        bool Yes = false;              // answer to a question
-        std::optional<QString> File;   // answer to a file dialog; nullopt cancels
+        bool Yes = false;                 // answer to a question
+        std::optional<QString> File = {}; // answer to a file dialog; nullopt cancels
     };
 
     void ExpectInformation(const QString& text) { Script.push_back({Kind::Information, text}); }
