@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, NoPrintersLeavesTheBoxEmpty)
 TEST_F(MainWindowTest, EnterAddsAtTheSortedPlaceAndRearranges)
 {
     TFrmMain& w = Open();
-    for (const QString& word : {"2", "banana", "10", "Apple", "1"}) {
+    for (const char* word : {"2", "banana", "10", "Apple", "1"}) {
         Type(word);
         Enter();
     }
@@ -170,8 +170,9 @@ TEST_F(MainWindowTest, OptionsRearrangeOrOnlyRedrawAsEachOneShould)
         step.act();
         EXPECT_EQ(w.ArrangeCount - arranged, step.arranges) << step.name;
         EXPECT_GT(w.RedrawCount, redrawn) << step.name;
-        if (step.arranges == 0)
+        if (step.arranges == 0) {
             EXPECT_EQ(w.CardCells, cells) << step.name;
+        }
     }
     // Every keystroke redraws; the text boxes follow their check boxes.
     EXPECT_EQ(w.TxtHeading->text(), "BINGOxy");
