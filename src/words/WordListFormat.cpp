@@ -8,7 +8,8 @@ QStringList ParseWordList(const QByteArray& bytes)
     const qsizetype n = bytes.size();
     QStringList words;
     QByteArray line;
-    qsizetype i = 0;
+    // Editors on both systems may start a UTF-8 file with a byte-order mark; it is no word.
+    qsizetype i = codec == TextCodec::Utf8 && bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
     while (i < n) {
         if (data[i] == 26)
             break; // Ctrl+Z at the start of a line ends the file

@@ -20,6 +20,7 @@ TEST(WordListFormat, ReadingRule)
         {"\t\x01 padded \x1f\x7f\n", {"padded \x1f\x7f"}},     // codes 0 to 32 only
         {QByteArray("nul\0byte\n", 9), {QString::fromUtf8("nul\0byte", 8)}},
         {"", {}},
+        {"\xef\xbb\xbf" "dog\r\ncat\r\n", {"dog", "cat"}},              // a byte-order mark is no word
         {"\r\n\r\n  \r\n", {}},
     };
     for (const Case& c : cases)
