@@ -24,6 +24,6 @@ public:
     // The default error box: stop icon, OK, the message after ErrorBoxText.
     virtual void Error(const QString& message) = 0;
 
-    virtual std::optional<QString> OpenFileName(const FileDialogSpec& spec) = 0;
-    virtual std::optional<QString> SaveFileName(const FileDialogSpec& spec) = 0;
+    virtual std::optional<QString> OpenFileName(const FileDialogSpec& request) = 0;
+    virtual std::optional<QString> SaveFileName(const FileDialogSpec& request) = 0;
 };

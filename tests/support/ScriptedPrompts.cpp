@@ -31,14 +31,14 @@ void ScriptedPrompts::Error(const QString& message)
     Next(Kind::Error, message);
 }
 
-std::optional<QString> ScriptedPrompts::OpenFileName(const FileDialogSpec& spec)
+std::optional<QString> ScriptedPrompts::OpenFileName(const FileDialogSpec& request)
 {
-    Dialogs.push_back(spec);
-    return Next(Kind::OpenFile, spec.Title).File;
+    Dialogs.push_back(request);
+    return Next(Kind::OpenFile, request.Title).File;
 }
 
-std::optional<QString> ScriptedPrompts::SaveFileName(const FileDialogSpec& spec)
+std::optional<QString> ScriptedPrompts::SaveFileName(const FileDialogSpec& request)
 {
-    Dialogs.push_back(spec);
-    return Next(Kind::SaveFile, spec.Title).File;
+    Dialogs.push_back(request);
+    return Next(Kind::SaveFile, request.Title).File;
 }

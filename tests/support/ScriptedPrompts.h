@@ -30,8 +30,8 @@ public:
     void Information(const QString& text) override;
     bool Question(const QString& text, bool yesIsDefault) override;
     void Error(const QString& message) override;
-    std::optional<QString> OpenFileName(const FileDialogSpec& spec) override;
-    std::optional<QString> SaveFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> OpenFileName(const FileDialogSpec& request) override;
+    std::optional<QString> SaveFileName(const FileDialogSpec& request) override;
 
     QStringList Shown;                     // every text and title, in order
     std::vector<FileDialogSpec> Dialogs;   // every file dialog's set-up

@@ -44,29 +44,29 @@ void QtPrompts::Error(const QString& message)
     box.exec();
 }
 
-std::optional<QString> QtPrompts::RunFileDialog(const FileDialogSpec& spec, bool save)
+std::optional<QString> QtPrompts::RunFileDialog(const FileDialogSpec& request, bool save)
 {
-    QFileDialog dialog(Owner, spec.Title);
+    QFileDialog dialog(Owner, request.Title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile); // the open dialog too: a typed name need not exist
-    dialog.setNameFilter(QtFileFilter(spec.Filter));
-    if (!spec.DefaultExt.isEmpty())
-        dialog.setDefaultSuffix(spec.DefaultExt.startsWith(u'.') ? spec.DefaultExt.mid(1) : spec.DefaultExt);
-    if (!spec.FileName.isEmpty())
-        dialog.selectFile(spec.FileName);
+    dialog.setNameFilter(QtFileFilter(request.Filter));
+    if (!request.DefaultExt.isEmpty())
+        dialog.setDefaultSuffix(request.DefaultExt.startsWith(u'.') ? request.DefaultExt.mid(1) : request.DefaultExt);
+    if (!request.FileName.isEmpty())
+        dialog.selectFile(request.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> QtPrompts::OpenFileName(const FileDialogSpec& spec)
+std::optional<QString> QtPrompts::OpenFileName(const FileDialogSpec& request)
 {
-    return RunFileDialog(spec, false);
+    return RunFileDialog(request, false);
 }
 
-std::optional<QString> QtPrompts::SaveFileName(const FileDialogSpec& spec)
+std::optional<QString> QtPrompts::SaveFileName(const FileDialogSpec& request)
 {
-    return RunFileDialog(spec, true);
+    return RunFileDialog(request, true);
 }

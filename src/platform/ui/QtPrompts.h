@@ -12,11 +12,11 @@ public:
     void Information(const QString& text) override;
     bool Question(const QString& text, bool yesIsDefault) override;
     void Error(const QString& message) override;
-    std::optional<QString> OpenFileName(const FileDialogSpec& spec) override;
-    std::optional<QString> SaveFileName(const FileDialogSpec& spec) override;
+    std::optional<QString> OpenFileName(const FileDialogSpec& request) override;
+    std::optional<QString> SaveFileName(const FileDialogSpec& request) override;
 
 private:
-    std::optional<QString> RunFileDialog(const FileDialogSpec& spec, bool save);
+    std::optional<QString> RunFileDialog(const FileDialogSpec& request, bool save);
     QWidget* Owner;
 };
 
