@@ -6,6 +6,7 @@
 #include "card/RandomSource.h"
 #include "platform/QtPrinters.h"
 #include "support/MainWindowFixture.h"
+#include "support/Words.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -29,9 +30,7 @@ TEST(CupsPrinter, FourCardsThroughTheCupsPdfQueue)
     EXPECT_GT(caps.HorzRes, 1000);
     EXPECT_GE(caps.PhysicalOffsetX, 0);
     EXPECT_GE(caps.LogPixelsY, 300);
-    QStringList words;
-    for (int i = 1; i <= 75; ++i)
-        words << QString::number(i);
+    const QStringList words = NumberWords(1, 75);
     CardJob job;
     job.Cards = 4;
     job.PerPage = 4;

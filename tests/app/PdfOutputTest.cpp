@@ -4,6 +4,7 @@
 #include "card/RandomSource.h"
 #include "platform/QtPrinters.h"
 #include "support/MainWindowFixture.h"
+#include "support/Words.h"
 
 #include <QDir>
 #include <QProcess>
@@ -64,9 +65,7 @@ TEST_F(MainWindowTest, TwentyNumberCardsFourToAPageFollowTheColumns)
     EXPECT_EQ(caps.PhysicalOffsetX, 150);
     EXPECT_EQ(caps.LogPixelsY, 600);
 
-    QStringList words;
-    for (int i = 1; i <= 75; ++i)
-        words << QString::number(i);
+    const QStringList words = NumberWords(1, 75);
     CardJob job;
     job.Cards = 20;
     job.PerPage = 4;

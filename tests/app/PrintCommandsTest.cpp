@@ -1,12 +1,10 @@
 #include "support/MainWindowFixture.h"
+#include "support/Words.h"
 
 namespace {
 QStringList Numbers(int count)
 {
-    QStringList list;
-    for (int i = 1; i <= count; ++i)
-        list << QString::number(i);
-    return list;
+    return NumberWords(1, count);
 }
 } // namespace
 

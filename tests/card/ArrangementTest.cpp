@@ -1,6 +1,7 @@
 #include "card/CardArrangement.h"
 #include "card/RandomSource.h"
 #include "platform/Clock.h"
+#include "support/Words.h"
 
 #include <gtest/gtest.h>
 #include <QSet>
@@ -18,10 +19,7 @@ public:
 
 QStringList Numbers(int from, int to)
 {
-    QStringList list;
-    for (int i = from; i <= to; ++i)
-        list << QString::number(i);
-    return list;
+    return NumberWords(from, to);
 }
 
 int Group(const QString& cell)
