@@ -17,7 +17,7 @@ cleanup() { kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 export XDG_DATA_HOME=$work/home
 list=$work/fruit.pwk
-fail() { echo "FAIL: $*" >&2; [ -n "${PLUMWICK_E2E_SHOT:-}" ] && import -window root "$PLUMWICK_E2E_SHOT"; exit 1; }
+fail() { echo "FAIL: $*" >&2; sed 's/^/  program: /' "$work/app.log" >&2 || true; [ -n "${PLUMWICK_E2E_SHOT:-}" ] && import -window root "$PLUMWICK_E2E_SHOT"; exit 1; }
 
 focus_main() {
   xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
@@ -28,7 +28,7 @@ windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | sort || true;
 # Waits for a visible window with this title that is not in the list given; prints its id.
 wait_window() {
   local title=$1 before=$2 i id
-  for i in $(seq 1 200); do
+  for i in $(seq 1 600); do
     for id in $(windows "$title"); do
       grep -qx "$id" <<<"$before" || { echo "$id"; return 0; }
     done
@@ -57,8 +57,13 @@ for i in $(seq 1 100); do
 done
 "$app" >"$work/app.log" 2>&1 &
 pid=$!
-xdotool search --sync --onlyvisible --name '^Plumwick$' >/dev/null
-main=$(windows '^Plumwick$' | head -1)
+for i in $(seq 1 400); do
+  main=$(windows '^Plumwick$' | head -1)
+  [ -n "$main" ] && break
+  kill -0 "$pid" 2>/dev/null || fail "the program ended at start-up"
+  sleep 0.05
+done
+[ -n "$main" ] || fail "the main window did not appear"
 
 focus_main
 for w in banana apple; do
@@ -81,14 +86,12 @@ for i in $(seq 1 100); do [ -f "$list" ] && break; sleep 0.05; done
 [ -f "$list" ] || fail "the list was not saved"
 focus_main
 
-# The card size: 7 x 7, picked from the size list with the keyboard.
+# The card size: 7 x 7, with the keyboard. Tab goes from the word box past Add and Delete
+# to the size list, where Down picks the next size; Shift+Tab comes back.
+xdotool key Tab Tab Tab Down shift+Tab shift+Tab shift+Tab
 # The client area's corner on the screen (xdotool's geometry counts the frame).
 X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ { print $NF }')
 Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ { print $NF }')
-xdotool mousemove $((X + 456 + 64 + 50)) $((Y + 128 + 21 + 10)) click 1
-xdotool key Down Return
-focus_main
-xdotool mousemove $((X + 90)) $((Y + 95)) click 1   # back into the word box
 xdotool mousemove $((X + 300)) $((Y + 80))           # the pointer away from the card
 
 # One more word, so that closing asks whether to save.

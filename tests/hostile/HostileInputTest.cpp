@@ -61,7 +61,8 @@ TEST_F(MainWindowTest, AMillionOneLetterLinesAndBinaryBytesOpen)
     EXPECT_EQ(w.CardCells.size(), 1000000);
     PaintOnImage(w);
 
-    QByteArray binary("ok\r\nnul\0inside\r\n\xff\xfe\x80 bad utf-8\r\n", 35);
+    static const char start[] = "ok\r\nnul\0inside\r\n\xff\xfe\x80 bad utf-8\r\n";
+    QByteArray binary(start, sizeof start - 1);
     for (int i = 0; i < 2000; ++i)
         binary += char(i * 131 % 256);
     Home.Folder.Write("binary.pwk", binary);
