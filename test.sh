@@ -16,7 +16,8 @@ plumwick_install_missing cups cups-client printer-driver-cups-pdf
 if [ $mode = sanitize ]; then
   dir=build-sanitize
   plumwick_build "$dir" -DPLUMWICK_SANITIZE=ON -DPLUMWICK_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+  # (No strict_string_checks: libxkbcommon-x11 strndup()s counted, unterminated X replies.)
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
   export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer-suppressions.txt:print_suppressions=0"
   export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 else
