@@ -1,5 +1,7 @@
 #include "platform/TextEncoding.h"
 
+#include <QStringDecoder>
+
 namespace {
 
 // Windows-1252 bytes 0x80 to 0x9F; the five unassigned ones map to the C1 controls.
@@ -50,8 +52,13 @@ TextCodec DetectCodec(const QByteArray& bytes)
 
 QString DecodeText(const char* data, qsizetype size, TextCodec codec)
 {
-    if (codec == TextCodec::Utf8)
-        return QString::fromUtf8(data, size);
+    if (codec == TextCodec::Utf8) {
+        // A byte-order mark inside the text is a character like any other; dropping it
+        // here would let a trimmed line turn empty or start with a blank.
+        QStringDecoder decoder(QStringConverter::Utf8,
+                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        return decoder.decode(QByteArrayView(data, size));
+    }
     QString text(size, Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < size; ++i) {

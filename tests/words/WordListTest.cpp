@@ -21,6 +21,7 @@ TEST(WordListFormat, ReadingRule)
         {QByteArray("nul\0byte\n", 9), {QString::fromUtf8("nul\0byte", 8)}},
         {"", {}},
         {"\xef\xbb\xbf" "dog\r\ncat\r\n", {"dog", "cat"}},              // a byte-order mark is no word
+        {QByteArray("d\n\0\0\xef\xbb\xbf\n", 8), {"d", QString(QChar(0xfeff))}}, // ... inside the file it is text
         {"\r\n\r\n  \r\n", {}},
     };
     for (const Case& c : cases)
