@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plumwick"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Plumwick"));
+    // The windows carry their own titles; a display name would be appended to the dialogs'.
     QApplication::setDesktopFileName(QStringLiteral("plumwick"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // The windows are laid out in fixed pixels for an 8-point sans serif at 96 dpi.

@@ -24,6 +24,7 @@ QLabel* CentredLabel(QWidget* parent, const QString& text, int left, int top, in
 TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop) : QDialog(owner), Desktop(desktop)
 {
     setWindowTitle(QStringLiteral("About Plumwick"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(286, 225);
     UsePanelBackground(this);
     QFont font = this->font();
@@ -34,7 +35,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop) : QDialog(owner), Desktop(d
     Image1->setGeometry(8, 32, 48, 48);
     Image1->setPixmap(MakeProgramPicture(48));
     Label1 = CentredLabel(this, QStringLiteral("Plumwick V4.1"), 56, 32, 185, 17, true);
-    Label2 = CentredLabel(this, QStringLiteral("Copyright (C) 2026 The Plumwick developers."), 40, 50, 249, 23, false);
+    Label2 = CentredLabel(this, QStringLiteral("\u00a9 2026 The Plumwick developers."), 40, 50, 249, 23, false);
     Label3 = CentredLabel(this, QStringLiteral("All rights reserved."), 56, 72, 185, 20, true);
     LblWebsite = CentredLabel(this, QStringLiteral("Website: ") + Homepage, 16, 152, 249, 25, false);
     LblEmail = CentredLabel(this, QStringLiteral("Support Email: ") + SupportEmail, 8, 176, 257, 25, false);

@@ -63,6 +63,7 @@ void TFrmFonts::Guard(Handler&& handler)
 TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
 {
     setWindowTitle(QStringLiteral("Font Options"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(222, 178);
     UsePanelBackground(this);
 
