@@ -1,0 +1,28 @@
+#include "app/JobProgressDialog.h"
+
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QThread>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+TEST(JobProgress, AppearsOnlyForLongJobsAndCancels)
+{
+    QWidget owner;
+    JobProgressDialog progress(&owner);
+    // A short job shows nothing.
+    EXPECT_TRUE(progress.Step(0, 10));
+    EXPECT_EQ(owner.findChild<QProgressDialog*>(), nullptr);
+
+    // Past half a second the box shows the card being printed.
+    QThread::msleep(550);
+    EXPECT_TRUE(progress.Step(3, 10));
+    auto* box = owner.findChild<QProgressDialog*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->labelText(), "Printing card 4 of 10");
+    EXPECT_EQ(box->maximum(), 10);
+
+    // Cancel stops the job at the next card.
+    box->cancel();
+    EXPECT_FALSE(progress.Step(4, 10));
+}
