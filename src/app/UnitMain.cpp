@@ -103,11 +103,6 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TFrmMain::ShowError(const QString& message)
-{
-    Env.Asks.Error(message);
-}
-
 void TFrmMain::FormCreate()
 {
     Label1->setText(TipText);

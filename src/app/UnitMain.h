@@ -105,8 +105,6 @@ public:
     void Redraw();
     void PBPaint(Surface& surface);
     CardOptions Options() const;
-    // The item index of the word box's list that is selected, or -1.
-    int SelectedWordIndex() const { return SelectedWord; }
 
     // Word list and options.
     void BtnAddClick();
@@ -156,13 +154,12 @@ private:
     void ConnectHandlers();
     void ClearWordBox();
     void EmptyList();
-    void ShowError(const QString& message);
     bool CheckWordCount();
 
     Services Env;
     RandomSource Random;
     CellFitCache SampleFits;
-    int SelectedWord = -1;
+    int SelectedWord = -1; // the item of the word box's list picked last, or -1
     QString OpenDlgFileName;
     QString SaveDlgFileName;
 };

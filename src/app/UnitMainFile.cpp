@@ -116,7 +116,7 @@ bool TFrmMain::FormCloseQuery()
         ProfileFile settings(SettingsFilePath());
         CardSettings::WriteOptions(settings, Options());
     } catch (const PlatformError& error) {
-        ShowError(error.Text());
+        Env.Asks.Error(error.Text());
     }
     SavePrompt();
     ListModified = false;

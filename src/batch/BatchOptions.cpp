@@ -51,89 +51,68 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             name = arg.left(arg.indexOf(u'='));
             attached = arg.mid(arg.indexOf(u'=') + 1);
         }
-        auto value = [&]() -> std::optional<QString> {
-            if (attached)
-                return attached;
-            if (i + 1 < arguments.size())
-                return arguments[++i];
-            error = QStringLiteral("option %1 needs a value").arg(name);
-            return std::nullopt;
-        };
         auto bad = [&](const QString& v) {
             error = QStringLiteral("invalid value for %1: '%2'").arg(name, v);
             return std::nullopt;
         };
-        auto noValue = [&]() {
+        // Options with a value take it after "=" or as the next argument; the switches
+        // take none, except --free-space and --heading, whose "=TEXT" is optional.
+        static const QStringList valued = {"-o",     "--output",   "-P",        "--printer", "--cards", "--per-page",
+                                           "--size", "--font",     "--font-size", "--paper", "--seed"};
+        static const QStringList switches = {"--no-free-space", "--no-heading", "--word-wrap", "--no-word-wrap",
+                                             "--call-list",     "--quiet",      "--help",      "--version"};
+        QString v;
+        if (valued.contains(name)) {
             if (attached) {
-                error = QStringLiteral("option %1 takes no value").arg(name);
-                return false;
+                v = *attached;
+            } else if (i + 1 < arguments.size()) {
+                v = arguments[++i];
+            } else {
+                error = QStringLiteral("option %1 needs a value").arg(name);
+                return std::nullopt;
             }
-            return true;
-        };
+        } else if (attached && switches.contains(name)) {
+            error = QStringLiteral("option %1 takes no value").arg(name);
+            return std::nullopt;
+        }
 
         if (name == "-o" || name == "--output") {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            o.Output = *v;
+            o.Output = v;
         } else if (name == "-P" || name == "--printer") {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            o.Printer = *v;
+            o.Printer = v;
         } else if (name == "--cards") {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            const auto n = Decimal(*v, 1, 99999);
-            if (!n) return bad(*v);
+            const auto n = Decimal(v, 1, 99999);
+            if (!n) return bad(v);
             o.Cards = static_cast<int>(*n);
         } else if (name == "--per-page") {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            if (*v != "1" && *v != "2" && *v != "4") return bad(*v);
-            o.PerPage = v->toInt();
+            if (v != "1" && v != "2" && v != "4") return bad(v);
+            o.PerPage = v.toInt();
         } else if (name == "--size") {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            if (*v != "3" && *v != "5" && *v != "7") return bad(*v);
-            o.SizeIndex = (v->toInt() - 3) / 2;
-        } else if (name == "--free-space") {
-            o.FreeSpace = true;
+            if (v != "3" && v != "5" && v != "7") return bad(v);
+            o.SizeIndex = (v.toInt() - 3) / 2;
+        } else if (name == "--free-space" || name == "--no-free-space") {
+            o.FreeSpace = name == "--free-space";
             if (attached) o.FreeSpaceText = *attached;
-        } else if (name == "--no-free-space") {
-            if (!noValue()) return std::nullopt;
-            o.FreeSpace = false;
-        } else if (name == "--heading") {
-            o.Heading = true;
+        } else if (name == "--heading" || name == "--no-heading") {
+            o.Heading = name == "--heading";
             if (attached) o.HeadingText = *attached;
-        } else if (name == "--no-heading") {
-            if (!noValue()) return std::nullopt;
-            o.Heading = false;
         } else if (name == "--word-wrap" || name == "--no-word-wrap") {
-            if (!noValue()) return std::nullopt;
             o.WordWrap = name == "--word-wrap";
         } else if (name == "--font") {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            o.FontName = *v;
+            o.FontName = v;
         } else if (name == "--font-size") {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            const auto n = Decimal(*v, 1, 1600);
-            if (!n) return bad(*v);
+            const auto n = Decimal(v, 1, 1600);
+            if (!n) return bad(v);
             o.FontSize = static_cast<int>(*n);
         } else if (name == "--paper") {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            const QString paper = v->toLower();
-            if (paper != "letter" && paper != "a4") return bad(*v);
+            const QString paper = v.toLower();
+            if (paper != "letter" && paper != "a4") return bad(v);
             o.Paper = paper;
         } else if (name == "--call-list") {
-            if (!noValue()) return std::nullopt;
             o.CallList = true;
         } else if (name == "--seed") {
-            const auto v = value();
-            if (!v) return std::nullopt;
-            const auto n = Decimal(*v, 0, 4294967295LL);
-            if (!n) return bad(*v);
+            const auto n = Decimal(v, 0, 4294967295LL);
+            if (!n) return bad(v);
             o.Seed = static_cast<std::uint32_t>(*n);
         } else if (name == "-q" || name == "--quiet") {
             o.Quiet = true;

@@ -69,11 +69,6 @@ QList<FontFamily> InstalledFamilies()
     return list;
 }
 
-bool IsInstalledFamily(const QString& name)
-{
-    return !ResolvedFamily(name).isEmpty();
-}
-
 QStringList FontSizesFor(const QString& face)
 {
     const QString family = ResolvedFamily(face);

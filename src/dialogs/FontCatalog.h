@@ -15,7 +15,6 @@ struct FontFamily {
 
 // Sorted alphabetically ignoring case, each name once.
 QList<FontFamily> InstalledFamilies();
-bool IsInstalledFamily(const QString& name);
 
 // The sizes the dialog offers for a face: the 16 usual sizes for a scalable one, the
 // sizes it comes in for a bitmap one, none for a face that isn't installed.

@@ -1,12 +1,9 @@
 // The real CUPS route: a page of four cards through the "PDF" queue of cups-pdf, read back
 // from the PDF that lands in the queue's output folder. ./test.sh starts cupsd and makes
 // the queue when it runs as root; elsewhere the test says why it is skipped.
-#include "card/CardArrangement.h"
-#include "card/PrintJob.h"
-#include "card/RandomSource.h"
 #include "platform/QtPrinters.h"
 #include "support/MainWindowFixture.h"
-#include "support/Words.h"
+#include "support/NumberCards.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -30,14 +27,7 @@ TEST(CupsPrinter, FourCardsThroughTheCupsPdfQueue)
     EXPECT_GT(caps.HorzRes, 1000);
     EXPECT_GE(caps.PhysicalOffsetX, 0);
     EXPECT_GE(caps.LogPixelsY, 300);
-    const QStringList words = NumberWords(1, 75);
-    CardJob job;
-    job.Cards = 4;
-    job.PerPage = 4;
-    SteppingClock clock;
-    RandomSource random(clock);
-    QStringList cells;
-    ASSERT_TRUE(RunCardJob(printers, job, [&] { ArrangeCardCells(words, true, 1, random, cells); }, cells, {}));
+    ASSERT_TRUE(PrintNumberCards(printers, 4, 4));
 
     // cups-pdf names its file after the job: "<title>-job_<id>.pdf".
     QString pdf;

@@ -1,10 +1,7 @@
 // Real PDF files from the built-in PDF printer, read back with pdftotext.
-#include "card/CardArrangement.h"
-#include "card/PrintJob.h"
-#include "card/RandomSource.h"
 #include "platform/QtPrinters.h"
 #include "support/MainWindowFixture.h"
-#include "support/Words.h"
+#include "support/NumberCards.h"
 
 #include <QDir>
 #include <QProcess>
@@ -47,6 +44,14 @@ bool HavePdfToText()
     return QProcess::execute("pdftotext", {"-v"}) == 0;
 }
 
+// The built-in PDF printer made current, writing to a file on a paper, with the card font.
+void UsePdfPrinter(QtPrinters& printers, const QString& pdf, QPageSize::PageSizeId paper)
+{
+    printers.SetPdfOutput(pdf);
+    printers.SetPdfPaper(paper);
+    PreparePrinter(printers, static_cast<int>(printers.Names().size()) - 1, "Arial", 20);
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, TwentyNumberCardsFourToAPageFollowTheColumns)
@@ -55,24 +60,14 @@ TEST_F(MainWindowTest, TwentyNumberCardsFourToAPageFollowTheColumns)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     QtPrinters printers;
     const QString pdf = Home.Folder.Path("cards.pdf");
-    printers.SetPdfOutput(pdf);
-    printers.SetPdfPaper(QPageSize::Letter);
-    const int pdfIndex = static_cast<int>(printers.Names().size()) - 1;
-    PreparePrinter(printers, pdfIndex, "Arial", 20);
+    UsePdfPrinter(printers, pdf, QPageSize::Letter);
     const DeviceCaps caps = printers.Caps();
     EXPECT_EQ(caps.HorzRes, 4800);
     EXPECT_EQ(caps.VertRes, 6300);
     EXPECT_EQ(caps.PhysicalOffsetX, 150);
     EXPECT_EQ(caps.LogPixelsY, 600);
 
-    const QStringList words = NumberWords(1, 75);
-    CardJob job;
-    job.Cards = 20;
-    job.PerPage = 4;
-    QStringList cells;
-    SteppingClock clock;
-    RandomSource random(clock);
-    ASSERT_TRUE(RunCardJob(printers, job, [&] { ArrangeCardCells(words, true, 1, random, cells); }, cells, {}));
+    ASSERT_TRUE(PrintNumberCards(printers, 20, 4));
     EXPECT_EQ(QDir(Home.Folder.Path()).entryList(QDir::Files), QStringList{"cards.pdf"});
 
     const auto found = ReadWords(pdf);
@@ -119,9 +114,7 @@ TEST_F(MainWindowTest, CallListPdfKeepsListOrderOnOnePage)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     QtPrinters printers;
     const QString pdf = Home.Folder.Path("calls.pdf");
-    printers.SetPdfOutput(pdf);
-    printers.SetPdfPaper(QPageSize::A4);
-    PreparePrinter(printers, static_cast<int>(printers.Names().size()) - 1, "Arial", 20);
+    UsePdfPrinter(printers, pdf, QPageSize::A4);
     WordList list;
     for (int i = 0; i < 100; ++i)
         list.Insert(QStringLiteral("word%1").arg(i * 37 % 100));
@@ -144,9 +137,8 @@ TEST_F(MainWindowTest, CancelledPdfLeavesNothingBehind)
     EXPECT_FALSE(RunCardJob(printers, job, [] {}, cells, {}));
 
     QtPrinters named;
-    named.SetPdfOutput(Home.Folder.Path("half.pdf"));
     Home.Folder.Write("half.pdf", "old");
-    PreparePrinter(named, static_cast<int>(named.Names().size()) - 1, "Arial", 20);
+    UsePdfPrinter(named, Home.Folder.Path("half.pdf"), QPageSize::A4);
     job.Cards = 50;
     EXPECT_FALSE(RunCardJob(named, job, [] {}, cells, [](int done, int) { return done < 10; }));
     EXPECT_EQ(Home.Folder.Read("half.pdf"), "old");

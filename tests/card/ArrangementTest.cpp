@@ -1,21 +1,13 @@
 #include "card/CardArrangement.h"
 #include "card/RandomSource.h"
 #include "platform/Clock.h"
+#include "support/SteppingClock.h"
 #include "support/Words.h"
 
 #include <gtest/gtest.h>
 #include <QSet>
 
 namespace {
-
-// A clock that counts up by a fixed step, so every arrangement is repeatable.
-class SteppingClock final : public Clock {
-public:
-    explicit SteppingClock(std::uint64_t start = 1, std::uint64_t step = 7919) : Now(start), Step(step) {}
-    std::uint64_t Counter() override { return Now += Step; }
-    std::uint64_t Now;
-    std::uint64_t Step;
-};
 
 QStringList Numbers(int from, int to)
 {

@@ -18,14 +18,10 @@ bool FakePrinters::BeginDoc()
     if (DeclineBegin)
         return false;
     Calls << "begin";
-    PageStarts = {Paper.Texts.size()};
-    PageLineStarts = {Paper.Lines.size()};
     return true;
 }
 
 void FakePrinters::NewPage()
 {
     Calls << "page";
-    PageStarts.push_back(Paper.Texts.size());
-    PageLineStarts.push_back(Paper.Lines.size());
 }

@@ -3,8 +3,7 @@
 #include "support/RecordingSurface.h"
 
 // A Printers fake with chosen device caps that records the job: the calls in order
-// ("current 0", "title Plumwick", "begin", "page", "end", "abort") and, per page,
-// the texts drawn on it.
+// ("current 0", "title Plumwick", "begin", "page", "end", "abort") and what was drawn.
 class FakePrinters final : public Printers {
 public:
     FakePrinters();
@@ -27,6 +26,4 @@ public:
     DeviceCaps DeviceCapsValue;
     QStringList Calls;
     RecordingSurface Paper;
-    std::vector<size_t> PageStarts; // index into Paper.Texts where each page begins
-    std::vector<size_t> PageLineStarts;
 };

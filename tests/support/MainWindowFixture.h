@@ -1,6 +1,6 @@
 #pragma once
 #include "app/UnitMain.h"
-#include "platform/Clock.h"
+#include "support/SteppingClock.h"
 #include "platform/Shell.h"
 #include "support/FakePrinters.h"
 #include "support/ScriptedPrompts.h"
@@ -19,13 +19,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A clock that counts up by a fixed step, so arrangements are repeatable.
-class SteppingClock final : public Clock {
-public:
-    std::uint64_t Counter() override { return Now += 7919; }
-    std::uint64_t Now = 1;
-};
-
 class RecordingShell final : public Shell {
 public:
     void Open(const QUrl& url) override { Opened << url; }
@@ -36,7 +29,6 @@ public:
 // its own per-user data folder (settings in Home.DataFolder()).
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {}
     void TearDown() override
     {
         Window.reset();
@@ -63,12 +55,6 @@ protected:
     {
         for (const QString& w : words)
             AddWord(w);
-    }
-    // Runs a command as the menu would: through the window's error handling.
-    template <class F>
-    void Run(F f)
-    {
-        Window->Guard([&] { f(*Window); });
     }
 
     TempDataHome Home;
