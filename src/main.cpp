@@ -5,6 +5,7 @@
 #include "platform/ui/QtPrompts.h"
 #include "platform/ui/QtShell.h"
 #include "settings/DataFolders.h"
+#include "settings/DialogFolders.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -25,17 +26,20 @@ int main(int argc, char* argv[])
     InstallUserDataFolder(ShippedDataPath(QCoreApplication::applicationDirPath(), QStringLiteral("SampleLists")));
 
     QtPrompts prompts;
-    QString lastPdf; // the PDF dialog offers the name last chosen in it
-    QtPrinters printers([&prompts, &lastPdf] {
+    TFrmMain* shown = nullptr;
+    // The PDF dialog offers the list's name in the folder it last wrote to.
+    QtPrinters printers([&prompts, &shown] {
+        const QString list = shown ? shown->CurrentFileName : QString();
         const auto name = prompts.SaveFileName({QStringLiteral("Save PDF"), QStringLiteral("PDF File (*.pdf)|*.pdf"),
-                                                QStringLiteral(".pdf"), lastPdf});
+                                                QStringLiteral(".pdf"), DialogFolders::PdfSuggestion(list), {}});
         if (name)
-            lastPdf = *name;
+            DialogFolders::RememberPdf(*name);
         return name;
     });
     SteadyClock clock;
     QtShell shell;
     TFrmMain window({prompts, printers, clock, shell});
+    shown = &window;
     prompts.SetOwner(&window);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window.frameGeometry();

@@ -8,6 +8,7 @@
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
 #include "settings/SampleFolder.h"
+#include "words/WordListFormat.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -48,17 +49,20 @@ void TFrmMain::BuildSampleMenu(const QString& folder, QMenu* parent)
 void TFrmMain::LoadSampleList(const QString& path)
 {
     SavePrompt();
+    const bool modified = ListModified;
     ListModified = false;
-    EmptyList();
     if (!QFileInfo(path).isFile()) {
+        EmptyList();
         Env.Asks.Information(QStringLiteral(
             "The sample bingo card doesn't exist, please re-install the software and try it again."));
         return;
     }
-    CurrentFileName = path;
-    ReadWordList(path);
-    ArrangeCard();
-    Redraw();
+    try {
+        ReadWordList(path);
+    } catch (const NotAWordListError&) {
+        ListModified = modified; // still unsaved
+        throw;
+    }
 }
 
 void TFrmMain::MnuFontClick()

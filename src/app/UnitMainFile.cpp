@@ -6,6 +6,7 @@
 #include "platform/TextFile.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
+#include "settings/DialogFolders.h"
 #include "words/WordListFormat.h"
 
 #include <QComboBox>
@@ -15,13 +16,13 @@ namespace {
 FileDialogSpec SaveDialog(const QString& lastName)
 {
     return {QStringLiteral("Save Bingo Card"), QStringLiteral("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"),
-            QStringLiteral(".pwk"), lastName};
+            QStringLiteral(".pwk"), lastName, DialogFolders::ListFolder()};
 }
 
 FileDialogSpec OpenDialog(const QString& lastName)
 {
     return {QStringLiteral("Select Bingo Card"), QStringLiteral("Plumwick File(*.pwk)|*.pwk|All Files (*.*)|*.*"),
-            QString(), lastName};
+            QString(), lastName, DialogFolders::ListFolder()};
 }
 
 } // namespace
@@ -33,7 +34,23 @@ void TFrmMain::WriteWordList(const QString& path)
 
 void TFrmMain::ReadWordList(const QString& path)
 {
-    WordList.InsertMany(ParseWordList(TextFile::ReadAll(path)));
+    // A file that is no word list changes nothing, so that a Save can't write over it.
+    // Any other failure ends with an empty list.
+    QStringList words;
+    try {
+        words = ReadWordListFile(path);
+    } catch (const NotAWordListError&) {
+        throw;
+    } catch (const PlatformError&) {
+        EmptyList();
+        throw;
+    }
+    EmptyList();
+    WordList.InsertMany(words);
+    ClearWordBox(); // the box's list was reset, which picks its first item
+    ArrangeCard();
+    Redraw();
+    CurrentFileName = path;
 }
 
 void TFrmMain::SavePrompt()
@@ -50,6 +67,7 @@ void TFrmMain::SavePrompt()
     if (const auto path = Env.Asks.SaveFileName(SaveDialog(SaveDlgFileName))) {
         SaveDlgFileName = *path;
         WriteWordList(*path);
+        DialogFolders::RememberList(*path);
     }
 }
 
@@ -73,16 +91,19 @@ void TFrmMain::MnuFileNewClick()
 void TFrmMain::MnuFileOpenClick()
 {
     SavePrompt();
+    const bool modified = ListModified;
     ListModified = false;
     const auto path = Env.Asks.OpenFileName(OpenDialog(OpenDlgFileName));
     if (!path)
         return;
     OpenDlgFileName = *path;
-    EmptyList();
-    ReadWordList(*path);
-    ArrangeCard();
-    Redraw();
-    CurrentFileName = *path;
+    try {
+        ReadWordList(*path);
+    } catch (const NotAWordListError&) {
+        ListModified = modified; // still unsaved
+        throw;
+    }
+    DialogFolders::RememberList(*path);
 }
 
 void TFrmMain::MnuFileSaveClick()
@@ -101,6 +122,7 @@ void TFrmMain::MnuFileSaveClick()
     WriteWordList(*path);
     CurrentFileName = *path;
     ListModified = false;
+    DialogFolders::RememberList(*path);
 }
 
 void TFrmMain::MnuFileExitClick()

@@ -51,8 +51,8 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             name = arg.left(arg.indexOf(u'='));
             attached = arg.mid(arg.indexOf(u'=') + 1);
         }
-        auto bad = [&](const QString& v) {
-            error = QStringLiteral("invalid value for %1: '%2'").arg(name, v);
+        auto bad = [&](const QString& v, const char* allowed) {
+            error = QStringLiteral("invalid value for %1: '%2' (%3)").arg(name, v, QLatin1String(allowed));
             return std::nullopt;
         };
         // Options with a value take it after "=" or as the next argument; the switches
@@ -82,13 +82,13 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             o.Printer = v;
         } else if (name == "--cards") {
             const auto n = Decimal(v, 1, 99999);
-            if (!n) return bad(v);
+            if (!n) return bad(v, "a whole number from 1 to 99999");
             o.Cards = static_cast<int>(*n);
         } else if (name == "--per-page") {
-            if (v != "1" && v != "2" && v != "4") return bad(v);
+            if (v != "1" && v != "2" && v != "4") return bad(v, "1, 2 or 4");
             o.PerPage = v.toInt();
         } else if (name == "--size") {
-            if (v != "3" && v != "5" && v != "7") return bad(v);
+            if (v != "3" && v != "5" && v != "7") return bad(v, "3, 5 or 7");
             o.SizeIndex = (v.toInt() - 3) / 2;
         } else if (name == "--free-space" || name == "--no-free-space") {
             o.FreeSpace = name == "--free-space";
@@ -102,17 +102,17 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             o.FontName = v;
         } else if (name == "--font-size") {
             const auto n = Decimal(v, 1, 1600);
-            if (!n) return bad(v);
+            if (!n) return bad(v, "a whole number of points from 1 to 1600");
             o.FontSize = static_cast<int>(*n);
         } else if (name == "--paper") {
             const QString paper = v.toLower();
-            if (paper != "letter" && paper != "a4") return bad(v);
+            if (paper != "letter" && paper != "a4") return bad(v, "letter or a4");
             o.Paper = paper;
         } else if (name == "--call-list") {
             o.CallList = true;
         } else if (name == "--seed") {
             const auto n = Decimal(v, 0, 4294967295LL);
-            if (!n) return bad(v);
+            if (!n) return bad(v, "a whole number from 0 to 4294967295");
             o.Seed = static_cast<std::uint32_t>(*n);
         } else if (name == "-q" || name == "--quiet") {
             o.Quiet = true;

@@ -16,9 +16,11 @@
 
 #include <QElapsedTimer>
 #include <QTimeZone>
+#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +28,27 @@ namespace {
 void Say(const QString& text)
 {
     std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+}
+
+// "plumwick-print: <what>.", as shell tools word their messages.
+void Fail(const QString& text)
+{
+    Say(QStringLiteral("plumwick-print: ") + ErrorBoxText(text));
+}
+
+QString CardName(const CardOptions& card)
+{
+    const int side = CardSide(card.SizeIndex);
+    return QStringLiteral("a %1 x %1 card%2").arg(side).arg(card.FreeSpace ? QStringLiteral(" with a free space") : QString());
+}
+
+// True when both names lead to the same file (links followed), so that writing the one
+// would destroy the other.
+bool SameFile(const QString& a, const QString& b)
+{
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 QString DefaultOutput(const QString& listFile)
@@ -59,6 +82,9 @@ private:
     QElapsedTimer Timer;
 };
 
+int RunJobs(const BatchOptions& options, const CardOptions& card, const WordList& words, QtPrinters& printers,
+            int printerIndex, const QString& fontName, int fontSize);
+
 } // namespace
 
 int RunBatch(const BatchOptions& options)
@@ -76,11 +102,32 @@ int RunBatch(const BatchOptions& options)
         const QString fontName = options.FontName.value_or(storedFont.Name);
         const int fontSize = options.FontSize.value_or(storedFont.Size);
 
+        const QString output = options.Printer.isEmpty()
+                                   ? (options.Output.isEmpty() ? DefaultOutput(options.ListFile) : options.Output)
+                                   : QString();
         WordList words;
-        words.InsertMany(ParseWordList(TextFile::ReadAll(options.ListFile)));
+        try {
+            words.InsertMany(ReadWordListFile(options.ListFile));
+        } catch (const NotAWordListError& error) {
+            Fail(error.Text());
+            return 1;
+        } catch (const PlatformError& error) {
+            Fail(options.ListFile + QStringLiteral(": ") + error.Text());
+            return 1;
+        }
+        if (!output.isEmpty() && SameFile(output, options.ListFile)) {
+            Fail(QStringLiteral("the output %1 is the word list %2 itself; choose another output file")
+                     .arg(output, options.ListFile));
+            return 1;
+        }
+
         const int needed = WordsNeeded(card);
         if (words.Count() < needed) {
-            Say(TooFewWordsMessage(needed));
+            Fail(QStringLiteral("%1 has %2 words; %3 needs %4")
+                     .arg(QFileInfo(options.ListFile).fileName())
+                     .arg(words.Count())
+                     .arg(CardName(card))
+                     .arg(needed));
             return 1;
         }
 
@@ -90,18 +137,37 @@ int RunBatch(const BatchOptions& options)
         if (!options.Printer.isEmpty()) {
             printerIndex = static_cast<int>(names.indexOf(options.Printer));
             if (printerIndex < 0 || printerIndex == names.size() - 1) {
-                Say(QStringLiteral("plumwick-print: no printer named '%1'").arg(options.Printer));
+                Fail(QStringLiteral("no printer named '%1'").arg(options.Printer));
                 return 1;
             }
         } else {
             printerIndex = static_cast<int>(names.size()) - 1;
-            printers.SetPdfOutput(options.Output.isEmpty() ? DefaultOutput(options.ListFile) : options.Output);
+            printers.SetPdfOutput(output);
             if (options.Paper)
                 printers.SetPdfPaper(*options.Paper == QStringLiteral("a4") ? QPageSize::A4 : QPageSize::Letter);
             if (options.Seed)
                 printers.SetPdfCreationDate(QDateTime::fromSecsSinceEpoch(946684800LL + *options.Seed, QTimeZone::utc()));
         }
 
+        // From here on a failure is the output's.
+        try {
+            return RunJobs(options, card, words, printers, printerIndex, fontName, fontSize);
+        } catch (const PlatformError& error) {
+            Fail(output.isEmpty() ? error.Text() : output + QStringLiteral(": ") + error.Text());
+            return 1;
+        }
+    } catch (const PlatformError& error) {
+        Fail(error.Text());
+        return 1;
+    }
+}
+
+namespace {
+
+int RunJobs(const BatchOptions& options, const CardOptions& card, const WordList& words, QtPrinters& printers,
+            int printerIndex, const QString& fontName, int fontSize)
+{
+    {
         PreparePrinter(printers, printerIndex, fontName, fontSize);
         if (options.CallList)
             return RunCallListJob(printers, words.Items()) ? 0 : 1;
@@ -122,8 +188,7 @@ int RunBatch(const BatchOptions& options)
             printers, job, [&] { ArrangeCardCells(words.Items(), card.FreeSpace, card.SizeIndex, random, cells); },
             cells, [&](int d, int total) { return progress.Step(d, total); });
         return done ? 0 : 1;
-    } catch (const PlatformError& error) {
-        Say(ErrorBoxText(error.Text()));
-        return 1;
     }
 }
+
+} // namespace

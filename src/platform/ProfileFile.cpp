@@ -42,10 +42,12 @@ bool HasOuterQuotes(const QString& s)
     return s.size() >= 2 && (s.front() == u'"' || s.front() == u'\'') && s.back() == s.front();
 }
 
-// One line of the file: its raw bytes (terminator included) and its decoded text.
+// One line of the file: its bytes in the file's encoding (terminator included), its
+// decoded text and whether it ends in a line break.
 struct Line {
     QByteArray Raw;
     QString Text;
+    bool Terminated = false;
 };
 
 enum class Kind { Other, Section, Key };
@@ -74,22 +76,68 @@ Parsed Parse(const QString& text)
     return {Kind::Key, TrimBlanks(text.left(equals)), text.mid(equals + 1)};
 }
 
-std::vector<Line> SplitLines(const QByteArray& bytes, TextCodec codec)
+// The file's lines, after its byte-order mark. A file in an 8-bit encoding is split on its
+// bytes, so that every line is kept exactly; a UTF-16 file on its characters.
+struct Document {
+    TextFormat Format;
+    std::vector<Line> Lines;
+};
+
+template <class Text, class Decode>
+std::vector<Line> SplitLines(const Text& all, Decode decode)
 {
     std::vector<Line> lines;
     qsizetype start = 0;
-    const qsizetype n = bytes.size();
+    const qsizetype n = all.size();
     while (start < n) {
         qsizetype end = start;
-        while (end < n && bytes[end] != '\n' && bytes[end] != '\r')
+        while (end < n && all[end] != '\n' && all[end] != '\r')
             ++end;
         qsizetype next = end;
         if (next < n)
-            next += (bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n') ? 2 : 1;
-        lines.push_back({bytes.mid(start, next - start), DecodeText(bytes.constData() + start, end - start, codec)});
+            next += (all[end] == '\r' && end + 1 < n && all[end + 1] == '\n') ? 2 : 1;
+        lines.push_back(decode(all, start, end, next));
         start = next;
     }
     return lines;
+}
+
+Document Load(const QByteArray& bytes)
+{
+    Document doc;
+    doc.Format = DetectFormat(bytes);
+    const TextCodec codec = doc.Format.Codec;
+    if (codec == TextCodec::Utf16Le || codec == TextCodec::Utf16Be) {
+        doc.Lines = SplitLines(DecodeFile(bytes, doc.Format), [&](const QString& all, qsizetype start, qsizetype end, qsizetype next) {
+            return Line{EncodeText(all.mid(start, next - start), codec), all.mid(start, end - start), next > end};
+        });
+        return doc;
+    }
+    const QByteArray body = bytes.mid(ByteOrderMark(doc.Format).size());
+    doc.Lines = SplitLines(body, [&](const QByteArray& all, qsizetype start, qsizetype end, qsizetype next) {
+        return Line{all.mid(start, next - start), DecodeText(all.constData() + start, end - start, codec), next > end};
+    });
+    return doc;
+}
+
+// Turns a file in the Windows code page into UTF-8, line by line, terminators kept.
+void ConvertToUtf8(Document& doc)
+{
+    for (Line& line : doc.Lines) {
+        qsizetype body = line.Raw.size();
+        while (body > 0 && (line.Raw[body - 1] == '\n' || line.Raw[body - 1] == '\r'))
+            --body;
+        line.Raw = line.Text.toUtf8() + line.Raw.mid(body);
+    }
+    doc.Format = {TextCodec::Utf8, false};
+}
+
+QByteArray Join(const Document& doc)
+{
+    QByteArray out = ByteOrderMark(doc.Format);
+    for (const Line& line : doc.Lines)
+        out += line.Raw;
+    return out;
 }
 
 std::optional<QByteArray> ReadBytes(const QString& path)
@@ -99,6 +147,14 @@ std::optional<QByteArray> ReadBytes(const QString& path)
     } catch (const PlatformError&) {
         return std::nullopt;
     }
+}
+
+bool IsAscii(const QByteArray& bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
 }
 
 QString Unquote(const QString& raw)
@@ -128,7 +184,7 @@ QString ProfileFile::ReadString(const QString& section, const QString& key, cons
     if (const auto bytes = ReadBytes(Path)) {
         const QString wantSection = TrimSpaces(section);
         const QString wantKey = TrimSpaces(key);
-        const auto lines = SplitLines(*bytes, DetectCodec(*bytes));
+        const auto lines = Load(*bytes).Lines;
         bool inSection = false;
         bool sectionSeen = false;
         for (const Line& line : lines) {
@@ -177,8 +233,8 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
             throw PlatformError(unable);
         }
     }
-    TextCodec codec = DetectCodec(bytes);
-    auto lines = SplitLines(bytes, codec);
+    Document doc = Load(bytes);
+    auto& lines = doc.Lines;
 
     const QString wantSection = TrimSpaces(section);
     const QString wantKey = TrimSpaces(key);
@@ -187,15 +243,8 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
     // A file in the other system's code page stays in it, unless the new text has a
     // character that code page lacks: then the whole file becomes UTF-8, since a file in
     // two encodings would read back wrong.
-    if (!Fits(wantSection + wantKey + encoded, codec)) {
-        codec = TextCodec::Utf8;
-        for (Line& line : lines) {
-            qsizetype body = line.Raw.size();
-            while (body > 0 && (line.Raw[body - 1] == '\n' || line.Raw[body - 1] == '\r'))
-                --body;
-            line.Raw = line.Text.toUtf8() + line.Raw.mid(body);
-        }
-    }
+    if (!Fits(wantSection + wantKey + encoded, doc.Format.Codec))
+        ConvertToUtf8(doc);
 
     std::optional<size_t> sectionLine;
     std::optional<size_t> lastKeyLine;
@@ -218,29 +267,35 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
         }
     }
 
-    auto makeLine = [&](const QString& text) { return EncodeText(text, codec) + "\r\n"; };
+    const TextCodec codec = doc.Format.Codec;
+    auto makeLine = [&](const QString& text) { return Line{EncodeText(text + QStringLiteral("\r\n"), codec), text, true}; };
     auto ensureTerminated = [&](size_t i) {
-        if (!lines[i].Raw.endsWith('\n') && !lines[i].Raw.endsWith('\r'))
-            lines[i].Raw += "\r\n";
+        if (!lines[i].Terminated)
+            lines[i].Raw += EncodeText(QStringLiteral("\r\n"), codec);
+        lines[i].Terminated = true;
     };
 
     if (keyLine) {
-        lines[*keyLine].Raw = makeLine(keySpelling + u'=' + encoded);
+        lines[*keyLine] = makeLine(keySpelling + u'=' + encoded);
     } else if (sectionLine) {
         const size_t after = lastKeyLine.value_or(*sectionLine);
         ensureTerminated(after);
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after + 1),
-                     Line{makeLine(wantKey + u'=' + encoded), {}});
+                     makeLine(wantKey + u'=' + encoded));
     } else {
         if (!lines.empty())
             ensureTerminated(lines.size() - 1);
-        lines.push_back({makeLine(u'[' + wantSection + u']'), {}});
-        lines.push_back({makeLine(wantKey + u'=' + encoded), {}});
+        lines.push_back(makeLine(u'[' + wantSection + u']'));
+        lines.push_back(makeLine(wantKey + u'=' + encoded));
     }
 
-    QByteArray out;
-    for (const Line& line : lines)
-        out += line.Raw;
+    QByteArray out = Join(doc);
+    // Code-page bytes that happen to form valid UTF-8 would be read back as UTF-8, and
+    // change their meaning: such a file is written as UTF-8 instead.
+    if (codec == TextCodec::Windows1252 && DetectCodec(out) == TextCodec::Utf8 && !IsAscii(out)) {
+        ConvertToUtf8(doc);
+        out = Join(doc);
+    }
     try {
         TextFile::WriteAll(Path, out);
     } catch (const PlatformError&) {

@@ -3,12 +3,13 @@
 #include <optional>
 
 // What a file dialog is set up with before each use. The filter is "desc|pattern|desc|pattern";
-// FileName is the name last chosen in this dialog (the caller keeps it).
+// FileName is the name last chosen in this dialog (the caller keeps it), or a bare name offered.
 struct FileDialogSpec {
     QString Title;
     QString Filter;
     QString DefaultExt; // with its dot, or empty
     QString FileName;
+    QString Folder; // where the dialog starts when FileName names no folder
 };
 
 // The modal questions the program asks: message boxes captioned "Plumwick" and the common

@@ -1,6 +1,7 @@
 #include "platform/TextEncoding.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr char16_t High1252[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-bool IsValidUtf8(const unsigned char* p, qsizetype n)
+bool ValidUtf8(const unsigned char* p, qsizetype n)
 {
     qsizetype i = 0;
     while (i < n) {
@@ -45,13 +46,66 @@ bool IsValidUtf8(const unsigned char* p, qsizetype n)
 
 TextCodec DetectCodec(const QByteArray& bytes)
 {
-    return IsValidUtf8(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size())
-               ? TextCodec::Utf8
-               : TextCodec::Windows1252;
+    return IsValidUtf8(bytes) ? TextCodec::Utf8 : TextCodec::Windows1252;
+}
+
+bool IsValidUtf8(const QByteArray& bytes)
+{
+    return ValidUtf8(reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size());
+}
+
+TextFormat DetectFormat(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xff\xfe"))
+        return {TextCodec::Utf16Le, true};
+    if (bytes.startsWith("\xfe\xff"))
+        return {TextCodec::Utf16Be, true};
+    const TextCodec codec = DetectCodec(bytes);
+    return {codec, codec == TextCodec::Utf8 && bytes.startsWith("\xef\xbb\xbf")};
+}
+
+QByteArray ByteOrderMark(TextFormat format)
+{
+    if (!format.Bom)
+        return {};
+    switch (format.Codec) {
+    case TextCodec::Utf16Le: return QByteArray("\xff\xfe");
+    case TextCodec::Utf16Be: return QByteArray("\xfe\xff");
+    case TextCodec::Utf8: return QByteArray("\xef\xbb\xbf");
+    case TextCodec::Windows1252: break;
+    }
+    return {};
+}
+
+QString DecodeFile(const QByteArray& bytes, TextFormat format)
+{
+    const qsizetype skip = ByteOrderMark(format).size();
+    return DecodeText(bytes.constData() + skip, bytes.size() - skip, format.Codec);
+}
+
+bool IsBinaryFile(const QByteArray& bytes)
+{
+    static const char* const Signatures[] = {
+        "%PDF-", "PK\x03\x04", "PK\x05\x06", "PK\x07\x08", "\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1",
+        "\x89PNG\r\n\x1a\n", "\xff\xd8\xff", "GIF87a", "GIF89a", "\x7f" "ELF",
+    };
+    for (const char* signature : Signatures)
+        if (bytes.startsWith(signature))
+            return true;
+    const TextFormat format = DetectFormat(bytes);
+    if (format.Codec == TextCodec::Utf16Le || format.Codec == TextCodec::Utf16Be)
+        return DecodeFile(bytes, format).contains(QChar(0));
+    return bytes.contains('\0');
 }
 
 QString DecodeText(const char* data, qsizetype size, TextCodec codec)
 {
+    if (codec == TextCodec::Utf16Le || codec == TextCodec::Utf16Be) {
+        // The mark, where there was one, is already dropped; a second one is text.
+        QStringDecoder decoder(codec == TextCodec::Utf16Le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+        return decoder.decode(QByteArrayView(data, size));
+    }
     if (codec == TextCodec::Utf8) {
         // A byte-order mark inside the text is a character like any other; dropping it
         // here would let a trimmed line turn empty or start with a blank.
@@ -84,7 +138,7 @@ int Byte1252(char16_t u)
 
 bool Fits(const QString& text, TextCodec codec)
 {
-    if (codec == TextCodec::Utf8)
+    if (codec != TextCodec::Windows1252)
         return true;
     for (QChar c : text)
         if (Byte1252(c.unicode()) < 0)
@@ -96,6 +150,10 @@ QByteArray EncodeText(const QString& text, TextCodec codec)
 {
     if (codec == TextCodec::Utf8)
         return text.toUtf8();
+    if (codec == TextCodec::Utf16Le || codec == TextCodec::Utf16Be) {
+        QStringEncoder encoder(codec == TextCodec::Utf16Le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        return encoder.encode(text);
+    }
     QByteArray bytes;
     bytes.reserve(text.size());
     for (QChar c : text) {

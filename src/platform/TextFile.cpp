@@ -76,6 +76,8 @@ QString ErrorMessage(int error, const QString& path)
     case ENOSPC:
     case EDQUOT:
         return QStringLiteral("Disk full");
+    case EAGAIN:
+        return QStringLiteral("File cannot be read now (reading it would wait)");
     case EFBIG:
         return QStringLiteral("File too large (the limit is %1 MB)").arg(MaxReadSize / (1024 * 1024));
     default:
@@ -101,8 +103,8 @@ QByteArray ReadAll(const QString& path)
         Fail(EACCES, path);
     if (info.st_size > MaxReadSize)
         Fail(EFBIG, path);
-    ::fcntl(fd.Get(), F_SETFL, 0);
-
+    // The descriptor stays non-blocking: a "regular" file whose read waits for ever (such
+    // as /proc/kmsg) fails with EAGAIN instead of hanging the program.
     QByteArray bytes;
     bytes.reserve(static_cast<qsizetype>(info.st_size));
     char buffer[1 << 16];

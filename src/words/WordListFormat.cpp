@@ -1,15 +1,19 @@
 #include "words/WordListFormat.h"
+#include "platform/PlatformError.h"
 #include "platform/TextEncoding.h"
+#include "platform/TextFile.h"
 
-QStringList ParseWordList(const QByteArray& bytes)
+#include <QFileInfo>
+
+namespace {
+
+QStringList ParseLines(const QByteArray& bytes, qsizetype start, TextCodec codec)
 {
-    const TextCodec codec = DetectCodec(bytes);
     const char* data = bytes.constData();
     const qsizetype n = bytes.size();
     QStringList words;
     QByteArray line;
-    // Editors on both systems may start a UTF-8 file with a byte-order mark; it is no word.
-    qsizetype i = codec == TextCodec::Utf8 && bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    qsizetype i = start;
     while (i < n) {
         if (data[i] == 26)
             break; // Ctrl+Z at the start of a line ends the file
@@ -34,6 +38,30 @@ QStringList ParseWordList(const QByteArray& bytes)
             words.append(DecodeText(line.constData() + b, e - b, codec));
     }
     return words;
+}
+
+} // namespace
+
+QStringList ParseWordList(const QByteArray& bytes)
+{
+    // Editors on both systems may start a file with a byte-order mark; it is no word.
+    const TextFormat format = DetectFormat(bytes);
+    if (format.Codec == TextCodec::Utf16Le || format.Codec == TextCodec::Utf16Be)
+        return ParseLines(DecodeFile(bytes, format).toUtf8(), 0, TextCodec::Utf8);
+    return ParseLines(bytes, ByteOrderMark(format).size(), format.Codec);
+}
+
+QStringList ReadWordListFile(const QString& path)
+{
+    const QByteArray bytes = TextFile::ReadAll(path);
+    if (IsBinaryFile(bytes))
+        throw NotAWordListError(path);
+    return ParseWordList(bytes);
+}
+
+NotAWordListError::NotAWordListError(const QString& path)
+    : PlatformError(QStringLiteral("%1 is not a word list").arg(QFileInfo(path).fileName()))
+{
 }
 
 QByteArray FormatWordList(const QStringList& words)

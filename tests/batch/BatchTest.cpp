@@ -3,6 +3,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -119,22 +120,56 @@ TEST_F(BatchTest, ErrorsAndExitStatus)
 {
     const Outcome usage = Print({"--size", "4", Numbers()});
     EXPECT_EQ(usage.Status, 2);
-    EXPECT_TRUE(usage.Err.startsWith("plumwick-print: invalid value for --size")) << usage.Err.toStdString();
+    EXPECT_EQ(usage.Err, "plumwick-print: invalid value for --size: '4' (3, 5 or 7) (try --help)");
+    EXPECT_TRUE(Print({"--cards", "0", Numbers()}).Err.contains("(a whole number from 1 to 99999)"));
 
     const Outcome few = Print({"-o", "few.pdf", List("few.pwk", {"a", "b", "c"})});
     EXPECT_EQ(few.Status, 1);
-    EXPECT_EQ(few.Err, "Your bingo card needs 24 words at least, please add more words, then try to print it again.");
+    EXPECT_EQ(few.Err, "plumwick-print: few.pwk has 3 words; a 5 x 5 card with a free space needs 24.");
+    EXPECT_EQ(Print({"--size", "3", "--no-free-space", List("few.pwk", {"a"})}).Err,
+              "plumwick-print: few.pwk has 1 words; a 3 x 3 card needs 9.");
 
     const Outcome missing = Print({"-o", "none.pdf", Folder.Path("missing.pwk")});
     EXPECT_EQ(missing.Status, 1);
-    EXPECT_EQ(missing.Err, "File not found.");
+    EXPECT_EQ(missing.Err, "plumwick-print: " + Folder.Path("missing.pwk") + ": File not found.");
 
     const Outcome badOutput = Print({"-o", Folder.Path("no/such/out.pdf"), Numbers()});
     EXPECT_EQ(badOutput.Status, 1);
-    EXPECT_EQ(badOutput.Err, "Invalid filename.");
+    EXPECT_EQ(badOutput.Err, "plumwick-print: " + Folder.Path("no/such/out.pdf") + ": Invalid filename.");
 
     EXPECT_EQ(QDir(Folder.Path()).entryList({"*.pdf"}), QStringList());
     EXPECT_EQ(Print({"--help"}).Status, 0);
+}
+
+// Files that are not word lists, and an output that is the input, are refused before
+// anything is written: the file stays byte for byte as it was.
+TEST_F(BatchTest, NeverWritesOverItsInput)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QStringList arguments; // the list's path is appended
+        QString message;
+    };
+    const QByteArray pdf = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<< >>\nendobj\n";
+    const QByteArray png = QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    const Case cases[] = {
+        {"cards.pdf", pdf, {}, "plumwick-print: cards.pdf is not a word list."},
+        {"photo.png", png, {"-o", "photo.pdf"}, "plumwick-print: photo.png is not a word list."},
+        {"list.pwk", "1\r\n2\r\n", {"-o", "list.pwk"}, ""},
+        {"link.pwk", "1\r\n2\r\n", {"-o", "other.pdf"}, ""},
+    };
+    QFile::link(Folder.Path("link.pwk"), Folder.Path("other.pdf"));
+    for (const Case& c : cases) {
+        Folder.Write(c.name, c.bytes);
+        const Outcome out = Print(c.arguments + QStringList{Folder.Path(c.name)});
+        EXPECT_EQ(out.Status, 1) << c.name;
+        if (!c.message.isEmpty())
+            EXPECT_EQ(out.Err, c.message);
+        else
+            EXPECT_TRUE(out.Err.contains("is the word list " + Folder.Path(c.name) + " itself")) << out.Err.toStdString();
+        EXPECT_EQ(Folder.Read(c.name), c.bytes) << c.name;
+    }
 }
 
 TEST_F(BatchTest, SameSeedSameFileOtherSeedOtherCards)

@@ -61,15 +61,21 @@ TEST_F(MainWindowTest, AMillionOneLetterLinesAndBinaryBytesOpen)
     EXPECT_EQ(w.CardCells.size(), 1000000);
     PaintOnImage(w);
 
-    static const char start[] = "ok\r\nnul\0inside\r\n\xff\xfe\x80 bad utf-8\r\n";
-    QByteArray binary(start, sizeof start - 1);
+    // Stray bytes that are no valid UTF-8 open in the code page; a NUL makes it no list.
+    static const char start[] = "ok\r\n\x81\x8d inside\r\n\xff\xfe\x80 bad utf-8\r\n";
+    QByteArray stray(start, sizeof start - 1);
     for (int i = 0; i < 2000; ++i)
-        binary += char(i * 131 % 256);
-    Home.Folder.Write("binary.pwk", binary);
-    Asks.ExpectOpen(Home.Folder.Path("binary.pwk"));
+        stray += char(i * 131 % 255 + 1);
+    Home.Folder.Write("stray.pwk", stray);
+    Asks.ExpectOpen(Home.Folder.Path("stray.pwk"));
     w.MnuFileOpen->trigger();
     EXPECT_TRUE(w.WordList.Items().contains("ok"));
     PaintOnImage(w);
+    Home.Folder.Write("binary.pwk", stray + QByteArray(1, '\0'));
+    Asks.ExpectOpen(Home.Folder.Path("binary.pwk"));
+    Asks.ExpectError("binary.pwk is not a word list");
+    w.MnuFileOpen->trigger();
+    EXPECT_TRUE(w.WordList.Items().contains("ok"));
 }
 
 TEST_F(MainWindowTest, AFolderOrAPipeChosenAsTheFile)

@@ -1,4 +1,5 @@
 #pragma once
+#include "support/QtPrinting.h"
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>

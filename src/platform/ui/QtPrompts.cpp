@@ -1,11 +1,42 @@
 #include "platform/ui/QtPrompts.h"
 #include "platform/PlatformError.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace {
+
 const QString Caption = QStringLiteral("Plumwick");
+
+// A Yes/No box as the other system has it: with no Cancel button, Escape and the title
+// bar's close button do nothing, so that only Yes or No answers the question.
+class YesNoBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+} // namespace
+
+QWidget* QtPrompts::Parent() const
+{
+    // A box raised while a dialog is open belongs to that dialog, not to the window behind.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return Owner;
 }
 
 QString QtFileFilter(const QString& barFilter)
@@ -14,10 +45,13 @@ QString QtFileFilter(const QString& barFilter)
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString& description = parts[i];
-        const QString pattern = QString(parts[i + 1]).replace(u';', u' ');
+        QString pattern = QString(parts[i + 1]).replace(u';', u' ');
+        // "*.*" means every file there; here many names have no dot.
+        if (pattern == QStringLiteral("*.*"))
+            pattern = QStringLiteral("*");
         // A description that already names its pattern in brackets is used as it stands.
         if (description.contains(u'(' + parts[i + 1] + u')'))
-            filters << description;
+            filters << QString(description).replace(u'(' + parts[i + 1] + u')', u'(' + pattern + u')');
         else
             filters << description + QStringLiteral(" (") + pattern + u')';
     }
@@ -26,27 +60,26 @@ QString QtFileFilter(const QString& barFilter)
 
 void QtPrompts::Information(const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, Caption, text, QMessageBox::Ok, Owner);
+    QMessageBox box(QMessageBox::Information, Caption, text, QMessageBox::Ok, Parent());
     box.exec();
 }
 
 bool QtPrompts::Question(const QString& text, bool yesIsDefault)
 {
-    QMessageBox box(QMessageBox::Question, Caption, text, QMessageBox::Yes | QMessageBox::No, Owner);
+    YesNoBox box(QMessageBox::Question, Caption, text, QMessageBox::Yes | QMessageBox::No, Parent());
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtPrompts::Error(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, Caption, ErrorBoxText(message), QMessageBox::Ok, Owner);
+    QMessageBox box(QMessageBox::Critical, Caption, ErrorBoxText(message), QMessageBox::Ok, Parent());
     box.exec();
 }
 
 std::optional<QString> QtPrompts::RunFileDialog(const FileDialogSpec& request, bool save)
 {
-    QFileDialog dialog(Owner, request.Title);
+    QFileDialog dialog(Parent(), request.Title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -54,6 +87,8 @@ std::optional<QString> QtPrompts::RunFileDialog(const FileDialogSpec& request, b
     dialog.setNameFilter(QtFileFilter(request.Filter));
     if (!request.DefaultExt.isEmpty())
         dialog.setDefaultSuffix(request.DefaultExt.startsWith(u'.') ? request.DefaultExt.mid(1) : request.DefaultExt);
+    if (!request.Folder.isEmpty())
+        dialog.setDirectory(request.Folder);
     if (!request.FileName.isEmpty())
         dialog.selectFile(request.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -3,7 +3,8 @@
 
 class QWidget;
 
-// Prompts through QMessageBox and Qt's own file dialog, owned by a window.
+// Prompts through QMessageBox and Qt's own file dialog, owned by a window, or by the dialog
+// that is open when they are raised.
 class QtPrompts final : public Prompts {
 public:
     explicit QtPrompts(QWidget* owner = nullptr) : Owner(owner) {}
@@ -17,6 +18,7 @@ public:
 
 private:
     std::optional<QString> RunFileDialog(const FileDialogSpec& request, bool save);
+    QWidget* Parent() const;
     QWidget* Owner;
 };
 

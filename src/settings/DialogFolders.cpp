@@ -1,0 +1,72 @@
+#include "settings/DialogFolders.h"
+#include "platform/PlatformError.h"
+#include "platform/ProfileFile.h"
+#include "settings/DataFolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+const QString Section = QStringLiteral("Folders");
+
+QString DefaultFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+QString Stored(const QString& key)
+{
+    const QString folder = ProfileFile(SettingsFilePath()).ReadString(Section, key, QString());
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void Remember(const QString& key, const QString& filePath)
+{
+    const QString folder = QFileInfo(filePath).absolutePath();
+    try {
+        ProfileFile settings(SettingsFilePath());
+        if (settings.ReadString(Section, key, QString()) != folder)
+            settings.WriteString(Section, key, folder);
+    } catch (const PlatformError&) {
+        // Only the next run's starting folder is lost.
+    }
+}
+
+} // namespace
+
+namespace DialogFolders {
+
+QString ListFolder()
+{
+    const QString folder = Stored(QStringLiteral("Lists"));
+    return folder.isEmpty() ? DefaultFolder() : folder;
+}
+
+void RememberList(const QString& filePath)
+{
+    Remember(QStringLiteral("Lists"), filePath);
+}
+
+QString PdfFolder()
+{
+    const QString folder = Stored(QStringLiteral("Pdf"));
+    return folder.isEmpty() ? ListFolder() : folder;
+}
+
+void RememberPdf(const QString& filePath)
+{
+    Remember(QStringLiteral("Pdf"), filePath);
+}
+
+QString PdfSuggestion(const QString& listFile)
+{
+    const QString name = listFile.isEmpty() ? QStringLiteral("Bingo Cards") : QFileInfo(listFile).completeBaseName();
+    return JoinPath(PdfFolder(), name + QStringLiteral(".pdf"));
+}
+
+} // namespace DialogFolders

@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+
+// Where the file dialogs start, as the other system's dialogs do: the folder of the last
+// list opened or saved through them (the PDF dialog: the folder it last wrote to),
+// remembered across runs in the section "Folders" of the settings file; else the
+// documents folder, else home. A folder that has gone since is skipped.
+//
+// Remembering never fails the command it follows: a settings file that can't be written
+// only means the next run starts in the documents folder.
+namespace DialogFolders {
+
+QString ListFolder();
+void RememberList(const QString& filePath);
+
+QString PdfFolder();
+void RememberPdf(const QString& filePath);
+
+// The name the PDF dialog offers: "<list name>.pdf", or "Bingo Cards.pdf" for a list not
+// saved yet, in PdfFolder().
+QString PdfSuggestion(const QString& listFile);
+
+} // namespace DialogFolders
