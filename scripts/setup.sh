@@ -5,7 +5,7 @@ PLUMWICK_PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fonts-dejavu-core
+  fonts-liberation fonts-dejavu-core fonts-comic-neue
   poppler-utils xvfb xauth
   openbox xdotool x11-utils imagemagick
 )

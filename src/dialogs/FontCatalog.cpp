@@ -1,4 +1,5 @@
 #include "dialogs/FontCatalog.h"
+#include "platform/FaceMap.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -26,7 +27,7 @@ const QList<Alias>& Aliases()
 // face the font configuration substitutes for it.
 QString ResolvedFamily(const QString& name)
 {
-    const QStringList families = QFontDatabase::families();
+    const QStringList families = PlainFamilies();
     if (families.contains(name))
         return name;
     for (const Alias& alias : Aliases()) {
@@ -58,7 +59,7 @@ QList<FontFamily> InstalledFamilies()
     };
     for (const QString& family : QFontDatabase::families())
         if (!QFontDatabase::isPrivateFamily(family))
-            add(family, family);
+            add(FamilyWithoutFoundry(family), FamilyWithoutFoundry(family));
     for (const Alias& alias : Aliases())
         if (const QString face = ResolvedFamily(alias.Name); !face.isEmpty())
             add(alias.Name, face);

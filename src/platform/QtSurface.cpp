@@ -1,4 +1,5 @@
 #include "platform/QtSurface.h"
+#include "platform/FaceMap.h"
 
 #include <QPainter>
 #include <QTextLayout>
@@ -75,7 +76,7 @@ QtSurface::SizedFont& QtSurface::Current()
     const int pixels = std::max(1, PointsToPixels(std::clamp(Points, 1, MaxFontPoints), Dpi));
     auto& slot = Fonts[pixels];
     if (!slot) {
-        QFont font(Face);
+        QFont font(InstalledFace(Face));
         font.setPixelSize(pixels);
         font.setBold(Bold);
         font.setStyleStrategy(QFont::PreferAntialias);

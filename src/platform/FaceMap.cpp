@@ -1,0 +1,78 @@
+#include "platform/FaceMap.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHash>
+#include <QMutex>
+
+namespace {
+
+struct Substitute {
+    const char* Windows;
+    const char* Here;
+};
+
+constexpr Substitute Substitutes[] = {
+    {"Arial", "Liberation Sans"},          {"Helvetica", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"},
+    {"Courier New", "Liberation Mono"},    {"Comic Sans MS", "Comic Neue"},  {"Verdana", "DejaVu Sans"},
+    {"Tahoma", "DejaVu Sans"},             {"Segoe UI", "DejaVu Sans"},
+};
+
+QString Installed(const QStringList& families, const QString& name)
+{
+    for (const QString& family : families)
+        if (family.compare(name, Qt::CaseInsensitive) == 0)
+            return family;
+    return {};
+}
+
+QString Resolve(const QString& face)
+{
+    const QStringList families = PlainFamilies();
+    if (const QString found = Installed(families, face); !found.isEmpty())
+        return found;
+    for (const Substitute& s : Substitutes)
+        if (face.compare(QLatin1String(s.Windows), Qt::CaseInsensitive) == 0)
+            if (const QString found = Installed(families, QLatin1String(s.Here)); !found.isEmpty())
+                return found;
+    if (face.compare(QLatin1String("Arial"), Qt::CaseInsensitive) != 0)
+        return InstalledFace(QStringLiteral("Arial"));
+    return QFontInfo(QFont(face)).family(); // no Liberation Sans: the configuration's Arial
+}
+
+} // namespace
+
+QString FamilyWithoutFoundry(const QString& family)
+{
+    const qsizetype tag = family.lastIndexOf(QStringLiteral(" ["));
+    return tag > 0 && family.endsWith(u']') ? family.left(tag) : family;
+}
+
+QStringList PlainFamilies()
+{
+    QStringList plain;
+    for (const QString& family : QFontDatabase::families()) {
+        const QString name = FamilyWithoutFoundry(family);
+        if (plain.isEmpty() || plain.constLast() != name)
+            if (!plain.contains(name))
+                plain << name;
+    }
+    return plain;
+}
+
+QString InstalledFace(const QString& face)
+{
+    // Asked for every font a surface sets; the answer stays the same while we run.
+    static QMutex lock;
+    static QHash<QString, QString> known;
+    {
+        QMutexLocker guard(&lock);
+        if (const auto it = known.constFind(face); it != known.cend())
+            return *it;
+    }
+    const QString resolved = Resolve(face);
+    QMutexLocker guard(&lock);
+    known.insert(face, resolved);
+    return resolved;
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The face a card is really drawn in, on screen and on paper alike. Settings written on the
+// other system name its faces; where one is not installed here, the nearest face we install
+// stands in (Arial and Helvetica: Liberation Sans; Times New Roman: Liberation Serif;
+// Courier New: Liberation Mono; Comic Sans MS: Comic Neue; Verdana, Tahoma and Segoe UI:
+// DejaVu Sans), and any other missing face falls back to the face that "Arial" resolves
+// to, never to whatever the font configuration happens to pick.
+QString InstalledFace(const QString& face);
+
+// The installed families, each once and named as the family: the font database tags a
+// family that several foundries supply ("C059 [UKWN]", "C059 [urw]"); the tag is dropped.
+QStringList PlainFamilies();
+QString FamilyWithoutFoundry(const QString& family);

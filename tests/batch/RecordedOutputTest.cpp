@@ -1,0 +1,62 @@
+// Seeded jobs print byte for byte what they printed before the later additions to the
+// program; every addition is opt-in, so with it off nothing on paper may change.
+#include "support/TempFolder.h"
+
+#include <QCryptographicHash>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The PDFs depend on Qt's PDF engine, the fonts and zlib: the recorded hashes hold for
+// these package versions (Debian 12).
+const char* const RecordedWith = "fonts-liberation=1:1.07.4-11 libqt6gui6=6.4.2+dfsg-10 zlib1g=1:1.2.13.dfsg-1";
+
+QString InstalledVersions()
+{
+    QProcess dpkg;
+    dpkg.start("dpkg-query", {"-W", "-f", "${Package}=${Version} ", "fonts-liberation", "libqt6gui6", "zlib1g"});
+    dpkg.waitForFinished(30000);
+    return QString::fromUtf8(dpkg.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+TEST(RecordedOutput, SeededJobsAreByteIdentical)
+{
+    if (InstalledVersions() != RecordedWith)
+        GTEST_SKIP() << "recorded with " << RecordedWith << ", this machine has " << InstalledVersions().toStdString();
+    TempFolder folder;
+    QByteArray numbers;
+    for (int i = 75; i >= 1; --i)
+        numbers += QByteArray::number(i) + "\r\n";
+    folder.Write("numbers.pwk", numbers);
+    folder.Write("zoo.pwk", "Lion\r\nTiger King\r\nA very long phrase for a cell\r\nGiraffe\r\nZebra\r\nOkapi\r\n"
+                            "Elephant\r\nRhino\r\nHippo\r\n");
+    struct Job {
+        QStringList arguments;
+        const char* sha256;
+    };
+    const Job jobs[] = {
+        {{"--seed", "7", "--cards", "9", "--per-page", "4", "-o", "a.pdf", "numbers.pwk"},
+         "1261f7146502f1afb49230b5a0a3b712d64dda91da294c27c6c068ef2f52a771"},
+        {{"--seed", "7", "--call-list", "-o", "c.pdf", "numbers.pwk"},
+         "525a1e3d496f5dc31c09f08c61d4d16de149691e471a0b3f78385770c6c0f905"},
+        {{"--seed", "3", "--size", "3", "--no-free-space", "--cards", "3", "--per-page", "2", "-o", "z.pdf", "zoo.pwk"},
+         "5bfc3c73fff0147cf5646241fac0ef409c3d2af524d498eb45bc2648e180d039"},
+    };
+    for (const Job& job : jobs) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", folder.Path("home"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(folder.Path());
+        p.start(PLUMWICK_PRINT, job.arguments);
+        ASSERT_TRUE(p.waitForFinished(120000));
+        ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        const QString output = job.arguments[job.arguments.indexOf("-o") + 1];
+        EXPECT_EQ(QCryptographicHash::hash(folder.Read(output), QCryptographicHash::Sha256).toHex(), job.sha256)
+            << job.arguments.join(' ').toStdString();
+    }
+}
