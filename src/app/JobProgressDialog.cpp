@@ -3,6 +3,15 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
+namespace {
+
+QString LabelText(int card, int total)
+{
+    return QStringLiteral("Printing card %1 of %2").arg(card).arg(total);
+}
+
+} // namespace
+
 JobProgressDialog::JobProgressDialog(QWidget* owner) : Owner(owner)
 {
     Started.start();
@@ -25,11 +34,15 @@ bool JobProgressDialog::Step(int done, int total)
         Box->setAutoClose(false);
         Box->setAutoReset(false);
         Box->setRange(0, total);
+        // Sized for the longest text it will show, so that no later text is clipped.
+        Box->setLabelText(LabelText(total, total));
+        Box->adjustSize();
+        Box->setFixedSize(Box->sizeHint().expandedTo(Box->size()));
         Box->show();
         LastUpdate.invalidate();
     }
     if (!LastUpdate.isValid() || LastUpdate.elapsed() >= 100 || done == total) {
-        Box->setLabelText(QStringLiteral("Printing card %1 of %2").arg(std::min(done + 1, total)).arg(total));
+        Box->setLabelText(LabelText(std::min(done + 1, total), total));
         Box->setValue(done);
         QCoreApplication::processEvents();
         LastUpdate.start();

@@ -58,6 +58,11 @@ public:
     QString CardFontName = QStringLiteral("Arial");
     int CardFontSize = 20;
 
+    // The band the title bar took inside the window on the other system, and a top
+    // position of the form moved up by it.
+    int TitleBand = 0;
+    int FormY(int formTop) const { return formTop - TitleBand; }
+
     // How often the card was arranged and redrawn; the tests watch these.
     int ArrangeCount = 0;
     int RedrawCount = 0;

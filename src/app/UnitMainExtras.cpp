@@ -89,6 +89,6 @@ void TFrmMain::MnuHomepageClick()
 
 void TFrmMain::MnuAboutClick()
 {
-    TFrmAbout about(this, Env.Desktop);
+    TFrmAbout about(this, Env.Desktop, Env.Asks);
     about.exec();
 }

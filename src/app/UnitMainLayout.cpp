@@ -1,5 +1,6 @@
 // The main window's controls, menu and tool bar, at the fixed pixel positions of the
 // form (677 x 492 client area; positions inside a group box are relative to it).
+#include "app/Panel.h"
 #include "app/ToolIcons.h"
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"
@@ -70,20 +71,22 @@ void TFrmMain::BuildMenu()
 
 void TFrmMain::BuildToolBar()
 {
-    // The tool bar takes the strip from under the menu bar down to y = 78; its buttons
-    // sit at y = 51, the tool bar's row on the form.
+    // On the form, title bar and menu bar took the top 49 pixels, the tool bar the strip
+    // from y = 49 to 78 with its buttons at y = 51. Here the title bar lies outside, so the
+    // tool bar follows the menu bar directly and everything below moves up with it.
     const int menuBottom = MainMenu->geometry().bottom() + 1;
+    TitleBand = 49 - menuBottom;
     auto* bar = new QFrame(this);
-    bar->setGeometry(0, menuBottom, 677, 49 + 29 - menuBottom);
+    bar->setGeometry(0, menuBottom, 677, 29);
     bar->setFrameShape(QFrame::NoFrame);
     auto* line = new QFrame(this);
-    line->setGeometry(0, 78, 677, 1);
+    line->setGeometry(0, FormY(78), 677, 1);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
     auto button = [&](int left, ToolIcon icon, const QString& tip) {
         auto* b = new QToolButton(bar);
-        b->setGeometry(left, 49 + 2 - menuBottom, 33, 25);
+        b->setGeometry(left, 2, 33, 25);
         b->setAutoRaise(true);
         b->setIcon(MakeToolIcon(icon));
         b->setIconSize(QSize(16, 16));
@@ -95,7 +98,7 @@ void TFrmMain::BuildToolBar()
     ToolButtonOpen = button(33, ToolIcon::Open, QStringLiteral("Open"));
     ToolButtonSave = button(66, ToolIcon::Save, QStringLiteral("Save"));
     auto* separator = new QFrame(bar);
-    separator->setGeometry(99 + 3, 49 + 4 - menuBottom, 2, 21);
+    separator->setGeometry(99 + 3, 4, 2, 21);
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
     ToolButtonPrint = button(107, ToolIcon::Print, QStringLiteral("Print"));
@@ -106,13 +109,13 @@ void TFrmMain::BuildControls()
     setWindowTitle(QStringLiteral("Plumwick"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(677, 492);
     UsePanelBackground(this);
 
     BuildMenu();
     BuildToolBar();
+    setFixedSize(677, FormY(492));
 
-    CboCardStr = Place(new QComboBox(this), 8, 85, 193, 21);
+    CboCardStr = Place(new QComboBox(this), 8, FormY(85), 193, 21);
     CboCardStr->setEditable(true);
     CboCardStr->setInsertPolicy(QComboBox::NoInsert);
     CboCardStr->setCompleter(nullptr);
@@ -122,18 +125,18 @@ void TFrmMain::BuildControls()
     CboCardStr->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* list = qobject_cast<QListView*>(CboCardStr->view()))
         list->setUniformItemSizes(true); // the drop-down opens at once on 100,000 words
-    BtnAdd = Place(new QPushButton(QStringLiteral("Add"), this), 216, 83, 80, 27);
-    BtnDelete = Place(new QPushButton(QStringLiteral("Delete"), this), 305, 83, 80, 27);
+    BtnAdd = Place(new QPushButton(QStringLiteral("Add"), this), 216, FormY(83), 80, 27);
+    BtnDelete = Place(new QPushButton(QStringLiteral("Delete"), this), 305, FormY(83), 80, 27);
 
-    Label2 = MakeLabel(this, 8, 113, QStringLiteral("Sample Card:"));
+    Label2 = MakeLabel(this, 8, FormY(113), QStringLiteral("Sample Card:"));
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
     Label2->adjustSize();
 
-    PB = Place(new PaintBox(this, [this](Surface& s) { PBPaint(s); }), 8, 136, 441, 313);
+    PB = Place(new PaintBox(this, [this](Surface& s) { PBPaint(s); }), 8, FormY(136), 441, 313);
 
-    GrpOptions = Place(new QGroupBox(QStringLiteral("Options"), this), 456, 128, 217, 321);
+    GrpOptions = Place(new QGroupBox(QStringLiteral("Options"), this), 456, FormY(128), 217, 321);
     MakeLabel(GrpOptions, 8, 24, QStringLiteral("Card Size: "));
     CboCardSize = Place(new QComboBox(GrpOptions), 64, 21, 108, 21);
     CboCardSize->addItems({QStringLiteral("3 x 3"), QStringLiteral("5 x 5"), QStringLiteral("7 x 7")});
@@ -148,6 +151,8 @@ void TFrmMain::BuildControls()
     ChkWordWrap->setChecked(true);
 
     GrpPrint = Place(new QGroupBox(QStringLiteral("Print"), GrpOptions), 8, 184, 201, 121);
+    UseClassicGroupBox(GrpOptions);
+    UseClassicGroupBox(GrpPrint);
     MakeLabel(GrpPrint, 8, 16, QStringLiteral("Printer To Use: "));
     CboPrinters = Place(new QComboBox(GrpPrint), 8, 31, 177, 21);
     MakeLabel(GrpPrint, 8, 67, QStringLiteral("Number of Bingo Card: "));
@@ -159,7 +164,7 @@ void TFrmMain::BuildControls()
     CboCardsPerPage = Place(new QComboBox(GrpPrint), 128, 93, 57, 21);
     CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
 
-    Label1 = Place(new QLabel(this), 8, 456, 665, 41);
+    Label1 = Place(new QLabel(this), 8, FormY(456), 665, 492 - 456); // two lines, within the window
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

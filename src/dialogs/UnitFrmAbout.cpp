@@ -1,4 +1,5 @@
 #include "dialogs/UnitFrmAbout.h"
+#include "app/Guarded.h"
 #include "app/Panel.h"
 #include "app/ToolIcons.h"
 #include "platform/Shell.h"
@@ -21,30 +22,32 @@ QLabel* CentredLabel(QWidget* parent, const QString& text, int left, int top, in
 
 } // namespace
 
-TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop) : QDialog(owner), Desktop(desktop)
+TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(owner), Desktop(desktop), Asks(asks)
 {
     setWindowTitle(QStringLiteral("About Plumwick"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(286, 225);
+    // The form's positions less the title band; OK keeps a margin below it.
+    const int band = DialogTitleBand;
+    setFixedSize(286, 200 + 27 + 8 - band);
     UsePanelBackground(this);
     QFont font = this->font();
     font.setPointSize(10);
     setFont(font);
 
     Image1 = new QLabel(this);
-    Image1->setGeometry(8, 32, 48, 48);
+    Image1->setGeometry(8, 32 - band, 48, 48);
     Image1->setPixmap(MakeProgramPicture(48));
-    Label1 = CentredLabel(this, QStringLiteral("Plumwick V4.1"), 56, 32, 185, 17, true);
-    Label2 = CentredLabel(this, QStringLiteral("\u00a9 2026 The Plumwick developers."), 40, 50, 249, 23, false);
-    Label3 = CentredLabel(this, QStringLiteral("All rights reserved."), 56, 72, 185, 20, true);
-    LblWebsite = CentredLabel(this, QStringLiteral("Website: ") + Homepage, 16, 152, 249, 25, false);
-    LblEmail = CentredLabel(this, QStringLiteral("Support Email: ") + SupportEmail, 8, 176, 257, 25, false);
+    Label1 = CentredLabel(this, QStringLiteral("Plumwick V4.1"), 56, 32 - band, 185, 17, true);
+    Label2 = CentredLabel(this, QStringLiteral("\u00a9 2026 The Plumwick developers."), 40, 50 - band, 286 - 40, 23, false);
+    Label3 = CentredLabel(this, QStringLiteral("All rights reserved."), 56, 72 - band, 185, 20, true);
+    LblWebsite = CentredLabel(this, QStringLiteral("Website: ") + Homepage, 16, 152 - band, 249, 25, false);
+    LblEmail = CentredLabel(this, QStringLiteral("Support Email: ") + SupportEmail, 8, 176 - band, 257, 25, false);
     for (QLabel* link : {LblWebsite, LblEmail}) {
         link->setCursor(Qt::PointingHandCursor);
         link->installEventFilter(this);
     }
     BtnOk = new QPushButton(QStringLiteral("OK"), this);
-    BtnOk->setGeometry(112, 200, 80, 27);
+    BtnOk->setGeometry(112, 200 - band, 80, 27);
     BtnOk->setDefault(true);
     connect(BtnOk, &QPushButton::clicked, this, &TFrmAbout::BtnOkClick);
 }
@@ -54,9 +57,9 @@ bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == LblWebsite)
-            LblWebsiteClick();
+            RunGuarded(Asks, [this] { LblWebsiteClick(); });
         else if (watched == LblEmail)
-            LblEmailClick();
+            RunGuarded(Asks, [this] { LblEmailClick(); });
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 
 class QLabel;
 class QPushButton;
+class Prompts;
 class Shell;
 
 // The about box: name and version, the notice of ownership, and two links (the web site
@@ -11,10 +12,11 @@ class TFrmAbout final : public QDialog {
     Q_OBJECT
 
 public:
-    TFrmAbout(QWidget* owner, Shell& desktop);
+    TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks);
 
-    static inline const QString Homepage = QStringLiteral("https://www.plumwick.org/");
-    static inline const QString SupportEmail = QStringLiteral("support@plumwick.org");
+    // Set when the program is built (PLUMWICK_HOMEPAGE, PLUMWICK_SUPPORT_EMAIL).
+    static inline const QString Homepage = QStringLiteral(PLUMWICK_HOMEPAGE);
+    static inline const QString SupportEmail = QStringLiteral(PLUMWICK_SUPPORT_EMAIL);
 
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -33,4 +35,5 @@ protected:
 
 private:
     Shell& Desktop;
+    Prompts& Asks;
 };

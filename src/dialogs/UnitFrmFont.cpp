@@ -64,11 +64,14 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
 {
     setWindowTitle(QStringLiteral("Font Options"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(222, 178);
+    // The form's positions less the title band; OK and Cancel keep a margin below them.
+    const int band = DialogTitleBand;
+    setFixedSize(222, 152 + 27 + 8 - band);
     UsePanelBackground(this);
 
     auto* group = new QGroupBox(QStringLiteral("Fonts"), this);
-    group->setGeometry(16, 40, 201, 105);
+    group->setGeometry(16, 40 - band, 201, 105);
+    UseClassicGroupBox(group);
     Label(group, 8, 16, QStringLiteral("Name: "));
     CboFontName = new QComboBox(group);
     CboFontName->setGeometry(45, 14, 145, 21);
@@ -82,9 +85,9 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     preview.setPointSize(8);
     LblFont->setFont(preview);
     BtnOK = new QPushButton(QStringLiteral("OK"), this);
-    BtnOK->setGeometry(24, 152, 80, 27);
+    BtnOK->setGeometry(24, 152 - band, 80, 27);
     BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    BtnCancel->setGeometry(128, 152, 80, 27);
+    BtnCancel->setGeometry(128, 152 - band, 80, 27);
 
     setTabOrder(BtnCancel, CboFontName);
     setTabOrder(CboFontName, CboFontSize);

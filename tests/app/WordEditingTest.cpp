@@ -18,7 +18,7 @@ TEST_F(MainWindowTest, StartsWithTheFirstRunDefaults)
 {
     TFrmMain& w = Open();
     EXPECT_EQ(w.windowTitle(), "Plumwick");
-    EXPECT_EQ(w.size(), QSize(677, 492));
+    EXPECT_EQ(w.size(), QSize(677, 492 - w.TitleBand));
     EXPECT_TRUE(w.Label1->text().startsWith("Tip: To make your own card list"));
     EXPECT_TRUE(w.ChkFreeSpace->isChecked());
     EXPECT_TRUE(w.TxtFreeSpace->isEnabled());

@@ -2,6 +2,10 @@
 #include "dialogs/UnitFrmFont.h"
 #include "support/MainWindowFixture.h"
 
+#include "settings/DataFolders.h"
+
+#include <QGroupBox>
+#include <QMenuBar>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -85,9 +89,9 @@ TEST_F(FontDialogTest, AboutBoxAndHelpOpenThroughTheDesktop)
     EXPECT_TRUE(Desktop.Opened[1].toLocalFile().endsWith("/help.html"));
     EXPECT_FALSE(Desktop.Opened[1].toLocalFile().contains("//"));
 
-    TFrmAbout about(&w, Desktop);
+    TFrmAbout about(&w, Desktop, Asks);
     EXPECT_EQ(about.Label1->text(), "Plumwick V4.1");
-    EXPECT_EQ(about.size(), QSize(286, 225));
+    EXPECT_EQ(about.size(), QSize(286, 211));
     EXPECT_EQ(about.LblEmail->cursor().shape(), Qt::PointingHandCursor);
     about.show();
     QTest::mouseClick(about.LblEmail, Qt::LeftButton);
@@ -97,4 +101,52 @@ TEST_F(FontDialogTest, AboutBoxAndHelpOpenThroughTheDesktop)
     EXPECT_EQ(Desktop.Opened[3], QUrl(TFrmAbout::Homepage));
     about.BtnOk->click();
     EXPECT_FALSE(about.isVisible());
+}
+
+// Where nothing can open a page, the user is told so, with the address; the links and
+// names are the build's settings, under the reserved example domain unless set.
+TEST_F(FontDialogTest, LinksThatNothingOpensSaySo)
+{
+    EXPECT_EQ(TFrmAbout::Homepage, PLUMWICK_HOMEPAGE);
+    EXPECT_FALSE(TFrmAbout::Homepage.contains("plumwick.org"));
+    TFrmMain& w = Open();
+    Desktop.Fails = true;
+    Asks.ExpectError(TFrmAbout::Homepage + " could not be opened: no program here opens it");
+    w.MnuHomepage->trigger();
+    Asks.ExpectError(HelpFilePath(QCoreApplication::applicationDirPath()) + " could not be opened: no program here opens it");
+    w.MnuHelpFile->trigger();
+    TFrmAbout about(&w, Desktop, Asks);
+    about.show();
+    Asks.ExpectError("mailto:" + TFrmAbout::SupportEmail + " could not be opened: no program here opens it");
+    QTest::mouseClick(about.LblEmail, Qt::LeftButton);
+}
+
+// The title bar lies outside the windows here: no window keeps the empty band it took,
+// and no control is cut off by its window's edge or sits on a group box's frame.
+TEST_F(FontDialogTest, NoBandAndNothingClipped)
+{
+    TFrmMain& w = Open();
+    TFrmFonts fonts(&w, Asks);
+    TFrmAbout about(&w, Desktop, Asks);
+    for (QWidget* window : std::initializer_list<QWidget*>{&w, &fonts, &about}) {
+        window->show();
+        int top = window->height();
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            if (!child->isVisibleTo(window) || child->isWindow())
+                continue;
+            const QRect inWindow(child->mapTo(window, QPoint(0, 0)), child->size());
+            EXPECT_TRUE(window->rect().contains(inWindow))
+                << window->windowTitle().toStdString() << ": " << child->metaObject()->className() << " "
+                << inWindow.y() << "+" << inWindow.height();
+            if (child->parentWidget() == window && child != static_cast<QWidget*>(w.MainMenu))
+                top = std::min(top, inWindow.y());
+            if (auto* group = qobject_cast<QGroupBox*>(child->parentWidget()))
+                EXPECT_GE(child->y(), group->contentsRect().top()) << child->metaObject()->className();
+        }
+        // The first control below the title bar starts within a few pixels of the top
+        // (or, in the main window, directly under the menu bar).
+        EXPECT_LE(top, window == &w ? w.MainMenu->height() : 16) << window->windowTitle().toStdString();
+    }
+    EXPECT_EQ(w.size(), QSize(677, 492 - w.TitleBand));
+    EXPECT_GT(w.TitleBand, 20);
 }

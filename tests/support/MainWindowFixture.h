@@ -1,6 +1,7 @@
 #pragma once
 #include "app/UnitMain.h"
 #include "support/SteppingClock.h"
+#include "platform/PlatformError.h"
 #include "platform/Shell.h"
 #include "support/FakePrinters.h"
 #include "support/ScriptedPrompts.h"
@@ -21,8 +22,14 @@
 
 class RecordingShell final : public Shell {
 public:
-    void Open(const QUrl& url) override { Opened << url; }
+    void Open(const QUrl& url) override
+    {
+        Opened << url;
+        if (Fails)
+            throw PlatformError(CouldNotOpenMessage(url));
+    }
     QList<QUrl> Opened;
+    bool Fails = false; // as where no program opens web pages or files
 };
 
 // The main window on the offscreen platform, with scripted prompts, a fake printer and

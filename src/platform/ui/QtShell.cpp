@@ -1,7 +1,10 @@
 #include "platform/ui/QtShell.h"
+#include "platform/PlatformError.h"
+
 #include <QDesktopServices>
 
 void QtShell::Open(const QUrl& url)
 {
-    QDesktopServices::openUrl(url);
+    if (!QDesktopServices::openUrl(url))
+        throw PlatformError(CouldNotOpenMessage(url));
 }
