@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QAbstractSpinBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,20 +80,36 @@ void TFrmMain::ConnectHandlers()
     // The list selection of the word box: a pick from the list selects, typing deselects.
     connect(CboCardStr, &QComboBox::activated, this, [this](int index) { SelectedWord = index; });
     connect(CboCardStr->lineEdit(), &QLineEdit::textEdited, this, [this] { SelectedWord = -1; });
-    CboCardStr->installEventFilter(this);
-    CboCardStr->lineEdit()->installEventFilter(this);
-    TxtFreeSpace->installEventFilter(this);
-    TxtHeading->installEventFilter(this);
+    // Every control, so that the menu's shortcuts work from each of them.
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
+// The menu's shortcuts come first, as they did on the other system: text boxes take
+// Ctrl+E as "end of line" and Ctrl+C as "copy". Copy still wins where a text box holds
+// selected text, the one case in which the user plainly means it.
+bool TFrmMain::MenuShortcutComesFirst(QObject* watched, const QKeyEvent& key) const
+{
+    if (key.modifiers() != Qt::ControlModifier)
+        return false;
+    if (key.key() == Qt::Key_E)
+        return true;
+    if (key.key() != Qt::Key_C)
+        return false;
+    QLineEdit* edit = qobject_cast<QLineEdit*>(watched);
+    if (!edit)
+        if (auto* combo = qobject_cast<QComboBox*>(watched))
+            edit = combo->lineEdit();
+    if (!edit)
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(watched))
+            edit = spin->findChild<QLineEdit*>();
+    return !(edit && edit->hasSelectedText());
 }
 
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    // Text boxes here take Ctrl+E as "end of line"; in this window it is Exit.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_E && key->modifiers() == Qt::ControlModifier)
-            return true;
-    }
+    if (event->type() == QEvent::ShortcutOverride && MenuShortcutComesFirst(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     if ((watched == CboCardStr || watched == CboCardStr->lineEdit()) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         bool consumed = false;

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QAction;
+class QKeyEvent;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -153,6 +154,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool MenuShortcutComesFirst(QObject* watched, const QKeyEvent& key) const;
     void BuildControls();
     void BuildMenu();
     void BuildToolBar();

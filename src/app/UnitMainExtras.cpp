@@ -27,12 +27,12 @@ void AddSampleEntries(TFrmMain& window, const QString& folder, QMenu* parent, QS
     walked.insert(canonical);
     const SampleFolderEntries entries = ListSampleFolder(folder);
     for (const QString& name : entries.Folders) {
-        QMenu* sub = parent->addMenu(name);
+        QMenu* sub = parent->addMenu(MenuCaption(name));
         AddSampleEntries(window, JoinPath(folder, name + u'/'), sub, walked, depth + 1);
     }
     for (const QString& name : entries.Lists) {
         const QString path = JoinPath(folder, name);
-        QAction* entry = parent->addAction(SampleCaption(name));
+        QAction* entry = parent->addAction(MenuCaption(SampleCaption(name)));
         QObject::connect(entry, &QAction::triggered, &window,
                          [&window, path] { window.Guard([&window, path] { window.LoadSampleList(path); }); });
     }

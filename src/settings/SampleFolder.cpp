@@ -26,6 +26,8 @@ SampleFolderEntries ListSampleFolder(const QString& folder)
     const QFileInfoList all = dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : all) {
         const QString name = entry.fileName();
+        if (name.startsWith(u'.'))
+            continue; // hidden on this platform
         if (!name.isEmpty() && !name.contains(u'.') && entry.isDir())
             entries.Folders << name;
         if (name.size() > 4 && name.endsWith(QStringLiteral(".pwk"), Qt::CaseInsensitive))
@@ -39,4 +41,9 @@ SampleFolderEntries ListSampleFolder(const QString& folder)
 QString SampleCaption(const QString& fileName)
 {
     return fileName.left(fileName.size() - 4);
+}
+
+QString MenuCaption(const QString& text)
+{
+    return QString(text).replace(u'&', QStringLiteral("&&"));
 }

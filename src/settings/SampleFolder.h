@@ -1,7 +1,8 @@
 #pragma once
 #include <QStringList>
 
-// One level of the sample lists folder as the Samples menu shows it: the sub-folders
+// One level of the sample lists folder as the Samples menu shows it, leaving out the names
+// that begin with "." (hidden on this platform): the sub-folders
 // (those without a "." anywhere in the name), then the list files matching "*.pwk" in any
 // letter case. Each group is in case-insensitive alphabetical order, the order people
 // know from the other system's listings (this platform's listing order is arbitrary).
@@ -13,3 +14,6 @@ SampleFolderEntries ListSampleFolder(const QString& folder);
 
 // A list's menu caption: its file name without the last four characters (".pwk").
 QString SampleCaption(const QString& fileName);
+
+// A name shown literally as a menu entry: an "&" is a character, not a shortcut mark.
+QString MenuCaption(const QString& text);

@@ -61,6 +61,23 @@ TEST_F(SamplesMenuTest, FoldersFirstThenListsInAlphabeticalOrder)
                                                    "My list.v2", "Numbers", "UPPER"}));
 }
 
+// Names show as they are ("R&D" keeps its "&"), and hidden names stay out.
+TEST_F(SamplesMenuTest, NamesShowLiterallyHiddenOnesStayOut)
+{
+    Sample("R&D.pwk", "lab\r\n");
+    Sample("Tom & Jerry/Cats.pwk");
+    Sample(".hidden.pwk");
+    Sample(".cache/Inside.pwk");
+    TFrmMain& w = Open();
+    QStringList shown;
+    for (QAction* action : w.MnuSample->actions())
+        shown << QString(action->text()).replace("&&", "&");
+    EXPECT_EQ(shown, (QStringList{"Tom & Jerry", "R&D"}));
+    EXPECT_EQ(w.MnuSample->actions()[1]->text(), "R&&D"); // no mnemonic made of the "&"
+    w.MnuSample->actions()[1]->trigger();
+    EXPECT_EQ(w.WordList.Items(), QStringList{"lab"});
+}
+
 TEST_F(SamplesMenuTest, ChoosingAListLoadsItTrimmedAndSorted)
 {
     Sample("Numbers.pwk", "  b  \r\n\r\n\ta\r\nc");
