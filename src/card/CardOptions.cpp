@@ -1,5 +1,7 @@
 #include "card/CardOptions.h"
 
+#include <QTextBoundaryFinder>
+
 QString TrimControls(const QString& text)
 {
     qsizetype begin = 0;
@@ -9,4 +11,17 @@ QString TrimControls(const QString& text)
     while (end > begin && text[end - 1].unicode() <= 32)
         --end;
     return text.mid(begin, end - begin);
+}
+
+QStringList HeadingLetters(const QString& heading)
+{
+    QStringList letters;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, heading);
+    qsizetype start = 0;
+    while (finder.toNextBoundary() >= 0) {
+        const qsizetype end = finder.position();
+        letters << heading.mid(start, end - start);
+        start = end;
+    }
+    return letters;
 }

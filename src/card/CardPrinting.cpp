@@ -47,7 +47,7 @@ void PrintCellText(Surface& surface, int x, int y, int height, int width, const 
     FitCellText(surface, x, y, width, height, text, wordWrap, 2);
 }
 
-void DrawPrintedCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
+void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
                      const QStringList& cells, CellFitCache* cache)
 {
     auto print = [&](int left, int top, const QString& text) {
@@ -65,9 +65,10 @@ void DrawPrintedCard(Surface& surface, int x, int y, int z, int rows, int cols, 
         surface.Line(x + z * j, y, x + z * j, y + z * rows);
 
     if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {
-        const int letters = std::min<int>(static_cast<int>(options.HeadingText.size()), cols);
-        for (int i = 1; i <= letters; ++i)
-            print(x + (i - 1) * z + p, y + p, options.HeadingText.mid(i - 1, 1));
+        const QStringList letters = HeadingLetters(options.HeadingText);
+        const int shown = std::min<int>(static_cast<int>(letters.size()), cols);
+        for (int i = 1; i <= shown; ++i)
+            print(x + (i - 1) * z + p, y + p, letters[i - 1]);
     }
 
     const int side = CardSide(options.SizeIndex);

@@ -39,7 +39,7 @@ inline int PageCount(int cards, int perPage)
 // Draws one card (grid, heading letters, words from `cells`, free space) with its top-left
 // corner at (x, y). The caller arranges `cells` first.
 // A cache, when given, remembers how each text fits (the same for every card of a job).
-void DrawPrintedCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
+void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
                      const QStringList& cells, CellFitCache* cache = nullptr);
 
 // One text fitted and centred in a box, as on paper.

@@ -60,7 +60,7 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
             if (progress && !progress(done, total))
                 return false;
             arrange();
-            DrawPrintedCard(canvas, place.X, place.Y, page.Z, rows, cols, job.Options, cells, &fits);
+            PrintCard(canvas, place.X, place.Y, page.Z, rows, cols, job.Options, cells, &fits);
             ++done;
         }
         if (pageIndex + 1 < pages)

@@ -38,14 +38,14 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
         if (cache)
             cache->Draw(surface, left, top, width, height, text, options.WordWrap, 1);
         else
-            FitCellText(surface, left, top, width, height, text, options.WordWrap, 1);
+            DrawCellText(surface, left, top, width, height, text, options.WordWrap);
     };
 
     if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {
-        const int letters = std::min<int>(static_cast<int>(options.HeadingText.size()), g.Cols);
-        for (int i = 1; i <= letters; ++i)
-            draw(penW + (i - 1) * g.ColW, penW, g.ColW - penW, g.RowH - penW,
-                 options.HeadingText.mid(i - 1, 1));
+        const QStringList letters = HeadingLetters(options.HeadingText);
+        const int shown = std::min<int>(static_cast<int>(letters.size()), g.Cols);
+        for (int i = 1; i <= shown; ++i)
+            draw(penW + (i - 1) * g.ColW, penW, g.ColW - penW, g.RowH - penW, letters[i - 1]);
     }
 
     const int cells = g.Cols * g.Cols;
@@ -61,4 +61,9 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
         const QString text = w < input.Cells.size() ? input.Cells[w++] : QStringLiteral(" ");
         draw(penW + (c - 1) * g.ColW, penW + (r - 1) * g.RowH, g.ColW - penW, g.RowH - penW, text);
     }
+}
+
+void DrawCellText(Surface& surface, int left, int top, int width, int height, const QString& text, bool wordWrap)
+{
+    FitCellText(surface, left, top, width, height, text, wordWrap, 1);
 }

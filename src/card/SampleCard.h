@@ -19,6 +19,9 @@ struct SampleCardInput {
 };
 
 // A cache, when given, remembers how each text fits from one paint to the next.
+// One text of the sample card fitted into a cell of the paint box (margin one "M").
+void DrawCellText(Surface& surface, int left, int top, int width, int height, const QString& text, bool wordWrap);
+
 void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCache* cache = nullptr);
 
 // Grid metrics of the sample card, worked out from the paint box and the options.

@@ -151,3 +151,31 @@ TEST(SampleCard, FontFloorAndRestoredBaseSize)
     EXPECT_EQ(shown[1].Size, 7);
     EXPECT_EQ(s.FontSize(), 7);
 }
+
+// A heading letter is one character as a reader sees it: an emoji (two UTF-16 units) or a
+// letter with a combining accent keeps to one column, on screen and on paper.
+TEST(SampleCard, HeadingLettersAreGraphemeClusters)
+{
+    struct Case {
+        QString heading;
+        QStringList letters;
+    };
+    const Case cases[] = {
+        {"BINGO", {"B", "I", "N", "G", "O"}},
+        {QString::fromUtf8("\xF0\x9F\x8E\x89" "AB"), {QString::fromUtf8("\xF0\x9F\x8E\x89"), "A", "B"}},
+        {QString::fromUtf8("Ce\xCC\x81" "x"), {"C", QString::fromUtf8("e\xCC\x81"), "x"}},
+        {"", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HeadingLetters(c.heading), c.letters) << c.heading.toStdString();
+
+    RecordingSurface s;
+    SampleCardInput input = Input(0, true, false, Entries(9));
+    input.Options.HeadingText = QString::fromUtf8("\xF0\x9F\x8E\x89" "e\xCC\x81" "Z!");
+    PaintSampleCard(s, input);
+    QStringList heading;
+    for (const Text& t : s.Texts)
+        if (t.Y < SampleCardGrid(input.Options, input.Width, input.Height, 1).RowH) // the heading row
+            heading << t.Str;
+    EXPECT_EQ(heading, (QStringList{QString::fromUtf8("\xF0\x9F\x8E\x89"), QString::fromUtf8("e\xCC\x81"), "Z"}));
+}
