@@ -40,6 +40,12 @@ job "numbers 1 to 75" "$work/numbers.pwk" 99999
 job "60 phrases" "$work/phrases.pwk" 1000
 job "60 phrases" "$work/phrases.pwk" 99999
 
+# The call list of 100,000 made-up words at 72 points (every word shrinks to fit).
+awk 'BEGIN { srand(9); for (i = 0; i < 100000; i++) { n = 3 + int(rand() * 12); w = "";
+             for (j = 0; j < n; j++) w = w sprintf("%c", 97 + int(rand() * 26)); print w } }' > "$work/words.pwk"
+read -r secs kb < <(measure "$print" -q --call-list --font-size 72 --seed 1 -o "$work/out.pdf" "$work/words.pwk")
+rows+=("| call list, 100,000 words at 72 pt | ${secs} s | - | $((kb / 1024)) MB | \`plumwick-print -q --call-list --font-size 72 --seed 1 -o out.pdf words.pwk\` |")
+
 bench_ms() { # program filter -> "name time unit" lines
   "$build/bench/$1" --benchmark_filter="$2" --benchmark_format=csv 2>/dev/null |
     awk -F, 'NR > 1 && $1 !~ /BigO|RMS/ { gsub(/"/, "", $1); printf "%s %.3f %s\n", $1, $3, $5 }'

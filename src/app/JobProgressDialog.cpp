@@ -3,16 +3,12 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
-namespace {
-
-QString LabelText(int card, int total)
+QString JobProgressDialog::LabelText(int item, int total) const
 {
-    return QStringLiteral("Printing card %1 of %2").arg(card).arg(total);
+    return QStringLiteral("Printing %1 %2 of %3").arg(Unit).arg(item).arg(total);
 }
 
-} // namespace
-
-JobProgressDialog::JobProgressDialog(QWidget* owner) : Owner(owner)
+JobProgressDialog::JobProgressDialog(QWidget* owner, const QString& unit) : Owner(owner), Unit(unit)
 {
     Started.start();
 }

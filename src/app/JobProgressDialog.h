@@ -5,11 +5,12 @@
 class QProgressDialog;
 class QWidget;
 
-// The progress of a long print job: a modal "Printing card i of N" box with Cancel that
-// appears only once a job has run for half a second, updated a few times a second.
+// The progress of a long print job: a modal "Printing card i of N" box (or "word" for the
+// call list) with Cancel that appears only once a job has run for half a second, updated a
+// few times a second.
 class JobProgressDialog {
 public:
-    explicit JobProgressDialog(QWidget* owner);
+    JobProgressDialog(QWidget* owner, const QString& unit);
     ~JobProgressDialog();
     JobProgressDialog(const JobProgressDialog&) = delete;
     JobProgressDialog& operator=(const JobProgressDialog&) = delete;
@@ -18,7 +19,9 @@ public:
     bool Step(int done, int total);
 
 private:
+    QString LabelText(int item, int total) const;
     QWidget* Owner;
+    QString Unit;
     QProgressDialog* Box = nullptr;
     QElapsedTimer Started;
     QElapsedTimer LastUpdate;

@@ -27,7 +27,7 @@ void TFrmMain::MnuFilePrintClick()
     job.Options = Options();
     job.Cards = StrToInt(EdtCardNum->text());
     job.PerPage = StrToInt(CboCardsPerPage->currentText());
-    JobProgressDialog progress(this);
+    JobProgressDialog progress(this, QStringLiteral("card"));
     RunCardJob(Env.PrinterList, job, [this] { ArrangeCard(); }, CardCells,
                [&progress](int done, int total) { return progress.Step(done, total); });
 }
@@ -37,5 +37,7 @@ void TFrmMain::MnuFilePrintListClick()
     if (!CheckWordCount())
         return;
     PreparePrinter(Env.PrinterList, CboPrinters->currentIndex(), CardFontName, CardFontSize);
-    RunCallListJob(Env.PrinterList, WordList.Items());
+    JobProgressDialog progress(this, QStringLiteral("word"));
+    RunCallListJob(Env.PrinterList, WordList.Items(),
+                   [&progress](int done, int total) { return progress.Step(done, total); });
 }

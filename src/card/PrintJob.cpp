@@ -4,6 +4,8 @@
 #include "platform/Printers.h"
 #include "platform/Surface.h"
 
+#include <algorithm>
+
 namespace {
 
 // Aborts a begun job unless it was ended, so that an error never leaves a job open.
@@ -72,7 +74,47 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
     return true;
 }
 
-bool RunCallListJob(Printers& printers, const QStringList& words)
+int CallListSize(Surface& canvas, const QString& word, int columnWidth, int start)
+{
+    // What the word needs at a size: its width and a margin of one "M" on either side.
+    auto needs = [&](int size) {
+        canvas.SetFontSize(size);
+        return canvas.TextWidth(word) + 2LL * canvas.TextWidth(QStringLiteral("M"));
+    };
+    const long long atStart = needs(start);
+    if (start <= 1 || atStart <= columnWidth)
+        return start;
+    // Shrinking goes from min(start, the largest size) - 1 down to 1 point and stops at 1
+    // whether the word fits there or not.
+    const int top = std::min(start, MaxFontPoints) - 1;
+    if (top <= 1)
+        return std::max(top, 1);
+    // Widths grow in proportion to the size, give or take the rounding of each glyph's
+    // advance: estimate from the one measurement, and measure again only where the
+    // estimate is within a quarter of the column of the edge.
+    const int drawn = std::min(start, MaxFontPoints);
+    auto estimate = [&](int size) { return static_cast<double>(atStart) * size / drawn; };
+    auto tooWide = [&](int size) {
+        const double guess = estimate(size);
+        if (guess > 1.25 * columnWidth)
+            return true;
+        if (guess < 0.8 * columnWidth)
+            return false;
+        return needs(size) > columnWidth;
+    };
+    int size = static_cast<int>(std::clamp<long long>(atStart > 0 ? drawn * static_cast<long long>(columnWidth) / atStart : 1,
+                                                      1, top));
+    if (tooWide(size)) {
+        while (size > 1 && tooWide(--size)) {
+        }
+        return size;
+    }
+    while (size < top && !tooWide(size + 1))
+        ++size;
+    return size;
+}
+
+bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress)
 {
     const DeviceCaps caps = printers.Caps();
     Surface& canvas = printers.Canvas();
@@ -82,10 +124,10 @@ bool RunCallListJob(Printers& printers, const QStringList& words)
 
     // Columns are planned from the full-size heights. 75 words of 160 pixels in a column
     // of 5400 need 12000 / 5400, rounded up: 3 columns.
-    long long total = 0;
+    long long height = 0;
     for (const QString& word : words)
-        total += canvas.TextHeight(word);
-    long long columns = columnHeight > 0 ? total / columnHeight + (total % columnHeight != 0 ? 1 : 0) : 1;
+        height += canvas.TextHeight(word);
+    long long columns = columnHeight > 0 ? height / columnHeight + (height % columnHeight != 0 ? 1 : 0) : 1;
     if (columns < 1)
         columns = 1;
     const int columnWidth = static_cast<int>((caps.HorzRes - 2 * mx) / columns);
@@ -95,19 +137,23 @@ bool RunCallListJob(Printers& printers, const QStringList& words)
     OpenJob open(printers);
     int column = 0;
     int y = 0;
-    for (const QString& word : words) {
+    const int total = static_cast<int>(words.size());
+    const int remembered = canvas.FontSize();
+    for (int i = 0; i < total; ++i) {
+        if (progress && !progress(i, total))
+            return false;
+        const QString& word = words[i];
         if (y >= columnHeight) {
             y = 0;
             ++column;
         }
-        const int remembered = canvas.FontSize();
-        while (canvas.TextWidth(word) > columnWidth - 2 * canvas.TextWidth(QStringLiteral("M")) &&
-               ShrinkFont(canvas)) {
-        }
+        canvas.SetFontSize(CallListSize(canvas, word, columnWidth, remembered));
         canvas.TextOut(mx + column * columnWidth, my + y, word);
         y += canvas.TextHeight(word);
         canvas.SetFontSize(remembered);
     }
+    if (progress)
+        progress(total, total);
     open.End();
     return true;
 }

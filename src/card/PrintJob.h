@@ -4,6 +4,7 @@
 #include <functional>
 
 class Printers;
+class Surface;
 
 // Reports the progress of a job; returning false cancels it.
 using JobProgress = std::function<bool(int done, int total)>;
@@ -21,8 +22,13 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
                 const QStringList& cells, const JobProgress& progress);
 
 // The call list: every word in list order, in columns on one page, at the card font size
-// or smaller where a word is wider than its column.
-bool RunCallListJob(Printers& printers, const QStringList& words);
+// or smaller where a word is wider than its column. Progress counts words.
+bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress = {});
+
+// The size a word of the call list is printed at: going down one point at a time from the
+// card size `start`, the first at which the word is no wider than the column less two "M"
+// (1 point at the least). Found from one or two measurements, not one at every point.
+int CallListSize(Surface& canvas, const QString& word, int columnWidth, int start);
 
 // The part of a job every command shares after its checks: make the printer current
 // (index -1: the default one), name the document "Plumwick" and set the bold card font.

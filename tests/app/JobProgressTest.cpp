@@ -9,7 +9,7 @@
 TEST(JobProgress, AppearsOnlyForLongJobsAndCancels)
 {
     QWidget owner;
-    JobProgressDialog progress(&owner);
+    JobProgressDialog progress(&owner, "card");
     // A short job shows nothing.
     EXPECT_TRUE(progress.Step(0, 10));
     EXPECT_EQ(owner.findChild<QProgressDialog*>(), nullptr);

@@ -199,4 +199,19 @@ TEST(PrintJob, CallListWorkedColumns)
         EXPECT_EQ(printers.Paper.Texts[1].Size, 80);
         EXPECT_EQ(printers.Paper.Texts[1].Y, 450 + 2 * (3900 / 102));
     }
+    {
+        // A long list reports its progress word by word, and Cancel aborts the page.
+        FakePrinters printers;
+        printers.Paper.SetFont("Arial", 80, true);
+        std::vector<int> seen;
+        const bool done = RunCallListJob(printers, {"a", "b", "c", "d"}, [&](int doneWords, int total) {
+            EXPECT_EQ(total, 4);
+            seen.push_back(doneWords);
+            return doneWords < 2;
+        });
+        EXPECT_FALSE(done);
+        EXPECT_EQ(seen, (std::vector<int>{0, 1, 2}));
+        EXPECT_EQ(printers.Paper.Texts.size(), 2u);
+        EXPECT_EQ(printers.Calls.count("abort"), 1);
+    }
 }

@@ -1,0 +1,38 @@
+// The call list finds each word's size from a measurement or two; it must land on exactly
+// the size that shrinking one point at a time lands on, with the real fonts.
+#include "card/CellText.h"
+#include "card/PrintJob.h"
+#include "platform/QtSurface.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+int ShrunkOnePointAtATime(Surface& canvas, const QString& word, int columnWidth, int start)
+{
+    canvas.SetFontSize(start);
+    while (canvas.TextWidth(word) > columnWidth - 2 * canvas.TextWidth(QStringLiteral("M")) && ShrinkFont(canvas)) {
+    }
+    return canvas.FontSize();
+}
+
+} // namespace
+
+TEST(CallListFit, SameSizeAsShrinkingPointByPoint)
+{
+    const QStringList words = {"x", "iiiiiiiiiiiiiiiiiiii", "MMMMMMMMMMMMMMMMMMMMMMMMMMMMMM", "Giraffe",
+                               "A rather long phrase for a call list", "W", "lllll lllll", "\u00c9t\u00e9 \u2603"};
+    for (const char* face : {"Liberation Sans", "DejaVu Serif", "Comic Neue"}) {
+        QtSurface canvas(600, Qt::white);
+        canvas.SetFont(face, 20, true);
+        for (const QString& word : words)
+            for (int start : {1, 2, 8, 20, 72, 300})
+                for (int columnWidth : {-50, 0, 1, 40, 333, 1000, 4800}) {
+                    const int expected = ShrunkOnePointAtATime(canvas, word, columnWidth, start);
+                    EXPECT_EQ(CallListSize(canvas, word, columnWidth, start), expected)
+                        << face << " '" << word.toStdString() << "' from " << start << " in " << columnWidth;
+                }
+    }
+}
