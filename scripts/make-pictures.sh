@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the pictures of the README and the help page from the real program:
-# docs/main-window.png (the window under Xvfb with a window manager) and
+# docs/main-window.png, docs/font-dialog.png and docs/about-box.png (the windows under Xvfb
+# with a window manager) and
 # docs/cards-page.png (a page of four cards printed to PDF, turned into PNG).
 # Needs: xvfb, openbox, xdotool, imagemagick, poppler-utils. Run after a build.
 set -euo pipefail
@@ -32,8 +33,29 @@ done
 sleep 0.5
 X=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { print $NF }')
 Y=$(xwininfo -id "$wid" | awk '/Absolute upper-left Y/ { print $NF }')
-# The window with its title bar (openbox draws 19 pixels above the client area).
-import -window root -crop "679x512+$((X - 1))+$((Y - 20))" +repage docs/main-window.png
+W=$(xwininfo -id "$wid" | awk '/Width:/ { print $NF }')
+H=$(xwininfo -id "$wid" | awk '/Height:/ { print $NF }')
+# A window with its title bar (openbox draws 19 pixels above the client area).
+shoot() { # window-id file
+  local x y w h
+  x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print $NF }')
+  y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ { print $NF }')
+  w=$(xwininfo -id "$1" | awk '/Width:/ { print $NF }')
+  h=$(xwininfo -id "$1" | awk '/Height:/ { print $NF }')
+  import -window root -crop "$((w + 2))x$((h + 21))+$((x - 1))+$((y - 20))" +repage "$2"
+}
+shoot "$wid" docs/main-window.png
+# The font dialog and the about box.
+xdotool key alt+o; sleep 0.3; xdotool key f
+dlg=$(xdotool search --sync --onlyvisible --name '^Font Options$' | head -1)
+sleep 0.5
+shoot "$dlg" docs/font-dialog.png
+xdotool key Escape; sleep 0.3
+xdotool key alt+h; sleep 0.3; xdotool key a
+dlg=$(xdotool search --sync --onlyvisible --name '^About Plumwick$' | head -1)
+sleep 0.5
+shoot "$dlg" docs/about-box.png
+xdotool key Return; sleep 0.3
 kill "$app" "$wm" 2>/dev/null || true
 
 # A printed page: the party list, four cards to a page, as PDF and as a picture.
@@ -41,4 +63,4 @@ pdf=$home/cards.pdf
 "$build/plumwick-print" -q --cards 4 --per-page 4 --size 5 --heading --free-space --paper letter \
   --seed 7 -o "$pdf" "data/SampleLists/Party/Birthday Party.pwk"
 pdftoppm -png -r 60 -singlefile "$pdf" docs/cards-page
-echo "docs/main-window.png and docs/cards-page.png written"
+echo "docs/main-window.png, docs/font-dialog.png, docs/about-box.png and docs/cards-page.png written"
