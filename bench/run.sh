@@ -55,6 +55,8 @@ while read -r name t unit; do
   inproc+=("| \`$name\` | $t $unit |")
 done < <(bench_ms card_bench '.*'; bench_ms window_bench '.*')
 
+fair=$(bench/fairness.sh "$print")
+
 {
   echo "# Benchmarks"
   echo
@@ -77,5 +79,13 @@ done < <(bench_ms card_bench '.*'; bench_ms window_bench '.*')
   echo "installed, else 100,000 made-up words; it covers the file, the sorted word box, the arrangement and"
   echo "the painted card. \`PaintSevenBySevenPhrases/1\` remembers fitting outcomes between paints, as the"
   echo "window does; \`/0\` fits every text afresh."
+  echo
+  echo "## Fairness of the numbers 1 to 75 on paper (\`bench/fairness.sh\`)"
+  echo
+  echo "10,000 cards (5 x 5, heading, free space, 4 to a page) seeded by the clock as in the window, read"
+  echo "back from the PDF. A fair draw puts each number on a third of the cards (3,333 +/- about 60; the N"
+  echo "column, which has the free space, a quarter less), with a chi-square of about 14 per column."
+  echo
+  echo "$fair"
 } > bench/README.md
 cat bench/README.md

@@ -1,5 +1,6 @@
 // The word-list reading rule on any bytes: no crash, every word trimmed and non-empty,
 // and what is written reads back the same.
+#include "platform/TextEncoding.h"
 #include "words/WordListFormat.h"
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    IsBinaryFile(bytes); // any bytes at all, a UTF-16 mark with an odd length among them
     const QStringList words = ParseWordList(bytes);
     for (const QString& word : words) {
         if (word.isEmpty() || word.front().unicode() <= 32 || word.back().unicode() <= 32)

@@ -2,7 +2,8 @@
 #include <cstdint>
 
 // The high-resolution counter that seeds the card generator. The real one is the steady
-// clock in nanoseconds; batch printing with a seed puts a deterministic sequence in its place.
+// clock in nanoseconds, well mixed so that readings close together seed unrelated draws;
+// batch printing with a seed puts a deterministic sequence in its place.
 class Clock {
 public:
     virtual ~Clock() = default;
