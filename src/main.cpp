@@ -1,4 +1,5 @@
 // Plumwick: designs and prints bingo cards.
+#include "app/StartupOptions.h"
 #include "app/UnitMain.h"
 #include "platform/Clock.h"
 #include "platform/QtPrinters.h"
@@ -10,9 +11,28 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyleFactory>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QString error;
+    const auto options = ParseStartupOptions(arguments, error);
+    if (!options) {
+        std::fprintf(stderr, "plumwick: %s (try --help)\n", qUtf8Printable(error));
+        return 2;
+    }
+    if (options->Help) {
+        std::fputs(qUtf8Printable(StartupUsage()), stdout);
+        return 0;
+    }
+    if (options->Version) {
+        std::puts("plumwick " PLUMWICK_VERSION);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plumwick"));
     // The windows carry their own titles; a display name would be appended to the dialogs'.
@@ -47,5 +67,9 @@ int main(int argc, char* argv[])
         window.move(frame.topLeft());
     }
     window.show();
+    // A list named on the command line (a double-click in the file manager) opens as
+    // File > Open would open it.
+    if (!options->ListFile.isEmpty())
+        window.Guard([&] { window.OpenListFile(options->ListFile); });
     return QApplication::exec();
 }

@@ -10,13 +10,17 @@
 #include "platform/Prompts.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
+#include "words/WordLines.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QAbstractSpinBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -63,6 +67,9 @@ void TFrmMain::ConnectHandlers()
     on(MnuFileNew, &QAction::triggered, &TFrmMain::MnuFileNewClick);
     on(MnuFileOpen, &QAction::triggered, &TFrmMain::MnuFileOpenClick);
     on(MnuFileSave, &QAction::triggered, &TFrmMain::MnuFileSaveClick);
+    on(MnuFileSaveAs, &QAction::triggered, &TFrmMain::MnuFileSaveAsClick);
+    on(MnuFileEditWords, &QAction::triggered, &TFrmMain::MnuFileEditWordsClick);
+    on(MnuFileRecent, &QMenu::aboutToShow, &TFrmMain::BuildRecentMenu);
     on(MnuFilePrint, &QAction::triggered, &TFrmMain::MnuFilePrintClick);
     on(MnuFilePrintList, &QAction::triggered, &TFrmMain::MnuFilePrintListClick);
     on(MnuFileExit, &QAction::triggered, &TFrmMain::MnuFileExitClick);
@@ -80,6 +87,11 @@ void TFrmMain::ConnectHandlers()
     // The list selection of the word box: a pick from the list selects, typing deselects.
     connect(CboCardStr, &QComboBox::activated, this, [this](int index) { SelectedWord = index; });
     connect(CboCardStr->lineEdit(), &QLineEdit::textEdited, this, [this] { SelectedWord = -1; });
+    // Text with line breaks (pasted, dropped or middle-clicked in) is many words at once.
+    connect(CboCardStr->lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (HasLineBreak(text))
+            Guard([this, text] { AddManyWords(text); });
+    });
     // Every control, so that the menu's shortcuts work from each of them.
     for (QWidget* control : findChildren<QWidget*>())
         control->installEventFilter(this);
@@ -108,6 +120,18 @@ bool TFrmMain::MenuShortcutComesFirst(QObject* watched, const QKeyEvent& key) co
 
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    // A file dropped anywhere on the window opens, whatever control it lands on.
+    const auto type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (drop->mimeData()->hasUrls()) {
+            if (type == QEvent::Drop)
+                dropEvent(drop);
+            else if (AcceptsDrop(drop->mimeData()))
+                drop->acceptProposedAction();
+            return true;
+        }
+    }
     if (event->type() == QEvent::ShortcutOverride && MenuShortcutComesFirst(watched, *static_cast<QKeyEvent*>(event)))
         return true;
     if ((watched == CboCardStr || watched == CboCardStr->lineEdit()) && event->type() == QEvent::KeyPress) {
@@ -178,6 +202,7 @@ void TFrmMain::ArrangeCard()
 void TFrmMain::Redraw()
 {
     ++RedrawCount;
+    UpdateWordCount();
     PB->repaint();
 }
 

@@ -9,7 +9,11 @@
 #include <QWidget>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QUrl;
 class QKeyEvent;
+class QMimeData;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -33,7 +37,8 @@ class Surface;
 // source file per command group: UnitMain.cpp (start-up, arranging and drawing),
 // UnitMainLayout.cpp (the controls), UnitMainWords.cpp (editing the list and options),
 // UnitMainFile.cpp (New, Open, Save, closing), UnitMainPrint.cpp (cards and call list),
-// UnitMainExtras.cpp (samples, font, help).
+// UnitMainExtras.cpp (samples, font, help), UnitMainLists.cpp (lists in and out: command
+// line, drops, paste, Save As, recent lists, editing the words as text).
 //
 // Every handler runs through Guard(), which shows a PlatformError in the error box and
 // lets the program carry on with whatever state the handler had reached.
@@ -72,7 +77,10 @@ public:
     QMenuBar* MainMenu = nullptr;
     QAction* MnuFileNew = nullptr;
     QAction* MnuFileOpen = nullptr;
+    QMenu* MnuFileRecent = nullptr;
     QAction* MnuFileSave = nullptr;
+    QAction* MnuFileSaveAs = nullptr;
+    QAction* MnuFileEditWords = nullptr;
     QAction* MnuFilePrint = nullptr;
     QAction* MnuFilePrintList = nullptr;
     QAction* MnuFileExit = nullptr;
@@ -92,6 +100,7 @@ public:
     QPushButton* BtnDelete = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
+    QLabel* LblWordCount = nullptr;
     PaintBox* PB = nullptr;
     QGroupBox* GrpOptions = nullptr;
     QComboBox* CboCardSize = nullptr;
@@ -133,6 +142,18 @@ public:
     void WriteWordList(const QString& path);
     void ReadWordList(const QString& path);
 
+    // Lists in and out beyond the form's commands: a file opened as Open opens it (the
+    // command line, a drop, the recent lists), Save As, the recent lists, many words at
+    // once, and editing the list as text.
+    void OpenListFile(const QString& path);
+    void MnuFileSaveAsClick();
+    void BuildRecentMenu();
+    void OpenRecentList(const QString& path);
+    void AddManyWords(const QString& text);
+    void MnuFileEditWordsClick();
+    void DropFiles(const QList<QUrl>& urls);
+    void UpdateWordCount();
+
     // Printing.
     void MnuFilePrintClick();
     void MnuFilePrintListClick();
@@ -151,10 +172,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool MenuShortcutComesFirst(QObject* watched, const QKeyEvent& key) const;
+    static bool AcceptsDrop(const QMimeData* data);
     void BuildControls();
     void BuildMenu();
     void BuildToolBar();

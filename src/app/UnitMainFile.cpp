@@ -7,6 +7,7 @@
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
 #include "settings/DialogFolders.h"
+#include "settings/RecentLists.h"
 #include "words/WordListFormat.h"
 
 #include <QComboBox>
@@ -97,13 +98,8 @@ void TFrmMain::MnuFileOpenClick()
     if (!path)
         return;
     OpenDlgFileName = *path;
-    try {
-        ReadWordList(*path);
-    } catch (const NotAWordListError&) {
-        ListModified = modified; // still unsaved
-        throw;
-    }
-    DialogFolders::RememberList(*path);
+    ListModified = modified; // kept where the file turns out to be no list
+    OpenListFile(*path);
 }
 
 void TFrmMain::MnuFileSaveClick()
@@ -123,6 +119,7 @@ void TFrmMain::MnuFileSaveClick()
     CurrentFileName = *path;
     ListModified = false;
     DialogFolders::RememberList(*path);
+    RecentLists::Add(*path);
 }
 
 void TFrmMain::MnuFileExitClick()

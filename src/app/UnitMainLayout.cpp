@@ -52,7 +52,10 @@ void TFrmMain::BuildMenu()
     };
     MnuFileNew = add(file, QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
     MnuFileOpen = add(file, QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")));
+    MnuFileRecent = file->addMenu(QStringLiteral("&Recent Lists"));
     MnuFileSave = add(file, QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+    MnuFileSaveAs = add(file, QStringLiteral("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    MnuFileEditWords = add(file, QStringLiteral("E&dit Words..."), QKeySequence(QStringLiteral("Ctrl+L")));
     MnuFilePrint = add(file, QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
     MnuFilePrintList = add(file, QStringLiteral("Print &Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
     MnuFileExit = add(file, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+E")));
@@ -114,6 +117,7 @@ void TFrmMain::BuildControls()
     BuildMenu();
     BuildToolBar();
     setFixedSize(677, FormY(492));
+    setAcceptDrops(true);
 
     CboCardStr = Place(new QComboBox(this), 8, FormY(85), 193, 21);
     CboCardStr->setEditable(true);
@@ -133,6 +137,10 @@ void TFrmMain::BuildControls()
     bold.setBold(true);
     Label2->setFont(bold);
     Label2->adjustSize();
+
+    // The word count stands on the label's line, right-aligned over the card.
+    LblWordCount = Place(new QLabel(this), 8 + 441 - 300, Label2->y(), 300, Label2->height());
+    LblWordCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     PB = Place(new PaintBox(this, [this](Surface& s) { PBPaint(s); }), 8, FormY(136), 441, 313);
 

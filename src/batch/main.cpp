@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (options->Version) {
-        std::puts("plumwick-print 4.1");
+        std::puts("plumwick-print " PLUMWICK_VERSION);
         return 0;
     }
     return RunBatch(*options);

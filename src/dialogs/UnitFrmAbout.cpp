@@ -37,7 +37,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 32 - band, 48, 48);
     Image1->setPixmap(MakeProgramPicture(48));
-    Label1 = CentredLabel(this, QStringLiteral("Plumwick V4.1"), 56, 32 - band, 185, 17, true);
+    Label1 = CentredLabel(this, QStringLiteral("Plumwick V" PLUMWICK_VERSION), 56, 32 - band, 185, 17, true);
     Label2 = CentredLabel(this, QStringLiteral("\u00a9 2026 The Plumwick developers."), 40, 50 - band, 286 - 40, 23, false);
     Label3 = CentredLabel(this, QStringLiteral("All rights reserved."), 56, 72 - band, 185, 20, true);
     LblWebsite = CentredLabel(this, QStringLiteral("Website: ") + Homepage, 16, 152 - band, 249, 25, false);

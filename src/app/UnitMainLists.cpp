@@ -1,0 +1,177 @@
+// Lists in and out as a desktop user expects: a file named on the command line or dropped
+// on the window, many words pasted at once, Save As, the recent lists, and the whole list
+// edited as text. None of it changes what the form's own commands do.
+#include "app/UnitMain.h"
+#include "app/WordsEditorDialog.h"
+#include "card/CardPrinting.h"
+#include "platform/Prompts.h"
+#include "settings/DialogFolders.h"
+#include "settings/RecentLists.h"
+#include "settings/SampleFolder.h"
+#include "words/WordLines.h"
+#include "words/WordListFormat.h"
+
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QSet>
+
+namespace {
+
+FileDialogSpec SaveAsDialog(const QString& current)
+{
+    return {QStringLiteral("Save Bingo Card"), QStringLiteral("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"),
+            QStringLiteral(".pwk"), current, DialogFolders::ListFolder()};
+}
+
+// The first local file of a drop that is a list (.pwk) or plain text (.txt).
+QString DroppedList(const QList<QUrl>& urls)
+{
+    for (const QUrl& url : urls) {
+        const QString path = url.toLocalFile();
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        if (!path.isEmpty() && (suffix == QStringLiteral("pwk") || suffix == QStringLiteral("txt")))
+            return path;
+    }
+    return {};
+}
+
+} // namespace
+
+void TFrmMain::OpenListFile(const QString& path)
+{
+    const bool modified = ListModified;
+    ListModified = false;
+    try {
+        ReadWordList(path);
+    } catch (const NotAWordListError&) {
+        ListModified = modified; // still unsaved
+        throw;
+    }
+    DialogFolders::RememberList(path);
+    RecentLists::Add(path);
+}
+
+void TFrmMain::MnuFileSaveAsClick()
+{
+    const auto path = Env.Asks.SaveFileName(SaveAsDialog(CurrentFileName.isEmpty() ? SaveDlgFileName : CurrentFileName));
+    if (!path)
+        return;
+    SaveDlgFileName = *path;
+    WriteWordList(*path);
+    CurrentFileName = *path;
+    ListModified = false;
+    DialogFolders::RememberList(*path);
+    RecentLists::Add(*path);
+}
+
+void TFrmMain::BuildRecentMenu()
+{
+    MnuFileRecent->clear();
+    const QStringList paths = RecentLists::Read();
+    for (const QString& path : paths) {
+        QAction* entry = MnuFileRecent->addAction(MenuCaption(path));
+        connect(entry, &QAction::triggered, this, [this, path] { Guard([this, path] { OpenRecentList(path); }); });
+    }
+    MnuFileRecent->setEnabled(!paths.isEmpty());
+}
+
+void TFrmMain::OpenRecentList(const QString& path)
+{
+    SavePrompt();
+    if (!QFileInfo(path).isFile()) {
+        RecentLists::Remove(path);
+        BuildRecentMenu();
+        Env.Asks.Information(QStringLiteral("The list %1 no longer exists. It has been removed from the recent lists.")
+                                 .arg(path));
+        return;
+    }
+    OpenListFile(path);
+}
+
+void TFrmMain::AddManyWords(const QString& text)
+{
+    QStringList words = SplitWordLines(text);
+    ClearWordBox();
+    if (words.isEmpty())
+        return;
+    const QSet<QString> known(WordList.Items().cbegin(), WordList.Items().cend());
+    qsizetype again = 0;
+    for (const QString& word : words)
+        again += known.contains(word) ? 1 : 0;
+    if (again > 0 &&
+        !Env.Asks.Question(QStringLiteral("%1 of these words are already in the list. Add them again?").arg(again), false)) {
+        words.removeIf([&](const QString& word) { return known.contains(word); });
+        if (words.isEmpty())
+            return;
+    }
+    WordList.InsertMany(words);
+    ClearWordBox();
+    ArrangeCard();
+    Redraw();
+    ListModified = true;
+}
+
+void TFrmMain::MnuFileEditWordsClick()
+{
+    WordsEditorDialog dialog(this, WordList.Items());
+    const QString before = dialog.Text();
+    if (dialog.exec() != QDialog::Accepted || dialog.Text() == before)
+        return;
+    ::WordList edited;
+    edited.InsertMany(SplitWordLines(dialog.Text()));
+    if (edited.Items() == WordList.Items())
+        return; // only lines moved or blank lines added: the list is the same
+    WordList.Clear();
+    WordList.InsertMany(edited.Items());
+    ClearWordBox();
+    ArrangeCard();
+    Redraw();
+    ListModified = true;
+}
+
+void TFrmMain::DropFiles(const QList<QUrl>& urls)
+{
+    const QString path = DroppedList(urls);
+    if (path.isEmpty())
+        return;
+    SavePrompt();
+    OpenListFile(path);
+}
+
+void TFrmMain::UpdateWordCount()
+{
+    const auto count = WordList.Count();
+    const int needed = WordsNeeded(Options());
+    QString text = WordsEditorDialog::CountText(count);
+    if (count < needed) {
+        const int side = CardSide(CboCardSize->currentIndex());
+        text += QStringLiteral(": a %1 x %1 card needs %2").arg(side).arg(needed);
+    }
+    LblWordCount->setText(text);
+}
+
+bool TFrmMain::AcceptsDrop(const QMimeData* data)
+{
+    return data->hasUrls() ? !DroppedList(data->urls()).isEmpty() : data->hasText();
+}
+
+void TFrmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (AcceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void TFrmMain::dropEvent(QDropEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    event->acceptProposedAction();
+    if (data->hasUrls())
+        Guard([&] { DropFiles(data->urls()); });
+    else if (data->hasText())
+        Guard([&] { AddManyWords(data->text()); });
+}

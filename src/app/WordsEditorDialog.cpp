@@ -1,0 +1,55 @@
+#include "app/WordsEditorDialog.h"
+#include "app/Panel.h"
+#include "words/WordLines.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+WordsEditorDialog::WordsEditorDialog(QWidget* owner, const QStringList& words) : QDialog(owner)
+{
+    setWindowTitle(QStringLiteral("Edit Words"));
+    UsePanelBackground(this);
+    resize(360, 460);
+
+    Editor = new QPlainTextEdit(this);
+    Editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Editor->setTabChangesFocus(true);
+    Editor->setPlainText(words.join(u'\n'));
+    LblCount = new QLabel(this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("One word or phrase per line:"), this));
+    layout->addWidget(Editor, 1);
+    layout->addWidget(LblCount);
+    layout->addWidget(buttons);
+
+    // Counting a long list at every key would lag the typing: the count follows shortly after.
+    RecountTimer = new QTimer(this);
+    RecountTimer->setSingleShot(true);
+    RecountTimer->setInterval(words.size() > 5000 ? 150 : 0);
+    connect(RecountTimer, &QTimer::timeout, this, &WordsEditorDialog::Recount);
+    connect(Editor, &QPlainTextEdit::textChanged, RecountTimer, qOverload<>(&QTimer::start));
+    LblCount->setText(CountText(words.size()));
+    Editor->setFocus();
+}
+
+QString WordsEditorDialog::Text() const
+{
+    return Editor->toPlainText();
+}
+
+QString WordsEditorDialog::CountText(qsizetype words)
+{
+    return words == 1 ? QStringLiteral("1 word") : QStringLiteral("%1 words").arg(words);
+}
+
+void WordsEditorDialog::Recount()
+{
+    LblCount->setText(CountText(SplitWordLines(Text()).size()));
+}
