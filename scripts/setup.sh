@@ -8,6 +8,7 @@ PLUMWICK_PACKAGES=(
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   poppler-utils xvfb xauth
   openbox xdotool x11-utils imagemagick
+  desktop-file-utils shared-mime-info
 )
 
 plumwick_install_missing() {

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix as `cmake --install` would for a user, and checks
+# the desktop integration: the menu entry opens word lists (%f, MimeType), the MIME package
+# names *.pwk as a sub-class of text/plain, the icons are there, and the tools of the
+# desktop accept both files where they are installed.
+#   install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+cmake --install "$build" --prefix "$root/usr" >/dev/null
+share=$root/usr/share
+for f in bin/plumwick bin/plumwick-print; do [ -x "$root/usr/$f" ] || fail "$f not installed"; done
+for f in applications/plumwick.desktop mime/packages/plumwick.xml icons/hicolor/scalable/apps/plumwick.svg \
+         icons/hicolor/scalable/mimetypes/text-x-plumwick-list.svg plumwick/help.html; do
+  [ -f "$share/$f" ] || fail "share/$f not installed"
+done
+desktop=$share/applications/plumwick.desktop
+grep -qx 'Exec=plumwick %f' "$desktop" || fail "the menu entry does not pass the file: $(grep Exec "$desktop")"
+grep -qx 'MimeType=text/x-plumwick-list;' "$desktop" || fail "no MimeType in the menu entry"
+grep -q '<glob pattern="\*.pwk"/>' "$share/mime/packages/plumwick.xml" || fail "no *.pwk glob"
+grep -q '<sub-class-of type="text/plain"/>' "$share/mime/packages/plumwick.xml" || fail "not a kind of text/plain"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$desktop" || fail "desktop-file-validate"
+else
+  echo "note: desktop-file-validate is not installed; the menu entry was not validated"
+fi
+if command -v update-mime-database >/dev/null; then
+  # The install refreshed the database in the prefix: *.pwk is known there.
+  [ -f "$share/mime/globs2" ] || update-mime-database "$share/mime"
+  grep -q 'text/x-plumwick-list:\*\.pwk' "$share/mime/globs2" || fail "the MIME database does not know *.pwk"
+fi
+echo "install: passed"
