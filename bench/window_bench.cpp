@@ -1,6 +1,8 @@
-// The main window with a big list: opening a 100,000-word file into the word box, and
-// adding one word to it, each with the card arranged and painted.
+// The main window with a big list: opening a 100,000-word file into the word box, adding
+// one word to it, pasting 10,000 lines and editing the words as text, each with the card
+// arranged and painted.
 #include "app/UnitMain.h"
+#include "app/WordsEditorDialog.h"
 #include "platform/Clock.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
@@ -9,7 +11,11 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -95,6 +101,60 @@ void AddOneWordToHundredThousand(benchmark::State& state)
     }
 }
 BENCHMARK(AddOneWordToHundredThousand)->Unit(benchmark::kMillisecond);
+
+// 10,000 lines pasted into the word box: one sorted insertion pass, one arrangement, one
+// painted card.
+void PasteTenThousandLines(benchmark::State& state)
+{
+    QStringList lines;
+    for (int i = 0; i < 10000; ++i)
+        lines << QStringLiteral("pasted word %1").arg(i * 7919 % 10000);
+    const QString text = lines.join(u'\n');
+    for (auto _ : state) {
+        state.PauseTiming();
+        Window w;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        w.Main.CboCardStr->lineEdit()->insert(text);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(PasteTenThousandLines)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Edit Words with the 100,000-word list: the dialog shown (range 0), and OK with a changed
+// text back to the painted card (range 1).
+void EditHundredThousandWords(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    Window w;
+    w.Asks.Path = WordFile(dir);
+    w.Main.MnuFileOpenClick();
+    const bool ok = state.range(0) == 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QElapsedTimer clock;
+        qint64 shown = 0;
+        QTimer::singleShot(0, [&] {
+            shown = clock.nsecsElapsed();
+            auto* dialog = qobject_cast<WordsEditorDialog*>(QApplication::activeModalWidget());
+            if (ok) {
+                dialog->Editor->moveCursor(QTextCursor::End);
+                dialog->Editor->insertPlainText(QStringLiteral("\nadded %1").arg(clock.nsecsElapsed()));
+                clock.restart();
+                dialog->accept();
+            } else {
+                dialog->reject();
+            }
+        });
+        state.ResumeTiming();
+        clock.start();
+        w.Main.MnuFileEditWordsClick();
+        QCoreApplication::processEvents();
+        const qint64 took = ok ? clock.nsecsElapsed() : shown;
+        state.SetIterationTime(static_cast<double>(took) / 1e9);
+    }
+}
+BENCHMARK(EditHundredThousandWords)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
