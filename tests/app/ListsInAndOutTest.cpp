@@ -154,7 +154,11 @@ TEST_F(MainWindowTest, TheWordsEditor)
     // OK replaces the list with the non-empty trimmed lines, duplicates kept, sorted.
     QString counted;
     InEditor([&](WordsEditorDialog* d) {
-        QTest::keyClicks(d->Editor, "\nemu\n  ant \ndog\n\n");
+        d->Editor->moveCursor(QTextCursor::End);
+        for (const char* line : {"", "emu", "  ant ", "dog", ""}) {
+            QTest::keyClick(d->Editor, Qt::Key_Return);
+            QTest::keyClicks(d->Editor, line);
+        }
         QTest::qWait(200);
         counted = d->LblCount->text();
     }, true);
@@ -197,11 +201,9 @@ TEST_F(MainWindowTest, RecentListsNewestFirstAtMostEight)
         w.Guard([&] { w.OpenListFile(Home.Folder.Path(QString("l%1.pwk").arg(i))); });
     }
     w.Guard([&] { w.OpenListFile(Home.Folder.Path("l4.pwk")); }); // again: moves to the top
-    QStringList expected = {Home.Folder.Path("l4.pwk")};
-    for (int i = 10; i >= 5; --i)
-        if (i != 4)
-            expected << Home.Folder.Path(QString("l%1.pwk").arg(i));
-    expected = expected.mid(0, 8);
+    QStringList expected;
+    for (int i : {4, 10, 9, 8, 7, 6, 5, 3})
+        expected << Home.Folder.Path(QString("l%1.pwk").arg(i));
     EXPECT_EQ(RecentLists::Read(), expected);
     EXPECT_TRUE(Settings().contains("[Recent]\r\nFile1=" + Home.Folder.Path("l4.pwk").toUtf8()));
 

@@ -128,8 +128,8 @@ grep -q $'^TxtHeading=BINGO\r$' "$ini" || fail "TxtHeading not stored"
 # its grid lines are dark, the middle of its lines' gaps light.
 pixel() { convert "$work/shot.png" -format "%[fx:int(255*intensity)]" -crop "1x1+$1+$2" info:; }
 px=$((X + 8)); py=""
-for top in $(seq 90 140); do
-  [ "$(pixel $((px + 62 * 6 + 31)) $((Y + top)))" -lt 100 ] && { py=$((Y + top)); break; }
+for top in $(seq 100 140); do
+  [ "$(pixel $((px + 62 * 3 + 31)) $((Y + top)))" -lt 100 ] && { py=$((Y + top)); break; }
 done
 [ -n "$py" ] || fail "no card grid under the word box"
 [ $((py - Y)) -lt 136 ] || fail "the title band is still there: the card starts at $((py - Y))"

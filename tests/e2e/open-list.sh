@@ -46,8 +46,8 @@ import -window root "$work/shot.png"
 X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ { print $NF }')
 Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ { print $NF }')
 top=""
-for t in $(seq 90 140); do
-  v=$(convert "$work/shot.png" -format "%[fx:int(255*intensity)]" -crop "1x1+$((X + 8 + 400))+$((Y + t))" info:)
+for t in $(seq 100 140); do
+  v=$(convert "$work/shot.png" -format "%[fx:int(255*intensity)]" -crop "1x1+$((X + 8 + 220))+$((Y + t))" info:)
   [ "$v" -lt 100 ] && { top=$t; break; }
 done
 [ -n "$top" ] || fail "no sample card"
