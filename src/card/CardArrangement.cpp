@@ -3,6 +3,7 @@
 #include "card/RandomSource.h"
 #include "platform/IntegerConversion.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -52,39 +53,38 @@ private:
     int Top = 1;
 };
 
-void Shuffle(const QStringList& words, RandomSource& random, QStringList& cells)
+// Every word of the list into the cells in a random order, the generator seeded once.
+// `shown` limits the work to the cells a card shows (the rest come after them).
+void Shuffle(int count, int shown, RandomSource& random, std::vector<int>& cells)
 {
-    const int n = static_cast<int>(words.size());
-    RemainingWords remaining(n);
+    RemainingWords remaining(count);
     random.Reseed();
+    const int n = std::min(count, shown);
     for (int i = 0; i < n; ++i)
-        cells[i] = words[remaining.Take(static_cast<int>(random.Next(static_cast<std::uint32_t>(n - i))))];
+        cells[i] = remaining.Take(static_cast<int>(random.Next(static_cast<std::uint32_t>(count - i))));
 }
 
-void ColumnRule(const QStringList& words, bool freeSpace, int sizeIndex, RandomSource& random,
-                QStringList& cells)
+void ColumnRule(const ArrangementPlan& plan, bool freeSpace, int sizeIndex, RandomSource& random,
+                std::vector<int>& cells)
 {
-    std::array<QStringList, 5> groups;
-    for (const QString& word : words)
-        groups[(*TryStrToInt(word) - 1) / GroupSpan].append(word);
-
+    std::array<std::vector<int>, 5> groups = plan.Groups;
     const int n = static_cast<int>(cells.size());
-    for (int i = 0; i < n; ++i)
-        cells[i].clear();
+    std::fill(cells.begin(), cells.end(), -1);
     // Cells take their groups in runs of five, one number from each group. A run begins
     // only while every group still has a number, so 75 different numbers fill all 75
     // entries and a short group ends the filling after its last full run.
     for (int i = 0; i < n; ++i) {
-        QStringList& group = groups[i % 5];
-        bool anyEmpty = group.isEmpty();
+        std::vector<int>& group = groups[i % 5];
+        bool anyEmpty = group.empty();
         if (i % 5 == 0)
             for (const auto& g : groups)
-                anyEmpty = anyEmpty || g.isEmpty();
+                anyEmpty = anyEmpty || g.empty();
         if (anyEmpty)
             break;
         random.Reseed();
-        const auto j = static_cast<qsizetype>(random.Next(static_cast<std::uint32_t>(group.size())));
-        cells[i] = group.takeAt(j);
+        const auto j = static_cast<std::ptrdiff_t>(random.Next(static_cast<std::uint32_t>(group.size())));
+        cells[i] = group[j];
+        group.erase(group.begin() + j);
     }
 
     if (freeSpace) {
@@ -109,12 +109,33 @@ bool IsNumbers1To75(const QStringList& words)
     return true;
 }
 
+ArrangementPlan PlanArrangement(const QStringList& words)
+{
+    ArrangementPlan plan;
+    plan.Count = static_cast<int>(words.size());
+    plan.ColumnRule = IsNumbers1To75(words);
+    if (plan.ColumnRule)
+        for (int i = 0; i < plan.Count; ++i)
+            plan.Groups[(*TryStrToInt(words[i]) - 1) / GroupSpan].push_back(i);
+    return plan;
+}
+
+void ArrangeCardIndices(const ArrangementPlan& plan, bool freeSpace, int sizeIndex, RandomSource& random,
+                        std::vector<int>& cells, int shown)
+{
+    cells.assign(plan.Count, -1);
+    if (plan.ColumnRule)
+        ColumnRule(plan, freeSpace, sizeIndex, random, cells);
+    else
+        Shuffle(plan.Count, shown < 0 ? plan.Count : shown, random, cells);
+}
+
 void ArrangeCardCells(const QStringList& words, bool freeSpace, int sizeIndex, RandomSource& random,
                       QStringList& cells)
 {
+    thread_local std::vector<int> order;
+    ArrangeCardIndices(PlanArrangement(words), freeSpace, sizeIndex, random, order);
     cells.resize(words.size());
-    if (IsNumbers1To75(words))
-        ColumnRule(words, freeSpace, sizeIndex, random, cells);
-    else
-        Shuffle(words, random, cells);
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        cells[i] = order[i] >= 0 ? words[order[i]] : QString();
 }

@@ -1,5 +1,7 @@
 #pragma once
 #include <QStringList>
+#include <array>
+#include <vector>
 
 class RandomSource;
 
@@ -15,3 +17,18 @@ void ArrangeCardCells(const QStringList& words, bool freeSpace, int sizeIndex,
 
 // True when the list is 75 whole numbers, each from 1 to 75.
 bool IsNumbers1To75(const QStringList& words);
+
+// What arranging needs to know of a list, worked out once: whether the column rule applies
+// and, if so, the list indices of each column's numbers in list order.
+struct ArrangementPlan {
+    int Count = 0;
+    bool ColumnRule = false;
+    std::array<std::vector<int>, 5> Groups;
+};
+ArrangementPlan PlanArrangement(const QStringList& words);
+
+// The same arrangement as list indices (-1: a cell the column rule leaves empty), drawing
+// from the generator exactly as ArrangeCardCells does. With `shown` >= 0 a shuffle stops
+// after the first `shown` cells (those after are never printed); the rest stay -1.
+void ArrangeCardIndices(const ArrangementPlan& plan, bool freeSpace, int sizeIndex, RandomSource& random,
+                        std::vector<int>& cells, int shown = -1);

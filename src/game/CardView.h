@@ -1,0 +1,24 @@
+#pragma once
+#include "card/CardOptions.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// A card as the player holds it: side x side texts in reading order (the free space in the
+// centre when the card has one, words from the arrangement elsewhere) and the heading's
+// letters. The checker marks it against the words called.
+struct CardView {
+    int Side = 5;
+    QStringList Heading; // empty without a heading row
+    QStringList Texts;
+    int FreeCell = -1;   // the free space's index, or -1
+
+    // The free space counts as called.
+    std::vector<bool> Marked(const QSet<QString>& called) const;
+    // One row per line, cells separated by tabs, called cells with a trailing "*".
+    QString AsText(const QSet<QString>& called) const;
+};
+
+CardView MakeCardView(const QStringList& cells, const CardOptions& options);

@@ -1,0 +1,116 @@
+#include "game/NumberedGame.h"
+#include "card/RandomSource.h"
+#include "game/GameClock.h"
+#include "platform/Clock.h"
+
+#include <QHash>
+#include <unordered_set>
+
+NumberedGame::NumberedGame(const QStringList& words, const CardOptions& options, std::uint32_t seed)
+    : Words(words), Options(options), Seed(seed % GameCode::SeedLimit), Arrangement(PlanArrangement(words))
+{
+    const int side = CardSide(options.SizeIndex);
+    Shown = side * side - (options.FreeSpace ? 1 : 0);
+    QHash<QString, int> first;
+    WordIds.reserve(words.size());
+    for (int i = 0; i < words.size(); ++i)
+        WordIds.push_back(first.insert(words[i], static_cast<int>(first.value(words[i], i))).value());
+}
+
+std::optional<std::uint64_t> NumberedGame::DifferentCards() const
+{
+    if (std::unordered_set<int>(WordIds.begin(), WordIds.end()).size() != WordIds.size())
+        return std::nullopt;
+    // Ordered picks without repeats: per column group for the column rule, else of the list.
+    auto picks = [](std::uint64_t n, int k, std::uint64_t product) -> std::optional<std::uint64_t> {
+        for (int i = 0; i < k; ++i) {
+            if (n < static_cast<std::uint64_t>(i) + 1)
+                return 0;
+            const std::uint64_t factor = n - i;
+            if (product > (std::uint64_t(1) << 62) / factor)
+                return std::nullopt;
+            product *= factor;
+        }
+        return product;
+    };
+    const int side = CardSide(Options.SizeIndex);
+    if (Arrangement.ColumnRule) {
+        // Shown cell k holds the pick made for entry k (k + 1 past the free space), and
+        // entry i picks from group i mod 5.
+        std::optional<std::uint64_t> total = 1;
+        for (int g = 0; g < 5 && total; ++g) {
+            int fromGroup = 0;
+            for (int k = 0; k < Shown; ++k) {
+                const int entry = Options.FreeSpace && k >= side * side / 2 ? k + 1 : k;
+                fromGroup += entry % 5 == g ? 1 : 0;
+            }
+            total = picks(Arrangement.Groups[g].size(), fromGroup, *total);
+        }
+        return total;
+    }
+    return picks(static_cast<std::uint64_t>(Words.size()), std::min<int>(Shown, static_cast<int>(Words.size())), 1);
+}
+
+void NumberedGame::Arrange(int n, int attempt, std::vector<int>& cells) const
+{
+    GameClock clock(Seed, n, attempt);
+    RandomSource random(clock);
+    ArrangeCardIndices(Arrangement, Options.FreeSpace, Options.SizeIndex, random, cells, Shown);
+}
+
+std::uint64_t NumberedGame::Fingerprint(const std::vector<int>& cells) const
+{
+    std::uint64_t h = 0x9E3779B97F4A7C15ull;
+    const int n = std::min<int>(Shown, static_cast<int>(cells.size()));
+    for (int i = 0; i < n; ++i) {
+        h ^= static_cast<std::uint64_t>(cells[i] < 0 ? -1 : WordIds[cells[i]]) + 0x632BE59BD9B4E019ull + (h << 6) + (h >> 2);
+        h *= 0xFF51AFD7ED558CCDull;
+    }
+    return h ^ (h >> 33);
+}
+
+bool NumberedGame::Plan(int count, QString& error)
+{
+    if (const auto m = DifferentCards(); m && *m < static_cast<std::uint64_t>(count)) {
+        error = QStringLiteral("This word list gives only %1 different cards.").arg(*m);
+        return false;
+    }
+    Attempts.clear();
+    Attempts.reserve(count);
+    std::unordered_set<std::uint64_t> seen;
+    seen.reserve(static_cast<size_t>(count) * 2);
+    std::vector<int> cells;
+    for (int n = 1; n <= count; ++n) {
+        int attempt = 0;
+        for (;; ++attempt) {
+            if (attempt >= MaxTries) {
+                error = QStringLiteral("This word list gives only %1 different cards.").arg(n - 1);
+                return false;
+            }
+            Arrange(n, attempt, cells);
+            if (seen.insert(Fingerprint(cells)).second)
+                break;
+        }
+        Attempts.push_back(static_cast<std::uint16_t>(attempt));
+    }
+    return true;
+}
+
+QStringList NumberedGame::Card(int n) const
+{
+    std::vector<int> cells;
+    GameClock clock(Seed, n, Attempts.at(n - 1));
+    RandomSource random(clock);
+    ArrangeCardIndices(Arrangement, Options.FreeSpace, Options.SizeIndex, random, cells);
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(cells.size()));
+    for (int index : cells)
+        texts << (index >= 0 ? Words[index] : QString());
+    return texts;
+}
+
+std::uint32_t NewGameSeed()
+{
+    SteadyClock clock;
+    return static_cast<std::uint32_t>(clock.Counter() % GameCode::SeedLimit);
+}

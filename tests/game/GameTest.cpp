@@ -1,0 +1,213 @@
+// Numbered games: codes, re-made cards, uniqueness, winning patterns and the caller's draw.
+#include "card/CardArrangement.h"
+#include "card/RandomSource.h"
+#include "game/CallerDraw.h"
+#include "game/CardView.h"
+#include "game/GameClock.h"
+#include "game/GameCode.h"
+#include "game/NumberedGame.h"
+#include "game/WinPatterns.h"
+#include "support/QtPrinting.h"
+#include "support/Words.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <set>
+
+TEST(GameCode, RoundTripAndTypos)
+{
+    const QRegularExpression shape("^[0-9A-HJKMNP-TV-Z]{4}-[0-9A-HJKMNP-TV-Z]{4}$");
+    for (std::uint32_t seed : {0u, 1u, 12345u, GameCode::SeedLimit - 1})
+        for (std::uint32_t check : {0u, 7u, 0xfffu}) {
+            const GameCode code{seed, check};
+            const QString text = code.Text();
+            EXPECT_TRUE(shape.match(text).hasMatch()) << text.toStdString();
+            EXPECT_EQ(ParseGameCode(text), code);
+            // As people type it: lower case, no dash, blanks, O for 0 and I or L for 1.
+            QString typed = text.toLower().remove('-');
+            typed.replace('0', 'o').replace('1', 'l');
+            EXPECT_EQ(ParseGameCode(" " + typed.left(4) + " " + typed.mid(4) + " "), code);
+            // Every single mistyped character is caught.
+            for (int i = 0; i < text.size(); ++i) {
+                if (text[i] == '-')
+                    continue;
+                for (char c : QByteArray("0123456789ABCDEFGHJKMNPQRSTVWXYZ")) {
+                    if (QChar(c) == text[i])
+                        continue;
+                    QString wrong = text;
+                    wrong[i] = QChar(c);
+                    GameCodeError why = GameCodeError::None;
+                    EXPECT_FALSE(ParseGameCode(wrong, &why).has_value()) << wrong.toStdString();
+                    EXPECT_EQ(why, GameCodeError::Mistyped);
+                }
+            }
+        }
+    for (const char* bad : {"", "ABCD-EFG", "ABCD-EFGH-J", "ABCD-EFG!", "UUUU-UUUU"}) {
+        GameCodeError why = GameCodeError::None;
+        EXPECT_FALSE(ParseGameCode(bad, &why).has_value()) << bad;
+        EXPECT_EQ(why, GameCodeError::Malformed) << bad;
+    }
+    // The check tells lists and options apart.
+    const QStringList words = NumberWords(1, 75);
+    const std::uint32_t base = ShapeCheck(words, 1, true);
+    EXPECT_EQ(ShapeCheck(words, 1, true), base);
+    int differ = 0;
+    differ += ShapeCheck(words, 1, false) != base;
+    differ += ShapeCheck(words, 2, true) != base;
+    differ += ShapeCheck(NumberWords(1, 74), 1, true) != base;
+    EXPECT_GE(differ, 2); // 12 bits: a one-in-4096 clash is allowed, not two
+}
+
+TEST(NumberedGame, CardsAreMadeAgainAndNeverRepeat)
+{
+    CardOptions options;
+    const QStringList numbers = NumberWords(1, 75);
+    NumberedGame game(numbers, options, 4242);
+    QString error;
+    ASSERT_TRUE(game.Plan(2000, error)) << error.toStdString();
+    // Card n is the usual arrangement with the game's counter in place of the clock.
+    for (int n : {1, 2, 999, 2000}) {
+        GameClock clock(4242, n, 0);
+        RandomSource random(clock);
+        QStringList cells;
+        ArrangeCardCells(numbers, true, 1, random, cells);
+        EXPECT_EQ(game.Card(n), cells) << n;
+    }
+    // The same game made again gives the same cards.
+    NumberedGame again(numbers, options, 4242);
+    ASSERT_TRUE(again.Plan(2000, error));
+    EXPECT_EQ(again.Card(1234), game.Card(1234));
+    EXPECT_NE(NumberedGame(numbers, options, 4243).Code(), game.Code());
+
+    // A small list: 9 words on a 3 x 3 card without free space give 9! different cards; a
+    // game of 3,000 has no two alike, in the shown cells.
+    CardOptions small;
+    small.SizeIndex = 0;
+    small.FreeSpace = false;
+    const QStringList nine = {"a", "b", "c", "d", "e", "f", "g", "h", "i"};
+    NumberedGame tiny(nine, small, 7);
+    EXPECT_EQ(tiny.DifferentCards(), 362880u);
+    ASSERT_TRUE(tiny.Plan(3000, error));
+    std::set<QStringList> seen;
+    for (int n = 1; n <= 3000; ++n)
+        EXPECT_TRUE(seen.insert(tiny.Card(n).mid(0, 9)).second) << n;
+    EXPECT_FALSE(tiny.Plan(400000, error));
+    EXPECT_EQ(error, "This word list gives only 362880 different cards.");
+    // Repeated words can't be counted: the tries run out.
+    NumberedGame same(QStringList(9, "x"), small, 7);
+    EXPECT_FALSE(same.DifferentCards().has_value());
+    EXPECT_FALSE(same.Plan(2, error));
+    EXPECT_EQ(error, "This word list gives only 1 different cards.");
+}
+
+TEST(NumberedGame, TenThousandCardsAreFairAndKeepTheColumnRule)
+{
+    CardOptions options;
+    options.FreeSpace = false;
+    NumberedGame game(NumberWords(1, 75), options, 99);
+    QString error;
+    ASSERT_TRUE(game.Plan(10000, error));
+    std::vector<long> counts(76, 0);
+    for (int n = 1; n <= 10000; ++n) {
+        const QStringList card = game.Card(n);
+        for (int i = 0; i < 25; ++i) {
+            const int number = card[i].toInt();
+            ASSERT_EQ((number - 1) / 15, i % 5);
+            ++counts[number];
+        }
+    }
+    // Chi-square of each column's 15 counts (14 degrees of freedom), limit at p = 10^-6.
+    for (int c = 0; c < 5; ++c) {
+        const double expected = 10000.0 * 5 / 15;
+        double chi = 0;
+        for (int k = 1; k <= 15; ++k)
+            chi += std::pow(counts[c * 15 + k] - expected, 2) / expected;
+        EXPECT_LT(chi, 51.2) << "column " << c;
+    }
+}
+
+TEST(WinPatterns, EveryPatternOnEverySize)
+{
+    struct Case {
+        int side;
+        bool freeSpace;
+        std::vector<int> calledCells;
+        WinPattern pattern;
+        const char* verdict;
+    };
+    const Case cases[] = {
+        {5, true, {10, 11, 13, 14}, WinPattern::AnyLine, "Bingo: row 3"},      // the free space completes it
+        {5, true, {2, 7, 17, 22}, WinPattern::AnyLine, "Bingo: column N"},
+        {5, true, {0, 6, 18, 24}, WinPattern::AnyLine, "Bingo: diagonal"},
+        {5, true, {4, 8, 16, 20}, WinPattern::AnyLine, "Bingo: diagonal"},
+        {5, true, {0, 1, 2}, WinPattern::AnyLine, "No bingo yet: 2 words missing for the best line"},
+        {5, false, {10, 11, 13, 14}, WinPattern::AnyLine, "No bingo yet: 1 word missing for the best line"},
+        {5, true, {0, 4, 20, 24}, WinPattern::FourCorners, "Bingo: four corners"},
+        {5, true, {0, 4, 20}, WinPattern::FourCorners, "No bingo yet: 1 word missing for the four corners"},
+        {5, true, {0, 6, 18, 24, 4, 8, 16, 20}, WinPattern::X, "Bingo: X"},
+        {5, false, {0, 6, 18, 24, 4, 8, 16, 20}, WinPattern::X, "No bingo yet: 1 word missing for the X"},
+        {3, false, {0, 1, 2}, WinPattern::AnyLine, "Bingo: row 1"},
+        {3, true, {1, 7}, WinPattern::AnyLine, "Bingo: column I"},
+        {3, false, {0, 1, 2, 3, 4, 5, 6, 7}, WinPattern::FullCard, "No bingo yet: 1 word missing for the full card"},
+        {3, false, {0, 1, 2, 3, 4, 5, 6, 7, 8}, WinPattern::FullCard, "Bingo: full card"},
+        {7, true, {42, 43, 44, 45, 46, 47, 48}, WinPattern::AnyLine, "Bingo: row 7"},
+        {7, true, {3, 10, 17, 31, 38, 45}, WinPattern::AnyLine, "Bingo: column 4"}, // heading shorter than the side
+        {7, false, {}, WinPattern::AnyLine, "No bingo yet: 7 words missing for the best line"},
+    };
+    for (const Case& c : cases) {
+        std::vector<bool> marked(c.side * c.side, false);
+        for (int i : c.calledCells)
+            marked[i] = true;
+        if (c.freeSpace)
+            marked[c.side * c.side / 2] = true;
+        const Verdict v = CheckPattern(marked, c.side, c.pattern, {"B", "I", "N"});
+        EXPECT_EQ(v.Text, c.verdict) << c.side << " " << PatternName(c.pattern).toStdString();
+        EXPECT_EQ(v.Bingo, QString(c.verdict).startsWith("Bingo"));
+    }
+    WinPattern p;
+    EXPECT_TRUE(ParsePattern("CORNERS", p));
+    EXPECT_EQ(p, WinPattern::FourCorners);
+    EXPECT_FALSE(ParsePattern("diagonal", p));
+
+    // A card as held: the free space in the centre, marked as called.
+    CardOptions options;
+    options.SizeIndex = 0;
+    const CardView view = MakeCardView({"a", "b", "c", "d", "e", "f", "g", "h"}, options);
+    EXPECT_EQ(view.Texts, (QStringList{"a", "b", "c", "d", "Free Space", "e", "f", "g", "h"}));
+    EXPECT_EQ(view.AsText({"d", "e"}), "B\tI\tN\na\tb\tc\nd*\tFree Space*\te*\nf\tg\th\n");
+}
+
+TEST(CallerDraw, DrawUndoAndResume)
+{
+    CallerDraw draw({"a", "b", "a", "c"});
+    QSet<int> drawn;
+    std::uint64_t r = 0x1234;
+    for (int i = 0; i < 4; ++i) {
+        r = r * 6364136223846793005ull + 1442695040888963407ull;
+        const int index = draw.Draw(r);
+        ASSERT_GE(index, 0);
+        EXPECT_FALSE(drawn.contains(index));
+        drawn << index;
+    }
+    EXPECT_TRUE(draw.Done());
+    EXPECT_EQ(draw.Draw(r), -1);
+    const QString last = draw.Last();
+    ASSERT_TRUE(draw.Undo());
+    EXPECT_EQ(draw.CalledCount(), 3);
+    EXPECT_FALSE(draw.Done());
+    EXPECT_NE(draw.LastCalls(5).size(), 4);
+    // Saved and read back into a fresh draw of the same list.
+    CallerDraw again({"a", "b", "a", "c"});
+    ASSERT_TRUE(again.Load(draw.Save()));
+    EXPECT_EQ(again.Calls(), draw.Calls());
+    // Calls that don't fit the list are refused and change nothing.
+    CallerDraw other({"x", "y"});
+    EXPECT_FALSE(other.Load(draw.Save()));
+    EXPECT_EQ(other.CalledCount(), 0);
+    EXPECT_FALSE(other.Load("not a calls file"));
+    draw.Restart();
+    EXPECT_EQ(draw.CalledCount(), 0);
+    (void)last;
+}
