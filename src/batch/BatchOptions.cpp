@@ -33,6 +33,11 @@ QString BatchUsage()
         "      --paper letter|a4\n"
         "      --call-list            print the call list instead of cards\n"
         "      --seed N               the same N gives the same cards, run after run\n"
+        "      --numbered             print a game: numbered cards and a game code (on standard output)\n"
+        "      --game CODE            print the cards of that game again (or its call list)\n"
+        "      --check CODE --card N --called FILE [--pattern line|corners|x|full]\n"
+        "                             show card N of a game with the called words marked and say\n"
+        "                             whether it wins (exit 0: bingo, 4: not yet)\n"
         "  -q, --quiet                no progress on standard error\n"
         "  -h, --help, --version\n"
         "\n"
@@ -58,9 +63,11 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         // Options with a value take it after "=" or as the next argument; the switches
         // take none, except --free-space and --heading, whose "=TEXT" is optional.
         static const QStringList valued = {"-o",     "--output",   "-P",        "--printer", "--cards", "--per-page",
-                                           "--size", "--font",     "--font-size", "--paper", "--seed"};
+                                           "--size", "--font",     "--font-size", "--paper", "--seed",
+                                           "--game", "--check",    "--card",      "--called", "--pattern"};
         static const QStringList switches = {"--no-free-space", "--no-heading", "--word-wrap", "--no-word-wrap",
-                                             "--call-list",     "--quiet",      "--help",      "--version"};
+                                             "--call-list",     "--quiet",      "--help",      "--version",
+                                             "--numbered"};
         QString v;
         if (valued.contains(name)) {
             if (attached) {
@@ -114,6 +121,22 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             const auto n = Decimal(v, 0, 4294967295LL);
             if (!n) return bad(v, "a whole number from 0 to 4294967295");
             o.Seed = static_cast<std::uint32_t>(*n);
+        } else if (name == "--numbered") {
+            o.Numbered = true;
+        } else if (name == "--game") {
+            o.Game = v;
+        } else if (name == "--check") {
+            o.Check = v;
+        } else if (name == "--card") {
+            const auto n = Decimal(v, 1, 99999);
+            if (!n) return bad(v, "a card number from 1 to 99999");
+            o.Card = static_cast<int>(*n);
+        } else if (name == "--called") {
+            o.CalledFile = v;
+        } else if (name == "--pattern") {
+            WinPattern pattern;
+            if (!ParsePattern(v, pattern)) return bad(v, "line, corners, x or full");
+            o.Pattern = v.toLower();
         } else if (name == "-q" || name == "--quiet") {
             o.Quiet = true;
         } else if (name == "-h" || name == "--help") {
@@ -134,6 +157,18 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         return o;
     if (positional.size() != 1) {
         error = positional.isEmpty() ? QStringLiteral("no word list given") : QStringLiteral("only one word list, please");
+        return std::nullopt;
+    }
+    if (o.Check && (o.Card == 0 || o.CalledFile.isEmpty())) {
+        error = QStringLiteral("--check needs --card N and --called FILE");
+        return std::nullopt;
+    }
+    if (!o.Check && (o.Card != 0 || !o.CalledFile.isEmpty())) {
+        error = QStringLiteral("--card and --called go with --check");
+        return std::nullopt;
+    }
+    if (o.Numbered && (o.Game || o.Seed)) {
+        error = QStringLiteral("--numbered makes a new game: leave out --game and --seed");
         return std::nullopt;
     }
     if (!o.Output.isEmpty() && !o.Printer.isEmpty()) {

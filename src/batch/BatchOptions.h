@@ -1,5 +1,6 @@
 #pragma once
 #include "card/CardOptions.h"
+#include "game/WinPatterns.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,13 @@ struct BatchOptions {
     bool CallList = false;
     std::optional<std::uint32_t> Seed;
     bool Quiet = false;
+    // Numbered games: print a new game, print a game again, or check a card of one.
+    bool Numbered = false;
+    std::optional<QString> Game;
+    std::optional<QString> Check;
+    int Card = 0;
+    QString CalledFile;
+    QString Pattern = QStringLiteral("line");
     bool Help = false;
     bool Version = false;
 };

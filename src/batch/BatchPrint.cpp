@@ -1,5 +1,8 @@
 #include "batch/BatchPrint.h"
+#include "batch/BatchGame.h"
 #include "batch/BatchOptions.h"
+#include "game/NumberedGame.h"
+#include "settings/GameHistory.h"
 #include "card/CardArrangement.h"
 #include "card/CardPrinting.h"
 #include "card/PrintJob.h"
@@ -82,7 +85,7 @@ private:
     QElapsedTimer Timer;
 };
 
-int RunJobs(const BatchOptions& options, const CardOptions& card, const WordList& words, QtPrinters& printers,
+int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words, QtPrinters& printers,
             int printerIndex, const QString& fontName, int fontSize);
 
 } // namespace
@@ -93,6 +96,14 @@ int RunBatch(const BatchOptions& options)
         const ProfileFile settings(SettingsFilePath());
         const CardSettings::CardFont storedFont = CardSettings::ReadFont(settings);
         CardOptions card = CardSettings::ReadOptions(settings);
+        if (options.SizeIndex) card.SizeIndex = *options.SizeIndex;
+        if (options.FreeSpace) card.FreeSpace = *options.FreeSpace;
+        if (options.FreeSpaceText) card.FreeSpaceText = *options.FreeSpaceText;
+        if (options.Heading) card.Heading = *options.Heading;
+        if (options.HeadingText) card.HeadingText = *options.HeadingText;
+        // A game's own card options, where the history knows it, before those given here.
+        if (options.Game || options.Check)
+            ApplyGameOptions(options.Game.value_or(options.Check.value_or(QString())), card);
         if (options.SizeIndex) card.SizeIndex = *options.SizeIndex;
         if (options.FreeSpace) card.FreeSpace = *options.FreeSpace;
         if (options.FreeSpaceText) card.FreeSpaceText = *options.FreeSpaceText;
@@ -121,6 +132,8 @@ int RunBatch(const BatchOptions& options)
             return 1;
         }
 
+        if (options.Check)
+            return RunCheck(options, words.Items(), card);
         const int needed = WordsNeeded(card);
         if (words.Count() < needed) {
             Fail(QStringLiteral("%1 has %2 words; %3 needs %4")
@@ -164,13 +177,37 @@ int RunBatch(const BatchOptions& options)
 
 namespace {
 
-int RunJobs(const BatchOptions& options, const CardOptions& card, const WordList& words, QtPrinters& printers,
+int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words, QtPrinters& printers,
             int printerIndex, const QString& fontName, int fontSize)
 {
     {
+        int status = 0;
+        const std::optional<NumberedGame> game = BatchGameFor(options, words.Items(), card, status);
+        if (status != 0)
+            return status;
         PreparePrinter(printers, printerIndex, fontName, fontSize);
         if (options.CallList)
-            return RunCallListJob(printers, words.Items()) ? 0 : 1;
+            return RunCallListJob(printers, words.Items(), {},
+                                  game ? QStringLiteral("Game ") + game->Code().Text() : QString())
+                       ? 0
+                       : 1;
+        if (game) {
+            CardJob job;
+            job.Options = card;
+            job.Cards = options.Cards;
+            job.PerPage = options.PerPage;
+            job.GameCode = game->Code().Text();
+            QStringList cells;
+            int next = 0;
+            TerminalProgress progress(!options.Quiet && ::isatty(STDERR_FILENO));
+            const bool done = RunCardJob(printers, job, [&] { cells = game->Card(++next); }, cells,
+                                         [&](int d, int total) { return progress.Step(d, total); });
+            if (!done)
+                return 1;
+            GameHistory::Add({job.GameCode, QFileInfo(options.ListFile).absoluteFilePath(), card, game->Planned()});
+            std::printf("Game code: %s\n", qUtf8Printable(job.GameCode));
+            return 0;
+        }
 
         std::unique_ptr<Clock> clock;
         if (options.Seed)

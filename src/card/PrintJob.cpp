@@ -5,6 +5,7 @@
 #include "platform/Surface.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -32,7 +33,52 @@ private:
     bool Ended = false;
 };
 
+// The line under each numbered card: the card face, regular, as large as fits both the
+// card's width and a third of the space below the lowest card (the page's bottom margin on
+// a page of two or four), the same size for every card of the job.
+struct FooterStyle {
+    QString Face;
+    int Points;
+    int CardPoints;
+    int Gap; // between the grid and the text
+};
+
+FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps& caps, int rows, int cols,
+                       const CardJob& job, int total)
+{
+    int below = caps.VertRes;
+    for (const CardPlace& place : page.Cards) {
+        int next = caps.VertRes;
+        for (const CardPlace& other : page.Cards)
+            if (other.X == place.X && other.Y > place.Y)
+                next = std::min(next, other.Y);
+        below = std::min(below, next - (place.Y + rows * page.Z));
+    }
+    FooterStyle style{canvas.FontFace(), std::max(1, canvas.FontSize() / 2), canvas.FontSize(), page.Z / 12};
+    const QString widest = CardFooterText(total, job.GameCode);
+    const int height = std::min(page.Z / 3, below / 3);
+    canvas.SetFont(style.Face, style.Points, false);
+    while ((canvas.TextHeight(widest) > height || canvas.TextWidth(widest) > cols * page.Z) && ShrinkFont(canvas)) {
+    }
+    style.Points = canvas.FontSize();
+    style.Gap = std::min(style.Gap, std::max(0, below - canvas.TextHeight(widest)) / 2);
+    canvas.SetFont(style.Face, style.CardPoints, true);
+    return style;
+}
+
+void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, const QString& text)
+{
+    canvas.SetFont(style.Face, style.Points, false);
+    canvas.TextOut(x, bottom + style.Gap, text);
+    canvas.SetFont(style.Face, style.CardPoints, true);
+}
+
 } // namespace
+
+QString CardFooterText(int card, const QString& gameCode)
+{
+    return QStringLiteral("Card %1 \u00b7 Game %2").arg(card).arg(gameCode);
+}
 
 void PreparePrinter(Printers& printers, int printerIndex, const QString& fontName, int fontSize)
 {
@@ -56,6 +102,8 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
         return false;
     OpenJob open(printers);
     CellFitCache fits;
+    const std::optional<FooterStyle> footer =
+        job.GameCode.isEmpty() ? std::nullopt : std::optional(PlanFooter(canvas, page, caps, rows, cols, job, total));
     int done = 0;
     for (int pageIndex = 0; pageIndex < pages; ++pageIndex) {
         for (const CardPlace& place : page.Cards) {
@@ -64,6 +112,9 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
             arrange();
             PrintCard(canvas, place.X, place.Y, page.Z, rows, cols, job.Options, cells, &fits);
             ++done;
+            if (footer)
+                PrintFooter(canvas, *footer, place.X, place.Y + rows * page.Z + canvas.PenWidth(),
+                            CardFooterText(done, job.GameCode));
         }
         if (pageIndex + 1 < pages)
             printers.NewPage();
@@ -114,13 +165,15 @@ int CallListSize(Surface& canvas, const QString& word, int columnWidth, int star
     return size;
 }
 
-bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress)
+bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress, const QString& heading)
 {
     const DeviceCaps caps = printers.Caps();
     Surface& canvas = printers.Canvas();
     const int mx = 3 * caps.PhysicalOffsetX;
-    const int my = 3 * caps.PhysicalOffsetY;
-    const int columnHeight = caps.VertRes - 2 * my;
+    // A heading line (a game's code) takes its height and half as much again off the top.
+    const int headingHeight = heading.isEmpty() ? 0 : canvas.TextHeight(heading) * 3 / 2;
+    const int my = 3 * caps.PhysicalOffsetY + headingHeight;
+    const int columnHeight = caps.VertRes - 2 * my + headingHeight;
 
     // Columns are planned from the full-size heights. 75 words of 160 pixels in a column
     // of 5400 need 12000 / 5400, rounded up: 3 columns.
@@ -135,6 +188,8 @@ bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgr
     if (!printers.BeginDoc())
         return false;
     OpenJob open(printers);
+    if (!heading.isEmpty())
+        canvas.TextOut(mx, my - headingHeight, heading);
     int column = 0;
     int y = 0;
     const int total = static_cast<int>(words.size());

@@ -13,22 +13,29 @@ using JobProgress = std::function<bool(int done, int total)>;
 // `arrange` fills `cells` anew. Returns false when the job did not run to its end: the
 // user declined the PDF printer's file name (nothing begun), or progress cancelled it
 // (the job is aborted). Printing failures throw and abort the job.
+// With a game code, every card carries "Card n · Game CODE" under its grid, left-aligned
+// with it; the page layout stays as it is.
 struct CardJob {
     CardOptions Options;
     int Cards = 1;
     int PerPage = 1;
+    QString GameCode;
 };
 bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void()>& arrange,
                 const QStringList& cells, const JobProgress& progress);
 
 // The call list: every word in list order, in columns on one page, at the card font size
 // or smaller where a word is wider than its column. Progress counts words.
-bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress = {});
+// A heading, when given, stands on its own line above the columns ("Game K7F2-9QXA").
+bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress = {},
+                    const QString& heading = {});
 
 // The size a word of the call list is printed at: going down one point at a time from the
 // card size `start`, the first at which the word is no wider than the column less two "M"
 // (1 point at the least). Found from one or two measurements, not one at every point.
 int CallListSize(Surface& canvas, const QString& word, int columnWidth, int start);
+
+QString CardFooterText(int card, const QString& gameCode);
 
 // The part of a job every command shares after its checks: make the printer current
 // (index -1: the default one), name the document "Plumwick" and set the bold card font.

@@ -55,9 +55,6 @@ void QtSurface::FillBackground()
 
 void QtSurface::SetFont(const QString& face, int points, bool bold)
 {
-    if (face != Face || bold != Bold) {
-        Fonts.clear();
-    }
     Face = face;
     Bold = bold;
     SetFontSize(points);
@@ -74,7 +71,9 @@ QtSurface::SizedFont& QtSurface::Current()
     if (Active)
         return *Active;
     const int pixels = std::max(1, PointsToPixels(std::clamp(Points, 1, MaxFontPoints), Dpi));
-    auto& slot = Fonts[pixels];
+    // Fonts are kept per face, weight and size: a job that switches between two (the cards
+    // and a line under them) keeps what both have measured.
+    auto& slot = Fonts[FontKey{Face, Bold, pixels}];
     if (!slot) {
         QFont font(InstalledFace(Face));
         font.setPixelSize(pixels);

@@ -57,7 +57,14 @@ private:
     QString Face;
     bool Bold = false;
     int Points = 8;
-    QHash<int, std::shared_ptr<SizedFont>> Fonts; // by pixel size
+    struct FontKey {
+        QString Face;
+        bool Bold;
+        int Pixels;
+        bool operator==(const FontKey&) const = default;
+        friend size_t qHash(const FontKey& k, size_t seed = 0) { return qHashMulti(seed, k.Face, k.Bold, k.Pixels); }
+    };
+    QHash<FontKey, std::shared_ptr<SizedFont>> Fonts;
     SizedFont* Active = nullptr;
     // Glyphs waiting to be drawn, one run per face and size: the PDF engine writes a whole
     // text object for every run, so a card's texts go out as a few runs, not dozens.

@@ -1,0 +1,115 @@
+#include "batch/BatchGame.h"
+#include "batch/BatchOptions.h"
+#include "card/CardPrinting.h"
+#include "game/CardView.h"
+#include "game/GameCode.h"
+#include "game/NumberedGame.h"
+#include "game/WinPatterns.h"
+#include "platform/PlatformError.h"
+#include "settings/GameHistory.h"
+#include "words/WordListFormat.h"
+
+#include <QSet>
+#include <cstdio>
+
+namespace {
+
+void Fail(const QString& text)
+{
+    std::fprintf(stderr, "plumwick-print: %s\n", qUtf8Printable(ErrorBoxText(text)));
+}
+
+std::optional<GameCode> ReadCode(const QString& text)
+{
+    GameCodeError why = GameCodeError::None;
+    const auto code = ParseGameCode(text, &why);
+    if (!code)
+        Fail(why == GameCodeError::Mistyped
+                 ? QStringLiteral("%1 is not the code of a game: a character is mistyped").arg(text)
+                 : QStringLiteral("%1 is not a game code (eight letters and digits, as K7F2-9QXA)").arg(text));
+    return code;
+}
+
+} // namespace
+
+void ApplyGameOptions(const QString& code, CardOptions& card)
+{
+    if (const auto code_ = ParseGameCode(code))
+        if (const auto record = GameHistory::Find(code_->Text()))
+            card = record->Options;
+}
+
+std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStringList& words, CardOptions& card,
+                                         int& status)
+{
+    status = 0;
+    if (!options.Numbered && !options.Game)
+        return std::nullopt;
+    std::uint32_t seed = 0;
+    if (options.Game) {
+        const auto code = ReadCode(*options.Game);
+        if (!code) {
+            status = 1;
+            return std::nullopt;
+        }
+        if (code->Shape != ShapeCheck(words, card.SizeIndex, card.FreeSpace)) {
+            Fail(QStringLiteral("game %1 was printed from another word list or with another card size or free space")
+                     .arg(code->Text()));
+            status = 1;
+            return std::nullopt;
+        }
+        seed = code->Seed;
+    } else {
+        seed = NewGameSeed();
+    }
+    NumberedGame game(words, card, seed);
+    QString error;
+    // Every page is full, so a job prints its count rounded up to whole pages: all of them
+    // are the game's cards.
+    if (!game.Plan(options.CallList ? 0 : PageCount(options.Cards, options.PerPage) * options.PerPage, error)) {
+        Fail(error);
+        status = 1;
+        return std::nullopt;
+    }
+    return game;
+}
+
+int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions card)
+{
+    const auto code = ReadCode(*options.Check);
+    if (!code)
+        return 1;
+    const auto record = GameHistory::Find(code->Text());
+    if (code->Shape != ShapeCheck(words, card.SizeIndex, card.FreeSpace)) {
+        Fail(QStringLiteral("This card was printed from another word list."));
+        return 1;
+    }
+    if (record && options.Card > record->Cards) {
+        Fail(QStringLiteral("game %1 has %2 cards; there is no card %3").arg(code->Text()).arg(record->Cards).arg(options.Card));
+        return 1;
+    }
+    QSet<QString> called;
+    try {
+        for (const QString& word : ReadWordListFile(options.CalledFile))
+            called << word;
+    } catch (const NotAWordListError& error) {
+        Fail(error.Text());
+        return 1;
+    } catch (const PlatformError& error) {
+        Fail(options.CalledFile + QStringLiteral(": ") + error.Text());
+        return 1;
+    }
+    NumberedGame game(words, card, code->Seed);
+    QString error;
+    if (!game.Plan(options.Card, error)) {
+        Fail(error);
+        return 1;
+    }
+    const CardView view = MakeCardView(game.Card(options.Card), card);
+    WinPattern pattern = WinPattern::AnyLine;
+    ParsePattern(options.Pattern, pattern);
+    const Verdict verdict = CheckPattern(view.Marked(called), view.Side, pattern, view.Heading);
+    std::fputs(qUtf8Printable(view.AsText(called)), stdout);
+    std::printf("%s\n", qUtf8Printable(verdict.Text));
+    return verdict.Bingo ? 0 : 4;
+}

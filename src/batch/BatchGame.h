@@ -1,0 +1,23 @@
+#pragma once
+#include "card/CardOptions.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct BatchOptions;
+class NumberedGame;
+
+// plumwick-print's numbered games: the game a job prints (new or again), and the check of
+// a claimed card. Messages go to standard error as the other messages do.
+
+// The game of a job with --numbered or --game, planned for the job's cards; nullopt when
+// the job is no game. Sets `status` to 1 (with a message) when it can't be made.
+std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStringList& words,
+                                         CardOptions& card, int& status);
+
+// --check: writes the card as text and the verdict; 0 for a bingo, 4 for none, 1 for errors.
+int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions card);
+
+// The card options a game was printed with, where the history knows the code.
+void ApplyGameOptions(const QString& code, CardOptions& card);

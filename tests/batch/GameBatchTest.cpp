@@ -1,0 +1,138 @@
+// plumwick-print's numbered games: the code on standard output, the same cards printed
+// again from the code, and the check of a claimed card with its exit status.
+#include "support/TempFolder.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int Status;
+    QString Out;
+    QString Err;
+};
+
+class GameBatchTest : public ::testing::Test {
+protected:
+    Result Print(const QStringList& arguments)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", Folder.Path("home"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(Folder.Path());
+        p.start(PLUMWICK_PRINT, arguments);
+        p.waitForFinished(120000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError()).trimmed()};
+    }
+    QString Numbers()
+    {
+        QByteArray bytes;
+        for (int i = 1; i <= 75; ++i)
+            bytes += QByteArray::number(i) + "\r\n";
+        Folder.Write("numbers.pwk", bytes);
+        return Folder.Path("numbers.pwk");
+    }
+    // The words of each card of a PDF as text, card by card (the footer line ends a card).
+    QStringList CardsIn(const QString& pdf)
+    {
+        QProcess p;
+        p.start("pdftotext", {"-raw", Folder.Path(pdf), "-"});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput()).split(QRegularExpression("Card \\d+ \u00b7 Game \\S+"),
+                                                                   Qt::SkipEmptyParts);
+    }
+    TempFolder Folder;
+};
+
+} // namespace
+
+TEST_F(GameBatchTest, AGameIsPrintedAgainAndCheckedFromItsCode)
+{
+    const QString list = Numbers();
+    const Result game = Print({"-q", "--numbered", "--cards", "6", "--per-page", "2", "-o", "game.pdf", list});
+    ASSERT_EQ(game.Status, 0) << game.Err.toStdString();
+    const QRegularExpressionMatch m = QRegularExpression("^Game code: ([0-9A-Z]{4}-[0-9A-Z]{4})\n$").match(game.Out);
+    ASSERT_TRUE(m.hasMatch()) << game.Out.toStdString();
+    const QString code = m.captured(1);
+    const QStringList printed = CardsIn("game.pdf");
+
+    // The same cards again from the code, in another run.
+    ASSERT_EQ(Print({"-q", "--game", code, "--cards", "6", "--per-page", "2", "-o", "again.pdf", list}).Status, 0);
+    EXPECT_EQ(CardsIn("again.pdf"), printed);
+    EXPECT_EQ(printed.size(), 7); // six cards and what follows the last footer
+
+    // Each card re-made by the checker holds the printed card's words (nothing called yet).
+    Folder.Write("none.pwk", "");
+    QStringList card2Rows;
+    for (int n = 1; n <= 6; ++n) {
+        const Result r = Print({"--check", code, "--card", QString::number(n), "--called", Folder.Path("none.pwk"), list});
+        ASSERT_EQ(r.Status, 4) << r.Err.toStdString();
+        QStringList lines = r.Out.split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 1 + 5 + 1); // heading, five rows, the verdict
+        QStringList remade = lines.mid(0, 6).join('\t').remove('*').split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        QStringList onPaper = printed[n - 1].split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        remade.sort();
+        onPaper.sort();
+        EXPECT_EQ(remade, onPaper) << "card " << n;
+        if (n == 2)
+            card2Rows = lines.mid(1, 5);
+    }
+
+    // Card 2: its first row called makes a bingo; one fewer does not.
+    const QStringList firstRow = card2Rows[0].split('\t');
+    Folder.Write("called.pwk", (firstRow.join("\r\n") + "\r\n").toUtf8());
+    const Result bingo = Print({"--check", code, "--card", "2", "--called", Folder.Path("called.pwk"), list});
+    EXPECT_EQ(bingo.Status, 0) << bingo.Err.toStdString();
+    EXPECT_TRUE(bingo.Out.endsWith("Bingo: row 1\n")) << bingo.Out.toStdString();
+    EXPECT_TRUE(bingo.Out.contains(firstRow.join("*\t") + "*\n")) << bingo.Out.toStdString();
+    Folder.Write("called.pwk", (firstRow.mid(0, 4).join("\r\n") + "\r\n").toUtf8());
+    const Result notYet = Print({"--check", code, "--card", "2", "--called", Folder.Path("called.pwk"), "--pattern", "line", list});
+    EXPECT_EQ(notYet.Status, 4);
+    EXPECT_TRUE(notYet.Out.endsWith("No bingo yet: 1 word missing for the best line\n"));
+
+    struct Case {
+        QStringList arguments;
+        int status;
+        QString message;
+    };
+    QString mistyped = code;
+    mistyped[0] = mistyped[0] == 'A' ? 'B' : 'A';
+    Folder.Write("other.pwk", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\nm\r\nn\r\no\r\np\r\nq\r\nr\r\ns\r\nt\r\nu\r\nv\r\nw\r\nx\r\ny\r\n");
+    const QString called = Folder.Path("called.pwk");
+    const Case cases[] = {
+        {{"--check", code, "--card", "7", "--called", called, list}, 1, "game " + code + " has 6 cards; there is no card 7."},
+        {{"--check", mistyped, "--card", "1", "--called", called, list}, 1, mistyped + " is not the code of a game: a character is mistyped."},
+        {{"--check", "HELLO", "--card", "1", "--called", called, list}, 1, "HELLO is not a game code (eight letters and digits, as K7F2-9QXA)"},
+        {{"--check", code, "--card", "1", "--called", called, Folder.Path("other.pwk")}, 1, "This card was printed from another word list."},
+        {{"--check", code, "--card", "1", list}, 2, "--check needs --card N and --called FILE (try --help)"},
+        {{"--check", code, "--card", "1", "--called", called, "--pattern", "zigzag", list}, 2, ""},
+    };
+    for (const Case& c : cases) {
+        const Result r = Print(c.arguments);
+        EXPECT_EQ(r.Status, c.status) << c.arguments.join(' ').toStdString();
+        if (!c.message.isEmpty())
+            EXPECT_EQ(r.Err, "plumwick-print: " + c.message);
+    }
+}
+
+TEST_F(GameBatchTest, AListThatCannotGiveEnoughCardsPrintsNothing)
+{
+    QByteArray nine;
+    for (const char* w : {"a", "b", "c", "d", "e", "f", "g", "h", "i"})
+        nine += QByteArray(w) + "\r\n";
+    nine += "a\r\n"; // a repeated word: the different cards can't be counted
+    Folder.Write("nine.pwk", nine);
+    const Result r = Print({"-q", "--numbered", "--size", "3", "--no-free-space", "--cards", "2", "-o", "n.pdf",
+                         Folder.Path("nine.pwk")});
+    EXPECT_EQ(r.Status, 0) << r.Err.toStdString();
+    Folder.Write("same.pwk", QByteArray("x\r\n").repeated(9));
+    const Result same = Print({"-q", "--numbered", "--size", "3", "--no-free-space", "--cards", "2", "-o", "s.pdf",
+                            Folder.Path("same.pwk")});
+    EXPECT_EQ(same.Status, 1);
+    EXPECT_EQ(same.Err, "plumwick-print: This word list gives only 1 different cards.");
+    EXPECT_FALSE(QFile::exists(Folder.Path("s.pdf")));
+}
