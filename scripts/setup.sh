@@ -9,6 +9,7 @@ PLUMWICK_PACKAGES=(
   poppler-utils xvfb xauth
   openbox xdotool x11-utils imagemagick
   desktop-file-utils shared-mime-info
+  qt6-speech-dev qt6-speech-flite-plugin
 )
 
 plumwick_install_missing() {

@@ -1,6 +1,7 @@
 #include "batch/BatchGame.h"
 #include "batch/BatchOptions.h"
 #include "card/CardPrinting.h"
+#include "game/CardCheck.h"
 #include "game/CardView.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
@@ -76,18 +77,6 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
 
 int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions card)
 {
-    const auto code = ReadCode(*options.Check);
-    if (!code)
-        return 1;
-    const auto record = GameHistory::Find(code->Text());
-    if (code->Shape != ShapeCheck(words, card.SizeIndex, card.FreeSpace)) {
-        Fail(QStringLiteral("This card was printed from another word list."));
-        return 1;
-    }
-    if (record && options.Card > record->Cards) {
-        Fail(QStringLiteral("game %1 has %2 cards; there is no card %3").arg(code->Text()).arg(record->Cards).arg(options.Card));
-        return 1;
-    }
     QSet<QString> called;
     try {
         for (const QString& word : ReadWordListFile(options.CalledFile))
@@ -99,17 +88,17 @@ int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions 
         Fail(options.CalledFile + QStringLiteral(": ") + error.Text());
         return 1;
     }
-    NumberedGame game(words, card, code->Seed);
-    QString error;
-    if (!game.Plan(options.Card, error)) {
-        Fail(error);
-        return 1;
-    }
-    const CardView view = MakeCardView(game.Card(options.Card), card);
+    const auto code = ParseGameCode(*options.Check);
+    const auto record = code ? GameHistory::Find(code->Text()) : std::nullopt;
     WinPattern pattern = WinPattern::AnyLine;
     ParsePattern(options.Pattern, pattern);
-    const Verdict verdict = CheckPattern(view.Marked(called), view.Side, pattern, view.Heading);
-    std::fputs(qUtf8Printable(view.AsText(called)), stdout);
-    std::printf("%s\n", qUtf8Printable(verdict.Text));
-    return verdict.Bingo ? 0 : 4;
+    const CardCheck check =
+        CheckCard(words, card, *options.Check, options.Card, record ? record->Cards : 0, called, pattern);
+    if (!check.Error.isEmpty()) {
+        Fail(check.Error);
+        return 1;
+    }
+    std::fputs(qUtf8Printable(check.Card.AsText(called)), stdout);
+    std::printf("%s\n", qUtf8Printable(check.Result.Text));
+    return check.Result.Bingo ? 0 : 4;
 }

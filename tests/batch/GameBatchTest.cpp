@@ -104,7 +104,7 @@ TEST_F(GameBatchTest, AGameIsPrintedAgainAndCheckedFromItsCode)
     Folder.Write("other.pwk", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\nk\r\nl\r\nm\r\nn\r\no\r\np\r\nq\r\nr\r\ns\r\nt\r\nu\r\nv\r\nw\r\nx\r\ny\r\n");
     const QString called = Folder.Path("called.pwk");
     const Case cases[] = {
-        {{"--check", code, "--card", "7", "--called", called, list}, 1, "game " + code + " has 6 cards; there is no card 7."},
+        {{"--check", code, "--card", "7", "--called", called, list}, 1, "Game " + code + " has 6 cards; there is no card 7."},
         {{"--check", mistyped, "--card", "1", "--called", called, list}, 1, mistyped + " is not the code of a game: a character is mistyped."},
         {{"--check", "HELLO", "--card", "1", "--called", called, list}, 1, "HELLO is not a game code (eight letters and digits, as K7F2-9QXA)"},
         {{"--check", code, "--card", "1", "--called", called, Folder.Path("other.pwk")}, 1, "This card was printed from another word list."},
