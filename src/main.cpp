@@ -5,6 +5,7 @@
 #include "platform/QtPrinters.h"
 #include "platform/ui/QtPrompts.h"
 #include "platform/ui/QtShell.h"
+#include "platform/ui/QtSpeech.h"
 #include "settings/DataFolders.h"
 #include "settings/DialogFolders.h"
 
@@ -58,7 +59,8 @@ int main(int argc, char* argv[])
     });
     SteadyClock clock;
     QtShell shell;
-    TFrmMain window({prompts, printers, clock, shell});
+    QtSpeech speech;
+    TFrmMain window({prompts, printers, clock, shell, &speech});
     shown = &window;
     prompts.SetOwner(&window);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -10,6 +10,7 @@
 #include "platform/Prompts.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
+#include "settings/GameSettings.h"
 #include "words/WordLines.h"
 
 #include <QAction>
@@ -74,6 +75,9 @@ void TFrmMain::ConnectHandlers()
     on(MnuFilePrintList, &QAction::triggered, &TFrmMain::MnuFilePrintListClick);
     on(MnuFileExit, &QAction::triggered, &TFrmMain::MnuFileExitClick);
     on(MnuFont, &QAction::triggered, &TFrmMain::MnuFontClick);
+    on(MnuNumberCards, &QAction::triggered, &TFrmMain::MnuNumberCardsClick);
+    on(MnuCallWords, &QAction::triggered, &TFrmMain::MnuCallWordsClick);
+    on(MnuCheckCard, &QAction::triggered, &TFrmMain::MnuCheckCardClick);
     on(MnuHelpFile, &QAction::triggered, &TFrmMain::MnuHelpFileClick);
     on(MnuHomepage, &QAction::triggered, &TFrmMain::MnuHomepageClick);
     on(MnuAbout, &QAction::triggered, &TFrmMain::MnuAboutClick);
@@ -172,6 +176,7 @@ void TFrmMain::FormCreate()
     CurrentFileName.clear();
 
     BuildSampleMenu(SampleListsPath(), MnuSample);
+    MnuNumberCards->setChecked(GameSettings::NumberCards());
 
     const QStringList printers = Env.PrinterList.Names();
     if (printers.isEmpty())

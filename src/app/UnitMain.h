@@ -4,6 +4,7 @@
 #include "card/CardOptions.h"
 #include "card/CellText.h"
 #include "card/RandomSource.h"
+#include "settings/GameHistory.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -29,6 +30,8 @@ class PaintBox;
 class Printers;
 class Prompts;
 class Shell;
+class Speech;
+class CallerWindow;
 class Surface;
 
 // The main window: the word list, the card options, the sample card and every command.
@@ -38,7 +41,8 @@ class Surface;
 // UnitMainLayout.cpp (the controls), UnitMainWords.cpp (editing the list and options),
 // UnitMainFile.cpp (New, Open, Save, closing), UnitMainPrint.cpp (cards and call list),
 // UnitMainExtras.cpp (samples, font, help), UnitMainLists.cpp (lists in and out: command
-// line, drops, paste, Save As, recent lists, editing the words as text).
+// line, drops, paste, Save As, recent lists, editing the words as text), UnitMainGame.cpp
+// (numbered cards, the caller and the checker).
 //
 // Every handler runs through Guard(), which shows a PlatformError in the error box and
 // lets the program carry on with whatever state the handler had reached.
@@ -51,6 +55,7 @@ public:
         Printers& PrinterList;
         Clock& SeedClock;
         Shell& Desktop;
+        Speech* Voice = nullptr; // the caller's voice, where there is one
     };
 
     explicit TFrmMain(Services services, QWidget* parent = nullptr);
@@ -86,6 +91,10 @@ public:
     QAction* MnuFileExit = nullptr;
     QMenu* MnuOptions = nullptr;
     QAction* MnuFont = nullptr;
+    QAction* MnuNumberCards = nullptr;
+    QMenu* MnuGame = nullptr;
+    QAction* MnuCallWords = nullptr;
+    QAction* MnuCheckCard = nullptr;
     QMenu* MnuSample = nullptr;
     QMenu* MnuHelp = nullptr;
     QAction* MnuHelpFile = nullptr;
@@ -158,6 +167,13 @@ public:
     void MnuFilePrintClick();
     void MnuFilePrintListClick();
 
+    // Game night: numbered cards, the caller, the checker (UnitMainGame.cpp).
+    void MnuNumberCardsClick();
+    void MnuCallWordsClick();
+    void MnuCheckCardClick();
+    QString CurrentGameHeading() const;
+    GameSource CurrentGameSource() const;
+
     // Samples, font, help.
     void BuildSampleMenu(const QString& folder, QMenu* parent);
     void LoadSampleList(const QString& path);
@@ -192,6 +208,7 @@ private:
     CellFitCache SampleFits;
     int SelectedWord = -1; // the item of the word box's list picked last, or -1
     QString OpenDlgFileName;
+    CallerWindow* Caller = nullptr;
     QString SaveDlgFileName;
 };
 

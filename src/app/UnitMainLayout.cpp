@@ -62,8 +62,14 @@ void TFrmMain::BuildMenu()
 
     MnuOptions = MainMenu->addMenu(QStringLiteral("&Options"));
     MnuFont = add(MnuOptions, QStringLiteral("&Font"), {});
+    MnuNumberCards = add(MnuOptions, QStringLiteral("&Number the Cards"), {});
+    MnuNumberCards->setCheckable(true);
 
     MnuSample = MainMenu->addMenu(QStringLiteral("&Samples"));
+
+    MnuGame = MainMenu->addMenu(QStringLiteral("&Game"));
+    MnuCallWords = add(MnuGame, QStringLiteral("&Call Words..."), QKeySequence(Qt::Key_F5));
+    MnuCheckCard = add(MnuGame, QStringLiteral("C&heck a Card..."), QKeySequence(Qt::Key_F6));
 
     MnuHelp = MainMenu->addMenu(QStringLiteral("&Help"));
     MnuHelpFile = add(MnuHelp, QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));

@@ -3,11 +3,15 @@
 #include "app/UnitMain.h"
 #include "card/CardPrinting.h"
 #include "card/PrintJob.h"
+#include "game/NumberedGame.h"
+#include "settings/GameHistory.h"
 #include "platform/IntegerConversion.h"
 #include "platform/Prompts.h"
 
 #include <QComboBox>
+#include <QAction>
 #include <QSpinBox>
+#include <optional>
 
 bool TFrmMain::CheckWordCount()
 {
@@ -22,14 +26,35 @@ void TFrmMain::MnuFilePrintClick()
 {
     if (!CheckWordCount())
         return;
-    PreparePrinter(Env.PrinterList, CboPrinters->currentIndex(), CardFontName, CardFontSize);
     CardJob job;
     job.Options = Options();
     job.Cards = StrToInt(EdtCardNum->text());
     job.PerPage = StrToInt(CboCardsPerPage->currentText());
+    // A numbered job is a game: planned in full before anything prints.
+    std::optional<NumberedGame> game;
+    if (MnuNumberCards->isChecked()) {
+        game.emplace(WordList.Items(), job.Options, NewGameSeed());
+        QString error;
+        if (!game->Plan(PageCount(job.Cards, job.PerPage) * job.PerPage, error)) {
+            Env.Asks.Information(error);
+            return;
+        }
+        job.GameCode = game->Code().Text();
+    }
+    PreparePrinter(Env.PrinterList, CboPrinters->currentIndex(), CardFontName, CardFontSize);
     JobProgressDialog progress(this, QStringLiteral("card"));
-    RunCardJob(Env.PrinterList, job, [this] { ArrangeCard(); }, CardCells,
-               [&progress](int done, int total) { return progress.Step(done, total); });
+    auto step = [&progress](int done, int total) { return progress.Step(done, total); };
+    if (!game) {
+        RunCardJob(Env.PrinterList, job, [this] { ArrangeCard(); }, CardCells, step);
+        return;
+    }
+    QStringList cells;
+    int next = 0;
+    if (!RunCardJob(Env.PrinterList, job, [&] { cells = game->Card(++next); }, cells, step))
+        return;
+    GameHistory::Add({job.GameCode, CurrentFileName, job.Options, game->Planned()});
+    Env.Asks.Information(QStringLiteral("These cards belong to game %1. Keep the code to check a winning card.")
+                             .arg(job.GameCode));
 }
 
 void TFrmMain::MnuFilePrintListClick()
@@ -39,5 +64,5 @@ void TFrmMain::MnuFilePrintListClick()
     PreparePrinter(Env.PrinterList, CboPrinters->currentIndex(), CardFontName, CardFontSize);
     JobProgressDialog progress(this, QStringLiteral("word"));
     RunCallListJob(Env.PrinterList, WordList.Items(),
-                   [&progress](int done, int total) { return progress.Step(done, total); });
+                   [&progress](int done, int total) { return progress.Step(done, total); }, CurrentGameHeading());
 }

@@ -3,7 +3,12 @@
 #include "platform/TextFile.h"
 #include "settings/DataFolders.h"
 
+#include "words/WordList.h"
+#include "words/WordListFormat.h"
+
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -91,6 +96,27 @@ QString CallsPath(const QString& key)
     if (folder.isEmpty())
         return {};
     return JoinPath(folder, QStringLiteral("Calls-") + key + QStringLiteral(".txt"));
+}
+
+} // namespace GameHistory
+
+namespace GameHistory {
+
+GameSource LoadGame(const GameRecord& game)
+{
+    WordList words;
+    words.InsertMany(ReadWordListFile(game.ListFile));
+    return {QStringLiteral("Game %1 (%2)").arg(game.Code, QFileInfo(game.ListFile).completeBaseName()), game.Code,
+            game.Code, words.Items(), game.Options, game.Cards};
+}
+
+GameSource ListSource(const QStringList& words, const CardOptions& options)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString& word : words)
+        hash.addData((word + u'\n').toUtf8());
+    return {QStringLiteral("The current list"), QStringLiteral("list-") + QString::fromLatin1(hash.result().toHex().left(12)),
+            QString(), words, options, 0};
 }
 
 } // namespace GameHistory

@@ -2,6 +2,7 @@
 #include "card/CardOptions.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <optional>
 
@@ -16,6 +17,17 @@ struct GameRecord {
     int Cards = 0;
 };
 
+// What the caller and the checker play: a recent game's list read from its file (sorted as
+// when it was printed), or the window's current list; and the key its calls are kept under.
+struct GameSource {
+    QString Title;
+    QString Key;
+    QString Code; // empty for a plain list
+    QStringList Words;
+    CardOptions Options;
+    int Cards = 0;
+};
+// Raises PlatformError when the game's list file can't be read.
 namespace GameHistory {
 
 inline constexpr int MaxGames = 20;
@@ -23,6 +35,9 @@ inline constexpr int MaxGames = 20;
 QList<GameRecord> Read();
 void Add(const GameRecord& game);
 std::optional<GameRecord> Find(const QString& code);
+
+GameSource LoadGame(const GameRecord& game);
+GameSource ListSource(const QStringList& words, const CardOptions& options);
 
 // Where the caller keeps the calls of a game or a list (by a key of its own), and whether a
 // save is there. Writes are atomic.

@@ -1,0 +1,74 @@
+#pragma once
+#include "game/CallerDraw.h"
+#include "settings/GameHistory.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class Prompts;
+class Speech;
+
+// Game > Call Words: draws the words of the current list (or of a recent game) one at a
+// time, shows the call as large as the window allows, a board of every word with the called
+// ones marked, the count and the last five calls. Space, Enter or Next draws; Backspace or
+// Undo takes the last call back; F11 toggles full screen for a projector. Every call is
+// saved at once, so a closed window or a crash loses nothing: opened again for the same
+// game, it offers to go on.
+class CallerWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    // `currentList` gives the main window's list and options when the caller plays them.
+    CallerWindow(QWidget* owner, Prompts& asks, Speech* voice,
+                 std::function<GameSource()> currentList, std::function<std::uint64_t()> random);
+    ~CallerWindow() override;
+
+    // Plays a game (or the current list, with an empty code), offering to go on where a
+    // saved game stopped.
+    void Play(const GameSource& source);
+    void Next();
+    void Undo();
+    void NewGame();
+
+    const CallerDraw* Draw() const { return Calls.get(); }
+    const GameSource& Source() const { return Playing; }
+
+    QComboBox* CboGame = nullptr;
+    QLabel* LblCall = nullptr;
+    QWidget* Board = nullptr;
+    QLabel* LblCount = nullptr;
+    QLabel* LblLast = nullptr;
+    QPushButton* BtnNext = nullptr;
+    QPushButton* BtnUndo = nullptr;
+    QPushButton* BtnNewGame = nullptr;
+    QPushButton* BtnCheck = nullptr;
+    QCheckBox* ChkReadAloud = nullptr;
+
+Q_SIGNALS:
+    void CheckRequested(const QString& code);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FillGames();
+    void ChooseGame(int index);
+    void Save();
+    void ShowState();
+    void FitCall();
+    QString CallText(int index) const;
+
+    Prompts& Asks;
+    Speech* Voice;
+    std::function<GameSource()> CurrentList;
+    std::function<std::uint64_t()> Random;
+    GameSource Playing;
+    std::unique_ptr<CallerDraw> Calls;
+    QStringList Letters; // the heading's letters where the list is the numbers 1 to 75
+};

@@ -1,0 +1,71 @@
+#include "app/CardGridView.h"
+
+#include <QPainter>
+
+CardGridView::CardGridView(QWidget* parent) : QWidget(parent)
+{
+    setMinimumSize(240, 240);
+}
+
+void CardGridView::Show(const CardView& card, const std::vector<bool>& marked)
+{
+    Card = card;
+    Marked = marked;
+    HasCard = true;
+    update();
+}
+
+void CardGridView::Clear()
+{
+    HasCard = false;
+    update();
+}
+
+void CardGridView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    if (!HasCard)
+        return;
+    const int side = Card.Side;
+    const int rows = side + (Card.Heading.isEmpty() ? 0 : 1);
+    const int cell = std::min((width() - 1) / side, (height() - 1) / rows);
+    const int left = (width() - cell * side) / 2;
+    const int top = (height() - cell * rows) / 2;
+    QFont font = p.font();
+    auto fitted = [&](const QString& text, const QRect& box, bool bold) {
+        font.setBold(bold);
+        for (int px = std::max(8, box.height() / 3); px >= 6; --px) {
+            font.setPixelSize(px);
+            const QRect need = QFontMetrics(font).boundingRect(box.adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, text);
+            if (need.width() <= box.width() - 8 && need.height() <= box.height() - 8)
+                break;
+        }
+        p.setFont(font);
+        p.drawText(box.adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, text);
+    };
+    int y = top;
+    if (!Card.Heading.isEmpty()) {
+        for (int c = 0; c < side && c < Card.Heading.size(); ++c)
+            fitted(Card.Heading[c], QRect(left + c * cell, y, cell, cell), true);
+        y += cell;
+    }
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c) {
+            const int i = r * side + c;
+            const QRect box(left + c * cell, y + r * cell, cell, cell);
+            if (i < static_cast<int>(Marked.size()) && Marked[i]) {
+                p.setBrush(QColor(255, 214, 102));
+                p.setPen(Qt::NoPen);
+                p.drawEllipse(box.adjusted(cell / 10, cell / 10, -cell / 10, -cell / 10));
+            }
+            p.setPen(Qt::black);
+            p.setBrush(Qt::NoBrush);
+            fitted(Card.Texts[i], box, false);
+        }
+    p.setPen(Qt::black);
+    for (int i = 0; i <= rows; ++i)
+        p.drawLine(left, top + i * cell, left + side * cell, top + i * cell);
+    for (int j = 0; j <= side; ++j)
+        p.drawLine(left + j * cell, top, left + j * cell, top + rows * cell);
+}

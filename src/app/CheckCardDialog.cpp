@@ -1,0 +1,102 @@
+#include "app/CheckCardDialog.h"
+#include "app/CardGridView.h"
+#include "app/Guarded.h"
+#include "app/Panel.h"
+#include "game/CallerDraw.h"
+#include "game/CardCheck.h"
+#include "game/GameCode.h"
+#include "platform/PlatformError.h"
+#include "platform/Prompts.h"
+#include "platform/TextFile.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+// The words the caller has called in a game, from its saved calls (none if it has none).
+QSet<QString> CalledIn(const GameSource& source)
+{
+    QSet<QString> called;
+    const QString path = GameHistory::CallsPath(source.Key);
+    if (path.isEmpty() || !QFile::exists(path))
+        return called;
+    CallerDraw draw(source.Words);
+    if (draw.Load(TextFile::ReadAll(path)))
+        for (int i : draw.Calls())
+            called << source.Words[i];
+    return called;
+}
+
+} // namespace
+
+CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<GameSource()> currentList,
+                                 const QString& code)
+    : QDialog(owner), Asks(asks), CurrentList(std::move(currentList))
+{
+    setWindowTitle(QStringLiteral("Check a Card"));
+    UsePanelBackground(this);
+    resize(460, 560);
+    CboCode = new QComboBox(this);
+    CboCode->setEditable(true);
+    for (const GameRecord& game : GameHistory::Read())
+        CboCode->addItem(game.Code);
+    CboCode->setEditText(code.isEmpty() && CboCode->count() > 0 ? CboCode->itemText(0) : code);
+    EdtCard = new QSpinBox(this);
+    EdtCard->setRange(1, 99999);
+    CboPattern = new QComboBox(this);
+    for (WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
+        CboPattern->addItem(PatternName(p), static_cast<int>(p));
+    BtnCheck = new QPushButton(QStringLiteral("C&heck"), this);
+    BtnCheck->setDefault(true);
+    Grid = new CardGridView(this);
+    LblVerdict = new QLabel(this);
+    QFont big = LblVerdict->font();
+    big.setPixelSize(20);
+    big.setBold(true);
+    LblVerdict->setFont(big);
+    LblVerdict->setAlignment(Qt::AlignCenter);
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("&Game code:"), CboCode);
+    form->addRow(QStringLiteral("&Card number:"), EdtCard);
+    form->addRow(QStringLiteral("&Pattern:"), CboPattern);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(BtnCheck, 0, Qt::AlignRight);
+    layout->addWidget(Grid, 1);
+    layout->addWidget(LblVerdict);
+    layout->addWidget(close);
+    connect(BtnCheck, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { CheckClick(); }); });
+}
+
+void CheckCardDialog::CheckClick()
+{
+    const QString typed = CboCode->currentText();
+    const auto code = ParseGameCode(typed);
+    // The game's own list and options where the history knows it, else the window's.
+    GameSource source = CurrentList();
+    if (code)
+        if (const auto game = GameHistory::Find(code->Text()); game && QFileInfo(game->ListFile).isFile())
+            source = GameHistory::LoadGame(*game);
+    if (code && source.Code.isEmpty())
+        source.Key = code->Text(); // calls are kept by the game's code
+    const QSet<QString> called = CalledIn(source);
+    const auto pattern = static_cast<WinPattern>(CboPattern->currentData().toInt());
+    const CardCheck check = CheckCard(source.Words, source.Options, typed, EdtCard->value(), source.Cards, called, pattern);
+    if (!check.Error.isEmpty()) {
+        Asks.Error(check.Error);
+        return;
+    }
+    Grid->Show(check.Card, check.Card.Marked(called));
+    LblVerdict->setText(check.Result.Text);
+}

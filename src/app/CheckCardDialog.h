@@ -1,0 +1,37 @@
+#pragma once
+#include "settings/GameHistory.h"
+
+#include <QDialog>
+#include <functional>
+
+class CardGridView;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class Prompts;
+
+// Game > Check a Card: a game code (typed or picked from the recent games) and a card
+// number; shows that card exactly as printed with the words called so far marked, and the
+// verdict for the chosen pattern. The called words are those the caller saved for the game.
+// A code that is unknown or mistyped, a card beyond the game's count or a list that does
+// not match gives a message and changes nothing.
+class CheckCardDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    CheckCardDialog(QWidget* owner, Prompts& asks, std::function<GameSource()> currentList, const QString& code = {});
+
+    void CheckClick();
+
+    QComboBox* CboCode = nullptr;
+    QSpinBox* EdtCard = nullptr;
+    QComboBox* CboPattern = nullptr;
+    QPushButton* BtnCheck = nullptr;
+    CardGridView* Grid = nullptr;
+    QLabel* LblVerdict = nullptr;
+
+private:
+    Prompts& Asks;
+    std::function<GameSource()> CurrentList;
+};

@@ -1,0 +1,72 @@
+// Game night: numbering the cards, the caller and the checker.
+#include "app/CallerWindow.h"
+#include "app/CheckCardDialog.h"
+#include "app/UnitMain.h"
+#include "game/GameCode.h"
+#include "platform/Clock.h"
+#include "settings/GameHistory.h"
+#include "settings/GameSettings.h"
+
+#include <QAction>
+
+namespace {
+
+// The newest game printed from this list with these options, where there is one.
+std::optional<GameRecord> LatestGameOf(const QStringList& words, const CardOptions& options)
+{
+    const std::uint32_t shape = ShapeCheck(words, options.SizeIndex, options.FreeSpace);
+    for (const GameRecord& game : GameHistory::Read())
+        if (const auto code = ParseGameCode(game.Code); code && code->Shape == shape)
+            return game;
+    return std::nullopt;
+}
+
+} // namespace
+
+void TFrmMain::MnuNumberCardsClick()
+{
+    GameSettings::SetNumberCards(MnuNumberCards->isChecked());
+}
+
+QString TFrmMain::CurrentGameHeading() const
+{
+    if (!MnuNumberCards->isChecked())
+        return {};
+    const auto game = LatestGameOf(WordList.Items(), Options());
+    return game ? QStringLiteral("Game ") + game->Code : QString();
+}
+
+GameSource TFrmMain::CurrentGameSource() const
+{
+    GameSource source = GameHistory::ListSource(WordList.Items(), Options());
+    if (const auto game = LatestGameOf(WordList.Items(), Options())) {
+        source.Title = QStringLiteral("Game %1 (the current list)").arg(game->Code);
+        source.Key = source.Code = game->Code;
+        source.Cards = game->Cards;
+    }
+    return source;
+}
+
+void TFrmMain::MnuCallWordsClick()
+{
+    if (!Caller) {
+        Caller = new CallerWindow(this, Env.Asks, Env.Voice, [this] { return CurrentGameSource(); },
+                                  [] { return SteadyClock().Counter(); });
+        connect(Caller, &CallerWindow::CheckRequested, this, [this](const QString& code) {
+            Guard([this, code] {
+                CheckCardDialog check(Caller, Env.Asks, [this] { return CurrentGameSource(); }, code);
+                check.exec();
+            });
+        });
+    }
+    Caller->Play(CurrentGameSource());
+    Caller->show();
+    Caller->raise();
+    Caller->activateWindow();
+}
+
+void TFrmMain::MnuCheckCardClick()
+{
+    CheckCardDialog check(this, Env.Asks, [this] { return CurrentGameSource(); });
+    check.exec();
+}
