@@ -13,7 +13,7 @@ cmake --build build-fuzz -j"$(nproc)"
 mkdir -p fuzz/findings
 export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
-for target in ${TARGETS:-word_list profile integer cell_fit}; do
+for target in ${TARGETS:-word_list profile integer cell_fit game}; do
   work=$(mktemp -d)
   cp -r "fuzz/corpus/$target/." "$work/"
   echo "== fuzz_$target for ${seconds}s"

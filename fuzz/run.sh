@@ -13,7 +13,7 @@ export QT_QPA_PLATFORM=offscreen
 # The profile target writes a file per run; on tmpfs its flush costs nothing.
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 status=0
-for target in word_list profile integer cell_fit; do
+for target in word_list profile integer cell_fit game; do
   work=$(mktemp -d)
   cp -r "fuzz/corpus/$target/." "$work/"
   echo "== fuzz_$target for ${seconds}s"

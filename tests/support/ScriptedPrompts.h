@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Prompts.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <deque>
 #include <optional>
@@ -15,9 +16,15 @@ public:
         QString Text;                  // message, or dialog title
         bool Yes = false;                 // answer to a question
         std::optional<QString> File = {}; // answer to a file dialog; nullopt cancels
+        QRegularExpression Pattern = {};  // where set, the text must match it instead
     };
 
     void ExpectInformation(const QString& text) { Script.push_back({Kind::Information, text}); }
+    // A message whose text is only partly known (a new game's code); Shown keeps it whole.
+    void ExpectInformationMatching(const QString& pattern)
+    {
+        Script.push_back({Kind::Information, {}, false, {}, QRegularExpression(pattern)});
+    }
     void ExpectQuestion(const QString& text, bool yes) { Script.push_back({Kind::Question, text, yes}); }
     void ExpectError(const QString& message) { Script.push_back({Kind::Error, message}); }
     void ExpectOpen(std::optional<QString> file) { Script.push_back({Kind::OpenFile, "Select Bingo Card", false, file}); }

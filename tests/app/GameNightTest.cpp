@@ -1,0 +1,179 @@
+// Game night in the window: numbered print jobs, the caller and the checker.
+#include "app/CallerWindow.h"
+#include "app/CheckCardDialog.h"
+#include "game/GameCode.h"
+#include "game/NumberedGame.h"
+#include "platform/Speech.h"
+#include "settings/GameHistory.h"
+#include "support/MainWindowFixture.h"
+#include "support/Words.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+
+class SilentVoice final : public Speech {
+public:
+    bool Works = true;
+    QStringList Said;
+    bool Available(QString* why) override
+    {
+        if (why && !Works)
+            *why = "No speech engine is installed.";
+        return Works;
+    }
+    void Say(const QString& text) override { Said << text; }
+};
+
+void AddNumbers(TFrmMain& w)
+{
+    w.WordList.InsertMany(NumberWords(1, 75));
+    w.ArrangeCard();
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, NumberedCardsAreAGame)
+{
+    TFrmMain& w = Open();
+    AddNumbers(w);
+    // Off: a job prints as before, no footer and no message.
+    w.MnuFilePrint->trigger();
+    for (const auto& t : Printer.Paper.Texts)
+        EXPECT_FALSE(t.Str.startsWith("Card "));
+    EXPECT_TRUE(GameHistory::Read().isEmpty());
+
+    w.MnuNumberCards->trigger();
+    EXPECT_TRUE(Settings().contains("[Game]\r\nNumberCards=1\r\n"));
+    EXPECT_TRUE(Settings().startsWith("[Game]") || !Settings().contains("[Options]\r\nNumberCards"));
+    w.EdtCardNum->setValue(3);
+    Printer.Paper.Texts.clear();
+    Asks.ExpectInformationMatching("^These cards belong to game \\S+\\. Keep the code to check a winning card\\.$");
+    w.MnuFilePrint->trigger();
+    const QString code = Asks.Shown.back().section(' ', 5, 5).chopped(1);
+    EXPECT_TRUE(ParseGameCode(code).has_value()) << code.toStdString();
+    QStringList footers;
+    for (const auto& t : Printer.Paper.Texts)
+        if (t.Str.startsWith("Card "))
+            footers << t.Str;
+    EXPECT_EQ(footers, (QStringList{"Card 1 \u00b7 Game " + code, "Card 2 \u00b7 Game " + code, "Card 3 \u00b7 Game " + code}));
+    ASSERT_EQ(GameHistory::Read().size(), 1);
+    EXPECT_EQ(GameHistory::Read().front().Cards, 3);
+    // The call list carries the game's code.
+    Printer.Paper.Texts.clear();
+    w.MnuFilePrintList->trigger();
+    EXPECT_EQ(Printer.Paper.Texts.front().Str, "Game " + code);
+}
+
+TEST_F(MainWindowTest, TheCallerDrawsUndoesAndGoesOn)
+{
+    TFrmMain& w = Open();
+    AddNumbers(w);
+    SilentVoice voice;
+    std::uint64_t r = 1;
+    auto random = [&] { return r = r * 6364136223846793005ull + 1442695040888963407ull; };
+    auto current = [&] { return w.CurrentGameSource(); };
+    {
+        CallerWindow caller(&w, Asks, &voice, current, random);
+        caller.Play(current());
+        EXPECT_EQ(caller.LblCount->text(), "0 of 75 called");
+        EXPECT_FALSE(caller.BtnUndo->isEnabled());
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(&caller, Qt::Key_Space);
+        EXPECT_EQ(caller.LblCount->text(), "3 of 75 called");
+        // The numbers 1 to 75 with the heading on are called with their column letter.
+        EXPECT_TRUE(QRegularExpression("^[BINGO] \\d+$").match(caller.LblCall->text()).hasMatch()) << caller.LblCall->text().toStdString();
+        QTest::keyClick(&caller, Qt::Key_Backspace);
+        EXPECT_EQ(caller.Draw()->CalledCount(), 2);
+        EXPECT_EQ(caller.LblLast->text().count(','), 1);
+        caller.ChkReadAloud->setChecked(true);
+        QTest::keyClick(&caller, Qt::Key_Return);
+        EXPECT_EQ(voice.Said, QStringList{caller.LblCall->text()});
+        EXPECT_TRUE(Settings().contains("[Game]\r\nReadAloud=1"));
+    }
+    // Closed after three calls: opened again, it offers to go on.
+    Asks.ExpectQuestion("This game was stopped after 3 calls. Go on where it stopped?", true);
+    CallerWindow again(&w, Asks, &voice, current, random);
+    again.Play(current());
+    EXPECT_EQ(again.Draw()->CalledCount(), 3);
+    // New Game asks, No the default; Yes starts over.
+    Asks.ExpectQuestion("Start a new game? The 3 calls so far are cleared.", true);
+    again.BtnNewGame->click();
+    EXPECT_EQ(again.Draw()->CalledCount(), 0);
+    for (int i = 0; i < 80; ++i)
+        again.Next();
+    EXPECT_TRUE(again.Draw()->Done());
+    EXPECT_FALSE(again.BtnNext->isEnabled());
+    // Without a voice the check box says why.
+    voice.Works = false;
+    CallerWindow mute(&w, Asks, &voice, current, random);
+    EXPECT_FALSE(mute.ChkReadAloud->isEnabled());
+    EXPECT_EQ(mute.ChkReadAloud->toolTip(), "No speech engine is installed.");
+}
+
+TEST_F(MainWindowTest, TheCheckerShowsTheCardAndTheVerdict)
+{
+    TFrmMain& w = Open();
+    AddNumbers(w);
+    CardOptions options = w.Options();
+    NumberedGame game(w.WordList.Items(), options, 777);
+    QString error;
+    ASSERT_TRUE(game.Plan(10, error));
+    const QString code = game.Code().Text();
+    GameHistory::Add({code, "", options, 10});
+    // The caller called the first row of card 4.
+    const QStringList card4 = game.Card(4);
+    CallerDraw draw(w.WordList.Items());
+    for (int i = 0; i < 5; ++i)
+        for (int k = 0; k < 75; ++k)
+            if (w.WordList.Items()[k] == card4[i] && !draw.IsCalled(k)) {
+                // a draw that lands on index k: the k-th of what is left
+                int left = 0;
+                for (int j = 0; j < k; ++j)
+                    left += draw.IsCalled(j) ? 0 : 1;
+                const int remaining = 75 - draw.CalledCount();
+                draw.Draw(static_cast<std::uint64_t>((static_cast<unsigned __int128>(left) << 64) / remaining) + 1);
+            }
+    Home.Folder.Write("Plumwick/Calls-" + code + ".txt", draw.Save());
+
+    CheckCardDialog check(&w, Asks, [&] { return w.CurrentGameSource(); }, code);
+    check.EdtCard->setValue(4);
+    check.CheckClick();
+    EXPECT_EQ(check.LblVerdict->text(), "Bingo: row 1");
+    check.CboPattern->setCurrentIndex(3);
+    check.CheckClick();
+    EXPECT_EQ(check.LblVerdict->text(), "No bingo yet: 19 words missing for the full card");
+
+    struct Case {
+        QString code;
+        int card;
+        QString message;
+    };
+    QString mistyped = code;
+    mistyped[1] = mistyped[1] == 'A' ? 'B' : 'A';
+    const Case cases[] = {
+        {code, 11, "Game " + code + " has 10 cards; there is no card 11"},
+        {mistyped, 1, mistyped + " is not the code of a game: a character is mistyped"},
+        {"hello", 1, "hello is not a game code (eight letters and digits, as K7F2-9QXA)"},
+    };
+    for (const Case& c : cases) {
+        check.CboCode->setEditText(c.code);
+        check.EdtCard->setValue(c.card);
+        Asks.ExpectError(c.message);
+        check.CheckClick();
+        EXPECT_EQ(check.LblVerdict->text(), "No bingo yet: 19 words missing for the full card"); // unchanged
+    }
+    // Another list: the code's check says so.
+    w.WordList.RemoveAt(0);
+    check.CboCode->setEditText(code);
+    check.EdtCard->setValue(1);
+    Asks.ExpectError("This card was printed from another word list.");
+    check.CheckClick();
+}
