@@ -66,10 +66,20 @@ FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps
     return style;
 }
 
-void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, const QString& text)
+// Every card's line differs only in its number: drawn as "Card ", the number digit by
+// digit and the game part, each piece is measured and shaped once for the whole job.
+void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, int card, const QString& gameCode)
 {
     canvas.SetFont(style.Face, style.Points, false);
-    canvas.TextOut(x, bottom + style.Gap, text);
+    const QString number = QString::number(card);
+    QStringList pieces = {QStringLiteral("Card ")};
+    for (QChar digit : number)
+        pieces << QString(digit);
+    pieces << CardFooterText(card, gameCode).mid(5 + number.size());
+    for (const QString& piece : pieces) {
+        canvas.TextOut(x, bottom + style.Gap, piece);
+        x += canvas.TextWidth(piece);
+    }
     canvas.SetFont(style.Face, style.CardPoints, true);
 }
 
@@ -113,8 +123,7 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
             PrintCard(canvas, place.X, place.Y, page.Z, rows, cols, job.Options, cells, &fits);
             ++done;
             if (footer)
-                PrintFooter(canvas, *footer, place.X, place.Y + rows * page.Z + canvas.PenWidth(),
-                            CardFooterText(done, job.GameCode));
+                PrintFooter(canvas, *footer, place.X, place.Y + rows * page.Z + canvas.PenWidth(), done, job.GameCode);
         }
         if (pageIndex + 1 < pages)
             printers.NewPage();

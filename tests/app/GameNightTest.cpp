@@ -59,10 +59,17 @@ TEST_F(MainWindowTest, NumberedCardsAreAGame)
     w.MnuFilePrint->trigger();
     const QString code = Asks.Shown.back().section(' ', 5, 5).chopped(1);
     EXPECT_TRUE(ParseGameCode(code).has_value()) << code.toStdString();
+    // A footer goes out in pieces ("Card ", the digits, the rest) along one baseline.
     QStringList footers;
-    for (const auto& t : Printer.Paper.Texts)
-        if (t.Str.startsWith("Card "))
-            footers << t.Str;
+    const auto& texts = Printer.Paper.Texts;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i].Str != "Card ")
+            continue;
+        QString line;
+        for (size_t j = i; j < texts.size() && texts[j].Y == texts[i].Y && texts[j].X >= texts[i].X; ++j)
+            line += texts[j].Str;
+        footers << line;
+    }
     EXPECT_EQ(footers, (QStringList{"Card 1 \u00b7 Game " + code, "Card 2 \u00b7 Game " + code, "Card 3 \u00b7 Game " + code}));
     ASSERT_EQ(GameHistory::Read().size(), 1);
     EXPECT_EQ(GameHistory::Read().front().Cards, 3);
