@@ -58,6 +58,33 @@ shoot "$dlg" docs/about-box.png
 xdotool key Return; sleep 0.3
 kill "$app" "$wm" 2>/dev/null || true
 
+# Game night: a numbered game of the numbers 1 to 75, the caller full screen after a few
+# calls, and a card of the game checked.
+"$build/plumwick-print" -q --numbered --cards 20 --per-page 4 -o "$home/game.pdf" \
+  "data/SampleLists/Numbers 1 to 75.pwk" >/dev/null
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 0.5
+"$build/plumwick" "data/SampleLists/Numbers 1 to 75.pwk" >/dev/null 2>&1 &
+app=$!
+wid=$(xdotool search --sync --onlyvisible --name '^Plumwick$' | head -1)
+xdotool windowactivate --sync "$wid" 2>/dev/null || true
+sleep 0.5
+xdotool key F5
+cw=$(xdotool search --sync --onlyvisible --name '^Call Words$' | head -1)
+xdotool windowactivate --sync "$cw" 2>/dev/null || true
+sleep 0.5
+for i in $(seq 1 30); do xdotool key space; sleep 0.05; done
+xdotool key F11; sleep 1
+import -window root -resize 800x600 docs/caller.png
+xdotool key F11; sleep 0.5
+xdotool key alt+c
+dlg=$(xdotool search --sync --onlyvisible --name '^Check a Card$' | head -1)
+sleep 0.3
+xdotool key alt+h; sleep 0.8
+shoot "$dlg" docs/check-card.png
+kill "$app" "$wm" 2>/dev/null || true
+
 # A printed page: the party list, four cards to a page, as PDF and as a picture.
 pdf=$home/cards.pdf
 "$build/plumwick-print" -q --cards 4 --per-page 4 --size 5 --heading --free-space --paper letter \
