@@ -11,7 +11,7 @@ source scripts/setup.sh
 mode=release
 [ "${1:-}" = "--sanitize" ] && mode=sanitize
 
-plumwick_install_missing cups cups-client printer-driver-cups-pdf
+plumwick_install_missing cups cups-client printer-driver-cups-pdf appstream help2man lintian
 
 if [ $mode = sanitize ]; then
   dir=build-sanitize

@@ -9,7 +9,7 @@ PLUMWICK_PACKAGES=(
   poppler-utils xvfb xauth
   openbox xdotool x11-utils imagemagick
   desktop-file-utils shared-mime-info
-  qt6-speech-dev qt6-speech-flite-plugin
+  qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
 )
 
 plumwick_install_missing() {

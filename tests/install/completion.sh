@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# plumwick-print's bash completion, driven as bash drives it: COMP_WORDS and COMP_CWORD set,
+# the function called, COMPREPLY read.
+set -euo pipefail
+source "$(dirname "$0")/../../data/plumwick-print.bash-completion"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+touch "list one.pwk" other.PWK notes.txt cards.pdf
+mkdir folder
+offers() { # expected words..., after COMP_WORDS is set
+  COMPREPLY=()
+  _plumwick_print
+  local got
+  got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' '|')
+  local want
+  want=$(printf '%s\n' "$@" | sort | tr '\n' '|')
+  [ "$got" = "$want" ] || { echo "FAIL: ${COMP_WORDS[*]} offers $got, not $want" >&2; exit 1; }
+}
+COMP_WORDS=(plumwick-print --size ""); COMP_CWORD=2; offers 3 5 7
+COMP_WORDS=(plumwick-print --per-page ""); COMP_CWORD=2; offers 1 2 4
+COMP_WORDS=(plumwick-print --paper ""); COMP_CWORD=2; offers $(_plumwick_print_papers)
+COMP_WORDS=(plumwick-print --pattern c); COMP_CWORD=2; offers corners
+COMP_WORDS=(plumwick-print --per); COMP_CWORD=1; offers --per-page
+COMP_WORDS=(plumwick-print --nu); COMP_CWORD=1; offers --numbered
+COMP_WORDS=(plumwick-print -q ""); COMP_CWORD=2; offers folder "list one.pwk" other.PWK
+COMP_WORDS=(plumwick-print -o ""); COMP_CWORD=2; offers folder cards.pdf
+COMP_WORDS=(plumwick-print --cards ""); COMP_CWORD=2; offers
+echo "completion: passed"

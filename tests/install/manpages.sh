@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The manual pages made from --help render without a warning, and name every option.
+#   manpages.sh BUILD_DIR
+set -euo pipefail
+build=$1
+command -v groff >/dev/null || { echo "skipped: groff is not installed"; exit 77; }
+[ -f "$build/plumwick-print.1.gz" ] || { echo "skipped: no manual pages (help2man is not installed)"; exit 77; }
+for page in plumwick plumwick-print; do
+  text=$(zcat "$build/$page.1.gz")
+  warnings=$(groff -man -Tutf8 -ww -z <<<"$text" 2>&1)
+  [ -z "$warnings" ] || { echo "FAIL: $page(1): $warnings" >&2; exit 1; }
+  rendered=$(groff -man -Tutf8 <<<"$text" 2>/dev/null | sed 's/.\x08//g')
+  grep -q "^NAME" <<<"$rendered" || { echo "FAIL: $page(1) has no NAME" >&2; exit 1; }
+done
+# Every option of plumwick-print is in its page.
+rendered=$(zcat "$build/plumwick-print.1.gz" | groff -man -Tutf8 2>/dev/null | sed 's/.\x08//g')
+for option in --output --printer --cards --per-page --size --paper --call-list --seed --numbered --game --check --pattern; do
+  grep -q -- "$option" <<<"$rendered" || { echo "FAIL: plumwick-print(1) lacks $option" >&2; exit 1; }
+done
+echo "manpages: passed"
