@@ -50,6 +50,20 @@ printf '1\n2\n3\n' > "$work/called.pwk"
 read -r secs kb < <(measure "$print" --check "$code" --card 99999 --called "$work/called.pwk" "$work/numbers.pwk")
 rows+=("| check card 99,999 of that game | ${secs} s | - | $((kb / 1024)) MB | \`plumwick-print --check CODE --card 99999 --called called.pwk numbers.pwk\` |")
 
+# 1,000 PNG cards of 1 to 75 at 300 dpi, on every core and on one.
+for threads in 0 1; do
+  rm -rf "$work/export"; mkdir -p "$work/export"
+  read -r secs kb < <(measure env PLUMWICK_THREADS=$threads bash -c \
+    "rm -f '$work'/export/*; exec '$print' -q --export '$work/export' --cards 1000 --seed 1 '$work/numbers.pwk'")
+  label=$([ $threads = 0 ] && echo "all $(nproc) cores" || echo "one thread")
+  rows+=("| export 1,000 PNG cards at 300 dpi, $label | ${secs} s | $(awk -v s="$secs" 'BEGIN { printf "%d", 1000 / s }') cards/s | $((kb / 1024)) MB | \`PLUMWICK_THREADS=$threads plumwick-print -q --export DIR --cards 1000 numbers.pwk\` |")
+done
+# "Same Text Size" on a 10,000-card phrase job.
+for even in --no-same-text-size --same-text-size; do
+  read -r secs kb < <(measure "$print" -q --cards 10000 --per-page 4 $even --seed 1 -o "$work/out.pdf" "$work/phrases.pwk")
+  rows+=("| 60 phrases, 10000 cards, $even | ${secs} s | $(awk -v s="$secs" 'BEGIN { printf "%d", 10000 / s }') cards/s | $((kb / 1024)) MB | \`plumwick-print -q --cards 10000 --per-page 4 $even --seed 1 -o out.pdf phrases.pwk\` |")
+done
+
 # The call list of 100,000 made-up words at 72 points (every word shrinks to fit).
 awk 'BEGIN { srand(9); for (i = 0; i < 100000; i++) { n = 3 + int(rand() * 12); w = "";
              for (j = 0; j < n; j++) w = w sprintf("%c", 97 + int(rand() * 26)); print w } }' > "$work/words.pwk"

@@ -30,6 +30,7 @@ public:
     void Error(const QString& message) override { qFatal("%s", qPrintable(message)); }
     std::optional<QString> OpenFileName(const FileDialogSpec&) override { return Path; }
     std::optional<QString> SaveFileName(const FileDialogSpec&) override { return Path; }
+    std::optional<QString> FolderName(const QString&, const QString&) override { return std::nullopt; }
 };
 
 class NoPrinters final : public Printers {

@@ -10,6 +10,7 @@
 #include "platform/Prompts.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
+#include "settings/CardLookSettings.h"
 #include "settings/GameSettings.h"
 #include "words/WordLines.h"
 
@@ -76,6 +77,9 @@ void TFrmMain::ConnectHandlers()
     on(MnuFileExit, &QAction::triggered, &TFrmMain::MnuFileExitClick);
     on(MnuFont, &QAction::triggered, &TFrmMain::MnuFontClick);
     on(MnuNumberCards, &QAction::triggered, &TFrmMain::MnuNumberCardsClick);
+    on(MnuSameTextSize, &QAction::triggered, &TFrmMain::MnuSameTextSizeClick);
+    on(MnuFilePageSetup, &QAction::triggered, &TFrmMain::MnuFilePageSetupClick);
+    on(MnuFileExport, &QAction::triggered, &TFrmMain::MnuFileExportClick);
     on(MnuCallWords, &QAction::triggered, &TFrmMain::MnuCallWordsClick);
     on(MnuCheckCard, &QAction::triggered, &TFrmMain::MnuCheckCardClick);
     on(MnuHelpFile, &QAction::triggered, &TFrmMain::MnuHelpFileClick);
@@ -177,6 +181,7 @@ void TFrmMain::FormCreate()
 
     BuildSampleMenu(SampleListsPath(), MnuSample);
     MnuNumberCards->setChecked(GameSettings::NumberCards());
+    MnuSameTextSize->setChecked(CardLookSettings::SameTextSize());
 
     const QStringList printers = Env.PrinterList.Names();
     if (printers.isEmpty())
@@ -220,7 +225,12 @@ void TFrmMain::PBPaint(Surface& surface)
     input.FontSize = CardFontSize;
     input.Width = PB->width();
     input.Height = PB->height();
-    PaintSampleCard(surface, input, &SampleFits);
+    input.SameTextSize = MnuSameTextSize->isChecked();
+    if (input.SameTextSize) {
+        input.AllWords = WordList.Items();
+        input.ListRevision = WordList.Revision();
+    }
+    PaintSampleCard(surface, input, &SampleFits, &SampleEven);
 }
 
 void TFrmMain::closeEvent(QCloseEvent* event)

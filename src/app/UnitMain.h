@@ -3,6 +3,7 @@
 #include "app/WordListModel.h"
 #include "card/CardOptions.h"
 #include "card/CellText.h"
+#include "card/SampleCard.h"
 #include "card/RandomSource.h"
 #include "settings/GameHistory.h"
 
@@ -86,12 +87,15 @@ public:
     QAction* MnuFileSave = nullptr;
     QAction* MnuFileSaveAs = nullptr;
     QAction* MnuFileEditWords = nullptr;
+    QAction* MnuFilePageSetup = nullptr;
+    QAction* MnuFileExport = nullptr;
     QAction* MnuFilePrint = nullptr;
     QAction* MnuFilePrintList = nullptr;
     QAction* MnuFileExit = nullptr;
     QMenu* MnuOptions = nullptr;
     QAction* MnuFont = nullptr;
     QAction* MnuNumberCards = nullptr;
+    QAction* MnuSameTextSize = nullptr;
     QMenu* MnuGame = nullptr;
     QAction* MnuCallWords = nullptr;
     QAction* MnuCheckCard = nullptr;
@@ -166,6 +170,9 @@ public:
     // Printing.
     void MnuFilePrintClick();
     void MnuFilePrintListClick();
+    void MnuFilePageSetupClick();
+    void MnuSameTextSizeClick();
+    void MnuFileExportClick();
 
     // Game night: numbered cards, the caller, the checker (UnitMainGame.cpp).
     void MnuNumberCardsClick();
@@ -206,6 +213,7 @@ private:
     Services Env;
     RandomSource Random;
     CellFitCache SampleFits;
+    EvenSizeMemo SampleEven;
     int SelectedWord = -1; // the item of the word box's list picked last, or -1
     QString OpenDlgFileName;
     CallerWindow* Caller = nullptr;

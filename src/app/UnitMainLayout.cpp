@@ -56,6 +56,8 @@ void TFrmMain::BuildMenu()
     MnuFileSave = add(file, QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
     MnuFileSaveAs = add(file, QStringLiteral("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     MnuFileEditWords = add(file, QStringLiteral("E&dit Words..."), QKeySequence(QStringLiteral("Ctrl+L")));
+    MnuFilePageSetup = add(file, QStringLiteral("Page Set&up..."), {});
+    MnuFileExport = add(file, QStringLiteral("Expor&t Cards..."), {});
     MnuFilePrint = add(file, QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
     MnuFilePrintList = add(file, QStringLiteral("Print &Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
     MnuFileExit = add(file, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+E")));
@@ -64,6 +66,8 @@ void TFrmMain::BuildMenu()
     MnuFont = add(MnuOptions, QStringLiteral("&Font"), {});
     MnuNumberCards = add(MnuOptions, QStringLiteral("&Number the Cards"), {});
     MnuNumberCards->setCheckable(true);
+    MnuSameTextSize = add(MnuOptions, QStringLiteral("&Same Text Size"), {});
+    MnuSameTextSize->setCheckable(true);
 
     MnuSample = MainMenu->addMenu(QStringLiteral("&Samples"));
 

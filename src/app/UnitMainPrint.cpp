@@ -1,11 +1,15 @@
 // Printing cards and the call list.
 #include "app/JobProgressDialog.h"
+#include "app/PageSetupDialog.h"
 #include "app/UnitMain.h"
 #include "card/CardPrinting.h"
 #include "card/PrintJob.h"
 #include "game/NumberedGame.h"
+#include "settings/CardLookSettings.h"
 #include "settings/GameHistory.h"
+#include "settings/PaperSettings.h"
 #include "platform/IntegerConversion.h"
+#include "platform/Printers.h"
 #include "platform/Prompts.h"
 
 #include <QComboBox>
@@ -30,6 +34,9 @@ void TFrmMain::MnuFilePrintClick()
     job.Options = Options();
     job.Cards = StrToInt(EdtCardNum->text());
     job.PerPage = StrToInt(CboCardsPerPage->currentText());
+    job.SameTextSize = MnuSameTextSize->isChecked();
+    if (job.SameTextSize)
+        job.AllWords = WordList.Items();
     // A numbered job is a game: planned in full before anything prints.
     std::optional<NumberedGame> game;
     if (MnuNumberCards->isChecked()) {
@@ -41,6 +48,7 @@ void TFrmMain::MnuFilePrintClick()
         }
         job.GameCode = game->Code().Text();
     }
+    Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, CboPrinters->currentIndex(), CardFontName, CardFontSize);
     JobProgressDialog progress(this, QStringLiteral("card"));
     auto step = [&progress](int done, int total) { return progress.Step(done, total); };
@@ -61,8 +69,30 @@ void TFrmMain::MnuFilePrintListClick()
 {
     if (!CheckWordCount())
         return;
+    Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, CboPrinters->currentIndex(), CardFontName, CardFontSize);
     JobProgressDialog progress(this, QStringLiteral("word"));
     RunCallListJob(Env.PrinterList, WordList.Items(),
                    [&progress](int done, int total) { return progress.Step(done, total); }, CurrentGameHeading());
+}
+
+void TFrmMain::MnuFilePageSetupClick()
+{
+    const int index = CboPrinters->currentIndex();
+    const QString printer = CboPrinters->currentText();
+    const QStringList papers = Env.PrinterList.PaperNames(index);
+    if (papers.isEmpty()) {
+        Env.Asks.Information(QStringLiteral("The printer %1 offers no paper sizes to choose from.").arg(printer));
+        return;
+    }
+    const QString stored = PaperSettings::Stored(printer);
+    PageSetupDialog dialog(this, printer, papers, stored.isEmpty() ? Env.PrinterList.DefaultPaper(index) : stored);
+    if (dialog.exec() == QDialog::Accepted)
+        PaperSettings::Store(printer, dialog.Paper());
+}
+
+void TFrmMain::MnuSameTextSizeClick()
+{
+    CardLookSettings::SetSameTextSize(MnuSameTextSize->isChecked());
+    Redraw();
 }

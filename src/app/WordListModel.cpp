@@ -5,6 +5,7 @@ qsizetype WordListModel::Insert(const QString& word)
     const qsizetype at = Words.InsertPosition(word);
     beginInsertRows({}, static_cast<int>(at), static_cast<int>(at));
     Words.Insert(word);
+    ++Changes;
     endInsertRows();
     return at;
 }
@@ -13,6 +14,7 @@ void WordListModel::InsertMany(QStringList words)
 {
     beginResetModel();
     Words.InsertMany(std::move(words));
+    ++Changes;
     endResetModel();
 }
 
@@ -20,6 +22,7 @@ void WordListModel::RemoveAt(qsizetype index)
 {
     beginRemoveRows({}, static_cast<int>(index), static_cast<int>(index));
     Words.RemoveAt(index);
+    ++Changes;
     endRemoveRows();
 }
 
@@ -27,6 +30,7 @@ void WordListModel::Clear()
 {
     beginResetModel();
     Words.Clear();
+    ++Changes;
     endResetModel();
 }
 

@@ -15,10 +15,13 @@ public:
     void InsertMany(QStringList words);
     void RemoveAt(qsizetype index);
     void Clear();
+    // Counts the changes, so that what is worked out from the list can tell it is stale.
+    int Revision() const { return Changes; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
     WordList Words;
+    int Changes = 0;
 };

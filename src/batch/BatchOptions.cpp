@@ -1,5 +1,6 @@
 #include "batch/BatchOptions.h"
 #include "platform/IntegerConversion.h"
+#include "platform/QtPrinters.h"
 
 namespace {
 
@@ -32,9 +33,12 @@ QString BatchUsage()
         "      --no-heading           no heading row\n"
         "      --word-wrap            a phrase may take two lines\n"
         "      --no-word-wrap         a phrase stays on one line\n"
+        "      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)\n"
         "      --font FACE            the card face\n"
         "      --font-size POINTS     the card text's size, 1 to 1600\n"
-        "      --paper letter|a4      the paper of the PDF\n"
+        "      --paper NAME           the paper of the PDF: %1\n"
+        "      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF\n"
+        "      --format png|pdf       the files --export writes (default png, 300 dpi)\n"
         "      --call-list            print the call list instead of cards\n"
         "      --seed N               the same N gives the same cards, run after run\n"
         "      --numbered             print a game: numbered cards and a game code\n"
@@ -49,7 +53,8 @@ QString BatchUsage()
         "  -h, --help                 show this help and exit\n"
         "      --version              show the version and exit\n"
         "\n"
-        "Options not given are taken from Plumwick's settings (~/.local/share/Plumwick/Options.ini).\n");
+        "Options not given are taken from Plumwick's settings (~/.local/share/Plumwick/Options.ini).\n")
+        .arg(QtPrinters::PdfPaperNames().join(u'|').toLower());
 }
 
 std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QString& error)
@@ -72,10 +77,11 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         // take none, except --free-space and --heading, whose "=TEXT" is optional.
         static const QStringList valued = {"-o",     "--output",   "-P",        "--printer", "--cards", "--per-page",
                                            "--size", "--font",     "--font-size", "--paper", "--seed",
-                                           "--game", "--check",    "--card",      "--called", "--pattern"};
+                                           "--game", "--check",    "--card",      "--called", "--pattern",
+                                           "--export", "--format"};
         static const QStringList switches = {"--no-free-space", "--no-heading", "--word-wrap", "--no-word-wrap",
                                              "--call-list",     "--quiet",      "--help",      "--version",
-                                             "--numbered"};
+                                             "--numbered", "--same-text-size", "--no-same-text-size"};
         QString v;
         if (valued.contains(name)) {
             if (attached) {
@@ -120,15 +126,21 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             if (!n) return bad(v, "a whole number of points from 1 to 1600");
             o.FontSize = static_cast<int>(*n);
         } else if (name == "--paper") {
-            const QString paper = v.toLower();
-            if (paper != "letter" && paper != "a4") return bad(v, "letter or a4");
-            o.Paper = paper;
+            if (!QtPrinters::PdfPaperNamed(v)) return bad(v, qPrintable(QtPrinters::PdfPaperNames().join(u',').toLower()));
+            o.Paper = v.toLower();
+        } else if (name == "--export") {
+            o.ExportFolder = v;
+        } else if (name == "--format") {
+            if (v.toLower() != "png" && v.toLower() != "pdf") return bad(v, "png or pdf");
+            o.ExportFormat = v.toLower();
         } else if (name == "--call-list") {
             o.CallList = true;
         } else if (name == "--seed") {
             const auto n = Decimal(v, 0, 4294967295LL);
             if (!n) return bad(v, "a whole number from 0 to 4294967295");
             o.Seed = static_cast<std::uint32_t>(*n);
+        } else if (name == "--same-text-size" || name == "--no-same-text-size") {
+            o.SameTextSize = name == "--same-text-size";
         } else if (name == "--numbered") {
             o.Numbered = true;
         } else if (name == "--game") {

@@ -22,7 +22,10 @@ struct BatchOptions {
     std::optional<bool> WordWrap;
     std::optional<QString> FontName;
     std::optional<int> FontSize;
-    std::optional<QString> Paper; // "letter" or "a4"
+    std::optional<QString> Paper; // a name the PDF printer offers, any letter case
+    std::optional<bool> SameTextSize; // unset: as the settings say
+    QString ExportFolder;         // --export: one file per card there
+    QString ExportFormat = QStringLiteral("png");
     bool CallList = false;
     std::optional<std::uint32_t> Seed;
     bool Quiet = false;

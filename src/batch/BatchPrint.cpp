@@ -1,7 +1,9 @@
 #include "batch/BatchPrint.h"
 #include "batch/BatchGame.h"
 #include "batch/BatchOptions.h"
+#include "card/CardExport.h"
 #include "game/NumberedGame.h"
+#include "settings/CardLookSettings.h"
 #include "settings/GameHistory.h"
 #include "card/CardArrangement.h"
 #include "card/CardPrinting.h"
@@ -88,6 +90,54 @@ private:
 int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words, QtPrinters& printers,
             int printerIndex, const QString& fontName, int fontSize);
 
+// --export: one file per card in a folder, never over a file that is there.
+int RunExport(const BatchOptions& options, const CardOptions& card, const QStringList& words, const NumberedGame* game,
+              const QString& fontName, int fontSize)
+{
+    ExportJob job;
+    job.Card.Options = card;
+    job.Card.Cards = options.Cards;
+    job.Card.GameCode = game ? game->Code().Text() : QString();
+    job.Card.SameTextSize = options.SameTextSize.value_or(CardLookSettings::SameTextSize());
+    if (job.Card.SameTextSize)
+        job.Card.AllWords = words;
+    job.FontName = fontName;
+    job.FontSize = fontSize;
+    job.Paper = QtPrinters::PdfPaperNamed(options.Paper.value_or(QString())).value_or(QPageSize(QtPrinters::LocalePaper()));
+    job.Folder = options.ExportFolder;
+    job.Format = options.ExportFormat == QStringLiteral("pdf") ? ExportFormat::Pdf : ExportFormat::Png;
+    if (game) {
+        job.Cells = [game](int n) { return game->Card(n); };
+    } else {
+        const std::optional<std::uint32_t> seed = options.Seed;
+        job.Cells = [words, card, seed](int n) {
+            // With a seed, card n comes from its own seeded sequence, whichever thread draws it.
+            std::unique_ptr<Clock> clock;
+            if (seed)
+                clock = std::make_unique<SeededClock>((std::uint64_t(*seed) << 20) ^ static_cast<std::uint64_t>(n));
+            else
+                clock = std::make_unique<SteadyClock>();
+            RandomSource random(*clock);
+            QStringList cells;
+            ArrangeCardCells(words, card.FreeSpace, card.SizeIndex, random, cells);
+            return cells;
+        };
+    }
+    const QStringList existing = ExistingExportFiles(job);
+    if (!existing.isEmpty()) {
+        Fail(QStringLiteral("%1 is already there; remove it or export to another folder")
+                 .arg(JoinPath(job.Folder, existing.front())));
+        return 1;
+    }
+    TerminalProgress progress(!options.Quiet && ::isatty(STDERR_FILENO));
+    const int written = ExportCards(job, [&](int done, int total) { return progress.Step(done, total); });
+    if (game) {
+        GameHistory::Add({job.Card.GameCode, QFileInfo(options.ListFile).absoluteFilePath(), card, written});
+        std::printf("Game code: %s\n", qUtf8Printable(job.Card.GameCode));
+    }
+    return written == job.Card.Cards ? 0 : 1;
+}
+
 } // namespace
 
 int RunBatch(const BatchOptions& options)
@@ -157,7 +207,7 @@ int RunBatch(const BatchOptions& options)
             printerIndex = static_cast<int>(names.size()) - 1;
             printers.SetPdfOutput(output);
             if (options.Paper)
-                printers.SetPdfPaper(*options.Paper == QStringLiteral("a4") ? QPageSize::A4 : QPageSize::Letter);
+                printers.UsePaper(*options.Paper);
             if (options.Seed)
                 printers.SetPdfCreationDate(QDateTime::fromSecsSinceEpoch(946684800LL + *options.Seed, QTimeZone::utc()));
         }
@@ -186,6 +236,8 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
         if (status != 0)
             return status;
         PreparePrinter(printers, printerIndex, fontName, fontSize);
+        if (!options.ExportFolder.isEmpty())
+            return RunExport(options, card, words.Items(), game ? &*game : nullptr, fontName, fontSize);
         if (options.CallList)
             return RunCallListJob(printers, words.Items(), {},
                                   game ? QStringLiteral("Game ") + game->Code().Text() : QString())
@@ -197,6 +249,9 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
             job.Cards = options.Cards;
             job.PerPage = options.PerPage;
             job.GameCode = game->Code().Text();
+            job.SameTextSize = options.SameTextSize.value_or(CardLookSettings::SameTextSize());
+            if (job.SameTextSize)
+                job.AllWords = words.Items();
             QStringList cells;
             int next = 0;
             TerminalProgress progress(!options.Quiet && ::isatty(STDERR_FILENO));
@@ -219,6 +274,9 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
         job.Options = card;
         job.Cards = options.Cards;
         job.PerPage = options.PerPage;
+        job.SameTextSize = options.SameTextSize.value_or(CardLookSettings::SameTextSize());
+        if (job.SameTextSize)
+            job.AllWords = words.Items();
         QStringList cells;
         TerminalProgress progress(!options.Quiet && ::isatty(STDERR_FILENO));
         const bool done = RunCardJob(

@@ -48,13 +48,19 @@ void PrintCellText(Surface& surface, int x, int y, int height, int width, const 
 }
 
 void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
-                     const QStringList& cells, CellFitCache* cache)
+               const QStringList& cells, CellFitCache* cache, const EvenSizes* even)
 {
-    auto print = [&](int left, int top, const QString& text) {
+    // With even sizes, a word or heading letter starts fitting from its kind's size.
+    auto print = [&](int left, int top, const QString& text, int startSize = 0) {
+        const int cardSize = surface.FontSize();
+        if (startSize > 0)
+            surface.SetFontSize(startSize);
         if (cache)
             cache->Draw(surface, left, top, z - surface.PenWidth(), z - surface.PenWidth(), text, options.WordWrap, 2);
         else
             PrintCellText(surface, left, top, z - surface.PenWidth(), z - surface.PenWidth(), text, options.WordWrap);
+        if (startSize > 0)
+            surface.SetFontSize(cardSize);
     };
     const int p = surface.PenWidth();
     surface.Line(x, y, x, y + z * rows);
@@ -68,7 +74,7 @@ void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const 
         const QStringList letters = HeadingLetters(options.HeadingText);
         const int shown = std::min<int>(static_cast<int>(letters.size()), cols);
         for (int i = 1; i <= shown; ++i)
-            print(x + (i - 1) * z + p, y + p, letters[i - 1]);
+            print(x + (i - 1) * z + p, y + p, letters[i - 1], even ? even->Heading : 0);
     }
 
     const int side = CardSide(options.SizeIndex);
@@ -79,12 +85,13 @@ void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const 
         const int c = (k - 1) % cols + 1;
         const int r = (k - 1) / cols + 1 + (options.Heading ? 1 : 0);
         QString text;
-        if (k == centre && options.FreeSpace)
+        const bool freeCell = k == centre && options.FreeSpace;
+        if (freeCell)
             text = options.FreeSpaceText;
         else if (w >= cells.size())
             text = QStringLiteral(" ");
         else
             text = cells[w++];
-        print(x + (c - 1) * z + p, y + (r - 1) * z + p, text);
+        print(x + (c - 1) * z + p, y + (r - 1) * z + p, text, even && !freeCell ? even->Words : 0);
     }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CellFitCache;
+struct EvenSizes;
 class Surface;
 struct DeviceCaps;
 
@@ -39,8 +40,9 @@ inline int PageCount(int cards, int perPage)
 // Draws one card (grid, heading letters, words from `cells`, free space) with its top-left
 // corner at (x, y). The caller arranges `cells` first.
 // A cache, when given, remembers how each text fits (the same for every card of a job).
+// With `even`, words and heading letters start fitting from their kind's shared size.
 void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
-                     const QStringList& cells, CellFitCache* cache = nullptr);
+               const QStringList& cells, CellFitCache* cache = nullptr, const EvenSizes* even = nullptr);
 
 // One text fitted and centred in a box, as on paper.
 void PrintCellText(Surface& surface, int x, int y, int height, int width, const QString& text, bool wordWrap);

@@ -2,6 +2,7 @@
 #include "card/CardOptions.h"
 #include "platform/Surface.h"
 
+#include <QSet>
 #include <algorithm>
 #include <cstdlib>
 
@@ -112,4 +113,18 @@ void CellFitCache::Draw(Surface& surface, int left, int top, int width, int heig
 size_t qHash(const CellFitCache::Key& key, size_t seed)
 {
     return qHashMulti(seed, key.Text, key.Face, key.Width, key.Height, key.Size, key.Margin, key.WordWrap, key.Bold);
+}
+
+int EvenSize(Surface& surface, const QStringList& texts, int width, int height, bool wordWrap, int margin)
+{
+    int least = surface.FontSize();
+    QSet<QString> seen;
+    for (const QString& text : texts) {
+        if (text.isEmpty() || seen.contains(text))
+            continue;
+        seen.insert(text);
+        for (const FittedLine& line : ComputeFit(surface, width, height, text, wordWrap, margin))
+            least = std::min(least, line.Size);
+    }
+    return least;
 }

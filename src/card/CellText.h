@@ -1,6 +1,7 @@
 #pragma once
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 class Surface;
@@ -70,3 +71,16 @@ struct TwoLines {
 // The most balanced split of a text at one of its blanks (of equal ones, the later);
 // the whole text over an empty line takes part too.
 TwoLines BalancedSplit(Surface& surface, const QString& text);
+
+// "Same Text Size": the size every word of a job is drawn at, and the size the heading
+// letters share. Each is the largest size at which every text of its kind fits its box by
+// the rules above, starting from the card size (so the least of the sizes each text would
+// get on its own). Zero means "fit each text on its own".
+struct EvenSizes {
+    int Words = 0;
+    int Heading = 0;
+};
+
+// The least fitted size over the texts (each distinct text measured once), from the
+// surface's current font size; the surface's size is left as it was.
+int EvenSize(Surface& surface, const QStringList& texts, int width, int height, bool wordWrap, int margin);

@@ -55,7 +55,7 @@ FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps
         below = std::min(below, next - (place.Y + rows * page.Z));
     }
     FooterStyle style{canvas.FontFace(), std::max(1, canvas.FontSize() / 2), canvas.FontSize(), page.Z / 12};
-    const QString widest = CardFooterText(total, job.GameCode);
+    const QString widest = CardFooterText(std::max(total, job.FirstCard + total - 1), job.GameCode);
     const int height = std::min(page.Z / 3, below / 3);
     canvas.SetFont(style.Face, style.Points, false);
     while ((canvas.TextHeight(widest) > height || canvas.TextWidth(widest) > cols * page.Z) && ShrinkFont(canvas)) {
@@ -114,16 +114,23 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
     CellFitCache fits;
     const std::optional<FooterStyle> footer =
         job.GameCode.isEmpty() ? std::nullopt : std::optional(PlanFooter(canvas, page, caps, rows, cols, job, total));
+    std::optional<EvenSizes> even;
+    if (job.SameTextSize) {
+        const int box = page.Z - canvas.PenWidth();
+        even = EvenSizes{EvenSize(canvas, job.AllWords, box, box, job.Options.WordWrap, 2),
+                         EvenSize(canvas, HeadingLetters(job.Options.HeadingText), box, box, job.Options.WordWrap, 2)};
+    }
     int done = 0;
     for (int pageIndex = 0; pageIndex < pages; ++pageIndex) {
         for (const CardPlace& place : page.Cards) {
             if (progress && !progress(done, total))
                 return false;
             arrange();
-            PrintCard(canvas, place.X, place.Y, page.Z, rows, cols, job.Options, cells, &fits);
+            PrintCard(canvas, place.X, place.Y, page.Z, rows, cols, job.Options, cells, &fits, even ? &*even : nullptr);
             ++done;
             if (footer)
-                PrintFooter(canvas, *footer, place.X, place.Y + rows * page.Z + canvas.PenWidth(), done, job.GameCode);
+                PrintFooter(canvas, *footer, place.X, place.Y + rows * page.Z + canvas.PenWidth(),
+                            job.FirstCard + done - 1, job.GameCode);
         }
         if (pageIndex + 1 < pages)
             printers.NewPage();

@@ -20,6 +20,11 @@ struct CardJob {
     int Cards = 1;
     int PerPage = 1;
     QString GameCode;
+    // "Same Text Size": every word at one size worked out from the whole list, the heading
+    // letters at one of their own.
+    bool SameTextSize = false;
+    QStringList AllWords;
+    int FirstCard = 1; // the number the first card's line gives
 };
 bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void()>& arrange,
                 const QStringList& cells, const JobProgress& progress);

@@ -2,6 +2,8 @@
 #include "card/CellText.h"
 #include "platform/Surface.h"
 
+#include <optional>
+
 SampleGrid SampleCardGrid(const CardOptions& options, int width, int height, int penWidth)
 {
     const int n = CardSide(options.SizeIndex);
@@ -9,7 +11,7 @@ SampleGrid SampleCardGrid(const CardOptions& options, int width, int height, int
     return {n, rows, (height - penWidth) / rows, (width - penWidth) / n};
 }
 
-void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCache* cache)
+void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCache* cache, EvenSizeMemo* memo)
 {
     const CardOptions& options = input.Options;
     const int penW = surface.PenWidth();
@@ -34,18 +36,45 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
     for (int j = 1; j <= g.Cols; ++j)
         surface.Line(j * g.ColW, 0, j * g.ColW, bottom);
 
-    auto draw = [&](int left, int top, int width, int height, const QString& text) {
+    std::optional<EvenSizes> even;
+    if (input.SameTextSize) {
+        const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                                .arg(input.ListRevision)
+                                .arg(surface.FontFace())
+                                .arg(surface.FontSize())
+                                .arg(g.ColW)
+                                .arg(g.RowH)
+                                .arg(options.WordWrap)
+                                .arg(options.HeadingText)
+                                .arg(penW);
+        if (memo && memo->Key == key) {
+            even = memo->Sizes;
+        } else {
+            const int w = g.ColW - penW, h = g.RowH - penW;
+            even = EvenSizes{EvenSize(surface, input.AllWords, w, h, options.WordWrap, 1),
+                             EvenSize(surface, HeadingLetters(options.HeadingText), w, h, options.WordWrap, 1)};
+            if (memo)
+                *memo = {key, *even};
+        }
+    }
+    // With even sizes, a word or heading letter starts fitting from its kind's size.
+    auto draw = [&](int left, int top, int width, int height, const QString& text, int startSize = 0) {
+        const int base = surface.FontSize();
+        if (startSize > 0)
+            surface.SetFontSize(startSize);
         if (cache)
             cache->Draw(surface, left, top, width, height, text, options.WordWrap, 1);
         else
             DrawCellText(surface, left, top, width, height, text, options.WordWrap);
+        if (startSize > 0)
+            surface.SetFontSize(base);
     };
 
     if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {
         const QStringList letters = HeadingLetters(options.HeadingText);
         const int shown = std::min<int>(static_cast<int>(letters.size()), g.Cols);
         for (int i = 1; i <= shown; ++i)
-            draw(penW + (i - 1) * g.ColW, penW, g.ColW - penW, g.RowH - penW, letters[i - 1]);
+            draw(penW + (i - 1) * g.ColW, penW, g.ColW - penW, g.RowH - penW, letters[i - 1], even ? even->Heading : 0);
     }
 
     const int cells = g.Cols * g.Cols;
@@ -59,7 +88,8 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
             continue;
         }
         const QString text = w < input.Cells.size() ? input.Cells[w++] : QStringLiteral(" ");
-        draw(penW + (c - 1) * g.ColW, penW + (r - 1) * g.RowH, g.ColW - penW, g.RowH - penW, text);
+        draw(penW + (c - 1) * g.ColW, penW + (r - 1) * g.RowH, g.ColW - penW, g.RowH - penW, text,
+             even ? even->Words : 0);
     }
 }
 

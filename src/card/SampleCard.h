@@ -1,5 +1,6 @@
 #pragma once
 #include "card/CardOptions.h"
+#include "card/CellText.h"
 #include <QStringList>
 
 class CellFitCache;
@@ -16,13 +17,25 @@ struct SampleCardInput {
     int FontSize = 20;
     int Width = 441;
     int Height = 313;
+    // "Same Text Size": every word of the list (not only those shown) sets the words' size.
+    bool SameTextSize = false;
+    QStringList AllWords;
+    int ListRevision = 0; // changes whenever the list does, for the memo below
+};
+
+// The even sizes last worked out for the sample card, and what they were worked out for:
+// a long list is measured once, not at every paint.
+struct EvenSizeMemo {
+    QString Key;
+    EvenSizes Sizes;
 };
 
 // A cache, when given, remembers how each text fits from one paint to the next.
 // One text of the sample card fitted into a cell of the paint box (margin one "M").
 void DrawCellText(Surface& surface, int left, int top, int width, int height, const QString& text, bool wordWrap);
 
-void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCache* cache = nullptr);
+void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCache* cache = nullptr,
+                     EvenSizeMemo* memo = nullptr);
 
 // Grid metrics of the sample card, worked out from the paint box and the options.
 struct SampleGrid {

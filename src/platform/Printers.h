@@ -33,6 +33,13 @@ public:
     virtual void EndDoc() = 0;
     virtual void Abort() = 0;
     virtual Surface& Canvas() = 0;
+
+    // The papers a printer takes, by name ("Letter", "A4" ...), and the one it starts at.
+    // A paper chosen with UsePaper holds for the printers made current after it; without
+    // one, each printer prints on its own default paper.
+    virtual QStringList PaperNames(int index) { (void)index; return {}; }
+    virtual QString DefaultPaper(int index) { (void)index; return {}; }
+    virtual void UsePaper(const QString& name) { (void)name; }
 };
 
 inline const QString PdfPrinterName = QStringLiteral("Print to PDF");

@@ -27,4 +27,6 @@ public:
 
     virtual std::optional<QString> OpenFileName(const FileDialogSpec& request) = 0;
     virtual std::optional<QString> SaveFileName(const FileDialogSpec& request) = 0;
+    // A folder to write into, starting at `start`; nothing when the user cancels.
+    virtual std::optional<QString> FolderName(const QString& title, const QString& start) = 0;
 };

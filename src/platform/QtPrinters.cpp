@@ -102,7 +102,8 @@ void QtPrinters::SetCurrent(int index)
     Current = index;
     SystemPrinter.reset();
     if (IsPdf()) {
-        QPageLayout layout(QPageSize(PdfPaper), QPageLayout::Portrait,
+        const QPageSize paper = PdfPaperNamed(ChosenPaper).value_or(QPageSize(PdfPaper));
+        QPageLayout layout(paper, QPageLayout::Portrait,
                            QMarginsF(PdfBorderInches, PdfBorderInches, PdfBorderInches, PdfBorderInches),
                            QPageLayout::Inch);
         CurrentCaps = CapsOf(layout, PdfDpi);
@@ -111,12 +112,69 @@ void QtPrinters::SetCurrent(int index)
         if (info.isNull())
             throw PlatformError(NoDefaultPrinterMessage);
         SystemPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        for (const QPageSize& size : info.supportedPageSizes())
+            if (!ChosenPaper.isEmpty() && size.name().compare(ChosenPaper, Qt::CaseInsensitive) == 0) {
+                SystemPrinter->setPageSize(size);
+                SystemPrinter->setPageOrientation(QPageLayout::Portrait);
+            }
         QPageLayout layout = SystemPrinter->pageLayout();
         layout.setUnits(QPageLayout::Point);
         SystemPrinter->setPageMargins(layout.minimumMargins(), QPageLayout::Point);
         CurrentCaps = CapsOf(SystemPrinter->pageLayout(), SystemPrinter->resolution());
     }
     Surface_ = std::make_unique<QtSurface>(CurrentCaps.LogPixelsY, Qt::white);
+}
+
+namespace {
+
+struct NamedPaper {
+    const char* Name;
+    QPageSize::PageSizeId Id;
+};
+constexpr NamedPaper PdfPapers[] = {{"Letter", QPageSize::Letter}, {"Legal", QPageSize::Legal},
+                                    {"Tabloid", QPageSize::Tabloid}, {"A3", QPageSize::A3},
+                                    {"A4", QPageSize::A4},         {"A5", QPageSize::A5}};
+
+} // namespace
+
+QStringList QtPrinters::PdfPaperNames()
+{
+    QStringList names;
+    for (const NamedPaper& paper : PdfPapers)
+        names << QLatin1String(paper.Name);
+    return names;
+}
+
+std::optional<QPageSize> QtPrinters::PdfPaperNamed(const QString& name)
+{
+    for (const NamedPaper& paper : PdfPapers)
+        if (name.compare(QLatin1String(paper.Name), Qt::CaseInsensitive) == 0)
+            return QPageSize(paper.Id);
+    return std::nullopt;
+}
+
+QStringList QtPrinters::PaperNames(int index)
+{
+    Names();
+    if (index < 0 || index >= SystemNames.size())
+        return PdfPaperNames();
+    QStringList names;
+    for (const QPageSize& size : QPrinterInfo::printerInfo(SystemNames[index]).supportedPageSizes())
+        names << size.name();
+    return names;
+}
+
+QString QtPrinters::DefaultPaper(int index)
+{
+    Names();
+    if (index < 0 || index >= SystemNames.size())
+        return LocalePaper() == QPageSize::Letter ? QStringLiteral("Letter") : QStringLiteral("A4");
+    return QPrinterInfo::printerInfo(SystemNames[index]).defaultPageSize().name();
+}
+
+void QtPrinters::UsePaper(const QString& name)
+{
+    ChosenPaper = name;
 }
 
 DeviceCaps QtPrinters::Caps()
@@ -159,7 +217,7 @@ bool QtPrinters::BeginDoc()
         Pdf->setResolution(PdfDpi);
         Pdf->setCreator(QStringLiteral("Plumwick"));
         Pdf->setTitle(Title);
-        Pdf->setPageLayout(QPageLayout(QPageSize(PdfPaper), QPageLayout::Portrait,
+        Pdf->setPageLayout(QPageLayout(PdfPaperNamed(ChosenPaper).value_or(QPageSize(PdfPaper)), QPageLayout::Portrait,
                                        QMarginsF(PdfBorderInches, PdfBorderInches, PdfBorderInches, PdfBorderInches),
                                        QPageLayout::Inch));
         if (!Painter->begin(Pdf.get())) {

@@ -50,6 +50,14 @@ public:
     void EndDoc() override;
     void Abort() override;
     Surface& Canvas() override;
+    QStringList PaperNames(int index) override;
+    QString DefaultPaper(int index) override;
+    void UsePaper(const QString& name) override;
+
+    // The papers the built-in PDF printer offers, and the page size of a name among them
+    // (any letter case); nullopt for a name it does not offer.
+    static QStringList PdfPaperNames();
+    static std::optional<QPageSize> PdfPaperNamed(const QString& name);
 
     // The paper the PDF printer uses by default: Letter where the locale measures in
     // inches (US), A4 elsewhere.
@@ -63,6 +71,7 @@ private:
     std::optional<QString> PdfOutput;
     QPageSize::PageSizeId PdfPaper;
     QDateTime PdfDate;
+    QString ChosenPaper; // empty: each printer's default
     QStringList SystemNames;
     int Current = -2; // none yet
     QString Title;

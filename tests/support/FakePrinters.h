@@ -18,6 +18,9 @@ public:
     void EndDoc() override { Calls << "end"; }
     void Abort() override { Calls << "abort"; }
     Surface& Canvas() override { return Paper; }
+    QStringList PaperNames(int index) override { return index == 0 ? QStringList{"Letter", "Legal"} : QStringList{"A4", "A5"}; }
+    QString DefaultPaper(int index) override { return index == 0 ? "Letter" : "A4"; }
+    void UsePaper(const QString& name) override { Calls << "paper " + name; }
 
     QStringList PrinterNames = {"Laser", PdfPrinterName};
     int Default = 0;

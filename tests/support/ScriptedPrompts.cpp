@@ -45,3 +45,8 @@ std::optional<QString> ScriptedPrompts::SaveFileName(const FileDialogSpec& reque
     Dialogs.push_back(request);
     return Next(Kind::SaveFile, request.Title).File;
 }
+
+std::optional<QString> ScriptedPrompts::FolderName(const QString& title, const QString&)
+{
+    return Next(Kind::Folder, title).File;
+}

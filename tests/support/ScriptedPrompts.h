@@ -10,7 +10,7 @@
 // Any prompt it was not told about fails the running test; what it showed is kept.
 class ScriptedPrompts final : public Prompts {
 public:
-    enum class Kind { Information, Question, Error, OpenFile, SaveFile };
+    enum class Kind { Information, Question, Error, OpenFile, SaveFile, Folder };
     struct Expected {
         Kind What;
         QString Text;                  // message, or dialog title
@@ -32,6 +32,7 @@ public:
     {
         Script.push_back({Kind::SaveFile, title, false, file});
     }
+    void ExpectFolder(std::optional<QString> folder, const QString& title) { Script.push_back({Kind::Folder, title, false, folder}); }
     bool Done() const { return Script.empty(); }
 
     void Information(const QString& text) override;
@@ -39,6 +40,7 @@ public:
     void Error(const QString& message) override;
     std::optional<QString> OpenFileName(const FileDialogSpec& request) override;
     std::optional<QString> SaveFileName(const FileDialogSpec& request) override;
+    std::optional<QString> FolderName(const QString& title, const QString& start) override;
 
     QStringList Shown;                     // every text and title, in order
     std::vector<FileDialogSpec> Dialogs;   // every file dialog's set-up

@@ -105,3 +105,14 @@ std::optional<QString> QtPrompts::SaveFileName(const FileDialogSpec& request)
 {
     return RunFileDialog(request, true);
 }
+
+std::optional<QString> QtPrompts::FolderName(const QString& title, const QString& start)
+{
+    QFileDialog dialog(Parent(), title, start);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

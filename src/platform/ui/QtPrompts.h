@@ -15,6 +15,7 @@ public:
     void Error(const QString& message) override;
     std::optional<QString> OpenFileName(const FileDialogSpec& request) override;
     std::optional<QString> SaveFileName(const FileDialogSpec& request) override;
+    std::optional<QString> FolderName(const QString& title, const QString& start) override;
 
 private:
     std::optional<QString> RunFileDialog(const FileDialogSpec& request, bool save);

@@ -1,0 +1,31 @@
+#include "app/PageSetupDialog.h"
+#include "app/Panel.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+PageSetupDialog::PageSetupDialog(QWidget* owner, const QString& printer, const QStringList& papers, const QString& current)
+    : QDialog(owner)
+{
+    setWindowTitle(QStringLiteral("Page Setup"));
+    UsePanelBackground(this);
+    auto* label = new QLabel(QStringLiteral("&Paper for %1 (portrait):").arg(printer), this);
+    CboPaper = new QComboBox(this);
+    CboPaper->addItems(papers);
+    CboPaper->setCurrentIndex(std::max<int>(0, static_cast<int>(papers.indexOf(current))));
+    label->setBuddy(CboPaper);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(CboPaper);
+    layout->addWidget(buttons);
+}
+
+QString PageSetupDialog::Paper() const
+{
+    return CboPaper->currentText();
+}

@@ -1,0 +1,79 @@
+// Exporting cards, one file each, for players who are not in the room.
+#include "app/ExportDialog.h"
+#include "app/JobProgressDialog.h"
+#include "app/UnitMain.h"
+#include "card/CardArrangement.h"
+#include "card/CardExport.h"
+#include "game/NumberedGame.h"
+#include "platform/Clock.h"
+#include "platform/Printers.h"
+#include "platform/Prompts.h"
+#include "platform/QtPrinters.h"
+#include "settings/DialogFolders.h"
+#include "settings/GameHistory.h"
+#include "settings/PaperSettings.h"
+
+#include <QAction>
+#include <QSpinBox>
+#include <memory>
+
+void TFrmMain::MnuFileExportClick()
+{
+    if (!CheckWordCount())
+        return;
+    ExportDialog dialog(this, Env.Asks, DialogFolders::ListFolder(), EdtCardNum->value());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ExportJob job;
+    job.Card.Options = Options();
+    job.Card.Cards = dialog.Cards();
+    job.Card.SameTextSize = MnuSameTextSize->isChecked();
+    if (job.Card.SameTextSize)
+        job.Card.AllWords = WordList.Items();
+    job.FontName = CardFontName;
+    job.FontSize = CardFontSize;
+    job.Paper = QtPrinters::PdfPaperNamed(PaperSettings::Stored(PdfPrinterName))
+                    .value_or(QPageSize(QtPrinters::LocalePaper()));
+    job.Folder = dialog.Folder();
+    job.Format = dialog.Pdf() ? ExportFormat::Pdf : ExportFormat::Png;
+
+    const QStringList words = WordList.Items();
+    std::shared_ptr<NumberedGame> game;
+    if (MnuNumberCards->isChecked()) {
+        game = std::make_shared<NumberedGame>(words, job.Card.Options, NewGameSeed());
+        QString error;
+        if (!game->Plan(job.Card.Cards, error)) {
+            Env.Asks.Information(error);
+            return;
+        }
+        job.Card.GameCode = game->Code().Text();
+        job.Cells = [game](int n) { return game->Card(n); };
+    } else {
+        const CardOptions options = job.Card.Options;
+        job.Cells = [words, options](int) {
+            SteadyClock clock;
+            RandomSource random(clock);
+            QStringList cells;
+            ArrangeCardCells(words, options.FreeSpace, options.SizeIndex, random, cells);
+            return cells;
+        };
+    }
+    const QStringList existing = ExistingExportFiles(job);
+    if (!existing.isEmpty() &&
+        !Env.Asks.Question(QStringLiteral("%1 of these files are already in %2 (%3 ...). Replace them?")
+                               .arg(existing.size())
+                               .arg(job.Folder, existing.front()),
+                           false))
+        return;
+    JobProgressDialog progress(this, QStringLiteral("card"));
+    const int written = ExportCards(job, [&progress](int done, int total) { return progress.Step(done, total); });
+    if (game)
+        GameHistory::Add({job.Card.GameCode, CurrentFileName, job.Card.Options, written});
+    if (written == job.Card.Cards)
+        Env.Asks.Information(QStringLiteral("%1 cards were exported to %2.").arg(written).arg(job.Folder));
+    else
+        Env.Asks.Information(QStringLiteral("Export cancelled: %1 of %2 cards were written to %3.")
+                                 .arg(written)
+                                 .arg(job.Card.Cards)
+                                 .arg(job.Folder));
+}

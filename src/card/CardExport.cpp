@@ -1,0 +1,110 @@
+#include "card/CardExport.h"
+#include "card/CardPrinting.h"
+#include "platform/CardFilePrinter.h"
+#include "platform/PlatformError.h"
+#include "platform/Surface.h"
+#include "settings/DataFolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QThread>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+QString ExportFileName(int card, const QString& gameCode, ExportFormat format)
+{
+    const QString name = QStringLiteral("card-%1").arg(card, 4, 10, QChar(u'0'));
+    return (gameCode.isEmpty() ? name : gameCode + u'-' + name) +
+           (format == ExportFormat::Png ? QStringLiteral(".png") : QStringLiteral(".pdf"));
+}
+
+QStringList ExistingExportFiles(const ExportJob& job)
+{
+    QStringList existing;
+    for (int n = 1; n <= job.Card.Cards; ++n) {
+        const QString name = ExportFileName(n, job.Card.GameCode, job.Format);
+        if (QFileInfo::exists(JoinPath(job.Folder, name)))
+            existing << name;
+    }
+    return existing;
+}
+
+namespace {
+
+void ExportOne(const ExportJob& job, int n)
+{
+    const auto format = job.Format == ExportFormat::Png ? CardFilePrinter::Format::Png : CardFilePrinter::Format::Pdf;
+    CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, ExportFileName(n, job.Card.GameCode, job.Format)));
+    // Laid out as one card to a page, then cut to the card with a margin of one cell.
+    const DeviceCaps caps = file.Caps();
+    const int cols = CardSide(job.Card.Options.SizeIndex);
+    const int rows = cols + (job.Card.Options.Heading ? 1 : 0);
+    const PageLayout page = LayoutPage(1, caps, rows, cols, file.Canvas().PenWidth());
+    const CardPlace place = page.Cards.front();
+    file.SetCrop(QRect(place.X - page.Z, place.Y - page.Z, (cols + 2) * page.Z + file.Canvas().PenWidth(),
+                       (rows + 2) * page.Z + file.Canvas().PenWidth()));
+    PreparePrinter(file, 0, job.FontName, job.FontSize);
+    CardJob one = job.Card;
+    one.Cards = 1;
+    one.PerPage = 1;
+    one.FirstCard = n;
+    QStringList cells;
+    RunCardJob(file, one, [&] { cells = job.Cells(n); }, cells, {});
+}
+
+} // namespace
+
+int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progress)
+{
+    if (!QFileInfo(job.Folder).isDir())
+        throw PlatformError(QStringLiteral("%1: Invalid filename").arg(job.Folder));
+    const int total = job.Card.Cards;
+    std::atomic<int> next{1};
+    std::atomic<int> written{0};
+    std::atomic<bool> stop{false};
+    std::exception_ptr failure;
+    std::mutex failureLock;
+    auto work = [&] {
+        for (int n = next++; n <= total && !stop; n = next++) {
+            try {
+                ExportOne(job, n);
+                ++written;
+            } catch (...) {
+                std::lock_guard<std::mutex> guard(failureLock);
+                if (!failure)
+                    failure = std::current_exception();
+                stop = true;
+            }
+        }
+    };
+    // PLUMWICK_THREADS caps the threads, for measuring what the second core brings.
+    const int cores = qEnvironmentVariableIntValue("PLUMWICK_THREADS") > 0 ? qEnvironmentVariableIntValue("PLUMWICK_THREADS")
+                                                                            : QThread::idealThreadCount();
+    const int threads = std::max(1, std::min(cores, total));
+    std::vector<std::thread> workers;
+    for (int t = 1; t < threads; ++t)
+        workers.emplace_back(work);
+    // This thread draws too, and reports between cards.
+    for (int n = next++; n <= total && !stop; n = next++) {
+        try {
+            ExportOne(job, n);
+            ++written;
+        } catch (...) {
+            std::lock_guard<std::mutex> guard(failureLock);
+            if (!failure)
+                failure = std::current_exception();
+            stop = true;
+        }
+        if (progress && !progress(written, total))
+            stop = true;
+    }
+    for (std::thread& worker : workers)
+        worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    if (progress)
+        progress(written, total);
+    return written;
+}

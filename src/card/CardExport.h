@@ -1,0 +1,35 @@
+#pragma once
+#include "card/PrintJob.h"
+
+#include <QPageSize>
+#include <QString>
+#include <QStringList>
+#include <atomic>
+#include <functional>
+
+// Cards for players who are not in the room: N cards, one file each, in a folder. Each file
+// holds one card as it prints one to a page, cut to the card with a margin of one cell:
+// PNG at 300 dpi or PDF. Files are named card-0001.png ..., or CODE-card-0017.png for the
+// cards of a game. The cards are independent, so they are drawn on every core.
+enum class ExportFormat { Png, Pdf };
+
+struct ExportJob {
+    CardJob Card;           // options, even text, game code; Cards is the count
+    QString FontName;
+    int FontSize = 20;
+    QPageSize Paper = QPageSize(QPageSize::A4);
+    QString Folder;
+    ExportFormat Format = ExportFormat::Png;
+    int Dpi = 300;
+    // The cells of card n (1-based); called from several threads at once.
+    std::function<QStringList(int card)> Cells;
+};
+
+QString ExportFileName(int card, const QString& gameCode, ExportFormat format);
+// The names of the job that are already in its folder.
+QStringList ExistingExportFiles(const ExportJob& job);
+
+// Writes the files; `progress(done, total)` is called from the calling thread and returns
+// false to stop (files written stay). Returns how many were written; a failure raises
+// PlatformError after the other threads have stopped.
+int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progress = {});

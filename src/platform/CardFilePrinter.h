@@ -1,0 +1,47 @@
+#pragma once
+#include "platform/Printers.h"
+
+#include <QPageSize>
+#include <QRect>
+#include <QString>
+#include <memory>
+
+class QtSurface;
+
+// A "printer" whose one page is a file of its own: a card laid out as it prints one to a
+// page on the given paper, then cut to `crop` (in the page's printable-area pixels) and
+// written as a PNG (greyscale, white background) or a one-page PDF of that size, through a
+// temporary file. Used to export cards for players who are not in the room.
+class CardFilePrinter final : public Printers {
+public:
+    enum class Format { Png, Pdf };
+
+    CardFilePrinter(Format format, int dotsPerInch, const QPageSize& paper, QString path);
+    ~CardFilePrinter() override;
+
+    // The printable area of the paper at this resolution (a quarter-inch border, as the PDF
+    // printer has).
+    static DeviceCaps CapsFor(const QPageSize& paper, int dotsPerInch);
+    void SetCrop(const QRect& crop) { Crop = crop; }
+
+    QStringList Names() override { return {QStringLiteral("Card file")}; }
+    int DefaultIndex() override { return 0; }
+    void SetCurrent(int) override {}
+    DeviceCaps Caps() override { return PageCaps; }
+    void SetTitle(const QString&) override {}
+    bool BeginDoc() override;
+    void NewPage() override {}
+    void EndDoc() override;
+    void Abort() override;
+    Surface& Canvas() override;
+
+private:
+    struct Page;
+    Format Kind;
+    int Dpi;
+    QString Path;
+    DeviceCaps PageCaps;
+    QRect Crop;
+    std::unique_ptr<QtSurface> Canvas_;
+    std::unique_ptr<Page> Open;
+};

@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+// The paper chosen in Page Setup, per printer, in the section "Paper" of the settings file
+// (the printer's name as the key). Nothing stored: the printer's own default.
+namespace PaperSettings {
+
+QString Stored(const QString& printer);
+void Store(const QString& printer, const QString& paper);
+
+} // namespace PaperSettings

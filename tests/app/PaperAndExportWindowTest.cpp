@@ -1,0 +1,127 @@
+// Page Setup per printer, "Same Text Size" on the sample card, and Export Cards from the window.
+#include "app/ExportDialog.h"
+#include "app/PageSetupDialog.h"
+#include "card/CardExport.h"
+#include "support/MainWindowFixture.h"
+#include "support/Words.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTimer>
+
+TEST_F(MainWindowTest, PageSetupIsRememberedPerPrinter)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany(NumberWords(1, 75));
+    // The laser printer offers its own sizes, starting at its default.
+    QStringList offered;
+    QString start;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<PageSetupDialog*>(QApplication::activeModalWidget());
+        for (int i = 0; i < d->CboPaper->count(); ++i)
+            offered << d->CboPaper->itemText(i);
+        start = d->CboPaper->currentText();
+        d->CboPaper->setCurrentText("Legal");
+        d->accept();
+    });
+    w.MnuFilePageSetup->trigger();
+    EXPECT_EQ(offered, (QStringList{"Letter", "Legal"}));
+    EXPECT_EQ(start, "Letter");
+    EXPECT_TRUE(Settings().contains("[Paper]\r\nLaser=Legal\r\n"));
+    // The PDF printer keeps its own choice; cancelled, nothing is stored.
+    w.CboPrinters->setCurrentIndex(1);
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<PageSetupDialog*>(QApplication::activeModalWidget());
+        start = d->CboPaper->currentText();
+        d->reject();
+    });
+    w.MnuFilePageSetup->trigger();
+    EXPECT_EQ(start, "A4");
+    EXPECT_FALSE(Settings().contains("Print to PDF="));
+    // Printing uses the stored paper of the printer chosen.
+    w.CboPrinters->setCurrentIndex(0);
+    Printer.Calls.clear();
+    w.MnuFilePrint->trigger();
+    EXPECT_EQ(Printer.Calls.front(), "paper Legal");
+}
+
+TEST_F(MainWindowTest, SameTextSizeOnTheSampleCard)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany({"I", "Hippopotamus", "Giraffe", "A rather long phrase", "W", "Ox", "Elephant", "Rhinoceros",
+                           "Zebra", "Okapi"});
+    w.CboCardSize->setCurrentIndex(0);
+    w.ChkFreeSpace->setChecked(false);
+    w.ChkHeading->setChecked(false);
+    w.MnuSameTextSize->trigger();
+    EXPECT_TRUE(Settings().contains("[Look]\r\nSameTextSize=1\r\n"));
+    // Every word cell on the recording surface: one size for all.
+    RecordingSurface surface;
+    w.PBPaint(surface);
+    QSet<int> sizes;
+    for (const auto& t : surface.Texts)
+        sizes << t.Size;
+    EXPECT_EQ(sizes.size(), 1) << surface.Texts.size();
+    w.MnuSameTextSize->trigger();
+    RecordingSurface alone;
+    w.PBPaint(alone);
+    QSet<int> each;
+    for (const auto& t : alone.Texts)
+        each << t.Size;
+    EXPECT_GT(each.size(), 1);
+}
+
+TEST_F(MainWindowTest, ExportAsksOnceBeforeReplacingAndSaysWhatItWrote)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany(NumberWords(1, 75));
+    const QString folder = Home.Folder.Path("export");
+    QDir().mkpath(folder);
+    Home.Folder.Write("export/card-0002.png", "old");
+    auto fill = [&](int cards, bool pdf) {
+        QTimer::singleShot(0, [=] {
+            auto* d = qobject_cast<ExportDialog*>(QApplication::activeModalWidget());
+            d->TxtFolder->setText(folder);
+            d->EdtCards->setValue(cards);
+            d->CboFormat->setCurrentIndex(pdf ? 1 : 0);
+            d->accept();
+        });
+    };
+    // No: nothing is written.
+    fill(3, false);
+    Asks.ExpectQuestion("1 of these files are already in " + folder + " (card-0002.png ...). Replace them?", false);
+    w.MnuFileExport->trigger();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"card-0002.png"});
+    EXPECT_EQ(Home.Folder.Read("export/card-0002.png"), "old");
+    // Yes: all three, and a message says so.
+    fill(3, false);
+    Asks.ExpectQuestion("1 of these files are already in " + folder + " (card-0002.png ...). Replace them?", true);
+    Asks.ExpectInformation("3 cards were exported to " + folder + ".");
+    w.MnuFileExport->trigger();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{"card-0001.png", "card-0002.png", "card-0003.png"}));
+    EXPECT_NE(Home.Folder.Read("export/card-0002.png"), "old");
+    EXPECT_TRUE(Asks.QuestionDefaults.back() == false);
+}
+
+// Cancelled part way: what is written stays, and the count says how much that is.
+TEST(CardExport, CancelKeepsWhatWasWritten)
+{
+    TempFolder folder;
+    ExportJob job;
+    job.Card.Cards = 40;
+    job.Folder = folder.Path();
+    job.Dpi = 72;
+    const QStringList numbers = NumberWords(1, 75);
+    job.Cells = [numbers](int n) { return numbers.mid(n % 10, 25); };
+    int calls = 0;
+    const int written = ExportCards(job, [&](int, int) { return ++calls < 3; });
+    const int files = static_cast<int>(QDir(folder.Path()).entryList(QDir::Files).size());
+    EXPECT_EQ(written, files);
+    EXPECT_GE(written, 3);
+    EXPECT_LT(written, 40);
+    EXPECT_EQ(ExportFileName(7, "", ExportFormat::Pdf), "card-0007.pdf");
+    EXPECT_EQ(ExportFileName(17, "K7F2-9QXA", ExportFormat::Png), "K7F2-9QXA-card-0017.png");
+}

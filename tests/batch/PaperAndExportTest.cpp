@@ -1,0 +1,127 @@
+// plumwick-print's paper, even text and cards exported one file each.
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int Status;
+    QString Err;
+};
+
+class PaperAndExportTest : public ::testing::Test {
+protected:
+    Result Print(const QStringList& arguments)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", Folder.Path("home"));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(Folder.Path());
+        p.start(PLUMWICK_PRINT, arguments);
+        p.waitForFinished(120000);
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()).trimmed()};
+    }
+    QString Run(const QString& program, const QStringList& arguments)
+    {
+        QProcess p;
+        p.start(program, arguments);
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    QString Numbers()
+    {
+        QByteArray bytes;
+        for (int i = 1; i <= 75; ++i)
+            bytes += QByteArray::number(i) + "\r\n";
+        Folder.Write("numbers.pwk", bytes);
+        return Folder.Path("numbers.pwk");
+    }
+    TempFolder Folder;
+};
+
+} // namespace
+
+TEST_F(PaperAndExportTest, PaperNamesInAnyCase)
+{
+    const QString list = Numbers();
+    struct Case {
+        const char* name;
+        const char* size; // as pdfinfo reports it, in points
+    };
+    const Case cases[] = {{"letter", "612 x 792"}, {"A4", "595 x 842"}, {"a5", "420 x 595"},
+                          {"LEGAL", "612 x 1008"}, {"Tabloid", "792 x 1224"}, {"a3", "842 x 1191"}};
+    for (const Case& c : cases) {
+        ASSERT_EQ(Print({"-q", "--seed", "1", "--paper", c.name, "-o", "p.pdf", list}).Status, 0) << c.name;
+        EXPECT_TRUE(Run("pdfinfo", {Folder.Path("p.pdf")}).contains(QRegularExpression(QString("Page size: +") + c.size + " pts")))
+            << c.name;
+    }
+    const Result bad = Print({"--paper", "b5", list});
+    EXPECT_EQ(bad.Status, 2);
+    EXPECT_TRUE(bad.Err.contains("(letter,legal,tabloid,a3,a4,a5)")) << bad.Err.toStdString();
+}
+
+TEST_F(PaperAndExportTest, SameTextSizeDrawsEveryWordAtOneSize)
+{
+    Folder.Write("zoo.pwk", "I\r\nB\r\nA rather long phrase here\r\nGiraffe\r\nZebra\r\nOkapi\r\nElephant\r\nRhinoceros\r\n"
+                            "Hippopotamus\r\nW\r\n");
+    auto heights = [&](const QStringList& extra) {
+        EXPECT_EQ(Print(QStringList{"-q", "--seed", "3", "--size", "3", "--no-free-space", "--cards", "2",
+                                    "--font-size", "48", "-o", "z.pdf"} + extra + QStringList{Folder.Path("zoo.pwk")})
+                      .Status,
+                  0);
+        // Word heights on the page, by text, the heading row (B, I, N in the first row) aside.
+        static const QRegularExpression word(R"RX(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)RX");
+        const QString html = Run("pdftotext", {"-bbox", Folder.Path("z.pdf"), "-"});
+        QSet<int> all;
+        for (auto it = word.globalMatch(html); it.hasNext();) {
+            const auto m = it.next();
+            all << qRound((m.captured(2).toDouble() - m.captured(1).toDouble()) * 10);
+        }
+        return all;
+    };
+    const QSet<int> alone = heights({"--no-same-text-size"});
+    const QSet<int> even = heights({"--same-text-size"});
+    EXPECT_GT(alone.size(), 3);
+    // With the same size: the heading's one size and the words' one size, nothing else.
+    EXPECT_LE(even.size(), 2) << even.size();
+}
+
+TEST_F(PaperAndExportTest, CardsExportedOneFileEach)
+{
+    const QString list = Numbers();
+    QDir().mkpath(Folder.Path("out"));
+    ASSERT_EQ(Print({"-q", "--export", Folder.Path("out"), "--cards", "5", "--paper", "a4", list}).Status, 0);
+    EXPECT_EQ(QDir(Folder.Path("out")).entryList(QDir::Files),
+              (QStringList{"card-0001.png", "card-0002.png", "card-0003.png", "card-0004.png", "card-0005.png"}));
+    // A 5 x 5 card with heading at 300 dpi on A4, one to a page: 2480 x 3508 pixels with a
+    // quarter-inch border leave 2330 x 3358, margins of three borders (225), so the cell is
+    // (2330 - 450 - 1) / 5 = 375; the card and a cell all round: 7 x 375 + 1 by 8 x 375 + 1.
+    const QImage card(Folder.Path("out/card-0003.png"));
+    EXPECT_EQ(card.size(), QSize(7 * 375 + 1, 8 * 375 + 1));
+    EXPECT_EQ(qGray(card.pixel(5, 5)), 255);                 // white margin
+    EXPECT_LT(qGray(card.pixel(375, 375 + 100)), 128);       // the grid's left edge
+    EXPECT_LT(qGray(card.pixel(375 + 100, 375)), 128);       // and its top
+    EXPECT_NEAR(card.dotsPerMeterX(), 300 / 0.0254, 1);
+    // A file that is there is never written over.
+    const QByteArray before = Folder.Read("out/card-0002.png");
+    const Result again = Print({"-q", "--export", Folder.Path("out"), "--cards", "2", list});
+    EXPECT_EQ(again.Status, 1);
+    EXPECT_TRUE(again.Err.endsWith("card-0001.png is already there; remove it or export to another folder."));
+    EXPECT_EQ(Folder.Read("out/card-0002.png"), before);
+    // A game's cards carry its code in their names, as PDF files of one page.
+    QDir().mkpath(Folder.Path("game"));
+    ASSERT_EQ(Print({"-q", "--numbered", "--export", Folder.Path("game"), "--format", "pdf", "--cards", "2", list}).Status, 0);
+    const QStringList games = QDir(Folder.Path("game")).entryList(QDir::Files);
+    ASSERT_EQ(games.size(), 2);
+    EXPECT_TRUE(QRegularExpression("^[0-9A-Z]{4}-[0-9A-Z]{4}-card-0002\\.pdf$").match(games[1]).hasMatch()) << games[1].toStdString();
+    EXPECT_TRUE(Run("pdfinfo", {Folder.Path("game/" + games[1])}).contains(QRegularExpression("Pages: +1\n")));
+    EXPECT_TRUE(Run("pdftotext", {Folder.Path("game/" + games[1]), "-"}).contains("Card 2 \u00b7 Game"));
+    EXPECT_EQ(Print({"--export", Folder.Path("nothing-here"), list}).Status, 1);
+}
