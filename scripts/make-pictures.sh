@@ -90,4 +90,15 @@ pdf=$home/cards.pdf
 "$build/plumwick-print" -q --cards 4 --per-page 4 --size 5 --heading --free-space --paper letter \
   --seed 7 -o "$pdf" "data/SampleLists/Party/Birthday Party.pwk"
 pdftoppm -png -r 60 -singlefile "$pdf" docs/cards-page
-echo "docs/main-window.png, docs/font-dialog.png, docs/about-box.png and docs/cards-page.png written"
+# The same page of phrases without and with "Same Text Size", and an exported card.
+phrases=$home/phrases.pwk
+cat "data/SampleLists/Party/Birthday Party.pwk" > "$phrases"
+for even in no-same-text-size same-text-size; do
+  "$build/plumwick-print" -q --cards 1 --per-page 1 --size 5 --heading --free-space --paper letter --seed 7 \
+    --$even -o "$home/$even.pdf" "$phrases"
+  pdftoppm -png -r 40 -singlefile "$home/$even.pdf" "docs/page-$even"
+done
+mkdir -p "$home/export"
+"$build/plumwick-print" -q --export "$home/export" --cards 1 --seed 7 "data/SampleLists/Numbers 1 to 75.pwk"
+convert "$home/export/card-0001.png" -resize 300x docs/exported-card.png
+echo "docs/main-window.png, docs/font-dialog.png, docs/about-box.png, docs/cards-page.png and the game, even-text and export pictures written"
