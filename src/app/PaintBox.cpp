@@ -5,6 +5,8 @@
 PaintBox::PaintBox(QWidget* parent, PaintHandler onPaint) : QWidget(parent), OnPaint(std::move(onPaint)), Canvas(96, QColor(PanelGrey, PanelGrey, PanelGrey))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Sample card"));
 }
 
 void PaintBox::paintEvent(QPaintEvent*)
@@ -13,4 +15,11 @@ void PaintBox::paintEvent(QPaintEvent*)
     Canvas.Attach(&painter);
     OnPaint(Canvas);
     Canvas.Attach(nullptr);
+    // Reached with Tab, the card shows it has the focus: a 2-pixel dotted ring inside.
+    if (hasFocus()) {
+        QPen ring(palette().color(QPalette::Highlight), 2, Qt::DotLine);
+        painter.setPen(ring);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }

@@ -5,7 +5,9 @@
 #include <functional>
 
 // The sample card's paint box: every repaint, whether the platform's or one the main
-// window asks for at once, runs the owner's paint handler on a 96-dpi surface.
+// window asks for at once, runs the owner's paint handler on a 96-dpi surface. It takes the
+// keyboard focus, so that a screen reader reaches it; its accessible description, kept by
+// the owner, reads the card out.
 class PaintBox final : public QWidget {
 public:
     using PaintHandler = std::function<void(Surface&)>;

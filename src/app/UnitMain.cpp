@@ -4,6 +4,7 @@
 #include "app/ToolIcons.h"
 #include "card/CardArrangement.h"
 #include "card/SampleCard.h"
+#include "game/CardView.h"
 #include "platform/PlatformError.h"
 #include "platform/Printers.h"
 #include "platform/ProfileFile.h"
@@ -14,6 +15,7 @@
 #include "settings/GameSettings.h"
 #include "words/WordLines.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -213,7 +215,16 @@ void TFrmMain::Redraw()
 {
     ++RedrawCount;
     UpdateWordCount();
+    PB->setAccessibleDescription(MakeCardView(CardCells, Options()).Describe());
     PB->repaint();
+}
+
+void TFrmMain::Announce(const QString& text)
+{
+    // The status a screen reader reads when it changes; nothing on screen changes.
+    LblWordCount->setAccessibleDescription(text);
+    QAccessibleEvent changed(LblWordCount, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TFrmMain::PBPaint(Surface& surface)
@@ -241,4 +252,9 @@ void TFrmMain::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+QString TFrmMain::LastAnnouncement() const
+{
+    return LblWordCount->accessibleDescription();
 }

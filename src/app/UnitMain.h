@@ -166,6 +166,9 @@ public:
     void MnuFileEditWordsClick();
     void DropFiles(const QList<QUrl>& urls);
     void UpdateWordCount();
+    // Tells a screen reader what just happened ("Giraffe added: 26 words").
+    void Announce(const QString& text);
+    QString LastAnnouncement() const;
 
     // Printing.
     void MnuFilePrintClick();

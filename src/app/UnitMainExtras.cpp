@@ -26,13 +26,18 @@ void AddSampleEntries(TFrmMain& window, const QString& folder, QMenu* parent, QS
         return;
     walked.insert(canonical);
     const SampleFolderEntries entries = ListSampleFolder(folder);
+    QStringList names = entries.Folders;
+    for (const QString& name : entries.Lists)
+        names << SampleCaption(name);
+    const QStringList captions = MenuCaptionsWithMnemonics(names);
+    qsizetype next = 0;
     for (const QString& name : entries.Folders) {
-        QMenu* sub = parent->addMenu(MenuCaption(name));
+        QMenu* sub = parent->addMenu(captions[next++]);
         AddSampleEntries(window, JoinPath(folder, name + u'/'), sub, walked, depth + 1);
     }
     for (const QString& name : entries.Lists) {
         const QString path = JoinPath(folder, name);
-        QAction* entry = parent->addAction(MenuCaption(SampleCaption(name)));
+        QAction* entry = parent->addAction(captions[next++]);
         QObject::connect(entry, &QAction::triggered, &window,
                          [&window, path] { window.Guard([&window, path] { window.LoadSampleList(path); }); });
     }

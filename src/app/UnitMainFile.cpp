@@ -1,5 +1,6 @@
 // New, Open, Save, the save question, and closing the window.
 #include "app/UnitMain.h"
+#include "app/WordsEditorDialog.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
 #include "platform/Prompts.h"
@@ -11,6 +12,7 @@
 #include "words/WordListFormat.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 
 namespace {
 
@@ -31,6 +33,7 @@ FileDialogSpec OpenDialog(const QString& lastName)
 void TFrmMain::WriteWordList(const QString& path)
 {
     TextFile::WriteAll(path, FormatWordList(WordList.Items()));
+    Announce(QStringLiteral("Saved as %1").arg(QFileInfo(path).fileName()));
 }
 
 void TFrmMain::ReadWordList(const QString& path)
@@ -52,6 +55,7 @@ void TFrmMain::ReadWordList(const QString& path)
     ArrangeCard();
     Redraw();
     CurrentFileName = path;
+    Announce(QStringLiteral("%1 opened: %2").arg(QFileInfo(path).fileName(), WordsEditorDialog::CountText(WordList.Count())));
 }
 
 void TFrmMain::SavePrompt()

@@ -104,6 +104,7 @@ void TFrmMain::BuildToolBar()
         b->setIcon(MakeToolIcon(icon));
         b->setIconSize(QSize(16, 16));
         b->setToolTip(tip);
+        b->setAccessibleName(tip);
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
@@ -155,15 +156,15 @@ void TFrmMain::BuildControls()
     PB = Place(new PaintBox(this, [this](Surface& s) { PBPaint(s); }), 8, FormY(136), 441, 313);
 
     GrpOptions = Place(new QGroupBox(QStringLiteral("Options"), this), 456, FormY(128), 217, 321);
-    MakeLabel(GrpOptions, 8, 24, QStringLiteral("Card Size: "));
+    QLabel* sizeLabel = MakeLabel(GrpOptions, 8, 24, QStringLiteral("Card Size: "));
     CboCardSize = Place(new QComboBox(GrpOptions), 64, 21, 108, 21);
     CboCardSize->addItems({QStringLiteral("3 x 3"), QStringLiteral("5 x 5"), QStringLiteral("7 x 7")});
     CboCardSize->setCurrentIndex(1);
     ChkFreeSpace = Place(new QCheckBox(QStringLiteral("Use Free Space "), GrpOptions), 8, 48, 105, 21);
-    MakeLabel(GrpOptions, 30, 72, QStringLiteral("Text: "));
+    QLabel* freeLabel = MakeLabel(GrpOptions, 30, 72, QStringLiteral("Text: "));
     TxtFreeSpace = Place(new QLineEdit(QStringLiteral("Free Space"), GrpOptions), 61, 70, 121, 19);
     ChkHeading = Place(new QCheckBox(QStringLiteral("Use Column Heading"), GrpOptions), 8, 96, 125, 21);
-    MakeLabel(GrpOptions, 30, 120, QStringLiteral("Text: "));
+    QLabel* headingLabel = MakeLabel(GrpOptions, 30, 120, QStringLiteral("Text: "));
     TxtHeading = Place(new QLineEdit(QStringLiteral("BINGO"), GrpOptions), 61, 118, 121, 19);
     ChkWordWrap = Place(new QCheckBox(QStringLiteral("Word Wrap"), GrpOptions), 8, 144, 80, 21);
     ChkWordWrap->setChecked(true);
@@ -171,14 +172,14 @@ void TFrmMain::BuildControls()
     GrpPrint = Place(new QGroupBox(QStringLiteral("Print"), GrpOptions), 8, 184, 201, 121);
     UseClassicGroupBox(GrpOptions);
     UseClassicGroupBox(GrpPrint);
-    MakeLabel(GrpPrint, 8, 16, QStringLiteral("Printer To Use: "));
+    QLabel* printerLabel = MakeLabel(GrpPrint, 8, 16, QStringLiteral("Printer To Use: "));
     CboPrinters = Place(new QComboBox(GrpPrint), 8, 31, 177, 21);
-    MakeLabel(GrpPrint, 8, 67, QStringLiteral("Number of Bingo Card: "));
+    QLabel* countLabel = MakeLabel(GrpPrint, 8, 67, QStringLiteral("Number of Bingo Card: "));
     EdtCardNum = Place(new QSpinBox(GrpPrint), 128, 64, 57, 19);
     EdtCardNum->setRange(1, 99999);
     EdtCardNum->setSingleStep(1);
     EdtCardNum->setValue(1);
-    MakeLabel(GrpPrint, 8, 96, QStringLiteral("Bingo Cards Per Page: "));
+    QLabel* perPageLabel = MakeLabel(GrpPrint, 8, 96, QStringLiteral("Bingo Cards Per Page: "));
     CboCardsPerPage = Place(new QComboBox(GrpPrint), 128, 93, 57, 21);
     CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
 
@@ -186,9 +187,36 @@ void TFrmMain::BuildControls()
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // Every control names itself to a screen reader: labels are linked to what they label,
+    // and the combo boxes say what they are for beside the value they read out.
+    Label2->setBuddy(PB);
+    sizeLabel->setBuddy(CboCardSize);
+    freeLabel->setBuddy(TxtFreeSpace);
+    headingLabel->setBuddy(TxtHeading);
+    printerLabel->setBuddy(CboPrinters);
+    countLabel->setBuddy(EdtCardNum);
+    perPageLabel->setBuddy(CboCardsPerPage);
+    TxtFreeSpace->setAccessibleName(QStringLiteral("Free space text"));
+    TxtHeading->setAccessibleName(QStringLiteral("Column heading text"));
+    EdtCardNum->setAccessibleName(QStringLiteral("Number of bingo cards"));
+    if (auto* edit = EdtCardNum->findChild<QLineEdit*>())
+        edit->setAccessibleName(QStringLiteral("Number of bingo cards"));
+    CboCardStr->setAccessibleName(QStringLiteral("Word"));
+    CboCardStr->lineEdit()->setAccessibleName(QStringLiteral("Word"));
+    CboCardStr->lineEdit()->setAccessibleDescription(
+        QStringLiteral("Type a word or phrase; Enter adds it to the list. The list opens below."));
+    CboCardSize->setAccessibleName(QStringLiteral("Card size"));
+    CboCardSize->setAccessibleDescription(QStringLiteral("Card size"));
+    CboPrinters->setAccessibleName(QStringLiteral("Printer to use"));
+    CboPrinters->setAccessibleDescription(QStringLiteral("Printer to use"));
+    CboCardsPerPage->setAccessibleName(QStringLiteral("Bingo cards per page"));
+    CboCardsPerPage->setAccessibleDescription(QStringLiteral("Bingo cards per page"));
+    LblWordCount->setAccessibleName(QStringLiteral("Status"));
+
     setTabOrder(CboCardStr, BtnAdd);
     setTabOrder(BtnAdd, BtnDelete);
-    setTabOrder(BtnDelete, CboCardSize);
+    setTabOrder(BtnDelete, PB);
+    setTabOrder(PB, CboCardSize);
     setTabOrder(CboCardSize, ChkFreeSpace);
     setTabOrder(ChkFreeSpace, TxtFreeSpace);
     setTabOrder(TxtFreeSpace, ChkHeading);
@@ -197,4 +225,5 @@ void TFrmMain::BuildControls()
     setTabOrder(ChkWordWrap, CboPrinters);
     setTabOrder(CboPrinters, EdtCardNum);
     setTabOrder(EdtCardNum, CboCardsPerPage);
+    UseReadableDisabledText(this);
 }

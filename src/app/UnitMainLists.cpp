@@ -114,6 +114,8 @@ void TFrmMain::AddManyWords(const QString& text)
     ArrangeCard();
     Redraw();
     ListModified = true;
+    Announce(QStringLiteral("%1 added: %2").arg(WordsEditorDialog::CountText(words.size()),
+                                                 WordsEditorDialog::CountText(WordList.Count())));
 }
 
 void TFrmMain::MnuFileEditWordsClick()

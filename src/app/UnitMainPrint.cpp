@@ -53,7 +53,8 @@ void TFrmMain::MnuFilePrintClick()
     JobProgressDialog progress(this, QStringLiteral("card"));
     auto step = [&progress](int done, int total) { return progress.Step(done, total); };
     if (!game) {
-        RunCardJob(Env.PrinterList, job, [this] { ArrangeCard(); }, CardCells, step);
+        if (RunCardJob(Env.PrinterList, job, [this] { ArrangeCard(); }, CardCells, step))
+            Announce(QStringLiteral("Printing done: %1 cards").arg(PageCount(job.Cards, job.PerPage) * job.PerPage));
         return;
     }
     QStringList cells;

@@ -1,6 +1,7 @@
 // Editing the word list and the card options.
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"
+#include "app/WordsEditorDialog.h"
 #include "card/CardOptions.h"
 #include "platform/Prompts.h"
 
@@ -29,6 +30,7 @@ void TFrmMain::BtnAddClick()
     ArrangeCard();
     Redraw();
     ListModified = true;
+    Announce(QStringLiteral("%1 added: %2").arg(word, WordsEditorDialog::CountText(WordList.Count())));
 }
 
 bool TFrmMain::CboCardStrKeyPress(int key)
@@ -45,7 +47,9 @@ void TFrmMain::BtnDeleteClick()
         Env.Asks.Information(QStringLiteral("Please select the string you want to delete firstly."));
         return;
     }
+    const QString word = WordList.Items()[SelectedWord];
     WordList.RemoveAt(SelectedWord);
+    Announce(QStringLiteral("%1 deleted: %2").arg(word, WordsEditorDialog::CountText(WordList.Count())));
     ClearWordBox();
     ArrangeCard();
     Redraw();

@@ -6,7 +6,7 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -40,12 +40,24 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     Label1 = CentredLabel(this, QStringLiteral("Plumwick V" PLUMWICK_VERSION), 56, 32 - band, 185, 17, true);
     Label2 = CentredLabel(this, QStringLiteral("\u00a9 2026 The Plumwick developers."), 40, 50 - band, 286 - 40, 23, false);
     Label3 = CentredLabel(this, QStringLiteral("All rights reserved."), 56, 72 - band, 185, 20, true);
-    LblWebsite = CentredLabel(this, QStringLiteral("Website: ") + Homepage, 16, 152 - band, 249, 25, false);
-    LblEmail = CentredLabel(this, QStringLiteral("Support Email: ") + SupportEmail, 8, 176 - band, 257, 25, false);
-    for (QLabel* link : {LblWebsite, LblEmail}) {
-        link->setCursor(Qt::PointingHandCursor);
-        link->installEventFilter(this);
-    }
+    Label1->setAccessibleName(QStringLiteral("Plumwick version " PLUMWICK_VERSION));
+    // The links are links: Tab reaches them and Enter opens them, as a click does.
+    auto link = [&](const QString& caption, const QString& target, int left, int top, int width) {
+        QLabel* label = CentredLabel(this, QString(), left, top, width, 25, false);
+        label->setTextFormat(Qt::RichText);
+        label->setText(QStringLiteral("<a href=\"%1\" style=\"color: black; text-decoration: none\">%2</a>")
+                           .arg(target.toHtmlEscaped(), (caption + target).toHtmlEscaped()));
+        label->setTextInteractionFlags(Qt::TextBrowserInteraction);
+        label->setFocusPolicy(Qt::StrongFocus);
+        label->setAccessibleName(caption + target);
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+        return label;
+    };
+    LblWebsite = link(QStringLiteral("Website: "), Homepage, 16, 152 - band, 249);
+    LblEmail = link(QStringLiteral("Support Email: "), SupportEmail, 8, 176 - band, 257);
+    connect(LblWebsite, &QLabel::linkActivated, this, [this] { RunGuarded(Asks, [this] { LblWebsiteClick(); }); });
+    connect(LblEmail, &QLabel::linkActivated, this, [this] { RunGuarded(Asks, [this] { LblEmailClick(); }); });
     BtnOk = new QPushButton(QStringLiteral("OK"), this);
     BtnOk->setGeometry(112, 200 - band, 80, 27);
     BtnOk->setDefault(true);
@@ -54,12 +66,14 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
 
 bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == LblWebsite)
-            RunGuarded(Asks, [this] { LblWebsiteClick(); });
-        else if (watched == LblEmail)
-            RunGuarded(Asks, [this] { LblEmailClick(); });
+    // Enter or Space on a link that has the focus opens it, whatever the label's own
+    // handling of keys does on this platform.
+    if (event->type() == QEvent::KeyPress && (watched == LblWebsite || watched == LblEmail)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            RunGuarded(Asks, [this, watched] { watched == LblWebsite ? LblWebsiteClick() : LblEmailClick(); });
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -72,10 +72,10 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     auto* group = new QGroupBox(QStringLiteral("Fonts"), this);
     group->setGeometry(16, 40 - band, 201, 105);
     UseClassicGroupBox(group);
-    Label(group, 8, 16, QStringLiteral("Name: "));
+    QLabel* nameLabel = Label(group, 8, 16, QStringLiteral("Name: "));
     CboFontName = new QComboBox(group);
     CboFontName->setGeometry(45, 14, 145, 21);
-    Label(group, 12, 44, QStringLiteral("Size: "));
+    QLabel* sizeLabel = Label(group, 12, 44, QStringLiteral("Size: "));
     CboFontSize = new QComboBox(group);
     CboFontSize->setGeometry(46, 40, 145, 21);
     LblFont = new QLabel(QStringLiteral("Font Test"), group);
@@ -88,6 +88,14 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     BtnOK->setGeometry(24, 152 - band, 80, 27);
     BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
     BtnCancel->setGeometry(128, 152 - band, 80, 27);
+
+    nameLabel->setBuddy(CboFontName);
+    sizeLabel->setBuddy(CboFontSize);
+    CboFontName->setAccessibleName(QStringLiteral("Font name"));
+    CboFontName->setAccessibleDescription(QStringLiteral("Font name"));
+    CboFontSize->setAccessibleName(QStringLiteral("Font size"));
+    CboFontSize->setAccessibleDescription(QStringLiteral("Font size"));
+    UseReadableDisabledText(this);
 
     setTabOrder(BtnCancel, CboFontName);
     setTabOrder(CboFontName, CboFontSize);

@@ -44,3 +44,19 @@ QString CardView::AsText(const QSet<QString>& called) const
     }
     return lines.join(u'\n') + u'\n';
 }
+
+QString CardView::Describe() const
+{
+    QStringList parts;
+    if (!Heading.isEmpty())
+        parts << QStringLiteral("Heading: ") + Heading.join(QStringLiteral(", ")) + u'.';
+    for (int r = 0; r < Side; ++r) {
+        QStringList row;
+        for (int c = 0; c < Side; ++c) {
+            const QString text = Texts[r * Side + c].trimmed();
+            row << (text.isEmpty() ? QStringLiteral("empty") : text);
+        }
+        parts << QStringLiteral("Row %1: ").arg(r + 1) + row.join(QStringLiteral(", ")) + u'.';
+    }
+    return parts.join(u' ');
+}

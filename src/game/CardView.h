@@ -19,6 +19,9 @@ struct CardView {
     std::vector<bool> Marked(const QSet<QString>& called) const;
     // One row per line, cells separated by tabs, called cells with a trailing "*".
     QString AsText(const QSet<QString>& called) const;
+    // The card read out: "Heading: B, I, N, G, O. Row 1: 3, 19, 38, 57, 65. ... Row 3: 33,
+    // 41, Free Space, ...". A cell without a word is "empty".
+    QString Describe() const;
 };
 
 CardView MakeCardView(const QStringList& cells, const CardOptions& options);

@@ -3,6 +3,7 @@
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -46,4 +47,23 @@ QString SampleCaption(const QString& fileName)
 QString MenuCaption(const QString& text)
 {
     return QString(text).replace(u'&', QStringLiteral("&&"));
+}
+
+QStringList MenuCaptionsWithMnemonics(const QStringList& names)
+{
+    QStringList captions;
+    QSet<QChar> taken;
+    for (const QString& name : names) {
+        qsizetype at = -1;
+        for (qsizetype i = 0; i < name.size() && at < 0; ++i)
+            if (name[i].isLetterOrNumber() && !taken.contains(name[i].toLower()))
+                at = i;
+        if (at < 0) {
+            captions << MenuCaption(name);
+            continue;
+        }
+        taken.insert(name[at].toLower());
+        captions << MenuCaption(name.left(at)) + u'&' + MenuCaption(name.mid(at));
+    }
+    return captions;
 }

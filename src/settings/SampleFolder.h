@@ -17,3 +17,6 @@ QString SampleCaption(const QString& fileName);
 
 // A name shown literally as a menu entry: an "&" is a character, not a shortcut mark.
 QString MenuCaption(const QString& text);
+// Menu captions for the entries of one menu, each with a mnemonic where its name allows:
+// the first letter or digit no earlier entry took ("Animals" "&Animals", "Apples" "A&pples").
+QStringList MenuCaptionsWithMnemonics(const QStringList& names);

@@ -86,9 +86,9 @@ for i in $(seq 1 100); do [ -f "$list" ] && break; sleep 0.05; done
 [ -f "$list" ] || fail "the list was not saved"
 focus_main
 
-# The card size: 7 x 7, with the keyboard. Tab goes from the word box past Add and Delete
-# to the size list, where Down picks the next size; Shift+Tab comes back.
-xdotool key Tab Tab Tab Down shift+Tab shift+Tab shift+Tab
+# The card size: 7 x 7, with the keyboard. Tab goes from the word box past Add, Delete and
+# the sample card to the size list, where Down picks the next size; Shift+Tab comes back.
+xdotool key Tab Tab Tab Tab Down shift+Tab shift+Tab shift+Tab shift+Tab
 # The client area's corner on the screen (xdotool's geometry counts the frame).
 X=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ { print $NF }')
 Y=$(xwininfo -id "$main" | awk '/Absolute upper-left Y/ { print $NF }')

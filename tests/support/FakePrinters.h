@@ -20,7 +20,11 @@ public:
     Surface& Canvas() override { return Paper; }
     QStringList PaperNames(int index) override { return index == 0 ? QStringList{"Letter", "Legal"} : QStringList{"A4", "A5"}; }
     QString DefaultPaper(int index) override { return index == 0 ? "Letter" : "A4"; }
-    void UsePaper(const QString& name) override { Calls << "paper " + name; }
+    void UsePaper(const QString& name) override
+    {
+        if (!name.isEmpty())
+            Calls << "paper " + name;
+    }
 
     QStringList PrinterNames = {"Laser", PdfPrinterName};
     int Default = 0;

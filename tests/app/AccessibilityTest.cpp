@@ -1,0 +1,122 @@
+// What a screen reader finds: the sample card read out, every control under a name of its
+// own, the tool bar's buttons, announcements of what just happened, readable disabled text.
+#include "dialogs/UnitFrmAbout.h"
+#include "dialogs/UnitFrmFont.h"
+#include "app/PaintBox.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QString Name(QObject* object)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+QString Description(QObject* object)
+{
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
+    return a ? a->text(QAccessible::Description) : QString();
+}
+
+// Relative luminance and contrast ratio as WCAG 2.1 defines them.
+double Luminance(const QColor& c)
+{
+    auto channel = [](double v) {
+        v /= 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double x = Luminance(a), y = Luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// Every focusable control under `window`: a name, none twice among its siblings, none
+// borrowed from a group box's title.
+void ExpectOwnNames(QWidget* window)
+{
+    QStringList groupTitles;
+    for (QGroupBox* group : window->findChildren<QGroupBox*>())
+        groupTitles << group->title();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(window) || qobject_cast<QLabel*>(control))
+            continue;
+        const QString name = Name(control);
+        EXPECT_FALSE(name.trimmed().isEmpty()) << control->metaObject()->className() << " has no name";
+        EXPECT_FALSE(groupTitles.contains(name)) << control->metaObject()->className() << " is named " << name.toStdString();
+        for (QWidget* sibling : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (sibling != control && sibling->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(sibling))
+                EXPECT_NE(Name(sibling), name) << name.toStdString() << " twice";
+    }
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, AScreenReaderReadsTheCardAndEveryControl)
+{
+    TFrmMain& w = Open();
+    w.show();
+    EXPECT_EQ(Name(w.PB), "Sample card");
+    EXPECT_EQ(w.Label2->buddy(), w.PB);
+    EXPECT_NE(w.PB->focusPolicy(), Qt::NoFocus);
+    QWidget* next = w.BtnDelete->nextInFocusChain();
+    while (next && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    EXPECT_EQ(next, w.PB);
+    AddWords({"3", "19", "38", "57", "65", "1", "2", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14",
+              "15", "16", "17", "18", "20", "21"});
+    // After a change the description reads the card out: heading, then each row.
+    const QString description = Description(w.PB);
+    EXPECT_TRUE(description.startsWith("Heading: B, I, N, G, O. Row 1: ")) << description.toStdString();
+    EXPECT_TRUE(description.contains(QRegularExpression("Row 3: [^.]*, [^.]*, Free Space, ")));
+    for (const QString& word : w.CardCells.mid(0, 24))
+        EXPECT_TRUE(description.contains(word));
+    EXPECT_EQ(w.LastAnnouncement(), "21 added: 24 words");
+
+    ExpectOwnNames(&w);
+    EXPECT_EQ(Name(w.TxtFreeSpace), "Free space text");
+    EXPECT_EQ(Name(w.TxtHeading), "Column heading text");
+    EXPECT_EQ(Name(w.CboCardStr->lineEdit()), "Word");
+    EXPECT_TRUE(Description(w.CboCardStr->lineEdit()).contains("Enter adds"));
+    EXPECT_EQ(Name(w.ToolButtonNew), "New");
+    EXPECT_EQ(Name(w.ToolButtonOpen), "Open");
+    EXPECT_EQ(Name(w.ToolButtonSave), "Save");
+    EXPECT_EQ(Name(w.ToolButtonPrint), "Print");
+
+    TFrmFonts fonts(&w, Asks);
+    fonts.show();
+    ExpectOwnNames(&fonts);
+
+    // Disabled text boxes stay readable (WCAG 2.1 AA).
+    w.ChkFreeSpace->setChecked(false);
+    const QPalette p = w.TxtFreeSpace->palette();
+    EXPECT_GE(Contrast(p.color(QPalette::Disabled, QPalette::Text), p.color(QPalette::Disabled, QPalette::Base)), 4.5);
+}
+
+TEST_F(MainWindowTest, TheAboutBoxReadsWholeAndItsLinksWorkFromTheKeyboard)
+{
+    TFrmMain& w = Open();
+    TFrmAbout about(&w, Desktop, Asks);
+    about.show();
+    QApplication::setActiveWindow(&about);
+    EXPECT_EQ(Name(about.Label1), "Plumwick version 4.1");
+    EXPECT_TRUE(Name(about.LblWebsite).contains(TFrmAbout::Homepage));
+    EXPECT_TRUE(about.LblWebsite->textInteractionFlags() & Qt::LinksAccessibleByKeyboard);
+    EXPECT_NE(about.LblEmail->focusPolicy(), Qt::NoFocus);
+    // Tab to the link, Enter opens it.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    about.LblWebsite->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(about.LblWebsite->hasFocus());
+    QTest::keyClick(about.LblWebsite, Qt::Key_Return);
+    ASSERT_FALSE(Desktop.Opened.isEmpty());
+    EXPECT_EQ(Desktop.Opened.back(), QUrl(TFrmAbout::Homepage));
+}
