@@ -1,4 +1,5 @@
 // Plumwick: designs and prints bingo cards.
+#include "app/FocusRingStyle.h"
 #include "app/StartupOptions.h"
 #include "app/UnitMain.h"
 #include "platform/Clock.h"
@@ -38,7 +39,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Plumwick"));
     // The windows carry their own titles; a display name would be appended to the dialogs'.
     QApplication::setDesktopFileName(QStringLiteral("plumwick"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new FocusRingStyle);
     // The windows are laid out in fixed pixels for an 8-point sans serif at 96 dpi.
     QFont windowFont(QStringLiteral("Liberation Sans"));
     windowFont.setPixelSize(11);

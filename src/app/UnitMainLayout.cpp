@@ -212,6 +212,8 @@ void TFrmMain::BuildControls()
     CboCardsPerPage->setAccessibleName(QStringLiteral("Bingo cards per page"));
     CboCardsPerPage->setAccessibleDescription(QStringLiteral("Bingo cards per page"));
     LblWordCount->setAccessibleName(QStringLiteral("Status"));
+    GrpOptions->setAccessibleName(QStringLiteral("Options"));
+    GrpPrint->setAccessibleName(QStringLiteral("Print"));
 
     setTabOrder(CboCardStr, BtnAdd);
     setTabOrder(BtnAdd, BtnDelete);

@@ -2,13 +2,16 @@
 // own, the tool bar's buttons, announcements of what just happened, readable disabled text.
 #include "dialogs/UnitFrmAbout.h"
 #include "dialogs/UnitFrmFont.h"
+#include "app/FocusRingStyle.h"
 #include "app/PaintBox.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOption>
 
 namespace {
 
@@ -119,4 +122,23 @@ TEST_F(MainWindowTest, TheAboutBoxReadsWholeAndItsLinksWorkFromTheKeyboard)
     QTest::keyClick(about.LblWebsite, Qt::Key_Return);
     ASSERT_FALSE(Desktop.Opened.isEmpty());
     EXPECT_EQ(Desktop.Opened.back(), QUrl(TFrmAbout::Homepage));
+}
+
+// The focus ring is two pixels wide, in the highlight colour.
+TEST(FocusRing, TwoPixelsWide)
+{
+    FocusRingStyle style;
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QStyleOptionFocusRect option;
+    option.rect = image.rect();
+    option.state = QStyle::State_HasFocus;
+    option.palette.setColor(QPalette::Highlight, QColor(0, 0, 255));
+    QPainter painter(&image);
+    style.drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter);
+    painter.end();
+    int blue = 0;
+    for (int x = 0; x < 6; ++x)
+        blue += image.pixelColor(x, 10) == QColor(0, 0, 255) ? 1 : 0;
+    EXPECT_GE(blue, 2);
 }
