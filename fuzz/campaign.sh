@@ -6,14 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
-source scripts/setup.sh
-plumwick_install_missing clang libclang-rt-14-dev
-CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$(nproc)"
-mkdir -p fuzz/findings
-export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
-for target in ${TARGETS:-word_list profile integer cell_fit game}; do
+source fuzz/common.sh
+fuzz_build
+export ASAN_OPTIONS=detect_leaks=0
+for target in ${TARGETS:-$FUZZ_TARGETS}; do
   work=$(mktemp -d)
   cp -r "fuzz/corpus/$target/." "$work/"
   echo "== fuzz_$target for ${seconds}s"

@@ -4,16 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-source scripts/setup.sh
-plumwick_install_missing clang libclang-rt-14-dev
-CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz -j"$(nproc)"
-mkdir -p fuzz/findings
-export QT_QPA_PLATFORM=offscreen
-# The profile target writes a file per run; on tmpfs its flush costs nothing.
-[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
+source fuzz/common.sh
+fuzz_build
 status=0
-for target in word_list profile integer cell_fit game; do
+for target in $FUZZ_TARGETS; do
   work=$(mktemp -d)
   cp -r "fuzz/corpus/$target/." "$work/"
   echo "== fuzz_$target for ${seconds}s"

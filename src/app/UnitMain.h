@@ -160,6 +160,7 @@ public:
     // once, and editing the list as text.
     void OpenListFile(const QString& path);
     void MnuFileSaveAsClick();
+    void SaveListAs(const QString& path);
     void BuildRecentMenu();
     void OpenRecentList(const QString& path);
     void AddManyWords(const QString& text);

@@ -115,15 +115,19 @@ void TFrmMain::MnuFileSaveClick()
     }
     // A cancelled dialog or a failed write leaves the list marked as changed, so that
     // closing still offers to save it.
-    const auto path = Env.Asks.SaveFileName(SaveDialog(SaveDlgFileName));
-    if (!path)
-        return;
-    SaveDlgFileName = *path;
-    WriteWordList(*path);
-    CurrentFileName = *path;
+    if (const auto path = Env.Asks.SaveFileName(SaveDialog(SaveDlgFileName)))
+        SaveListAs(*path);
+}
+
+// The list written to a name chosen in the save dialog, which it then belongs to.
+void TFrmMain::SaveListAs(const QString& path)
+{
+    SaveDlgFileName = path;
+    WriteWordList(path);
+    CurrentFileName = path;
     ListModified = false;
-    DialogFolders::RememberList(*path);
-    RecentLists::Add(*path);
+    DialogFolders::RememberList(path);
+    RecentLists::Add(path);
 }
 
 void TFrmMain::MnuFileExitClick()

@@ -58,15 +58,8 @@ void TFrmMain::OpenListFile(const QString& path)
 
 void TFrmMain::MnuFileSaveAsClick()
 {
-    const auto path = Env.Asks.SaveFileName(SaveAsDialog(CurrentFileName.isEmpty() ? SaveDlgFileName : CurrentFileName));
-    if (!path)
-        return;
-    SaveDlgFileName = *path;
-    WriteWordList(*path);
-    CurrentFileName = *path;
-    ListModified = false;
-    DialogFolders::RememberList(*path);
-    RecentLists::Add(*path);
+    if (const auto path = Env.Asks.SaveFileName(SaveAsDialog(CurrentFileName.isEmpty() ? SaveDlgFileName : CurrentFileName)))
+        SaveListAs(*path);
 }
 
 void TFrmMain::BuildRecentMenu()

@@ -66,18 +66,20 @@ int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progr
     std::atomic<bool> stop{false};
     std::exception_ptr failure;
     std::mutex failureLock;
-    auto work = [&] {
-        for (int n = next++; n <= total && !stop; n = next++) {
-            try {
-                ExportOne(job, n);
-                ++written;
-            } catch (...) {
-                std::lock_guard<std::mutex> guard(failureLock);
-                if (!failure)
-                    failure = std::current_exception();
-                stop = true;
-            }
+    auto drawOne = [&](int n) {
+        try {
+            ExportOne(job, n);
+            ++written;
+        } catch (...) {
+            std::lock_guard<std::mutex> guard(failureLock);
+            if (!failure)
+                failure = std::current_exception();
+            stop = true;
         }
+    };
+    auto work = [&] {
+        for (int n = next++; n <= total && !stop; n = next++)
+            drawOne(n);
     };
     // PLUMWICK_THREADS caps the threads, for measuring what the second core brings.
     const int cores = qEnvironmentVariableIntValue("PLUMWICK_THREADS") > 0 ? qEnvironmentVariableIntValue("PLUMWICK_THREADS")
@@ -88,15 +90,7 @@ int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progr
         workers.emplace_back(work);
     // This thread draws too, and reports between cards.
     for (int n = next++; n <= total && !stop; n = next++) {
-        try {
-            ExportOne(job, n);
-            ++written;
-        } catch (...) {
-            std::lock_guard<std::mutex> guard(failureLock);
-            if (!failure)
-                failure = std::current_exception();
-            stop = true;
-        }
+        drawOne(n);
         if (progress && !progress(written, total))
             stop = true;
     }

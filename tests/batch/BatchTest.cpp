@@ -1,5 +1,5 @@
 #include "batch/BatchOptions.h"
-#include "support/TempFolder.h"
+#include "support/PrintProcess.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -26,15 +26,8 @@ class BatchTest : public ::testing::Test {
 protected:
     Outcome Print(const QStringList& arguments)
     {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", Folder.Path("home"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(Folder.Path());
-        p.start(PLUMWICK_PRINT, arguments);
-        p.waitForFinished(120000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()).trimmed()};
+        const PrintRun run = RunPlumwickPrint(Folder, arguments);
+        return {run.Status, run.Err};
     }
     QString List(const QString& name, const QStringList& words)
     {

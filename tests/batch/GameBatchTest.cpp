@@ -1,6 +1,6 @@
 // plumwick-print's numbered games: the code on standard output, the same cards printed
 // again from the code, and the check of a claimed card with its exit status.
-#include "support/TempFolder.h"
+#include "support/PrintProcess.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -8,41 +8,16 @@
 
 namespace {
 
-struct Result {
-    int Status;
-    QString Out;
-    QString Err;
-};
+using Result = PrintRun;
 
 class GameBatchTest : public ::testing::Test {
 protected:
-    Result Print(const QStringList& arguments)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", Folder.Path("home"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(Folder.Path());
-        p.start(PLUMWICK_PRINT, arguments);
-        p.waitForFinished(120000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError()).trimmed()};
-    }
-    QString Numbers()
-    {
-        QByteArray bytes;
-        for (int i = 1; i <= 75; ++i)
-            bytes += QByteArray::number(i) + "\r\n";
-        Folder.Write("numbers.pwk", bytes);
-        return Folder.Path("numbers.pwk");
-    }
+    Result Print(const QStringList& arguments) { return RunPlumwickPrint(Folder, arguments); }
+    QString Numbers() { return WriteNumbersList(Folder); }
     // The words of each card of a PDF as text, card by card (the footer line ends a card).
     QStringList CardsIn(const QString& pdf)
     {
-        QProcess p;
-        p.start("pdftotext", {"-raw", Folder.Path(pdf), "-"});
-        p.waitForFinished(60000);
-        return QString::fromUtf8(p.readAllStandardOutput()).split(QRegularExpression("Card \\d+ \u00b7 Game \\S+"),
+        return ToolOutput("pdftotext", {"-raw", Folder.Path(pdf), "-"}).split(QRegularExpression("Card \\d+ \u00b7 Game \\S+"),
                                                                    Qt::SkipEmptyParts);
     }
     TempFolder Folder;

@@ -1,5 +1,5 @@
 // plumwick-print's paper, even text and cards exported one file each.
-#include "support/TempFolder.h"
+#include "support/PrintProcess.h"
 
 #include <QDir>
 #include <QImage>
@@ -9,40 +9,13 @@
 
 namespace {
 
-struct Result {
-    int Status;
-    QString Err;
-};
+using Result = PrintRun;
 
 class PaperAndExportTest : public ::testing::Test {
 protected:
-    Result Print(const QStringList& arguments)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", Folder.Path("home"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(Folder.Path());
-        p.start(PLUMWICK_PRINT, arguments);
-        p.waitForFinished(120000);
-        return {p.exitCode(), QString::fromUtf8(p.readAllStandardError()).trimmed()};
-    }
-    QString Run(const QString& program, const QStringList& arguments)
-    {
-        QProcess p;
-        p.start(program, arguments);
-        p.waitForFinished(60000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
-    QString Numbers()
-    {
-        QByteArray bytes;
-        for (int i = 1; i <= 75; ++i)
-            bytes += QByteArray::number(i) + "\r\n";
-        Folder.Write("numbers.pwk", bytes);
-        return Folder.Path("numbers.pwk");
-    }
+    Result Print(const QStringList& arguments) { return RunPlumwickPrint(Folder, arguments); }
+    QString Run(const QString& program, const QStringList& arguments) { return ToolOutput(program, arguments); }
+    QString Numbers() { return WriteNumbersList(Folder); }
     TempFolder Folder;
 };
 

@@ -1,6 +1,6 @@
 // Seeded jobs print byte for byte what they printed before the later additions to the
 // program; every addition is opt-in, so with it off nothing on paper may change.
-#include "support/TempFolder.h"
+#include "support/PrintProcess.h"
 
 #include <QCryptographicHash>
 #include <QProcess>
@@ -27,10 +27,7 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
     if (InstalledVersions() != RecordedWith)
         GTEST_SKIP() << "recorded with " << RecordedWith << ", this machine has " << InstalledVersions().toStdString();
     TempFolder folder;
-    QByteArray numbers;
-    for (int i = 75; i >= 1; --i)
-        numbers += QByteArray::number(i) + "\r\n";
-    folder.Write("numbers.pwk", numbers);
+    WriteNumbersList(folder); // the list is sorted when read: the order in the file does not matter
     folder.Write("zoo.pwk", "Lion\r\nTiger King\r\nA very long phrase for a cell\r\nGiraffe\r\nZebra\r\nOkapi\r\n"
                             "Elephant\r\nRhino\r\nHippo\r\n");
     struct Job {
@@ -46,15 +43,8 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
          "5bfc3c73fff0147cf5646241fac0ef409c3d2af524d498eb45bc2648e180d039"},
     };
     for (const Job& job : jobs) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_DATA_HOME", folder.Path("home"));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(folder.Path());
-        p.start(PLUMWICK_PRINT, job.arguments);
-        ASSERT_TRUE(p.waitForFinished(120000));
-        ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        const PrintRun run = RunPlumwickPrint(folder, job.arguments);
+        ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
         const QString output = job.arguments[job.arguments.indexOf("-o") + 1];
         EXPECT_EQ(QCryptographicHash::hash(folder.Read(output), QCryptographicHash::Sha256).toHex(), job.sha256)
             << job.arguments.join(' ').toStdString();

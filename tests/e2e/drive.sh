@@ -5,17 +5,8 @@
 # Exits 77 (skipped) when xvfb-run, xdotool, openbox or ImageMagick are missing.
 set -euo pipefail
 app=$1
-for tool in xvfb-run xdotool openbox xprop xwininfo import convert; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-if [ -z "${PLUMWICK_E2E_INNER:-}" ]; then
-  PLUMWICK_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-
-work=$(mktemp -d)
-cleanup() { kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-export XDG_DATA_HOME=$work/home
+source "$(dirname "$0")/common.sh"
+e2e_start xvfb-run xdotool openbox xprop xwininfo import convert -- "$@"
 list=$work/fruit.pwk
 fail() { echo "FAIL: $*" >&2; sed 's/^/  program: /' "$work/app.log" >&2 || true; [ -n "${PLUMWICK_E2E_SHOT:-}" ] && import -window root "$PLUMWICK_E2E_SHOT"; exit 1; }
 
@@ -48,13 +39,7 @@ answer() { # title key action...
 }
 
 
-openbox >/dev/null 2>&1 &
-wm=$!
-# The window manager must be managing before the program maps its window.
-for i in $(seq 1 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.05
-done
+e2e_window_manager
 "$app" >"$work/app.log" 2>&1 &
 pid=$!
 for i in $(seq 1 400); do

@@ -6,16 +6,8 @@
 # Exits 77 (skipped) when xvfb-run, xdotool, openbox or ImageMagick are missing.
 set -euo pipefail
 app=$1
-for tool in xvfb-run xdotool openbox xprop import convert pdftotext; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-if [ -z "${PLUMWICK_E2E_INNER:-}" ]; then
-  PLUMWICK_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-work=$(mktemp -d)
-cleanup() { kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-export XDG_DATA_HOME=$work/home
+source "$(dirname "$0")/common.sh"
+e2e_start xvfb-run xdotool openbox xprop import convert pdftotext -- "$@"
 fail() { echo "FAIL: $*" >&2; sed 's/^/  program: /' "$work/app.log" >&2 || true; exit 1; }
 
 # Nine words for a 3 x 3 card without a free space.
@@ -23,9 +15,7 @@ mkdir -p "$XDG_DATA_HOME/Plumwick"
 printf '[Options]\r\nCardSize=0\r\nChkFreeSpace=0\r\nChkHeading=0\r\n' > "$XDG_DATA_HOME/Plumwick/Options.ini"
 printf 'Walrus\r\nOtter\r\nBadger\r\nFerret\r\nHeron\r\nMarten\r\nPlover\r\nStoat\r\nVole\r\n' > "$work/animals.pwk"
 
-openbox >/dev/null 2>&1 &
-wm=$!
-for i in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+e2e_window_manager
 "$app" "$work/animals.pwk" >"$work/app.log" 2>&1 &
 pid=$!
 main=""
