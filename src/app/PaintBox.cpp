@@ -1,9 +1,11 @@
 #include "app/PaintBox.h"
+#include "app/SampleCardAccessible.h"
 
 #include <QPainter>
 
 PaintBox::PaintBox(QWidget* parent, PaintHandler onPaint) : QWidget(parent), OnPaint(std::move(onPaint)), Canvas(96, QColor(PanelGrey, PanelGrey, PanelGrey))
 {
+    SampleCardAccessible::Install(); // before anything asks for the box's accessible interface
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Sample card"));

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Panel.h"
+#include "game/CardView.h"
 #include "platform/QtSurface.h"
 #include <QWidget>
 #include <functional>
@@ -13,11 +14,16 @@ public:
     using PaintHandler = std::function<void(Surface&)>;
     PaintBox(QWidget* parent, PaintHandler onPaint);
 
+    // The card shown, for the screen reader's table of cells.
+    void SetCard(const CardView& card) { Shown = card; }
+    const CardView& Card() const { return Shown; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     PaintHandler OnPaint;
     QtSurface Canvas; // kept between paints, so fonts and metrics are made once
+    CardView Shown;
 };
 

@@ -215,7 +215,9 @@ void TFrmMain::Redraw()
 {
     ++RedrawCount;
     UpdateWordCount();
-    PB->setAccessibleDescription(MakeCardView(CardCells, Options()).Describe());
+    const CardView shown = MakeCardView(CardCells, Options());
+    PB->SetCard(shown);
+    PB->setAccessibleDescription(shown.Describe());
     PB->repaint();
 }
 

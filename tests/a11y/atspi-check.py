@@ -38,7 +38,9 @@ def expect(role, name, description=None):
     failures.append(f"no {role} named {name!r}" + (f" described {description!r}" if description else ""))
 
 
-expect("filler", "Sample card", "Heading: B, I, N, G, O. Row 1: ")
+expect("table", "Sample card", "Heading: B, I, N, G, O. Row 1: ")
+expect("table cell", "apple")
+expect("table cell", "N")
 expect("text", "Free space text")
 expect("text", "Column heading text")
 expect("text", "Word", "Enter adds")

@@ -84,6 +84,22 @@ TEST_F(MainWindowTest, AScreenReaderReadsTheCardAndEveryControl)
     for (const QString& word : w.CardCells.mid(0, 24))
         EXPECT_TRUE(description.contains(word));
     EXPECT_EQ(w.LastAnnouncement(), "21 added: 24 words");
+    // Cell by cell: a table of the heading row and five rows of five.
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(w.PB);
+    ASSERT_NE(card->tableInterface(), nullptr);
+    EXPECT_EQ(card->role(), QAccessible::Table);
+    EXPECT_EQ(card->tableInterface()->rowCount(), 6);
+    EXPECT_EQ(card->tableInterface()->columnCount(), 5);
+    EXPECT_EQ(card->childCount(), 30);
+    EXPECT_EQ(card->tableInterface()->cellAt(0, 2)->text(QAccessible::Name), "N");
+    EXPECT_EQ(card->tableInterface()->cellAt(3, 2)->text(QAccessible::Name), "Free Space");
+    EXPECT_EQ(card->tableInterface()->cellAt(1, 0)->text(QAccessible::Name), w.CardCells[0]);
+    EXPECT_EQ(card->tableInterface()->cellAt(5, 4)->text(QAccessible::Name), w.CardCells[23]);
+    QAccessibleInterface* cell = card->child(7);
+    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), 1);
+    EXPECT_EQ(card->indexOfChild(cell), 7);
+    EXPECT_EQ(cell->parent(), card);
+    EXPECT_EQ(card->tableInterface()->cellAt(6, 0), nullptr);
 
     ExpectOwnNames(&w);
     EXPECT_EQ(Name(w.TxtFreeSpace), "Free space text");
