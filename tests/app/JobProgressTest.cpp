@@ -21,6 +21,11 @@ TEST(JobProgress, AppearsOnlyForLongJobsAndCancels)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->labelText(), "Printing card 4 of 10");
     EXPECT_EQ(box->maximum(), 10);
+    // Sized for its longest text, so nothing is cut off along its bottom or side.
+    for (QWidget* child : box->findChildren<QWidget*>())
+        if (child->isVisible())
+            EXPECT_TRUE(box->rect().contains(child->geometry())) << child->metaObject()->className();
+    EXPECT_GE(box->height(), box->sizeHint().height());
 
     // Cancel stops the job at the next card.
     box->cancel();
