@@ -6,7 +6,7 @@
 #include "platform/Prompts.h"
 #include "platform/Speech.h"
 #include "platform/TextFile.h"
-#include "settings/GameSettings.h"
+#include "settings/SettingsFlag.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -123,10 +123,10 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
         ChkReadAloud->setEnabled(false);
         ChkReadAloud->setToolTip(Voice ? why : QStringLiteral("No speech here."));
     } else {
-        ChkReadAloud->setChecked(GameSettings::ReadAloud());
+        ChkReadAloud->setChecked(ReadAloudFlag.Read());
     }
     connect(ChkReadAloud, &QCheckBox::toggled, this, [this](bool on) {
-        RunGuarded(Asks, [on] { GameSettings::SetReadAloud(on); });
+        RunGuarded(Asks, [on] { ReadAloudFlag.Write(on); });
     });
     connect(BtnNext, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { Next(); }); });
     connect(BtnUndo, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { Undo(); }); });
@@ -168,20 +168,12 @@ void CallerWindow::Play(const GameSource& source)
     const int at = CboGame->findData(source.Code);
     CboGame->setCurrentIndex(source.Code.isEmpty() ? 0 : std::max(at, 0));
     // A game stopped part way offers to go on.
-    const QString saved = GameHistory::CallsPath(source.Key);
-    if (!saved.isEmpty() && QFile::exists(saved)) {
-        CallerDraw resumed(source.Words);
-        bool loaded = false;
-        try {
-            loaded = resumed.Load(TextFile::ReadAll(saved));
-        } catch (const PlatformError&) {
-        }
-        if (loaded && resumed.CalledCount() > 0 && !resumed.Done() &&
-            Asks.Question(QStringLiteral("This game was stopped after %1 calls. Go on where it stopped?")
-                              .arg(resumed.CalledCount()),
-                          true))
-            Calls->Load(resumed.Save());
-    }
+    const CallerDraw resumed = GameHistory::SavedCalls(source);
+    if (resumed.CalledCount() > 0 && !resumed.Done() &&
+        Asks.Question(QStringLiteral("This game was stopped after %1 calls. Go on where it stopped?")
+                          .arg(resumed.CalledCount()),
+                      true))
+        *Calls = resumed;
     ShowState();
     setFocus();
 }
@@ -220,9 +212,7 @@ void CallerWindow::NewGame()
 
 void CallerWindow::Save()
 {
-    const QString path = GameHistory::CallsPath(Playing.Key);
-    if (!path.isEmpty())
-        TextFile::WriteAll(path, Calls->Save());
+    GameHistory::SaveCalls(Playing, *Calls);
 }
 
 QString CallerWindow::CallText(int index) const

@@ -25,13 +25,8 @@ namespace {
 QSet<QString> CalledIn(const GameSource& source)
 {
     QSet<QString> called;
-    const QString path = GameHistory::CallsPath(source.Key);
-    if (path.isEmpty() || !QFile::exists(path))
-        return called;
-    CallerDraw draw(source.Words);
-    if (draw.Load(TextFile::ReadAll(path)))
-        for (int i : draw.Calls())
-            called << source.Words[i];
+    for (int i : GameHistory::SavedCalls(source).Calls())
+        called << source.Words[i];
     return called;
 }
 

@@ -11,8 +11,7 @@
 #include "platform/Prompts.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
-#include "settings/CardLookSettings.h"
-#include "settings/GameSettings.h"
+#include "settings/SettingsFlag.h"
 #include "words/WordLines.h"
 
 #include <QAccessible>
@@ -182,8 +181,8 @@ void TFrmMain::FormCreate()
     CurrentFileName.clear();
 
     BuildSampleMenu(SampleListsPath(), MnuSample);
-    MnuNumberCards->setChecked(GameSettings::NumberCards());
-    MnuSameTextSize->setChecked(CardLookSettings::SameTextSize());
+    MnuNumberCards->setChecked(NumberCardsFlag.Read());
+    MnuSameTextSize->setChecked(SameTextSizeFlag.Read());
 
     const QStringList printers = Env.PrinterList.Names();
     if (printers.isEmpty())

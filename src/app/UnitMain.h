@@ -159,6 +159,11 @@ public:
     // command line, a drop, the recent lists), Save As, the recent lists, many words at
     // once, and editing the list as text.
     void OpenListFile(const QString& path);
+    // ReadWordList in place of the list; a file that is no list changes nothing, the list's
+    // unsaved changes (`modifiedBefore`) included.
+    void ReplaceList(const QString& path, bool modifiedBefore);
+    // A list opened or saved through the commands: the dialogs' folder, the recent lists.
+    void RememberOpened(const QString& path);
     void MnuFileSaveAsClick();
     void SaveListAs(const QString& path);
     void BuildRecentMenu();

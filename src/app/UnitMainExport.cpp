@@ -2,10 +2,8 @@
 #include "app/ExportDialog.h"
 #include "app/JobProgressDialog.h"
 #include "app/UnitMain.h"
-#include "card/CardArrangement.h"
 #include "card/CardExport.h"
 #include "game/NumberedGame.h"
-#include "platform/Clock.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
 #include "platform/QtPrinters.h"
@@ -49,14 +47,7 @@ void TFrmMain::MnuFileExportClick()
         job.Card.GameCode = game->Code().Text();
         job.Cells = [game](int n) { return game->Card(n); };
     } else {
-        const CardOptions options = job.Card.Options;
-        job.Cells = [words, options](int) {
-            SteadyClock clock;
-            RandomSource random(clock);
-            QStringList cells;
-            ArrangeCardCells(words, options.FreeSpace, options.SizeIndex, random, cells);
-            return cells;
-        };
+        job.Cells = ArrangedCells(words, job.Card.Options);
     }
     const QStringList existing = ExistingExportFiles(job);
     if (!existing.isEmpty() &&

@@ -62,12 +62,7 @@ void TFrmMain::LoadSampleList(const QString& path)
             "The sample bingo card doesn't exist, please re-install the software and try it again."));
         return;
     }
-    try {
-        ReadWordList(path);
-    } catch (const NotAWordListError&) {
-        ListModified = modified; // still unsaved
-        throw;
-    }
+    ReplaceList(path, modified);
 }
 
 void TFrmMain::MnuFontClick()

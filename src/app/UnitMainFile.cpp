@@ -58,6 +58,22 @@ void TFrmMain::ReadWordList(const QString& path)
     Announce(QStringLiteral("%1 opened: %2").arg(QFileInfo(path).fileName(), WordsEditorDialog::CountText(WordList.Count())));
 }
 
+void TFrmMain::ReplaceList(const QString& path, bool modifiedBefore)
+{
+    try {
+        ReadWordList(path);
+    } catch (const NotAWordListError&) {
+        ListModified = modifiedBefore; // a file that is no list changes nothing
+        throw;
+    }
+}
+
+void TFrmMain::RememberOpened(const QString& path)
+{
+    DialogFolders::RememberList(path);
+    RecentLists::Add(path);
+}
+
 void TFrmMain::SavePrompt()
 {
     if (!ListModified)
@@ -102,8 +118,8 @@ void TFrmMain::MnuFileOpenClick()
     if (!path)
         return;
     OpenDlgFileName = *path;
-    ListModified = modified; // kept where the file turns out to be no list
-    OpenListFile(*path);
+    ReplaceList(*path, modified);
+    RememberOpened(*path);
 }
 
 void TFrmMain::MnuFileSaveClick()
@@ -126,8 +142,7 @@ void TFrmMain::SaveListAs(const QString& path)
     WriteWordList(path);
     CurrentFileName = path;
     ListModified = false;
-    DialogFolders::RememberList(path);
-    RecentLists::Add(path);
+    RememberOpened(path);
 }
 
 void TFrmMain::MnuFileExitClick()

@@ -5,7 +5,7 @@
 #include "game/GameCode.h"
 #include "platform/Clock.h"
 #include "settings/GameHistory.h"
-#include "settings/GameSettings.h"
+#include "settings/SettingsFlag.h"
 
 #include <QAction>
 
@@ -25,7 +25,7 @@ std::optional<GameRecord> LatestGameOf(const QStringList& words, const CardOptio
 
 void TFrmMain::MnuNumberCardsClick()
 {
-    GameSettings::SetNumberCards(MnuNumberCards->isChecked());
+    NumberCardsFlag.Write(MnuNumberCards->isChecked());
 }
 
 QString TFrmMain::CurrentGameHeading() const

@@ -46,14 +46,8 @@ void TFrmMain::OpenListFile(const QString& path)
 {
     const bool modified = ListModified;
     ListModified = false;
-    try {
-        ReadWordList(path);
-    } catch (const NotAWordListError&) {
-        ListModified = modified; // still unsaved
-        throw;
-    }
-    DialogFolders::RememberList(path);
-    RecentLists::Add(path);
+    ReplaceList(path, modified);
+    RememberOpened(path);
 }
 
 void TFrmMain::MnuFileSaveAsClick()

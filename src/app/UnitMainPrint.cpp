@@ -5,7 +5,7 @@
 #include "card/CardPrinting.h"
 #include "card/PrintJob.h"
 #include "game/NumberedGame.h"
-#include "settings/CardLookSettings.h"
+#include "settings/SettingsFlag.h"
 #include "settings/GameHistory.h"
 #include "settings/PaperSettings.h"
 #include "platform/IntegerConversion.h"
@@ -94,6 +94,6 @@ void TFrmMain::MnuFilePageSetupClick()
 
 void TFrmMain::MnuSameTextSizeClick()
 {
-    CardLookSettings::SetSameTextSize(MnuSameTextSize->isChecked());
+    SameTextSizeFlag.Write(MnuSameTextSize->isChecked());
     Redraw();
 }

@@ -1,4 +1,5 @@
 #include "batch/BatchGame.h"
+#include "batch/BatchMessages.h"
 #include "batch/BatchOptions.h"
 #include "card/CardPrinting.h"
 #include "game/CardCheck.h"
@@ -15,19 +16,12 @@
 
 namespace {
 
-void Fail(const QString& text)
-{
-    std::fprintf(stderr, "plumwick-print: %s\n", qUtf8Printable(ErrorBoxText(text)));
-}
-
 std::optional<GameCode> ReadCode(const QString& text)
 {
     GameCodeError why = GameCodeError::None;
     const auto code = ParseGameCode(text, &why);
     if (!code)
-        Fail(why == GameCodeError::Mistyped
-                 ? QStringLiteral("%1 is not the code of a game: a character is mistyped").arg(text)
-                 : QStringLiteral("%1 is not a game code (eight letters and digits, as K7F2-9QXA)").arg(text));
+        BatchFail(GameCodeErrorText(text, why));
     return code;
 }
 
@@ -54,7 +48,7 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
             return std::nullopt;
         }
         if (code->Shape != ShapeCheck(words, card.SizeIndex, card.FreeSpace)) {
-            Fail(QStringLiteral("game %1 was printed from another word list or with another card size or free space")
+            BatchFail(QStringLiteral("game %1 was printed from another word list or with another card size or free space")
                      .arg(code->Text()));
             status = 1;
             return std::nullopt;
@@ -68,7 +62,7 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
     // Every page is full, so a job prints its count rounded up to whole pages: all of them
     // are the game's cards.
     if (!game.Plan(options.CallList ? 0 : PageCount(options.Cards, options.PerPage) * options.PerPage, error)) {
-        Fail(error);
+        BatchFail(error);
         status = 1;
         return std::nullopt;
     }
@@ -77,17 +71,10 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
 
 int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions card)
 {
-    QSet<QString> called;
-    try {
-        for (const QString& word : ReadWordListFile(options.CalledFile))
-            called << word;
-    } catch (const NotAWordListError& error) {
-        Fail(error.Text());
+    const std::optional<QStringList> calls = ReadListOrSay(options.CalledFile);
+    if (!calls)
         return 1;
-    } catch (const PlatformError& error) {
-        Fail(options.CalledFile + QStringLiteral(": ") + error.Text());
-        return 1;
-    }
+    const QSet<QString> called(calls->cbegin(), calls->cend());
     const auto code = ParseGameCode(*options.Check);
     const auto record = code ? GameHistory::Find(code->Text()) : std::nullopt;
     WinPattern pattern = WinPattern::AnyLine;
@@ -95,7 +82,7 @@ int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions 
     const CardCheck check =
         CheckCard(words, card, *options.Check, options.Card, record ? record->Cards : 0, called, pattern);
     if (!check.Error.isEmpty()) {
-        Fail(check.Error);
+        BatchFail(check.Error);
         return 1;
     }
     std::fputs(qUtf8Printable(check.Card.AsText(called)), stdout);

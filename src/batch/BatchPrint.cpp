@@ -1,9 +1,10 @@
 #include "batch/BatchPrint.h"
 #include "batch/BatchGame.h"
+#include "batch/BatchMessages.h"
 #include "batch/BatchOptions.h"
 #include "card/CardExport.h"
 #include "game/NumberedGame.h"
-#include "settings/CardLookSettings.h"
+#include "settings/SettingsFlag.h"
 #include "settings/GameHistory.h"
 #include "card/CardArrangement.h"
 #include "card/CardPrinting.h"
@@ -29,17 +30,6 @@
 #include <unistd.h>
 
 namespace {
-
-void Say(const QString& text)
-{
-    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
-}
-
-// "plumwick-print: <what>.", as shell tools word their messages.
-void Fail(const QString& text)
-{
-    Say(QStringLiteral("plumwick-print: ") + ErrorBoxText(text));
-}
 
 QString CardName(const CardOptions& card)
 {
@@ -98,7 +88,7 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
     job.Card.Options = card;
     job.Card.Cards = options.Cards;
     job.Card.GameCode = game ? game->Code().Text() : QString();
-    job.Card.SameTextSize = options.SameTextSize.value_or(CardLookSettings::SameTextSize());
+    job.Card.SameTextSize = options.SameTextSize.value_or(SameTextSizeFlag.Read());
     if (job.Card.SameTextSize)
         job.Card.AllWords = words;
     job.FontName = fontName;
@@ -106,26 +96,13 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
     job.Paper = QtPrinters::PdfPaperNamed(options.Paper.value_or(QString())).value_or(QPageSize(QtPrinters::LocalePaper()));
     job.Folder = options.ExportFolder;
     job.Format = options.ExportFormat == QStringLiteral("pdf") ? ExportFormat::Pdf : ExportFormat::Png;
-    if (game) {
+    if (game)
         job.Cells = [game](int n) { return game->Card(n); };
-    } else {
-        const std::optional<std::uint32_t> seed = options.Seed;
-        job.Cells = [words, card, seed](int n) {
-            // With a seed, card n comes from its own seeded sequence, whichever thread draws it.
-            std::unique_ptr<Clock> clock;
-            if (seed)
-                clock = std::make_unique<SeededClock>((std::uint64_t(*seed) << 20) ^ static_cast<std::uint64_t>(n));
-            else
-                clock = std::make_unique<SteadyClock>();
-            RandomSource random(*clock);
-            QStringList cells;
-            ArrangeCardCells(words, card.FreeSpace, card.SizeIndex, random, cells);
-            return cells;
-        };
-    }
+    else
+        job.Cells = ArrangedCells(words, card, options.Seed);
     const QStringList existing = ExistingExportFiles(job);
     if (!existing.isEmpty()) {
-        Fail(QStringLiteral("%1 is already there; remove it or export to another folder")
+        BatchFail(QStringLiteral("%1 is already there; remove it or export to another folder")
                  .arg(JoinPath(job.Folder, existing.front())));
         return 1;
     }
@@ -166,18 +143,13 @@ int RunBatch(const BatchOptions& options)
         const QString output = options.Printer.isEmpty()
                                    ? (options.Output.isEmpty() ? DefaultOutput(options.ListFile) : options.Output)
                                    : QString();
+        const std::optional<QStringList> read = ReadListOrSay(options.ListFile);
+        if (!read)
+            return 1;
         WordList words;
-        try {
-            words.InsertMany(ReadWordListFile(options.ListFile));
-        } catch (const NotAWordListError& error) {
-            Fail(error.Text());
-            return 1;
-        } catch (const PlatformError& error) {
-            Fail(options.ListFile + QStringLiteral(": ") + error.Text());
-            return 1;
-        }
+        words.InsertMany(*read);
         if (!output.isEmpty() && SameFile(output, options.ListFile)) {
-            Fail(QStringLiteral("the output %1 is the word list %2 itself; choose another output file")
+            BatchFail(QStringLiteral("the output %1 is the word list %2 itself; choose another output file")
                      .arg(output, options.ListFile));
             return 1;
         }
@@ -186,7 +158,7 @@ int RunBatch(const BatchOptions& options)
             return RunCheck(options, words.Items(), card);
         const int needed = WordsNeeded(card);
         if (words.Count() < needed) {
-            Fail(QStringLiteral("%1 has %2 words; %3 needs %4")
+            BatchFail(QStringLiteral("%1 has %2 words; %3 needs %4")
                      .arg(QFileInfo(options.ListFile).fileName())
                      .arg(words.Count())
                      .arg(CardName(card))
@@ -200,7 +172,7 @@ int RunBatch(const BatchOptions& options)
         if (!options.Printer.isEmpty()) {
             printerIndex = static_cast<int>(names.indexOf(options.Printer));
             if (printerIndex < 0 || printerIndex == names.size() - 1) {
-                Fail(QStringLiteral("no printer named '%1'").arg(options.Printer));
+                BatchFail(QStringLiteral("no printer named '%1'").arg(options.Printer));
                 return 1;
             }
         } else {
@@ -216,11 +188,11 @@ int RunBatch(const BatchOptions& options)
         try {
             return RunJobs(options, card, words, printers, printerIndex, fontName, fontSize);
         } catch (const PlatformError& error) {
-            Fail(output.isEmpty() ? error.Text() : output + QStringLiteral(": ") + error.Text());
+            BatchFail(output.isEmpty() ? error.Text() : output + QStringLiteral(": ") + error.Text());
             return 1;
         }
     } catch (const PlatformError& error) {
-        Fail(error.Text());
+        BatchFail(error.Text());
         return 1;
     }
 }
@@ -249,7 +221,7 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
             job.Cards = options.Cards;
             job.PerPage = options.PerPage;
             job.GameCode = game->Code().Text();
-            job.SameTextSize = options.SameTextSize.value_or(CardLookSettings::SameTextSize());
+            job.SameTextSize = options.SameTextSize.value_or(SameTextSizeFlag.Read());
             if (job.SameTextSize)
                 job.AllWords = words.Items();
             QStringList cells;
@@ -274,7 +246,7 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
         job.Options = card;
         job.Cards = options.Cards;
         job.PerPage = options.PerPage;
-        job.SameTextSize = options.SameTextSize.value_or(CardLookSettings::SameTextSize());
+        job.SameTextSize = options.SameTextSize.value_or(SameTextSizeFlag.Read());
         if (job.SameTextSize)
             job.AllWords = words.Items();
         QStringList cells;

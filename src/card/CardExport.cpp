@@ -1,5 +1,8 @@
 #include "card/CardExport.h"
+#include "card/CardArrangement.h"
 #include "card/CardPrinting.h"
+#include "card/RandomSource.h"
+#include "platform/Clock.h"
 #include "platform/CardFilePrinter.h"
 #include "platform/PlatformError.h"
 #include "platform/Surface.h"
@@ -9,9 +12,26 @@
 #include <QFileInfo>
 #include <QThread>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
+
+std::function<QStringList(int)> ArrangedCells(const QStringList& words, const CardOptions& options,
+                                              std::optional<std::uint32_t> seed)
+{
+    return [words, options, seed](int n) {
+        std::unique_ptr<Clock> clock;
+        if (seed)
+            clock = std::make_unique<SeededClock>((std::uint64_t(*seed) << 20) ^ static_cast<std::uint64_t>(n));
+        else
+            clock = std::make_unique<SteadyClock>();
+        RandomSource random(*clock);
+        QStringList cells;
+        ArrangeCardCells(words, options.FreeSpace, options.SizeIndex, random, cells);
+        return cells;
+    };
+}
 
 QString ExportFileName(int card, const QString& gameCode, ExportFormat format)
 {

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 // Cards for players who are not in the room: N cards, one file each, in a folder. Each file
 // holds one card as it prints one to a page, cut to the card with a margin of one cell:
@@ -24,6 +26,11 @@ struct ExportJob {
     // The cells of card n (1-based); called from several threads at once.
     std::function<QStringList(int card)> Cells;
 };
+
+// Cells for ExportJob::Cells outside a game: each card arranged anew, from the clock, or
+// with a seed from a sequence of its own per card (whichever thread draws it).
+std::function<QStringList(int)> ArrangedCells(const QStringList& words, const CardOptions& options,
+                                              std::optional<std::uint32_t> seed = std::nullopt);
 
 QString ExportFileName(int card, const QString& gameCode, ExportFormat format);
 // The names of the job that are already in its folder.

@@ -9,9 +9,7 @@ CardCheck CheckCard(const QStringList& words, const CardOptions& options, const 
     GameCodeError why = GameCodeError::None;
     const auto code = ParseGameCode(codeText, &why);
     if (!code) {
-        check.Error = why == GameCodeError::Mistyped
-                          ? QStringLiteral("%1 is not the code of a game: a character is mistyped").arg(codeText.trimmed())
-                          : QStringLiteral("%1 is not a game code (eight letters and digits, as K7F2-9QXA)").arg(codeText.trimmed());
+        check.Error = GameCodeErrorText(codeText, why);
         return check;
     }
     check.Code = code->Text();

@@ -25,5 +25,9 @@ enum class GameCodeError { None, Malformed, Mistyped };
 // O is read as 0 and I or L as 1.
 std::optional<GameCode> ParseGameCode(const QString& text, GameCodeError* error = nullptr);
 
+// Why a typed code was refused, in words: "K7F2-9QXB is not the code of a game: a
+// character is mistyped", or "... is not a game code (eight letters and digits, ...)".
+QString GameCodeErrorText(const QString& typed, GameCodeError why);
+
 // The check of a list and the options that shape its cards.
 std::uint32_t ShapeCheck(const QStringList& words, int sizeIndex, bool freeSpace);

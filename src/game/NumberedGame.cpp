@@ -53,7 +53,7 @@ std::optional<std::uint64_t> NumberedGame::DifferentCards() const
 
 void NumberedGame::Arrange(int n, int attempt, std::vector<int>& cells) const
 {
-    GameClock clock(Seed, n, attempt);
+    SeededClock clock(GameCardCounter(Seed, n, attempt));
     RandomSource random(clock);
     ArrangeCardIndices(Arrangement, Options.FreeSpace, Options.SizeIndex, random, cells, Shown);
 }
@@ -99,7 +99,7 @@ bool NumberedGame::Plan(int count, QString& error)
 QStringList NumberedGame::Card(int n) const
 {
     std::vector<int> cells;
-    GameClock clock(Seed, n, Attempts.at(n - 1));
+    SeededClock clock(GameCardCounter(Seed, n, Attempts.at(n - 1)));
     RandomSource random(clock);
     ArrangeCardIndices(Arrangement, Options.FreeSpace, Options.SizeIndex, random, cells);
     QStringList texts;

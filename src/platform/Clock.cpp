@@ -7,14 +7,6 @@
 
 namespace {
 
-// The 64-bit finaliser of splitmix64: every input bit changes about half the output bits.
-std::uint64_t Mix(std::uint64_t z)
-{
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 struct ProcessKey {
     std::uint64_t First = 0;
     std::uint64_t Second = 0;
@@ -45,15 +37,19 @@ std::uint64_t SteadyClock::Counter()
         std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
             .count());
     const std::uint64_t n = sequence.fetch_add(1, std::memory_order_relaxed);
-    return Mix(Mix(nanoseconds ^ key.First) + key.Second + n * 0x9E3779B97F4A7C15ull);
+    return MixBits(MixBits(nanoseconds ^ key.First) + key.Second + n * 0x9E3779B97F4A7C15ull);
+}
+
+std::uint64_t MixBits(std::uint64_t z)
+{
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
 }
 
 std::uint64_t SeededClock::Counter()
 {
     // splitmix64: every step gives a well-mixed value, so reseeding before every pick
     // still gives independent draws.
-    std::uint64_t z = (State += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
+    return MixBits(State += 0x9E3779B97F4A7C15ull);
 }

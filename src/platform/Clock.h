@@ -10,6 +10,9 @@ public:
     virtual std::uint64_t Counter() = 0;
 };
 
+// The 64-bit finaliser of splitmix64: every input bit changes about half the output bits.
+std::uint64_t MixBits(std::uint64_t z);
+
 class SteadyClock final : public Clock {
 public:
     std::uint64_t Counter() override;

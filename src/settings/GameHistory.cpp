@@ -102,6 +102,26 @@ QString CallsPath(const QString& key)
 
 namespace GameHistory {
 
+CallerDraw SavedCalls(const GameSource& source)
+{
+    CallerDraw draw(source.Words);
+    const QString path = CallsPath(source.Key);
+    try {
+        if (!path.isEmpty() && QFileInfo::exists(path))
+            draw.Load(TextFile::ReadAll(path));
+    } catch (const PlatformError&) {
+        // Calls that can't be read are no calls.
+    }
+    return draw;
+}
+
+void SaveCalls(const GameSource& source, const CallerDraw& calls)
+{
+    const QString path = CallsPath(source.Key);
+    if (!path.isEmpty())
+        TextFile::WriteAll(path, calls.Save());
+}
+
 GameSource LoadGame(const GameRecord& game)
 {
     WordList words;

@@ -1,5 +1,6 @@
 #pragma once
 #include "card/CardOptions.h"
+#include "game/CallerDraw.h"
 
 #include <QList>
 #include <QStringList>
@@ -39,8 +40,12 @@ std::optional<GameRecord> Find(const QString& code);
 GameSource LoadGame(const GameRecord& game);
 GameSource ListSource(const QStringList& words, const CardOptions& options);
 
-// Where the caller keeps the calls of a game or a list (by a key of its own), and whether a
-// save is there. Writes are atomic.
+// Where the caller keeps the calls of a game or a list (by a key of its own). Writes are
+// atomic.
 QString CallsPath(const QString& key);
+// The calls saved for a game or list: a draw of its words with them made, or a draw with
+// none where nothing (readable, fitting these words) is saved.
+CallerDraw SavedCalls(const GameSource& source);
+void SaveCalls(const GameSource& source, const CallerDraw& calls);
 
 } // namespace GameHistory

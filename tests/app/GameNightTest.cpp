@@ -135,20 +135,11 @@ TEST_F(MainWindowTest, TheCheckerShowsTheCardAndTheVerdict)
     ASSERT_TRUE(game.Plan(10, error));
     const QString code = game.Code().Text();
     GameHistory::Add({code, "", options, 10});
-    // The caller called the first row of card 4.
-    const QStringList card4 = game.Card(4);
-    CallerDraw draw(w.WordList.Items());
-    for (int i = 0; i < 5; ++i)
-        for (int k = 0; k < 75; ++k)
-            if (w.WordList.Items()[k] == card4[i] && !draw.IsCalled(k)) {
-                // a draw that lands on index k: the k-th of what is left
-                int left = 0;
-                for (int j = 0; j < k; ++j)
-                    left += draw.IsCalled(j) ? 0 : 1;
-                const int remaining = 75 - draw.CalledCount();
-                draw.Draw(static_cast<std::uint64_t>((static_cast<unsigned __int128>(left) << 64) / remaining) + 1);
-            }
-    Home.Folder.Write("Plumwick/Calls-" + code + ".txt", draw.Save());
+    // The caller called the first row of card 4 (its saved calls: index and word a line).
+    QByteArray calls = "Plumwick calls 1\n";
+    for (const QString& word : game.Card(4).mid(0, 5))
+        calls += QByteArray::number(w.WordList.Items().indexOf(word)) + "\t" + word.toUtf8() + "\n";
+    Home.Folder.Write("Plumwick/Calls-" + code + ".txt", calls);
 
     CheckCardDialog check(&w, Asks, [&] { return w.CurrentGameSource(); }, code);
     check.EdtCard->setValue(4);

@@ -29,9 +29,7 @@ void Drop(QWidget* target, QMimeData& data)
 // Runs `edit` on the words editor once it is open, then presses OK or Cancel.
 void InEditor(std::function<void(WordsEditorDialog*)> edit, bool ok)
 {
-    QTimer::singleShot(0, [edit, ok] {
-        auto* dialog = qobject_cast<WordsEditorDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
+    WhenOpen<WordsEditorDialog>([edit, ok](WordsEditorDialog* dialog) {
         edit(dialog);
         ok ? dialog->accept() : dialog->reject();
     });

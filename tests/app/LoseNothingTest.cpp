@@ -15,16 +15,6 @@ namespace {
 
 const QString SaveQuestion = "Do you want to save current bingo card?";
 
-// Runs `check` on the modal box once it is shown.
-void WhenShown(std::function<void(QMessageBox*)> check)
-{
-    QTimer::singleShot(0, [check] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        check(box);
-    });
-}
-
 } // namespace
 
 TEST_F(MainWindowTest, AFileThatIsNoListChangesNothing)
@@ -122,7 +112,7 @@ TEST(QtPromptsTest, EscapeDoesNotAnswerAQuestion)
 {
     QtPrompts prompts;
     bool stood = false;
-    WhenShown([&](QMessageBox* box) {
+    WhenOpen<QMessageBox>([&](QMessageBox* box) {
         QTest::keyClick(box, Qt::Key_Escape);
         box->close();
         QApplication::processEvents();
@@ -140,7 +130,7 @@ TEST(QtPromptsTest, ABoxRaisedInADialogBelongsToIt)
     QDialog dialog(&window);
     QWidget* owner = nullptr;
     QTimer::singleShot(0, [&] {
-        WhenShown([&](QMessageBox* box) {
+        WhenOpen<QMessageBox>([&](QMessageBox* box) {
             owner = box->parentWidget();
             box->accept();
         });

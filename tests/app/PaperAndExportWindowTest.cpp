@@ -19,8 +19,7 @@ TEST_F(MainWindowTest, PageSetupIsRememberedPerPrinter)
     // The laser printer offers its own sizes, starting at its default.
     QStringList offered;
     QString start;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<PageSetupDialog*>(QApplication::activeModalWidget());
+    WhenOpen<PageSetupDialog>([&](PageSetupDialog* d) {
         for (int i = 0; i < d->CboPaper->count(); ++i)
             offered << d->CboPaper->itemText(i);
         start = d->CboPaper->currentText();
@@ -33,8 +32,7 @@ TEST_F(MainWindowTest, PageSetupIsRememberedPerPrinter)
     EXPECT_TRUE(Settings().contains("[Paper]\r\nLaser=Legal\r\n"));
     // The PDF printer keeps its own choice; cancelled, nothing is stored.
     w.CboPrinters->setCurrentIndex(1);
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<PageSetupDialog*>(QApplication::activeModalWidget());
+    WhenOpen<PageSetupDialog>([&](PageSetupDialog* d) {
         start = d->CboPaper->currentText();
         d->reject();
     });
@@ -82,8 +80,7 @@ TEST_F(MainWindowTest, ExportAsksOnceBeforeReplacingAndSaysWhatItWrote)
     QDir().mkpath(folder);
     Home.Folder.Write("export/card-0002.png", "old");
     auto fill = [&](int cards, bool pdf) {
-        QTimer::singleShot(0, [=] {
-            auto* d = qobject_cast<ExportDialog*>(QApplication::activeModalWidget());
+        WhenOpen<ExportDialog>([=](ExportDialog* d) {
             d->TxtFolder->setText(folder);
             d->EdtCards->setValue(cards);
             d->CboFormat->setCurrentIndex(pdf ? 1 : 0);

@@ -4,6 +4,7 @@
 #include "game/CallerDraw.h"
 #include "game/CardView.h"
 #include "game/GameClock.h"
+#include "platform/Clock.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "game/WinPatterns.h"
@@ -69,7 +70,7 @@ TEST(NumberedGame, CardsAreMadeAgainAndNeverRepeat)
     ASSERT_TRUE(game.Plan(2000, error)) << error.toStdString();
     // Card n is the usual arrangement with the game's counter in place of the clock.
     for (int n : {1, 2, 999, 2000}) {
-        GameClock clock(4242, n, 0);
+        SeededClock clock(GameCardCounter(4242, n, 0));
         RandomSource random(clock);
         QStringList cells;
         ArrangeCardCells(numbers, true, 1, random, cells);

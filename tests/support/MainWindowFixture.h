@@ -16,9 +16,23 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
+
+// Runs `act` on the modal dialog of this type once it is open (the code that opens it waits
+// in its own event loop meanwhile).
+template <class Dialog>
+void WhenOpen(std::function<void(Dialog*)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(dialog);
+    });
+}
 
 class RecordingShell final : public Shell {
 public:

@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// plumwick-print's messages on standard error, worded as shell tools word theirs:
+// "plumwick-print: <what>." (the full stop as the error box adds it).
+void BatchFail(const QString& text);
+
+// A list file's words as the reading rule gives them; nothing, after saying why, when the
+// file can't be read ("plumwick-print: /path/list.pwk: File not found.") or is no list.
+std::optional<QStringList> ReadListOrSay(const QString& path);

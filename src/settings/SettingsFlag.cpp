@@ -1,0 +1,13 @@
+#include "settings/SettingsFlag.h"
+#include "platform/ProfileFile.h"
+#include "settings/DataFolders.h"
+
+bool SettingsFlag::Read() const
+{
+    return ProfileFile(SettingsFilePath()).ReadBool(Section, Key, false);
+}
+
+void SettingsFlag::Write(bool on) const
+{
+    ProfileFile(SettingsFilePath()).WriteBool(Section, Key, on);
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+
+// A switch of the additions, remembered in a section of its own of the settings file
+// ("1" or "0", off when absent). Reading never fails; a failed write raises PlatformError.
+struct SettingsFlag {
+    QString Section;
+    QString Key;
+
+    bool Read() const;
+    void Write(bool on) const;
+};
+
+// Options > Number the Cards; the caller's Read Aloud; Options > Same Text Size.
+inline const SettingsFlag NumberCardsFlag{QStringLiteral("Game"), QStringLiteral("NumberCards")};
+inline const SettingsFlag ReadAloudFlag{QStringLiteral("Game"), QStringLiteral("ReadAloud")};
+inline const SettingsFlag SameTextSizeFlag{QStringLiteral("Look"), QStringLiteral("SameTextSize")};
