@@ -42,11 +42,34 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
         {{"--seed", "3", "--size", "3", "--no-free-space", "--cards", "3", "--per-page", "2", "-o", "z.pdf", "zoo.pwk"},
          "5bfc3c73fff0147cf5646241fac0ef409c3d2af524d498eb45bc2648e180d039"},
     };
-    for (const Job& job : jobs) {
-        const PrintRun run = RunPlumwickPrint(folder, job.arguments);
-        ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
-        const QString output = job.arguments[job.arguments.indexOf("-o") + 1];
-        EXPECT_EQ(QCryptographicHash::hash(folder.Read(output), QCryptographicHash::Sha256).toHex(), job.sha256)
-            << job.arguments.join(' ').toStdString();
+    // Three ways of having every addition off: no settings at all; a settings file in which
+    // every section the additions keep says "off" (or names nothing for this printer); and
+    // the switches given as options.
+    struct Setting {
+        const char* name;
+        QByteArray settings;
+        QStringList extra;
+    };
+    const Setting settings[] = {
+        {"no settings", "", {}},
+        {"additions off in the settings",
+         "[Options]\r\nCardSize=1\r\n[Game]\r\nNumberCards=0\r\nReadAloud=0\r\n[Look]\r\nSameTextSize=0\r\n"
+         "[Paper]\r\nLaser=Legal\r\n[Folders]\r\nLists=/tmp\r\n[Recent]\r\nFile1=/tmp/x.pwk\r\n",
+         {}},
+        {"additions off as options", "", {"--no-same-text-size"}},
+    };
+    for (const Setting& setting : settings) {
+        folder.Write("home/Plumwick/Options.ini", setting.settings);
+        for (const Job& job : jobs) {
+            const PrintRun run = RunPlumwickPrint(folder, setting.extra + job.arguments);
+            ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+            const QString output = job.arguments[job.arguments.indexOf("-o") + 1];
+            EXPECT_EQ(QCryptographicHash::hash(folder.Read(output), QCryptographicHash::Sha256).toHex(), job.sha256)
+                << setting.name << ": " << job.arguments.join(' ').toStdString();
+        }
     }
+    // Turned on, a switch does change the page: the comparison above can tell.
+    folder.Write("home/Plumwick/Options.ini", "[Look]\r\nSameTextSize=1\r\n");
+    ASSERT_EQ(RunPlumwickPrint(folder, jobs[2].arguments).Status, 0);
+    EXPECT_NE(QCryptographicHash::hash(folder.Read("z.pdf"), QCryptographicHash::Sha256).toHex(), jobs[2].sha256);
 }
