@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -26,7 +27,9 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     row->addWidget(TxtFolder, 1);
     row->addWidget(BtnBrowse);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Folder:"), row);
+    auto* folderLabel = new QLabel(QStringLiteral("&Folder:"), this);
+    folderLabel->setBuddy(TxtFolder); // a row of two controls: the label needs its buddy named
+    form->addRow(folderLabel, row);
     form->addRow(QStringLiteral("F&ormat:"), CboFormat);
     form->addRow(QStringLiteral("&Cards:"), EdtCards);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -40,6 +43,7 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
             TxtFolder->setText(*chosen);
     });
     resize(460, sizeHint().height());
+    setFixedSize(size()); // a small fixed form, like the program's other dialogs
 }
 
 QString ExportDialog::Folder() const

@@ -23,6 +23,7 @@ PageSetupDialog::PageSetupDialog(QWidget* owner, const QString& printer, const Q
     layout->addWidget(label);
     layout->addWidget(CboPaper);
     layout->addWidget(buttons);
+    setFixedSize(sizeHint()); // a small fixed form, like the program's other dialogs
 }
 
 QString PageSetupDialog::Paper() const
