@@ -25,7 +25,8 @@ namespace {
 QSet<QString> CalledIn(const GameSource& source)
 {
     QSet<QString> called;
-    for (int i : GameHistory::SavedCalls(source).Calls())
+    const CallerDraw saved = GameHistory::SavedCalls(source); // kept: the loop reads its calls
+    for (int i : saved.Calls())
         called << source.Words[i];
     return called;
 }
