@@ -1,5 +1,6 @@
 // Start-up, arranging and drawing of the main window.
 #include "app/UnitMain.h"
+#include "app/PasteSafeEdits.h"
 #include "app/PaintBox.h"
 #include "app/ToolIcons.h"
 #include "card/CardArrangement.h"
@@ -97,6 +98,10 @@ void TFrmMain::ConnectHandlers()
     connect(CboCardStr, &QComboBox::activated, this, [this](int index) { SelectedWord = index; });
     connect(CboCardStr->lineEdit(), &QLineEdit::textEdited, this, [this] { SelectedWord = -1; });
     // Text with line breaks (pasted, dropped or middle-clicked in) is many words at once.
+    // Pastes and drops come whole from the word box's line; text put in otherwise comes
+    // through its change.
+    connect(WordBox, &WordBoxEdit::TextArrived, this,
+            [this](const QString& text) { Guard([this, text] { AddManyWords(text); }); });
     connect(CboCardStr->lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
         if (HasLineBreak(text))
             Guard([this, text] { AddManyWords(text); });

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class WordBoxEdit;
 class QAction;
 class QDragEnterEvent;
 class QDropEvent;
@@ -109,6 +110,7 @@ public:
     QToolButton* ToolButtonSave = nullptr;
     QToolButton* ToolButtonPrint = nullptr;
     QComboBox* CboCardStr = nullptr;
+    WordBoxEdit* WordBox = nullptr; // CboCardStr's line
     QPushButton* BtnAdd = nullptr;
     QPushButton* BtnDelete = nullptr;
     QLabel* Label1 = nullptr;

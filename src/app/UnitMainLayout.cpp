@@ -4,6 +4,7 @@
 #include "app/ToolIcons.h"
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"
+#include "app/PasteSafeEdits.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -132,6 +133,7 @@ void TFrmMain::BuildControls()
 
     CboCardStr = Place(new QComboBox(this), 8, FormY(85), 193, 21);
     CboCardStr->setEditable(true);
+    CboCardStr->setLineEdit(WordBox = new WordBoxEdit(CboCardStr));
     CboCardStr->setInsertPolicy(QComboBox::NoInsert);
     CboCardStr->setCompleter(nullptr);
     CboCardStr->setModel(&WordList);

@@ -1,5 +1,6 @@
 #include "app/WordsEditorDialog.h"
 #include "app/Panel.h"
+#include "app/PasteSafeEdits.h"
 #include "words/WordLines.h"
 
 #include <QDialogButtonBox>
@@ -14,7 +15,7 @@ WordsEditorDialog::WordsEditorDialog(QWidget* owner, const QStringList& words) :
     UsePanelBackground(this);
     resize(360, 460);
 
-    Editor = new QPlainTextEdit(this);
+    Editor = new SafePlainTextEdit(this);
     Editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     Editor->setTabChangesFocus(true);
     Editor->setPlainText(words.join(u'\n'));
