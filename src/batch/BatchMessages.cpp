@@ -6,7 +6,7 @@
 
 void BatchFail(const QString& text)
 {
-    std::fprintf(stderr, "plumwick-print: %s\n", qUtf8Printable(ErrorBoxText(text)));
+    std::fprintf(stderr, "plumwick-print: %s\n", qUtf8Printable(ErrorBoxText(ElideForMessage(text, 200))));
 }
 
 std::optional<QStringList> ReadListOrSay(const QString& path)
@@ -16,7 +16,7 @@ std::optional<QStringList> ReadListOrSay(const QString& path)
     } catch (const NotAWordListError& error) {
         BatchFail(error.Text());
     } catch (const PlatformError& error) {
-        BatchFail(path + QStringLiteral(": ") + error.Text());
+        BatchFail(error.Text());
     }
     return std::nullopt;
 }

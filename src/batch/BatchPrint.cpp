@@ -37,15 +37,6 @@ QString CardName(const CardOptions& card)
     return QStringLiteral("a %1 x %1 card%2").arg(side).arg(card.FreeSpace ? QStringLiteral(" with a free space") : QString());
 }
 
-// True when both names lead to the same file (links followed), so that writing the one
-// would destroy the other.
-bool SameFile(const QString& a, const QString& b)
-{
-    struct stat sa {}, sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
-           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
 QString DefaultOutput(const QString& listFile)
 {
     return QFileInfo(listFile).completeBaseName() + QStringLiteral(".pdf");
@@ -148,7 +139,7 @@ int RunBatch(const BatchOptions& options)
             return 1;
         WordList words;
         words.InsertMany(*read);
-        if (!output.isEmpty() && SameFile(output, options.ListFile)) {
+        if (!output.isEmpty() && TextFile::SameFile(output, options.ListFile)) {
             BatchFail(QStringLiteral("the output %1 is the word list %2 itself; choose another output file")
                      .arg(output, options.ListFile));
             return 1;
@@ -188,7 +179,10 @@ int RunBatch(const BatchOptions& options)
         try {
             return RunJobs(options, card, words, printers, printerIndex, fontName, fontSize);
         } catch (const PlatformError& error) {
-            BatchFail(output.isEmpty() ? error.Text() : output + QStringLiteral(": ") + error.Text());
+            // A failure that names no file of its own is the output's.
+            BatchFail(error.File().isEmpty() && !output.isEmpty() && options.ExportFolder.isEmpty()
+                          ? output + QStringLiteral(": ") + error.Text()
+                          : error.Text());
             return 1;
         }
     } catch (const PlatformError& error) {

@@ -79,7 +79,7 @@ void ExportOne(const ExportJob& job, int n)
 int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progress)
 {
     if (!QFileInfo(job.Folder).isDir())
-        throw PlatformError(QStringLiteral("%1: Invalid filename").arg(job.Folder));
+        throw PlatformError(QStringLiteral("There is no such folder"), job.Folder);
     const int total = job.Card.Cards;
     std::atomic<int> next{1};
     std::atomic<int> written{0};

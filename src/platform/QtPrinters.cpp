@@ -11,6 +11,7 @@
 #include <QPrinterInfo>
 
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -54,6 +55,39 @@ void StampCreationDate(int fd, const QDateTime& date)
 }
 
 } // namespace
+
+// The PDF engine's output: the replacing file's descriptor, written unbuffered, keeping the
+// first error the system gave, so that a full disk is reported as one, with the file's name.
+class QtPrinters::PdfOutputDevice final : public QIODevice {
+public:
+    explicit PdfOutputDevice(int fd) : Fd(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    int Error() const { return FirstError; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (FirstError)
+            return -1;
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t n = ::write(Fd, data + done, static_cast<size_t>(size - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                FirstError = n < 0 ? errno : EIO;
+                setErrorString(QString::fromLocal8Bit(std::strerror(FirstError)));
+                return -1;
+            }
+            done += n;
+        }
+        return done;
+    }
+
+private:
+    int Fd;
+    int FirstError = 0;
+};
 
 QtPrinters::QtPrinters(PdfNamePrompt askPdfName)
     : AskPdfName(std::move(askPdfName)), PdfPaper(LocalePaper())
@@ -210,9 +244,7 @@ bool QtPrinters::BeginDoc()
             return false;
         }
         PdfFile = std::make_unique<TextFile::ReplacingFile>(*path);
-        PdfDevice = std::make_unique<QFile>();
-        if (!PdfDevice->open(PdfFile->Descriptor(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            PdfFile->Fail(EIO);
+        PdfDevice = std::make_unique<PdfOutputDevice>(PdfFile->Descriptor());
         Pdf = std::make_unique<QPdfWriter>(PdfDevice.get());
         Pdf->setResolution(PdfDpi);
         Pdf->setCreator(QStringLiteral("Plumwick"));
@@ -225,13 +257,13 @@ bool QtPrinters::BeginDoc()
             Pdf.reset();
             PdfDevice.reset();
             PdfFile.reset();
-            throw PlatformError(QStringLiteral("Unable to begin the PDF file"));
+            throw PlatformError(QStringLiteral("Unable to begin the PDF file"), *path);
         }
     } else {
         SystemPrinter->setDocName(Title);
         if (!Painter->begin(SystemPrinter.get())) {
             Painter.reset();
-            throw PlatformError(QStringLiteral("Printing failed on %1").arg(SystemNames[Current]));
+            throw PlatformError(QStringLiteral("Printing failed"), SystemNames[Current]);
         }
     }
     Surface_->Attach(Painter.get());
@@ -243,8 +275,10 @@ void QtPrinters::NewPage()
     Surface_->Flush();
     const bool ok = Pdf ? Pdf->newPage() : SystemPrinter->newPage();
     Surface_->Attach(Painter.get()); // the painter's state starts afresh on a new page
+    if (PdfDevice && PdfDevice->Error())
+        PdfFile->Fail(PdfDevice->Error());
     if (!ok)
-        throw PlatformError(QStringLiteral("Printing failed"));
+        throw PlatformError(QStringLiteral("Printing failed"), Pdf ? PdfFile->FilePath() : SystemNames.value(Current));
 }
 
 void QtPrinters::EndDoc()
@@ -274,11 +308,9 @@ void QtPrinters::Finish(bool keep)
     auto file = std::move(PdfFile);
     if (!keep)
         return;
-    errno = 0;
-    const bool flushed = device->flush() && device->error() == QFileDevice::NoError;
-    const int error = errno ? errno : EIO;
-    device->close();
-    if (!flushed)
+    const int error = device->Error();
+    device.reset();
+    if (error)
         file->Fail(error);
     if (PdfDate.isValid())
         StampCreationDate(file->Descriptor(), PdfDate);

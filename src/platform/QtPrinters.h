@@ -79,7 +79,8 @@ private:
     std::unique_ptr<QtSurface> Surface_;
     std::unique_ptr<QPrinter> SystemPrinter;
     std::unique_ptr<QPdfWriter> Pdf;
-    std::unique_ptr<QFile> PdfDevice;
+    class PdfOutputDevice;
+    std::unique_ptr<PdfOutputDevice> PdfDevice;
     std::unique_ptr<TextFile::ReplacingFile> PdfFile;
     std::unique_ptr<QPainter> Painter;
 };

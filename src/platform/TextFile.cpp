@@ -3,9 +3,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,8 +35,11 @@ private:
 
 [[noreturn]] void Fail(int error, const QString& path)
 {
-    throw PlatformError(TextFile::ErrorMessage(error, path));
+    throw PlatformError(TextFile::ErrorMessage(error, path), path);
 }
+
+// Not an errno: a name that leads to something other than a regular file or a folder.
+constexpr int NotAFile = -1;
 
 void WriteFully(int fd, const QByteArray& bytes, const QString& path)
 {
@@ -67,9 +73,14 @@ QString ErrorMessage(int error, const QString& path)
     case EMFILE:
     case ENFILE:
         return QStringLiteral("Too many open files");
+    case EISDIR:
+        return QStringLiteral("This is a folder, not a file");
+    case NotAFile:
+        return QStringLiteral("This is a device or a pipe, not a file");
+    case ENXIO:
+        return QStringLiteral("Nothing reads from this pipe or device");
     case EACCES:
     case EPERM:
-    case EISDIR:
     case EROFS:
     case ETXTBSY:
         return QStringLiteral("File access denied");
@@ -100,7 +111,7 @@ QByteArray ReadAll(const QString& path)
         Fail(EISDIR, path);
     // A pipe or a device would block the window or never end.
     if (!S_ISREG(info.st_mode))
-        Fail(EACCES, path);
+        Fail(NotAFile, path);
     if (info.st_size > MaxReadSize)
         Fail(EFBIG, path);
     // The descriptor stays non-blocking: a "regular" file whose read waits for ever (such
@@ -124,21 +135,75 @@ QByteArray ReadAll(const QString& path)
     return bytes;
 }
 
-ReplacingFile::ReplacingFile(const QString& path) : Path(path)
+namespace {
+
+constexpr char TempMark[] = ".plumwick-";
+
+QByteArray FolderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// The folder's entry is what a power cut must find: sync it after a rename.
+void SyncFolder(const QByteArray& path)
+{
+    Descriptor folder(::open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0)
+        ::fsync(folder.Get());
+}
+
+// Leftovers of one target ("list.pwk.plumwick-AbC123") or, with an empty name, of every
+// file in the folder, last changed more than a minute ago (a write that is still going on
+// touches its file all the time).
+void RemoveLeftoversOf(const QByteArray& folder, const QByteArray& name)
+{
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const QByteArray prefix = name + TempMark;
+    const std::time_t stale = std::time(nullptr) - 60;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray entryName(entry->d_name);
+        const qsizetype mark = entryName.lastIndexOf(TempMark);
+        if (mark < 0 || entryName.size() != mark + qsizetype(sizeof TempMark - 1) + 6)
+            continue;
+        if (!name.isEmpty() && !entryName.startsWith(prefix))
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+            info.st_mtime < stale)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+} // namespace
+
+ReplacingFile::ReplacingFile(const QString& path, Links links) : Path(path)
 {
     const QByteArray name = QFile::encodeName(path);
     if (name.isEmpty())
         ::Fail(ENOENT, path);
 
-    // Write through a link to the file it names, so the link stays a link.
+    // Write through a link to the file it names, so the link stays a link; or replace the
+    // link itself.
     Target = name;
-    if (char* resolved = ::realpath(name.constData(), nullptr)) {
-        Target = resolved;
-        std::free(resolved);
-    }
-
     struct stat info {};
-    const bool exists = ::stat(Target.constData(), &info) == 0;
+    bool exists = false;
+    if (links == Links::Follow) {
+        if (char* resolved = ::realpath(name.constData(), nullptr)) {
+            Target = resolved;
+            std::free(resolved);
+        }
+        exists = ::stat(Target.constData(), &info) == 0;
+    } else {
+        exists = ::lstat(Target.constData(), &info) == 0;
+        if (exists && S_ISLNK(info.st_mode)) {
+            exists = false; // the new file takes the link's place
+            info = {};
+        }
+    }
     if (exists && S_ISDIR(info.st_mode))
         ::Fail(EISDIR, path);
     if (exists && !S_ISREG(info.st_mode)) {
@@ -146,17 +211,13 @@ ReplacingFile::ReplacingFile(const QString& path) : Path(path)
         Fd = ::open(Target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
         if (Fd < 0)
             ::Fail(errno, path);
+        InPlace = true;
         return;
     }
     // A read-only file is refused, as it would be if it were written in place.
     if (exists && ::access(Target.constData(), W_OK) != 0)
         ::Fail(errno, path);
 
-    QByteArray temp = Target + ".plumwick-XXXXXX";
-    Fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (Fd < 0)
-        ::Fail(errno, path);
-    TempPath = temp;
     mode_t mode = 0666;
     if (exists) {
         mode = info.st_mode & 07777;
@@ -165,6 +226,27 @@ ReplacingFile::ReplacingFile(const QString& path) : Path(path)
         ::umask(mask);
         mode &= ~mask;
     }
+    OpenTemporary(mode);
+}
+
+void ReplacingFile::OpenTemporary(mode_t mode)
+{
+    const QByteArray folder = FolderOf(Target);
+    RemoveLeftoversOf(folder, Target.mid(Target.lastIndexOf('/') + 1));
+    // An unnamed file leaves nothing behind whenever the process dies.
+    Fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
+    if (Fd >= 0) {
+        Unnamed = true;
+        ::fchmod(Fd, mode);
+        return;
+    }
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOSYS)
+        ::Fail(errno, Path);
+    QByteArray temp = Target + TempMark + "XXXXXX";
+    Fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (Fd < 0)
+        ::Fail(errno, Path);
+    TempPath = temp;
     ::fchmod(Fd, mode);
 }
 
@@ -188,20 +270,50 @@ void ReplacingFile::Write(const QByteArray& bytes)
 
 void ReplacingFile::Commit()
 {
-    if (!TempPath.isEmpty() && ::fsync(Fd) != 0 && errno != EINVAL)
+    if (!InPlace && ::fsync(Fd) != 0 && errno != EINVAL)
         ::Fail(errno, Path);
+    if (Unnamed) {
+        // Named for the moment of the rename only.
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(Fd);
+        static constexpr char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        for (int attempt = 0; TempPath.isEmpty(); ++attempt) {
+            QByteArray temp = Target + TempMark;
+            for (int i = 0; i < 6; ++i)
+                temp += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, temp.constData(), AT_SYMLINK_FOLLOW) == 0)
+                TempPath = temp;
+            else if (errno != EEXIST || attempt > 8)
+                ::Fail(errno, Path);
+        }
+    }
     const int closed = ::close(Fd);
     Fd = -1;
     if (closed != 0)
         ::Fail(errno, Path);
-    if (!TempPath.isEmpty() && ::rename(TempPath.constData(), Target.constData()) != 0)
-        ::Fail(errno, Path);
+    if (!TempPath.isEmpty()) {
+        if (::rename(TempPath.constData(), Target.constData()) != 0)
+            ::Fail(errno, Path);
+        Committed = true;
+        SyncFolder(Target);
+    }
     Committed = true;
 }
 
-void WriteAll(const QString& path, const QByteArray& bytes)
+void RemoveLeftovers(const QString& folder)
 {
-    ReplacingFile file(path);
+    RemoveLeftoversOf(QFile::encodeName(folder), {});
+}
+
+bool SameFile(const QString& a, const QString& b)
+{
+    struct stat sa {}, sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes, Links links)
+{
+    ReplacingFile file(path, links);
     file.Write(bytes);
     file.Commit();
 }

@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, CancelledOrFailedSaveKeepsTheListModified)
     EXPECT_TRUE(w.CurrentFileName.isEmpty());
 
     Asks.ExpectSave(Home.Folder.Path("no/folder.pwk"));
-    Asks.ExpectError("Invalid filename");
+    Asks.ExpectError(Home.Folder.Path("no/folder.pwk") + ": Invalid filename");
     w.MnuFileSave->trigger();
     EXPECT_TRUE(w.ListModified);
     EXPECT_TRUE(w.CurrentFileName.isEmpty());
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, OpeningAMissingFileLeavesAnEmptyList)
     AddWord("kept?");
     Asks.ExpectQuestion(SaveQuestion, false);
     Asks.ExpectOpen(Home.Folder.Path("nothing.pwk"));
-    Asks.ExpectError("File not found");
+    Asks.ExpectError(Home.Folder.Path("nothing.pwk") + ": File not found");
     w.MnuFileOpen->trigger();
     EXPECT_EQ(w.WordList.Count(), 0);
     EXPECT_TRUE(w.CardCells.isEmpty());
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, OpeningAMissingFileLeavesAnEmptyList)
     EXPECT_FALSE(w.ListModified);
 
     Asks.ExpectOpen(Home.Folder.Path());
-    Asks.ExpectError("File access denied");
+    Asks.ExpectError(Home.Folder.Path() + ": This is a folder, not a file");
     w.MnuFileOpen->trigger();
 }
 
@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, AFailingSaveQuestionStopsNewAndKeepsTheList)
     AddWords({"a"});
     w.CurrentFileName = "/dev/full";
     Asks.ExpectQuestion(SaveQuestion, true);
-    Asks.ExpectError("Disk full");
+    Asks.ExpectError("/dev/full: Disk full");
     w.MnuFileNew->trigger();
     EXPECT_EQ(w.WordList.Count(), 1);
     EXPECT_TRUE(w.ListModified);

@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, AListNamedAtStartOpensAsOpenWould)
     EXPECT_FALSE(w.ListModified);
     EXPECT_EQ(w.CardCells.size(), 2);
 
-    Asks.ExpectError("File not found");
+    Asks.ExpectError(Home.Folder.Path("missing.pwk") + ": File not found");
     w.Guard([&] { w.OpenListFile(Home.Folder.Path("missing.pwk")); });
     EXPECT_EQ(w.WordList.Count(), 0);
 

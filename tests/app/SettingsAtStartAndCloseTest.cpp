@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, AFailedSaveAtCloseKeepsTheWindowOpen)
     AddWord("word");
     w.CurrentFileName = Home.Folder.Path("missing/list.pwk");
     Asks.ExpectQuestion("Do you want to save current bingo card?", true);
-    Asks.ExpectError("Invalid filename");
+    Asks.ExpectError(Home.Folder.Path("missing/list.pwk") + ": Invalid filename");
     QCloseEvent close;
     QApplication::sendEvent(&w, &close);
     EXPECT_FALSE(close.isAccepted());

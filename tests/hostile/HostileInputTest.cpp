@@ -36,7 +36,7 @@ TEST_F(MainWindowTest, HugeFilesAreRefusedWithAMessage)
         ASSERT_TRUE(file.resize(200LL * 1024 * 1024)); // sparse: 200 MB of NUL bytes
     }
     Asks.ExpectOpen(path);
-    Asks.ExpectError("File too large (the limit is 32 MB)");
+    Asks.ExpectError(path + ": File too large (the limit is 32 MB)");
     w.MnuFileOpen->trigger();
     EXPECT_EQ(w.WordList.Count(), 0);
     // The window still works and closes.
@@ -82,16 +82,16 @@ TEST_F(MainWindowTest, AFolderOrAPipeChosenAsTheFile)
 {
     TFrmMain& w = Open();
     Asks.ExpectOpen(Home.Folder.Path());
-    Asks.ExpectError("File access denied");
+    Asks.ExpectError(Home.Folder.Path() + ": This is a folder, not a file");
     w.MnuFileOpen->trigger();
     const QByteArray fifo = Home.Folder.Path("pipe.pwk").toLocal8Bit();
     ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
     Asks.ExpectOpen(Home.Folder.Path("pipe.pwk"));
-    Asks.ExpectError("File access denied");
+    Asks.ExpectError(Home.Folder.Path("pipe.pwk") + ": This is a device or a pipe, not a file");
     w.MnuFileOpen->trigger();
     AddWord("x");
     Asks.ExpectSave(Home.Folder.Path());
-    Asks.ExpectError("File access denied");
+    Asks.ExpectError(Home.Folder.Path() + ": This is a folder, not a file");
     w.MnuFileSave->trigger();
     EXPECT_TRUE(w.ListModified);
 }

@@ -3,6 +3,7 @@
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextFile.h"
+#include "support/PrintProcess.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -11,8 +12,25 @@
 #include <QThread>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
+
+// Whether the process has a file open for writing in the folder, with data in it: its
+// unnamed temporary file ("/folder/#123 (deleted)") or a named one.
+bool WritingInto(qint64 pid, const QString& folder)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (const QFileInfo& fd : QDir(fds).entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+        const QString target = fd.symLinkTarget();
+        struct stat info {};
+        if (target.startsWith(folder + u'/') && !target.endsWith(QStringLiteral(".pwk")) &&
+            !target.endsWith(QStringLiteral("Options.ini")) &&
+            ::stat(QFile::encodeName(fd.filePath()).constData(), &info) == 0 && info.st_size > 0)
+            return true;
+    }
+    return false;
+}
 
 // Starts the child, waits until its temporary file has data, and kills it there.
 void KillMidWrite(const QStringList& args, const QString& folder)
@@ -24,15 +42,20 @@ void KillMidWrite(const QStringList& args, const QString& folder)
     timer.start();
     bool caught = false;
     while (!caught && timer.elapsed() < 30000 && child.state() == QProcess::Running) {
-        for (const QFileInfo& f : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
-            if (f.fileName().contains(".plumwick-") && f.size() > 0)
-                caught = true;
+        caught = WritingInto(child.processId(), folder);
         if (!caught)
             QThread::usleep(200);
     }
     child.kill();
     child.waitForFinished();
     EXPECT_TRUE(caught) << "the child finished before it could be killed";
+}
+
+QStringList Entries(const QString& folder)
+{
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    names.sort();
+    return names;
 }
 
 } // namespace
@@ -43,6 +66,7 @@ TEST(SaveFaults, AKilledSaveLeavesTheOldListIntact)
     folder.Write("list.pwk", "old\r\nlist\r\n");
     KillMidWrite({"list", folder.Path("list.pwk"), "300"}, folder.Path());
     EXPECT_EQ(folder.Read("list.pwk"), "old\r\nlist\r\n");
+    EXPECT_EQ(Entries(folder.Path()), QStringList{"list.pwk"}); // and nothing half-written beside it
 }
 
 TEST(SaveFaults, AKilledSettingsWriteLeavesTheOldFileIntact)
@@ -53,6 +77,7 @@ TEST(SaveFaults, AKilledSettingsWriteLeavesTheOldFileIntact)
     folder.Write("Options.ini", settings);
     KillMidWrite({"settings", folder.Path("Options.ini")}, folder.Path());
     EXPECT_EQ(folder.Read("Options.ini"), settings);
+    EXPECT_EQ(Entries(folder.Path()), QStringList{"Options.ini"});
     EXPECT_EQ(ProfileFile(folder.Path("Options.ini")).ReadString("Options", "TxtHeading", ""), "OLD");
 }
 
@@ -76,13 +101,24 @@ TEST(SaveFaults, AFullDiskLeavesTheOldFileAndNoDebris)
         TextFile::WriteAll(folder.Path("list.pwk"), big);
         FAIL() << "no error";
     } catch (const PlatformError& e) {
-        EXPECT_EQ(e.Text(), "Disk full");
+        EXPECT_EQ(e.Text(), folder.Path("list.pwk") + ": Disk full");
     }
     EXPECT_EQ(folder.Read("list.pwk"), "old\r\n");
     ProfileFile settings(folder.Path("Options.ini"));
     EXPECT_THROW(settings.WriteString("Options", "TxtHeading", QString(600 * 1024, 'x')), PlatformError);
     EXPECT_EQ(folder.Read("Options.ini"), "[Options]\r\nCardSize=2\r\n");
-    QStringList left = QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden);
-    left.sort();
-    EXPECT_EQ(left, (QStringList{"Options.ini", "list.pwk"}));
+    EXPECT_EQ(Entries(folder.Path()), (QStringList{"Options.ini", "list.pwk"}));
+
+    // A PDF and exported cards that don't fit say which file and why, and leave nothing.
+    WriteNumbersList(folder);
+    PrintRun pdf = RunPlumwickPrint(folder, {"--seed", "1", "--cards", "600", "-o", "cards.pdf", "numbers.pwk"});
+    EXPECT_EQ(pdf.Status, 1);
+    EXPECT_EQ(pdf.Err, "plumwick-print: cards.pdf: Disk full.");
+    ASSERT_TRUE(QDir().mkpath(folder.Path("out")));
+    PrintRun png = RunPlumwickPrint(folder, {"--seed", "1", "--cards", "600", "--export", "out", "numbers.pwk"});
+    EXPECT_EQ(png.Status, 1);
+    EXPECT_TRUE(png.Err.startsWith("plumwick-print: out/card-0")) << png.Err.toStdString();
+    EXPECT_TRUE(png.Err.endsWith(".png: Disk full.")) << png.Err.toStdString();
+    EXPECT_FALSE(png.Err.contains(".pdf"));
+    EXPECT_EQ(Entries(folder.Path()), (QStringList{"Options.ini", "list.pwk", "numbers.pwk"}));
 }

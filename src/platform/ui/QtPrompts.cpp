@@ -10,6 +10,8 @@
 namespace {
 
 const QString Caption = QStringLiteral("Plumwick");
+// Longer runs without a space (a pasted code, a deep path) are shortened around an ellipsis.
+constexpr qsizetype LongestRun = 120;
 
 // A Yes/No box as the other system has it: with no Cancel button, Escape and the title
 // bar's close button do nothing, so that only Yes or No answers the question.
@@ -60,20 +62,22 @@ QString QtFileFilter(const QString& barFilter)
 
 void QtPrompts::Information(const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, Caption, text, QMessageBox::Ok, Parent());
+    QMessageBox box(QMessageBox::Information, Caption, ElideForMessage(text, LongestRun), QMessageBox::Ok, Parent());
     box.exec();
 }
 
 bool QtPrompts::Question(const QString& text, bool yesIsDefault)
 {
-    YesNoBox box(QMessageBox::Question, Caption, text, QMessageBox::Yes | QMessageBox::No, Parent());
+    YesNoBox box(QMessageBox::Question, Caption, ElideForMessage(text, LongestRun), QMessageBox::Yes | QMessageBox::No,
+                 Parent());
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtPrompts::Error(const QString& message)
 {
-    QMessageBox box(QMessageBox::Critical, Caption, ErrorBoxText(message), QMessageBox::Ok, Parent());
+    QMessageBox box(QMessageBox::Critical, Caption, ErrorBoxText(ElideForMessage(message, LongestRun)), QMessageBox::Ok,
+                    Parent());
     box.exec();
 }
 
