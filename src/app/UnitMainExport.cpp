@@ -7,12 +7,15 @@
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
 #include "platform/QtPrinters.h"
+#include "settings/DataFolders.h"
 #include "settings/DialogFolders.h"
 #include "settings/GameHistory.h"
 #include "settings/PaperSettings.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QSpinBox>
+#include <algorithm>
 #include <memory>
 
 void TFrmMain::MnuFileExportClick()
@@ -50,12 +53,20 @@ void TFrmMain::MnuFileExportClick()
         job.Cells = ArrangedCells(words, job.Card.Options);
     }
     const QStringList existing = ExistingExportFiles(job);
-    if (!existing.isEmpty() &&
-        !Env.Asks.Question(QStringLiteral("%1 of these files are already in %2 (%3 ...). Replace them?")
+    if (!existing.isEmpty()) {
+        QString question = QStringLiteral("%1 of these files are already in %2 (%3 ...). Replace them?")
                                .arg(existing.size())
-                               .arg(job.Folder, existing.front()),
-                           false))
-        return;
+                               .arg(job.Folder, existing.front());
+        const auto links = std::count_if(existing.cbegin(), existing.cend(), [&](const QString& name) {
+            return QFileInfo(JoinPath(job.Folder, name)).isSymLink();
+        });
+        if (links > 0)
+            question += QStringLiteral(" %1 of them are links: each link is replaced by its card, and the file it "
+                                       "leads to is left as it is.")
+                            .arg(links);
+        if (!Env.Asks.Question(question, false))
+            return;
+    }
     JobProgressDialog progress(this, QStringLiteral("card"));
     const int written = ExportCards(job, [&progress](int done, int total) { return progress.Step(done, total); });
     if (game)

@@ -45,7 +45,8 @@ QStringList ExistingExportFiles(const ExportJob& job)
     QStringList existing;
     for (int n = 1; n <= job.Card.Cards; ++n) {
         const QString name = ExportFileName(n, job.Card.GameCode, job.Format);
-        if (QFileInfo::exists(JoinPath(job.Folder, name)))
+        const QFileInfo file(JoinPath(job.Folder, name));
+        if (file.exists() || file.isSymLink()) // a link that leads nowhere is there too
             existing << name;
     }
     return existing;

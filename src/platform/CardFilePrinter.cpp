@@ -69,7 +69,8 @@ void CardFilePrinter::EndDoc()
         bytes = Open->PdfBytes.data();
     }
     Open.reset();
-    TextFile::WriteAll(Path, bytes);
+    // A link at the card's name is replaced, never followed out of the folder.
+    TextFile::WriteAll(Path, bytes, TextFile::Links::Replace);
 }
 
 void CardFilePrinter::Abort()

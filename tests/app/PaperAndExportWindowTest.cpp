@@ -101,6 +101,25 @@ TEST_F(MainWindowTest, ExportAsksOnceBeforeReplacingAndSaysWhatItWrote)
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{"card-0001.png", "card-0002.png", "card-0003.png"}));
     EXPECT_NE(Home.Folder.Read("export/card-0002.png"), "old");
     EXPECT_TRUE(Asks.QuestionDefaults.back() == false);
+
+    // A link at a card's name, to a file outside or to nothing: the question says so, and
+    // the link is replaced while what it leads to stays as it was.
+    Home.Folder.Write("precious.txt", "keep me");
+    QFile::remove(folder + "/card-0001.png");
+    QFile::remove(folder + "/card-0002.png");
+    ASSERT_TRUE(QFile::link(Home.Folder.Path("precious.txt"), folder + "/card-0001.png"));
+    ASSERT_TRUE(QFile::link(Home.Folder.Path("nowhere/x.png"), folder + "/card-0002.png"));
+    fill(3, false);
+    Asks.ExpectQuestion("3 of these files are already in " + folder +
+                            " (card-0001.png ...). Replace them? 2 of them are links: each link is replaced by its "
+                            "card, and the file it leads to is left as it is.",
+                        true);
+    Asks.ExpectInformation("3 cards were exported to " + folder + ".");
+    w.MnuFileExport->trigger();
+    EXPECT_EQ(Home.Folder.Read("precious.txt"), "keep me");
+    EXPECT_FALSE(QFileInfo::exists(Home.Folder.Path("nowhere")));
+    EXPECT_FALSE(QFileInfo(folder + "/card-0001.png").isSymLink());
+    EXPECT_TRUE(Home.Folder.Read("export/card-0001.png").startsWith("\x89PNG"));
 }
 
 // Cancelled part way: what is written stays, and the count says how much that is.
