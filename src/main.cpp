@@ -8,7 +8,6 @@
 #include "platform/ui/QtShell.h"
 #include "platform/ui/QtSpeech.h"
 #include "settings/DataFolders.h"
-#include "settings/DialogFolders.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -49,14 +48,8 @@ int main(int argc, char* argv[])
 
     QtPrompts prompts;
     TFrmMain* shown = nullptr;
-    // The PDF dialog offers the list's name in the folder it last wrote to.
-    QtPrinters printers([&prompts, &shown] {
-        const QString list = shown ? shown->CurrentFileName : QString();
-        const auto name = prompts.SaveFileName({QStringLiteral("Save PDF"), QStringLiteral("PDF File (*.pdf)|*.pdf"),
-                                                QStringLiteral(".pdf"), DialogFolders::PdfSuggestion(list), {}});
-        if (name)
-            DialogFolders::RememberPdf(*name);
-        return name;
+    QtPrinters printers([&shown]() -> std::optional<QString> {
+        return shown ? shown->AskPdfFileName() : std::nullopt;
     });
     SteadyClock clock;
     QtShell shell;

@@ -9,6 +9,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 
 class WordBoxEdit;
 class QAction;
@@ -181,6 +182,8 @@ public:
     // Printing.
     void MnuFilePrintClick();
     void MnuFilePrintListClick();
+    // The file the built-in PDF printer writes, asked for when a job begins.
+    std::optional<QString> AskPdfFileName();
     void MnuFilePageSetupClick();
     void MnuSameTextSizeClick();
     void MnuFileExportClick();

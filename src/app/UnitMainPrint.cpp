@@ -11,6 +11,8 @@
 #include "platform/IntegerConversion.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
+#include "platform/TextFile.h"
+#include "settings/DialogFolders.h"
 
 #include <QComboBox>
 #include <QAction>
@@ -64,6 +66,27 @@ void TFrmMain::MnuFilePrintClick()
     GameHistory::Add({job.GameCode, CurrentFileName, job.Options, game->Planned()});
     Env.Asks.Information(QStringLiteral("These cards belong to game %1. Keep the code to check a winning card.")
                              .arg(job.GameCode));
+}
+
+std::optional<QString> TFrmMain::AskPdfFileName()
+{
+    // The dialog offers the list's name in the folder it last wrote to, and asks before it
+    // replaces a file; the open list itself is never replaced by a PDF.
+    FileDialogSpec dialog{QStringLiteral("Save PDF"), QStringLiteral("PDF File (*.pdf)|*.pdf"), QStringLiteral(".pdf"),
+                          DialogFolders::PdfSuggestion(CurrentFileName), {}};
+    dialog.AskBeforeReplacing = true;
+    for (;;) {
+        const auto name = Env.Asks.SaveFileName(dialog);
+        if (!name)
+            return std::nullopt;
+        if (CurrentFileName.isEmpty() || !TextFile::SameFile(*name, CurrentFileName)) {
+            DialogFolders::RememberPdf(*name);
+            return name;
+        }
+        Env.Asks.Information(QStringLiteral("%1 is the word list that is open. Choose another name for the PDF file.")
+                                 .arg(*name));
+        dialog.FileName = DialogFolders::PdfSuggestion(CurrentFileName);
+    }
 }
 
 void TFrmMain::MnuFilePrintListClick()

@@ -10,6 +10,7 @@ struct FileDialogSpec {
     QString DefaultExt; // with its dot, or empty
     QString FileName;
     QString Folder; // where the dialog starts when FileName names no folder
+    bool AskBeforeReplacing = false; // a save dialog asks before a chosen file is replaced
 };
 
 // The modal questions the program asks: message boxes captioned "Plumwick" and the common

@@ -66,3 +66,25 @@ TEST_F(MainWindowTest, CallListPrintsEveryWordInListOrder)
     EXPECT_EQ(printed, w.WordList.Items());
     EXPECT_EQ(Printer.Calls.count("page"), 0);
 }
+
+TEST_F(MainWindowTest, ThePdfNeverReplacesTheOpenList)
+{
+    Home.Folder.Write("pets.pwk", "cat\r\ndog\r\n");
+    TFrmMain& w = Open();
+    w.Guard([&] { w.OpenListFile(Home.Folder.Path("pets.pwk")); });
+    ASSERT_TRUE(QFile::link(Home.Folder.Path("pets.pwk"), Home.Folder.Path("alias.pdf")));
+    // The list, or a link to it, is refused and the dialog comes back; another name is taken.
+    for (const QString& chosen : {Home.Folder.Path("pets.pwk"), Home.Folder.Path("alias.pdf")}) {
+        Asks.ExpectSave(chosen, "Save PDF");
+        Asks.ExpectInformation(chosen + " is the word list that is open. Choose another name for the PDF file.");
+    }
+    Asks.ExpectSave(Home.Folder.Path("pets.pdf"), "Save PDF");
+    EXPECT_EQ(w.AskPdfFileName(), Home.Folder.Path("pets.pdf"));
+    EXPECT_EQ(Home.Folder.Read("pets.pwk"), "cat\r\ndog\r\n");
+    // The dialog asks before replacing whatever else is there.
+    ASSERT_FALSE(Asks.Dialogs.empty());
+    EXPECT_TRUE(Asks.Dialogs.back().AskBeforeReplacing);
+    // Cancelled: no file.
+    Asks.ExpectSave(std::nullopt, "Save PDF");
+    EXPECT_EQ(w.AskPdfFileName(), std::nullopt);
+}

@@ -85,7 +85,7 @@ std::optional<QString> QtPrompts::RunFileDialog(const FileDialogSpec& request, b
 {
     QFileDialog dialog(Parent(), request.Title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.AskBeforeReplacing);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile); // the open dialog too: a typed name need not exist
     dialog.setNameFilter(QtFileFilter(request.Filter));
