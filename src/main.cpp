@@ -1,4 +1,5 @@
 // Plumwick: designs and prints bingo cards.
+#include "platform/CommandLine.h"
 #include "app/FocusRingStyle.h"
 #include "app/StartupOptions.h"
 #include "app/UnitMain.h"
@@ -34,7 +35,8 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    QApplication app(argc, argv);
+    int qtArgc = ArgumentsForQt(argc, argv);
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Plumwick"));
     // The windows carry their own titles; a display name would be appended to the dialogs'.
     QApplication::setDesktopFileName(QStringLiteral("plumwick"));

@@ -69,8 +69,7 @@ void TFrmMain::MnuFileExportClick()
     }
     JobProgressDialog progress(this, QStringLiteral("card"));
     const int written = ExportCards(job, [&progress](int done, int total) { return progress.Step(done, total); });
-    if (game)
-        GameHistory::Add({job.Card.GameCode, CurrentFileName, job.Card.Options, written});
+    const QString note = game ? GameHistory::Add({job.Card.GameCode, CurrentFileName, job.Card.Options, written}) : QString();
     if (written == job.Card.Cards)
         Env.Asks.Information(QStringLiteral("%1 cards were exported to %2.").arg(written).arg(job.Folder));
     else
@@ -78,4 +77,6 @@ void TFrmMain::MnuFileExportClick()
                                  .arg(written)
                                  .arg(job.Card.Cards)
                                  .arg(job.Folder));
+    if (!note.isEmpty())
+        Env.Asks.Error(note);
 }

@@ -63,9 +63,11 @@ void TFrmMain::MnuFilePrintClick()
     int next = 0;
     if (!RunCardJob(Env.PrinterList, job, [&] { cells = game->Card(++next); }, cells, step))
         return;
-    GameHistory::Add({job.GameCode, CurrentFileName, job.Options, game->Planned()});
+    const QString note = GameHistory::Add({job.GameCode, CurrentFileName, job.Options, game->Planned()});
     Env.Asks.Information(QStringLiteral("These cards belong to game %1. Keep the code to check a winning card.")
                              .arg(job.GameCode));
+    if (!note.isEmpty())
+        Env.Asks.Error(note);
 }
 
 std::optional<QString> TFrmMain::AskPdfFileName()

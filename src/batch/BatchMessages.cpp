@@ -9,6 +9,12 @@ void BatchFail(const QString& text)
     std::fprintf(stderr, "plumwick-print: %s\n", qUtf8Printable(ErrorBoxText(ElideForMessage(text, 200))));
 }
 
+void BatchWarn(const QString& text)
+{
+    if (!text.isEmpty())
+        std::fprintf(stderr, "plumwick-print: warning: %s\n", qUtf8Printable(ErrorBoxText(ElideForMessage(text, 200))));
+}
+
 std::optional<QStringList> ReadListOrSay(const QString& path)
 {
     try {

@@ -92,6 +92,11 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
                 error = QStringLiteral("option %1 needs a value").arg(name);
                 return std::nullopt;
             }
+            // An empty name would print somewhere else than meant (LIST.pdf here, say).
+            if (v.isEmpty()) {
+                error = QStringLiteral("option %1 needs a value, and it was empty").arg(name);
+                return std::nullopt;
+            }
         } else if (attached && switches.contains(name)) {
             error = QStringLiteral("option %1 takes no value").arg(name);
             return std::nullopt;

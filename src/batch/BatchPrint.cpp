@@ -100,7 +100,7 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
     TerminalProgress progress(!options.Quiet && ::isatty(STDERR_FILENO));
     const int written = ExportCards(job, [&](int done, int total) { return progress.Step(done, total); });
     if (game) {
-        GameHistory::Add({job.Card.GameCode, QFileInfo(options.ListFile).absoluteFilePath(), card, written});
+        BatchWarn(GameHistory::Add({job.Card.GameCode, QFileInfo(options.ListFile).absoluteFilePath(), card, written}));
         std::printf("Game code: %s\n", qUtf8Printable(job.Card.GameCode));
     }
     return written == job.Card.Cards ? 0 : 1;
@@ -225,7 +225,8 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
                                          [&](int d, int total) { return progress.Step(d, total); });
             if (!done)
                 return 1;
-            GameHistory::Add({job.GameCode, QFileInfo(options.ListFile).absoluteFilePath(), card, game->Planned()});
+            BatchWarn(
+                GameHistory::Add({job.GameCode, QFileInfo(options.ListFile).absoluteFilePath(), card, game->Planned()}));
             std::printf("Game code: %s\n", qUtf8Printable(job.GameCode));
             return 0;
         }

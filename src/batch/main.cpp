@@ -1,4 +1,5 @@
 // plumwick-print: prints bingo cards or the call list of a word list without a window.
+#include "platform/CommandLine.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchPrint.h"
 
@@ -23,11 +24,17 @@ int main(int argc, char* argv[])
     // A command-line program: no display needed.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const int forQt = ArgumentsForQt(argc, argv);
+    int qtArgc = forQt;
+    QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Plumwick"));
 
     QString error;
-    const auto options = ParseBatchOptions(QCoreApplication::arguments().mid(1), error);
+    // Qt's own options are taken out of the part before "--"; what follows it stays as given.
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    for (int i = forQt; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const auto options = ParseBatchOptions(arguments, error);
     if (!options) {
         std::fprintf(stderr, "plumwick-print: %s (try --help)\n", qUtf8Printable(error));
         return 2;

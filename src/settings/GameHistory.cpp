@@ -2,11 +2,16 @@
 #include "platform/PlatformError.h"
 #include "platform/TextFile.h"
 #include "settings/DataFolders.h"
+#include "game/GameCode.h"
 
 #include "words/WordList.h"
 #include "words/WordListFormat.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+#include <QRegularExpression>
+#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -51,35 +56,100 @@ GameRecord FromJson(const QJsonObject& o)
 
 } // namespace
 
+namespace {
+
+// A code as the program writes it: what a typed code must be, read back unchanged.
+bool IsGameCode(const QString& text)
+{
+    const auto code = ParseGameCode(text);
+    return code && code->Text() == text;
+}
+
+// The history as stored: its games, or why the file there can't be read.
+struct StoredHistory {
+    QList<GameRecord> Games;
+    QString Unreadable; // the reason; empty when the file was read or is not there
+};
+
+StoredHistory ReadStored()
+{
+    StoredHistory stored;
+    const QString path = HistoryPath();
+    if (path.isEmpty() || !QFileInfo(path).exists())
+        return stored;
+    try {
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(TextFile::ReadAll(path), &error);
+        if (error.error != QJsonParseError::NoError)
+            stored.Unreadable = error.errorString();
+        else if (!doc.isArray())
+            stored.Unreadable = QStringLiteral("it holds no list of games");
+        for (const QJsonValue& v : doc.array()) {
+            // Codes become file names: only what the program itself writes is taken.
+            if (v.isObject() && IsGameCode(v.toObject().value(QStringLiteral("code")).toString()))
+                stored.Games << FromJson(v.toObject());
+        }
+    } catch (const PlatformError& error) {
+        stored.Unreadable = error.Reason();
+    }
+    stored.Games = stored.Games.mid(0, GameHistory::MaxGames);
+    return stored;
+}
+
+} // namespace
+
 namespace GameHistory {
 
 QList<GameRecord> Read()
 {
-    QList<GameRecord> games;
-    try {
-        const QJsonDocument doc = QJsonDocument::fromJson(TextFile::ReadAll(HistoryPath()));
-        for (const QJsonValue& v : doc.array())
-            if (v.isObject() && !v.toObject().value(QStringLiteral("code")).toString().isEmpty())
-                games << FromJson(v.toObject());
-    } catch (const PlatformError&) {
-    }
-    return games.mid(0, MaxGames);
+    return ReadStored().Games;
 }
 
-void Add(const GameRecord& game)
+QString Add(const GameRecord& game)
 {
-    QList<GameRecord> games = Read();
+    const QString path = HistoryPath();
+    StoredHistory stored = ReadStored();
+    QString note;
+    if (!stored.Unreadable.isEmpty()) {
+        // Never written over: what can't be read may still be mended by hand.
+        const QString aside = JoinPath(QFileInfo(path).absolutePath(),
+                                       QStringLiteral("Games.unreadable-%1.json")
+                                           .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+        if (!QFile::rename(path, aside))
+            return QStringLiteral("Game %1 was not recorded: the game history %2 can't be read (%3), and it could not "
+                                  "be put aside. The cards are printed and the code still makes them again.")
+                .arg(game.Code, path, stored.Unreadable);
+        note = QStringLiteral("The game history could not be read (%1). It was kept as %2 and a new history was "
+                              "started.")
+                   .arg(stored.Unreadable, aside);
+        stored.Games.clear();
+    }
+    QList<GameRecord>& games = stored.Games;
+    // A game printed again keeps what it was made with; its count is the most ever printed.
+    GameRecord record = game;
+    for (const GameRecord& known : games)
+        if (known.Code == game.Code) {
+            record = known;
+            record.Cards = std::max(known.Cards, game.Cards);
+        }
     games.removeIf([&](const GameRecord& g) { return g.Code == game.Code; });
-    games.prepend(game);
+    games.prepend(record);
     QJsonArray array;
     for (const GameRecord& g : games.mid(0, MaxGames))
         array.append(ToJson(g));
     try {
+        if (path.isEmpty())
+            throw PlatformError(QStringLiteral("there is no folder for the program's data"));
         QDir().mkpath(UserDataFolder()); // plumwick-print may run before the program ever has
-        TextFile::WriteAll(HistoryPath(), QJsonDocument(array).toJson());
-    } catch (const PlatformError&) {
-        // Only the history is lost; the cards are printed.
+        TextFile::WriteAll(path, QJsonDocument(array).toJson());
+    } catch (const PlatformError& error) {
+        const QString lost = QStringLiteral("Game %1 was not recorded in the game history (%2). The cards are printed "
+                                            "and the code still makes them again, but Check a Card will not know the "
+                                            "game until it is recorded.")
+                                 .arg(game.Code, error.Text());
+        return note.isEmpty() ? lost : note + u' ' + lost;
     }
+    return note;
 }
 
 std::optional<GameRecord> Find(const QString& code)
@@ -93,7 +163,8 @@ std::optional<GameRecord> Find(const QString& code)
 QString CallsPath(const QString& key)
 {
     const QString folder = UserDataFolder();
-    if (folder.isEmpty())
+    static const QRegularExpression ListKey(QStringLiteral("^list-[0-9a-f]{12}$"));
+    if (folder.isEmpty() || !(IsGameCode(key) || ListKey.match(key).hasMatch()))
         return {};
     return JoinPath(folder, QStringLiteral("Calls-") + key + QStringLiteral(".txt"));
 }

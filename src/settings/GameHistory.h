@@ -10,7 +10,8 @@
 // The last 20 numbered games printed, newest first, for the caller and the checker: the
 // code, the list file, the card options and the count. Kept as Games.json in the per-user
 // data folder, written whole through a temporary file. A file that can't be read is an
-// empty history; one that can't be written loses only the history.
+// empty history for reading; Add() never writes over it. Codes are taken from the file
+// only as the program writes them, since they become file names.
 struct GameRecord {
     QString Code;
     QString ListFile;
@@ -34,14 +35,18 @@ namespace GameHistory {
 inline constexpr int MaxGames = 20;
 
 QList<GameRecord> Read();
-void Add(const GameRecord& game);
+// Records a game printed, exported or dealt, newest first. A game already there keeps its
+// list and options and takes the higher card count. Returns what the user must be told
+// (empty when all went well): a history that could not be read is kept aside under a name
+// that says so and a new one started; a history that can't be written loses this game.
+[[nodiscard]] QString Add(const GameRecord& game);
 std::optional<GameRecord> Find(const QString& code);
 
 GameSource LoadGame(const GameRecord& game);
 GameSource ListSource(const QStringList& words, const CardOptions& options);
 
-// Where the caller keeps the calls of a game or a list (by a key of its own). Writes are
-// atomic.
+// Where the caller keeps the calls of a game or a list (by a key of its own: a game code or
+// "list-" and 12 hex digits; empty for anything else). Writes are atomic.
 QString CallsPath(const QString& key);
 // The calls saved for a game or list: a draw of its words with them made, or a draw with
 // none where nothing (readable, fitting these words) is saved.

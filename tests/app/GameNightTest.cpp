@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, TheCheckerShowsTheCardAndTheVerdict)
     QString error;
     ASSERT_TRUE(game.Plan(10, error));
     const QString code = game.Code().Text();
-    GameHistory::Add({code, "", options, 10});
+    EXPECT_EQ(GameHistory::Add({code, "", options, 10}), "");
     // The caller called the first row of card 4 (its saved calls: index and word a line).
     QByteArray calls = "Plumwick calls 1\n";
     for (const QString& word : game.Card(4).mid(0, 5))

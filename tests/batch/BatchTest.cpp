@@ -1,5 +1,6 @@
 #include "batch/BatchOptions.h"
 #include "support/PrintProcess.h"
+#include "support/Words.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -130,8 +131,24 @@ TEST_F(BatchTest, ErrorsAndExitStatus)
     EXPECT_EQ(badOutput.Status, 1);
     EXPECT_EQ(badOutput.Err, "plumwick-print: " + Folder.Path("no/such/out.pdf") + ": Invalid filename.");
 
+    // An empty name is refused, never taken as "the default" (LIST.pdf here); so are a
+    // folder or a pipe given as the list, by what they are.
+    for (const char* option : {"-o", "-P", "--export", "--called", "--game"}) {
+        const Outcome empty = Print({option, "", Numbers()});
+        EXPECT_EQ(empty.Status, 2) << option;
+        EXPECT_EQ(empty.Err, QString("plumwick-print: option %1 needs a value, and it was empty (try --help)").arg(option));
+    }
+    EXPECT_EQ(Print({"-o", "f.pdf", Folder.Path()}).Err, "plumwick-print: " + Folder.Path() + ": This is a folder, not a file.");
+    EXPECT_EQ(Print({"-o", "f.pdf", "/dev/zero"}).Err, "plumwick-print: /dev/zero: This is a device or a pipe, not a file.");
+
     EXPECT_EQ(QDir(Folder.Path()).entryList({"*.pdf"}), QStringList());
     EXPECT_EQ(Print({"--help"}).Status, 0);
+
+    // After "--" nothing is an option, to Qt neither.
+    List("-reverse.pwk", NumberWords(1, 30));
+    const Outcome dashed = Print({"-q", "-o", "dashed.pdf", "--", "-reverse.pwk"});
+    EXPECT_EQ(dashed.Status, 0) << dashed.Err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(Folder.Path("dashed.pdf")));
 }
 
 // Files that are not word lists, and an output that is the input, are refused before

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Plumwick developers
+// The history of games through plumwick-print: never silently replaced or rewritten, never
+// silently lost, and what it holds is taken only as the program writes it.
+#include "support/PrintProcess.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+class GameHistoryKept : public ::testing::Test {
+protected:
+    PrintRun Print(const QStringList& arguments) { return RunPlumwickPrint(Folder, arguments); }
+    QString NewGame(int cards, const QStringList& more = {})
+    {
+        const PrintRun run = Print(QStringList{"-q", "--numbered", "--cards", QString::number(cards), "-o", "g.pdf"} +
+                                   more + QStringList{WriteNumbersList(Folder)});
+        EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+        return QRegularExpression("Game code: (\\S+)").match(run.Out).captured(1);
+    }
+    QString Data(const QString& name = {}) const { return Folder.Path("home/Plumwick/" + name); }
+    QJsonArray History() const { return QJsonDocument::fromJson(Folder.Read("home/Plumwick/Games.json")).array(); }
+    TempFolder Folder;
+};
+
+} // namespace
+
+TEST_F(GameHistoryKept, AnUnreadableHistoryIsKeptAsideAndSaid)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    };
+    const Case cases[] = {{"a syntax error", "[{\"code\": \"K7F2-9QXA\", }"},
+                          {"no list", "{\"code\": 1}"},
+                          {"over the size limit", QByteArray(33 * 1024 * 1024, ' ')}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(Data()).removeRecursively();
+        QDir().mkpath(Data());
+        Folder.Write("home/Plumwick/Games.json", c.bytes);
+        const PrintRun run = Print({"-q", "--numbered", "-o", "g.pdf", WriteNumbersList(Folder)});
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_TRUE(run.Err.startsWith("plumwick-print: warning: The game history could not be read (")) << run.Err.toStdString();
+        const QStringList aside = QDir(Data()).entryList({"Games.unreadable-*.json"});
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_TRUE(run.Err.contains(aside.front()));
+        EXPECT_EQ(Folder.Read("home/Plumwick/" + aside.front()), c.bytes);
+        EXPECT_EQ(History().size(), 1); // a new history with the new game
+    }
+}
+
+TEST_F(GameHistoryKept, AHistoryThatCannotBeWrittenIsSaid)
+{
+    // The data folder's name is taken by a file: nothing can be written there.
+    Folder.Write("home/Plumwick", "in the way");
+    const PrintRun run = Print({"-q", "--numbered", "-o", "g.pdf", WriteNumbersList(Folder)});
+    EXPECT_EQ(run.Status, 0); // the cards are printed
+    EXPECT_TRUE(run.Out.startsWith("Game code: "));
+    EXPECT_TRUE(QFileInfo::exists(Folder.Path("g.pdf")));
+    EXPECT_TRUE(run.Err.startsWith("plumwick-print: warning: Game ")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("was not recorded in the game history (" + Data("Games.json") + ": "));
+}
+
+TEST_F(GameHistoryKept, ReprintsKeepTheGamesRecord)
+{
+    const QString code = NewGame(40, {"--heading=PLUMS"});
+    ASSERT_FALSE(code.isEmpty());
+    // One card again, with other texts: the record keeps the game's own and its 40 cards.
+    ASSERT_EQ(Print({"-q", "--game", code, "--cards", "1", "--heading=OTHER", "-o", "again.pdf", Folder.Path("numbers.pwk")}).Status, 0);
+    ASSERT_TRUE(QDir().mkpath(Folder.Path("out")));
+    ASSERT_EQ(Print({"-q", "--game", code, "--cards", "2", "--export", "out", Folder.Path("numbers.pwk")}).Status, 0);
+    ASSERT_EQ(History().size(), 1);
+    const QJsonObject record = History().at(0).toObject();
+    EXPECT_EQ(record.value("cards").toInt(), 40);
+    EXPECT_EQ(record.value("headingText").toString(), "PLUMS");
+    Folder.Write("none.pwk", "");
+    const PrintRun check = Print({"--check", code, "--card", "30", "--called", Folder.Path("none.pwk"), Folder.Path("numbers.pwk")});
+    EXPECT_EQ(check.Status, 4) << check.Err.toStdString(); // a card of the game, not yet a bingo
+    // More cards than before raise the count.
+    ASSERT_EQ(Print({"-q", "--game", code, "--cards", "50", "-o", "more.pdf", Folder.Path("numbers.pwk")}).Status, 0);
+    EXPECT_EQ(History().at(0).toObject().value("cards").toInt(), 50);
+}
+
+TEST_F(GameHistoryKept, CodesFromTheFileAreTakenOnlyAsTheProgramWritesThem)
+{
+    const QString code = NewGame(4);
+    QJsonArray games = History();
+    for (const char* crafted : {"x/../../evil", "../Options", "k7f2-9qxa", ""}) {
+        QJsonObject bad = games.at(0).toObject();
+        bad["code"] = crafted;
+        games.prepend(bad);
+    }
+    Folder.Write("home/Plumwick/Games.json", QJsonDocument(games).toJson());
+    // The crafted entries are dropped at the next write; the real game stays.
+    const QString next = NewGame(4);
+    QStringList codes;
+    for (const QJsonValue& g : History())
+        codes << g.toObject().value("code").toString();
+    EXPECT_EQ(codes, (QStringList{next, code}));
+}
