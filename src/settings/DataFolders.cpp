@@ -1,10 +1,12 @@
 #include "settings/DataFolders.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <functional>
 
 QString JoinPath(const QString& folder, const QString& name)
 {
@@ -55,26 +57,45 @@ bool CopyTree(const QString& from, const QString& to)
 
 } // namespace
 
+namespace {
+
+// Builds `target` beside its final place and renames it into it, so a half-copied folder
+// never stands in for a complete one at the next start.
+bool InstallFolder(const QString& target, const std::function<bool(const QString&)>& fill)
+{
+    const QString staging = target + QStringLiteral(".installing");
+    QDir(staging).removeRecursively();
+    bool ok = QDir().mkpath(staging) && fill(staging);
+    if (ok)
+        ok = QDir().rename(staging, target);
+    if (!ok)
+        QDir(staging).removeRecursively();
+    return ok;
+}
+
+} // namespace
+
 bool InstallUserDataFolder(const QString& shippedSampleLists)
 {
     const QString folder = UserDataFolder();
     if (folder.isEmpty())
         return false;
-    if (QFileInfo::exists(folder))
+    auto copySamples = [&](const QString& samples) {
+        if (shippedSampleLists.isEmpty() || !QFileInfo(shippedSampleLists).isDir())
+            return true;
+        return CopyTree(shippedSampleLists, samples);
+    };
+    if (!QFileInfo::exists(folder))
+        return InstallFolder(folder, [&](const QString& staging) {
+            return copySamples(JoinPath(staging, QStringLiteral("SampleLists")));
+        });
+    // The folder may have been made without the samples (plumwick-print run first, say):
+    // they arrive whenever their folder is missing, and a folder that is there is the user's.
+    TextFile::RemoveLeftovers(folder);
+    const QString samples = JoinPath(folder, QStringLiteral("SampleLists"));
+    if (QFileInfo::exists(samples) || QFileInfo(samples).isSymLink())
         return true;
-    // Built beside the final place and renamed into it, so a half-copied folder never
-    // stands in for a complete one at the next start.
-    const QString staging = folder + QStringLiteral(".installing");
-    QDir(staging).removeRecursively();
-    const QString samples = JoinPath(staging, QStringLiteral("SampleLists"));
-    bool ok = QDir().mkpath(samples);
-    if (ok && !shippedSampleLists.isEmpty() && QFileInfo(shippedSampleLists).isDir())
-        ok = CopyTree(shippedSampleLists, samples);
-    if (ok)
-        ok = QDir().rename(staging, folder);
-    if (!ok)
-        QDir(staging).removeRecursively();
-    return ok;
+    return InstallFolder(samples, copySamples);
 }
 
 QString ShippedDataPath(const QString& programFolder, const QString& name)

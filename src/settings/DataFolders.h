@@ -12,9 +12,11 @@ QString SampleListsPath();
 // Joins a folder and a name with exactly one separator between them.
 QString JoinPath(const QString& folder, const QString& name);
 
-// Installation is system-wide here, so the per-user part of it happens at first start:
-// when the "Plumwick" folder is missing it is made, with SampleLists copied from the
-// shipped lists. The only folder the program ever creates. Returns false when it could not.
+// Installation is system-wide here, so the per-user part of it happens at start: when the
+// "Plumwick" folder is missing it is made, with SampleLists copied from the shipped lists;
+// when only SampleLists is missing, it alone is copied (a folder that is there is the
+// user's and stays as it is). Leftovers of killed writes in the folder are removed.
+// Returns false when it could not.
 bool InstallUserDataFolder(const QString& shippedSampleLists);
 
 // A file or folder shipped with the program: beside the program, else in the installed

@@ -144,6 +144,20 @@ TEST(DataFolders, PathsAndTheFirstStart)
     QFile::remove(home.DataFolder() + "/SampleLists/Top.pwk");
     ASSERT_TRUE(InstallUserDataFolder(shipped.Path()));
     EXPECT_FALSE(QFile::exists(home.DataFolder() + "/SampleLists/Top.pwk"));
+    // A folder made without the samples (plumwick-print first): they arrive, and nothing
+    // else there is touched but the leftovers of killed writes.
+    QDir(home.DataFolder()).removeRecursively();
+    home.Folder.Write("Plumwick/Games.json", "[]");
+    home.Folder.Write("Plumwick/Games.json.plumwick-Ab12Cd", "half");
+    QFile half(home.DataFolder() + "/Games.json.plumwick-Ab12Cd");
+    ASSERT_TRUE(half.open(QIODevice::ReadWrite));
+    half.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime);
+    half.close();
+    ASSERT_TRUE(InstallUserDataFolder(shipped.Path()));
+    EXPECT_EQ(home.Folder.Read("Plumwick/SampleLists/Top.pwk"), "y\r\n");
+    EXPECT_EQ(home.Folder.Read("Plumwick/Games.json"), "[]");
+    EXPECT_EQ(QDir(home.DataFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              (QStringList{"Games.json", "SampleLists"}));
 
     // The help page: exactly one separator, beside the program when it is there.
     TempFolder program;
