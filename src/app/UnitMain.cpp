@@ -260,6 +260,14 @@ void TFrmMain::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void TFrmMain::changeEvent(QEvent* event)
+{
+    // Coming back to the window, perhaps from the system's printer settings.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Guard([this] { RefreshPrinters(); });
+    QWidget::changeEvent(event);
+}
+
 QString TFrmMain::LastAnnouncement() const
 {
     return LblWordCount->accessibleDescription();

@@ -182,6 +182,11 @@ public:
     // Printing.
     void MnuFilePrintClick();
     void MnuFilePrintListClick();
+    // The index of the printer chosen by name in the system's list as it is now; -1 for
+    // none chosen. Raises an error naming a printer that has gone.
+    int ChosenPrinter();
+    // Brings the printer box up to date with the system's list (on activating the window).
+    void RefreshPrinters();
     // The file the built-in PDF printer writes, asked for when a job begins.
     std::optional<QString> AskPdfFileName();
     void MnuFilePageSetupClick();
@@ -209,6 +214,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,15 +9,51 @@
 #include "settings/GameHistory.h"
 #include "settings/PaperSettings.h"
 #include "platform/IntegerConversion.h"
+#include "platform/PlatformError.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
 #include "platform/TextFile.h"
 #include "settings/DialogFolders.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <QAction>
 #include <QSpinBox>
 #include <optional>
+
+// The printer box holds names. The system's list may change while the window is open (a
+// printer added or taken away), so a job looks its printer up by name when it starts: a
+// printer that has gone is said by name and nothing prints, never another one in its place.
+int TFrmMain::ChosenPrinter()
+{
+    if (CboPrinters->currentIndex() < 0)
+        return -1; // nothing chosen: the system's default printer
+    const QString name = CboPrinters->currentText();
+    const int index = static_cast<int>(Env.PrinterList.Names().indexOf(name));
+    if (index >= 0)
+        return index;
+    RefreshPrinters();
+    throw PlatformError(QStringLiteral("The printer %1 is no longer there, so nothing was printed. Choose another "
+                                       "printer in \"Printer To Use\"")
+                            .arg(name));
+}
+
+void TFrmMain::RefreshPrinters()
+{
+    const QStringList names = Env.PrinterList.Names();
+    QStringList shown;
+    for (int i = 0; i < CboPrinters->count(); ++i)
+        shown << CboPrinters->itemText(i);
+    if (names == shown)
+        return;
+    // The printer chosen stays chosen; where it has gone, the default takes its place.
+    const QString chosen = CboPrinters->currentText();
+    const QSignalBlocker quiet(CboPrinters);
+    CboPrinters->clear();
+    CboPrinters->addItems(names);
+    const qsizetype at = names.indexOf(chosen);
+    CboPrinters->setCurrentIndex(at >= 0 ? static_cast<int>(at) : names.isEmpty() ? -1 : Env.PrinterList.DefaultIndex());
+}
 
 bool TFrmMain::CheckWordCount()
 {
@@ -51,7 +87,7 @@ void TFrmMain::MnuFilePrintClick()
         job.GameCode = game->Code().Text();
     }
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
-    PreparePrinter(Env.PrinterList, CboPrinters->currentIndex(), CardFontName, CardFontSize);
+    PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize);
     JobProgressDialog progress(this, QStringLiteral("card"));
     auto step = [&progress](int done, int total) { return progress.Step(done, total); };
     if (!game) {
@@ -96,7 +132,7 @@ void TFrmMain::MnuFilePrintListClick()
     if (!CheckWordCount())
         return;
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
-    PreparePrinter(Env.PrinterList, CboPrinters->currentIndex(), CardFontName, CardFontSize);
+    PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize);
     JobProgressDialog progress(this, QStringLiteral("word"));
     RunCallListJob(Env.PrinterList, WordList.Items(),
                    [&progress](int done, int total) { return progress.Step(done, total); }, CurrentGameHeading());
@@ -104,7 +140,7 @@ void TFrmMain::MnuFilePrintListClick()
 
 void TFrmMain::MnuFilePageSetupClick()
 {
-    const int index = CboPrinters->currentIndex();
+    const int index = ChosenPrinter();
     const QString printer = CboPrinters->currentText();
     const QStringList papers = Env.PrinterList.PaperNames(index);
     if (papers.isEmpty()) {

@@ -88,3 +88,31 @@ TEST_F(MainWindowTest, ThePdfNeverReplacesTheOpenList)
     Asks.ExpectSave(std::nullopt, "Save PDF");
     EXPECT_EQ(w.AskPdfFileName(), std::nullopt);
 }
+
+TEST_F(MainWindowTest, PrintGoesToThePrinterChosenByName)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany(Numbers(30));
+    w.CboPrinters->setCurrentIndex(1); // Print to PDF
+    // A printer added while the window is open moves the PDF printer down the list: the job
+    // still goes to it, and the box shows the new printer once it is brought up to date.
+    Printer.PrinterNames = {"Laser", "Inkjet", PdfPrinterName};
+    w.MnuFilePrint->trigger();
+    EXPECT_EQ(Printer.Calls.first(), "current 2");
+    w.RefreshPrinters();
+    EXPECT_EQ(w.CboPrinters->count(), 3);
+    EXPECT_EQ(w.CboPrinters->currentText(), PdfPrinterName);
+    // The chosen printer taken away: said by name, nothing printed, the box up to date.
+    w.CboPrinters->setCurrentIndex(0); // Laser
+    Printer.PrinterNames = {"Inkjet", PdfPrinterName};
+    Printer.Calls.clear();
+    const QString gone = "The printer Laser is no longer there, so nothing was printed. Choose another printer in "
+                         "\"Printer To Use\"";
+    Asks.ExpectError(gone);
+    w.MnuFilePrint->trigger();
+    EXPECT_TRUE(Printer.Calls.isEmpty());
+    EXPECT_EQ(w.CboPrinters->count(), 2);
+    EXPECT_EQ(w.CboPrinters->currentText(), "Inkjet"); // the default's place, in sight
+    w.MnuFilePrintList->trigger();
+    EXPECT_EQ(Printer.Calls.first(), "current 0");
+}

@@ -42,3 +42,22 @@ TEST(IntegerConversion, ErrorNamesTheTextAsGiven)
     EXPECT_EQ(ErrorBoxText("Done."), "Done.");
     EXPECT_EQ(ErrorBoxText("I/O error 5"), "I/O error 5.");
 }
+
+TEST(Messages, LongInputIsElidedNotShownWhole)
+{
+    // Ordinary messages, paths and words pass as they are.
+    const QString usual = "'K7F2-9QXB' is not the code of a game: a character is mistyped";
+    EXPECT_EQ(ElideForMessage(usual), usual);
+    // A 100,000-character code keeps its start and end around an ellipsis.
+    const QString code = "A" + QString(99998, u'7') + "Z";
+    const QString shown = ElideForMessage("'" + code + "' is not a game code", 80);
+    EXPECT_LT(shown.size(), 120);
+    EXPECT_TRUE(shown.startsWith("'A777"));
+    EXPECT_TRUE(shown.contains(u'\u2026'));
+    EXPECT_TRUE(shown.endsWith("777Z' is not a game code"));
+    // Many short words are cut as a whole.
+    QString many;
+    for (int i = 0; i < 10000; ++i)
+        many += "word ";
+    EXPECT_LE(ElideForMessage(many, 80).size(), 480);
+}
