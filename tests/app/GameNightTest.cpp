@@ -175,3 +175,19 @@ TEST_F(MainWindowTest, TheCheckerShowsTheCardAndTheVerdict)
     Asks.ExpectError("This card was printed from another word list.");
     check.CheckClick();
 }
+
+TEST_F(MainWindowTest, AGameThatCannotBeRecordedIsSaid)
+{
+    TFrmMain& w = Open();
+    AddNumbers(w);
+    w.MnuNumberCards->setChecked(true);
+    // The data folder's name taken by a file: the history can't be written.
+    const QString data = Home.DataFolder();
+    QDir(data).removeRecursively();
+    Home.Folder.Write("Plumwick", "in the way");
+    Asks.ExpectInformationMatching("^These cards belong to game \\S+\\.");
+    Asks.ExpectErrorMatching("^Game \\S+ was not recorded in the game history \\(" + QRegularExpression::escape(data) +
+                             "/Games\\.json: .*Check a Card will not know the game until it is recorded\\.$");
+    w.MnuFilePrint->trigger();
+    EXPECT_EQ(Printer.Calls.count("end"), 1); // the cards are printed
+}

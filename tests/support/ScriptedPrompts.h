@@ -27,6 +27,10 @@ public:
     }
     void ExpectQuestion(const QString& text, bool yes) { Script.push_back({Kind::Question, text, yes}); }
     void ExpectError(const QString& message) { Script.push_back({Kind::Error, message}); }
+    void ExpectErrorMatching(const QString& pattern)
+    {
+        Script.push_back({Kind::Error, {}, false, {}, QRegularExpression(pattern)});
+    }
     void ExpectOpen(std::optional<QString> file) { Script.push_back({Kind::OpenFile, "Select Bingo Card", false, file}); }
     void ExpectSave(std::optional<QString> file, const QString& title = "Save Bingo Card")
     {
