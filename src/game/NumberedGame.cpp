@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 
 #include <QHash>
+#include <algorithm>
 #include <unordered_set>
 
 NumberedGame::NumberedGame(const QStringList& words, const CardOptions& options, std::uint32_t seed)
@@ -69,29 +70,80 @@ std::uint64_t NumberedGame::Fingerprint(const std::vector<int>& cells) const
     return h ^ (h >> 33);
 }
 
+void NumberedGame::Unrank(std::uint64_t rank, std::vector<int>& cells) const
+{
+    // Ordered picks of the shown cells from the list, rank as mixed-radix digits; the
+    // cells no card shows take the rest in list order.
+    const int count = static_cast<int>(Words.size());
+    std::vector<int> remaining(count);
+    for (int i = 0; i < count; ++i)
+        remaining[i] = i;
+    cells.assign(count, -1);
+    const int shown = std::min(Shown, count);
+    for (int i = 0; i < shown; ++i) {
+        const auto radix = static_cast<std::uint64_t>(count - i);
+        cells[i] = remaining[static_cast<size_t>(rank % radix)];
+        remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(rank % radix));
+        rank /= radix;
+    }
+    std::copy(remaining.begin(), remaining.end(), cells.begin() + shown);
+}
+
 bool NumberedGame::Plan(int count, QString& error)
 {
-    if (const auto m = DifferentCards(); m && *m < static_cast<std::uint64_t>(count)) {
-        error = QStringLiteral("This word list gives only %1 different cards.").arg(*m);
+    const auto different = DifferentCards();
+    if (different && *different < static_cast<std::uint64_t>(count)) {
+        error = QStringLiteral("This word list gives only %1 different cards.").arg(*different);
         return false;
     }
     Attempts.clear();
     Attempts.reserve(count);
+    Ranks.clear();
     std::unordered_set<std::uint64_t> seen;
     seen.reserve(static_cast<size_t>(count) * 2);
     std::vector<int> cells;
+    // Cards are arranged at random until one takes too many tries to be new; from there on,
+    // where the cards can be counted, they come from those not yet dealt, in an order drawn
+    // from the game's seed, so that every different card can be had.
+    std::vector<std::uint64_t> unseen;
     for (int n = 1; n <= count; ++n) {
+        if (!Ranks.empty()) {
+            Ranks.push_back(unseen[Ranks.size()]);
+            Attempts.push_back(FromRank);
+            continue;
+        }
         int attempt = 0;
-        for (;; ++attempt) {
-            if (attempt >= MaxTries) {
-                error = QStringLiteral("This word list gives only %1 different cards.").arg(n - 1);
-                return false;
-            }
+        for (; attempt < MaxTries; ++attempt) {
             Arrange(n, attempt, cells);
             if (seen.insert(Fingerprint(cells)).second)
                 break;
         }
-        Attempts.push_back(static_cast<std::uint16_t>(attempt));
+        if (attempt < MaxTries) {
+            Attempts.push_back(static_cast<std::uint16_t>(attempt));
+            continue;
+        }
+        if (!different || Arrangement.ColumnRule || *different > MaxCountedCards) {
+            error = QStringLiteral("This word list gives only %1 different cards.").arg(n - 1);
+            return false;
+        }
+        for (std::uint64_t rank = 0; rank < *different; ++rank) {
+            Unrank(rank, cells);
+            if (!seen.contains(Fingerprint(cells)))
+                unseen.push_back(rank);
+        }
+        // Fisher-Yates with a generator keyed by the game and the card where this began.
+        std::uint64_t state = GameCardCounter(Seed, n, MaxTries);
+        auto next = [&state] {
+            state += 0x9E3779B97F4A7C15ull;
+            std::uint64_t z = state;
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+            return z ^ (z >> 31);
+        };
+        for (size_t i = unseen.size(); i > 1; --i)
+            std::swap(unseen[i - 1], unseen[next() % i]);
+        Ranks.push_back(unseen.front());
+        Attempts.push_back(FromRank);
     }
     return true;
 }
@@ -99,9 +151,14 @@ bool NumberedGame::Plan(int count, QString& error)
 QStringList NumberedGame::Card(int n) const
 {
     std::vector<int> cells;
-    SeededClock clock(GameCardCounter(Seed, n, Attempts.at(n - 1)));
-    RandomSource random(clock);
-    ArrangeCardIndices(Arrangement, Options.FreeSpace, Options.SizeIndex, random, cells);
+    const std::uint16_t attempt = Attempts.at(n - 1);
+    if (attempt == FromRank) {
+        Unrank(Ranks.at(static_cast<size_t>(n) - (Attempts.size() - Ranks.size()) - 1), cells);
+    } else {
+        SeededClock clock(GameCardCounter(Seed, n, attempt));
+        RandomSource random(clock);
+        ArrangeCardIndices(Arrangement, Options.FreeSpace, Options.SizeIndex, random, cells);
+    }
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(cells.size()));
     for (int index : cells)

@@ -27,7 +27,9 @@ public:
 
     // Works out the tries of cards 1 .. count. False, with the message in `error`, when the
     // list can't give that many different cards ("This word list gives only 12 different
-    // cards.") or when 1,000 tries on one card found nothing new.
+    // cards."). Where 1,000 tries on one card find nothing new and the cards can be counted
+    // (at most MaxCountedCards of them), the rest are dealt from the cards not yet given, so
+    // every different card can be had; otherwise that too ends the planning.
     bool Plan(int count, QString& error);
     int Planned() const { return static_cast<int>(Attempts.size()); }
 
@@ -35,10 +37,14 @@ public:
     QStringList Card(int n) const;
 
     static constexpr int MaxTries = 1000;
+    static constexpr std::uint64_t MaxCountedCards = 4'000'000;
 
 private:
     std::uint64_t Fingerprint(const std::vector<int>& cells) const;
     void Arrange(int n, int attempt, std::vector<int>& cells) const;
+    // The card of this rank among every different card of a list without repeats.
+    void Unrank(std::uint64_t rank, std::vector<int>& cells) const;
+    static constexpr std::uint16_t FromRank = 0xFFFF; // an attempt that stands for a rank
 
     QStringList Words;
     CardOptions Options;
@@ -47,6 +53,7 @@ private:
     std::vector<int> WordIds; // the first index of each equal word: cards compare by text
     int Shown = 0;
     std::vector<std::uint16_t> Attempts;
+    std::vector<std::uint64_t> Ranks; // of the last cards, where they were dealt by rank
 };
 
 // A fresh seed for a new game, from the program's well-mixed clock.

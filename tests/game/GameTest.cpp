@@ -103,6 +103,37 @@ TEST(NumberedGame, CardsAreMadeAgainAndNeverRepeat)
     EXPECT_EQ(error, "This word list gives only 1 different cards.");
 }
 
+TEST(NumberedGame, EveryDifferentCardCanBeHad)
+{
+    // 8 words on a 3 x 3 card with a free space: 8! = 40,320 cards, every one of them in a
+    // game of that size, the same each time it is planned, each card made again alike.
+    CardOptions small;
+    small.SizeIndex = 0;
+    const QStringList eight = {"a", "b", "c", "d", "e", "f", "g", "h"};
+    for (std::uint32_t seed : {1u, 99u}) {
+        NumberedGame game(eight, small, seed);
+        ASSERT_EQ(game.DifferentCards(), 40320u);
+        QString error;
+        ASSERT_TRUE(game.Plan(40320, error)) << error.toStdString();
+        std::set<QStringList> seen;
+        for (int n = 1; n <= 40320; ++n) {
+            const QStringList card = game.Card(n).mid(0, 8);
+            ASSERT_EQ(QSet<QString>(card.cbegin(), card.cend()).size(), 8) << n;
+            ASSERT_TRUE(seen.insert(card).second) << n;
+        }
+        NumberedGame again(eight, small, seed);
+        ASSERT_TRUE(again.Plan(40320, error));
+        for (int n : {1, 20000, 40000, 40320})
+            EXPECT_EQ(again.Card(n), game.Card(n)) << n;
+        // A smaller game of the same seed: the same cards as far as it goes.
+        NumberedGame part(eight, small, seed);
+        ASSERT_TRUE(part.Plan(40080, error));
+        EXPECT_EQ(part.Card(40080), game.Card(40080));
+        EXPECT_FALSE(part.Plan(40321, error));
+        EXPECT_EQ(error, "This word list gives only 40320 different cards.");
+    }
+}
+
 TEST(NumberedGame, TenThousandCardsAreFairAndKeepTheColumnRule)
 {
     CardOptions options;
