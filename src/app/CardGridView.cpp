@@ -7,10 +7,11 @@ CardGridView::CardGridView(QWidget* parent) : QWidget(parent)
     setMinimumSize(240, 240);
 }
 
-void CardGridView::Show(const CardView& card, const std::vector<bool>& marked)
+void CardGridView::Show(const CardView& card, const std::vector<bool>& marked, const std::vector<int>& winning)
 {
     Card = card;
     Marked = marked;
+    Winning = winning;
     HasCard = true;
     update();
 }
@@ -55,7 +56,7 @@ void CardGridView::paintEvent(QPaintEvent*)
             const int i = r * side + c;
             const QRect box(left + c * cell, y + r * cell, cell, cell);
             if (i < static_cast<int>(Marked.size()) && Marked[i]) {
-                p.setBrush(QColor(255, 214, 102));
+                p.setBrush(MarkColour());
                 p.setPen(Qt::NoPen);
                 p.drawEllipse(box.adjusted(cell / 10, cell / 10, -cell / 10, -cell / 10));
             }
@@ -68,4 +69,20 @@ void CardGridView::paintEvent(QPaintEvent*)
         p.drawLine(left, top + i * cell, left + side * cell, top + i * cell);
     for (int j = 0; j <= side; ++j)
         p.drawLine(left + j * cell, top, left + j * cell, top + rows * cell);
+
+    // The winning pattern: each cell outlined, and a line (row, column, diagonal) struck
+    // through from its first cell to its last.
+    if (Winning.empty())
+        return;
+    const QColor win(0, 110, 0);
+    const int cardTop = y;
+    auto centre = [&](int i) { return QPoint(left + (i % side) * cell + cell / 2, cardTop + (i / side) * cell + cell / 2); };
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(win, std::max(3, cell / 16)));
+    for (int i : Winning)
+        p.drawRect(QRect(left + (i % side) * cell, cardTop + (i / side) * cell, cell, cell).adjusted(2, 2, -2, -2));
+    if (static_cast<int>(Winning.size()) == side) {
+        p.setPen(QPen(win, std::max(4, cell / 10), Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(centre(Winning.front()), centre(Winning.back()));
+    }
 }

@@ -5,6 +5,7 @@
 #include "game/CallerDraw.h"
 #include "game/CardCheck.h"
 #include "game/GameCode.h"
+#include "game/NumberedGame.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
 #include "platform/TextFile.h"
@@ -42,11 +43,12 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     resize(460, 560);
     CboCode = new QComboBox(this);
     CboCode->setEditable(true);
+    CboCode->setInsertPolicy(QComboBox::NoInsert); // a mistyped code never joins the list
     for (const GameRecord& game : GameHistory::Read())
         CboCode->addItem(game.Code);
     CboCode->setEditText(code.isEmpty() && CboCode->count() > 0 ? CboCode->itemText(0) : code);
     EdtCard = new QSpinBox(this);
-    EdtCard->setRange(1, 99999);
+    EdtCard->setRange(1, MaxCardNumber);
     CboPattern = new QComboBox(this);
     for (WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
         CboPattern->addItem(PatternName(p), static_cast<int>(p));
@@ -59,6 +61,13 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     big.setBold(true);
     LblVerdict->setFont(big);
     LblVerdict->setAlignment(Qt::AlignCenter);
+    LblVerdict->setWordWrap(true);
+    LblVerdict->setAutoFillBackground(true);
+    // A long verdict wraps; it never widens the window.
+    LblVerdict->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    LblNote = new QLabel(this);
+    LblNote->setWordWrap(true);
+    LblNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -71,12 +80,37 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     layout->addWidget(BtnCheck, 0, Qt::AlignRight);
     layout->addWidget(Grid, 1);
     layout->addWidget(LblVerdict);
+    layout->addWidget(LblNote);
     layout->addWidget(close);
     connect(BtnCheck, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { CheckClick(); }); });
+    // A card on show always answers what the boxes say: a change takes it away.
+    connect(CboCode, &QComboBox::editTextChanged, this, &CheckCardDialog::ClearResult);
+    connect(EdtCard, &QSpinBox::valueChanged, this, &CheckCardDialog::ClearResult);
+    connect(CboPattern, &QComboBox::currentIndexChanged, this, &CheckCardDialog::ClearResult);
+}
+
+void CheckCardDialog::ClearResult()
+{
+    Grid->Clear();
+    LblVerdict->clear();
+    LblVerdict->setPalette(palette());
+    LblNote->clear();
+}
+
+void CheckCardDialog::ShowVerdict(const Verdict& verdict)
+{
+    // Said in words ("Bingo: row 3", "No bingo yet: ..."), and in colour: dark text on a
+    // light ground, 6.4:1 and more, whatever the desktop's colours.
+    LblVerdict->setText(verdict.Text);
+    QPalette colours = LblVerdict->palette();
+    colours.setColor(QPalette::Window, verdict.Bingo ? QColor(220, 245, 220) : QColor(255, 235, 210));
+    colours.setColor(QPalette::WindowText, verdict.Bingo ? QColor(0, 100, 0) : QColor(140, 40, 0));
+    LblVerdict->setPalette(colours);
 }
 
 void CheckCardDialog::CheckClick()
 {
+    ClearResult(); // after an error, no earlier card stays on show
     const QString typed = CboCode->currentText();
     const auto code = ParseGameCode(typed);
     // The game's own list and options where the history knows it, else the window's.
@@ -93,6 +127,7 @@ void CheckCardDialog::CheckClick()
         Asks.Error(check.Error);
         return;
     }
-    Grid->Show(check.Card, check.Card.Marked(called));
-    LblVerdict->setText(check.Result.Text);
+    Grid->Show(check.Card, check.Card.Marked(called), check.Result.Cells);
+    ShowVerdict(check.Result);
+    LblNote->setText(check.Note);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "game/WinPatterns.h"
 #include "settings/GameHistory.h"
 
 #include <QDialog>
@@ -30,8 +31,11 @@ public:
     QPushButton* BtnCheck = nullptr;
     CardGridView* Grid = nullptr;
     QLabel* LblVerdict = nullptr;
+    QLabel* LblNote = nullptr; // what can't be confirmed here
 
 private:
+    void ClearResult();
+    void ShowVerdict(const Verdict& verdict);
     Prompts& Asks;
     std::function<GameSource()> CurrentList;
 };

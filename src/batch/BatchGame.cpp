@@ -48,8 +48,7 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
             return std::nullopt;
         }
         if (code->Shape != ShapeCheck(words, card.SizeIndex, card.FreeSpace)) {
-            BatchFail(QStringLiteral("game %1 was printed from another word list or with another card size or free space")
-                     .arg(code->Text()));
+            BatchFail(ShapeMismatchText(*code, words, card));
             status = 1;
             return std::nullopt;
         }
@@ -87,5 +86,7 @@ int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions 
     }
     std::fputs(qUtf8Printable(check.Card.AsText(called)), stdout);
     std::printf("%s\n", qUtf8Printable(check.Result.Text));
+    if (!check.Note.isEmpty())
+        std::printf("%s\n", qUtf8Printable(check.Note));
     return check.Result.Bingo ? 0 : 4;
 }

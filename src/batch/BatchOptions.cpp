@@ -1,4 +1,5 @@
 #include "batch/BatchOptions.h"
+#include "game/NumberedGame.h"
 #include "platform/IntegerConversion.h"
 #include "platform/QtPrinters.h"
 
@@ -153,8 +154,8 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         } else if (name == "--check") {
             o.Check = v;
         } else if (name == "--card") {
-            const auto n = Decimal(v, 1, 99999);
-            if (!n) return bad(v, "a card number from 1 to 99999");
+            const auto n = Decimal(v, 1, MaxCardNumber);
+            if (!n) return bad(v, "a card number from 1 to 100000");
             o.Card = static_cast<int>(*n);
         } else if (name == "--called") {
             o.CalledFile = v;

@@ -2,19 +2,47 @@
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 
+namespace {
+
+QString CardShapeName(int sizeIndex, bool freeSpace)
+{
+    const int side = CardSide(sizeIndex);
+    return QStringLiteral("%1 x %1 %2").arg(side).arg(freeSpace ? QStringLiteral("with a free space")
+                                                                : QStringLiteral("without a free space"));
+}
+
+} // namespace
+
+QString ShapeMismatchText(const GameCode& code, const QStringList& words, const CardOptions& options)
+{
+    // The code knows the list and the card's shape together: try the list with the other
+    // shapes, to say which one differs.
+    for (int size = 0; size < 3; ++size)
+        for (bool free : {true, false})
+            if (ShapeCheck(words, size, free) == code.Shape)
+                return QStringLiteral("Game %1 has cards of %2, but the check is set to %3. Change the card size or "
+                                      "the free space and check again.")
+                    .arg(code.Text(), CardShapeName(size, free), CardShapeName(options.SizeIndex, options.FreeSpace));
+    return QStringLiteral("This card was printed from another word list.");
+}
+
 CardCheck CheckCard(const QStringList& words, const CardOptions& options, const QString& codeText, int card,
                     int knownCards, const QSet<QString>& called, WinPattern pattern)
 {
     CardCheck check;
     GameCodeError why = GameCodeError::None;
     const auto code = ParseGameCode(codeText, &why);
+    if (codeText.trimmed().isEmpty()) {
+        check.Error = QStringLiteral("Please type the game code printed on the card (as K7F2-9QXA).");
+        return check;
+    }
     if (!code) {
         check.Error = GameCodeErrorText(codeText, why);
         return check;
     }
     check.Code = code->Text();
     if (code->Shape != ShapeCheck(words, options.SizeIndex, options.FreeSpace)) {
-        check.Error = QStringLiteral("This card was printed from another word list.");
+        check.Error = ShapeMismatchText(*code, words, options);
         return check;
     }
     if (card < 1 || (knownCards > 0 && card > knownCards)) {
@@ -29,6 +57,10 @@ CardCheck CheckCard(const QStringList& words, const CardOptions& options, const 
         return check;
     }
     check.Card = MakeCardView(game.Card(card), options);
+    if (knownCards <= 0)
+        check.Note = QStringLiteral("This computer has no record of game %1, so it cannot confirm how many cards the "
+                                    "game has.")
+                         .arg(check.Code);
     check.Result = CheckPattern(check.Card.Marked(called), check.Card.Side, pattern, check.Card.Heading);
     return check;
 }

@@ -16,7 +16,16 @@ struct CardCheck {
     QString Code;  // the code as printed
     CardView Card;
     Verdict Result;
+    // Said beside the verdict where the game's count is not known here: "This computer has
+    // no record of game K7F2-9QXA, so it cannot confirm how many cards the game has."
+    QString Note;
 };
+
+struct GameCode;
+// Why a code does not fit this list and these options, in words: another card size or free
+// space where the list is the same ("Game K7F2-9QXA has cards of 3 x 3 without a free space,
+// but ..."), else another word list.
+QString ShapeMismatchText(const GameCode& code, const QStringList& words, const CardOptions& options);
 
 // `knownCards`: the game's count where the history knows it (0: unknown).
 CardCheck CheckCard(const QStringList& words, const CardOptions& options, const QString& code, int card,

@@ -56,5 +56,9 @@ private:
     std::vector<std::uint64_t> Ranks; // of the last cards, where they were dealt by rank
 };
 
+// The highest card number a game can have: a job of at most 99,999 cards is rounded up to
+// whole pages, 4 to a page at most.
+inline constexpr int MaxCardNumber = 100000;
+
 // A fresh seed for a new game, from the program's well-mixed clock.
 std::uint32_t NewGameSeed();

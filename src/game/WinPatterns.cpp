@@ -36,8 +36,8 @@ Verdict CheckPattern(const std::vector<bool>& marked, int side, WinPattern patte
 
     auto single = [&](const std::vector<int>& cells, const QString& name, const QString& forWhat) {
         const int missing = Unmarked(marked, cells);
-        return missing == 0 ? Verdict{true, QStringLiteral("Bingo: ") + name, 0}
-                            : Verdict{false, Missing(missing, forWhat), missing};
+        return missing == 0 ? Verdict{true, QStringLiteral("Bingo: ") + name, 0, cells}
+                            : Verdict{false, Missing(missing, forWhat), missing, {}};
     };
     switch (pattern) {
     case WinPattern::FourCorners:
@@ -74,10 +74,10 @@ Verdict CheckPattern(const std::vector<bool>& marked, int side, WinPattern patte
     for (const Line& line : lines) {
         const int missing = Unmarked(marked, line.Cells);
         if (missing == 0)
-            return {true, QStringLiteral("Bingo: ") + line.Name, 0};
+            return {true, QStringLiteral("Bingo: ") + line.Name, 0, line.Cells};
         best = std::min(best, missing);
     }
-    return {false, Missing(best, QStringLiteral("the best line")), best};
+    return {false, Missing(best, QStringLiteral("the best line")), best, {}};
 }
 
 bool ParsePattern(const QString& name, WinPattern& pattern)

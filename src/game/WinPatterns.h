@@ -11,6 +11,7 @@ struct Verdict {
     bool Bingo = false;
     QString Text; // "Bingo: row 3", "No bingo yet: 2 words missing for the best line"
     int Missing = 0;
+    std::vector<int> Cells; // the cells of the winning pattern, where there is a bingo
 };
 
 // `marked` holds side x side flags in reading order. Columns are named by their heading

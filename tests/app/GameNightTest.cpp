@@ -1,5 +1,6 @@
 // Game night in the window: numbered print jobs, the caller and the checker.
 #include "app/CallerWindow.h"
+#include "app/CardGridView.h"
 #include "app/CheckCardDialog.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
@@ -145,9 +146,21 @@ TEST_F(MainWindowTest, TheCheckerShowsTheCardAndTheVerdict)
     check.EdtCard->setValue(4);
     check.CheckClick();
     EXPECT_EQ(check.LblVerdict->text(), "Bingo: row 1");
+    EXPECT_EQ(check.LblVerdict->palette().color(QPalette::WindowText), QColor(0, 100, 0));
+    EXPECT_TRUE(check.LblNote->text().isEmpty()); // the history knows the game
+    EXPECT_TRUE(check.Grid->Showing());
+    // Any change takes the answer away until the card is checked again.
     check.CboPattern->setCurrentIndex(3);
+    EXPECT_FALSE(check.Grid->Showing());
+    EXPECT_EQ(check.LblVerdict->text(), "");
     check.CheckClick();
     EXPECT_EQ(check.LblVerdict->text(), "No bingo yet: 19 words missing for the full card");
+    EXPECT_EQ(check.LblVerdict->palette().color(QPalette::WindowText), QColor(140, 40, 0));
+    // Every card a game can print can be asked for.
+    check.EdtCard->setValue(100000);
+    EXPECT_EQ(check.EdtCard->value(), 100000);
+    check.EdtCard->setValue(4);
+    check.CheckClick();
 
     struct Case {
         QString code;
@@ -166,8 +179,14 @@ TEST_F(MainWindowTest, TheCheckerShowsTheCardAndTheVerdict)
         check.EdtCard->setValue(c.card);
         Asks.ExpectError(c.message);
         check.CheckClick();
-        EXPECT_EQ(check.LblVerdict->text(), "No bingo yet: 19 words missing for the full card"); // unchanged
+        // No earlier card stays on show, and a mistyped code does not join the list.
+        EXPECT_EQ(check.LblVerdict->text(), "");
+        EXPECT_FALSE(check.Grid->Showing());
+        EXPECT_EQ(check.CboCode->count(), 1);
     }
+    check.CboCode->setEditText(" ");
+    Asks.ExpectError("Please type the game code printed on the card (as K7F2-9QXA).");
+    check.CheckClick();
     // Another list: the code's check says so.
     w.WordList.RemoveAt(0);
     check.CboCode->setEditText(code);

@@ -2,6 +2,7 @@
 // again from the code, and the check of a claimed card with its exit status.
 #include "support/PrintProcess.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -92,6 +93,16 @@ TEST_F(GameBatchTest, AGameIsPrintedAgainAndCheckedFromItsCode)
         if (!c.message.isEmpty())
             EXPECT_EQ(r.Err, "plumwick-print: " + c.message);
     }
+
+    // A computer without the game's record checks any card a game can print, card 100000
+    // among them, and says beside the verdict what it cannot confirm.
+    QFile::remove(Folder.Path("home/Plumwick/Games.json"));
+    const Result unknown = Print({"--check", code, "--card", "100000", "--called", called, list});
+    EXPECT_EQ(unknown.Status, 4) << unknown.Err.toStdString();
+    EXPECT_TRUE(unknown.Out.contains(QRegularExpression("\nNo bingo yet: \\d words? missing for the best line\nThis "
+                                                        "computer has no record of game " + code +
+                                                        ", so it cannot confirm how many cards the game has.\n$")))
+        << unknown.Out.toStdString();
 }
 
 TEST_F(GameBatchTest, AListThatCannotGiveEnoughCardsPrintsNothing)

@@ -2,6 +2,7 @@
 #include "card/CardArrangement.h"
 #include "card/RandomSource.h"
 #include "game/CallerDraw.h"
+#include "game/CardCheck.h"
 #include "game/CardView.h"
 #include "game/GameClock.h"
 #include "platform/Clock.h"
@@ -197,7 +198,15 @@ TEST(WinPatterns, EveryPatternOnEverySize)
         const Verdict v = CheckPattern(marked, c.side, c.pattern, {"B", "I", "N"});
         EXPECT_EQ(v.Text, c.verdict) << c.side << " " << PatternName(c.pattern).toStdString();
         EXPECT_EQ(v.Bingo, QString(c.verdict).startsWith("Bingo"));
+        // The winning cells come with a bingo, to be drawn; all of them are marked.
+        EXPECT_EQ(v.Cells.empty(), !v.Bingo);
+        for (int cell : v.Cells)
+            EXPECT_TRUE(marked[cell]);
     }
+    std::vector<bool> row3(25, false);
+    for (int i = 10; i < 15; ++i)
+        row3[i] = true;
+    EXPECT_EQ(CheckPattern(row3, 5, WinPattern::AnyLine).Cells, (std::vector<int>{10, 11, 12, 13, 14}));
     WinPattern p;
     EXPECT_TRUE(ParsePattern("CORNERS", p));
     EXPECT_EQ(p, WinPattern::FourCorners);
@@ -209,6 +218,31 @@ TEST(WinPatterns, EveryPatternOnEverySize)
     const CardView view = MakeCardView({"a", "b", "c", "d", "e", "f", "g", "h"}, options);
     EXPECT_EQ(view.Texts, (QStringList{"a", "b", "c", "d", "Free Space", "e", "f", "g", "h"}));
     EXPECT_EQ(view.AsText({"d", "e"}), "B\tI\tN\na\tb\tc\nd*\tFree Space*\te*\nf\tg\th\n");
+}
+
+TEST(CardCheck, WhatTheCheckCannotKnowIsSaid)
+{
+    const QStringList numbers = NumberWords(1, 75);
+    CardOptions options;
+    NumberedGame game(numbers, options, 31);
+    const QString code = game.Code().Text();
+    // Without the game's record the card is shown, and the note says what can't be known;
+    // the last card a game can print can be asked for.
+    const CardCheck unknown = CheckCard(numbers, options, code, MaxCardNumber, 0, {}, WinPattern::AnyLine);
+    EXPECT_TRUE(unknown.Error.isEmpty()) << unknown.Error.toStdString();
+    EXPECT_EQ(unknown.Note, "This computer has no record of game " + code + ", so it cannot confirm how many cards the game has.");
+    EXPECT_TRUE(CheckCard(numbers, options, code, 3, 10, {}, WinPattern::AnyLine).Note.isEmpty());
+    // Another card size or free space is named; another list is said as such.
+    CardOptions small = options;
+    small.SizeIndex = 0;
+    small.FreeSpace = false;
+    EXPECT_EQ(CheckCard(numbers, small, code, 1, 10, {}, WinPattern::AnyLine).Error,
+              "Game " + code + " has cards of 5 x 5 with a free space, but the check is set to 3 x 3 without a free "
+              "space. Change the card size or the free space and check again.");
+    EXPECT_EQ(CheckCard(NumberWords(1, 74), options, code, 1, 10, {}, WinPattern::AnyLine).Error,
+              "This card was printed from another word list.");
+    EXPECT_EQ(CheckCard(numbers, options, "  ", 1, 10, {}, WinPattern::AnyLine).Error,
+              "Please type the game code printed on the card (as K7F2-9QXA).");
 }
 
 TEST(CallerDraw, DrawUndoAndResume)
