@@ -4,6 +4,7 @@
 #include "batch/BatchPrint.h"
 
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <cstdio>
 
 namespace {
@@ -21,6 +22,9 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 int main(int argc, char* argv[])
 {
     qInstallMessageHandler(QuietMessages);
+    // The PDF engine keeps its fonts in hashes; with Qt's random hash seed their order in the
+    // file changes from run to run, and a repeatable job must give the same bytes.
+    QHashSeed::setDeterministicGlobalSeed();
     // A command-line program: no display needed.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -3,6 +3,7 @@
 #include "support/PrintProcess.h"
 
 #include <QCryptographicHash>
+#include <QSet>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -72,4 +73,23 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
     folder.Write("home/Plumwick/Options.ini", "[Look]\r\nSameTextSize=1\r\n");
     ASSERT_EQ(RunPlumwickPrint(folder, jobs[2].arguments).Status, 0);
     EXPECT_NE(QCryptographicHash::hash(folder.Read("z.pdf"), QCryptographicHash::Sha256).toHex(), jobs[2].sha256);
+}
+
+// A game printed again with a seed gives the same bytes run after run (its card footers
+// once made the PDF's font order follow Qt's random hash seed).
+TEST(RecordedOutput, AGamePrintedAgainIsByteIdenticalEachRun)
+{
+    TempFolder folder;
+    WriteNumbersList(folder);
+    const PrintRun game = RunPlumwickPrint(folder, {"-q", "--numbered", "--cards", "4", "-o", "n.pdf", "numbers.pwk"});
+    ASSERT_EQ(game.Status, 0) << game.Err.toStdString();
+    const QString code = game.Out.trimmed().section(' ', 2);
+    QSet<QByteArray> seen;
+    for (int run = 0; run < 8; ++run) {
+        ASSERT_EQ(RunPlumwickPrint(folder, {"-q", "--game", code, "--seed", "5", "--cards", "4", "-o", "g.pdf", "numbers.pwk"})
+                      .Status,
+                  0);
+        seen << QCryptographicHash::hash(folder.Read("g.pdf"), QCryptographicHash::Sha256);
+    }
+    EXPECT_EQ(seen.size(), 1);
 }
