@@ -1,4 +1,6 @@
 #include "app/CallerWindow.h"
+#include "app/CallerBoard.h"
+#include "words/CountText.h"
 #include "app/Guarded.h"
 #include "app/Panel.h"
 #include "card/CardArrangement.h"
@@ -11,66 +13,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
+#include <QSignalBlocker>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// Every word of the game with the called ones marked, in list order; the numbers 1 to 75 in
-// five rows by column group, as a flashboard.
-class CallerBoard final : public QWidget {
-public:
-    explicit CallerBoard(CallerWindow* caller) : QWidget(caller), Caller(caller) { setMinimumHeight(120); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.fillRect(rect(), QColor(40, 44, 52));
-        const CallerDraw* draw = Caller->Draw();
-        if (!draw || draw->Total() == 0)
-            return;
-        const int n = draw->Total();
-        const bool flashboard = n == 75 && PlanArrangement(draw->Words()).ColumnRule;
-        const int cols = flashboard ? 16 : std::max(1, static_cast<int>(std::ceil(std::sqrt(n * 2.0))));
-        const int rows = flashboard ? 5 : (n + cols - 1) / cols;
-        const double w = width() / double(cols);
-        const double h = height() / double(rows);
-        QFont font = p.font();
-        font.setPixelSize(std::max(6, static_cast<int>(std::min(h * 0.45, w * 0.3))));
-        p.setFont(font);
-        auto cell = [&](int r, int c, const QString& text, bool called, bool letter) {
-            const QRectF box(c * w + 1, r * h + 1, w - 2, h - 2);
-            p.fillRect(box, letter ? QColor(90, 60, 120) : called ? QColor(255, 200, 60) : QColor(64, 70, 82));
-            p.setPen(called || letter ? Qt::black : QColor(200, 200, 200));
-            if (letter)
-                p.setPen(Qt::white);
-            p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
-        };
-        if (flashboard) {
-            const QStringList& words = draw->Words();
-            for (int g = 0; g < 5; ++g)
-                cell(g, 0, g < Letters().size() ? Letters()[g] : QString(), false, true);
-            for (int i = 0; i < n; ++i) {
-                const int number = words[i].toInt();
-                cell((number - 1) / 15, (number - 1) % 15 + 1, words[i], draw->IsCalled(i), false);
-            }
-            return;
-        }
-        for (int i = 0; i < n; ++i)
-            cell(i / cols, i % cols, draw->Words()[i], draw->IsCalled(i), false);
-    }
-
-private:
-    QStringList Letters() const { return Caller->property("letters").toStringList(); }
-    CallerWindow* Caller;
-};
-
-} // namespace
 
 CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::function<GameSource()> currentList,
                            std::function<std::uint64_t()> random)
@@ -89,6 +39,9 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     Board = new CallerBoard(this);
     LblCount = new QLabel(this);
     LblLast = new QLabel(this);
+    // The last calls line is cut to the window, never the window stretched to the line.
+    LblLast->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    LblLast->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     BtnNext = new QPushButton(QStringLiteral("&Next"), this);
     BtnUndo = new QPushButton(QStringLiteral("&Undo"), this);
     BtnNewGame = new QPushButton(QStringLiteral("New &Game"), this);
@@ -96,16 +49,19 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     ChkReadAloud = new QCheckBox(QStringLiteral("&Read Aloud"), this);
     // Space and Enter call the next word wherever the focus is, so no control keeps them.
     setFocusPolicy(Qt::StrongFocus);
-    for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud})
+    for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud}) {
         w->setFocusPolicy(Qt::TabFocus);
+        w->installEventFilter(this);
+    }
 
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Play:"), this));
+    auto* playLabel = new QLabel(QStringLiteral("&Play:"), this);
+    playLabel->setBuddy(CboGame);
+    top->addWidget(playLabel);
     top->addWidget(CboGame, 1);
     auto* status = new QHBoxLayout;
     status->addWidget(LblCount);
-    status->addStretch();
-    status->addWidget(LblLast);
+    status->addWidget(LblLast, 1);
     auto* buttons = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{BtnNext, BtnUndo, BtnNewGame, BtnCheck})
         buttons->addWidget(w);
@@ -140,10 +96,17 @@ CallerWindow::~CallerWindow() = default;
 
 void CallerWindow::FillGames()
 {
+    // Filled afresh as the window comes to the front: games printed meanwhile join it. A
+    // game shows by its code and its list's name, never a path (the box is on the projector).
+    const QString current = CboGame->currentData().toString();
+    const QSignalBlocker quiet(CboGame);
     CboGame->clear();
     CboGame->addItem(QStringLiteral("The current list"));
     for (const GameRecord& game : GameHistory::Read())
-        CboGame->addItem(QStringLiteral("Game %1: %2, %3 cards").arg(game.Code, game.ListFile).arg(game.Cards), game.Code);
+        CboGame->addItem(QStringLiteral("Game %1: %2 (%3)")
+                             .arg(game.Code, QFileInfo(game.ListFile).completeBaseName(), CardCountText(game.Cards)),
+                         game.Code);
+    CboGame->setCurrentIndex(std::max(0, CboGame->findData(current)));
 }
 
 void CallerWindow::ChooseGame(int index)
@@ -164,7 +127,6 @@ void CallerWindow::Play(const GameSource& source)
     Letters.clear();
     if (source.Options.Heading && PlanArrangement(source.Words).ColumnRule)
         Letters = HeadingLetters(source.Options.HeadingText);
-    setProperty("letters", Letters);
     const int at = CboGame->findData(source.Code);
     CboGame->setCurrentIndex(source.Code.isEmpty() ? 0 : std::max(at, 0));
     // A game stopped part way offers to go on.
@@ -185,17 +147,18 @@ void CallerWindow::Next()
     const int index = Calls->Draw(Random());
     if (index < 0)
         return;
-    Save();
+    // What shows is what was called, whether or not it could be saved.
     ShowState();
     if (ChkReadAloud->isChecked() && Voice)
         Voice->Say(CallText(index));
+    Save();
 }
 
 void CallerWindow::Undo()
 {
     if (Calls && Calls->Undo()) {
-        Save();
         ShowState();
+        Save();
     }
 }
 
@@ -206,13 +169,25 @@ void CallerWindow::NewGame()
     if (!Asks.Question(QStringLiteral("Start a new game? The %1 calls so far are cleared.").arg(Calls->CalledCount()), false))
         return;
     Calls->Restart();
-    Save();
     ShowState();
+    Save();
 }
 
 void CallerWindow::Save()
 {
-    GameHistory::SaveCalls(Playing, *Calls);
+    // A full disk or a folder gone is said once; the game goes on, and the calls are saved
+    // with the next call that can be.
+    try {
+        GameHistory::SaveCalls(Playing, *Calls);
+        SaveFailureSaid = false;
+    } catch (const PlatformError& error) {
+        if (SaveFailureSaid)
+            return;
+        SaveFailureSaid = true;
+        Asks.Error(QStringLiteral("The calls could not be saved (%1). The game goes on here, and the calls are saved as "
+                                  "soon as that works again")
+                       .arg(error.Text()));
+    }
 }
 
 QString CallerWindow::CallText(int index) const
@@ -227,18 +202,34 @@ QString CallerWindow::CallText(int index) const
 void CallerWindow::ShowState()
 {
     const bool any = Calls && Calls->CalledCount() > 0;
-    LblCall->setText(any ? CallText(Calls->Calls().back()) : QStringLiteral("Press Space to call"));
+    const bool empty = !Calls || Calls->Total() == 0;
+    LblCall->setText(empty  ? QStringLiteral("This list has no words to call")
+                     : any ? CallText(Calls->Calls().back())
+                           : QStringLiteral("Press Space to call"));
     LblCount->setText(Calls ? QStringLiteral("%1 of %2 called").arg(Calls->CalledCount()).arg(Calls->Total()) : QString());
-    QStringList last;
+    LastCalls.clear();
     if (Calls)
-        for (qsizetype i = Calls->Calls().size() - 1; i >= 0 && last.size() < 5; --i)
-            last << CallText(Calls->Calls()[i]);
-    LblLast->setText(last.isEmpty() ? QString() : QStringLiteral("Last calls: ") + last.join(QStringLiteral(", ")));
+        for (qsizetype i = Calls->Calls().size() - 1; i >= 0 && LastCalls.size() < 5; --i)
+            LastCalls << CallText(Calls->Calls()[i]);
     BtnNext->setEnabled(Calls && !Calls->Done());
     BtnUndo->setEnabled(any);
+    BtnNewGame->setEnabled(any);
     BtnCheck->setEnabled(!Playing.Code.isEmpty());
+    FitTexts();
+    static_cast<CallerBoard*>(Board)->Show(Calls.get(), Letters);
+}
+
+void CallerWindow::FitTexts()
+{
+    // The count and the last calls grow with the window, for the back of the room.
+    QFont status = LblCount->font();
+    status.setPixelSize(std::max(11, height() / 36));
+    LblCount->setFont(status);
+    LblLast->setFont(status);
+    const QString last = LastCalls.isEmpty() ? QString() : QStringLiteral("Last calls: ") + LastCalls.join(QStringLiteral(", "));
+    LblLast->setText(QFontMetrics(status).elidedText(last, Qt::ElideRight, std::max(40, LblLast->width())));
+    LblLast->setToolTip(last);
     FitCall();
-    Board->update();
 }
 
 void CallerWindow::FitCall()
@@ -262,27 +253,80 @@ void CallerWindow::FitCall()
     LblCall->setFont(font);
 }
 
-void CallerWindow::keyPressEvent(QKeyEvent* event)
+bool CallerWindow::HandleKey(QObject* from, const QKeyEvent& key)
 {
-    switch (event->key()) {
+    switch (key.key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
         RunGuarded(Asks, [this] { Next(); });
-        return;
+        return true;
     case Qt::Key_Backspace:
         RunGuarded(Asks, [this] { Undo(); });
-        return;
+        return true;
     case Qt::Key_F11:
         isFullScreen() ? showNormal() : showFullScreen();
-        return;
+        return true;
+    case Qt::Key_Escape:
+        if (!isFullScreen())
+            return false;
+        showNormal();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // The games are browsed in the box's list, and only the one chosen there is played.
+        if (from != CboGame)
+            return false;
+        CboGame->showPopup();
+        return true;
     default:
-        QWidget::keyPressEvent(event);
+        return false;
     }
+}
+
+bool CallerWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && HandleKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
+    // A wheel over the closed box would switch games unasked.
+    if (event->type() == QEvent::Wheel && watched == CboGame)
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void CallerWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (!HandleKey(this, *event))
+        QWidget::keyPressEvent(event);
+}
+
+void CallerWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        RunGuarded(Asks, [this] { FillGames(); });
+    QWidget::changeEvent(event);
+}
+
+void CallerWindow::showEvent(QShowEvent* event)
+{
+    // The first time over the main window's middle; afterwards where it was left.
+    if (!Placed && parentWidget()) {
+        Placed = true;
+        QRect frame = frameGeometry();
+        frame.moveCenter(parentWidget()->window()->frameGeometry().center());
+        move(frame.topLeft());
+    }
+    QWidget::showEvent(event);
 }
 
 void CallerWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    FitCall();
+    FitTexts();
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QCheckBox;
+class QKeyEvent;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -15,10 +16,10 @@ class Speech;
 
 // Game > Call Words: draws the words of the current list (or of a recent game) one at a
 // time, shows the call as large as the window allows, a board of every word with the called
-// ones marked, the count and the last five calls. Space, Enter or Next draws; Backspace or
-// Undo takes the last call back; F11 toggles full screen for a projector. Every call is
-// saved at once, so a closed window or a crash loses nothing: opened again for the same
-// game, it offers to go on.
+// ones marked, the count and the last five calls. Space, Enter or Next draws and Backspace
+// or Undo takes the last call back, wherever the focus is in the window; F11 toggles full
+// screen for a projector and Escape leaves it. Every call is saved at once, so a closed
+// window or a crash loses nothing: opened again for the same game, it offers to go on.
 class CallerWindow final : public QWidget {
     Q_OBJECT
 
@@ -53,7 +54,10 @@ Q_SIGNALS:
     void CheckRequested(const QString& code);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -61,7 +65,10 @@ private:
     void ChooseGame(int index);
     void Save();
     void ShowState();
+    void FitTexts();
     void FitCall();
+    // The caller's keys, wherever the focus is in it; true when the key was one of them.
+    bool HandleKey(QObject* from, const QKeyEvent& key);
     QString CallText(int index) const;
 
     Prompts& Asks;
@@ -71,4 +78,7 @@ private:
     GameSource Playing;
     std::unique_ptr<CallerDraw> Calls;
     QStringList Letters; // the heading's letters where the list is the numbers 1 to 75
+    QStringList LastCalls; // newest first, as called
+    bool SaveFailureSaid = false;
+    bool Placed = false;
 };

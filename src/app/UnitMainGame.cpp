@@ -59,7 +59,11 @@ void TFrmMain::MnuCallWordsClick()
             });
         });
     }
-    Caller->Play(CurrentGameSource());
+    // Open, the caller only comes to the front: its game and its calls stay as they are.
+    if (!Caller->isVisible())
+        Caller->Play(CurrentGameSource());
+    if (Caller->isMinimized())
+        Caller->showNormal();
     Caller->show();
     Caller->raise();
     Caller->activateWindow();

@@ -1,14 +1,27 @@
 #include "game/CallerDraw.h"
 
+#include <QHash>
+
 namespace {
 const QByteArray Header = "Plumwick calls 1";
 }
 
-CallerDraw::CallerDraw(QStringList words) : All(std::move(words)), Taken(All.size(), false) {}
+CallerDraw::CallerDraw(QStringList words) : All(std::move(words)), Taken(All.size(), false)
+{
+    QHash<QString, int> first;
+    FirstOf.reserve(All.size());
+    for (int i = 0; i < All.size(); ++i) {
+        const auto at = first.constFind(All[i]);
+        FirstOf.push_back(at == first.constEnd() ? i : *at);
+        if (at == first.constEnd())
+            first.insert(All[i], i);
+    }
+    Distinct = static_cast<int>(first.size());
+}
 
 bool CallerDraw::IsCalled(int index) const
 {
-    return index >= 0 && index < static_cast<int>(Taken.size()) && Taken[index];
+    return index >= 0 && index < static_cast<int>(Taken.size()) && Taken[FirstOf[index]];
 }
 
 QString CallerDraw::Last() const
@@ -32,8 +45,8 @@ int CallerDraw::Draw(std::uint64_t random)
     // The k-th word not yet called, k uniform in 0 .. left-1 (multiply-shift, no modulo bias
     // worth the name at 64 bits).
     auto k = static_cast<int>((static_cast<unsigned __int128>(random) * static_cast<unsigned>(left)) >> 64);
-    for (int i = 0; i < Total(); ++i) {
-        if (Taken[i])
+    for (int i = 0; i < All.size(); ++i) {
+        if (Taken[i] || !Callable(i))
             continue;
         if (k-- == 0) {
             Taken[i] = true;
@@ -79,10 +92,16 @@ bool CallerDraw::Load(const QByteArray& saved)
             continue;
         const qsizetype tab = line.indexOf('\t');
         bool ok = false;
-        const int index = line.left(tab).toInt(&ok);
-        if (tab < 0 || !ok || index < 0 || index >= All.size() || taken[index] ||
-            QString::fromUtf8(line.mid(tab + 1)) != All[index])
+        int index = line.left(tab).toInt(&ok);
+        if (tab < 0 || !ok || index < 0 || index >= All.size() || QString::fromUtf8(line.mid(tab + 1)) != All[index])
             return false;
+        // Saved before repeated words were called once: a later entry stands for the first.
+        index = FirstOf[index];
+        if (taken[index]) {
+            if (index == line.left(tab).toInt())
+                return false;
+            continue;
+        }
         taken[index] = true;
         calls << index;
     }

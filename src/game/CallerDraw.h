@@ -7,7 +7,8 @@
 // The caller's draw: the words of a list called one at a time at random, never one twice,
 // with the last call taken back on request. Its state is the calls in order, which it
 // writes and reads as text (one call per line after a header line), so a game survives a
-// closed window or a crash. Duplicates in the list are separate entries: each is called once.
+// closed window or a crash. A word that stands more than once in the list is called once:
+// its first entry is drawn, and every entry of it counts as called with it.
 class CallerDraw {
 public:
     explicit CallerDraw(QStringList words);
@@ -15,7 +16,9 @@ public:
     const QStringList& Words() const { return All; }
     const QList<int>& Calls() const { return Called; } // indices into Words(), in call order
     int CalledCount() const { return static_cast<int>(Called.size()); }
-    int Total() const { return static_cast<int>(All.size()); }
+    int Total() const { return Distinct; } // different words: the calls a game has
+    // False for a word's later entries in the list (they are never drawn themselves).
+    bool Callable(int index) const { return FirstOf[static_cast<size_t>(index)] == index; }
     bool Done() const { return CalledCount() >= Total(); }
     bool IsCalled(int index) const;
     QString Last() const;
@@ -35,4 +38,6 @@ private:
     QStringList All;
     QList<int> Called;
     std::vector<bool> Taken;
+    std::vector<int> FirstOf; // the index of each entry's first equal entry
+    int Distinct = 0;
 };

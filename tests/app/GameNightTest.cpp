@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, TheCallerDrawsUndoesAndGoesOn)
         EXPECT_TRUE(QRegularExpression("^[BINGO] \\d+$").match(caller.LblCall->text()).hasMatch()) << caller.LblCall->text().toStdString();
         QTest::keyClick(&caller, Qt::Key_Backspace);
         EXPECT_EQ(caller.Draw()->CalledCount(), 2);
-        EXPECT_EQ(caller.LblLast->text().count(','), 1);
+        EXPECT_EQ(caller.LblLast->toolTip().count(','), 1);
         caller.ChkReadAloud->setChecked(true);
         QTest::keyClick(&caller, Qt::Key_Return);
         EXPECT_EQ(voice.Said, QStringList{caller.LblCall->text()});
@@ -209,4 +209,78 @@ TEST_F(MainWindowTest, AGameThatCannotBeRecordedIsSaid)
                              "/Games\\.json: .*Check a Card will not know the game until it is recorded\\.$");
     w.MnuFilePrint->trigger();
     EXPECT_EQ(Printer.Calls.count("end"), 1); // the cards are printed
+}
+
+TEST_F(MainWindowTest, TheCallerKeepsTheKeyboardAndTheGame)
+{
+    TFrmMain& w = Open();
+    AddNumbers(w);
+    std::uint64_t r = 7;
+    auto random = [&] { return r = r * 6364136223846793005ull + 1442695040888963407ull; };
+    auto current = [&] { return w.CurrentGameSource(); };
+    CallerWindow caller(&w, Asks, nullptr, current, random);
+    caller.Play(current());
+    EXPECT_FALSE(caller.BtnNewGame->isEnabled()); // nothing to clear yet
+    // Space and Enter call on any control, Undo and the Play box included; Backspace undoes.
+    QTest::keyClick(caller.BtnNext, Qt::Key_Space);
+    QTest::keyClick(caller.BtnUndo, Qt::Key_Space);
+    QTest::keyClick(caller.BtnUndo, Qt::Key_Return);
+    QTest::keyClick(caller.CboGame, Qt::Key_Space);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 4);
+    EXPECT_TRUE(caller.BtnNewGame->isEnabled());
+    QTest::keyClick(caller.ChkReadAloud, Qt::Key_Backspace);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 3);
+    // Arrows over the Play box browse its list; the game stays until one is chosen there.
+    EXPECT_EQ(GameHistory::Add({"ABCD-EFGH", "", w.Options(), 4}), "");
+    const QString playing = caller.Source().Key;
+    QTest::keyClick(caller.CboGame, Qt::Key_Down);
+    QTest::keyClick(caller.CboGame, Qt::Key_Down);
+    caller.CboGame->hidePopup();
+    EXPECT_EQ(caller.Source().Key, playing);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 3);
+}
+
+TEST_F(MainWindowTest, CallWordsWithTheCallerOpenOnlyBringsItToTheFront)
+{
+    TFrmMain& w = Open();
+    AddNumbers(w);
+    w.MnuCallWords->trigger();
+    auto* caller = w.findChild<CallerWindow*>();
+    ASSERT_NE(caller, nullptr);
+    QTest::keyClick(caller, Qt::Key_Space);
+    QTest::keyClick(caller, Qt::Key_Space);
+    // Another game picked in its Play box stays picked; no question, no call lost.
+    EXPECT_EQ(GameHistory::Add({"ABCD-EFGH", "", w.Options(), 4}), "");
+    w.MnuCallWords->trigger();
+    EXPECT_EQ(caller->Draw()->CalledCount(), 2);
+    EXPECT_EQ(w.MnuCallWords->shortcut(), QKeySequence(Qt::Key_F5));
+    caller->close();
+}
+
+TEST_F(MainWindowTest, TheCallerOnAFullDiskSaysSoOnceAndStaysInStep)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany({"apple", "pear", "apple", "fig"});
+    auto current = [&] { return w.CurrentGameSource(); };
+    std::uint64_t r = 3;
+    CallerWindow caller(&w, Asks, nullptr, current, [&] { return r += 0x9E3779B97F4A7C15ull; });
+    caller.Play(current());
+    EXPECT_EQ(caller.LblCount->text(), "0 of 3 called"); // "apple" stands twice, is called once
+    // The calls file can't be written: one message, and the call, the count and the board agree.
+    const QString calls = GameHistory::CallsPath(caller.Source().Key);
+    ASSERT_FALSE(calls.isEmpty());
+    QDir().mkpath(calls); // a folder where the file should go
+    Asks.ExpectErrorMatching("^The calls could not be saved \\(" + QRegularExpression::escape(calls) + ": ");
+    caller.Next();
+    caller.Next();
+    EXPECT_EQ(caller.LblCount->text(), "2 of 3 called");
+    EXPECT_EQ(caller.LblCall->text(), caller.Draw()->Last());
+    QDir(calls).removeRecursively();
+    caller.Next();
+    EXPECT_TRUE(caller.Draw()->Done());
+    EXPECT_TRUE(QFileInfo(calls).isFile());
+    // An empty list says so.
+    CallerWindow none(&w, Asks, nullptr, [] { return GameHistory::ListSource({}, CardOptions()); }, [] { return 1; });
+    none.Play(GameHistory::ListSource({}, CardOptions()));
+    EXPECT_EQ(none.LblCall->text(), "This list has no words to call");
 }

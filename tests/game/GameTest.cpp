@@ -247,23 +247,31 @@ TEST(CardCheck, WhatTheCheckCannotKnowIsSaid)
 
 TEST(CallerDraw, DrawUndoAndResume)
 {
+    // "a" stands twice in the list and is called once; both its entries count as called.
     CallerDraw draw({"a", "b", "a", "c"});
-    QSet<int> drawn;
+    EXPECT_EQ(draw.Total(), 3);
+    QSet<QString> drawn;
     std::uint64_t r = 0x1234;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 3; ++i) {
         r = r * 6364136223846793005ull + 1442695040888963407ull;
         const int index = draw.Draw(r);
         ASSERT_GE(index, 0);
-        EXPECT_FALSE(drawn.contains(index));
-        drawn << index;
+        EXPECT_FALSE(drawn.contains(draw.Words()[index]));
+        drawn << draw.Words()[index];
     }
     EXPECT_TRUE(draw.Done());
     EXPECT_EQ(draw.Draw(r), -1);
+    EXPECT_TRUE(draw.IsCalled(0) && draw.IsCalled(2));
+    EXPECT_TRUE(draw.Callable(0) && !draw.Callable(2));
     const QString last = draw.Last();
     ASSERT_TRUE(draw.Undo());
-    EXPECT_EQ(draw.CalledCount(), 3);
+    EXPECT_EQ(draw.CalledCount(), 2);
     EXPECT_FALSE(draw.Done());
-    EXPECT_NE(draw.LastCalls(5).size(), 4);
+    EXPECT_EQ(draw.LastCalls(5).size(), 2);
+    // Calls saved when each entry was called: the repeated word counts once.
+    CallerDraw old({"a", "b", "a", "c"});
+    ASSERT_TRUE(old.Load("Plumwick calls 1\n0\ta\n2\ta\n3\tc\n"));
+    EXPECT_EQ(old.Calls(), (QList<int>{0, 3}));
     // Saved and read back into a fresh draw of the same list.
     CallerDraw again({"a", "b", "a", "c"});
     ASSERT_TRUE(again.Load(draw.Save()));

@@ -35,9 +35,13 @@ protected:
 
 QWidget* QtPrompts::Parent() const
 {
-    // A box raised while a dialog is open belongs to that dialog, not to the window behind.
+    // A box raised while a dialog is open belongs to that dialog, and one raised from another
+    // window of ours (the caller, say, in full screen) to that window: it stays in front,
+    // and the keyboard goes back to it afterwards.
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
     return Owner;
 }
 

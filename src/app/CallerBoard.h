@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Plumwick developers
+#pragma once
+#include <QStringList>
+#include <QWidget>
+
+class CallerDraw;
+
+// The caller's board: every word of the game with the called ones marked and the latest
+// call picked out, in list order; the numbers 1 to 75 in five rows by column group, as a
+// flashboard. A word that stands twice in the list has one cell. Each cell's text is
+// wrapped and shrunk until it fits whole. Draws whatever draw it is given; changes nothing.
+class CallerBoard final : public QWidget {
+public:
+    explicit CallerBoard(QWidget* parent);
+    void Show(const CallerDraw* draw, const QStringList& letters);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const CallerDraw* Draw = nullptr;
+    QStringList Letters; // the heading's letters on a flashboard
+};
