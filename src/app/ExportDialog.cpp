@@ -1,6 +1,13 @@
 #include "app/ExportDialog.h"
 #include "app/Panel.h"
+#include "game/NumberedGame.h"
+#include "platform/PlatformError.h"
 #include "platform/Prompts.h"
+#include "settings/DialogFolders.h"
+#include "words/CountText.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -11,7 +18,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder, int cards)
+ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder, int cards,
+                           const QList<GameRecord>* games)
     : QDialog(owner), Asks(asks)
 {
     setWindowTitle(QStringLiteral("Export Cards"));
@@ -32,6 +40,22 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     form->addRow(folderLabel, row);
     form->addRow(QStringLiteral("F&ormat:"), CboFormat);
     form->addRow(QStringLiteral("&Cards:"), EdtCards);
+    if (games) {
+        CboGame = new QComboBox(this);
+        CboGame->addItem(QStringLiteral("A new game"));
+        for (const GameRecord& game : *games)
+            CboGame->addItem(QStringLiteral("Game %1 (%2 so far)").arg(game.Code, CardCountText(game.Cards)), game.Code);
+        EdtFirst = new QSpinBox(this);
+        EdtFirst->setRange(1, MaxCardNumber);
+        EdtFirst->setEnabled(false);
+        form->addRow(QStringLiteral("&Game:"), CboGame);
+        form->addRow(QStringLiteral("F&irst card:"), EdtFirst);
+        // A game printed before goes on after its last card; a new one starts at 1.
+        connect(CboGame, &QComboBox::currentIndexChanged, this, [this, games](int index) {
+            EdtFirst->setEnabled(index > 0);
+            EdtFirst->setValue(index > 0 ? std::min(MaxCardNumber, games->at(index - 1).Cards + 1) : 1);
+        });
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -46,9 +70,53 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     setFixedSize(size()); // a small fixed form, like the program's other dialogs
 }
 
+QString ExportDialog::GameCode() const
+{
+    return CboGame ? CboGame->currentData().toString() : QString();
+}
+
+int ExportDialog::First() const
+{
+    return GameCode().isEmpty() ? 1 : EdtFirst->value();
+}
+
+bool ExportDialog::MakeFolderReady()
+{
+    const QString folder = Folder().trimmed();
+    const QFileInfo info(folder);
+    if (folder.isEmpty()) {
+        Asks.Information(QStringLiteral("Please choose the folder the cards go to."));
+        return false;
+    }
+    if (info.isDir())
+        return true;
+    if (info.exists()) {
+        Asks.Error(PlatformError(QStringLiteral("This is a file, not a folder"), folder).Text());
+        return false;
+    }
+    if (!Asks.Question(QStringLiteral("The folder %1 does not exist. Create it?").arg(folder), true))
+        return false;
+    if (!QDir().mkpath(folder)) {
+        Asks.Error(PlatformError(QStringLiteral("The folder could not be created"), folder).Text());
+        return false;
+    }
+    return true;
+}
+
+void ExportDialog::accept()
+{
+    // What was typed stays until the folder is ready; the folder is remembered for next time.
+    if (!MakeFolderReady()) {
+        TxtFolder->setFocus();
+        return;
+    }
+    DialogFolders::RememberExport(Folder().trimmed());
+    QDialog::accept();
+}
+
 QString ExportDialog::Folder() const
 {
-    return TxtFolder->text();
+    return TxtFolder->text().trimmed();
 }
 
 bool ExportDialog::Pdf() const

@@ -1,28 +1,47 @@
 #pragma once
+#include "settings/GameHistory.h"
+
 #include <QDialog>
+#include <QList>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class Prompts;
 
 // File > Export Cards: where to, in which format (PNG at 300 dpi, or PDF), and how many.
+// With numbered cards it also asks whose cards: a new game, or more cards of a game printed
+// before (a home player's card then checks against the room's calls). OK checks the folder
+// first: one that does not exist is offered to be made, and the dialog stays open with what
+// was typed until the folder is there.
 class ExportDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    ExportDialog(QWidget* owner, Prompts& asks, const QString& folder, int cards);
+    // `games`: the games printed before that fit the list, for numbered cards; nullptr when
+    // the cards are not numbered.
+    ExportDialog(QWidget* owner, Prompts& asks, const QString& folder, int cards, const QList<GameRecord>* games = nullptr);
 
     QString Folder() const;
     bool Pdf() const;
     int Cards() const;
+    // The game the cards belong to: empty for a new one.
+    QString GameCode() const;
+    // The first card's number (1 for a new game).
+    int First() const;
+
+    void accept() override;
 
     QLineEdit* TxtFolder = nullptr;
     QPushButton* BtnBrowse = nullptr;
     QComboBox* CboFormat = nullptr;
     QSpinBox* EdtCards = nullptr;
+    QComboBox* CboGame = nullptr;   // only with numbered cards
+    QSpinBox* EdtFirst = nullptr;   // only with numbered cards
 
 private:
+    bool MakeFolderReady();
     Prompts& Asks;
 };

@@ -5,17 +5,24 @@
 
 QString JobProgressDialog::LabelText(int item, int total) const
 {
-    return QStringLiteral("Printing %1 %2 of %3").arg(Unit).arg(item).arg(total);
+    return QStringLiteral("%1 %2 %3 of %4").arg(Verb, Unit).arg(item).arg(total);
 }
 
-JobProgressDialog::JobProgressDialog(QWidget* owner, const QString& unit) : Owner(owner), Unit(unit)
+JobProgressDialog::JobProgressDialog(QWidget* owner, const QString& unit, const QString& verb)
+    : Owner(owner), Unit(unit), Verb(verb)
 {
     Started.start();
 }
 
 JobProgressDialog::~JobProgressDialog()
 {
+    Close();
+}
+
+void JobProgressDialog::Close()
+{
     delete Box;
+    Box = nullptr;
 }
 
 bool JobProgressDialog::Step(int done, int total)

@@ -5,23 +5,27 @@
 class QProgressDialog;
 class QWidget;
 
-// The progress of a long print job: a modal "Printing card i of N" box (or "word" for the
+// The progress of a long print or export job: a modal "Printing card i of N" box (or "word" for the
 // call list) with Cancel that appears only once a job has run for half a second, updated a
 // few times a second.
 class JobProgressDialog {
 public:
-    JobProgressDialog(QWidget* owner, const QString& unit);
+    // `verb`: "Printing" or "Exporting".
+    JobProgressDialog(QWidget* owner, const QString& unit, const QString& verb = QStringLiteral("Printing"));
     ~JobProgressDialog();
     JobProgressDialog(const JobProgressDialog&) = delete;
     JobProgressDialog& operator=(const JobProgressDialog&) = delete;
 
     // False once the user has cancelled.
     bool Step(int done, int total);
+    // Takes the box away (before the message that the job is done).
+    void Close();
 
 private:
     QString LabelText(int item, int total) const;
     QWidget* Owner;
     QString Unit;
+    QString Verb;
     QProgressDialog* Box = nullptr;
     QElapsedTimer Started;
     QElapsedTimer LastUpdate;

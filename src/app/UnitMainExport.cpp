@@ -3,7 +3,9 @@
 #include "app/JobProgressDialog.h"
 #include "app/UnitMain.h"
 #include "card/CardExport.h"
+#include "game/GameCode.h"
 #include "game/NumberedGame.h"
+#include "card/CardPrinting.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
 #include "platform/QtPrinters.h"
@@ -20,17 +22,24 @@
 
 void TFrmMain::MnuFileExportClick()
 {
-    if (!CheckWordCount())
+    const int needed = WordsNeeded(Options());
+    if (WordList.Count() < needed) {
+        Env.Asks.Information(TooFewWordsMessage(needed, QStringLiteral("export")));
         return;
-    ExportDialog dialog(this, Env.Asks, DialogFolders::ListFolder(), EdtCardNum->value());
+    }
+    const QStringList words = WordList.Items();
+    const bool numbered = MnuNumberCards->isChecked();
+    const QList<GameRecord> games = numbered ? GameHistory::GamesOf(words, Options()) : QList<GameRecord>();
+    ExportDialog dialog(this, Env.Asks, DialogFolders::ExportFolder(), EdtCardNum->value(), numbered ? &games : nullptr);
     if (dialog.exec() != QDialog::Accepted)
         return;
     ExportJob job;
     job.Card.Options = Options();
     job.Card.Cards = dialog.Cards();
+    job.Card.FirstCard = dialog.First();
     job.Card.SameTextSize = MnuSameTextSize->isChecked();
     if (job.Card.SameTextSize)
-        job.Card.AllWords = WordList.Items();
+        job.Card.AllWords = words;
     job.FontName = CardFontName;
     job.FontSize = CardFontSize;
     job.Paper = QtPrinters::PdfPaperNamed(PaperSettings::Stored(PdfPrinterName))
@@ -38,12 +47,19 @@ void TFrmMain::MnuFileExportClick()
     job.Folder = dialog.Folder();
     job.Format = dialog.Pdf() ? ExportFormat::Pdf : ExportFormat::Png;
 
-    const QStringList words = WordList.Items();
+    // A game printed before goes on with its own seed; otherwise a new game begins.
     std::shared_ptr<NumberedGame> game;
-    if (MnuNumberCards->isChecked()) {
-        game = std::make_shared<NumberedGame>(words, job.Card.Options, NewGameSeed());
+    QString listFile = CurrentFileName;
+    if (numbered) {
+        std::uint32_t seed = NewGameSeed();
+        if (const QString code = dialog.GameCode(); !code.isEmpty()) {
+            seed = ParseGameCode(code)->Seed;
+            if (const auto record = GameHistory::Find(code))
+                listFile = record->ListFile;
+        }
+        game = std::make_shared<NumberedGame>(words, job.Card.Options, seed);
         QString error;
-        if (!game->Plan(job.Card.Cards, error)) {
+        if (!game->Plan(job.Card.FirstCard + job.Card.Cards - 1, error)) {
             Env.Asks.Information(error);
             return;
         }
@@ -67,16 +83,30 @@ void TFrmMain::MnuFileExportClick()
         if (!Env.Asks.Question(question, false))
             return;
     }
-    JobProgressDialog progress(this, QStringLiteral("card"));
-    const int written = ExportCards(job, [&progress](int done, int total) { return progress.Step(done, total); });
-    const QString note = game ? GameHistory::Add({job.Card.GameCode, CurrentFileName, job.Card.Options, written}) : QString();
-    if (written == job.Card.Cards)
-        Env.Asks.Information(QStringLiteral("%1 cards were exported to %2.").arg(written).arg(job.Folder));
+    int written = 0;
+    {
+        JobProgressDialog progress(this, QStringLiteral("card"), QStringLiteral("Exporting"));
+        written = ExportCards(job, [&progress](int done, int total) { return progress.Step(done, total); });
+    } // the progress box goes before the message
+    const int last = job.Card.FirstCard + written - 1;
+    const QString note =
+        game && written > 0 ? GameHistory::Add({job.Card.GameCode, listFile, job.Card.Options, last}) : QString();
+    QString message;
+    if (written < job.Card.Cards)
+        message = QStringLiteral("Export cancelled: %1 of %2 cards were written to %3.")
+                      .arg(written)
+                      .arg(job.Card.Cards)
+                      .arg(job.Folder);
+    else if (game)
+        message = QStringLiteral("Cards %1 to %2 of game %3 were exported to %4.")
+                      .arg(job.Card.FirstCard)
+                      .arg(last)
+                      .arg(job.Card.GameCode, job.Folder);
     else
-        Env.Asks.Information(QStringLiteral("Export cancelled: %1 of %2 cards were written to %3.")
-                                 .arg(written)
-                                 .arg(job.Card.Cards)
-                                 .arg(job.Folder));
+        message = (written == 1 ? QStringLiteral("1 card was exported to %2.") : QStringLiteral("%1 cards were exported to %2."))
+                      .arg(written)
+                      .arg(job.Folder);
+    Env.Asks.Information(message);
     if (!note.isEmpty())
         Env.Asks.Error(note);
 }

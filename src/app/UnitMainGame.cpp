@@ -14,11 +14,8 @@ namespace {
 // The newest game printed from this list with these options, where there is one.
 std::optional<GameRecord> LatestGameOf(const QStringList& words, const CardOptions& options)
 {
-    const std::uint32_t shape = ShapeCheck(words, options.SizeIndex, options.FreeSpace);
-    for (const GameRecord& game : GameHistory::Read())
-        if (const auto code = ParseGameCode(game.Code); code && code->Shape == shape)
-            return game;
-    return std::nullopt;
+    const QList<GameRecord> games = GameHistory::GamesOf(words, options);
+    return games.isEmpty() ? std::nullopt : std::optional<GameRecord>(games.front());
 }
 
 } // namespace

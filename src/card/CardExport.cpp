@@ -43,7 +43,7 @@ QString ExportFileName(int card, const QString& gameCode, ExportFormat format)
 QStringList ExistingExportFiles(const ExportJob& job)
 {
     QStringList existing;
-    for (int n = 1; n <= job.Card.Cards; ++n) {
+    for (int n = job.Card.FirstCard; n < job.Card.FirstCard + job.Card.Cards; ++n) {
         const QString name = ExportFileName(n, job.Card.GameCode, job.Format);
         const QFileInfo file(JoinPath(job.Folder, name));
         if (file.exists() || file.isSymLink()) // a link that leads nowhere is there too
@@ -67,6 +67,8 @@ void ExportOne(const ExportJob& job, int n)
     file.SetCrop(QRect(place.X - page.Z, place.Y - page.Z, (cols + 2) * page.Z + file.Canvas().PenWidth(),
                        (rows + 2) * page.Z + file.Canvas().PenWidth()));
     PreparePrinter(file, 0, job.FontName, job.FontSize);
+    // The file's title says which card it is, for a player's PDF reader.
+    file.SetTitle(job.Card.GameCode.isEmpty() ? QStringLiteral("Card %1").arg(n) : CardFooterText(n, job.Card.GameCode));
     CardJob one = job.Card;
     one.Cards = 1;
     one.PerPage = 1;
@@ -82,7 +84,9 @@ int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progr
     if (!QFileInfo(job.Folder).isDir())
         throw PlatformError(QStringLiteral("There is no such folder"), job.Folder);
     const int total = job.Card.Cards;
-    std::atomic<int> next{1};
+    const int first = job.Card.FirstCard;
+    const int last = first + total - 1;
+    std::atomic<int> next{first};
     std::atomic<int> written{0};
     std::atomic<bool> stop{false};
     std::exception_ptr failure;
@@ -99,7 +103,7 @@ int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progr
         }
     };
     auto work = [&] {
-        for (int n = next++; n <= total && !stop; n = next++)
+        for (int n = next++; n <= last && !stop; n = next++)
             drawOne(n);
     };
     // PLUMWICK_THREADS caps the threads, for measuring what the second core brings.
@@ -110,7 +114,7 @@ int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progr
     for (int t = 1; t < threads; ++t)
         workers.emplace_back(work);
     // This thread draws too, and reports between cards.
-    for (int n = next++; n <= total && !stop; n = next++) {
+    for (int n = next++; n <= last && !stop; n = next++) {
         drawOne(n);
         if (progress && !progress(written, total))
             stop = true;

@@ -16,7 +16,7 @@
 enum class ExportFormat { Png, Pdf };
 
 struct ExportJob {
-    CardJob Card;           // options, even text, game code; Cards is the count
+    CardJob Card;           // options, even text, game code; Cards is the count, FirstCard the first's number
     QString FontName;
     int FontSize = 20;
     QPageSize Paper = QPageSize(QPageSize::A4);
@@ -36,7 +36,7 @@ QString ExportFileName(int card, const QString& gameCode, ExportFormat format);
 // The names of the job that are already in its folder.
 QStringList ExistingExportFiles(const ExportJob& job);
 
-// Writes the files; `progress(done, total)` is called from the calling thread and returns
+// Writes the files of cards FirstCard .. FirstCard + Cards - 1; `progress(done, total)` is called from the calling thread and returns
 // false to stop (files written stay). Returns how many were written; a failure raises
 // PlatformError after the other threads have stopped.
 int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progress = {});

@@ -11,10 +11,10 @@ int WordsNeeded(const CardOptions& options)
     return side * side - (options.FreeSpace ? 1 : 0);
 }
 
-QString TooFewWordsMessage(int needed)
+QString TooFewWordsMessage(int needed, const QString& doing)
 {
     return QStringLiteral("Your bingo card needs ") + QString::number(needed) +
-           QStringLiteral(" words at least, please add more words, then try to print it again.");
+           QStringLiteral(" words at least, please add more words, then try to %1 it again.").arg(doing);
 }
 
 PageLayout LayoutPage(int perPage, const DeviceCaps& caps, int rows, int cols, int penWidth)

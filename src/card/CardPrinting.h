@@ -15,7 +15,8 @@ struct DeviceCaps;
 
 // How many words one card needs: every cell, less the free space.
 int WordsNeeded(const CardOptions& options);
-QString TooFewWordsMessage(int needed);
+// `doing`: "print" or "export".
+QString TooFewWordsMessage(int needed, const QString& doing = QStringLiteral("print"));
 
 struct CardPlace {
     int X;

@@ -46,6 +46,7 @@ bool CardFilePrinter::BeginDoc()
         Open->Pdf = std::make_unique<QPdfWriter>(&Open->PdfBytes);
         Open->Pdf->setResolution(Dpi);
         Open->Pdf->setCreator(QStringLiteral("Plumwick"));
+        Open->Pdf->setTitle(Title);
         Open->Pdf->setPageLayout(QPageLayout(QPageSize(QSizeF(Crop.width() * 72.0 / Dpi, Crop.height() * 72.0 / Dpi),
                                                        QPageSize::Point, QString(), QPageSize::ExactMatch),
                                              QPageLayout::Portrait, QMarginsF()));

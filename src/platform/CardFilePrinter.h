@@ -28,7 +28,7 @@ public:
     int DefaultIndex() override { return 0; }
     void SetCurrent(int) override {}
     DeviceCaps Caps() override { return PageCaps; }
-    void SetTitle(const QString&) override {}
+    void SetTitle(const QString& title) override { Title = title; } // a PDF's title
     bool BeginDoc() override;
     void NewPage() override {}
     void EndDoc() override;
@@ -42,6 +42,7 @@ private:
     QString Path;
     DeviceCaps PageCaps;
     QRect Crop;
+    QString Title;
     std::unique_ptr<QtSurface> Canvas_;
     std::unique_ptr<Page> Open;
 };

@@ -25,9 +25,8 @@ QString Stored(const QString& key)
     return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
 }
 
-void Remember(const QString& key, const QString& filePath)
+void RememberFolder(const QString& key, const QString& folder)
 {
-    const QString folder = QFileInfo(filePath).absolutePath();
     try {
         ProfileFile settings(SettingsFilePath());
         if (settings.ReadString(Section, key, QString()) != folder)
@@ -35,6 +34,11 @@ void Remember(const QString& key, const QString& filePath)
     } catch (const PlatformError&) {
         // Only the next run's starting folder is lost.
     }
+}
+
+void Remember(const QString& key, const QString& filePath)
+{
+    RememberFolder(key, QFileInfo(filePath).absolutePath());
 }
 
 } // namespace
@@ -61,6 +65,17 @@ QString PdfFolder()
 void RememberPdf(const QString& filePath)
 {
     Remember(QStringLiteral("Pdf"), filePath);
+}
+
+QString ExportFolder()
+{
+    const QString folder = Stored(QStringLiteral("Export"));
+    return folder.isEmpty() ? ListFolder() : folder;
+}
+
+void RememberExport(const QString& folder)
+{
+    RememberFolder(QStringLiteral("Export"), QFileInfo(folder).absoluteFilePath());
 }
 
 QString PdfSuggestion(const QString& listFile)

@@ -16,6 +16,10 @@ void RememberList(const QString& filePath);
 QString PdfFolder();
 void RememberPdf(const QString& filePath);
 
+// The folder cards were last exported to; else the list folder.
+QString ExportFolder();
+void RememberExport(const QString& folder);
+
 // The name the PDF dialog offers: "<list name>.pdf", or "Bingo Cards.pdf" for a list not
 // saved yet, in PdfFolder().
 QString PdfSuggestion(const QString& listFile);

@@ -160,6 +160,16 @@ std::optional<GameRecord> Find(const QString& code)
     return std::nullopt;
 }
 
+QList<GameRecord> GamesOf(const QStringList& words, const CardOptions& options)
+{
+    const std::uint32_t shape = ShapeCheck(words, options.SizeIndex, options.FreeSpace);
+    QList<GameRecord> games;
+    for (const GameRecord& game : Read())
+        if (const auto code = ParseGameCode(game.Code); code && code->Shape == shape)
+            games << game;
+    return games;
+}
+
 QString CallsPath(const QString& key)
 {
     const QString folder = UserDataFolder();

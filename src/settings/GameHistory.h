@@ -41,6 +41,8 @@ QList<GameRecord> Read();
 // that says so and a new one started; a history that can't be written loses this game.
 [[nodiscard]] QString Add(const GameRecord& game);
 std::optional<GameRecord> Find(const QString& code);
+// The games printed from this list with this card size and free space, newest first.
+QList<GameRecord> GamesOf(const QStringList& words, const CardOptions& options);
 
 GameSource LoadGame(const GameRecord& game);
 GameSource ListSource(const QStringList& words, const CardOptions& options);

@@ -2,6 +2,8 @@
 #include "app/ExportDialog.h"
 #include "app/PageSetupDialog.h"
 #include "card/CardExport.h"
+#include "settings/DialogFolders.h"
+#include "settings/GameHistory.h"
 #include "support/MainWindowFixture.h"
 #include "support/Words.h"
 
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -140,4 +143,46 @@ TEST(CardExport, CancelKeepsWhatWasWritten)
     EXPECT_LT(written, 40);
     EXPECT_EQ(ExportFileName(7, "", ExportFormat::Pdf), "card-0007.pdf");
     EXPECT_EQ(ExportFileName(17, "K7F2-9QXA", ExportFormat::Png), "K7F2-9QXA-card-0017.png");
+}
+
+TEST_F(MainWindowTest, ExportMakesItsFolderAndAddsToAPrintedGame)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany(NumberWords(1, 10));
+    Asks.ExpectInformation("Your bingo card needs 24 words at least, please add more words, then try to export it again.");
+    w.MnuFileExport->trigger();
+    w.WordList.InsertMany(NumberWords(11, 75));
+    w.MnuNumberCards->setChecked(true);
+    w.EdtCardNum->setValue(3);
+    Asks.ExpectInformationMatching("^These cards belong to game \\S+\\.");
+    w.MnuFilePrint->trigger();
+    const QString code = Asks.Shown.back().section(' ', 5, 5).chopped(1);
+
+    // A folder that is not there: No keeps the dialog open with what was typed; Yes makes it.
+    const QString folder = Home.Folder.Path("home players/cards");
+    bool stillOpen = false;
+    WhenOpen<ExportDialog>([&](ExportDialog* d) {
+        d->TxtFolder->setText(folder);
+        ASSERT_NE(d->CboGame, nullptr);
+        d->CboGame->setCurrentIndex(1); // the game just printed: it goes on at card 4
+        EXPECT_EQ(d->EdtFirst->value(), 4);
+        d->EdtCards->setValue(2);
+        d->CboFormat->setCurrentIndex(1);
+        d->accept();
+        stillOpen = d->isVisible() && d->TxtFolder->text() == folder;
+        d->accept();
+    });
+    Asks.ExpectQuestion("The folder " + folder + " does not exist. Create it?", false);
+    Asks.ExpectQuestion("The folder " + folder + " does not exist. Create it?", true);
+    Asks.ExpectInformation("Cards 4 to 5 of game " + code + " were exported to " + folder + ".");
+    w.MnuFileExport->trigger();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{code + "-card-0004.pdf", code + "-card-0005.pdf"}));
+    EXPECT_EQ(GameHistory::Find(code)->Cards, 5);
+    // The PDF says which card it is; the folder is offered next time.
+    QProcess info;
+    info.start("pdfinfo", {folder + "/" + code + "-card-0005.pdf"});
+    info.waitForFinished(30000);
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains("Card 5 \u00b7 Game " + code));
+    EXPECT_EQ(DialogFolders::ExportFolder(), folder);
 }
