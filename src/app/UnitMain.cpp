@@ -1,5 +1,6 @@
 // Start-up, arranging and drawing of the main window.
 #include "app/UnitMain.h"
+#include "settings/RecentLists.h"
 #include "app/PasteSafeEdits.h"
 #include "app/PaintBox.h"
 #include "app/ToolIcons.h"
@@ -186,6 +187,7 @@ void TFrmMain::FormCreate()
     CurrentFileName.clear();
 
     BuildSampleMenu(SampleListsPath(), MnuSample);
+    MnuFileRecent->setEnabled(!RecentLists::Read().isEmpty());
     MnuNumberCards->setChecked(NumberCardsFlag.Read());
     MnuSameTextSize->setChecked(SameTextSizeFlag.Read());
 

@@ -11,6 +11,7 @@
 #include "settings/RecentLists.h"
 #include "words/WordListFormat.h"
 
+#include <QMenu>
 #include <QComboBox>
 #include <QFileInfo>
 
@@ -72,6 +73,7 @@ void TFrmMain::RememberOpened(const QString& path)
 {
     DialogFolders::RememberList(path);
     RecentLists::Add(path);
+    MnuFileRecent->setEnabled(true); // from its first entry on (its entries are made as it opens)
 }
 
 void TFrmMain::SavePrompt()

@@ -107,7 +107,7 @@ void TFrmMain::AddManyWords(const QString& text)
 
 void TFrmMain::MnuFileEditWordsClick()
 {
-    WordsEditorDialog dialog(this, WordList.Items());
+    WordsEditorDialog dialog(this, Env.Asks, WordList.Items());
     const QString before = dialog.Text();
     if (dialog.exec() != QDialog::Accepted || dialog.Text() == before)
         return;

@@ -1,5 +1,6 @@
 #include "app/WordsEditorDialog.h"
 #include "app/Panel.h"
+#include "platform/Prompts.h"
 #include "app/PasteSafeEdits.h"
 #include "words/WordLines.h"
 
@@ -9,7 +10,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-WordsEditorDialog::WordsEditorDialog(QWidget* owner, const QStringList& words) : QDialog(owner)
+WordsEditorDialog::WordsEditorDialog(QWidget* owner, Prompts& asks, const QStringList& words)
+    : QDialog(owner), Asks(asks)
 {
     setWindowTitle(QStringLiteral("Edit Words"));
     UsePanelBackground(this);
@@ -37,7 +39,18 @@ WordsEditorDialog::WordsEditorDialog(QWidget* owner, const QStringList& words) :
     connect(RecountTimer, &QTimer::timeout, this, &WordsEditorDialog::Recount);
     connect(Editor, &QPlainTextEdit::textChanged, RecountTimer, qOverload<>(&QTimer::start));
     LblCount->setText(CountText(words.size()));
+    Original = Editor->toPlainText();
     Editor->setFocus();
+}
+
+void WordsEditorDialog::reject()
+{
+    if (Text() != Original &&
+        !Asks.Question(QStringLiteral("Discard the changes you made to the words?"), false)) {
+        Editor->setFocus();
+        return;
+    }
+    QDialog::reject();
 }
 
 QString WordsEditorDialog::Text() const

@@ -145,10 +145,23 @@ TEST_F(MainWindowTest, TheWordsEditor)
     InEditor([](WordsEditorDialog* d) { d->Editor->setPlainText("dog\n\ncat\n"); }, true);
     w.MnuFileEditWords->trigger();
     EXPECT_FALSE(w.ListModified);
-    // Cancel changes nothing.
-    InEditor([](WordsEditorDialog* d) { d->Editor->setPlainText("gone"); }, false);
+    // Cancel with a change asks first: No stays in the editor, Yes leaves it and changes nothing.
+    bool stayed = false;
+    WhenOpen<WordsEditorDialog>([&](WordsEditorDialog* d) {
+        d->Editor->setPlainText("gone");
+        QTest::keyClick(d->Editor, Qt::Key_Escape);
+        stayed = d->isVisible() && d->Text() == "gone";
+        d->reject();
+    });
+    Asks.ExpectQuestion("Discard the changes you made to the words?", false);
+    Asks.ExpectQuestion("Discard the changes you made to the words?", true);
     w.MnuFileEditWords->trigger();
+    EXPECT_TRUE(stayed);
     EXPECT_EQ(w.WordList.Items(), (QStringList{"cat", "dog"}));
+    EXPECT_FALSE(Asks.QuestionDefaults.back()); // No is the default
+    // Without a change it closes at once.
+    InEditor([](WordsEditorDialog*) {}, false);
+    w.MnuFileEditWords->trigger();
     // OK replaces the list with the non-empty trimmed lines, duplicates kept, sorted.
     QString counted;
     InEditor([&](WordsEditorDialog* d) {
@@ -194,10 +207,12 @@ TEST_F(MainWindowTest, SaveAsAlwaysAsksAndAdoptsTheFile)
 TEST_F(MainWindowTest, RecentListsNewestFirstAtMostEight)
 {
     TFrmMain& w = Open();
+    EXPECT_FALSE(w.MnuFileRecent->isEnabled()); // nothing in it yet
     for (int i = 1; i <= 10; ++i) {
         Home.Folder.Write(QString("l%1.pwk").arg(i), "w\r\n");
         w.Guard([&] { w.OpenListFile(Home.Folder.Path(QString("l%1.pwk").arg(i))); });
     }
+    EXPECT_TRUE(w.MnuFileRecent->isEnabled()); // at once, not after a restart
     w.Guard([&] { w.OpenListFile(Home.Folder.Path("l4.pwk")); }); // again: moves to the top
     QStringList expected;
     for (int i : {4, 10, 9, 8, 7, 6, 5, 3})
