@@ -54,7 +54,7 @@ int main(int argc, char* argv[])
         return shown ? shown->AskPdfFileName() : std::nullopt;
     });
     SteadyClock clock;
-    QtShell shell;
+    QtShell shell(prompts);
     QtSpeech speech;
     TFrmMain window({prompts, printers, clock, shell, &speech});
     shown = &window;

@@ -62,6 +62,10 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     BtnOk->setGeometry(112, 200 - band, 80, 27);
     BtnOk->setDefault(true);
     connect(BtnOk, &QPushButton::clicked, this, &TFrmAbout::BtnOkClick);
+    // The box opens on OK, so that Enter closes it; the links come after it with Tab.
+    setTabOrder(BtnOk, LblWebsite);
+    setTabOrder(LblWebsite, LblEmail);
+    BtnOk->setFocus();
 }
 
 bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,6 @@
 #include "dialogs/UnitFrmAbout.h"
 #include "dialogs/UnitFrmFont.h"
+#include "platform/ui/QtShell.h"
 #include "support/MainWindowFixture.h"
 
 #include "settings/DataFolders.h"
@@ -101,6 +102,15 @@ TEST_F(FontDialogTest, AboutBoxAndHelpOpenThroughTheDesktop)
     EXPECT_EQ(Desktop.Opened[3], QUrl(TFrmAbout::Homepage));
     about.BtnOk->click();
     EXPECT_FALSE(about.isVisible());
+
+    // Opened afresh, Enter presses OK: the focus starts there, not on a link.
+    TFrmAbout again(&w, Desktop, Asks);
+    again.show();
+    QApplication::setActiveWindow(&again);
+    EXPECT_EQ(again.focusWidget(), again.BtnOk);
+    QTest::keyClick(again.focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(again.isVisible());
+    EXPECT_EQ(Desktop.Opened.size(), 4);
 }
 
 // Where nothing can open a page, the user is told so, with the address; the links and
@@ -149,4 +159,26 @@ TEST_F(FontDialogTest, NoBandAndNothingClipped)
     }
     EXPECT_EQ(w.size(), QSize(677, 492 - w.TitleBand));
     EXPECT_GT(w.TitleBand, 20);
+}
+
+// Where xdg-open is there but nothing opens the page, its exit status is said.
+TEST(DesktopOpener, AnOpenerThatFailsIsSaid)
+{
+    TempFolder bin;
+    bin.Write("xdg-open", "#!/bin/sh\n[ \"$1\" = /no/such/help.html ] && exit 4\nexit 0\n");
+    QFile::setPermissions(bin.Path("xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.Path().toLocal8Bit() + ":" + path);
+    ScriptedPrompts asks;
+    QtShell shell(asks);
+    asks.ExpectError("/no/such/help.html could not be opened: no program here opens it (xdg-open ended with exit "
+                     "status 4)");
+    shell.Open(QUrl::fromLocalFile("/no/such/help.html"));
+    shell.Open(QUrl("https://example.org/")); // opened: nothing said
+    for (int waited = 0; waited < 10000 && !asks.Done(); waited += 20)
+        QTest::qWait(20);
+    QTest::qWait(300);
+    EXPECT_TRUE(asks.Done());
+    qputenv("PATH", path);
+    EXPECT_EQ(asks.Shown.size(), 1);
 }
