@@ -28,8 +28,14 @@ void JobProgressDialog::Close()
 bool JobProgressDialog::Step(int done, int total)
 {
     if (!Box) {
-        if (Started.elapsed() < 500)
+        if (Started.elapsed() < 500) {
+            // No box yet, so no input: the window still repaints and answers a screen reader.
+            if (!LastUpdate.isValid() || LastUpdate.elapsed() >= 50) {
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                LastUpdate.start();
+            }
             return true;
+        }
         Box = new QProgressDialog(Owner);
         Box->setWindowTitle(QStringLiteral("Plumwick"));
         Box->setWindowModality(Qt::WindowModal);

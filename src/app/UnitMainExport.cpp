@@ -6,6 +6,7 @@
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "card/CardPrinting.h"
+#include "words/CountText.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
 #include "platform/QtPrinters.h"
@@ -93,10 +94,9 @@ void TFrmMain::MnuFileExportClick()
         game && written > 0 ? GameHistory::Add({job.Card.GameCode, listFile, job.Card.Options, last}) : QString();
     QString message;
     if (written < job.Card.Cards)
-        message = QStringLiteral("Export cancelled: %1 of %2 cards were written to %3.")
+        message = QStringLiteral("Export cancelled: %1 of %2 written to %3.")
                       .arg(written)
-                      .arg(job.Card.Cards)
-                      .arg(job.Folder);
+                      .arg(CardCountText(job.Card.Cards), job.Folder);
     else if (game)
         message = QStringLiteral("Cards %1 to %2 of game %3 were exported to %4.")
                       .arg(job.Card.FirstCard)

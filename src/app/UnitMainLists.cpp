@@ -91,7 +91,9 @@ void TFrmMain::AddManyWords(const QString& text)
     for (const QString& word : words)
         again += known.contains(word) ? 1 : 0;
     if (again > 0 &&
-        !Env.Asks.Question(QStringLiteral("%1 of these words are already in the list. Add them again?").arg(again), false)) {
+        !Env.Asks.Question(again == 1 ? QStringLiteral("1 of these words is already in the list. Add it again?")
+                                      : QStringLiteral("%1 of these words are already in the list. Add them again?").arg(again),
+                           false)) {
         words.removeIf([&](const QString& word) { return known.contains(word); });
         if (words.isEmpty())
             return;

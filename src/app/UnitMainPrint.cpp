@@ -14,6 +14,7 @@
 #include "platform/Prompts.h"
 #include "platform/TextFile.h"
 #include "settings/DialogFolders.h"
+#include "words/CountText.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -81,7 +82,8 @@ void TFrmMain::MnuFilePrintClick()
         game.emplace(WordList.Items(), job.Options, NewGameSeed());
         QString error;
         if (!game->Plan(PageCount(job.Cards, job.PerPage) * job.PerPage, error)) {
-            Env.Asks.Information(error);
+            const QString note = RoundedUpNote(job.Cards, job.PerPage);
+            Env.Asks.Information(note.isEmpty() ? error : error + u' ' + note);
             return;
         }
         job.GameCode = game->Code().Text();
@@ -92,7 +94,7 @@ void TFrmMain::MnuFilePrintClick()
     auto step = [&progress](int done, int total) { return progress.Step(done, total); };
     if (!game) {
         if (RunCardJob(Env.PrinterList, job, [this] { ArrangeCard(); }, CardCells, step))
-            Announce(QStringLiteral("Printing done: %1 cards").arg(PageCount(job.Cards, job.PerPage) * job.PerPage));
+            Announce(QStringLiteral("Printing done: %1").arg(CardCountText(PageCount(job.Cards, job.PerPage) * job.PerPage)));
         return;
     }
     QStringList cells;

@@ -8,6 +8,7 @@
 #include "game/NumberedGame.h"
 #include "game/WinPatterns.h"
 #include "platform/PlatformError.h"
+#include "platform/TextFile.h"
 #include "settings/GameHistory.h"
 #include "words/WordListFormat.h"
 
@@ -61,7 +62,8 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
     // Every page is full, so a job prints its count rounded up to whole pages: all of them
     // are the game's cards.
     if (!game.Plan(options.CallList ? 0 : PageCount(options.Cards, options.PerPage) * options.PerPage, error)) {
-        BatchFail(error);
+        const QString note = options.CallList ? QString() : RoundedUpNote(options.Cards, options.PerPage);
+        BatchFail(note.isEmpty() ? error : error + u' ' + note);
         status = 1;
         return std::nullopt;
     }
@@ -70,7 +72,10 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
 
 int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions card)
 {
-    const std::optional<QStringList> calls = ReadListOrSay(options.CalledFile);
+    // /dev/null is the shell's "nothing called yet".
+    const std::optional<QStringList> calls = TextFile::SameFile(options.CalledFile, QStringLiteral("/dev/null"))
+                                                 ? std::optional<QStringList>(QStringList())
+                                                 : ReadListOrSay(options.CalledFile);
     if (!calls)
         return 1;
     const QSet<QString> called(calls->cbegin(), calls->cend());

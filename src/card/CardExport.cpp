@@ -13,6 +13,8 @@
 #include <QThread>
 #include <exception>
 #include <memory>
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -102,28 +104,41 @@ int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progr
             stop = true;
         }
     };
+    std::mutex doneLock;
+    std::condition_variable cardDone;
+    int running = 0;
     auto work = [&] {
-        for (int n = next++; n <= last && !stop; n = next++)
+        for (int n = next++; n <= last && !stop; n = next++) {
             drawOne(n);
+            cardDone.notify_one();
+        }
+        std::lock_guard<std::mutex> guard(doneLock);
+        --running;
+        cardDone.notify_one();
     };
     // PLUMWICK_THREADS caps the threads, for measuring what the second core brings.
     const int cores = qEnvironmentVariableIntValue("PLUMWICK_THREADS") > 0 ? qEnvironmentVariableIntValue("PLUMWICK_THREADS")
                                                                             : QThread::idealThreadCount();
     const int threads = std::max(1, std::min(cores, total));
+    running = threads;
     std::vector<std::thread> workers;
-    for (int t = 1; t < threads; ++t)
+    for (int t = 0; t < threads; ++t)
         workers.emplace_back(work);
-    // This thread draws too, and reports between cards.
-    for (int n = next++; n <= last && !stop; n = next++) {
-        drawOne(n);
+    // This thread only reports, at least every 50 ms: a window it belongs to keeps
+    // answering (a card at 300 dpi takes longer than that to draw).
+    for (;;) {
+        std::unique_lock<std::mutex> lock(doneLock);
+        cardDone.wait_for(lock, std::chrono::milliseconds(50));
+        const bool finished = running == 0;
+        lock.unlock();
         if (progress && !progress(written, total))
             stop = true;
+        if (finished)
+            break;
     }
     for (std::thread& worker : workers)
         worker.join();
     if (failure)
         std::rethrow_exception(failure);
-    if (progress)
-        progress(written, total);
     return written;
 }

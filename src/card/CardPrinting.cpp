@@ -1,4 +1,5 @@
 #include "card/CardPrinting.h"
+#include "words/CountText.h"
 #include "card/CellText.h"
 #include "platform/Printers.h"
 #include "platform/Surface.h"
@@ -15,6 +16,17 @@ QString TooFewWordsMessage(int needed, const QString& doing)
 {
     return QStringLiteral("Your bingo card needs ") + QString::number(needed) +
            QStringLiteral(" words at least, please add more words, then try to %1 it again.").arg(doing);
+}
+
+QString RoundedUpNote(int cards, int perPage)
+{
+    const int printed = PageCount(cards, perPage) * perPage;
+    if (printed == cards)
+        return {};
+    return QStringLiteral("%1 at %2 a page print as %3, since every page is full.")
+        .arg(CardCountText(cards))
+        .arg(perPage)
+        .arg(printed);
 }
 
 PageLayout LayoutPage(int perPage, const DeviceCaps& caps, int rows, int cols, int penWidth)

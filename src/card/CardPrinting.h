@@ -38,6 +38,10 @@ inline int PageCount(int cards, int perPage)
     return cards / perPage + (cards % perPage != 0 ? 1 : 0);
 }
 
+// Where a job prints more cards than asked for, why: "9 cards at 4 a page print as 12, since
+// every page is full." Empty where the pages hold exactly the cards asked for.
+QString RoundedUpNote(int cards, int perPage);
+
 // Draws one card (grid, heading letters, words from `cells`, free space) with its top-left
 // corner at (x, y). The caller arranges `cells` first.
 // A cache, when given, remembers how each text fits (the same for every card of a job).

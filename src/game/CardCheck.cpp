@@ -1,6 +1,7 @@
 #include "game/CardCheck.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
+#include "words/CountText.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ CardCheck CheckCard(const QStringList& words, const CardOptions& options, const 
         return check;
     }
     if (card < 1 || (knownCards > 0 && card > knownCards)) {
-        check.Error = knownCards > 0 ? QStringLiteral("Game %1 has %2 cards; there is no card %3").arg(check.Code).arg(knownCards).arg(card)
+        check.Error = knownCards > 0 ? QStringLiteral("Game %1 has %2; there is no card %3").arg(check.Code, CardCountText(knownCards)).arg(card)
                                      : QStringLiteral("There is no card %1").arg(card);
         return check;
     }

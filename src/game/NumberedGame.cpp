@@ -1,4 +1,5 @@
 #include "game/NumberedGame.h"
+#include "words/CountText.h"
 #include "card/RandomSource.h"
 #include "game/GameClock.h"
 #include "platform/Clock.h"
@@ -70,6 +71,16 @@ std::uint64_t NumberedGame::Fingerprint(const std::vector<int>& cells) const
     return h ^ (h >> 33);
 }
 
+namespace {
+
+QString OnlyDifferentCards(std::uint64_t count)
+{
+    return QStringLiteral("This word list gives only %1.")
+        .arg(CountText(static_cast<qsizetype>(count), QStringLiteral("different card"), QStringLiteral("different cards")));
+}
+
+} // namespace
+
 void NumberedGame::Unrank(std::uint64_t rank, std::vector<int>& cells) const
 {
     // Ordered picks of the shown cells from the list, rank as mixed-radix digits; the
@@ -93,7 +104,7 @@ bool NumberedGame::Plan(int count, QString& error)
 {
     const auto different = DifferentCards();
     if (different && *different < static_cast<std::uint64_t>(count)) {
-        error = QStringLiteral("This word list gives only %1 different cards.").arg(*different);
+        error = OnlyDifferentCards(*different);
         return false;
     }
     Attempts.clear();
@@ -123,7 +134,7 @@ bool NumberedGame::Plan(int count, QString& error)
             continue;
         }
         if (!different || Arrangement.ColumnRule || *different > MaxCountedCards) {
-            error = QStringLiteral("This word list gives only %1 different cards.").arg(n - 1);
+            error = OnlyDifferentCards(n - 1);
             return false;
         }
         for (std::uint64_t rank = 0; rank < *different; ++rank) {

@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, PastedLinesAreManyWordsAtOnce)
     EXPECT_EQ(w.ArrangeCount, arranged + 1);
     EXPECT_EQ(w.RedrawCount, redrawn + 1);
     EXPECT_EQ(w.CboCardStr->currentText(), "");
-    Asks.ExpectQuestion("1 of these words are already in the list. Add them again?", true);
+    Asks.ExpectQuestion("1 of these words is already in the list. Add it again?", true);
     w.CboCardStr->lineEdit()->insert("emu\ngnu");
     EXPECT_EQ(w.WordList.Items(), (QStringList{"cat", "dog", "emu", "emu", "fox", "gnu"}));
     for (const QString& word : w.WordList.Items())

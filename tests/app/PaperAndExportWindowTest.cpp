@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QSpinBox>
 #include <QTimer>
+#include <atomic>
+#include <thread>
 
 TEST_F(MainWindowTest, PageSetupIsRememberedPerPrinter)
 {
@@ -185,4 +187,29 @@ TEST_F(MainWindowTest, ExportMakesItsFolderAndAddsToAPrintedGame)
     info.waitForFinished(30000);
     EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains("Card 5 \u00b7 Game " + code));
     EXPECT_EQ(DialogFolders::ExportFolder(), folder);
+}
+
+// The thread that asked for the export only reports progress, often; the cards are drawn on
+// others, so a window waiting on it keeps answering.
+TEST(CardExport, TheCallingThreadOnlyReports)
+{
+    TempFolder folder;
+    ExportJob job;
+    job.Card.Cards = 6;
+    job.Card.FirstCard = 3;
+    job.Folder = folder.Path();
+    job.Dpi = 72;
+    const QStringList numbers = NumberWords(1, 75);
+    const auto caller = std::this_thread::get_id();
+    std::atomic<bool> drawnHere{false};
+    job.Cells = [&](int n) {
+        drawnHere = drawnHere || std::this_thread::get_id() == caller;
+        return numbers.mid(n % 10, 25);
+    };
+    int reports = 0;
+    EXPECT_EQ(ExportCards(job, [&](int, int) { return ++reports > 0; }), 6);
+    EXPECT_FALSE(drawnHere);
+    EXPECT_GE(reports, 1);
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files).size(), 6);
+    EXPECT_TRUE(QFileInfo::exists(folder.Path("card-0008.png"))); // cards 3 to 8
 }

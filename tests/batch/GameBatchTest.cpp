@@ -119,6 +119,22 @@ TEST_F(GameBatchTest, AListThatCannotGiveEnoughCardsPrintsNothing)
     const Result same = Print({"-q", "--numbered", "--size", "3", "--no-free-space", "--cards", "2", "-o", "s.pdf",
                             Folder.Path("same.pwk")});
     EXPECT_EQ(same.Status, 1);
-    EXPECT_EQ(same.Err, "plumwick-print: This word list gives only 1 different cards.");
+    EXPECT_EQ(same.Err, "plumwick-print: This word list gives only 1 different card.");
     EXPECT_FALSE(QFile::exists(Folder.Path("s.pdf")));
+    // Eight x and a y give 9 different cards on 3 x 3: asked for all 9 at 4 a page, the
+    // message says why 12 were needed.
+    Folder.Write("xy.pwk", QByteArray("x\r\n").repeated(8) + "y\r\n");
+    const Result rounded = Print({"-q", "--numbered", "--size", "3", "--no-free-space", "--cards", "9", "--per-page", "4",
+                                  "-o", "e.pdf", Folder.Path("xy.pwk")});
+    EXPECT_EQ(rounded.Status, 1);
+    EXPECT_EQ(rounded.Err, "plumwick-print: This word list gives only 9 different cards. 9 cards at 4 a page print as 12, "
+                           "since every page is full.");
+    Folder.Write("eight.pwk", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\n");
+    // A check with nothing called yet reads /dev/null as empty.
+    const Result none = Print({"-q", "--numbered", "--size", "3", "--free-space", "--cards", "2", "-o", "e.pdf",
+                               Folder.Path("eight.pwk")});
+    const QString code = none.Out.trimmed().section(' ', 2);
+    const Result check = Print({"--check", code, "--card", "1", "--called", "/dev/null", "--size", "3", "--free-space",
+                                Folder.Path("eight.pwk")});
+    EXPECT_EQ(check.Status, 4) << check.Err.toStdString();
 }

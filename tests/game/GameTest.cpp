@@ -101,7 +101,7 @@ TEST(NumberedGame, CardsAreMadeAgainAndNeverRepeat)
     NumberedGame same(QStringList(9, "x"), small, 7);
     EXPECT_FALSE(same.DifferentCards().has_value());
     EXPECT_FALSE(same.Plan(2, error));
-    EXPECT_EQ(error, "This word list gives only 1 different cards.");
+    EXPECT_EQ(error, "This word list gives only 1 different card.");
 }
 
 TEST(NumberedGame, EveryDifferentCardCanBeHad)
