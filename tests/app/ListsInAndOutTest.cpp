@@ -53,6 +53,12 @@ TEST(StartupOptions, TheProgramsCommandLine)
         {{"-h"}, true, "", true, false},
         {{"--version"}, true, "", false, true},
         {{"--bogus"}, false, "", false, false},
+        {{"-bogus"}, false, "", false, false},
+        // Qt's own options are left to Qt; their values are no list.
+        {{"-style", "Fusion", "list.pwk"}, true, "list.pwk", false, false},
+        {{"--style=Fusion", "-reverse", "-stylesheet", "my.qss"}, true, "", false, false},
+        {{"-platform", "offscreen", "--", "-reverse"}, true, "-reverse", false, false},
+        {{"-style"}, false, "", false, false},
         {{"a.pwk", "b.pwk"}, false, "", false, false},
     };
     for (const Case& c : cases) {
