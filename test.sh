@@ -12,7 +12,7 @@ mode=release
 [ "${1:-}" = "--sanitize" ] && mode=sanitize
 
 plumwick_install_missing cups cups-client printer-driver-cups-pdf appstream help2man lintian \
-  at-spi2-core python3-pyatspi dbus dbus-x11
+  at-spi2-core python3-pyatspi dbus dbus-x11 orca
 
 if [ $mode = sanitize ]; then
   dir=build-sanitize

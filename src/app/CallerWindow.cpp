@@ -1,4 +1,5 @@
 #include "app/CallerWindow.h"
+#include "app/Announcer.h"
 #include "app/CallerBoard.h"
 #include "words/CountText.h"
 #include "app/Guarded.h"
@@ -37,6 +38,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     LblCall->setMinimumHeight(120);
     LblCall->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     Board = new CallerBoard(this);
+    Speaker = new Announcer(this);
     LblCount = new QLabel(this);
     LblLast = new QLabel(this);
     // The last calls line is cut to the window, never the window stretched to the line.
@@ -149,6 +151,10 @@ void CallerWindow::Next()
         return;
     // What shows is what was called, whether or not it could be saved.
     ShowState();
+    Speaker->Say(Calls->Done() ? QStringLiteral("%1. %2 of %2 called, the game is complete")
+                                     .arg(CallText(index))
+                                     .arg(Calls->Total())
+                               : CallText(index));
     if (ChkReadAloud->isChecked() && Voice)
         Voice->Say(CallText(index));
     Save();
@@ -156,8 +162,10 @@ void CallerWindow::Next()
 
 void CallerWindow::Undo()
 {
+    const QString last = Calls && Calls->CalledCount() > 0 ? CallText(Calls->Calls().back()) : QString();
     if (Calls && Calls->Undo()) {
         ShowState();
+        Speaker->Say(QStringLiteral("%1 taken back").arg(last));
         Save();
     }
 }

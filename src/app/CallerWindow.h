@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+class Announcer;
 class QCheckBox;
 class QKeyEvent;
 class QComboBox;
@@ -42,6 +43,7 @@ public:
     QComboBox* CboGame = nullptr;
     QLabel* LblCall = nullptr;
     QWidget* Board = nullptr;
+    Announcer* Speaker = nullptr; // what a screen reader hears of each call
     QLabel* LblCount = nullptr;
     QLabel* LblLast = nullptr;
     QPushButton* BtnNext = nullptr;

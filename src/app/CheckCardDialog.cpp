@@ -1,4 +1,5 @@
 #include "app/CheckCardDialog.h"
+#include "app/Announcer.h"
 #include "app/CardGridView.h"
 #include "app/Guarded.h"
 #include "app/Panel.h"
@@ -65,6 +66,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     LblVerdict->setAutoFillBackground(true);
     // A long verdict wraps; it never widens the window.
     LblVerdict->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Speaker = new Announcer(this);
     LblNote = new QLabel(this);
     LblNote->setWordWrap(true);
     LblNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -130,4 +132,6 @@ void CheckCardDialog::CheckClick()
     Grid->Show(check.Card, check.Card.Marked(called), check.Result.Cells);
     ShowVerdict(check.Result);
     LblNote->setText(check.Note);
+    Speaker->Say(check.Note.isEmpty() ? QStringLiteral("Card %1: %2").arg(EdtCard->value()).arg(check.Result.Text)
+                                      : QStringLiteral("Card %1: %2. %3").arg(EdtCard->value()).arg(check.Result.Text, check.Note));
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <functional>
 
+class Announcer;
 class CardGridView;
 class QComboBox;
 class QLabel;
@@ -32,6 +33,7 @@ public:
     CardGridView* Grid = nullptr;
     QLabel* LblVerdict = nullptr;
     QLabel* LblNote = nullptr; // what can't be confirmed here
+    Announcer* Speaker = nullptr; // the verdict, for a screen reader
 
 private:
     void ClearResult();

@@ -1,5 +1,6 @@
 // Start-up, arranging and drawing of the main window.
 #include "app/UnitMain.h"
+#include "app/Announcer.h"
 #include "settings/RecentLists.h"
 #include "app/PasteSafeEdits.h"
 #include "app/PaintBox.h"
@@ -233,6 +234,9 @@ void TFrmMain::Announce(const QString& text)
     LblWordCount->setAccessibleDescription(text);
     QAccessibleEvent changed(LblWordCount, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
+    if (!Speaker)
+        Speaker = new Announcer(this);
+    Speaker->Say(text);
 }
 
 void TFrmMain::PBPaint(Surface& surface)

@@ -12,6 +12,7 @@
 #include <optional>
 
 class WordBoxEdit;
+class Announcer;
 class QAction;
 class QDragEnterEvent;
 class QDropEvent;
@@ -237,6 +238,7 @@ private:
     int SelectedWord = -1; // the item of the word box's list picked last, or -1
     QString OpenDlgFileName;
     CallerWindow* Caller = nullptr;
+    Announcer* Speaker = nullptr;
     QString SaveDlgFileName;
 };
 

@@ -106,6 +106,7 @@ void TFrmMain::MnuFileExportClick()
         message = (written == 1 ? QStringLiteral("1 card was exported to %2.") : QStringLiteral("%1 cards were exported to %2."))
                       .arg(written)
                       .arg(job.Folder);
+    Announce(message);
     Env.Asks.Information(message);
     if (!note.isEmpty())
         Env.Asks.Error(note);

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Plumwick developers
+#include "app/Announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace {
+
+// Announcers are notifications to assistive technology, whatever widget they are.
+QAccessibleInterface* AnnouncerAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("Announcer") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget* window) : QWidget(window)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(AnnouncerAccessible);
+        return true;
+    }();
+    (void)installed;
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+void Announcer::Say(const QString& text)
+{
+    Text = text;
+    // Shown again with the new text: the appearance is what is spoken.
+    hide();
+    setAccessibleName(text);
+    show();
+    lower();
+}

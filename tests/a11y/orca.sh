@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Plumwick developers
+# What the Orca screen reader speaks: the real program and Orca 43 under Xvfb, in a D-Bus
+# session with the AT-SPI bus, Orca's speech on but pointed at a speech server that is not
+# there, its debug log read for the "SPEECH OUTPUT" lines. A word added, a call, and a
+# verdict must each be spoken.
+#   orca.sh PATH/TO/plumwick PATH/TO/plumwick-print
+# Exits 77 (skipped) where Xvfb, D-Bus, at-spi2-core, xdotool, openbox or Orca is missing.
+set -euo pipefail
+app=$1
+printer=$2
+launcher=/usr/libexec/at-spi-bus-launcher
+for tool in xvfb-run dbus-run-session xdotool openbox orca; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+[ -x "$launcher" ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
+if [ -z "${PLUMWICK_ORCA_INNER:-}" ]; then
+  PLUMWICK_ORCA_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
+fi
+work=$(mktemp -d)
+cleanup() { kill "${pid:-}" "${orcapid:-}" "${wm:-}" "${bus:-}" 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+export HOME=$work XDG_DATA_HOME=$work/home XDG_CONFIG_HOME=$work/config QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export SPEECHD_ADDRESS=unix_socket:/nonexistent
+log=$work/orca.log
+fail() {
+  echo "FAIL: $*" >&2
+  grep -a "SPEECH OUTPUT" "$log" | sed 's/^/  orca said: /' >&2 || true
+  exit 1
+}
+# Waits until Orca has spoken a line matching the pattern (grep -E) after line $2 of its log.
+heard() {
+  local i
+  for i in $(seq 1 100); do
+    tail -n +"$2" "$log" 2>/dev/null | grep -a "SPEECH OUTPUT" | grep -aqE "$1" && return 0
+    sleep 0.1
+  done
+  fail "Orca did not speak /$1/"
+}
+mark() { wc -l < "$log"; }
+
+seq 1 75 > "$work/numbers.pwk"
+"$printer" -q --numbered --cards 4 -o "$work/game.pdf" "$work/numbers.pwk" >/dev/null
+"$launcher" --launch-immediately >/dev/null 2>&1 &
+bus=$!
+sleep 0.5
+openbox >/dev/null 2>&1 &
+wm=$!
+/usr/bin/python3 "$(dirname "$0")/orca-line-log.py" "$log" -u "$work/orca-prefs" >/dev/null 2>&1 &
+orcapid=$!
+heard "Screen reader on" 1
+"$app" "$work/numbers.pwk" >"$work/app.log" 2>&1 &
+pid=$!
+heard "Word editable combo box" 1
+
+# A word added: its announcement.
+at=$(mark)
+xdotool type --delay 30 Giraffe
+xdotool key Return
+heard "Giraffe added: 76 words" "$at"
+
+# A call in the caller, with its column letter.
+xdotool key F5
+heard "Call Words" "$at"
+at=$(mark)
+xdotool key space
+heard "notification ([BINGO] )?[0-9]+\." "$at"
+xdotool key alt+F4
+
+# The verdict of a checked card (the game printed above, its first card).
+heard "Plumwick" "$at"
+at=$(mark)
+xdotool key F6
+heard "Check a Card" "$at"
+at=$(mark)
+xdotool key Return
+heard "Card 1: No bingo yet" "$at"
+grep -a "SPEECH OUTPUT" "$log" | grep -aE "notification" | sed 's/^.*SPEECH OUTPUT: /orca said: /'
+echo "orca: passed"
