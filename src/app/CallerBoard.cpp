@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Plumwick developers
 #include "app/CallerBoard.h"
+#include "app/SampleCardAccessible.h"
 #include "card/CardArrangement.h"
 #include "game/CallerDraw.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <cmath>
 
 CallerBoard::CallerBoard(QWidget* parent) : QWidget(parent)
 {
+    SampleCardAccessible::Install();
+    setAccessibleName(QStringLiteral("Board"));
     setMinimumHeight(120);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
 }
@@ -17,7 +21,64 @@ void CallerBoard::Show(const CallerDraw* draw, const QStringList& letters)
 {
     Draw = draw;
     Letters = letters;
+    Shown.clear();
+    if (Draw)
+        for (int i = 0; i < Draw->Words().size(); ++i)
+            if (Draw->Callable(i))
+                Shown.push_back(i);
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::TableModelChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+bool CallerBoard::Flashboard() const
+{
+    return Draw && Shown.size() == 75 && PlanArrangement(Draw->Words()).ColumnRule;
+}
+
+int CallerBoard::Columns() const
+{
+    if (Shown.empty())
+        return 0;
+    return Flashboard() ? 16 : std::max(1, static_cast<int>(std::ceil(std::sqrt(Shown.size() * 2.0))));
+}
+
+int CallerBoard::Rows() const
+{
+    const int cols = Columns();
+    return cols == 0 ? 0 : Flashboard() ? 5 : (static_cast<int>(Shown.size()) + cols - 1) / cols;
+}
+
+int CallerBoard::WordAt(int row, int column) const
+{
+    if (row < 0 || column < 0 || row >= Rows() || column >= Columns())
+        return -1;
+    if (Flashboard()) {
+        if (column == 0)
+            return -1;
+        const int number = row * 15 + column; // the numbers 1 to 75 by column group
+        for (int i : Shown)
+            if (Draw->Words()[i].toInt() == number)
+                return i;
+        return -1;
+    }
+    const int k = row * Columns() + column;
+    return k < static_cast<int>(Shown.size()) ? Shown[k] : -1;
+}
+
+QString CallerBoard::CellText(int row, int column) const
+{
+    if (Flashboard() && column == 0 && row >= 0 && row < 5)
+        return row < Letters.size() ? Letters[row] : QString();
+    const int i = WordAt(row, column);
+    if (i < 0)
+        return {};
+    QString word = Draw->Words()[i];
+    if (Flashboard() && row < Letters.size() && !Letters[row].trimmed().isEmpty())
+        word = Letters[row] + u' ' + word;
+    return word + (Draw->IsCalled(i) ? QStringLiteral(", called") : QStringLiteral(", not called"));
 }
 
 namespace {
@@ -44,45 +105,37 @@ void CallerBoard::paintEvent(QPaintEvent*)
     // The board's own colours, in pairs that contrast whatever the desktop's theme.
     QPainter p(this);
     p.fillRect(rect(), QColor(40, 44, 52));
-    if (!Draw || Draw->Total() == 0)
+    const int rows = Rows(), cols = Columns();
+    if (rows == 0)
         return;
-    const QStringList& words = Draw->Words();
-    std::vector<int> shown;
-    for (int i = 0; i < words.size(); ++i)
-        if (Draw->Callable(i))
-            shown.push_back(i);
-    const int n = static_cast<int>(shown.size());
-    const bool flashboard = n == 75 && PlanArrangement(words).ColumnRule;
-    const int cols = flashboard ? 16 : std::max(1, static_cast<int>(std::ceil(std::sqrt(n * 2.0))));
-    const int rows = flashboard ? 5 : (n + cols - 1) / cols;
     const double w = width() / double(cols);
     const double h = height() / double(rows);
     const int largest = static_cast<int>(std::min(h * 0.45, w * 0.3));
     const int latest = Draw->Calls().isEmpty() ? -1 : Draw->Calls().back();
-    auto cell = [&](int r, int c, const QString& text, bool called, bool letter, bool last) {
-        const QRectF box(c * w + 1, r * h + 1, w - 2, h - 2);
-        const QColor ground = letter ? QColor(90, 60, 120) : last ? QColor(255, 255, 255) : called ? QColor(255, 200, 60)
-                                                                                                   : QColor(64, 70, 82);
-        p.fillRect(box, ground);
-        if (last) {
-            p.setPen(QPen(QColor(255, 200, 60), std::max(2.0, std::min(w, h) / 12)));
-            p.drawRect(box.adjusted(2, 2, -2, -2));
+    const bool flashboard = Flashboard();
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) {
+            const bool letter = flashboard && c == 0;
+            const int i = WordAt(r, c);
+            if (!letter && i < 0)
+                continue;
+            const QString text = letter ? (r < Letters.size() ? Letters[r] : QString()) : Draw->Words()[i];
+            const bool called = !letter && Draw->IsCalled(i);
+            const bool last = !letter && i == latest;
+            const QRectF box(c * w + 1, r * h + 1, w - 2, h - 2);
+            const QColor ground = letter ? QColor(90, 60, 120)
+                                  : last ? QColor(255, 255, 255)
+                                  : called ? QColor(255, 200, 60)
+                                           : QColor(64, 70, 82);
+            p.fillRect(box, ground);
+            if (last) {
+                p.setPen(QPen(QColor(255, 200, 60), std::max(2.0, std::min(w, h) / 12)));
+                p.drawRect(box.adjusted(2, 2, -2, -2));
+            }
+            p.setPen(letter ? Qt::white : called || last ? Qt::black : QColor(220, 220, 220));
+            QFont font = FittedFont(p.font(), text, box, largest);
+            font.setBold(last || letter);
+            p.setFont(font);
+            p.drawText(box.adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, text);
         }
-        p.setPen(letter ? Qt::white : called || last ? Qt::black : QColor(220, 220, 220));
-        QFont font = FittedFont(p.font(), text, box, largest);
-        font.setBold(last || letter);
-        p.setFont(font);
-        p.drawText(box.adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, text);
-    };
-    if (flashboard) {
-        for (int g = 0; g < 5; ++g)
-            cell(g, 0, g < Letters.size() ? Letters[g] : QString(), false, true, false);
-        for (int i : shown) {
-            const int number = words[i].toInt();
-            cell((number - 1) / 15, (number - 1) % 15 + 1, words[i], Draw->IsCalled(i), false, i == latest);
-        }
-        return;
-    }
-    for (int k = 0; k < n; ++k)
-        cell(k / cols, k % cols, words[shown[k]], Draw->IsCalled(shown[k]), false, shown[k] == latest);
 }

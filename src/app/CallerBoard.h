@@ -3,6 +3,7 @@
 #pragma once
 #include <QStringList>
 #include <QWidget>
+#include <vector>
 
 class CallerDraw;
 
@@ -15,10 +16,20 @@ public:
     explicit CallerBoard(QWidget* parent);
     void Show(const CallerDraw* draw, const QStringList& letters);
 
+    // The board as laid out: its rows and columns, and what a cell says to a screen reader
+    // ("B 12, called", "Apple, not called"; "" for a cell with no word).
+    int Rows() const;
+    int Columns() const;
+    QString CellText(int row, int column) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The word index in a cell (-1: none), and the heading letter column of a flashboard.
+    int WordAt(int row, int column) const;
+    bool Flashboard() const;
+    std::vector<int> Shown; // the entries with a cell of their own, in list order
     const CallerDraw* Draw = nullptr;
     QStringList Letters; // the heading's letters on a flashboard
 };

@@ -1,6 +1,7 @@
 #include "app/CallerWindow.h"
 #include "app/Announcer.h"
 #include "app/CallerBoard.h"
+#include "app/SampleCardAccessible.h"
 #include "words/CountText.h"
 #include "app/Guarded.h"
 #include "app/Panel.h"
@@ -27,6 +28,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
                            std::function<std::uint64_t()> random)
     : QWidget(owner, Qt::Window), Asks(asks), Voice(voice), CurrentList(std::move(currentList)), Random(std::move(random))
 {
+    SampleCardAccessible::Install(); // its own accessible role, before anyone asks
     setWindowTitle(QStringLiteral("Call Words"));
     UsePanelBackground(this);
     resize(760, 560);

@@ -1,9 +1,15 @@
 #include "app/CardGridView.h"
+#include "app/SampleCardAccessible.h"
+
+#include <QAccessible>
+#include <algorithm>
 
 #include <QPainter>
 
 CardGridView::CardGridView(QWidget* parent) : QWidget(parent)
 {
+    SampleCardAccessible::Install();
+    setAccessibleName(QStringLiteral("Checked card"));
     setMinimumSize(240, 240);
 }
 
@@ -14,12 +20,49 @@ void CardGridView::Show(const CardView& card, const std::vector<bool>& marked, c
     Winning = winning;
     HasCard = true;
     update();
+    Changed();
 }
 
 void CardGridView::Clear()
 {
     HasCard = false;
     update();
+    Changed();
+}
+
+void CardGridView::Changed()
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::TableModelChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+int CardGridView::Rows() const
+{
+    return HasCard ? Card.Side + (Card.Heading.isEmpty() ? 0 : 1) : 0;
+}
+
+int CardGridView::Columns() const
+{
+    return HasCard ? Card.Side : 0;
+}
+
+QString CardGridView::CellText(int row, int column) const
+{
+    if (row < 0 || column < 0 || row >= Rows() || column >= Columns())
+        return {};
+    if (!Card.Heading.isEmpty()) {
+        if (row == 0)
+            return column < Card.Heading.size() ? Card.Heading[column] : QString();
+        --row;
+    }
+    const int i = row * Card.Side + column;
+    QString text = Card.Texts[i].trimmed().isEmpty() ? QStringLiteral("empty") : Card.Texts[i];
+    text += i < static_cast<int>(Marked.size()) && Marked[i] ? QStringLiteral(", called") : QStringLiteral(", not called");
+    if (std::find(Winning.begin(), Winning.end(), i) != Winning.end())
+        text += QStringLiteral(", in the winning line");
+    return text;
 }
 
 void CardGridView::paintEvent(QPaintEvent*)

@@ -16,6 +16,11 @@ public:
     // struck through.
     void Show(const CardView& card, const std::vector<bool>& marked, const std::vector<int>& winning = {});
     bool Showing() const { return HasCard; }
+    // What a cell says to a screen reader: "12, called, in the winning line" (row 0 is the
+    // heading where the card has one); "" where no card is shown.
+    int Rows() const;
+    int Columns() const;
+    QString CellText(int row, int column) const;
     // The mark's colour: 3.2:1 against the white paper, 6.5:1 under black text.
     static QColor MarkColour() { return QColor(214, 120, 0); }
     void Clear();
@@ -24,6 +29,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Changed();
     CardView Card;
     std::vector<bool> Marked;
     std::vector<int> Winning;

@@ -1,70 +1,29 @@
 #include "app/SampleCardAccessible.h"
+#include "app/CallerBoard.h"
+#include "app/CallerWindow.h"
+#include "app/CardGridView.h"
 #include "app/PaintBox.h"
+#include "app/PaintedGridsAccessible.h"
 
 namespace {
-
-class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
-public:
-    CellAccessible(SampleCardAccessible* table, int row, int column) : Table(table), Row(row), Column(column) {}
-
-    bool isValid() const override { return Row < Table->rowCount() && Column < Table->columnCount(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return Table->window(); }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return Table; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? Table->CellText(Row, Column) : QString();
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override { return Table->CellRect(Row, Column); }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.readOnly = true;
-        return s;
-    }
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
-    }
-
-    bool isSelected() const override { return false; }
-    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return Column; }
-    int rowIndex() const override { return Row; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override { return Table; }
-
-private:
-    SampleCardAccessible* Table;
-    int Row;
-    int Column;
-};
 
 QAccessibleInterface* Factory(const QString&, QObject* object)
 {
     if (auto* box = dynamic_cast<PaintBox*>(object))
         return new SampleCardAccessible(box);
+    if (auto* board = dynamic_cast<CallerBoard*>(object))
+        return new CallerBoardAccessible(board);
+    if (auto* card = dynamic_cast<CardGridView*>(object))
+        return new CardGridAccessible(card);
+    // The caller is a window of its own, not a panel of the main one.
+    if (auto* caller = dynamic_cast<CallerWindow*>(object))
+        return new QAccessibleWidget(caller, QAccessible::Window);
     return nullptr;
 }
 
 } // namespace
 
-SampleCardAccessible::SampleCardAccessible(PaintBox* box) : QAccessibleWidget(box, QAccessible::Table) {}
-
-SampleCardAccessible::~SampleCardAccessible()
-{
-    for (QAccessible::Id id : std::as_const(Cells))
-        QAccessible::deleteAccessibleInterface(id);
-}
+SampleCardAccessible::SampleCardAccessible(PaintBox* box) : GridAccessible(box) {}
 
 void SampleCardAccessible::Install()
 {
@@ -78,13 +37,6 @@ void SampleCardAccessible::Install()
 PaintBox* SampleCardAccessible::Box() const
 {
     return static_cast<PaintBox*>(widget());
-}
-
-void* SampleCardAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::TableInterface)
-        return static_cast<QAccessibleTableInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
 }
 
 int SampleCardAccessible::rowCount() const
@@ -112,15 +64,6 @@ QString SampleCardAccessible::CellText(int row, int column) const
     return text.isEmpty() ? QStringLiteral("empty") : text;
 }
 
-QRect SampleCardAccessible::CellRect(int row, int column) const
-{
-    const QRect box = rect();
-    const int rows = std::max(1, rowCount());
-    const int cols = std::max(1, columnCount());
-    const int w = box.width() / cols, h = box.height() / rows;
-    return QRect(box.left() + column * w, box.top() + row * h, w, h);
-}
-
 QString SampleCardAccessible::columnDescription(int column) const
 {
     const CardView& card = Box()->Card();
@@ -133,32 +76,3 @@ QString SampleCardAccessible::rowDescription(int row) const
     return heading && row == 0 ? QStringLiteral("Heading") : QStringLiteral("Row %1").arg(row + (heading ? 0 : 1));
 }
 
-QAccessibleInterface* SampleCardAccessible::cellAt(int row, int column) const
-{
-    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
-        return nullptr;
-    const int key = row * 64 + column;
-    auto it = Cells.constFind(key);
-    if (it == Cells.cend())
-        it = Cells.insert(key, QAccessible::registerAccessibleInterface(
-                                   new CellAccessible(const_cast<SampleCardAccessible*>(this), row, column)));
-    return QAccessible::accessibleInterface(*it);
-}
-
-int SampleCardAccessible::childCount() const
-{
-    return rowCount() * columnCount();
-}
-
-QAccessibleInterface* SampleCardAccessible::child(int index) const
-{
-    const int cols = columnCount();
-    return cols > 0 ? cellAt(index / cols, index % cols) : nullptr;
-}
-
-int SampleCardAccessible::indexOfChild(const QAccessibleInterface* child) const
-{
-    if (const auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface())
-        return cell->rowIndex() * columnCount() + cell->columnIndex();
-    return -1;
-}

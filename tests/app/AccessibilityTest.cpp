@@ -2,7 +2,11 @@
 // own, the tool bar's buttons, announcements of what just happened, readable disabled text.
 #include "dialogs/UnitFrmAbout.h"
 #include "dialogs/UnitFrmFont.h"
+#include "app/CallerWindow.h"
+#include "app/CardGridView.h"
 #include "app/FocusRingStyle.h"
+#include "game/CardView.h"
+#include "support/Words.h"
 #include "app/PaintBox.h"
 #include "support/MainWindowFixture.h"
 
@@ -157,4 +161,45 @@ TEST(FocusRing, TwoPixelsWide)
     for (int x = 0; x < 6; ++x)
         blue += image.pixelColor(x, 10) == QColor(0, 0, 255) ? 1 : 0;
     EXPECT_GE(blue, 2);
+}
+
+// The caller's board and the checked card read as tables, cell by cell, with what is called.
+TEST_F(MainWindowTest, TheBoardAndTheCheckedCardAreTables)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany(NumberWords(1, 75));
+    w.ArrangeCard();
+    std::uint64_t r = 5;
+    auto current = [&] { return w.CurrentGameSource(); };
+    CallerWindow caller(&w, Asks, nullptr, current, [&] { return r += 0x9E3779B97F4A7C15ull; });
+    caller.Play(current());
+    caller.Next();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&caller);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(caller.Board);
+    ASSERT_NE(board->tableInterface(), nullptr);
+    QAccessibleTableInterface* table = board->tableInterface();
+    EXPECT_EQ(table->rowCount(), 5);
+    EXPECT_EQ(table->columnCount(), 16);
+    // The called number's cell says so; every other one says it is not called.
+    const QString called = caller.Draw()->Last();
+    const int number = called.toInt();
+    const QString cell = table->cellAt((number - 1) / 15, (number - 1) % 15 + 1)->text(QAccessible::Name);
+    EXPECT_TRUE(cell.endsWith(called + ", called")) << cell.toStdString();
+    const int other = number == 1 ? 2 : 1;
+    EXPECT_TRUE(table->cellAt(0, other)->text(QAccessible::Name).endsWith(QString::number(other) + ", not called"));
+
+    // The checked card: the winning line is said cell by cell.
+    CardView card = MakeCardView(NumberWords(1, 24), w.Options());
+    std::vector<bool> marked(25, false);
+    for (int i = 0; i < 5; ++i)
+        marked[i] = true;
+    CardGridView grid;
+    grid.Show(card, marked, {0, 1, 2, 3, 4});
+    QAccessibleTableInterface* checked = QAccessible::queryAccessibleInterface(&grid)->tableInterface();
+    ASSERT_NE(checked, nullptr);
+    EXPECT_EQ(checked->rowCount(), card.Heading.isEmpty() ? 5 : 6);
+    const int first = card.Heading.isEmpty() ? 0 : 1;
+    EXPECT_EQ(checked->cellAt(first, 0)->text(QAccessible::Name), card.Texts[0] + ", called, in the winning line");
+    EXPECT_EQ(checked->cellAt(first + 1, 0)->text(QAccessible::Name), card.Texts[5] + ", not called");
 }
