@@ -30,7 +30,6 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
 {
     SampleCardAccessible::Install(); // its own accessible role, before anyone asks
     setWindowTitle(QStringLiteral("Call Words"));
-    UsePanelBackground(this);
     resize(760, 560);
 
     CboGame = new QComboBox(this);
@@ -94,6 +93,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     connect(BtnCheck, &QPushButton::clicked, this, [this] { Q_EMIT CheckRequested(Playing.Code); });
     FillGames();
     connect(CboGame, &QComboBox::activated, this, [this](int index) { RunGuarded(Asks, [this, index] { ChooseGame(index); }); });
+    UseWindowColours(this);
 }
 
 CallerWindow::~CallerWindow() = default;

@@ -40,7 +40,6 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     : QDialog(owner), Asks(asks), CurrentList(std::move(currentList))
 {
     setWindowTitle(QStringLiteral("Check a Card"));
-    UsePanelBackground(this);
     resize(460, 560);
     CboCode = new QComboBox(this);
     CboCode->setEditable(true);
@@ -89,6 +88,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     connect(CboCode, &QComboBox::editTextChanged, this, &CheckCardDialog::ClearResult);
     connect(EdtCard, &QSpinBox::valueChanged, this, &CheckCardDialog::ClearResult);
     connect(CboPattern, &QComboBox::currentIndexChanged, this, &CheckCardDialog::ClearResult);
+    UseWindowColours(this);
 }
 
 void CheckCardDialog::ClearResult()

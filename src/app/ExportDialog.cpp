@@ -23,7 +23,6 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     : QDialog(owner), Asks(asks)
 {
     setWindowTitle(QStringLiteral("Export Cards"));
-    UsePanelBackground(this);
     TxtFolder = new QLineEdit(folder, this);
     BtnBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
     CboFormat = new QComboBox(this);
@@ -68,6 +67,7 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     });
     resize(460, sizeHint().height());
     setFixedSize(size()); // a small fixed form, like the program's other dialogs
+    UseWindowColours(this);
 }
 
 QString ExportDialog::GameCode() const

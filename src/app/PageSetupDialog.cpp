@@ -10,7 +10,6 @@ PageSetupDialog::PageSetupDialog(QWidget* owner, const QString& printer, const Q
     : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("Page Setup"));
-    UsePanelBackground(this);
     auto* label = new QLabel(QStringLiteral("&Paper for %1 (portrait):").arg(printer), this);
     CboPaper = new QComboBox(this);
     CboPaper->addItems(papers);
@@ -24,6 +23,7 @@ PageSetupDialog::PageSetupDialog(QWidget* owner, const QString& printer, const Q
     layout->addWidget(CboPaper);
     layout->addWidget(buttons);
     setFixedSize(sizeHint()); // a small fixed form, like the program's other dialogs
+    UseWindowColours(this);
 }
 
 QString PageSetupDialog::Paper() const

@@ -124,7 +124,6 @@ void TFrmMain::BuildControls()
     setWindowTitle(QStringLiteral("Plumwick"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    UsePanelBackground(this);
 
     BuildMenu();
     BuildToolBar();
@@ -229,5 +228,5 @@ void TFrmMain::BuildControls()
     setTabOrder(ChkWordWrap, CboPrinters);
     setTabOrder(CboPrinters, EdtCardNum);
     setTabOrder(EdtCardNum, CboCardsPerPage);
-    UseReadableDisabledText(this);
+    UseWindowColours(this);
 }

@@ -14,7 +14,6 @@ WordsEditorDialog::WordsEditorDialog(QWidget* owner, Prompts& asks, const QStrin
     : QDialog(owner), Asks(asks)
 {
     setWindowTitle(QStringLiteral("Edit Words"));
-    UsePanelBackground(this);
     resize(360, 460);
 
     Editor = new SafePlainTextEdit(this);
@@ -41,6 +40,7 @@ WordsEditorDialog::WordsEditorDialog(QWidget* owner, Prompts& asks, const QStrin
     LblCount->setText(CountText(words.size()));
     Original = Editor->toPlainText();
     Editor->setFocus();
+    UseWindowColours(this);
 }
 
 void WordsEditorDialog::reject()

@@ -29,7 +29,6 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     // The form's positions less the title band; OK keeps a margin below it.
     const int band = DialogTitleBand;
     setFixedSize(286, 200 + 27 + 8 - band);
-    UsePanelBackground(this);
     QFont font = this->font();
     font.setPointSize(10);
     setFont(font);
@@ -66,6 +65,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     setTabOrder(BtnOk, LblWebsite);
     setTabOrder(LblWebsite, LblEmail);
     BtnOk->setFocus();
+    UseWindowColours(this);
 }
 
 bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)

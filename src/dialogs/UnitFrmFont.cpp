@@ -67,7 +67,6 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     // The form's positions less the title band; OK and Cancel keep a margin below them.
     const int band = DialogTitleBand;
     setFixedSize(222, 152 + 27 + 8 - band);
-    UsePanelBackground(this);
 
     auto* group = new QGroupBox(QStringLiteral("Fonts"), this);
     group->setGeometry(16, 40 - band, 201, 105);
@@ -95,7 +94,6 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     CboFontName->setAccessibleDescription(QStringLiteral("Font name"));
     CboFontSize->setAccessibleName(QStringLiteral("Font size"));
     CboFontSize->setAccessibleDescription(QStringLiteral("Font size"));
-    UseReadableDisabledText(this);
 
     setTabOrder(BtnCancel, CboFontName);
     setTabOrder(CboFontName, CboFontSize);
@@ -111,6 +109,7 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     FillNames();
     Guard([this] { FormCreate(); });
     BtnCancel->setFocus();
+    UseWindowColours(this);
 }
 
 void TFrmFonts::FillNames()

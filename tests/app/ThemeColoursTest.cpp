@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Plumwick developers
+// Every window's texts stand out from what they stand on, in a light and in a dark desktop
+// theme, enabled and disabled (WCAG 2.1 AA: 4.5:1).
+#include "app/CallerWindow.h"
+#include "app/CheckCardDialog.h"
+#include "app/ExportDialog.h"
+#include "app/PageSetupDialog.h"
+#include "app/WordsEditorDialog.h"
+#include "dialogs/UnitFrmAbout.h"
+#include "dialogs/UnitFrmFont.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cmath>
+
+namespace {
+
+double Luminance(const QColor& c)
+{
+    auto channel = [](double v) {
+        v /= 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour pair each control's text is drawn in, in a colour group.
+std::pair<QColor, QColor> TextPair(QWidget* w, QWidget* window, QPalette::ColorGroup group)
+{
+    const QPalette& p = w->palette();
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+        (qobject_cast<QComboBox*>(w) && static_cast<QComboBox*>(w)->isEditable()))
+        return {p.color(group, QPalette::Text), p.color(group, QPalette::Base)};
+    if (qobject_cast<QPushButton*>(w) || qobject_cast<QComboBox*>(w))
+        return {p.color(group, QPalette::ButtonText), p.color(group, QPalette::Button)};
+    // Labels, check boxes and group captions stand on the window.
+    return {p.color(group, QPalette::WindowText), window->palette().color(group, QPalette::Window)};
+}
+
+void ExpectReadable(QWidget* window, const char* name)
+{
+    QList<QWidget*> controls;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+            qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QPlainTextEdit*>(w))
+            controls << w;
+    ASSERT_FALSE(controls.isEmpty()) << name;
+    for (QWidget* w : controls) {
+        if (w->property("ownColours").toBool())
+            continue;
+        for (auto group : {QPalette::Active, QPalette::Disabled}) {
+            const auto [text, ground] = TextPair(w, window, group);
+            EXPECT_GE(Contrast(text, ground), 4.5)
+                << name << ": " << w->metaObject()->className() << " '" << w->objectName().toStdString() << "' "
+                << (group == QPalette::Active ? "enabled " : "disabled ") << text.name().toStdString() << " on "
+                << ground.name().toStdString();
+        }
+    }
+}
+
+QPalette DarkPalette()
+{
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    dark.setColor(QPalette::Base, QColor(42, 42, 42));
+    dark.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
+    dark.setColor(QPalette::Text, QColor(240, 240, 240));
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(240, 240, 240));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, Qt::black);
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(110, 110, 110));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(110, 110, 110));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(110, 110, 110));
+    return dark;
+}
+
+class ThemeColours : public MainWindowTest, public ::testing::WithParamInterface<bool> {};
+
+} // namespace
+
+TEST_P(ThemeColours, EveryTextOfEveryWindowIsReadable)
+{
+    const QPalette before = QApplication::palette();
+    if (GetParam())
+        QApplication::setPalette(DarkPalette());
+    TFrmMain& w = Open();
+    ExpectReadable(&w, "main window");
+    CallerWindow caller(&w, Asks, nullptr, [&] { return w.CurrentGameSource(); }, [] { return 1; });
+    ExpectReadable(&caller, "caller");
+    CheckCardDialog check(&w, Asks, [&] { return w.CurrentGameSource(); });
+    ExpectReadable(&check, "checker");
+    const QList<GameRecord> games;
+    ExportDialog exporting(&w, Asks, QDir::tempPath(), 4, &games);
+    ExpectReadable(&exporting, "export");
+    PageSetupDialog setup(&w, "Laser", {"Letter", "A4"}, "A4");
+    ExpectReadable(&setup, "page setup");
+    WordsEditorDialog words(&w, Asks, {"cat"});
+    ExpectReadable(&words, "words editor");
+    TFrmAbout about(&w, Desktop, Asks);
+    ExpectReadable(&about, "about box");
+    QApplication::setPalette(before);
+}
+
+INSTANTIATE_TEST_SUITE_P(LightAndDark, ThemeColours, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Dark" : "Light"; });
