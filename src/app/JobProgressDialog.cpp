@@ -1,6 +1,7 @@
 #include "app/JobProgressDialog.h"
 
 #include <QCoreApplication>
+#include <QProgressBar>
 #include <QProgressDialog>
 
 QString JobProgressDialog::LabelText(int item, int total) const
@@ -51,7 +52,11 @@ bool JobProgressDialog::Step(int done, int total)
         LastUpdate.invalidate();
     }
     if (!LastUpdate.isValid() || LastUpdate.elapsed() >= 100 || done == total) {
-        Box->setLabelText(LabelText(std::min(done + 1, total), total));
+        const QString text = LabelText(std::min(done + 1, total), total);
+        Box->setLabelText(text);
+        // The bar is named by what it counts, for a screen reader.
+        if (auto* bar = Box->findChild<QProgressBar*>())
+            bar->setAccessibleName(text);
         Box->setValue(done);
         QCoreApplication::processEvents();
         LastUpdate.start();

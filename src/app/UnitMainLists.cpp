@@ -60,8 +60,12 @@ void TFrmMain::BuildRecentMenu()
 {
     MnuFileRecent->clear();
     const QStringList paths = RecentLists::Read();
+    int number = 0;
     for (const QString& path : paths) {
-        QAction* entry = MnuFileRecent->addAction(MenuCaption(path));
+        // "&1 animals.pwk (/home/ann/Lists)": numbered for the keyboard, the name first.
+        const QFileInfo file(path);
+        QAction* entry = MnuFileRecent->addAction(
+            QStringLiteral("&%1 %2 (%3)").arg(++number).arg(MenuCaption(file.fileName()), MenuCaption(file.absolutePath())));
         connect(entry, &QAction::triggered, this, [this, path] { Guard([this, path] { OpenRecentList(path); }); });
     }
     MnuFileRecent->setEnabled(!paths.isEmpty());

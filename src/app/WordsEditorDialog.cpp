@@ -26,7 +26,9 @@ WordsEditorDialog::WordsEditorDialog(QWidget* owner, Prompts& asks, const QStrin
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("One word or phrase per line:"), this));
+    auto* label = new QLabel(QStringLiteral("One &word or phrase per line:"), this);
+    label->setBuddy(Editor); // the editor is named by its label, and Alt+W goes to it
+    layout->addWidget(label);
     layout->addWidget(Editor, 1);
     layout->addWidget(LblCount);
     layout->addWidget(buttons);

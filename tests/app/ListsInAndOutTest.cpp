@@ -239,7 +239,9 @@ TEST_F(MainWindowTest, RecentListsNewestFirstAtMostEight)
     Home.Folder.Write("R&D.pwk", "lab\r\n");
     w.Guard([&] { w.OpenListFile(Home.Folder.Path("R&D.pwk")); });
     w.BuildRecentMenu();
-    EXPECT_EQ(w.MnuFileRecent->actions()[0]->text(), QString(Home.Folder.Path("R&D.pwk")).replace("&", "&&"));
+    // Numbered 1 to 8 for the keyboard, the name before its folder; an "&" in a name shows as it is.
+    EXPECT_EQ(w.MnuFileRecent->actions()[0]->text(), "&1 R&&D.pwk (" + QString(Home.Folder.Path()).replace("&", "&&") + ")");
+    EXPECT_TRUE(w.MnuFileRecent->actions()[7]->text().startsWith("&8 "));
 }
 
 TEST_F(MainWindowTest, TheWordCountSaysWhatTheCardNeeds)
