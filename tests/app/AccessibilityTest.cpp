@@ -11,6 +11,7 @@
 #include "support/MainWindowFixture.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -161,6 +162,37 @@ TEST(FocusRing, TwoPixelsWide)
     for (int x = 0; x < 6; ++x)
         blue += image.pixelColor(x, 10) == QColor(0, 0, 255) ? 1 : 0;
     EXPECT_GE(blue, 2);
+}
+
+// Buttons and lists that can't be typed in wear the same ring when they have the focus, from
+// the moment their window opens with it.
+TEST(FocusRing, ButtonsAndListsWearItToo)
+{
+    FocusRingStyle style;
+    QWidget window;
+    window.setStyle(&style);
+    QPalette blue = window.palette();
+    blue.setColor(QPalette::Highlight, QColor(0, 0, 255));
+    window.setPalette(blue);
+    auto* button = new QPushButton("OK", &window);
+    button->setGeometry(10, 10, 80, 27);
+    auto* list = new QComboBox(&window);
+    list->addItems({"Letter", "A4"});
+    list->setGeometry(10, 50, 120, 24);
+    for (QWidget* w : std::initializer_list<QWidget*>{button, list})
+        w->setStyle(&style);
+    window.resize(200, 100);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (QWidget* control : std::initializer_list<QWidget*>{button, list}) {
+        control->setFocus();
+        ASSERT_TRUE(control->hasFocus());
+        const QImage image = control->grab().toImage();
+        int ring = 0;
+        for (int x = 0; x < 4; ++x)
+            ring += image.pixelColor(x, image.height() / 2) == QColor(0, 0, 255) ? 1 : 0;
+        EXPECT_GE(ring, 2) << control->metaObject()->className();
+    }
 }
 
 // The caller's board and the checked card read as tables, cell by cell, with what is called.
