@@ -1,6 +1,7 @@
 // Plumwick: designs and prints bingo cards.
 #include "platform/CommandLine.h"
 #include "app/FocusRingStyle.h"
+#include "app/FormScale.h"
 #include "app/StartupOptions.h"
 #include "app/UnitMain.h"
 #include "platform/Clock.h"
@@ -41,9 +42,11 @@ int main(int argc, char* argv[])
     // The windows carry their own titles; a display name would be appended to the dialogs'.
     QApplication::setDesktopFileName(QStringLiteral("plumwick"));
     QApplication::setStyle(new FocusRingStyle);
-    // The windows are laid out in fixed pixels for an 8-point sans serif at 96 dpi.
+    // The windows are laid out in fixed pixels for an 8-point sans serif at 96 dpi; a larger
+    // desktop font grows them and their font alike.
+    FormScale::Set(FormScale::ForFont(QApplication::font()));
     QFont windowFont(QStringLiteral("Liberation Sans"));
-    windowFont.setPixelSize(11);
+    windowFont.setPixelSize(FormScale::Px(FormScale::DesignFontPixels));
     QApplication::setFont(windowFont);
 
     InstallUserDataFolder(ShippedDataPath(QCoreApplication::applicationDirPath(), QStringLiteral("SampleLists")));

@@ -1,5 +1,6 @@
 // The main window's controls, menu and tool bar, at the fixed pixel positions of the
 // form (677 x 492 client area; positions inside a group box are relative to it).
+#include "app/FormScale.h"
 #include "app/Panel.h"
 #include "app/ToolIcons.h"
 #include "app/PaintBox.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QToolButton>
+#include <cmath>
 
 namespace {
 
@@ -26,7 +28,7 @@ QLabel* MakeLabel(QWidget* parent, int left, int top, const QString& text)
 {
     auto* label = new QLabel(text, parent);
     label->move(left, top);
-    label->adjustSize();
+    FormScale::FitLabel(label);
     return label;
 }
 
@@ -80,7 +82,9 @@ void TFrmMain::BuildMenu()
     MnuHelpFile = add(MnuHelp, QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
     MnuHomepage = add(MnuHelp, QStringLiteral("&Homepage"), {});
     MnuAbout = add(MnuHelp, QStringLiteral("&About"), {});
-    MainMenu->setGeometry(0, 0, 677, MainMenu->sizeHint().height());
+    // In design pixels, like every position of the form (the bar's real height, at the
+    // desktop's font, is the design height grown by the form's scale).
+    MainMenu->setGeometry(0, 0, 677, static_cast<int>(std::lround(MainMenu->sizeHint().height() / FormScale::Current())));
 }
 
 void TFrmMain::BuildToolBar()
@@ -148,7 +152,7 @@ void TFrmMain::BuildControls()
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
-    Label2->adjustSize();
+    FormScale::FitLabel(Label2);
 
     // The word count stands on the label's line, right-aligned over the card.
     LblWordCount = Place(new QLabel(this), 8 + 441 - 300, Label2->y(), 300, Label2->height());
@@ -229,4 +233,5 @@ void TFrmMain::BuildControls()
     setTabOrder(CboPrinters, EdtCardNum);
     setTabOrder(EdtCardNum, CboCardsPerPage);
     UseWindowColours(this);
+    FormScale::Apply(this);
 }

@@ -1,5 +1,6 @@
 #include "dialogs/UnitFrmAbout.h"
 #include "app/Guarded.h"
+#include "app/FormScale.h"
 #include "app/Panel.h"
 #include "app/ToolIcons.h"
 #include "platform/Shell.h"
@@ -66,6 +67,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     setTabOrder(LblWebsite, LblEmail);
     BtnOk->setFocus();
     UseWindowColours(this);
+    FormScale::Apply(this);
 }
 
 bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,6 @@
 #include "dialogs/UnitFrmFont.h"
 #include "app/Guarded.h"
+#include "app/FormScale.h"
 #include "app/Panel.h"
 #include "dialogs/FontCatalog.h"
 #include "platform/IntegerConversion.h"
@@ -48,7 +49,7 @@ QLabel* Label(QWidget* parent, int left, int top, const QString& text)
 {
     auto* label = new QLabel(text, parent);
     label->move(left, top);
-    label->adjustSize();
+    FormScale::FitLabel(label);
     return label;
 }
 
@@ -110,6 +111,7 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     Guard([this] { FormCreate(); });
     BtnCancel->setFocus();
     UseWindowColours(this);
+    FormScale::Apply(this);
 }
 
 void TFrmFonts::FillNames()

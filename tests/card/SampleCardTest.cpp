@@ -179,3 +179,4 @@ TEST(SampleCard, HeadingLettersAreGraphemeClusters)
             heading << t.Str;
     EXPECT_EQ(heading, (QStringList{QString::fromUtf8("\xF0\x9F\x8E\x89"), QString::fromUtf8("e\xCC\x81"), "Z"}));
 }
+

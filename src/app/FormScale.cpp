@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Plumwick developers
+#include "app/FormScale.h"
+
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLayout>
+#include <QWidget>
+#include <cmath>
+
+namespace {
+
+double Scale = 1.0;
+
+// Controls placed by hand sit on the window or on a plain panel or group box; what sits on
+// anything else (a combo box's line, a menu bar's buttons) is placed by that control.
+bool PlacedByHand(const QWidget* control, const QWidget* window)
+{
+    const QWidget* parent = control->parentWidget();
+    if (!parent || control->isWindow() || parent->layout())
+        return false;
+    if (parent == window || qobject_cast<const QGroupBox*>(parent))
+        return true;
+    const char* kind = parent->metaObject()->className();
+    return qstrcmp(kind, "QFrame") == 0 || qstrcmp(kind, "QWidget") == 0;
+}
+
+} // namespace
+
+namespace FormScale {
+
+double ForFont(const QFont& desktop)
+{
+    const int pixels = QFontInfo(desktop).pixelSize();
+    return pixels <= 12 ? 1.0 : pixels / double(DesignFontPixels);
+}
+
+double Current()
+{
+    return Scale;
+}
+
+void Set(double scale)
+{
+    Scale = std::max(1.0, scale);
+}
+
+int Px(int design)
+{
+    return static_cast<int>(std::lround(design * Scale));
+}
+
+void FitLabel(QWidget* label)
+{
+    label->adjustSize();
+    label->resize(static_cast<int>(std::ceil(label->width() / Scale)), static_cast<int>(std::ceil(label->height() / Scale)));
+}
+
+void Apply(QWidget* window)
+{
+    if (Scale == 1.0)
+        return;
+    for (QWidget* control : window->findChildren<QWidget*>())
+        if (PlacedByHand(control, window)) {
+            const QRect g = control->geometry();
+            const int left = Px(g.left()), top = Px(g.top());
+            control->setGeometry(left, top, Px(g.right() + 1) - left, Px(g.bottom() + 1) - top);
+        }
+    if (window->minimumSize() == window->maximumSize())
+        window->setFixedSize(Px(window->width()), Px(window->height()));
+    else
+        window->resize(Px(window->width()), Px(window->height()));
+}
+
+} // namespace FormScale

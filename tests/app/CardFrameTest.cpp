@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Plumwick developers
+#include "card/SampleCard.h"
+#include "platform/QtSurface.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+SampleCardInput CardInput()
+{
+    SampleCardInput input;
+    input.Options.SizeIndex = 1;
+    input.Options.Heading = true;
+    input.Options.FreeSpace = true;
+    for (int i = 0; i < 24; ++i)
+        input.Cells << QStringLiteral("word %1").arg(i);
+    return input;
+}
+
+} // namespace
+
+// Painted for real, the card's frame is whole at every size the window gives it: at the
+// form's own 441 x 313 and grown for a large desktop font or a scaled screen.
+TEST(SampleCard, TheFrameIsWholeAtEverySize)
+{
+    for (const QSize size : {QSize(441, 313), QSize(639, 454), QSize(723, 513), QSize(662, 470)}) {
+        QImage image(size, QImage::Format_RGB32);
+        QtSurface surface(96, QColor(232, 232, 232));
+        QPainter painter(&image);
+        surface.Attach(&painter);
+        SampleCardInput input = CardInput();
+        input.Width = size.width();
+        input.Height = size.height();
+        input.FontName = "Arial";
+        input.FontSize = 20;
+        PaintSampleCard(surface, input);
+        surface.Attach(nullptr);
+        painter.end();
+        const int colW = (size.width() - 1) / 5;
+        for (int c = 0; c < 5; ++c)
+            EXPECT_LT(qGray(image.pixel(c * colW + colW / 2, 0)), 100) << size.width() << " column " << c;
+    }
+}
+
+#include "app/FormScale.h"
+#include "app/PaintBox.h"
+#include "support/MainWindowFixture.h"
+#include <QCheckBox>
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QToolButton>
+
+// With a large desktop font the window grows with it: nothing clipped, nothing overlapping,
+// every menu in sight, and the sample card's frame whole.
+TEST_F(MainWindowTest, ALargeDesktopFontGrowsTheWindow)
+{
+    const QFont before = QApplication::font();
+    for (const int pixels : {11, 19, 21}) {
+        SCOPED_TRACE(pixels);
+        QFont desktop = before;
+        desktop.setPixelSize(pixels);
+        FormScale::Set(FormScale::ForFont(desktop));
+        QFont windowFont("Liberation Sans");
+        windowFont.setPixelSize(FormScale::Px(FormScale::DesignFontPixels));
+        QApplication::setFont(windowFont);
+        auto window = std::make_unique<TFrmMain>(TFrmMain::Services{Asks, Printer, SeedClock, Desktop});
+        TFrmMain& w = *window;
+        if (pixels == 11)
+            EXPECT_EQ(w.size(), QSize(677, w.FormY(492))); // the design itself
+        w.WordList.InsertMany({"Apple", "Pear", "Fig"});
+        w.ArrangeCard();
+        w.show();
+        QApplication::processEvents();
+        // Every label's and check box's text fits its box.
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            if (auto* label = qobject_cast<QLabel*>(c); label && !label->wordWrap() && !label->text().isEmpty() && label->isVisible())
+                EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+            if (auto* box = qobject_cast<QCheckBox*>(c)) {
+                const int needed = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                                   box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
+                                   box->fontMetrics().horizontalAdvance(box->text().trimmed());
+                EXPECT_LE(needed, box->width()) << box->text().toStdString();
+            }
+        }
+        // No menu hides behind the menu bar's extension button.
+        auto* more = w.findChild<QMenuBar*>()->findChild<QToolButton*>("qt_menubar_ext_button");
+        EXPECT_TRUE(!more || !more->isVisible());
+        // The card's top edge is drawn, and nothing covers it.
+        const QImage whole = w.grab().toImage();
+        for (int x : {w.PB->x() + w.PB->width() / 10, w.PB->x() + w.PB->width() / 2})
+            EXPECT_LT(qGray(whole.pixel(x, w.PB->y())), 100) << "at x " << x;
+        window.reset();
+    }
+    FormScale::Set(1.0);
+    QApplication::setFont(before);
+}
