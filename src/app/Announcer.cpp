@@ -30,6 +30,13 @@ Announcer::Announcer(QWidget* window) : QWidget(window)
     hide();
 }
 
+Announcer* Announcer::Of(QWidget* window)
+{
+    if (auto* existing = window->findChild<Announcer*>(QString(), Qt::FindDirectChildrenOnly))
+        return existing;
+    return new Announcer(window);
+}
+
 void Announcer::Say(const QString& text)
 {
     Text = text;

@@ -14,6 +14,8 @@ class Announcer final : public QWidget {
 
 public:
     explicit Announcer(QWidget* window);
+    // The window's announcer, made the first time it is asked for.
+    static Announcer* Of(QWidget* window);
     void Say(const QString& text);
     const QString& Last() const { return Text; }
 

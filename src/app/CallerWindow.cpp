@@ -39,7 +39,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     LblCall->setMinimumHeight(120);
     LblCall->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     Board = new CallerBoard(this);
-    Speaker = new Announcer(this);
+    Speaker = Announcer::Of(this);
     LblCount = new QLabel(this);
     LblLast = new QLabel(this);
     // The last calls line is cut to the window, never the window stretched to the line.

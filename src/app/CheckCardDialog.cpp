@@ -3,6 +3,7 @@
 #include "app/CardGridView.h"
 #include "app/Guarded.h"
 #include "app/Panel.h"
+#include "app/SpokenValue.h"
 #include "game/CallerDraw.h"
 #include "game/CardCheck.h"
 #include "game/GameCode.h"
@@ -52,6 +53,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     CboPattern = new QComboBox(this);
     for (WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
         CboPattern->addItem(PatternName(p), static_cast<int>(p));
+    SpeakValue(CboPattern);
     BtnCheck = new QPushButton(QStringLiteral("C&heck"), this);
     BtnCheck->setDefault(true);
     Grid = new CardGridView(this);
@@ -65,7 +67,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     LblVerdict->setAutoFillBackground(true);
     // A long verdict wraps; it never widens the window.
     LblVerdict->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    Speaker = new Announcer(this);
+    Speaker = Announcer::Of(this);
     LblNote = new QLabel(this);
     LblNote->setWordWrap(true);
     LblNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

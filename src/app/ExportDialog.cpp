@@ -1,5 +1,6 @@
 #include "app/ExportDialog.h"
 #include "app/Panel.h"
+#include "app/SpokenValue.h"
 #include "game/NumberedGame.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
@@ -27,6 +28,7 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     BtnBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
     CboFormat = new QComboBox(this);
     CboFormat->addItems({QStringLiteral("PNG pictures, 300 dpi"), QStringLiteral("PDF files")});
+    SpeakValue(CboFormat);
     EdtCards = new QSpinBox(this);
     EdtCards->setRange(1, 99999);
     EdtCards->setValue(cards);

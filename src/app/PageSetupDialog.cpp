@@ -1,6 +1,8 @@
 #include "app/PageSetupDialog.h"
 #include "app/Panel.h"
 
+#include "app/SpokenValue.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -14,6 +16,7 @@ PageSetupDialog::PageSetupDialog(QWidget* owner, const QString& printer, const Q
     CboPaper = new QComboBox(this);
     CboPaper->addItems(papers);
     CboPaper->setCurrentIndex(std::max<int>(0, static_cast<int>(papers.indexOf(current))));
+    SpeakValue(CboPaper);
     label->setBuddy(CboPaper);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -234,9 +234,7 @@ void TFrmMain::Announce(const QString& text)
     LblWordCount->setAccessibleDescription(text);
     QAccessibleEvent changed(LblWordCount, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
-    if (!Speaker)
-        Speaker = new Announcer(this);
-    Speaker->Say(text);
+    Announcer::Of(this)->Say(text);
 }
 
 void TFrmMain::PBPaint(Surface& surface)

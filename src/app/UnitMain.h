@@ -238,7 +238,6 @@ private:
     int SelectedWord = -1; // the item of the word box's list picked last, or -1
     QString OpenDlgFileName;
     CallerWindow* Caller = nullptr;
-    Announcer* Speaker = nullptr;
     QString SaveDlgFileName;
 };
 

@@ -6,6 +6,7 @@
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"
 #include "app/PasteSafeEdits.h"
+#include "app/SpokenValue.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -211,11 +212,10 @@ void TFrmMain::BuildControls()
     CboCardStr->lineEdit()->setAccessibleDescription(
         QStringLiteral("Type a word or phrase; Enter adds it to the list. The list opens below."));
     CboCardSize->setAccessibleName(QStringLiteral("Card size"));
-    CboCardSize->setAccessibleDescription(QStringLiteral("Card size"));
     CboPrinters->setAccessibleName(QStringLiteral("Printer to use"));
-    CboPrinters->setAccessibleDescription(QStringLiteral("Printer to use"));
     CboCardsPerPage->setAccessibleName(QStringLiteral("Bingo cards per page"));
-    CboCardsPerPage->setAccessibleDescription(QStringLiteral("Bingo cards per page"));
+    for (QComboBox* box : {CboCardSize, CboPrinters, CboCardsPerPage})
+        SpeakValue(box);
     LblWordCount->setAccessibleName(QStringLiteral("Status"));
     GrpOptions->setAccessibleName(QStringLiteral("Options"));
     GrpPrint->setAccessibleName(QStringLiteral("Print"));

@@ -3,8 +3,8 @@
 # SPDX-FileCopyrightText: 2026 Plumwick developers
 # What the Orca screen reader speaks: the real program and Orca 43 under Xvfb, in a D-Bus
 # session with the AT-SPI bus, Orca's speech on but pointed at a speech server that is not
-# there, its debug log read for the "SPEECH OUTPUT" lines. A word added, a call, and a
-# verdict must each be spoken.
+# there, its debug log read for the "SPEECH OUTPUT" lines. A word added, a list box's value,
+# a call, and a verdict must each be spoken.
 #   orca.sh PATH/TO/plumwick PATH/TO/plumwick-print
 # Exits 77 (skipped) where Xvfb, D-Bus, at-spi2-core, xdotool, openbox or Orca is missing.
 set -euo pipefail
@@ -32,7 +32,7 @@ fail() {
 # Waits until Orca has spoken a line matching the pattern (grep -E) after line $2 of its log.
 heard() {
   local i
-  for i in $(seq 1 100); do
+  for i in $(seq 1 300); do
     tail -n +"$2" "$log" 2>/dev/null | grep -a "SPEECH OUTPUT" | grep -aqE "$1" && return 0
     sleep 0.1
   done
@@ -59,6 +59,14 @@ at=$(mark)
 xdotool type --delay 30 Giraffe
 xdotool key Return
 heard "Giraffe added: 76 words" "$at"
+
+# A list box says its value as it takes the focus, and the new one when it changes.
+at=$(mark)
+xdotool key Tab Tab Tab Tab
+heard "'5 x 5\.'" "$at"
+xdotool key Down
+heard "notification 7 x 7" "$at"
+xdotool key Up
 
 # A call in the caller, with its column letter.
 xdotool key F5
