@@ -2,6 +2,7 @@
 #include "app/SampleCardAccessible.h"
 
 #include <QPainter>
+#include <cmath>
 
 PaintBox::PaintBox(QWidget* parent, PaintHandler onPaint) : QWidget(parent), OnPaint(std::move(onPaint)), Canvas(96, QColor(PanelGrey, PanelGrey, PanelGrey))
 {
@@ -14,6 +15,12 @@ PaintBox::PaintBox(QWidget* parent, PaintHandler onPaint) : QWidget(parent), OnP
 void PaintBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // On a screen scaled by a fraction (1.5), a one-pixel line at a whole logical position
+    // falls between device pixels and the card's top and left edges vanish: half a device
+    // pixel down and right puts every line on a pixel. Whole scales draw as they are.
+    const qreal scale = devicePixelRatioF();
+    if (scale != std::floor(scale))
+        painter.translate(0.5 / scale, 0.5 / scale);
     Canvas.Attach(&painter);
     OnPaint(Canvas);
     Canvas.Attach(nullptr);
