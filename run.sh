@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Installs what is missing, builds a Release build in build/ and starts Plumwick.
 set -euo pipefail
 cd "$(dirname "$0")"

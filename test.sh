@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Installs what is missing, builds everything and runs every test.
 #   ./test.sh             Release build in build/
 #   ./test.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer build in build-sanitize/
@@ -12,7 +14,7 @@ mode=release
 [ "${1:-}" = "--sanitize" ] && mode=sanitize
 
 plumwick_install_missing cups cups-client printer-driver-cups-pdf appstream help2man lintian \
-  at-spi2-core python3-pyatspi dbus dbus-x11 orca
+  at-spi2-core python3-pyatspi dbus dbus-x11 orca reuse
 
 if [ $mode = sanitize ]; then
   dir=build-sanitize

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // In-process figures for the card code: arranging and drawing the sample card.
 #include "card/CardArrangement.h"
 #include "card/RandomSource.h"

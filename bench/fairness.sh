@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Fairness of cards of the numbers 1 to 75 as printed, read back from the PDF: 10,000 cards
 # (5 x 5, heading, free space, 4 to a page, no --seed: the clock seeds them, as in the
 # window). Prints, per column, the fewest and most cards one number is on and the chi-square

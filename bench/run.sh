@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Measures the speed goals and rewrites the table in bench/README.md.
 # Whole-process figures are medians of 3 runs of /usr/bin/time -v; in-process figures come
 # from the Google Benchmark programs. Run from anywhere after a Release build in build/.

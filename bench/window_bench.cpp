@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The main window with a big list: opening a 100,000-word file into the word box, adding
 // one word to it, pasting 10,000 lines and editing the words as text, each with the card
 // arranged and painted.

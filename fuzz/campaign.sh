@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # A longer fuzzing campaign: runs each target for SECONDS (default 600), one after another,
 # then minimises what it found into fuzz/corpus/<target> (-merge=1), so that the short CI
 # runs start where the campaign ended. Commit fuzz/corpus afterwards. A crash stops the

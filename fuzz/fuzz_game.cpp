@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The game-code reader and the caller's saved calls on any input: no crash, a code that
 // reads is written back as the same code, and calls that load save and load again the same.
 #include "game/CallerDraw.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The integer conversion against a plain reference written from the rules.
 #include "platform/IntegerConversion.h"
 

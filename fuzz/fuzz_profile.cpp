@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The profile reader and writer on any file: reading never fails, a written key reads
 // back as written, and every other key reads as before.
 #include "platform/PlatformError.h"

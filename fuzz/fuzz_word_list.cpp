@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The word-list reading rule on any bytes: no crash, every word trimmed and non-empty,
 // and what is written reads back the same.
 #include "platform/TextEncoding.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Builds the fuzz targets with clang's libFuzzer and runs each for SECONDS (default 60).
 # Findings are written to fuzz/findings/; keep each as a regression case in fuzz/corpus/.
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # A CUPS scheduler for the printing test, started by hand (there is no service manager
 # here) with a cups-pdf queue named "PDF", and stopped by its process id afterwards.
 # A scheduler that was already running is used as it is and left running.

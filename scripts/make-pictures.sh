@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Makes the pictures of the README and the help page from the real program:
 # docs/main-window.png, docs/font-dialog.png and docs/about-box.png (the windows under Xvfb
 # with a window manager) and

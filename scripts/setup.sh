@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 # Usage: source scripts/setup.sh; plumwick_setup BUILD_DIR [extra cmake args...]
 

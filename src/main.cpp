@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Plumwick: designs and prints bingo cards.
 #include "platform/CommandLine.h"
 #include "app/FocusRingStyle.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Exporting cards, one file each, for players who are not in the room.
 #include "app/ExportDialog.h"
 #include "app/JobProgressDialog.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The Samples menu, the font dialog and the help entries.
 #include "app/UnitMain.h"
 #include "dialogs/UnitFrmAbout.h"

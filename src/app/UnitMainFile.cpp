@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // New, Open, Save, the save question, and closing the window.
 #include "app/UnitMain.h"
 #include "app/WordsEditorDialog.h"

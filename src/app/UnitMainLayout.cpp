@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The main window's controls, menu and tool bar, at the fixed pixel positions of the
 // form (677 x 492 client area; positions inside a group box are relative to it).
 #include "app/FormScale.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Lists in and out as a desktop user expects: a file named on the command line or dropped
 // on the window, many words pasted at once, Save As, the recent lists, and the whole list
 // edited as text. None of it changes what the form's own commands do.

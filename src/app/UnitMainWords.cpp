@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Editing the word list and the card options.
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"

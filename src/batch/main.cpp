@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // plumwick-print: prints bingo cards or the call list of a word list without a window.
 #include "platform/CommandLine.h"
 #include "batch/BatchOptions.h"

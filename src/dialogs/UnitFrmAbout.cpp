@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "dialogs/UnitFrmAbout.h"
 #include "app/Guarded.h"
 #include "app/FormScale.h"
@@ -37,9 +39,9 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 32 - band, 48, 48);
     Image1->setPixmap(MakeProgramPicture(48));
-    Label1 = CentredLabel(this, QStringLiteral("Plumwick V" PLUMWICK_VERSION), 56, 32 - band, 185, 17, true);
+    Label1 = CentredLabel(this, QStringLiteral("Plumwick V" PLUMWICK_VERSION_SHORT), 56, 32 - band, 185, 17, true);
     Label2 = CentredLabel(this, QStringLiteral("\u00a9 2026 The Plumwick developers."), 40, 50 - band, 286 - 40, 23, false);
-    Label3 = CentredLabel(this, QStringLiteral("All rights reserved."), 56, 72 - band, 185, 20, true);
+    Label3 = CentredLabel(this, QStringLiteral("Free software: GNU GPL 3 or later."), 40, 72 - band, 286 - 40, 20, true);
     Label1->setAccessibleName(QStringLiteral("Plumwick version " PLUMWICK_VERSION));
     // The links are links: Tab reaches them and Enter opens them, as a click does.
     auto link = [&](const QString& caption, const QString& target, int left, int top, int width) {

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Walks Plumwick's accessibility tree over AT-SPI, as a screen reader sees it, and checks the
 # names a blind user needs. Run by atspi.sh inside its own D-Bus session under Xvfb.
 import sys

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # The accessibility tree over AT-SPI, as Orca would read it: the real program under Xvfb,
 # in a D-Bus session of its own with the AT-SPI bus, walked by pyatspi.
 #   atspi.sh PATH/TO/plumwick

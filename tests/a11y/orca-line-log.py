@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# SPDX-FileCopyrightText: 2026 Plumwick developers
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Runs Orca with its debug file written line by line (Orca opens it block-buffered, so a
 # test reading it as it goes would see nothing until Orca ends).
 #   python3 orca-line-log.py LOGFILE [orca options...]

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# SPDX-FileCopyrightText: 2026 Plumwick developers
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # What the Orca screen reader speaks: the real program and Orca 43 under Xvfb, in a D-Bus
 # session with the AT-SPI bus, Orca's speech on but pointed at a speech server that is not
 # there, its debug log read for the "SPEECH OUTPUT" lines. A word added, a list box's value,

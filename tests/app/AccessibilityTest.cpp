@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // What a screen reader finds: the sample card read out, every control under a name of its
 // own, the tool bar's buttons, announcements of what just happened, readable disabled text.
 #include "dialogs/UnitFrmAbout.h"
@@ -132,7 +134,7 @@ TEST_F(MainWindowTest, TheAboutBoxReadsWholeAndItsLinksWorkFromTheKeyboard)
     TFrmAbout about(&w, Desktop, Asks);
     about.show();
     QApplication::setActiveWindow(&about);
-    EXPECT_EQ(Name(about.Label1), "Plumwick version 4.1");
+    EXPECT_EQ(Name(about.Label1), "Plumwick version " PLUMWICK_VERSION);
     EXPECT_TRUE(Name(about.LblWebsite).contains(TFrmAbout::Homepage));
     EXPECT_TRUE(about.LblWebsite->textInteractionFlags() & Qt::LinksAccessibleByKeyboard);
     EXPECT_NE(about.LblEmail->focusPolicy(), Qt::NoFocus);

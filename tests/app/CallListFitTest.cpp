@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The call list finds each word's size from a measurement or two; it must land on exactly
 // the size that shrinking one point at a time lands on, with the real fonts.
 #include "card/CellText.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The real CUPS route: a page of four cards through the "PDF" queue of cups-pdf, read back
 // from the PDF that lands in the queue's output folder. ./test.sh starts cupsd and makes
 // the queue when it runs as root; elsewhere the test says why it is skipped.

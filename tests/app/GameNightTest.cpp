@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Game night in the window: numbered print jobs, the caller and the checker.
 #include "app/CallerWindow.h"
 #include "app/CardGridView.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Lists reaching the window the ways a desktop offers: the command line, drops, pasted
 // lines, Save As, the recent lists and the words edited as text.
 #include "app/PaintBox.h"

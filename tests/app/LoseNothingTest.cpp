@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Nothing a user does may lose work: files that are no lists, lists in other encodings,
 // questions that Escape can't answer, and the word box after a list is loaded.
 #include "platform/ui/QtPrompts.h"

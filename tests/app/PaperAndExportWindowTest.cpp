@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Page Setup per printer, "Same Text Size" on the sample card, and Export Cards from the window.
 #include "app/ExportDialog.h"
 #include "app/PageSetupDialog.h"

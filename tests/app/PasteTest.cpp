@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SPDX-FileCopyrightText: 2026 Plumwick developers
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Pastes into the text fields: nothing copied yet, and far more than a line holds.
 #include "app/PasteSafeEdits.h"
 #include "app/WordsEditorDialog.h"

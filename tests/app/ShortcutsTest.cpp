@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The menu's shortcuts from every control of the window.
 #include "support/MainWindowFixture.h"
 

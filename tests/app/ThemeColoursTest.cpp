@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SPDX-FileCopyrightText: 2026 Plumwick developers
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Every window's texts stand out from what they stand on, in a light and in a dark desktop
 // theme, enabled and disabled (WCAG 2.1 AA: 4.5:1).
 #include "app/CallerWindow.h"

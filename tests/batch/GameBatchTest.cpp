@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // plumwick-print's numbered games: the code on standard output, the same cards printed
 // again from the code, and the check of a claimed card with its exit status.
 #include "support/PrintProcess.h"

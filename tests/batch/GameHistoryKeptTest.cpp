@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SPDX-FileCopyrightText: 2026 Plumwick developers
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The history of games through plumwick-print: never silently replaced or rewritten, never
 // silently lost, and what it holds is taken only as the program writes it.
 #include "support/PrintProcess.h"

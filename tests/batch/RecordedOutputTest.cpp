@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Seeded jobs print byte for byte what they printed before the later additions to the
 // program; every addition is opt-in, so with it off nothing on paper may change.
 #include "support/PrintProcess.h"

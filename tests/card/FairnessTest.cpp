@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Cards arranged through the real clock are fair: every number and word lands on its share
 // of cards, in every row and cell alike, and one card says nothing about the next. The
 // limits are chi-square at p = 10^-6, so a fair generator practically never fails, while

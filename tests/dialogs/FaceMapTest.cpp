@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The faces that settings from the other system name, drawn in the nearest face here.
 #include "dialogs/FontCatalog.h"
 #include "dialogs/UnitFrmFont.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "dialogs/UnitFrmAbout.h"
 #include "dialogs/UnitFrmFont.h"
 #include "platform/ui/QtShell.h"
@@ -91,7 +93,8 @@ TEST_F(FontDialogTest, AboutBoxAndHelpOpenThroughTheDesktop)
     EXPECT_FALSE(Desktop.Opened[1].toLocalFile().contains("//"));
 
     TFrmAbout about(&w, Desktop, Asks);
-    EXPECT_EQ(about.Label1->text(), "Plumwick V4.1");
+    EXPECT_EQ(about.Label1->text(), "Plumwick V" PLUMWICK_VERSION_SHORT);
+    EXPECT_EQ(QString(PLUMWICK_VERSION_SHORT), QString(PLUMWICK_VERSION).section(u'.', 0, 1));
     EXPECT_EQ(about.size(), QSize(286, 211));
     EXPECT_EQ(about.LblEmail->cursor().shape(), Qt::PointingHandCursor);
     about.show();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# SPDX-FileCopyrightText: 2026 Plumwick developers
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # The caller on game night, under Xvfb with a window manager: Space calls wherever the focus
 # is, a question it asks leaves it in front with the keyboard (also in full screen), Escape
 # leaves full screen, and F5 in the main window brings it back without touching the game.

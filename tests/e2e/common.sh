@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Shared by the end-to-end scripts: the tools they need (exit 77, skipped, without them), a
 # virtual display, a scratch folder that goes at exit, and a window manager.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Drives the real plumwick as a person would, under Xvfb with a window manager, then checks
 # the saved list's bytes, the settings file and a screenshot of the sample card.
 #   drive.sh PATH/TO/plumwick

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # The program started as a file manager starts it, `plumwick LIST.pwk`, under Xvfb with a
 # window manager: the list's words are on the sample card (its cells are drawn), and Ctrl+P
 # to the PDF printer prints a card of exactly those words.

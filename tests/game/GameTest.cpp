@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Numbered games: codes, re-made cards, uniqueness, winning patterns and the caller's draw.
 #include "card/CardArrangement.h"
 #include "card/RandomSource.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Inputs no well-behaved user makes: each has a clear outcome and loses nothing.
 #include "card/CardPrinting.h"
 #include "card/PrintJob.h"

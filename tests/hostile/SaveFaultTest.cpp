@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Saves that fail part way (a full disk, a process killed in the middle) leave the old
 // file exactly as it was.
 #include "platform/PlatformError.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # plumwick-print's bash completion, driven as bash drives it: COMP_WORDS and COMP_CWORD set,
 # the function called, COMPREPLY read.
 set -euo pipefail

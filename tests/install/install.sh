@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Installs the build into a scratch prefix as `cmake --install` would for a user, and checks
 # the desktop integration: the menu entry opens word lists (%f, MimeType), the MIME package
 # names *.pwk as a sub-class of text/plain, the icons are there, and the tools of the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # The manual pages made from --help render without a warning, and name every option.
 #   manpages.sh BUILD_DIR
 set -euo pipefail
@@ -10,7 +12,9 @@ for page in plumwick plumwick-print; do
   warnings=$(groff -man -Tutf8 -ww -z <<<"$text" 2>&1)
   [ -z "$warnings" ] || { echo "FAIL: $page(1): $warnings" >&2; exit 1; }
   rendered=$(groff -man -Tutf8 <<<"$text" 2>/dev/null | sed 's/.\x08//g')
-  grep -q "^NAME" <<<"$rendered" || { echo "FAIL: $page(1) has no NAME" >&2; exit 1; }
+  for section in NAME FILES "EXIT STATUS" "SEE ALSO"; do
+    grep -q "^$section" <<<"$rendered" || { echo "FAIL: $page(1) has no $section" >&2; exit 1; }
+  done
 done
 # Every option of plumwick-print is in its page.
 rendered=$(zcat "$build/plumwick-print.1.gz" | groff -man -Tutf8 2>/dev/null | sed 's/.\x08//g')

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
 # The Debian package as `cpack -G DEB` makes it: lintian reports no error, and the programs
 # run from a scratch root it is unpacked into.
 #   package.sh BUILD_DIR
@@ -12,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 (cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/out/plumwick_*_*.deb)
-version=$(sed -n 's/^project(Plumwick VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+version=$(sed -n '1s/^Plumwick \([^ ]*\) .*/\1/p' "$(dirname "$0")/../../NEWS") # the newest release
 [ "$(basename "$deb")" = "plumwick_${version}_$(dpkg --print-architecture).deb" ] || fail "package named $(basename "$deb")"
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/plumwick usr/bin/plumwick-print usr/share/plumwick/help.html usr/share/applications/plumwick.desktop \
@@ -22,6 +24,9 @@ for f in usr/bin/plumwick usr/bin/plumwick-print usr/share/plumwick/help.html us
          "usr/share/plumwick/SampleLists/Numbers 1 to 75.pwk"; do
   grep -qF "./$f" <<<"$contents" || fail "$f is not in the package"
 done
+# The speech engine's weight is a suggestion only.
+dpkg-deb -f "$deb" Suggests | grep -q qt6-speech-flite-plugin || fail "the speech engine is not suggested"
+dpkg-deb -f "$deb" Recommends | grep -q flite && fail "the speech engine is still recommended"
 depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 fonts-liberation fonts-comic-neue; do
   grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Files in the encodings Windows users have, files that are no text at all, and settings
 // files written back in the encoding they came in.
 #include "platform/PlatformError.h"

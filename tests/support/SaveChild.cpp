@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
 // A child process that saves a large file and can be killed half way by a test:
 //   save_child list PATH MEGABYTES     writes a word list of about that size
 //   save_child settings PATH           writes one key into a settings file
