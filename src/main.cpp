@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Plumwick"));
     // The windows carry their own titles; a display name would be appended to the dialogs'.
-    QApplication::setDesktopFileName(QStringLiteral("plumwick"));
+    QApplication::setDesktopFileName(QStringLiteral("example.plumwick.plumwick"));
     QApplication::setStyle(new FocusRingStyle);
     // The windows are laid out in fixed pixels for an 8-point sans serif at 96 dpi; a larger
     // desktop font grows them and their font alike.

@@ -100,25 +100,32 @@ bool InstallUserDataFolder(const QString& shippedSampleLists)
     return InstallFolder(samples, copySamples);
 }
 
-QString ShippedDataPath(const QString& programFolder, const QString& name)
+namespace {
+
+// The first of the places that exists, else the first place.
+QString FirstThere(const QString& programFolder, const QString& name, const QStringList& installed)
 {
     QString folder = programFolder;
     while (folder.size() > 1 && folder.endsWith(u'/'))
         folder.chop(1);
-    const QStringList candidates = {
-        JoinPath(folder, name),
-        QDir::cleanPath(JoinPath(folder, QStringLiteral("../share/plumwick/") + name)),
-        JoinPath(QStringLiteral(PLUMWICK_DATADIR), name),
-        JoinPath(QStringLiteral(PLUMWICK_SOURCE_DATADIR), name),
-        JoinPath(QStringLiteral(PLUMWICK_SOURCE_DOCDIR), name),
-    };
+    QStringList candidates = {JoinPath(folder, name)};
+    for (const QString& place : installed)
+        candidates << QDir::cleanPath(JoinPath(folder, place + name));
     for (const QString& candidate : candidates)
         if (QFileInfo::exists(candidate))
             return candidate;
     return candidates.front();
 }
 
+} // namespace
+
+QString ShippedDataPath(const QString& programFolder, const QString& name)
+{
+    return FirstThere(programFolder, name, {QStringLiteral("../share/plumwick/")});
+}
+
 QString HelpFilePath(const QString& programFolder)
 {
-    return ShippedDataPath(programFolder, QStringLiteral("help.html"));
+    return FirstThere(programFolder, QStringLiteral("help.html"),
+                      {QStringLiteral("../share/doc/plumwick/"), QStringLiteral("../share/plumwick/")});
 }

@@ -21,11 +21,12 @@ QString JoinPath(const QString& folder, const QString& name);
 // Returns false when it could not.
 bool InstallUserDataFolder(const QString& shippedSampleLists);
 
-// A file or folder shipped with the program: beside the program, else in the installed
-// data folder (../share/plumwick beside bin/, or the configured one), else in the source
-// tree's data folder for a build run where it was made. When none exists, the one beside
-// the program.
+// A file or folder shipped with the program: beside the program (the build copies them
+// there), else in the installed data folder, ../share/plumwick beside bin/. When neither
+// exists, the one beside the program. Found from where the program is, never from a path
+// fixed at build time, so that a package is the same wherever it was built.
 QString ShippedDataPath(const QString& programFolder, const QString& name);
 
-// The help page, "help.html", found as above.
+// The help page, "help.html": beside the program, else ../share/doc/plumwick as a package
+// installs it, else ../share/plumwick.
 QString HelpFilePath(const QString& programFolder);

@@ -166,4 +166,12 @@ TEST(DataFolders, PathsAndTheFirstStart)
     program.Write("help.html", "<html/>");
     EXPECT_EQ(HelpFilePath(program.Path() + "/"), program.Path() + "/help.html");
     EXPECT_EQ(HelpFilePath(program.Path()), program.Path() + "/help.html");
+    // Installed as a package lays it out: the help among the documentation, the lists in
+    // the program's data folder, both found from bin/.
+    TempFolder root;
+    root.Write("usr/share/doc/plumwick/help.html", "<html/>");
+    root.Write("usr/share/plumwick/SampleLists/Top.pwk", "y\r\n");
+    QDir().mkpath(root.Path("usr/bin"));
+    EXPECT_EQ(HelpFilePath(root.Path("usr/bin")), root.Path("usr/share/doc/plumwick/help.html"));
+    EXPECT_EQ(ShippedDataPath(root.Path("usr/bin"), "SampleLists"), root.Path("usr/share/plumwick/SampleLists"));
 }

@@ -14,11 +14,12 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$root/usr" >/dev/null
 share=$root/usr/share
 for f in bin/plumwick bin/plumwick-print; do [ -x "$root/usr/$f" ] || fail "$f not installed"; done
-for f in applications/plumwick.desktop mime/packages/plumwick.xml icons/hicolor/scalable/apps/plumwick.svg \
-         icons/hicolor/scalable/mimetypes/text-x-plumwick-list.svg plumwick/help.html; do
+for f in applications/example.plumwick.plumwick.desktop mime/packages/plumwick.xml icons/hicolor/scalable/apps/plumwick.svg \
+         icons/hicolor/48x48/apps/plumwick.png icons/hicolor/256x256/apps/plumwick.png \
+         icons/hicolor/scalable/mimetypes/text-x-plumwick-list.svg doc/plumwick/help.html "plumwick/SampleLists/Numbers 1 to 75.pwk"; do
   [ -f "$share/$f" ] || fail "share/$f not installed"
 done
-desktop=$share/applications/plumwick.desktop
+desktop=$share/applications/example.plumwick.plumwick.desktop
 grep -qx 'Exec=plumwick %f' "$desktop" || fail "the menu entry does not pass the file: $(grep Exec "$desktop")"
 grep -qx 'MimeType=text/x-plumwick-list;' "$desktop" || fail "no MimeType in the menu entry"
 grep -q '<glob pattern="\*.pwk"/>' "$share/mime/packages/plumwick.xml" || fail "no *.pwk glob"
@@ -33,4 +34,11 @@ if command -v update-mime-database >/dev/null; then
   [ -f "$share/mime/globs2" ] || update-mime-database "$share/mime"
   grep -q 'text/x-plumwick-list:\*\.pwk' "$share/mime/globs2" || fail "the MIME database does not know *.pwk"
 fi
+# Nothing of this machine's build folders or of /usr/local is compiled into the programs: they
+# find what they ship from where they are.
+for program in plumwick plumwick-print; do
+  for path in "$build" "$(cd "$(dirname "$0")/../.." && pwd)" /usr/local; do
+    if grep -aqF "$path" "$root/usr/bin/$program"; then fail "$program contains the path $path"; fi
+  done
+done
 echo "install: passed"

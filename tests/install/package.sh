@@ -17,8 +17,9 @@ deb=$(ls "$work"/out/plumwick_*_*.deb)
 version=$(sed -n '1s/^Plumwick \([^ ]*\) .*/\1/p' "$(dirname "$0")/../../NEWS") # the newest release
 [ "$(basename "$deb")" = "plumwick_${version}_$(dpkg --print-architecture).deb" ] || fail "package named $(basename "$deb")"
 contents=$(dpkg-deb -c "$deb")
-for f in usr/bin/plumwick usr/bin/plumwick-print usr/share/plumwick/help.html usr/share/applications/plumwick.desktop \
-         usr/share/mime/packages/plumwick.xml usr/share/metainfo/example.plumwick.Plumwick.metainfo.xml \
+for f in usr/bin/plumwick usr/bin/plumwick-print usr/share/doc/plumwick/help.html \
+         usr/share/applications/example.plumwick.plumwick.desktop usr/share/icons/hicolor/256x256/apps/plumwick.png \
+         usr/share/mime/packages/plumwick.xml usr/share/metainfo/example.plumwick.plumwick.metainfo.xml \
          usr/share/man/man1/plumwick.1.gz usr/share/man/man1/plumwick-print.1.gz \
          usr/share/bash-completion/completions/plumwick-print usr/share/doc/plumwick/copyright \
          "usr/share/plumwick/SampleLists/Numbers 1 to 75.pwk"; do
