@@ -14,4 +14,6 @@ rm -f /tmp/reuse-lint.$$
 version=$(sed -n '1s/^Plumwick \([^ ]*\) .*/\1/p' NEWS)
 [ "$("$build/plumwick-print" --version)" = "plumwick-print $version" ] || { echo "FAIL: plumwick-print --version" >&2; exit 1; }
 grep -q "^plumwick ($version) unstable" "$build/changelog" || { echo "FAIL: the changelog does not begin with $version" >&2; exit 1; }
+# The source package's changelog is the one made from NEWS (copy it after adding a release).
+cmp -s debian/changelog "$build/changelog" || { echo "FAIL: debian/changelog differs from the one NEWS gives: cp $build/changelog debian/changelog" >&2; exit 1; }
 echo "reuse: passed"
