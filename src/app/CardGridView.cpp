@@ -52,15 +52,12 @@ int CardGridView::Columns() const
 
 QString CardGridView::CellText(int row, int column) const
 {
-    if (row < 0 || column < 0 || row >= Rows() || column >= Columns())
+    if (!HasCard)
         return {};
-    if (!Card.Heading.isEmpty()) {
-        if (row == 0)
-            return column < Card.Heading.size() ? Card.Heading[column] : QString();
-        --row;
-    }
-    const int i = row * Card.Side + column;
-    QString text = Card.Texts[i].trimmed().isEmpty() ? QStringLiteral("empty") : Card.Texts[i];
+    int i = -1;
+    QString text = Card.ReadAt(row, column, &i);
+    if (i < 0)
+        return text;
     text += i < static_cast<int>(Marked.size()) && Marked[i] ? QStringLiteral(", called") : QStringLiteral(", not called");
     if (std::find(Winning.begin(), Winning.end(), i) != Winning.end())
         text += QStringLiteral(", in the winning line");

@@ -54,16 +54,7 @@ int SampleCardAccessible::columnCount() const
 
 QString SampleCardAccessible::CellText(int row, int column) const
 {
-    const CardView& card = Box()->Card();
-    if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount())
-        return {};
-    if (!card.Heading.isEmpty()) {
-        if (row == 0)
-            return column < card.Heading.size() ? card.Heading[column] : QString();
-        --row;
-    }
-    const QString text = card.Texts[row * card.Side + column].trimmed();
-    return text.isEmpty() ? QStringLiteral("empty") : text;
+    return Box()->Card().ReadAt(row, column);
 }
 
 QString SampleCardAccessible::columnDescription(int column) const

@@ -62,3 +62,22 @@ QString CardView::Describe() const
     }
     return parts.join(u' ');
 }
+
+QString CardView::ReadAt(int row, int column, int* cell) const
+{
+    if (cell)
+        *cell = -1;
+    const int rows = Side + (Heading.isEmpty() ? 0 : 1);
+    if (Texts.isEmpty() || row < 0 || column < 0 || row >= rows || column >= Side)
+        return {};
+    if (!Heading.isEmpty()) {
+        if (row == 0)
+            return column < Heading.size() ? Heading[column] : QString();
+        --row;
+    }
+    const int i = row * Side + column;
+    if (cell)
+        *cell = i;
+    const QString text = Texts[i].trimmed();
+    return text.isEmpty() ? QStringLiteral("empty") : text;
+}

@@ -24,6 +24,10 @@ struct CardView {
     // The card read out: "Heading: B, I, N, G, O. Row 1: 3, 19, 38, 57, 65. ... Row 3: 33,
     // 41, Free Space, ...". A cell without a word is "empty".
     QString Describe() const;
+    // One place of the card as a table reads it, the heading row first where there is one:
+    // its heading letter or its text ("empty" for a cell without a word); `cell` gets the
+    // cell's index (-1 in the heading row). Empty outside the card.
+    QString ReadAt(int row, int column, int* cell = nullptr) const;
 };
 
 CardView MakeCardView(const QStringList& cells, const CardOptions& options);

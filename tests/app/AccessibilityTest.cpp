@@ -10,6 +10,7 @@
 #include "game/CardView.h"
 #include "support/Words.h"
 #include "app/PaintBox.h"
+#include "support/Contrast.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAccessible>
@@ -32,22 +33,6 @@ QString Description(QObject* object)
 {
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(object);
     return a ? a->text(QAccessible::Description) : QString();
-}
-
-// Relative luminance and contrast ratio as WCAG 2.1 defines them.
-double Luminance(const QColor& c)
-{
-    auto channel = [](double v) {
-        v /= 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
-double Contrast(const QColor& a, const QColor& b)
-{
-    const double x = Luminance(a), y = Luminance(b);
-    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
 }
 
 // Every focusable control under `window`: a name, none twice among its siblings, none

@@ -9,6 +9,7 @@
 #include "app/WordsEditorDialog.h"
 #include "dialogs/UnitFrmAbout.h"
 #include "dialogs/UnitFrmFont.h"
+#include "support/Contrast.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAbstractButton>
@@ -19,21 +20,6 @@
 #include <cmath>
 
 namespace {
-
-double Luminance(const QColor& c)
-{
-    auto channel = [](double v) {
-        v /= 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
-double Contrast(const QColor& a, const QColor& b)
-{
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The colour pair each control's text is drawn in, in a colour group.
 std::pair<QColor, QColor> TextPair(QWidget* w, QWidget* window, QPalette::ColorGroup group)
