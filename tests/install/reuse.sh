@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Plumwick developers
-# Every file says its licence and copyright as the REUSE specification lays out, and the
+# Every file says its licence and copyright as the REUSE rules lay out, and the
 # version NEWS gives is the one the programs report.
 #   reuse.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
