@@ -232,6 +232,8 @@ private:
     void ClearWordBox();
     void EmptyList();
     bool CheckWordCount();
+    // Asks before a job whose words hold characters no installed font can draw; true to go on.
+    bool ConfirmDrawable(const QString& doing);
 
     Services Env;
     RandomSource Random;

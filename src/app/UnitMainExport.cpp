@@ -30,6 +30,8 @@ void TFrmMain::MnuFileExportClick()
         Env.Asks.Information(TooFewWordsMessage(needed, QStringLiteral("export")));
         return;
     }
+    if (!ConfirmDrawable(QStringLiteral("Export")))
+        return;
     const QStringList words = WordList.Items();
     const bool numbered = MnuNumberCards->isChecked();
     const QList<GameRecord> games = numbered ? GameHistory::GamesOf(words, Options()) : QList<GameRecord>();

@@ -4,6 +4,7 @@
 // on the window, many words pasted at once, Save As, the recent lists, and the whole list
 // edited as text. None of it changes what the form's own commands do.
 #include "app/UnitMain.h"
+#include "platform/MissingGlyphs.h"
 #include "app/WordsEditorDialog.h"
 #include "card/CardPrinting.h"
 #include "platform/Prompts.h"
@@ -149,6 +150,11 @@ void TFrmMain::UpdateWordCount()
         const int side = CardSide(CboCardSize->currentIndex());
         text += QStringLiteral(": a %1 x %1 card needs %2").arg(side).arg(needed);
     }
+    // The words on the sample card that show as boxes (the whole list is checked at print).
+    const QStringList boxes = WordsWithMissingGlyphs(CardCells.mid(0, needed), CardFontName);
+    if (!boxes.isEmpty())
+        text += boxes.size() == 1 ? QStringLiteral(" ⚠ 1 word can't be drawn")
+                                  : QStringLiteral(" ⚠ %1 words can't be drawn").arg(boxes.size());
     LblWordCount->setText(text);
 }
 

@@ -11,6 +11,7 @@
 #include "settings/GameHistory.h"
 #include "settings/PaperSettings.h"
 #include "platform/IntegerConversion.h"
+#include "platform/MissingGlyphs.h"
 #include "platform/PlatformError.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
@@ -18,7 +19,9 @@
 #include "settings/DialogFolders.h"
 #include "words/CountText.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QAction>
 #include <QSpinBox>
@@ -67,9 +70,23 @@ bool TFrmMain::CheckWordCount()
     return false;
 }
 
+bool TFrmMain::ConfirmDrawable(const QString& doing)
+{
+    // Never a silent box: words no installed font can draw are named before anything prints.
+    QStringList texts = WordList.Items();
+    if (ChkFreeSpace->isChecked())
+        texts << TxtFreeSpace->text();
+    if (ChkHeading->isChecked())
+        texts << TxtHeading->text();
+    const QStringList missing = WordsWithMissingGlyphs(texts, CardFontName);
+    if (missing.isEmpty())
+        return true;
+    return Env.Asks.Question(MissingGlyphsMessage(missing) + QStringLiteral(". %1 anyway?").arg(doing), false);
+}
+
 void TFrmMain::MnuFilePrintClick()
 {
-    if (!CheckWordCount())
+    if (!CheckWordCount() || !ConfirmDrawable(QStringLiteral("Print")))
         return;
     CardJob job;
     job.Options = Options();
@@ -133,7 +150,7 @@ std::optional<QString> TFrmMain::AskPdfFileName()
 
 void TFrmMain::MnuFilePrintListClick()
 {
-    if (!CheckWordCount())
+    if (!CheckWordCount() || !ConfirmDrawable(QStringLiteral("Print")))
         return;
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize);

@@ -13,6 +13,7 @@
 #include "card/PrintJob.h"
 #include "card/RandomSource.h"
 #include "platform/Clock.h"
+#include "platform/MissingGlyphs.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
 #include "platform/QtPrinters.h"
@@ -149,6 +150,17 @@ int RunBatch(const BatchOptions& options)
 
         if (options.Check)
             return RunCheck(options, words.Items(), card);
+        // Never a silent box on paper: the words that would print with one are named.
+        {
+            QStringList texts = words.Items();
+            if (card.FreeSpace)
+                texts << card.FreeSpaceText;
+            if (card.Heading)
+                texts << card.HeadingText;
+            const QStringList missing = WordsWithMissingGlyphs(texts, fontName);
+            if (!missing.isEmpty())
+                BatchWarn(MissingGlyphsMessage(missing));
+        }
         const int needed = WordsNeeded(card);
         if (words.Count() < needed) {
             BatchFail(QStringLiteral("%1 has %2 words; %3 needs %4")

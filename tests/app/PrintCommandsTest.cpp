@@ -3,6 +3,8 @@
 #include "support/MainWindowFixture.h"
 #include "support/Words.h"
 
+#include <QLabel>
+
 namespace {
 QStringList Numbers(int count)
 {
@@ -117,4 +119,25 @@ TEST_F(MainWindowTest, PrintGoesToThePrinterChosenByName)
     EXPECT_EQ(w.CboPrinters->currentText(), "Inkjet"); // the default's place, in sight
     w.MnuFilePrintList->trigger();
     EXPECT_EQ(Printer.Calls.first(), "current 0");
+}
+
+TEST_F(MainWindowTest, WordsNoFontCanDrawAreNamedBeforePrinting)
+{
+    TFrmMain& w = Open();
+    w.WordList.InsertMany(Numbers(23));
+    const QString boxed = QString(QChar(0xE000)) + "pua";
+    w.WordList.Insert(boxed);
+    w.ArrangeCard();
+    w.UpdateWordCount();
+    EXPECT_TRUE(w.LblWordCount->text().endsWith("\u26a0 1 word can't be drawn")) << w.LblWordCount->text().toStdString();
+    const QString question = "These words contain characters that no installed font can draw, and would print with "
+                             "empty boxes: \u201c" + boxed + "\u201d (U+E000). Print anyway?";
+    // No, the default: nothing prints; Yes: the job goes on.
+    Asks.ExpectQuestion(question, false);
+    w.MnuFilePrint->trigger();
+    EXPECT_TRUE(Printer.Calls.isEmpty());
+    EXPECT_FALSE(Asks.QuestionDefaults.back());
+    Asks.ExpectQuestion(question, true);
+    w.MnuFilePrint->trigger();
+    EXPECT_TRUE(Printer.Calls.contains("end"));
 }

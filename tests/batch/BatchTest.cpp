@@ -232,3 +232,35 @@ TEST_F(BatchTest, DefaultsComeFromTheSettingsFile)
     ASSERT_EQ(Print({"--heading=AB", "-o", "ab.pdf", Numbers()}).Status, 0);
     EXPECT_EQ(Texts(Pages(Folder.Path("ab.pdf"))[0]).mid(0, 2), (QStringList{"A", "B"}));
 }
+
+// Words in the world's scripts print as themselves, each in a font that has it; a character
+// that no font can draw is named before the page is made, never a silent box.
+TEST_F(BatchTest, EveryScriptPrintsAndABoxIsNamed)
+{
+    const QStringList world = {"apple", "\u65e5\u672c\u8a9e", "\ud55c\uad6d\uc5b4", "\u0928\u092e\u0938\u094d\u0924\u0947",
+                               "\u0e20\u0e32\u0e29\u0e32\u0e44\u0e17\u0e22", "\u0645\u0631\u062d\u0628\u0627",
+                               "\u05e9\u05dc\u05d5\u05dd", "fig", "kiwi"};
+    const Outcome clean = Print({"-q", "--size", "3", "--no-free-space", "-o", "world.pdf", List("world.pwk", world)});
+    EXPECT_EQ(clean.Status, 0);
+    const bool noto = !ToolOutput("fc-list", {":lang=ja"}).trimmed().isEmpty();
+    if (noto) {
+        EXPECT_EQ(clean.Err, "");
+        // Read back as pdftotext gives it: compatibility forms folded (a CJK font maps 日 to
+        // its Kangxi radical, Arabic comes as presentation forms) and direction marks removed;
+        // it loses Devanagari's conjunct, so that word is matched by its first letters.
+        QString text = ToolOutput("pdftotext", {Folder.Path("world.pdf"), "-"}).normalized(QString::NormalizationForm_KC);
+        text.remove(QRegularExpression("[\u200e\u200f\u202a-\u202e]"));
+        for (const QString& word : world)
+            EXPECT_TRUE(text.contains(word.startsWith(QChar(0x0928)) ? word.left(2) : word)) << word.toStdString();
+        const QString fonts = ToolOutput("pdffonts", {Folder.Path("world.pdf")});
+        for (const char* face : {"NotoSansCJK", "NotoSansThai", "NotoSansDevanagari"})
+            EXPECT_TRUE(fonts.contains(face)) << face;
+    }
+    // A private-use character: no font has it. Said, with its code; the job still prints.
+    const Outcome boxed = Print({"-q", "--size", "3", "--no-free-space", "-o", "boxed.pdf",
+                                 List("boxed.pwk", {"a", "b", "c", "d", "e", "f", "g", "h", QString(QChar(0xE000)) + "x"})});
+    EXPECT_EQ(boxed.Status, 0);
+    EXPECT_EQ(boxed.Err, "plumwick-print: warning: These words contain characters that no installed font can draw, and "
+                         "would print with empty boxes: \u201c\ue000x\u201d (U+E000)");
+    EXPECT_TRUE(QFileInfo::exists(Folder.Path("boxed.pdf")));
+}

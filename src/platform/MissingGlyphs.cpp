@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "platform/MissingGlyphs.h"
+#include "platform/FaceMap.h"
+
+#include <QGlyphRun>
+#include <QSet>
+#include <QTextLayout>
+
+namespace {
+
+// Whether the text, laid out in the font with the system's fallbacks, shows a box: glyph 0
+// is every font's "no such character".
+bool ShowsABox(const QString& text, const QFont& font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e9);
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns())
+        for (quint32 glyph : run.glyphIndexes())
+            if (glyph == 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+QStringList WordsWithMissingGlyphs(const QStringList& words, const QString& face)
+{
+    QFont font(InstalledFace(face));
+    font.setPixelSize(20);
+    QStringList missing;
+    QSet<QString> seen;
+    for (const QString& word : words) {
+        if (seen.contains(word))
+            continue;
+        seen.insert(word);
+        if (!ShowsABox(word, font))
+            continue;
+        // Named with the characters that can't be drawn, which may show as nothing here.
+        QStringList codes;
+        for (char32_t c : word.toUcs4()) {
+            const QString one = QString::fromUcs4(&c, 1);
+            if (ShowsABox(one, font))
+                codes << QStringLiteral("U+") + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0');
+        }
+        missing << (codes.isEmpty() ? word : QStringLiteral("%1 (%2)").arg(word, codes.join(QStringLiteral(", "))));
+    }
+    return missing;
+}
+
+QString MissingGlyphsMessage(const QStringList& words)
+{
+    constexpr int Named = 5;
+    QStringList shown = words.mid(0, Named);
+    for (QString& word : shown) {
+        const qsizetype codes = word.lastIndexOf(QStringLiteral(" (U+"));
+        word = codes < 0 ? QStringLiteral("\u201c%1\u201d").arg(word)
+                         : QStringLiteral("\u201c%1\u201d%2").arg(word.left(codes), word.mid(codes));
+    }
+    QString list = shown.join(QStringLiteral(", "));
+    if (words.size() > Named)
+        list += QStringLiteral(" and %1 more").arg(words.size() - Named);
+    return QStringLiteral("These words contain characters that no installed font can draw, and would print with "
+                          "empty boxes: %1")
+        .arg(list);
+}
