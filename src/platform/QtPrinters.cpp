@@ -109,7 +109,10 @@ QPageSize::PageSizeId QtPrinters::LocalePaper()
 
 QStringList QtPrinters::Names()
 {
-    SystemNames = QPrinterInfo::availablePrinterNames();
+    // While a job runs its printer's place in the list stays as it was (the window may ask
+    // for the list meanwhile, as it comes to the front).
+    if (!Painter)
+        SystemNames = QPrinterInfo::availablePrinterNames();
     return SystemNames + QStringList{PdfPrinterName};
 }
 
