@@ -8,7 +8,7 @@ PLUMWICK_PACKAGES=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
-  fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji
+  fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji fonts-symbola
   poppler-utils xvfb xauth
   openbox xdotool x11-utils imagemagick
   desktop-file-utils shared-mime-info

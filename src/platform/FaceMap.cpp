@@ -78,3 +78,8 @@ QString InstalledFace(const QString& face)
     known.insert(face, resolved);
     return resolved;
 }
+
+QStringList CardFamilies(const QString& face)
+{
+    return {InstalledFace(face), QStringLiteral("Symbola")};
+}

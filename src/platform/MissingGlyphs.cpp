@@ -30,6 +30,7 @@ bool ShowsABox(const QString& text, const QFont& font)
 QStringList WordsWithMissingGlyphs(const QStringList& words, const QString& face)
 {
     QFont font(InstalledFace(face));
+    font.setFamilies(CardFamilies(face));
     font.setPixelSize(20);
     QStringList missing;
     QSet<QString> seen;

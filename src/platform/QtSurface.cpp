@@ -78,6 +78,7 @@ QtSurface::SizedFont& QtSurface::Current()
     auto& slot = Fonts[FontKey{Face, Bold, pixels}];
     if (!slot) {
         QFont font(InstalledFace(Face));
+        font.setFamilies(CardFamilies(Face));
         font.setPixelSize(pixels);
         font.setBold(Bold);
         font.setStyleStrategy(QFont::PreferAntialias);
