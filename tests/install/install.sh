@@ -37,7 +37,9 @@ fi
 # Nothing of this machine's build folders or of /usr/local is compiled into the programs: they
 # find what they ship from where they are. (A sanitizer build keeps its object files' paths for
 # its reports; it is never installed.)
-ldd "$root/usr/bin/plumwick" | grep -q libasan && { echo "install: passed (a sanitizer build: paths not checked)"; exit 0; }
+case "$(ldd "$root/usr/bin/plumwick" 2>/dev/null)" in
+  *libasan*) echo "install: passed (a sanitizer build: paths not checked)"; exit 0 ;;
+esac
 for program in plumwick plumwick-print; do
   for path in "$build" "$(cd "$(dirname "$0")/../.." && pwd)" /usr/local; do
     if grep -aqF "$path" "$root/usr/bin/$program"; then fail "$program contains the path $path"; fi
