@@ -33,7 +33,9 @@ fail() {
 heard() {
   local i
   for i in $(seq 1 300); do
-    tail -n +"$2" "$log" 2>/dev/null | grep -a "SPEECH OUTPUT" | grep -aqE "$1" && return 0
+    # Read whole before matching: grep -q leaving early would break the pipe (pipefail).
+    spoken=$(tail -n +"$2" "$log" 2>/dev/null | grep -a "SPEECH OUTPUT" || true)
+    grep -aqE "$1" <<<"$spoken" && return 0
     sleep 0.1
   done
   fail "Orca did not speak /$1/"
