@@ -14,9 +14,9 @@ QAccessibleInterface* Factory(const QString&, QObject* object)
     if (auto* box = dynamic_cast<PaintBox*>(object))
         return new SampleCardAccessible(box);
     if (auto* board = dynamic_cast<CallerBoard*>(object))
-        return new CallerBoardAccessible(board);
+        return new PaintedGridAccessible<CallerBoard>(board);
     if (auto* card = dynamic_cast<CardGridView*>(object))
-        return new CardGridAccessible(card);
+        return new PaintedGridAccessible<CardGridView>(card);
     // The caller is a window of its own, not a panel of the main one.
     if (auto* caller = dynamic_cast<CallerWindow*>(object))
         return new QAccessibleWidget(caller, QAccessible::Window);

@@ -235,15 +235,19 @@ void ReplacingFile::OpenTemporary(mode_t mode)
 {
     const QByteArray folder = FolderOf(Target);
     RemoveLeftoversOf(folder, Target.mid(Target.lastIndexOf('/') + 1));
-    // An unnamed file leaves nothing behind whenever the process dies.
-    Fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
-    if (Fd >= 0) {
-        Unnamed = true;
-        ::fchmod(Fd, mode);
-        return;
+    // An unnamed file leaves nothing behind whenever the process dies. It is named at the
+    // end through /proc, so where /proc is not there (a bare chroot) a named one is used.
+    if (::access("/proc/self/fd", X_OK) == 0) {
+        Fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
+        if (Fd >= 0) {
+            Unnamed = true;
+            ::fchmod(Fd, mode);
+            return;
+        }
+        // A file system without unnamed files says so; anything else is the folder's fault.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOSYS)
+            ::Fail(errno, Path);
     }
-    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOSYS)
-        ::Fail(errno, Path);
     QByteArray temp = Target + TempMark + "XXXXXX";
     Fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (Fd < 0)
@@ -295,10 +299,10 @@ void ReplacingFile::Commit()
     if (!TempPath.isEmpty()) {
         if (::rename(TempPath.constData(), Target.constData()) != 0)
             ::Fail(errno, Path);
-        Committed = true;
-        SyncFolder(Target);
     }
     Committed = true;
+    if (!TempPath.isEmpty())
+        SyncFolder(Target);
 }
 
 void RemoveLeftovers(const QString& folder)
