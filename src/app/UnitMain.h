@@ -231,7 +231,7 @@ private:
     void ConnectHandlers();
     void ClearWordBox();
     void EmptyList();
-    bool CheckWordCount();
+    bool CheckWordCount(const QString& doing = QStringLiteral("print"));
     // Asks before a job whose words hold characters no installed font can draw; true to go on.
     bool ConfirmDrawable(const QString& doing);
 

@@ -25,12 +25,7 @@
 
 void TFrmMain::MnuFileExportClick()
 {
-    const int needed = WordsNeeded(Options());
-    if (WordList.Count() < needed) {
-        Env.Asks.Information(TooFewWordsMessage(needed, QStringLiteral("export")));
-        return;
-    }
-    if (!ConfirmDrawable(QStringLiteral("Export")))
+    if (!CheckWordCount(QStringLiteral("export")) || !ConfirmDrawable(QStringLiteral("Export")))
         return;
     const QStringList words = WordList.Items();
     const bool numbered = MnuNumberCards->isChecked();

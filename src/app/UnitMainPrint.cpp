@@ -61,12 +61,12 @@ void TFrmMain::RefreshPrinters()
     CboPrinters->setCurrentIndex(at >= 0 ? static_cast<int>(at) : names.isEmpty() ? -1 : Env.PrinterList.DefaultIndex());
 }
 
-bool TFrmMain::CheckWordCount()
+bool TFrmMain::CheckWordCount(const QString& doing)
 {
     const int needed = WordsNeeded(Options());
     if (WordList.Count() >= needed)
         return true;
-    Env.Asks.Information(TooFewWordsMessage(needed));
+    Env.Asks.Information(TooFewWordsMessage(needed, doing));
     return false;
 }
 
