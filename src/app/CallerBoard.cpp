@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QPainter>
+#include <QCoreApplication>
 #include <cmath>
 
 CallerBoard::CallerBoard(QWidget* parent) : QWidget(parent)
@@ -78,7 +79,7 @@ QString CallerBoard::CellText(int row, int column) const
     QString word = Draw->Words()[i];
     if (Flashboard() && row < Letters.size() && !Letters[row].trimmed().isEmpty())
         word = Letters[row] + u' ' + word;
-    return word + (Draw->IsCalled(i) ? QStringLiteral(", called") : QStringLiteral(", not called"));
+    return word + (Draw->IsCalled(i) ? QCoreApplication::translate("CallerBoard", ", called") : QCoreApplication::translate("CallerBoard", ", not called"));
 }
 
 namespace {

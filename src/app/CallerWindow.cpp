@@ -31,7 +31,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     : QWidget(owner, Qt::Window), Asks(asks), Voice(voice), CurrentList(std::move(currentList)), Random(std::move(random))
 {
     SampleCardAccessible::Install(); // its own accessible role, before anyone asks
-    setWindowTitle(QStringLiteral("Call Words"));
+    setWindowTitle(tr("Call Words"));
     resize(760, 560);
 
     CboGame = new QComboBox(this);
@@ -47,11 +47,11 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     // The last calls line is cut to the window, never the window stretched to the line.
     LblLast->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     LblLast->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    BtnNext = new QPushButton(QStringLiteral("&Next"), this);
-    BtnUndo = new QPushButton(QStringLiteral("&Undo"), this);
-    BtnNewGame = new QPushButton(QStringLiteral("New &Game"), this);
-    BtnCheck = new QPushButton(QStringLiteral("&Check a Card..."), this);
-    ChkReadAloud = new QCheckBox(QStringLiteral("&Read Aloud"), this);
+    BtnNext = new QPushButton(tr("&Next"), this);
+    BtnUndo = new QPushButton(tr("&Undo"), this);
+    BtnNewGame = new QPushButton(tr("New &Game"), this);
+    BtnCheck = new QPushButton(tr("&Check a Card..."), this);
+    ChkReadAloud = new QCheckBox(tr("&Read Aloud"), this);
     // Space and Enter call the next word wherever the focus is, so no control keeps them.
     setFocusPolicy(Qt::StrongFocus);
     for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud}) {
@@ -60,7 +60,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     }
 
     auto* top = new QHBoxLayout;
-    auto* playLabel = new QLabel(QStringLiteral("&Play:"), this);
+    auto* playLabel = new QLabel(tr("&Play:"), this);
     playLabel->setBuddy(CboGame);
     top->addWidget(playLabel);
     top->addWidget(CboGame, 1);
@@ -82,7 +82,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     QString why;
     if (!Voice || !Voice->Available(&why)) {
         ChkReadAloud->setEnabled(false);
-        ChkReadAloud->setToolTip(Voice ? why : QStringLiteral("No speech here."));
+        ChkReadAloud->setToolTip(Voice ? why : tr("No speech here."));
     } else {
         ChkReadAloud->setChecked(ReadAloudFlag.Read());
     }
@@ -107,9 +107,9 @@ void CallerWindow::FillGames()
     const QString current = CboGame->currentData().toString();
     const QSignalBlocker quiet(CboGame);
     CboGame->clear();
-    CboGame->addItem(QStringLiteral("The current list"));
+    CboGame->addItem(tr("The current list"));
     for (const GameRecord& game : GameHistory::Read())
-        CboGame->addItem(QStringLiteral("Game %1: %2 (%3)")
+        CboGame->addItem(tr("Game %1: %2 (%3)")
                              .arg(game.Code, QFileInfo(game.ListFile).completeBaseName(), CardCountText(game.Cards)),
                          game.Code);
     CboGame->setCurrentIndex(std::max(0, CboGame->findData(current)));
@@ -138,7 +138,7 @@ void CallerWindow::Play(const GameSource& source)
     // A game stopped part way offers to go on.
     const CallerDraw resumed = GameHistory::SavedCalls(source);
     if (resumed.CalledCount() > 0 && !resumed.Done() &&
-        Asks.Question(QStringLiteral("This game was stopped after %1 calls. Go on where it stopped?")
+        Asks.Question(tr("This game was stopped after %1 calls. Go on where it stopped?")
                           .arg(resumed.CalledCount()),
                       true))
         *Calls = resumed;
@@ -155,7 +155,7 @@ void CallerWindow::Next()
         return;
     // What shows is what was called, whether or not it could be saved.
     ShowState();
-    Speaker->Say(Calls->Done() ? QStringLiteral("%1. %2 of %2 called, the game is complete")
+    Speaker->Say(Calls->Done() ? tr("%1. %2 of %2 called, the game is complete")
                                      .arg(CallText(index))
                                      .arg(Calls->Total())
                                : CallText(index));
@@ -169,7 +169,7 @@ void CallerWindow::Undo()
     const QString last = Calls && Calls->CalledCount() > 0 ? CallText(Calls->Calls().back()) : QString();
     if (Calls && Calls->Undo()) {
         ShowState();
-        Speaker->Say(QStringLiteral("%1 taken back").arg(last));
+        Speaker->Say(tr("%1 taken back").arg(last));
         Save();
     }
 }
@@ -178,7 +178,7 @@ void CallerWindow::NewGame()
 {
     if (!Calls || Calls->CalledCount() == 0)
         return;
-    if (!Asks.Question(QStringLiteral("Start a new game? The %1 calls so far are cleared.").arg(Calls->CalledCount()), false))
+    if (!Asks.Question(tr("Start a new game? The %1 calls so far are cleared.").arg(Calls->CalledCount()), false))
         return;
     Calls->Restart();
     ShowState();
@@ -196,7 +196,7 @@ void CallerWindow::Save()
         if (SaveFailureSaid)
             return;
         SaveFailureSaid = true;
-        Asks.Error(QStringLiteral("The calls could not be saved (%1). The game goes on here, and the calls are saved as "
+        Asks.Error(tr("The calls could not be saved (%1). The game goes on here, and the calls are saved as "
                                   "soon as that works again")
                        .arg(error.Text()));
     }
@@ -215,10 +215,10 @@ void CallerWindow::ShowState()
 {
     const bool any = Calls && Calls->CalledCount() > 0;
     const bool empty = !Calls || Calls->Total() == 0;
-    LblCall->setText(empty  ? QStringLiteral("This list has no words to call")
+    LblCall->setText(empty  ? tr("This list has no words to call")
                      : any ? CallText(Calls->Calls().back())
-                           : QStringLiteral("Press Space to call"));
-    LblCount->setText(Calls ? QStringLiteral("%1 of %2 called").arg(Calls->CalledCount()).arg(Calls->Total()) : QString());
+                           : tr("Press Space to call"));
+    LblCount->setText(Calls ? tr("%1 of %2 called").arg(Calls->CalledCount()).arg(Calls->Total()) : QString());
     LastCalls.clear();
     if (Calls)
         for (qsizetype i = Calls->Calls().size() - 1; i >= 0 && LastCalls.size() < 5; --i)
@@ -238,7 +238,7 @@ void CallerWindow::FitTexts()
     status.setPixelSize(std::max(11, height() / 36));
     LblCount->setFont(status);
     LblLast->setFont(status);
-    const QString last = LastCalls.isEmpty() ? QString() : QStringLiteral("Last calls: ") + LastCalls.join(QStringLiteral(", "));
+    const QString last = LastCalls.isEmpty() ? QString() : tr("Last calls: %1").arg(LastCalls.join(QStringLiteral(", ")));
     LblLast->setText(QFontMetrics(status).elidedText(last, Qt::ElideRight, std::max(40, LblLast->width())));
     LblLast->setToolTip(last);
     FitCall();

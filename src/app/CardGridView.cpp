@@ -11,7 +11,7 @@
 CardGridView::CardGridView(QWidget* parent) : QWidget(parent)
 {
     SampleCardAccessible::Install();
-    setAccessibleName(QStringLiteral("Checked card"));
+    setAccessibleName(tr("Checked card"));
     setMinimumSize(240, 240);
 }
 
@@ -58,9 +58,9 @@ QString CardGridView::CellText(int row, int column) const
     QString text = Card.ReadAt(row, column, &i);
     if (i < 0)
         return text;
-    text += i < static_cast<int>(Marked.size()) && Marked[i] ? QStringLiteral(", called") : QStringLiteral(", not called");
+    text += i < static_cast<int>(Marked.size()) && Marked[i] ? tr(", called") : tr(", not called");
     if (std::find(Winning.begin(), Winning.end(), i) != Winning.end())
-        text += QStringLiteral(", in the winning line");
+        text += tr(", in the winning line");
     return text;
 }
 

@@ -42,7 +42,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
                                  const QString& code)
     : QDialog(owner), Asks(asks), CurrentList(std::move(currentList))
 {
-    setWindowTitle(QStringLiteral("Check a Card"));
+    setWindowTitle(tr("Check a Card"));
     resize(460, 560);
     CboCode = new QComboBox(this);
     CboCode->setEditable(true);
@@ -56,7 +56,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     for (WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
         CboPattern->addItem(PatternName(p), static_cast<int>(p));
     SpeakValue(CboPattern);
-    BtnCheck = new QPushButton(QStringLiteral("C&heck"), this);
+    BtnCheck = new QPushButton(tr("C&heck"), this);
     BtnCheck->setDefault(true);
     Grid = new CardGridView(this);
     LblVerdict = new QLabel(this);
@@ -77,9 +77,9 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Game code:"), CboCode);
-    form->addRow(QStringLiteral("&Card number:"), EdtCard);
-    form->addRow(QStringLiteral("&Pattern:"), CboPattern);
+    form->addRow(tr("&Game code:"), CboCode);
+    form->addRow(tr("&Card number:"), EdtCard);
+    form->addRow(tr("&Pattern:"), CboPattern);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(BtnCheck, 0, Qt::AlignRight);
@@ -136,6 +136,6 @@ void CheckCardDialog::CheckClick()
     Grid->Show(check.Card, check.Card.Marked(called), check.Result.Cells);
     ShowVerdict(check.Result);
     LblNote->setText(check.Note);
-    Speaker->Say(check.Note.isEmpty() ? QStringLiteral("Card %1: %2").arg(EdtCard->value()).arg(check.Result.Text)
-                                      : QStringLiteral("Card %1: %2. %3").arg(EdtCard->value()).arg(check.Result.Text, check.Note));
+    Speaker->Say(check.Note.isEmpty() ? tr("Card %1: %2").arg(EdtCard->value()).arg(check.Result.Text)
+                                      : tr("Card %1: %2. %3").arg(EdtCard->value()).arg(check.Result.Text, check.Note));
 }

@@ -25,11 +25,11 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
                            const QList<GameRecord>* games)
     : QDialog(owner), Asks(asks)
 {
-    setWindowTitle(QStringLiteral("Export Cards"));
+    setWindowTitle(tr("Export Cards"));
     TxtFolder = new QLineEdit(folder, this);
-    BtnBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
+    BtnBrowse = new QPushButton(tr("&Browse..."), this);
     CboFormat = new QComboBox(this);
-    CboFormat->addItems({QStringLiteral("PNG pictures, 300 dpi"), QStringLiteral("PDF files")});
+    CboFormat->addItems({tr("PNG pictures, 300 dpi"), tr("PDF files")});
     SpeakValue(CboFormat);
     EdtCards = new QSpinBox(this);
     EdtCards->setRange(1, 99999);
@@ -38,21 +38,21 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     row->addWidget(TxtFolder, 1);
     row->addWidget(BtnBrowse);
     auto* form = new QFormLayout;
-    auto* folderLabel = new QLabel(QStringLiteral("&Folder:"), this);
+    auto* folderLabel = new QLabel(tr("&Folder:"), this);
     folderLabel->setBuddy(TxtFolder); // a row of two controls: the label needs its buddy named
     form->addRow(folderLabel, row);
-    form->addRow(QStringLiteral("F&ormat:"), CboFormat);
-    form->addRow(QStringLiteral("&Cards:"), EdtCards);
+    form->addRow(tr("F&ormat:"), CboFormat);
+    form->addRow(tr("&Cards:"), EdtCards);
     if (games) {
         CboGame = new QComboBox(this);
-        CboGame->addItem(QStringLiteral("A new game"));
+        CboGame->addItem(tr("A new game"));
         for (const GameRecord& game : *games)
-            CboGame->addItem(QStringLiteral("Game %1 (%2 so far)").arg(game.Code, CardCountText(game.Cards)), game.Code);
+            CboGame->addItem(tr("Game %1 (%2 so far)").arg(game.Code, CardCountText(game.Cards)), game.Code);
         EdtFirst = new QSpinBox(this);
         EdtFirst->setRange(1, MaxCardNumber);
         EdtFirst->setEnabled(false);
-        form->addRow(QStringLiteral("&Game:"), CboGame);
-        form->addRow(QStringLiteral("F&irst card:"), EdtFirst);
+        form->addRow(tr("&Game:"), CboGame);
+        form->addRow(tr("F&irst card:"), EdtFirst);
         // A game printed before goes on after its last card; a new one starts at 1.
         connect(CboGame, &QComboBox::currentIndexChanged, this, [this, games](int index) {
             EdtFirst->setEnabled(index > 0);
@@ -66,7 +66,7 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     layout->addLayout(form);
     layout->addWidget(buttons);
     connect(BtnBrowse, &QPushButton::clicked, this, [this] {
-        if (const auto chosen = Asks.FolderName(QStringLiteral("Export Cards To"), TxtFolder->text()))
+        if (const auto chosen = Asks.FolderName(tr("Export Cards To"), TxtFolder->text()))
             TxtFolder->setText(*chosen);
     });
     resize(460, sizeHint().height());
@@ -89,19 +89,19 @@ bool ExportDialog::MakeFolderReady()
     const QString folder = Folder().trimmed();
     const QFileInfo info(folder);
     if (folder.isEmpty()) {
-        Asks.Information(QStringLiteral("Please choose the folder the cards go to."));
+        Asks.Information(tr("Please choose the folder the cards go to."));
         return false;
     }
     if (info.isDir())
         return true;
     if (info.exists()) {
-        Asks.Error(PlatformError(QStringLiteral("This is a file, not a folder"), folder).Text());
+        Asks.Error(PlatformError(tr("This is a file, not a folder"), folder).Text());
         return false;
     }
-    if (!Asks.Question(QStringLiteral("The folder %1 does not exist. Create it?").arg(folder), true))
+    if (!Asks.Question(tr("The folder %1 does not exist. Create it?").arg(folder), true))
         return false;
     if (!QDir().mkpath(folder)) {
-        Asks.Error(PlatformError(QStringLiteral("The folder could not be created"), folder).Text());
+        Asks.Error(PlatformError(tr("The folder could not be created"), folder).Text());
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #pragma once
 #include <QAccessibleWidget>
 #include <QHash>
+#include <QCoreApplication>
 
 // A widget that paints a grid (a card, the caller's board) as a screen reader's table: each
 // cell an object of its own with the text a reader says for it, so that it moves cell by
@@ -37,8 +38,8 @@ public:
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
-    QString columnDescription(int column) const override { return QStringLiteral("Column %1").arg(column + 1); }
-    QString rowDescription(int row) const override { return QStringLiteral("Row %1").arg(row + 1); }
+    QString columnDescription(int column) const override { return QCoreApplication::translate("GridAccessible", "Column %1").arg(column + 1); }
+    QString rowDescription(int row) const override { return QCoreApplication::translate("GridAccessible", "Row %1").arg(row + 1); }
 
     QRect CellRect(int row, int column) const;
 

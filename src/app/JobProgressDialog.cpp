@@ -8,11 +8,11 @@
 
 QString JobProgressDialog::LabelText(int item, int total) const
 {
-    return QStringLiteral("%1 %2 %3 of %4").arg(Verb, Unit).arg(item).arg(total);
+    return Format.arg(item).arg(total);
 }
 
-JobProgressDialog::JobProgressDialog(QWidget* owner, const QString& unit, const QString& verb)
-    : Owner(owner), Unit(unit), Verb(verb)
+JobProgressDialog::JobProgressDialog(QWidget* owner, const QString& format)
+    : Owner(owner), Format(format)
 {
     Started.start();
 }

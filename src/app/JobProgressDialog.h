@@ -7,13 +7,12 @@
 class QProgressDialog;
 class QWidget;
 
-// The progress of a long print or export job: a modal "Printing card i of N" box (or "word" for the
-// call list) with Cancel that appears only once a job has run for half a second, updated a
-// few times a second.
+// The progress of a long print or export job: a modal "Printing card i of N" box (`format`, with
+// %1 the item and %2 the total) with Cancel that appears only once a job has run for half a
+// second, updated a few times a second.
 class JobProgressDialog {
 public:
-    // `verb`: "Printing" or "Exporting".
-    JobProgressDialog(QWidget* owner, const QString& unit, const QString& verb = QStringLiteral("Printing"));
+    JobProgressDialog(QWidget* owner, const QString& format);
     ~JobProgressDialog();
     JobProgressDialog(const JobProgressDialog&) = delete;
     JobProgressDialog& operator=(const JobProgressDialog&) = delete;
@@ -26,8 +25,7 @@ public:
 private:
     QString LabelText(int item, int total) const;
     QWidget* Owner;
-    QString Unit;
-    QString Verb;
+    QString Format;
     QProgressDialog* Box = nullptr;
     QElapsedTimer Started;
     QElapsedTimer LastUpdate;

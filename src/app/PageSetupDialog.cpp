@@ -13,8 +13,8 @@
 PageSetupDialog::PageSetupDialog(QWidget* owner, const QString& printer, const QStringList& papers, const QString& current)
     : QDialog(owner)
 {
-    setWindowTitle(QStringLiteral("Page Setup"));
-    auto* label = new QLabel(QStringLiteral("&Paper for %1 (portrait):").arg(printer), this);
+    setWindowTitle(tr("Page Setup"));
+    auto* label = new QLabel(tr("&Paper for %1 (portrait):").arg(printer), this);
     CboPaper = new QComboBox(this);
     CboPaper->addItems(papers);
     CboPaper->setCurrentIndex(std::max<int>(0, static_cast<int>(papers.indexOf(current))));

@@ -4,6 +4,7 @@
 #include "app/SampleCardAccessible.h"
 
 #include <QPainter>
+#include <QCoreApplication>
 #include <cmath>
 
 PaintBox::PaintBox(QWidget* parent, PaintHandler onPaint) : QWidget(parent), OnPaint(std::move(onPaint)), Canvas(96, QColor(PanelGrey, PanelGrey, PanelGrey))
@@ -11,7 +12,7 @@ PaintBox::PaintBox(QWidget* parent, PaintHandler onPaint) : QWidget(parent), OnP
     SampleCardAccessible::Install(); // before anything asks for the box's accessible interface
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Sample card"));
+    setAccessibleName(QCoreApplication::translate("PaintBox", "Sample card"));
 }
 
 void PaintBox::paintEvent(QPaintEvent*)

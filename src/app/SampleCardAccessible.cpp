@@ -6,6 +6,7 @@
 #include "app/CardGridView.h"
 #include "app/PaintBox.h"
 #include "app/PaintedGridsAccessible.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -60,12 +61,12 @@ QString SampleCardAccessible::CellText(int row, int column) const
 QString SampleCardAccessible::columnDescription(int column) const
 {
     const CardView& card = Box()->Card();
-    return column < card.Heading.size() ? card.Heading[column] : QStringLiteral("Column %1").arg(column + 1);
+    return column < card.Heading.size() ? card.Heading[column] : QCoreApplication::translate("SampleCardAccessible", "Column %1").arg(column + 1);
 }
 
 QString SampleCardAccessible::rowDescription(int row) const
 {
     const bool heading = !Box()->Card().Heading.isEmpty();
-    return heading && row == 0 ? QStringLiteral("Heading") : QStringLiteral("Row %1").arg(row + (heading ? 0 : 1));
+    return heading && row == 0 ? QCoreApplication::translate("SampleCardAccessible", "Heading") : QCoreApplication::translate("SampleCardAccessible", "Row %1").arg(row + (heading ? 0 : 1));
 }
 

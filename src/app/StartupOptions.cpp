@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/StartupOptions.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -41,16 +42,16 @@ std::optional<StartupOptions> ParseStartupOptions(const QStringList& arguments, 
         } else if (const QString qt = QtOptionName(arg, &attached); !qt.isEmpty()) {
             // Qt's: left to the application object; its value is no list.
             if (QtValued.contains(qt) && !attached && ++i >= arguments.size()) {
-                error = QStringLiteral("option %1 needs a value").arg(arg);
+                error = QCoreApplication::translate("StartupOptions", "option %1 needs a value").arg(arg);
                 return std::nullopt;
             }
         } else {
-            error = QStringLiteral("unknown option %1").arg(arg);
+            error = QCoreApplication::translate("StartupOptions", "unknown option %1").arg(arg);
             return std::nullopt;
         }
     }
     if (files.size() > 1) {
-        error = QStringLiteral("only one word list, please");
+        error = QCoreApplication::translate("StartupOptions", "only one word list, please");
         return std::nullopt;
     }
     if (!files.isEmpty())
@@ -60,8 +61,7 @@ std::optional<StartupOptions> ParseStartupOptions(const QStringList& arguments, 
 
 QString StartupUsage()
 {
-    return QStringLiteral(
-        "Usage: plumwick [LIST.pwk]\n"
+    return QCoreApplication::translate("StartupOptions", "Usage: plumwick [LIST.pwk]\n"
         "Designs and prints bingo cards. Starts with the word list LIST.pwk opened, when given.\n"
         "\n"
         "  -h, --help     show this help and exit\n"

@@ -37,10 +37,12 @@
 #include <QToolButton>
 
 namespace {
-const QString TipText = QStringLiteral(
-    "Tip: To make your own card list, please type words in the text box, then press Enter or Add "
+QString TipText()
+{
+    return TFrmMain::tr("Tip: To make your own card list, please type words in the text box, then press Enter or Add "
     "button. If you want to delete a word, please select it from the dropdown list and click "
     "Delete button. When all words are added, please click Print button in the toolbar to print it.");
+}
 }
 
 TFrmMain::TFrmMain(Services services, QWidget* parent)
@@ -164,8 +166,8 @@ bool TFrmMain::eventFilter(QObject* watched, QEvent* event)
 
 void TFrmMain::FormCreate()
 {
-    Label1->setText(TipText);
-    setWindowTitle(QStringLiteral("Plumwick"));
+    Label1->setText(TipText());
+    setWindowTitle(tr("Plumwick"));
 
     const ProfileFile settings(SettingsFilePath());
     const CardSettings::CardFont font = CardSettings::ReadFont(settings);

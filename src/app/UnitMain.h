@@ -231,9 +231,9 @@ private:
     void ConnectHandlers();
     void ClearWordBox();
     void EmptyList();
-    bool CheckWordCount(const QString& doing = QStringLiteral("print"));
+    bool CheckWordCount(bool exporting = false);
     // Asks before a job whose words hold characters no installed font can draw; true to go on.
-    bool ConfirmDrawable(const QString& doing);
+    bool ConfirmDrawable(const QString& question);
 
     Services Env;
     RandomSource Random;

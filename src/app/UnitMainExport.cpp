@@ -25,7 +25,7 @@
 
 void TFrmMain::MnuFileExportClick()
 {
-    if (!CheckWordCount(QStringLiteral("export")) || !ConfirmDrawable(QStringLiteral("Export")))
+    if (!CheckWordCount(true) || !ConfirmDrawable(tr("Export anyway?")))
         return;
     const QStringList words = WordList.Items();
     const bool numbered = MnuNumberCards->isChecked();
@@ -70,14 +70,14 @@ void TFrmMain::MnuFileExportClick()
     }
     const QStringList existing = ExistingExportFiles(job);
     if (!existing.isEmpty()) {
-        QString question = QStringLiteral("%1 of these files are already in %2 (%3 ...). Replace them?")
+        QString question = tr("%1 of these files are already in %2 (%3 ...). Replace them?")
                                .arg(existing.size())
                                .arg(job.Folder, existing.front());
         const auto links = std::count_if(existing.cbegin(), existing.cend(), [&](const QString& name) {
             return QFileInfo(JoinPath(job.Folder, name)).isSymLink();
         });
         if (links > 0)
-            question += QStringLiteral(" %1 of them are links: each link is replaced by its card, and the file it "
+            question += tr(" %1 of them are links: each link is replaced by its card, and the file it "
                                        "leads to is left as it is.")
                             .arg(links);
         if (!Env.Asks.Question(question, false))
@@ -85,7 +85,7 @@ void TFrmMain::MnuFileExportClick()
     }
     int written = 0;
     {
-        JobProgressDialog progress(this, QStringLiteral("card"), QStringLiteral("Exporting"));
+        JobProgressDialog progress(this, tr("Exporting card %1 of %2"));
         written = ExportCards(job, [&progress](int done, int total) { return progress.Step(done, total); });
     } // the progress box goes before the message
     const int last = job.Card.FirstCard + written - 1;
@@ -93,16 +93,16 @@ void TFrmMain::MnuFileExportClick()
         game && written > 0 ? GameHistory::Add({job.Card.GameCode, listFile, job.Card.Options, last}) : QString();
     QString message;
     if (written < job.Card.Cards)
-        message = QStringLiteral("Export cancelled: %1 of %2 written to %3.")
+        message = tr("Export cancelled: %1 of %2 written to %3.")
                       .arg(written)
                       .arg(CardCountText(job.Card.Cards), job.Folder);
     else if (game)
-        message = QStringLiteral("Cards %1 to %2 of game %3 were exported to %4.")
+        message = tr("Cards %1 to %2 of game %3 were exported to %4.")
                       .arg(job.Card.FirstCard)
                       .arg(last)
                       .arg(job.Card.GameCode, job.Folder);
     else
-        message = (written == 1 ? QStringLiteral("1 card was exported to %2.") : QStringLiteral("%1 cards were exported to %2."))
+        message = (written == 1 ? tr("1 card was exported to %2.") : tr("%1 cards were exported to %2."))
                       .arg(written)
                       .arg(job.Folder);
     Announce(message);

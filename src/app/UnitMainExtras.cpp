@@ -60,8 +60,7 @@ void TFrmMain::LoadSampleList(const QString& path)
     ListModified = false;
     if (!QFileInfo(path).isFile()) {
         EmptyList();
-        Env.Asks.Information(QStringLiteral(
-            "The sample bingo card doesn't exist, please re-install the software and try it again."));
+        Env.Asks.Information(tr("The sample bingo card doesn't exist, please re-install the software and try it again."));
         return;
     }
     ReplaceList(path, modified);

@@ -21,13 +21,13 @@ namespace {
 
 FileDialogSpec SaveDialog(const QString& lastName)
 {
-    return {QStringLiteral("Save Bingo Card"), QStringLiteral("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"),
+    return {TFrmMain::tr("Save Bingo Card"), TFrmMain::tr("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"),
             QStringLiteral(".pwk"), lastName, DialogFolders::ListFolder()};
 }
 
 FileDialogSpec OpenDialog(const QString& lastName)
 {
-    return {QStringLiteral("Select Bingo Card"), QStringLiteral("Plumwick File(*.pwk)|*.pwk|All Files (*.*)|*.*"),
+    return {TFrmMain::tr("Select Bingo Card"), TFrmMain::tr("Plumwick File(*.pwk)|*.pwk|All Files (*.*)|*.*"),
             QString(), lastName, DialogFolders::ListFolder()};
 }
 
@@ -36,7 +36,7 @@ FileDialogSpec OpenDialog(const QString& lastName)
 void TFrmMain::WriteWordList(const QString& path)
 {
     TextFile::WriteAll(path, FormatWordList(WordList.Items()));
-    Announce(QStringLiteral("Saved as %1").arg(QFileInfo(path).fileName()));
+    Announce(tr("Saved as %1").arg(QFileInfo(path).fileName()));
 }
 
 void TFrmMain::ReadWordList(const QString& path)
@@ -58,7 +58,7 @@ void TFrmMain::ReadWordList(const QString& path)
     ArrangeCard();
     Redraw();
     CurrentFileName = path;
-    Announce(QStringLiteral("%1 opened: %2").arg(QFileInfo(path).fileName(), WordsEditorDialog::CountText(WordList.Count())));
+    Announce(tr("%1 opened: %2").arg(QFileInfo(path).fileName(), WordsEditorDialog::CountText(WordList.Count())));
 }
 
 void TFrmMain::ReplaceList(const QString& path, bool modifiedBefore)
@@ -82,7 +82,7 @@ void TFrmMain::SavePrompt()
 {
     if (!ListModified)
         return;
-    if (!Env.Asks.Question(QStringLiteral("Do you want to save current bingo card?"), true))
+    if (!Env.Asks.Question(tr("Do you want to save current bingo card?"), true))
         return;
     if (!CurrentFileName.isEmpty()) {
         WriteWordList(CurrentFileName);

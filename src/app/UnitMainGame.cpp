@@ -39,7 +39,7 @@ GameSource TFrmMain::CurrentGameSource() const
 {
     GameSource source = GameHistory::ListSource(WordList.Items(), Options());
     if (const auto game = LatestGameOf(WordList.Items(), Options())) {
-        source.Title = QStringLiteral("Game %1 (the current list)").arg(game->Code);
+        source.Title = tr("Game %1 (the current list)").arg(game->Code);
         source.Key = source.Code = game->Code;
         source.Cards = game->Cards;
     }

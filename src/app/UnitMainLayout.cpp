@@ -49,42 +49,42 @@ void TFrmMain::BuildMenu()
     MainMenu = new QMenuBar(this);
     MainMenu->setNativeMenuBar(false);
 
-    QMenu* file = MainMenu->addMenu(QStringLiteral("&File"));
+    QMenu* file = MainMenu->addMenu(tr("&File"));
     auto add = [](QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
         QAction* action = menu->addAction(caption);
         if (!shortcut.isEmpty())
             action->setShortcut(shortcut);
         return action;
     };
-    MnuFileNew = add(file, QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
-    MnuFileOpen = add(file, QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O")));
-    MnuFileRecent = file->addMenu(QStringLiteral("&Recent Lists"));
-    MnuFileSave = add(file, QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
-    MnuFileSaveAs = add(file, QStringLiteral("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    MnuFileEditWords = add(file, QStringLiteral("E&dit Words..."), QKeySequence(QStringLiteral("Ctrl+L")));
-    MnuFilePageSetup = add(file, QStringLiteral("Page Set&up..."), {});
-    MnuFileExport = add(file, QStringLiteral("Expor&t Cards..."), {});
-    MnuFilePrint = add(file, QStringLiteral("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
-    MnuFilePrintList = add(file, QStringLiteral("Print &Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
-    MnuFileExit = add(file, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+E")));
+    MnuFileNew = add(file, tr("&New"), QKeySequence(QStringLiteral("Ctrl+N")));
+    MnuFileOpen = add(file, tr("&Open"), QKeySequence(QStringLiteral("Ctrl+O")));
+    MnuFileRecent = file->addMenu(tr("&Recent Lists"));
+    MnuFileSave = add(file, tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
+    MnuFileSaveAs = add(file, tr("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    MnuFileEditWords = add(file, tr("E&dit Words..."), QKeySequence(QStringLiteral("Ctrl+L")));
+    MnuFilePageSetup = add(file, tr("Page Set&up..."), {});
+    MnuFileExport = add(file, tr("Expor&t Cards..."), {});
+    MnuFilePrint = add(file, tr("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));
+    MnuFilePrintList = add(file, tr("Print &Call List"), QKeySequence(QStringLiteral("Ctrl+C")));
+    MnuFileExit = add(file, tr("E&xit"), QKeySequence(QStringLiteral("Ctrl+E")));
 
-    MnuOptions = MainMenu->addMenu(QStringLiteral("&Options"));
-    MnuFont = add(MnuOptions, QStringLiteral("&Font"), {});
-    MnuNumberCards = add(MnuOptions, QStringLiteral("&Number the Cards"), {});
+    MnuOptions = MainMenu->addMenu(tr("&Options"));
+    MnuFont = add(MnuOptions, tr("&Font"), {});
+    MnuNumberCards = add(MnuOptions, tr("&Number the Cards"), {});
     MnuNumberCards->setCheckable(true);
-    MnuSameTextSize = add(MnuOptions, QStringLiteral("&Same Text Size"), {});
+    MnuSameTextSize = add(MnuOptions, tr("&Same Text Size"), {});
     MnuSameTextSize->setCheckable(true);
 
-    MnuSample = MainMenu->addMenu(QStringLiteral("&Samples"));
+    MnuSample = MainMenu->addMenu(tr("&Samples"));
 
-    MnuGame = MainMenu->addMenu(QStringLiteral("&Game"));
-    MnuCallWords = add(MnuGame, QStringLiteral("&Call Words..."), QKeySequence(Qt::Key_F5));
-    MnuCheckCard = add(MnuGame, QStringLiteral("C&heck a Card..."), QKeySequence(Qt::Key_F6));
+    MnuGame = MainMenu->addMenu(tr("&Game"));
+    MnuCallWords = add(MnuGame, tr("&Call Words..."), QKeySequence(Qt::Key_F5));
+    MnuCheckCard = add(MnuGame, tr("C&heck a Card..."), QKeySequence(Qt::Key_F6));
 
-    MnuHelp = MainMenu->addMenu(QStringLiteral("&Help"));
-    MnuHelpFile = add(MnuHelp, QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
-    MnuHomepage = add(MnuHelp, QStringLiteral("&Homepage"), {});
-    MnuAbout = add(MnuHelp, QStringLiteral("&About"), {});
+    MnuHelp = MainMenu->addMenu(tr("&Help"));
+    MnuHelpFile = add(MnuHelp, tr("&Contents"), QKeySequence(Qt::Key_F1));
+    MnuHomepage = add(MnuHelp, tr("&Homepage"), {});
+    MnuAbout = add(MnuHelp, tr("&About"), {});
     // In design pixels, like every position of the form (the bar's real height, at the
     // desktop's font, is the design height grown by the form's scale).
     MainMenu->setGeometry(0, 0, 677, static_cast<int>(std::lround(MainMenu->sizeHint().height() / FormScale::Current())));
@@ -116,14 +116,14 @@ void TFrmMain::BuildToolBar()
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
-    ToolButtonNew = button(0, ToolIcon::New, QStringLiteral("New"));
-    ToolButtonOpen = button(33, ToolIcon::Open, QStringLiteral("Open"));
-    ToolButtonSave = button(66, ToolIcon::Save, QStringLiteral("Save"));
+    ToolButtonNew = button(0, ToolIcon::New, tr("New"));
+    ToolButtonOpen = button(33, ToolIcon::Open, tr("Open"));
+    ToolButtonSave = button(66, ToolIcon::Save, tr("Save"));
     auto* separator = new QFrame(bar);
     separator->setGeometry(99 + 3, 4, 2, 21);
     separator->setFrameShape(QFrame::VLine);
     separator->setFrameShadow(QFrame::Sunken);
-    ToolButtonPrint = button(107, ToolIcon::Print, QStringLiteral("Print"));
+    ToolButtonPrint = button(107, ToolIcon::Print, tr("Print"));
 }
 
 void TFrmMain::BuildControls()
@@ -148,10 +148,10 @@ void TFrmMain::BuildControls()
     CboCardStr->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* list = qobject_cast<QListView*>(CboCardStr->view()))
         list->setUniformItemSizes(true); // the drop-down opens at once on 100,000 words
-    BtnAdd = Place(new QPushButton(QStringLiteral("Add"), this), 216, FormY(83), 80, 27);
-    BtnDelete = Place(new QPushButton(QStringLiteral("Delete"), this), 305, FormY(83), 80, 27);
+    BtnAdd = Place(new QPushButton(tr("Add"), this), 216, FormY(83), 80, 27);
+    BtnDelete = Place(new QPushButton(tr("Delete"), this), 305, FormY(83), 80, 27);
 
-    Label2 = MakeLabel(this, 8, FormY(113), QStringLiteral("Sample Card:"));
+    Label2 = MakeLabel(this, 8, FormY(113), tr("Sample Card:"));
     QFont bold = Label2->font();
     bold.setBold(true);
     Label2->setFont(bold);
@@ -163,31 +163,31 @@ void TFrmMain::BuildControls()
 
     PB = Place(new PaintBox(this, [this](Surface& s) { PBPaint(s); }), 8, FormY(136), 441, 313);
 
-    GrpOptions = Place(new QGroupBox(QStringLiteral("Options"), this), 456, FormY(128), 217, 321);
-    QLabel* sizeLabel = MakeLabel(GrpOptions, 8, 24, QStringLiteral("Card Size: "));
+    GrpOptions = Place(new QGroupBox(tr("Options"), this), 456, FormY(128), 217, 321);
+    QLabel* sizeLabel = MakeLabel(GrpOptions, 8, 24, tr("Card Size: "));
     CboCardSize = Place(new QComboBox(GrpOptions), 64, 21, 108, 21);
     CboCardSize->addItems({QStringLiteral("3 x 3"), QStringLiteral("5 x 5"), QStringLiteral("7 x 7")});
     CboCardSize->setCurrentIndex(1);
-    ChkFreeSpace = Place(new QCheckBox(QStringLiteral("Use Free Space "), GrpOptions), 8, 48, 105, 21);
-    QLabel* freeLabel = MakeLabel(GrpOptions, 30, 72, QStringLiteral("Text: "));
+    ChkFreeSpace = Place(new QCheckBox(tr("Use Free Space "), GrpOptions), 8, 48, 105, 21);
+    QLabel* freeLabel = MakeLabel(GrpOptions, 30, 72, tr("Text: "));
     TxtFreeSpace = Place(new QLineEdit(QStringLiteral("Free Space"), GrpOptions), 61, 70, 121, 19);
-    ChkHeading = Place(new QCheckBox(QStringLiteral("Use Column Heading"), GrpOptions), 8, 96, 125, 21);
-    QLabel* headingLabel = MakeLabel(GrpOptions, 30, 120, QStringLiteral("Text: "));
+    ChkHeading = Place(new QCheckBox(tr("Use Column Heading"), GrpOptions), 8, 96, 125, 21);
+    QLabel* headingLabel = MakeLabel(GrpOptions, 30, 120, tr("Text: "));
     TxtHeading = Place(new QLineEdit(QStringLiteral("BINGO"), GrpOptions), 61, 118, 121, 19);
-    ChkWordWrap = Place(new QCheckBox(QStringLiteral("Word Wrap"), GrpOptions), 8, 144, 80, 21);
+    ChkWordWrap = Place(new QCheckBox(tr("Word Wrap"), GrpOptions), 8, 144, 80, 21);
     ChkWordWrap->setChecked(true);
 
-    GrpPrint = Place(new QGroupBox(QStringLiteral("Print"), GrpOptions), 8, 184, 201, 121);
+    GrpPrint = Place(new QGroupBox(tr("Print"), GrpOptions), 8, 184, 201, 121);
     UseClassicGroupBox(GrpOptions);
     UseClassicGroupBox(GrpPrint);
-    QLabel* printerLabel = MakeLabel(GrpPrint, 8, 16, QStringLiteral("Printer To Use: "));
+    QLabel* printerLabel = MakeLabel(GrpPrint, 8, 16, tr("Printer To Use: "));
     CboPrinters = Place(new QComboBox(GrpPrint), 8, 31, 177, 21);
-    QLabel* countLabel = MakeLabel(GrpPrint, 8, 67, QStringLiteral("Number of Bingo Card: "));
+    QLabel* countLabel = MakeLabel(GrpPrint, 8, 67, tr("Number of Bingo Card: "));
     EdtCardNum = Place(new QSpinBox(GrpPrint), 128, 64, 57, 19);
     EdtCardNum->setRange(1, 99999);
     EdtCardNum->setSingleStep(1);
     EdtCardNum->setValue(1);
-    QLabel* perPageLabel = MakeLabel(GrpPrint, 8, 96, QStringLiteral("Bingo Cards Per Page: "));
+    QLabel* perPageLabel = MakeLabel(GrpPrint, 8, 96, tr("Bingo Cards Per Page: "));
     CboCardsPerPage = Place(new QComboBox(GrpPrint), 128, 93, 57, 21);
     CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
 
@@ -204,23 +204,23 @@ void TFrmMain::BuildControls()
     printerLabel->setBuddy(CboPrinters);
     countLabel->setBuddy(EdtCardNum);
     perPageLabel->setBuddy(CboCardsPerPage);
-    TxtFreeSpace->setAccessibleName(QStringLiteral("Free space text"));
-    TxtHeading->setAccessibleName(QStringLiteral("Column heading text"));
-    EdtCardNum->setAccessibleName(QStringLiteral("Number of bingo cards"));
+    TxtFreeSpace->setAccessibleName(tr("Free space text"));
+    TxtHeading->setAccessibleName(tr("Column heading text"));
+    EdtCardNum->setAccessibleName(tr("Number of bingo cards"));
     if (auto* edit = EdtCardNum->findChild<QLineEdit*>())
-        edit->setAccessibleName(QStringLiteral("Number of bingo cards"));
-    CboCardStr->setAccessibleName(QStringLiteral("Word"));
-    CboCardStr->lineEdit()->setAccessibleName(QStringLiteral("Word"));
+        edit->setAccessibleName(tr("Number of bingo cards"));
+    CboCardStr->setAccessibleName(tr("Word"));
+    CboCardStr->lineEdit()->setAccessibleName(tr("Word"));
     CboCardStr->lineEdit()->setAccessibleDescription(
-        QStringLiteral("Type a word or phrase; Enter adds it to the list. The list opens below."));
-    CboCardSize->setAccessibleName(QStringLiteral("Card size"));
-    CboPrinters->setAccessibleName(QStringLiteral("Printer to use"));
-    CboCardsPerPage->setAccessibleName(QStringLiteral("Bingo cards per page"));
+        tr("Type a word or phrase; Enter adds it to the list. The list opens below."));
+    CboCardSize->setAccessibleName(tr("Card size"));
+    CboPrinters->setAccessibleName(tr("Printer to use"));
+    CboCardsPerPage->setAccessibleName(tr("Bingo cards per page"));
     for (QComboBox* box : {CboCardSize, CboPrinters, CboCardsPerPage})
         SpeakValue(box);
-    LblWordCount->setAccessibleName(QStringLiteral("Status"));
-    GrpOptions->setAccessibleName(QStringLiteral("Options"));
-    GrpPrint->setAccessibleName(QStringLiteral("Print"));
+    LblWordCount->setAccessibleName(tr("Status"));
+    GrpOptions->setAccessibleName(tr("Options"));
+    GrpPrint->setAccessibleName(tr("Print"));
 
     setTabOrder(CboCardStr, BtnAdd);
     setTabOrder(BtnAdd, BtnDelete);

@@ -27,7 +27,7 @@ namespace {
 
 FileDialogSpec SaveAsDialog(const QString& current)
 {
-    return {QStringLiteral("Save Bingo Card"), QStringLiteral("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"),
+    return {TFrmMain::tr("Save Bingo Card"), TFrmMain::tr("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"),
             QStringLiteral(".pwk"), current, DialogFolders::ListFolder()};
 }
 
@@ -80,7 +80,7 @@ void TFrmMain::OpenRecentList(const QString& path)
     if (!QFileInfo(path).isFile()) {
         RecentLists::Remove(path);
         BuildRecentMenu();
-        Env.Asks.Information(QStringLiteral("The list %1 no longer exists. It has been removed from the recent lists.")
+        Env.Asks.Information(tr("The list %1 no longer exists. It has been removed from the recent lists.")
                                  .arg(path));
         return;
     }
@@ -98,8 +98,8 @@ void TFrmMain::AddManyWords(const QString& text)
     for (const QString& word : words)
         again += known.contains(word) ? 1 : 0;
     if (again > 0 &&
-        !Env.Asks.Question(again == 1 ? QStringLiteral("1 of these words is already in the list. Add it again?")
-                                      : QStringLiteral("%1 of these words are already in the list. Add them again?").arg(again),
+        !Env.Asks.Question(again == 1 ? tr("1 of these words is already in the list. Add it again?")
+                                      : tr("%1 of these words are already in the list. Add them again?").arg(again),
                            false)) {
         words.removeIf([&](const QString& word) { return known.contains(word); });
         if (words.isEmpty())
@@ -110,7 +110,7 @@ void TFrmMain::AddManyWords(const QString& text)
     ArrangeCard();
     Redraw();
     ListModified = true;
-    Announce(QStringLiteral("%1 added: %2").arg(WordsEditorDialog::CountText(words.size()),
+    Announce(tr("%1 added: %2").arg(WordsEditorDialog::CountText(words.size()),
                                                  WordsEditorDialog::CountText(WordList.Count())));
 }
 
@@ -148,13 +148,13 @@ void TFrmMain::UpdateWordCount()
     QString text = WordsEditorDialog::CountText(count);
     if (count < needed) {
         const int side = CardSide(CboCardSize->currentIndex());
-        text += QStringLiteral(": a %1 x %1 card needs %2").arg(side).arg(needed);
+        text += tr(": a %1 x %1 card needs %2").arg(side).arg(needed);
     }
     // The words on the sample card that show as boxes (the whole list is checked at print).
     const QStringList boxes = WordsWithMissingGlyphs(CardCells.mid(0, needed), CardFontName);
     if (!boxes.isEmpty())
-        text += boxes.size() == 1 ? QStringLiteral(" ⚠ 1 word can't be drawn")
-                                  : QStringLiteral(" ⚠ %1 words can't be drawn").arg(boxes.size());
+        text += boxes.size() == 1 ? tr(" ⚠ 1 word can't be drawn")
+                                  : tr(" ⚠ %1 words can't be drawn").arg(boxes.size());
     LblWordCount->setText(text);
 }
 

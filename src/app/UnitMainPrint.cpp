@@ -39,7 +39,7 @@ int TFrmMain::ChosenPrinter()
     if (index >= 0)
         return index;
     RefreshPrinters();
-    throw PlatformError(QStringLiteral("The printer %1 is no longer there, so nothing was printed. Choose another "
+    throw PlatformError(tr("The printer %1 is no longer there, so nothing was printed. Choose another "
                                        "printer in \"Printer To Use\"")
                             .arg(name));
 }
@@ -61,16 +61,16 @@ void TFrmMain::RefreshPrinters()
     CboPrinters->setCurrentIndex(at >= 0 ? static_cast<int>(at) : names.isEmpty() ? -1 : Env.PrinterList.DefaultIndex());
 }
 
-bool TFrmMain::CheckWordCount(const QString& doing)
+bool TFrmMain::CheckWordCount(bool exporting)
 {
     const int needed = WordsNeeded(Options());
     if (WordList.Count() >= needed)
         return true;
-    Env.Asks.Information(TooFewWordsMessage(needed, doing));
+    Env.Asks.Information(TooFewWordsMessage(needed, exporting));
     return false;
 }
 
-bool TFrmMain::ConfirmDrawable(const QString& doing)
+bool TFrmMain::ConfirmDrawable(const QString& question)
 {
     // Never a silent box: words no installed font can draw are named before anything prints.
     QStringList texts = WordList.Items();
@@ -81,12 +81,12 @@ bool TFrmMain::ConfirmDrawable(const QString& doing)
     const QStringList missing = WordsWithMissingGlyphs(texts, CardFontName);
     if (missing.isEmpty())
         return true;
-    return Env.Asks.Question(MissingGlyphsMessage(missing) + QStringLiteral(". %1 anyway?").arg(doing), false);
+    return Env.Asks.Question(MissingGlyphsMessage(missing) + QStringLiteral(". ") + question, false);
 }
 
 void TFrmMain::MnuFilePrintClick()
 {
-    if (!CheckWordCount() || !ConfirmDrawable(QStringLiteral("Print")))
+    if (!CheckWordCount() || !ConfirmDrawable(tr("Print anyway?")))
         return;
     CardJob job;
     job.Options = Options();
@@ -109,11 +109,11 @@ void TFrmMain::MnuFilePrintClick()
     }
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize);
-    JobProgressDialog progress(this, QStringLiteral("card"));
+    JobProgressDialog progress(this, tr("Printing card %1 of %2"));
     auto step = [&progress](int done, int total) { return progress.Step(done, total); };
     if (!game) {
         if (RunCardJob(Env.PrinterList, job, [this] { ArrangeCard(); }, CardCells, step))
-            Announce(QStringLiteral("Printing done: %1").arg(CardCountText(PageCount(job.Cards, job.PerPage) * job.PerPage)));
+            Announce(tr("Printing done: %1").arg(CardCountText(PageCount(job.Cards, job.PerPage) * job.PerPage)));
         return;
     }
     QStringList cells;
@@ -121,7 +121,7 @@ void TFrmMain::MnuFilePrintClick()
     if (!RunCardJob(Env.PrinterList, job, [&] { cells = game->Card(++next); }, cells, step))
         return;
     const QString note = GameHistory::Add({job.GameCode, CurrentFileName, job.Options, game->Planned()});
-    Env.Asks.Information(QStringLiteral("These cards belong to game %1. Keep the code to check a winning card.")
+    Env.Asks.Information(tr("These cards belong to game %1. Keep the code to check a winning card.")
                              .arg(job.GameCode));
     if (!note.isEmpty())
         Env.Asks.Error(note);
@@ -131,7 +131,7 @@ std::optional<QString> TFrmMain::AskPdfFileName()
 {
     // The dialog offers the list's name in the folder it last wrote to, and asks before it
     // replaces a file; the open list itself is never replaced by a PDF.
-    FileDialogSpec dialog{QStringLiteral("Save PDF"), QStringLiteral("PDF File (*.pdf)|*.pdf"), QStringLiteral(".pdf"),
+    FileDialogSpec dialog{tr("Save PDF"), QStringLiteral("PDF File (*.pdf)|*.pdf"), QStringLiteral(".pdf"),
                           DialogFolders::PdfSuggestion(CurrentFileName), {}};
     dialog.AskBeforeReplacing = true;
     for (;;) {
@@ -142,7 +142,7 @@ std::optional<QString> TFrmMain::AskPdfFileName()
             DialogFolders::RememberPdf(*name);
             return name;
         }
-        Env.Asks.Information(QStringLiteral("%1 is the word list that is open. Choose another name for the PDF file.")
+        Env.Asks.Information(tr("%1 is the word list that is open. Choose another name for the PDF file.")
                                  .arg(*name));
         dialog.FileName = DialogFolders::PdfSuggestion(CurrentFileName);
     }
@@ -150,11 +150,11 @@ std::optional<QString> TFrmMain::AskPdfFileName()
 
 void TFrmMain::MnuFilePrintListClick()
 {
-    if (!CheckWordCount() || !ConfirmDrawable(QStringLiteral("Print")))
+    if (!CheckWordCount() || !ConfirmDrawable(tr("Print anyway?")))
         return;
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize);
-    JobProgressDialog progress(this, QStringLiteral("word"));
+    JobProgressDialog progress(this, tr("Printing word %1 of %2"));
     RunCallListJob(Env.PrinterList, WordList.Items(),
                    [&progress](int done, int total) { return progress.Step(done, total); }, CurrentGameHeading());
 }
@@ -165,7 +165,7 @@ void TFrmMain::MnuFilePageSetupClick()
     const QString printer = CboPrinters->currentText();
     const QStringList papers = Env.PrinterList.PaperNames(index);
     if (papers.isEmpty()) {
-        Env.Asks.Information(QStringLiteral("The printer %1 offers no paper sizes to choose from.").arg(printer));
+        Env.Asks.Information(tr("The printer %1 offers no paper sizes to choose from.").arg(printer));
         return;
     }
     const QString stored = PaperSettings::Stored(printer);

@@ -15,12 +15,11 @@ void TFrmMain::BtnAddClick()
 {
     const QString word = CboCardStr->currentText();
     if (TrimControls(word).isEmpty()) {
-        Env.Asks.Information(QStringLiteral("Please don't add an empty string."));
+        Env.Asks.Information(tr("Please don't add an empty string."));
         return;
     }
     // Asked once for every identical entry already in the list.
-    const QString question = QStringLiteral("The word '") + word +
-                             QStringLiteral("' has already been added into the list, do you want to add it again?");
+    const QString question = tr("The word '%1' has already been added into the list, do you want to add it again?").arg(word);
     for (const QString& item : WordList.Items()) {
         if (item == word && !Env.Asks.Question(question, false)) {
             ClearWordBox();
@@ -32,7 +31,7 @@ void TFrmMain::BtnAddClick()
     ArrangeCard();
     Redraw();
     ListModified = true;
-    Announce(QStringLiteral("%1 added: %2").arg(word, WordsEditorDialog::CountText(WordList.Count())));
+    Announce(tr("%1 added: %2").arg(word, WordsEditorDialog::CountText(WordList.Count())));
 }
 
 bool TFrmMain::CboCardStrKeyPress(int key)
@@ -46,12 +45,12 @@ bool TFrmMain::CboCardStrKeyPress(int key)
 void TFrmMain::BtnDeleteClick()
 {
     if (SelectedWord < 0 || SelectedWord >= WordList.Count()) {
-        Env.Asks.Information(QStringLiteral("Please select the string you want to delete firstly."));
+        Env.Asks.Information(tr("Please select the string you want to delete firstly."));
         return;
     }
     const QString word = WordList.Items()[SelectedWord];
     WordList.RemoveAt(SelectedWord);
-    Announce(QStringLiteral("%1 deleted: %2").arg(word, WordsEditorDialog::CountText(WordList.Count())));
+    Announce(tr("%1 deleted: %2").arg(word, WordsEditorDialog::CountText(WordList.Count())));
     ClearWordBox();
     ArrangeCard();
     Redraw();

@@ -15,7 +15,7 @@
 WordsEditorDialog::WordsEditorDialog(QWidget* owner, Prompts& asks, const QStringList& words)
     : QDialog(owner), Asks(asks)
 {
-    setWindowTitle(QStringLiteral("Edit Words"));
+    setWindowTitle(tr("Edit Words"));
     resize(360, 460);
 
     Editor = new SafePlainTextEdit(this);
@@ -28,7 +28,7 @@ WordsEditorDialog::WordsEditorDialog(QWidget* owner, Prompts& asks, const QStrin
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("One &word or phrase per line:"), this);
+    auto* label = new QLabel(tr("One &word or phrase per line:"), this);
     label->setBuddy(Editor); // the editor is named by its label, and Alt+W goes to it
     layout->addWidget(label);
     layout->addWidget(Editor, 1);
@@ -50,7 +50,7 @@ WordsEditorDialog::WordsEditorDialog(QWidget* owner, Prompts& asks, const QStrin
 void WordsEditorDialog::reject()
 {
     if (Text() != Original &&
-        !Asks.Question(QStringLiteral("Discard the changes you made to the words?"), false)) {
+        !Asks.Question(tr("Discard the changes you made to the words?"), false)) {
         Editor->setFocus();
         return;
     }
@@ -64,7 +64,7 @@ QString WordsEditorDialog::Text() const
 
 QString WordsEditorDialog::CountText(qsizetype words)
 {
-    return words == 1 ? QStringLiteral("1 word") : QStringLiteral("%1 words").arg(words);
+    return words == 1 ? tr("1 word") : tr("%1 words").arg(words);
 }
 
 void WordsEditorDialog::Recount()

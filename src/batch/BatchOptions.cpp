@@ -4,6 +4,7 @@
 #include "game/NumberedGame.h"
 #include "platform/IntegerConversion.h"
 #include "platform/QtPrinters.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -21,8 +22,7 @@ std::optional<long long> Decimal(const QString& text, long long low, long long h
 
 QString BatchUsage()
 {
-    return QStringLiteral(
-        "Usage: plumwick-print [options] LIST.pwk\n"
+    return QCoreApplication::translate("BatchOptions", "Usage: plumwick-print [options] LIST.pwk\n"
         "Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.\n"
         "\n"
         "  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)\n"
@@ -73,7 +73,7 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             attached = arg.mid(arg.indexOf(u'=') + 1);
         }
         auto bad = [&](const QString& v, const char* allowed) {
-            error = QStringLiteral("invalid value for %1: '%2' (%3)").arg(name, v, QLatin1String(allowed));
+            error = QCoreApplication::translate("BatchOptions", "invalid value for %1: '%2' (%3)").arg(name, v, QLatin1String(allowed));
             return std::nullopt;
         };
         // Options with a value take it after "=" or as the next argument; the switches
@@ -92,16 +92,16 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             } else if (i + 1 < arguments.size()) {
                 v = arguments[++i];
             } else {
-                error = QStringLiteral("option %1 needs a value").arg(name);
+                error = QCoreApplication::translate("BatchOptions", "option %1 needs a value").arg(name);
                 return std::nullopt;
             }
             // An empty name would print somewhere else than meant (LIST.pdf here, say).
             if (v.isEmpty()) {
-                error = QStringLiteral("option %1 needs a value, and it was empty").arg(name);
+                error = QCoreApplication::translate("BatchOptions", "option %1 needs a value, and it was empty").arg(name);
                 return std::nullopt;
             }
         } else if (attached && switches.contains(name)) {
-            error = QStringLiteral("option %1 takes no value").arg(name);
+            error = QCoreApplication::translate("BatchOptions", "option %1 takes no value").arg(name);
             return std::nullopt;
         }
 
@@ -175,7 +175,7 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             positional += arguments.mid(i + 1);
             break;
         } else if (name.startsWith(u'-') && name.size() > 1) {
-            error = QStringLiteral("unknown option %1").arg(name);
+            error = QCoreApplication::translate("BatchOptions", "unknown option %1").arg(name);
             return std::nullopt;
         } else {
             positional << arg;
@@ -184,23 +184,23 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
     if (o.Help || o.Version)
         return o;
     if (positional.size() != 1) {
-        error = positional.isEmpty() ? QStringLiteral("no word list given") : QStringLiteral("only one word list, please");
+        error = positional.isEmpty() ? QCoreApplication::translate("BatchOptions", "no word list given") : QCoreApplication::translate("BatchOptions", "only one word list, please");
         return std::nullopt;
     }
     if (o.Check && (o.Card == 0 || o.CalledFile.isEmpty())) {
-        error = QStringLiteral("--check needs --card N and --called FILE");
+        error = QCoreApplication::translate("BatchOptions", "--check needs --card N and --called FILE");
         return std::nullopt;
     }
     if (!o.Check && (o.Card != 0 || !o.CalledFile.isEmpty())) {
-        error = QStringLiteral("--card and --called go with --check");
+        error = QCoreApplication::translate("BatchOptions", "--card and --called go with --check");
         return std::nullopt;
     }
     if (o.Numbered && (o.Game || o.Seed)) {
-        error = QStringLiteral("--numbered makes a new game: leave out --game and --seed");
+        error = QCoreApplication::translate("BatchOptions", "--numbered makes a new game: leave out --game and --seed");
         return std::nullopt;
     }
     if (!o.Output.isEmpty() && !o.Printer.isEmpty()) {
-        error = QStringLiteral("choose either --output or --printer");
+        error = QCoreApplication::translate("BatchOptions", "choose either --output or --printer");
         return std::nullopt;
     }
     o.ListFile = positional.front();

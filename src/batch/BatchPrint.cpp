@@ -27,6 +27,7 @@
 #include <QTimeZone>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <cstdio>
 #include <memory>
 #include <sys/stat.h>
@@ -37,7 +38,7 @@ namespace {
 QString CardName(const CardOptions& card)
 {
     const int side = CardSide(card.SizeIndex);
-    return QStringLiteral("a %1 x %1 card%2").arg(side).arg(card.FreeSpace ? QStringLiteral(" with a free space") : QString());
+    return QCoreApplication::translate("BatchPrint", "a %1 x %1 card%2").arg(side).arg(card.FreeSpace ? QCoreApplication::translate("BatchPrint", " with a free space") : QString());
 }
 
 QString DefaultOutput(const QString& listFile)
@@ -96,7 +97,7 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
         job.Cells = ArrangedCells(words, card, options.Seed);
     const QStringList existing = ExistingExportFiles(job);
     if (!existing.isEmpty()) {
-        BatchFail(QStringLiteral("%1 is already there; remove it or export to another folder")
+        BatchFail(QCoreApplication::translate("BatchPrint", "%1 is already there; remove it or export to another folder")
                  .arg(JoinPath(job.Folder, existing.front())));
         return 1;
     }
@@ -143,7 +144,7 @@ int RunBatch(const BatchOptions& options)
         WordList words;
         words.InsertMany(*read);
         if (!output.isEmpty() && TextFile::SameFile(output, options.ListFile)) {
-            BatchFail(QStringLiteral("the output %1 is the word list %2 itself; choose another output file")
+            BatchFail(QCoreApplication::translate("BatchPrint", "the output %1 is the word list %2 itself; choose another output file")
                      .arg(output, options.ListFile));
             return 1;
         }
@@ -163,7 +164,7 @@ int RunBatch(const BatchOptions& options)
         }
         const int needed = WordsNeeded(card);
         if (words.Count() < needed) {
-            BatchFail(QStringLiteral("%1 has %2 words; %3 needs %4")
+            BatchFail(QCoreApplication::translate("BatchPrint", "%1 has %2 words; %3 needs %4")
                      .arg(QFileInfo(options.ListFile).fileName())
                      .arg(words.Count())
                      .arg(CardName(card))
@@ -177,7 +178,7 @@ int RunBatch(const BatchOptions& options)
         if (!options.Printer.isEmpty()) {
             printerIndex = static_cast<int>(names.indexOf(options.Printer));
             if (printerIndex < 0 || printerIndex == names.size() - 1) {
-                BatchFail(QStringLiteral("no printer named '%1'").arg(options.Printer));
+                BatchFail(QCoreApplication::translate("BatchPrint", "no printer named '%1'").arg(options.Printer));
                 return 1;
             }
         } else {

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
+#include <QCoreApplication>
 #include <exception>
 #include <memory>
 #include <chrono>
@@ -86,7 +87,7 @@ void ExportOne(const ExportJob& job, int n)
 int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progress)
 {
     if (!QFileInfo(job.Folder).isDir())
-        throw PlatformError(QStringLiteral("There is no such folder"), job.Folder);
+        throw PlatformError(QCoreApplication::translate("CardExport", "There is no such folder"), job.Folder);
     const int total = job.Card.Cards;
     const int first = job.Card.FirstCard;
     const int last = first + total - 1;

@@ -6,6 +6,8 @@
 #include "platform/Printers.h"
 #include "platform/Surface.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 int WordsNeeded(const CardOptions& options)
@@ -14,10 +16,13 @@ int WordsNeeded(const CardOptions& options)
     return side * side - (options.FreeSpace ? 1 : 0);
 }
 
-QString TooFewWordsMessage(int needed, const QString& doing)
+QString TooFewWordsMessage(int needed, bool exporting)
 {
-    return QStringLiteral("Your bingo card needs ") + QString::number(needed) +
-           QStringLiteral(" words at least, please add more words, then try to %1 it again.").arg(doing);
+    return (exporting ? QCoreApplication::translate("CardPrinting", "Your bingo card needs %1 words at least, please add "
+                                                                    "more words, then try to export it again.")
+                      : QCoreApplication::translate("CardPrinting", "Your bingo card needs %1 words at least, please add "
+                                                                    "more words, then try to print it again."))
+        .arg(needed);
 }
 
 QString RoundedUpNote(int cards, int perPage)
@@ -25,7 +30,7 @@ QString RoundedUpNote(int cards, int perPage)
     const int printed = PageCount(cards, perPage) * perPage;
     if (printed == cards)
         return {};
-    return QStringLiteral("%1 at %2 a page print as %3, since every page is full.")
+    return QCoreApplication::translate("CardPrinting", "%1 at %2 a page print as %3, since every page is full.")
         .arg(CardCountText(cards))
         .arg(perPage)
         .arg(printed);

@@ -18,7 +18,7 @@ struct DeviceCaps;
 // How many words one card needs: every cell, less the free space.
 int WordsNeeded(const CardOptions& options);
 // `doing`: "print" or "export".
-QString TooFewWordsMessage(int needed, const QString& doing = QStringLiteral("print"));
+QString TooFewWordsMessage(int needed, bool exporting = false);
 
 struct CardPlace {
     int X;

@@ -27,7 +27,7 @@ QLabel* CentredLabel(QWidget* parent, const QString& text, int left, int top, in
 
 TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(owner), Desktop(desktop), Asks(asks)
 {
-    setWindowTitle(QStringLiteral("About Plumwick"));
+    setWindowTitle(tr("About Plumwick"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The form's positions less the title band; OK keeps a margin below it.
     const int band = DialogTitleBand;
@@ -40,8 +40,8 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     Image1->setGeometry(8, 32 - band, 48, 48);
     Image1->setPixmap(MakeProgramPicture(48));
     Label1 = CentredLabel(this, QStringLiteral("Plumwick V" PLUMWICK_VERSION_SHORT), 56, 32 - band, 185, 17, true);
-    Label2 = CentredLabel(this, QStringLiteral("\u00a9 2026 The Plumwick developers."), 40, 50 - band, 286 - 40, 23, false);
-    Label3 = CentredLabel(this, QStringLiteral("Free software: GNU GPL 3 or later."), 40, 72 - band, 286 - 40, 20, true);
+    Label2 = CentredLabel(this, tr("\u00a9 2026 The Plumwick developers."), 40, 50 - band, 286 - 40, 23, false);
+    Label3 = CentredLabel(this, tr("Free software: GNU GPL 3 or later."), 40, 72 - band, 286 - 40, 20, true);
     Label1->setAccessibleName(QStringLiteral("Plumwick version " PLUMWICK_VERSION));
     // The links are links: Tab reaches them and Enter opens them, as a click does.
     auto link = [&](const QString& caption, const QString& target, int left, int top, int width) {
@@ -56,11 +56,11 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
         label->installEventFilter(this);
         return label;
     };
-    LblWebsite = link(QStringLiteral("Website: "), Homepage, 16, 152 - band, 249);
-    LblEmail = link(QStringLiteral("Support Email: "), SupportEmail, 8, 176 - band, 257);
+    LblWebsite = link(tr("Website: "), Homepage, 16, 152 - band, 249);
+    LblEmail = link(tr("Support Email: "), SupportEmail, 8, 176 - band, 257);
     connect(LblWebsite, &QLabel::linkActivated, this, [this] { RunGuarded(Asks, [this] { LblWebsiteClick(); }); });
     connect(LblEmail, &QLabel::linkActivated, this, [this] { RunGuarded(Asks, [this] { LblEmailClick(); }); });
-    BtnOk = new QPushButton(QStringLiteral("OK"), this);
+    BtnOk = new QPushButton(tr("OK"), this);
     BtnOk->setGeometry(112, 200 - band, 80, 27);
     BtnOk->setDefault(true);
     connect(BtnOk, &QPushButton::clicked, this, &TFrmAbout::BtnOkClick);

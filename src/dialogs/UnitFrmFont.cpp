@@ -65,38 +65,38 @@ void TFrmFonts::Guard(Handler&& handler)
 
 TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
 {
-    setWindowTitle(QStringLiteral("Font Options"));
+    setWindowTitle(tr("Font Options"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     // The form's positions less the title band; OK and Cancel keep a margin below them.
     const int band = DialogTitleBand;
     setFixedSize(222, 152 + 27 + 8 - band);
 
-    auto* group = new QGroupBox(QStringLiteral("Fonts"), this);
+    auto* group = new QGroupBox(tr("Fonts"), this);
     group->setGeometry(16, 40 - band, 201, 105);
     UseClassicGroupBox(group);
-    QLabel* nameLabel = Label(group, 8, 16, QStringLiteral("Name: "));
+    QLabel* nameLabel = Label(group, 8, 16, tr("Name: "));
     CboFontName = new QComboBox(group);
     CboFontName->setGeometry(45, 14, 145, 21);
-    QLabel* sizeLabel = Label(group, 12, 44, QStringLiteral("Size: "));
+    QLabel* sizeLabel = Label(group, 12, 44, tr("Size: "));
     CboFontSize = new QComboBox(group);
     CboFontSize->setGeometry(46, 40, 145, 21);
-    LblFont = new QLabel(QStringLiteral("Font Test"), group);
+    LblFont = new QLabel(tr("Font Test"), group);
     LblFont->setGeometry(8, 69, 185, 28);
     LblFont->setAlignment(Qt::AlignCenter);
     QFont preview = LblFont->font();
     preview.setPointSize(8);
     LblFont->setFont(preview);
-    BtnOK = new QPushButton(QStringLiteral("OK"), this);
+    BtnOK = new QPushButton(tr("OK"), this);
     BtnOK->setGeometry(24, 152 - band, 80, 27);
-    BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    BtnCancel = new QPushButton(tr("Cancel"), this);
     BtnCancel->setGeometry(128, 152 - band, 80, 27);
 
     nameLabel->setBuddy(CboFontName);
     sizeLabel->setBuddy(CboFontSize);
-    CboFontName->setAccessibleName(QStringLiteral("Font name"));
-    CboFontName->setAccessibleDescription(QStringLiteral("Font name"));
-    CboFontSize->setAccessibleName(QStringLiteral("Font size"));
-    CboFontSize->setAccessibleDescription(QStringLiteral("Font size"));
+    CboFontName->setAccessibleName(tr("Font name"));
+    CboFontName->setAccessibleDescription(tr("Font name"));
+    CboFontSize->setAccessibleName(tr("Font size"));
+    CboFontSize->setAccessibleDescription(tr("Font size"));
 
     setTabOrder(BtnCancel, CboFontName);
     setTabOrder(CboFontName, CboFontSize);

@@ -4,14 +4,15 @@
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "words/CountText.h"
+#include <QCoreApplication>
 
 namespace {
 
 QString CardShapeName(int sizeIndex, bool freeSpace)
 {
     const int side = CardSide(sizeIndex);
-    return QStringLiteral("%1 x %1 %2").arg(side).arg(freeSpace ? QStringLiteral("with a free space")
-                                                                : QStringLiteral("without a free space"));
+    return QCoreApplication::translate("CardCheck", "%1 x %1 %2").arg(side).arg(freeSpace ? QCoreApplication::translate("CardCheck", "with a free space")
+                                                                : QCoreApplication::translate("CardCheck", "without a free space"));
 }
 
 } // namespace
@@ -23,10 +24,10 @@ QString ShapeMismatchText(const GameCode& code, const QStringList& words, const 
     for (int size = 0; size < 3; ++size)
         for (bool free : {true, false})
             if (ShapeCheck(words, size, free) == code.Shape)
-                return QStringLiteral("Game %1 has cards of %2, but the check is set to %3. Change the card size or "
+                return QCoreApplication::translate("CardCheck", "Game %1 has cards of %2, but the check is set to %3. Change the card size or "
                                       "the free space and check again.")
                     .arg(code.Text(), CardShapeName(size, free), CardShapeName(options.SizeIndex, options.FreeSpace));
-    return QStringLiteral("This card was printed from another word list.");
+    return QCoreApplication::translate("CardCheck", "This card was printed from another word list.");
 }
 
 CardCheck CheckCard(const QStringList& words, const CardOptions& options, const QString& codeText, int card,
@@ -36,7 +37,7 @@ CardCheck CheckCard(const QStringList& words, const CardOptions& options, const 
     GameCodeError why = GameCodeError::None;
     const auto code = ParseGameCode(codeText, &why);
     if (codeText.trimmed().isEmpty()) {
-        check.Error = QStringLiteral("Please type the game code printed on the card (as K7F2-9QXA).");
+        check.Error = QCoreApplication::translate("CardCheck", "Please type the game code printed on the card (as K7F2-9QXA).");
         return check;
     }
     if (!code) {
@@ -49,8 +50,8 @@ CardCheck CheckCard(const QStringList& words, const CardOptions& options, const 
         return check;
     }
     if (card < 1 || (knownCards > 0 && card > knownCards)) {
-        check.Error = knownCards > 0 ? QStringLiteral("Game %1 has %2; there is no card %3").arg(check.Code, CardCountText(knownCards)).arg(card)
-                                     : QStringLiteral("There is no card %1").arg(card);
+        check.Error = knownCards > 0 ? QCoreApplication::translate("CardCheck", "Game %1 has %2; there is no card %3").arg(check.Code, CardCountText(knownCards)).arg(card)
+                                     : QCoreApplication::translate("CardCheck", "There is no card %1").arg(card);
         return check;
     }
     NumberedGame game(words, options, code->Seed);
@@ -61,7 +62,7 @@ CardCheck CheckCard(const QStringList& words, const CardOptions& options, const 
     }
     check.Card = MakeCardView(game.Card(card), options);
     if (knownCards <= 0)
-        check.Note = QStringLiteral("This computer has no record of game %1, so it cannot confirm how many cards the "
+        check.Note = QCoreApplication::translate("CardCheck", "This computer has no record of game %1, so it cannot confirm how many cards the "
                                     "game has.")
                          .arg(check.Code);
     check.Result = CheckPattern(check.Card.Marked(called), check.Card.Side, pattern, check.Card.Heading);

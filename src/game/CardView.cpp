@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "game/CardView.h"
+#include <QCoreApplication>
 
 CardView MakeCardView(const QStringList& cells, const CardOptions& options)
 {
@@ -51,14 +52,14 @@ QString CardView::Describe() const
 {
     QStringList parts;
     if (!Heading.isEmpty())
-        parts << QStringLiteral("Heading: ") + Heading.join(QStringLiteral(", ")) + u'.';
+        parts << QCoreApplication::translate("CardView", "Heading: %1.").arg(Heading.join(QStringLiteral(", ")));
     for (int r = 0; r < Side; ++r) {
         QStringList row;
         for (int c = 0; c < Side; ++c) {
             const QString text = Texts[r * Side + c].trimmed();
-            row << (text.isEmpty() ? QStringLiteral("empty") : text);
+            row << (text.isEmpty() ? QCoreApplication::translate("CardView", "empty") : text);
         }
-        parts << QStringLiteral("Row %1: ").arg(r + 1) + row.join(QStringLiteral(", ")) + u'.';
+        parts << QCoreApplication::translate("CardView", "Row %1: %2.").arg(r + 1).arg(row.join(QStringLiteral(", ")));
     }
     return parts.join(u' ');
 }
@@ -79,5 +80,5 @@ QString CardView::ReadAt(int row, int column, int* cell) const
     if (cell)
         *cell = i;
     const QString text = Texts[i].trimmed();
-    return text.isEmpty() ? QStringLiteral("empty") : text;
+    return text.isEmpty() ? QCoreApplication::translate("CardView", "empty") : text;
 }

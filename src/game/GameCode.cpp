@@ -5,6 +5,7 @@
 #include "card/CardOptions.h"
 
 #include <QCryptographicHash>
+#include <QCoreApplication>
 
 namespace {
 
@@ -78,8 +79,8 @@ std::optional<GameCode> ParseGameCode(const QString& text, GameCodeError* error)
 QString GameCodeErrorText(const QString& typed, GameCodeError why)
 {
     return why == GameCodeError::Mistyped
-               ? QStringLiteral("%1 is not the code of a game: a character is mistyped").arg(typed.trimmed())
-               : QStringLiteral("%1 is not a game code (eight letters and digits, as K7F2-9QXA)").arg(typed.trimmed());
+               ? QCoreApplication::translate("GameCode", "%1 is not the code of a game: a character is mistyped").arg(typed.trimmed())
+               : QCoreApplication::translate("GameCode", "%1 is not a game code (eight letters and digits, as K7F2-9QXA)").arg(typed.trimmed());
 }
 
 std::uint32_t ShapeCheck(const QStringList& words, int sizeIndex, bool freeSpace)

@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 
 #include <QHash>
+#include <QCoreApplication>
 #include <algorithm>
 #include <unordered_set>
 
@@ -77,8 +78,8 @@ namespace {
 
 QString OnlyDifferentCards(std::uint64_t count)
 {
-    return QStringLiteral("This word list gives only %1.")
-        .arg(CountText(static_cast<qsizetype>(count), QStringLiteral("different card"), QStringLiteral("different cards")));
+    return QCoreApplication::translate("NumberedGame", "This word list gives only %1.")
+        .arg(CountText(static_cast<qsizetype>(count), QCoreApplication::translate("NumberedGame", "different card"), QCoreApplication::translate("NumberedGame", "different cards")));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/PlatformError.h"
 
 #include <cstdint>
+#include <QCoreApplication>
 
 namespace {
 
@@ -78,5 +79,5 @@ int StrToInt(const QString& text)
 {
     if (const auto value = TryStrToInt(text))
         return *value;
-    throw PlatformError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    throw PlatformError(QCoreApplication::translate("IntegerConversion", "'%1' is not a valid integer value").arg(text));
 }

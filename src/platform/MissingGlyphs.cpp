@@ -6,6 +6,7 @@
 #include <QGlyphRun>
 #include <QSet>
 #include <QTextLayout>
+#include <QCoreApplication>
 
 namespace {
 
@@ -63,8 +64,8 @@ QString MissingGlyphsMessage(const QStringList& words)
     }
     QString list = shown.join(QStringLiteral(", "));
     if (words.size() > Named)
-        list += QStringLiteral(" and %1 more").arg(words.size() - Named);
-    return QStringLiteral("These words contain characters that no installed font can draw, and would print with "
+        list += QCoreApplication::translate("MissingGlyphs", " and %1 more").arg(words.size() - Named);
+    return QCoreApplication::translate("MissingGlyphs", "These words contain characters that no installed font can draw, and would print with "
                           "empty boxes: %1")
         .arg(list);
 }

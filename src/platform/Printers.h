@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include <QStringList>
+#include <QCoreApplication>
 
 class Surface;
 
@@ -46,5 +47,7 @@ public:
 
 inline const QString PdfPrinterName = QStringLiteral("Print to PDF");
 
-inline const QString NoDefaultPrinterMessage =
-    QStringLiteral("There is no default printer currently selected");
+inline QString NoDefaultPrinterMessage()
+{
+    return QCoreApplication::translate("Printers", "There is no default printer currently selected");
+}

@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <optional>
 #include <vector>
 
@@ -223,7 +224,7 @@ bool ProfileFile::ReadBool(const QString& section, const QString& key, bool defa
 
 void ProfileFile::WriteString(const QString& section, const QString& key, const QString& value)
 {
-    const QString unable = QStringLiteral("Unable to write to %1").arg(QFileInfo(Path).absoluteFilePath());
+    const QString unable = QCoreApplication::translate("ProfileFile", "Unable to write to %1").arg(QFileInfo(Path).absoluteFilePath());
     if (Path.isEmpty() || !QFileInfo(QFileInfo(Path).absolutePath()).isDir())
         throw PlatformError(unable);
 

@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstring>
@@ -132,12 +133,12 @@ bool QtPrinters::IsPdf() const
 void QtPrinters::SetCurrent(int index)
 {
     if (Painter)
-        throw PlatformError(QStringLiteral("Printing in progress"));
+        throw PlatformError(QCoreApplication::translate("QtPrinters", "Printing in progress"));
     Names();
     if (index == -1)
         index = DefaultIndex();
     if (index < 0 || index > SystemNames.size())
-        throw PlatformError(NoDefaultPrinterMessage);
+        throw PlatformError(NoDefaultPrinterMessage());
     Current = index;
     SystemPrinter.reset();
     if (IsPdf()) {
@@ -149,7 +150,7 @@ void QtPrinters::SetCurrent(int index)
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(SystemNames[index]);
         if (info.isNull())
-            throw PlatformError(NoDefaultPrinterMessage);
+            throw PlatformError(NoDefaultPrinterMessage());
         SystemPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         for (const QPageSize& size : info.supportedPageSizes())
             if (!ChosenPaper.isEmpty() && size.name().compare(ChosenPaper, Qt::CaseInsensitive) == 0) {
@@ -262,13 +263,13 @@ bool QtPrinters::BeginDoc()
             Pdf.reset();
             PdfDevice.reset();
             PdfFile.reset();
-            throw PlatformError(QStringLiteral("Unable to begin the PDF file"), *path);
+            throw PlatformError(QCoreApplication::translate("QtPrinters", "Unable to begin the PDF file"), *path);
         }
     } else {
         SystemPrinter->setDocName(Title);
         if (!Painter->begin(SystemPrinter.get())) {
             Painter.reset();
-            throw PlatformError(QStringLiteral("Printing failed"), SystemNames[Current]);
+            throw PlatformError(QCoreApplication::translate("QtPrinters", "Printing failed"), SystemNames[Current]);
         }
     }
     Surface_->Attach(Painter.get());
@@ -283,7 +284,7 @@ void QtPrinters::NewPage()
     if (PdfDevice && PdfDevice->Error())
         PdfFile->Fail(PdfDevice->Error());
     if (!ok)
-        throw PlatformError(QStringLiteral("Printing failed"), Pdf ? PdfFile->FilePath() : SystemNames.value(Current));
+        throw PlatformError(QCoreApplication::translate("QtPrinters", "Printing failed"), Pdf ? PdfFile->FilePath() : SystemNames.value(Current));
 }
 
 void QtPrinters::EndDoc()

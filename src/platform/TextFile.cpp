@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstdlib>
@@ -67,34 +68,34 @@ QString ErrorMessage(int error, const QString& path)
 {
     switch (error) {
     case ENOENT:
-        return QFileInfo(QFileInfo(path).absolutePath()).isDir() ? QStringLiteral("File not found")
-                                                                 : QStringLiteral("Invalid filename");
+        return QFileInfo(QFileInfo(path).absolutePath()).isDir() ? QCoreApplication::translate("TextFile", "File not found")
+                                                                 : QCoreApplication::translate("TextFile", "Invalid filename");
     case ENOTDIR:
     case ENAMETOOLONG:
-        return QStringLiteral("Invalid filename");
+        return QCoreApplication::translate("TextFile", "Invalid filename");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("Too many open files");
+        return QCoreApplication::translate("TextFile", "Too many open files");
     case EISDIR:
-        return QStringLiteral("This is a folder, not a file");
+        return QCoreApplication::translate("TextFile", "This is a folder, not a file");
     case NotAFile:
-        return QStringLiteral("This is a device or a pipe, not a file");
+        return QCoreApplication::translate("TextFile", "This is a device or a pipe, not a file");
     case ENXIO:
-        return QStringLiteral("Nothing reads from this pipe or device");
+        return QCoreApplication::translate("TextFile", "Nothing reads from this pipe or device");
     case EACCES:
     case EPERM:
     case EROFS:
     case ETXTBSY:
-        return QStringLiteral("File access denied");
+        return QCoreApplication::translate("TextFile", "File access denied");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("TextFile", "Disk full");
     case EAGAIN:
-        return QStringLiteral("File cannot be read now (reading it would wait)");
+        return QCoreApplication::translate("TextFile", "File cannot be read now (reading it would wait)");
     case EFBIG:
-        return QStringLiteral("File too large (the limit is %1 MB)").arg(MaxReadSize / (1024 * 1024));
+        return QCoreApplication::translate("TextFile", "File too large (the limit is %1 MB)").arg(MaxReadSize / (1024 * 1024));
     default:
-        return QStringLiteral("I/O error %1").arg(error);
+        return QCoreApplication::translate("TextFile", "I/O error %1").arg(error);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QCoreApplication>
 
 namespace {
 
@@ -82,7 +83,7 @@ void RememberExport(const QString& folder)
 
 QString PdfSuggestion(const QString& listFile)
 {
-    const QString name = listFile.isEmpty() ? QStringLiteral("Bingo Cards") : QFileInfo(listFile).completeBaseName();
+    const QString name = listFile.isEmpty() ? QCoreApplication::translate("DialogFolders", "Bingo Cards") : QFileInfo(listFile).completeBaseName();
     return JoinPath(PdfFolder(), name + QStringLiteral(".pdf"));
 }
 

@@ -19,6 +19,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QCoreApplication>
 
 namespace {
 
@@ -85,7 +86,7 @@ StoredHistory ReadStored()
         if (error.error != QJsonParseError::NoError)
             stored.Unreadable = error.errorString();
         else if (!doc.isArray())
-            stored.Unreadable = QStringLiteral("it holds no list of games");
+            stored.Unreadable = QCoreApplication::translate("GameHistory", "it holds no list of games");
         for (const QJsonValue& v : doc.array()) {
             // Codes become file names: only what the program itself writes is taken.
             if (v.isObject() && IsGameCode(v.toObject().value(QStringLiteral("code")).toString()))
@@ -118,10 +119,10 @@ QString Add(const GameRecord& game)
                                        QStringLiteral("Games.unreadable-%1.json")
                                            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
         if (!QFile::rename(path, aside))
-            return QStringLiteral("Game %1 was not recorded: the game history %2 can't be read (%3), and it could not "
+            return QCoreApplication::translate("GameHistory", "Game %1 was not recorded: the game history %2 can't be read (%3), and it could not "
                                   "be put aside. The cards are printed and the code still makes them again.")
                 .arg(game.Code, path, stored.Unreadable);
-        note = QStringLiteral("The game history could not be read (%1). It was kept as %2 and a new history was "
+        note = QCoreApplication::translate("GameHistory", "The game history could not be read (%1). It was kept as %2 and a new history was "
                               "started.")
                    .arg(stored.Unreadable, aside);
         stored.Games.clear();
@@ -141,11 +142,11 @@ QString Add(const GameRecord& game)
         array.append(ToJson(g));
     try {
         if (path.isEmpty())
-            throw PlatformError(QStringLiteral("there is no folder for the program's data"));
+            throw PlatformError(QCoreApplication::translate("GameHistory", "there is no folder for the program's data"));
         QDir().mkpath(UserDataFolder()); // plumwick-print may run before the program ever has
         TextFile::WriteAll(path, QJsonDocument(array).toJson());
     } catch (const PlatformError& error) {
-        const QString lost = QStringLiteral("Game %1 was not recorded in the game history (%2). The cards are printed "
+        const QString lost = QCoreApplication::translate("GameHistory", "Game %1 was not recorded in the game history (%2). The cards are printed "
                                             "and the code still makes them again, but Check a Card will not know the "
                                             "game until it is recorded.")
                                  .arg(game.Code, error.Text());
@@ -209,7 +210,7 @@ GameSource LoadGame(const GameRecord& game)
 {
     WordList words;
     words.InsertMany(ReadWordListFile(game.ListFile));
-    return {QStringLiteral("Game %1 (%2)").arg(game.Code, QFileInfo(game.ListFile).completeBaseName()), game.Code,
+    return {QCoreApplication::translate("GameHistory", "Game %1 (%2)").arg(game.Code, QFileInfo(game.ListFile).completeBaseName()), game.Code,
             game.Code, words.Items(), game.Options, game.Cards};
 }
 
@@ -218,7 +219,7 @@ GameSource ListSource(const QStringList& words, const CardOptions& options)
     QCryptographicHash hash(QCryptographicHash::Sha1);
     for (const QString& word : words)
         hash.addData((word + u'\n').toUtf8());
-    return {QStringLiteral("The current list"), QStringLiteral("list-") + QString::fromLatin1(hash.result().toHex().left(12)),
+    return {QCoreApplication::translate("GameHistory", "The current list"), QStringLiteral("list-") + QString::fromLatin1(hash.result().toHex().left(12)),
             QString(), words, options, 0};
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include <QString>
+#include <QCoreApplication>
 
 // A count with its noun in the right number: "1 card", "2 cards", "1 different card".
 inline QString CountText(qsizetype count, const QString& one, const QString& many)
@@ -11,5 +12,5 @@ inline QString CountText(qsizetype count, const QString& one, const QString& man
 
 inline QString CardCountText(qsizetype count)
 {
-    return CountText(count, QStringLiteral("card"), QStringLiteral("cards"));
+    return CountText(count, QCoreApplication::translate("CountText", "card"), QCoreApplication::translate("CountText", "cards"));
 }

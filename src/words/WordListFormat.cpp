@@ -6,6 +6,7 @@
 #include "platform/TextFile.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 
 namespace {
 
@@ -62,7 +63,7 @@ QStringList ReadWordListFile(const QString& path)
 }
 
 NotAWordListError::NotAWordListError(const QString& path)
-    : PlatformError(QStringLiteral("%1 is not a word list").arg(QFileInfo(path).fileName()))
+    : PlatformError(QCoreApplication::translate("WordListFormat", "%1 is not a word list").arg(QFileInfo(path).fileName()))
 {
 }
 

@@ -11,7 +11,7 @@
 TEST(JobProgress, AppearsOnlyForLongJobsAndCancels)
 {
     QWidget owner;
-    JobProgressDialog progress(&owner, "card");
+    JobProgressDialog progress(&owner, QStringLiteral("Printing card %1 of %2"));
     // A short job shows nothing.
     EXPECT_TRUE(progress.Step(0, 10));
     EXPECT_EQ(owner.findChild<QProgressDialog*>(), nullptr);

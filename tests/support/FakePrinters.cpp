@@ -11,7 +11,7 @@ FakePrinters::FakePrinters()
 void FakePrinters::SetCurrent(int index)
 {
     if (Refuse)
-        throw PlatformError(NoDefaultPrinterMessage);
+        throw PlatformError(NoDefaultPrinterMessage());
     Calls << QStringLiteral("current %1").arg(index);
 }
 

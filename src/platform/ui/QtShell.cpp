@@ -24,7 +24,7 @@ void QtShell::Open(const QUrl& url)
         process->deleteLater();
         if (how == QProcess::NormalExit && status == 0)
             return;
-        Asks.Error(QStringLiteral("%1 (xdg-open ended with exit status %2)")
+        Asks.Error(QCoreApplication::translate("QtShell", "%1 (xdg-open ended with exit status %2)")
                        .arg(CouldNotOpenMessage(url))
                        .arg(how == QProcess::NormalExit ? status : -1));
     });

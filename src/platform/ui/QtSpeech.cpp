@@ -4,6 +4,7 @@
 
 #ifdef PLUMWICK_HAVE_SPEECH
 #include <QTextToSpeech>
+#include <QCoreApplication>
 #endif
 
 struct QtSpeech::Engine {
@@ -23,17 +24,17 @@ bool QtSpeech::Available(QString* why)
 #ifdef PLUMWICK_HAVE_SPEECH
         const QStringList engines = QTextToSpeech::availableEngines();
         if (engines.isEmpty()) {
-            Why = QStringLiteral("No speech engine is installed (Debian: qt6-speech-flite-plugin).");
+            Why = QCoreApplication::translate("QtSpeech", "No speech engine is installed (Debian: qt6-speech-flite-plugin).");
         } else {
             Voice = std::make_unique<Engine>(engines.contains(QStringLiteral("flite")) ? QStringLiteral("flite")
                                                                                        : engines.front());
             if (Voice->Tts.state() == QTextToSpeech::Error) {
-                Why = QStringLiteral("The speech engine could not start: no audio device?");
+                Why = QCoreApplication::translate("QtSpeech", "The speech engine could not start: no audio device?");
                 Voice.reset();
             }
         }
 #else
-        Why = QStringLiteral("This build of Plumwick has no speech.");
+        Why = QCoreApplication::translate("QtSpeech", "This build of Plumwick has no speech.");
 #endif
     }
     if (why)
