@@ -8,6 +8,7 @@
 #include "app/UnitMain.h"
 #include "platform/Clock.h"
 #include "platform/QtPrinters.h"
+#include "platform/Translations.h"
 #include "platform/ui/QtPrompts.h"
 #include "platform/ui/QtShell.h"
 #include "platform/ui/QtSpeech.h"
@@ -23,24 +24,34 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    Translations language;
     QString error;
-    const auto options = ParseStartupOptions(arguments, error);
-    if (!options) {
-        std::fprintf(stderr, "plumwick: %s (try --help)\n", qUtf8Printable(error));
-        return 2;
-    }
-    if (options->Help) {
-        std::fputs(qUtf8Printable(StartupUsage()), stdout);
-        return 0;
-    }
-    if (options->Version) {
-        std::puts("plumwick " PLUMWICK_VERSION);
-        return 0;
+    std::optional<StartupOptions> options;
+    {
+        // The command line is read before the window system is reached (--help needs no
+        // display), in the user's language: a bare application object carries the catalogue.
+        int coreArgc = 1;
+        QCoreApplication core(coreArgc, argv);
+        language.Install();
+        options = ParseStartupOptions(arguments, error);
+        if (!options) {
+            std::fprintf(stderr, "plumwick: %s\n", qUtf8Printable(QCoreApplication::translate("main", "%1 (try --help)").arg(error)));
+            return 2;
+        }
+        if (options->Help) {
+            std::fputs(qUtf8Printable(StartupUsage()), stdout);
+            return 0;
+        }
+        if (options->Version) {
+            std::puts("plumwick " PLUMWICK_VERSION);
+            return 0;
+        }
     }
 
     int qtArgc = ArgumentsForQt(argc, argv);
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Plumwick"));
+    language.Install();
     // The windows carry their own titles; a display name would be appended to the dialogs'.
     QApplication::setDesktopFileName(QStringLiteral("example.plumwick.plumwick"));
     QApplication::setStyle(new FocusRingStyle);

@@ -13,7 +13,7 @@
 CallerBoard::CallerBoard(QWidget* parent) : QWidget(parent)
 {
     SampleCardAccessible::Install();
-    setAccessibleName(QStringLiteral("Board"));
+    setAccessibleName(QCoreApplication::translate("CallerBoard", "Board"));
     setMinimumHeight(120);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
 }

@@ -73,7 +73,8 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             attached = arg.mid(arg.indexOf(u'=') + 1);
         }
         auto bad = [&](const QString& v, const char* allowed) {
-            error = QCoreApplication::translate("BatchOptions", "invalid value for %1: '%2' (%3)").arg(name, v, QLatin1String(allowed));
+            error = QCoreApplication::translate("BatchOptions", "invalid value for %1: '%2' (%3)")
+                        .arg(name, v, QCoreApplication::translate("BatchOptions", allowed));
             return std::nullopt;
         };
         // Options with a value take it after "=" or as the next argument; the switches
@@ -111,13 +112,13 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             o.Printer = v;
         } else if (name == "--cards") {
             const auto n = Decimal(v, 1, 99999);
-            if (!n) return bad(v, "a whole number from 1 to 99999");
+            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 1 to 99999"));
             o.Cards = static_cast<int>(*n);
         } else if (name == "--per-page") {
-            if (v != "1" && v != "2" && v != "4") return bad(v, "1, 2 or 4");
+            if (v != "1" && v != "2" && v != "4") return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "1, 2 or 4"));
             o.PerPage = v.toInt();
         } else if (name == "--size") {
-            if (v != "3" && v != "5" && v != "7") return bad(v, "3, 5 or 7");
+            if (v != "3" && v != "5" && v != "7") return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "3, 5 or 7"));
             o.SizeIndex = (v.toInt() - 3) / 2;
         } else if (name == "--free-space" || name == "--no-free-space") {
             o.FreeSpace = name == "--free-space";
@@ -131,7 +132,7 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             o.FontName = v;
         } else if (name == "--font-size") {
             const auto n = Decimal(v, 1, 1600);
-            if (!n) return bad(v, "a whole number of points from 1 to 1600");
+            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a whole number of points from 1 to 1600"));
             o.FontSize = static_cast<int>(*n);
         } else if (name == "--paper") {
             if (!QtPrinters::PdfPaperNamed(v)) return bad(v, qPrintable(QtPrinters::PdfPaperNames().join(u',').toLower()));
@@ -139,13 +140,13 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         } else if (name == "--export") {
             o.ExportFolder = v;
         } else if (name == "--format") {
-            if (v.toLower() != "png" && v.toLower() != "pdf") return bad(v, "png or pdf");
+            if (v.toLower() != "png" && v.toLower() != "pdf") return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "png or pdf"));
             o.ExportFormat = v.toLower();
         } else if (name == "--call-list") {
             o.CallList = true;
         } else if (name == "--seed") {
             const auto n = Decimal(v, 0, 4294967295LL);
-            if (!n) return bad(v, "a whole number from 0 to 4294967295");
+            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 0 to 4294967295"));
             o.Seed = static_cast<std::uint32_t>(*n);
         } else if (name == "--same-text-size" || name == "--no-same-text-size") {
             o.SameTextSize = name == "--same-text-size";
@@ -157,13 +158,13 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             o.Check = v;
         } else if (name == "--card") {
             const auto n = Decimal(v, 1, MaxCardNumber);
-            if (!n) return bad(v, "a card number from 1 to 100000");
+            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a card number from 1 to 100000"));
             o.Card = static_cast<int>(*n);
         } else if (name == "--called") {
             o.CalledFile = v;
         } else if (name == "--pattern") {
             WinPattern pattern;
-            if (!ParsePattern(v, pattern)) return bad(v, "line, corners, x or full");
+            if (!ParsePattern(v, pattern)) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "line, corners, x or full"));
             o.Pattern = v.toLower();
         } else if (name == "-q" || name == "--quiet") {
             o.Quiet = true;

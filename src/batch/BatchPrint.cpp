@@ -38,7 +38,9 @@ namespace {
 QString CardName(const CardOptions& card)
 {
     const int side = CardSide(card.SizeIndex);
-    return QCoreApplication::translate("BatchPrint", "a %1 x %1 card%2").arg(side).arg(card.FreeSpace ? QCoreApplication::translate("BatchPrint", " with a free space") : QString());
+    return (card.FreeSpace ? QCoreApplication::translate("BatchPrint", "a %1 x %1 card with a free space")
+                           : QCoreApplication::translate("BatchPrint", "a %1 x %1 card"))
+        .arg(side);
 }
 
 QString DefaultOutput(const QString& listFile)
@@ -58,7 +60,9 @@ public:
     bool Step(int done, int total)
     {
         if (Enabled && (Timer.elapsed() >= 250 || done == total)) {
-            std::fprintf(stderr, "\rcard %d of %d", std::min(done + 1, total), total);
+            std::fprintf(stderr, "\r%s", qUtf8Printable(QCoreApplication::translate("BatchPrint", "card %1 of %2")
+                                                             .arg(std::min(done + 1, total))
+                                                             .arg(total)));
             std::fflush(stderr);
             Shown = true;
             Timer.restart();

@@ -4,6 +4,7 @@
 #include "platform/CommandLine.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchPrint.h"
+#include "platform/Translations.h"
 
 #include <QGuiApplication>
 #include <QHashFunctions>
@@ -34,6 +35,8 @@ int main(int argc, char* argv[])
     int qtArgc = forQt;
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Plumwick"));
+    Translations language;
+    language.Install();
 
     QString error;
     // Qt's own options are taken out of the part before "--"; what follows it stays as given.
@@ -42,7 +45,7 @@ int main(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const auto options = ParseBatchOptions(arguments, error);
     if (!options) {
-        std::fprintf(stderr, "plumwick-print: %s (try --help)\n", qUtf8Printable(error));
+        std::fprintf(stderr, "plumwick-print: %s\n", qUtf8Printable(QCoreApplication::translate("main", "%1 (try --help)").arg(error)));
         return 2;
     }
     if (options->Help) {

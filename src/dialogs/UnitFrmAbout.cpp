@@ -42,7 +42,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     Label1 = CentredLabel(this, QStringLiteral("Plumwick V" PLUMWICK_VERSION_SHORT), 56, 32 - band, 185, 17, true);
     Label2 = CentredLabel(this, tr("\u00a9 2026 The Plumwick developers."), 40, 50 - band, 286 - 40, 23, false);
     Label3 = CentredLabel(this, tr("Free software: GNU GPL 3 or later."), 40, 72 - band, 286 - 40, 20, true);
-    Label1->setAccessibleName(QStringLiteral("Plumwick version " PLUMWICK_VERSION));
+    Label1->setAccessibleName(tr("Plumwick version %1").arg(QStringLiteral(PLUMWICK_VERSION)));
     // The links are links: Tab reaches them and Enter opens them, as a click does.
     auto link = [&](const QString& caption, const QString& target, int left, int top, int width) {
         QLabel* label = CentredLabel(this, QString(), left, top, width, 25, false);

@@ -1,0 +1,1291 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BatchOptions</name>
+    <message>
+        <source>Usage: plumwick-print [options] LIST.pwk
+Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
+
+  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)
+  -P, --printer NAME         print on that system printer instead
+      --cards N              how many cards, 1 to 99999 (default 1)
+      --per-page 1|2|4       cards on a page (default 1)
+      --size 3|5|7           cells on a side of the card
+      --free-space[=TEXT]    a free space in the centre, with its text
+      --no-free-space        no free space
+      --heading[=TEXT]       a heading row, with its letters
+      --no-heading           no heading row
+      --word-wrap            a phrase may take two lines
+      --no-word-wrap         a phrase stays on one line
+      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)
+      --font FACE            the card face
+      --font-size POINTS     the card text&apos;s size, 1 to 1600
+      --paper NAME           the paper of the PDF: %1
+      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF
+      --format png|pdf       the files --export writes (default png, 300 dpi)
+      --call-list            print the call list instead of cards
+      --seed N               the same N gives the same cards, run after run
+      --numbered             print a game: numbered cards and a game code
+                             (written on standard output)
+      --game CODE            print the cards of that game again (or its call list)
+      --check CODE           show a card of that game with the called words marked,
+                             and say whether it wins (exit 0: bingo, 4: not yet)
+      --card N               the card to check
+      --called FILE          the words called so far, one per line
+      --pattern line|corners|x|full   the winning pattern (default line)
+  -q, --quiet                no progress on standard error
+  -h, --help                 show this help and exit
+      --version              show the version and exit
+
+Options not given are taken from Plumwick&apos;s settings (~/.local/share/Plumwick/Options.ini).
+</source>
+        <translation>Aufruf: plumwick-print [Optionen] LISTE.pwk
+Druckt Bingokarten einer Wortliste, wie Plumwick sie druckt, in eine PDF-Datei oder auf einen Drucker.
+
+  -o, --output DATEI.pdf     eine PDF schreiben (Standard; LISTE.pdf, wenn nicht angegeben)
+  -P, --printer NAME         stattdessen auf diesem Systemdrucker drucken
+      --cards N              wie viele Karten, 1 bis 99999 (Standard 1)
+      --per-page 1|2|4       Karten pro Seite (Standard 1)
+      --size 3|5|7           Felder pro Seite der Karte
+      --free-space[=TEXT]    ein freies Feld in der Mitte, mit seinem Text
+      --no-free-space        kein freies Feld
+      --heading[=TEXT]       eine Überschriftenzeile, mit ihren Buchstaben
+      --no-heading           keine Überschriftenzeile
+      --word-wrap            ein Ausdruck darf zwei Zeilen nehmen
+      --no-word-wrap         ein Ausdruck bleibt auf einer Zeile
+      --same-text-size       jedes Wort des Auftrags in einer Größe (--no-same-text-size: jedes für sich eingepasst)
+      --font SCHRIFT         die Schrift der Karte
+      --font-size PUNKTE     die Textgröße der Karte, 1 bis 1600
+      --paper NAME           das Papier der PDF: %1
+      --export ORDNER        eine Datei pro Karte in ORDNER (card-0001.png ...) statt einer PDF
+      --format png|pdf       die Dateien, die --export schreibt (Standard png, 300 dpi)
+      --call-list            die Ausrufliste statt der Karten drucken
+      --seed N               dasselbe N ergibt dieselben Karten, Lauf für Lauf
+      --numbered             ein Spiel drucken: nummerierte Karten und ein Spielcode
+                             (auf die Standardausgabe geschrieben)
+      --game CODE            die Karten dieses Spiels noch einmal drucken (oder seine Ausrufliste)
+      --check CODE           eine Karte dieses Spiels mit den ausgerufenen Wörtern markiert zeigen
+                             und sagen, ob sie gewinnt (Status 0: Bingo, 4: noch nicht)
+      --card N               die zu prüfende Karte
+      --called DATEI         die bisher ausgerufenen Wörter, eines pro Zeile
+      --pattern line|corners|x|full   das Gewinnmuster (Standard line)
+  -q, --quiet                kein Fortschritt auf der Standardfehlerausgabe
+  -h, --help                 diese Hilfe zeigen und beenden
+      --version              die Version zeigen und beenden
+
+Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/share/Plumwick/Options.ini).
+</translation>
+    </message>
+    <message>
+        <source>invalid value for %1: &apos;%2&apos; (%3)</source>
+        <translation>ungültiger Wert für %1: „%2“ (%3)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value, and it was empty</source>
+        <translation>Option %1 braucht einen Wert, und er war leer</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>Option %1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 99999</source>
+        <translation>eine ganze Zahl von 1 bis 99999</translation>
+    </message>
+    <message>
+        <source>1, 2 or 4</source>
+        <translation>1, 2 oder 4</translation>
+    </message>
+    <message>
+        <source>3, 5 or 7</source>
+        <translation>3, 5 oder 7</translation>
+    </message>
+    <message>
+        <source>a whole number of points from 1 to 1600</source>
+        <translation>eine ganze Zahl von Punkten von 1 bis 1600</translation>
+    </message>
+    <message>
+        <source>png or pdf</source>
+        <translation>png oder pdf</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 4294967295</source>
+        <translation>eine ganze Zahl von 0 bis 4294967295</translation>
+    </message>
+    <message>
+        <source>a card number from 1 to 100000</source>
+        <translation>eine Kartennummer von 1 bis 100000</translation>
+    </message>
+    <message>
+        <source>line, corners, x or full</source>
+        <translation>line, corners, x oder full</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>no word list given</source>
+        <translation>keine Wortliste angegeben</translation>
+    </message>
+    <message>
+        <source>only one word list, please</source>
+        <translation>bitte nur eine Wortliste</translation>
+    </message>
+    <message>
+        <source>--check needs --card N and --called FILE</source>
+        <translation>--check braucht --card N und --called DATEI</translation>
+    </message>
+    <message>
+        <source>--card and --called go with --check</source>
+        <translation>--card und --called gehören zu --check</translation>
+    </message>
+    <message>
+        <source>--numbered makes a new game: leave out --game and --seed</source>
+        <translation>--numbered beginnt ein neues Spiel: --game und --seed weglassen</translation>
+    </message>
+    <message>
+        <source>choose either --output or --printer</source>
+        <translation>entweder --output oder --printer wählen</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPrint</name>
+    <message>
+        <source>a %1 x %1 card with a free space</source>
+        <translation>eine %1-x-%1-Karte mit freiem Feld</translation>
+    </message>
+    <message>
+        <source>a %1 x %1 card</source>
+        <translation>eine %1-x-%1-Karte</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>Karte %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 is already there; remove it or export to another folder</source>
+        <translation>%1 gibt es schon; entfernen Sie die Datei oder exportieren Sie in einen anderen Ordner</translation>
+    </message>
+    <message>
+        <source>the output %1 is the word list %2 itself; choose another output file</source>
+        <translation>die Ausgabe %1 ist die Wortliste %2 selbst; wählen Sie eine andere Ausgabedatei</translation>
+    </message>
+    <message>
+        <source>%1 has %2 words; %3 needs %4</source>
+        <translation>%1 hat %2 Wörter; %3 braucht %4</translation>
+    </message>
+    <message>
+        <source>no printer named &apos;%1&apos;</source>
+        <translation>kein Drucker namens „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>CallerBoard</name>
+    <message>
+        <source>Board</source>
+        <translation>Tafel</translation>
+    </message>
+    <message>
+        <source>, called</source>
+        <translation>, ausgerufen</translation>
+    </message>
+    <message>
+        <source>, not called</source>
+        <translation>, nicht ausgerufen</translation>
+    </message>
+</context>
+<context>
+    <name>CallerWindow</name>
+    <message>
+        <source>Call Words</source>
+        <translation>Wörter ausrufen</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>New &amp;Game</source>
+        <translation>Neues &amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Check a Card...</source>
+        <translation>Karte &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Read Aloud</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>Sp&amp;iel:</translation>
+    </message>
+    <message>
+        <source>No speech here.</source>
+        <translation>Keine Sprachausgabe vorhanden.</translation>
+    </message>
+    <message>
+        <source>The current list</source>
+        <translation>Die aktuelle Liste</translation>
+    </message>
+    <message>
+        <source>Game %1: %2 (%3)</source>
+        <translation>Spiel %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>This game was stopped after %1 calls. Go on where it stopped?</source>
+        <translation>Dieses Spiel wurde nach %1 Ausrufen unterbrochen. Dort weitermachen?</translation>
+    </message>
+    <message>
+        <source>%1. %2 of %2 called, the game is complete</source>
+        <translation>%1. %2 von %2 ausgerufen, das Spiel ist vollständig</translation>
+    </message>
+    <message>
+        <source>%1 taken back</source>
+        <translation>%1 zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Start a new game? The %1 calls so far are cleared.</source>
+        <translation>Ein neues Spiel beginnen? Die bisherigen %1 Ausrufe werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>The calls could not be saved (%1). The game goes on here, and the calls are saved as soon as that works again</source>
+        <translation>Die Ausrufe konnten nicht gespeichert werden (%1). Das Spiel geht hier weiter, und die Ausrufe werden gespeichert, sobald das wieder geht</translation>
+    </message>
+    <message>
+        <source>This list has no words to call</source>
+        <translation>Diese Liste hat keine Wörter zum Ausrufen</translation>
+    </message>
+    <message>
+        <source>Press Space to call</source>
+        <translation>Leertaste drücken zum Ausrufen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 called</source>
+        <translation>%1 von %2 ausgerufen</translation>
+    </message>
+    <message>
+        <source>Last calls: %1</source>
+        <translation>Letzte Ausrufe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CardCheck</name>
+    <message>
+        <source>%1 x %1 %2</source>
+        <translation>%1 x %1 %2</translation>
+    </message>
+    <message>
+        <source>with a free space</source>
+        <translation>mit freiem Feld</translation>
+    </message>
+    <message>
+        <source>without a free space</source>
+        <translation>ohne freies Feld</translation>
+    </message>
+    <message>
+        <source>Game %1 has cards of %2, but the check is set to %3. Change the card size or the free space and check again.</source>
+        <translation>Spiel %1 hat Karten mit %2, aber die Prüfung ist auf %3 eingestellt. Ändern Sie die Kartengröße oder das freie Feld und prüfen Sie noch einmal.</translation>
+    </message>
+    <message>
+        <source>This card was printed from another word list.</source>
+        <translation>Diese Karte wurde aus einer anderen Wortliste gedruckt.</translation>
+    </message>
+    <message>
+        <source>Please type the game code printed on the card (as K7F2-9QXA).</source>
+        <translation>Bitte geben Sie den Spielcode ein, der auf der Karte steht (etwa K7F2-9QXA).</translation>
+    </message>
+    <message>
+        <source>Game %1 has %2; there is no card %3</source>
+        <translation>Spiel %1 hat %2; eine Karte %3 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>There is no card %1</source>
+        <translation>Eine Karte %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>This computer has no record of game %1, so it cannot confirm how many cards the game has.</source>
+        <translation>Dieser Computer kennt Spiel %1 nicht und kann daher nicht bestätigen, wie viele Karten das Spiel hat.</translation>
+    </message>
+</context>
+<context>
+    <name>CardExport</name>
+    <message>
+        <source>There is no such folder</source>
+        <translation>Diesen Ordner gibt es nicht</translation>
+    </message>
+</context>
+<context>
+    <name>CardGridView</name>
+    <message>
+        <source>Checked card</source>
+        <translation>Geprüfte Karte</translation>
+    </message>
+    <message>
+        <source>, called</source>
+        <translation>, ausgerufen</translation>
+    </message>
+    <message>
+        <source>, not called</source>
+        <translation>, nicht ausgerufen</translation>
+    </message>
+    <message>
+        <source>, in the winning line</source>
+        <translation>, in der Gewinnreihe</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Your bingo card needs %1 words at least, please add more words, then try to export it again.</source>
+        <translation>Ihre Bingokarte braucht mindestens %1 Wörter. Bitte fügen Sie weitere Wörter hinzu und exportieren Sie dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your bingo card needs %1 words at least, please add more words, then try to print it again.</source>
+        <translation>Ihre Bingokarte braucht mindestens %1 Wörter. Bitte fügen Sie weitere Wörter hinzu und drucken Sie dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 a page print as %3, since every page is full.</source>
+        <translation>%1 zu je %2 pro Seite werden als %3 gedruckt, da jede Seite voll wird.</translation>
+    </message>
+</context>
+<context>
+    <name>CardView</name>
+    <message>
+        <source>Heading: %1.</source>
+        <translation>Überschrift: %1.</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Reihe %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCardDialog</name>
+    <message>
+        <source>Check a Card</source>
+        <translation>Karte prüfen</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>Spiel&amp;code:</translation>
+    </message>
+    <message>
+        <source>&amp;Card number:</source>
+        <translation>&amp;Kartennummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation>&amp;Muster:</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Karte %1: %2</translation>
+    </message>
+    <message>
+        <source>Card %1: %2. %3</source>
+        <translation>Karte %1: %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>CountText</name>
+    <message>
+        <source>card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>cards</source>
+        <translation>Karten</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFolders</name>
+    <message>
+        <source>Bingo Cards</source>
+        <translation>Bingokarten</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Cards</source>
+        <translation>Karten exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>PNG pictures, 300 dpi</source>
+        <translation>PNG-Bilder, 300 dpi</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>PDF-Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Karten:</translation>
+    </message>
+    <message>
+        <source>A new game</source>
+        <translation>Ein neues Spiel</translation>
+    </message>
+    <message>
+        <source>Game %1 (%2 so far)</source>
+        <translation>Spiel %1 (bisher %2)</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Spiel:</translation>
+    </message>
+    <message>
+        <source>F&amp;irst card:</source>
+        <translation>&amp;Erste Karte:</translation>
+    </message>
+    <message>
+        <source>Export Cards To</source>
+        <translation>Karten exportieren nach</translation>
+    </message>
+    <message>
+        <source>Please choose the folder the cards go to.</source>
+        <translation>Bitte wählen Sie den Ordner für die Karten.</translation>
+    </message>
+    <message>
+        <source>This is a file, not a folder</source>
+        <translation>Das ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Create it?</source>
+        <translation>Den Ordner %1 gibt es nicht. Anlegen?</translation>
+    </message>
+    <message>
+        <source>The folder could not be created</source>
+        <translation>Der Ordner konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>GameCode</name>
+    <message>
+        <source>%1 is not the code of a game: a character is mistyped</source>
+        <translation>%1 ist kein Spielcode: ein Zeichen ist falsch getippt</translation>
+    </message>
+    <message>
+        <source>%1 is not a game code (eight letters and digits, as K7F2-9QXA)</source>
+        <translation>%1 ist kein Spielcode (acht Buchstaben und Ziffern, etwa K7F2-9QXA)</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistory</name>
+    <message>
+        <source>it holds no list of games</source>
+        <translation>sie enthält keine Liste von Spielen</translation>
+    </message>
+    <message>
+        <source>Game %1 was not recorded: the game history %2 can&apos;t be read (%3), and it could not be put aside. The cards are printed and the code still makes them again.</source>
+        <translation>Spiel %1 wurde nicht verzeichnet: der Spielverlauf %2 ist nicht lesbar (%3) und konnte nicht beiseitegelegt werden. Die Karten sind gedruckt, und der Code erzeugt sie weiterhin neu.</translation>
+    </message>
+    <message>
+        <source>The game history could not be read (%1). It was kept as %2 and a new history was started.</source>
+        <translation>Der Spielverlauf konnte nicht gelesen werden (%1). Er wurde als %2 aufbewahrt, und ein neuer Verlauf wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>there is no folder for the program&apos;s data</source>
+        <translation>es gibt keinen Ordner für die Daten des Programms</translation>
+    </message>
+    <message>
+        <source>Game %1 was not recorded in the game history (%2). The cards are printed and the code still makes them again, but Check a Card will not know the game until it is recorded.</source>
+        <translation>Spiel %1 wurde nicht im Spielverlauf verzeichnet (%2). Die Karten sind gedruckt, und der Code erzeugt sie weiterhin neu, aber „Karte prüfen“ kennt das Spiel erst, wenn es verzeichnet ist.</translation>
+    </message>
+    <message>
+        <source>Game %1 (%2)</source>
+        <translation>Spiel %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The current list</source>
+        <translation>Die aktuelle Liste</translation>
+    </message>
+</context>
+<context>
+    <name>GridAccessible</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Reihe %1</translation>
+    </message>
+</context>
+<context>
+    <name>IntegerConversion</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>MissingGlyphs</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+    <message>
+        <source>These words contain characters that no installed font can draw, and would print with empty boxes: %1</source>
+        <translation>Diese Wörter enthalten Zeichen, die keine installierte Schrift darstellen kann, und würden mit leeren Kästchen gedruckt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NumberedGame</name>
+    <message>
+        <source>This word list gives only %1.</source>
+        <translation>Diese Wortliste ergibt nur %1.</translation>
+    </message>
+    <message>
+        <source>different card</source>
+        <translation>verschiedene Karte</translation>
+    </message>
+    <message>
+        <source>different cards</source>
+        <translation>verschiedene Karten</translation>
+    </message>
+</context>
+<context>
+    <name>PageSetupDialog</name>
+    <message>
+        <source>Page Setup</source>
+        <translation>Seite einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Paper for %1 (portrait):</source>
+        <translation>&amp;Papier für %1 (Hochformat):</translation>
+    </message>
+</context>
+<context>
+    <name>PaintBox</name>
+    <message>
+        <source>Sample card</source>
+        <translation>Beispielkarte</translation>
+    </message>
+</context>
+<context>
+    <name>Printers</name>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>Es ist zurzeit kein Standarddrucker ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinters</name>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Es wird gerade gedruckt</translation>
+    </message>
+    <message>
+        <source>Unable to begin the PDF file</source>
+        <translation>Die PDF-Datei kann nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Printing failed</source>
+        <translation>Drucken fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>QtShell</name>
+    <message>
+        <source>%1 (xdg-open ended with exit status %2)</source>
+        <translation>%1 (xdg-open endete mit Status %2)</translation>
+    </message>
+</context>
+<context>
+    <name>QtSpeech</name>
+    <message>
+        <source>No speech engine is installed (Debian: qt6-speech-flite-plugin).</source>
+        <translation>Es ist keine Sprachausgabe installiert (Debian: qt6-speech-flite-plugin).</translation>
+    </message>
+    <message>
+        <source>The speech engine could not start: no audio device?</source>
+        <translation>Die Sprachausgabe konnte nicht starten: kein Audiogerät?</translation>
+    </message>
+    <message>
+        <source>This build of Plumwick has no speech.</source>
+        <translation>Diese Ausgabe von Plumwick hat keine Sprachausgabe.</translation>
+    </message>
+</context>
+<context>
+    <name>SampleCardAccessible</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Überschrift</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Reihe %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>%1 could not be opened: no program here opens it</source>
+        <translation>%1 konnte nicht geöffnet werden: kein Programm hier öffnet es</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>only one word list, please</source>
+        <translation>bitte nur eine Wortliste</translation>
+    </message>
+    <message>
+        <source>Usage: plumwick [LIST.pwk]
+Designs and prints bingo cards. Starts with the word list LIST.pwk opened, when given.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+Qt&apos;s own options work as in every Qt program: -style NAME, -stylesheet FILE, -reverse,
+-platform NAME and the others; after -- nothing is an option.
+
+Settings are kept in ~/.local/share/Plumwick/Options.ini. For printing from a shell,
+see plumwick-print --help.
+</source>
+        <translation>Aufruf: plumwick [LISTE.pwk]
+Entwirft und druckt Bingokarten. Öffnet beim Start die Wortliste LISTE.pwk, wenn angegeben.
+
+  -h, --help     diese Hilfe zeigen und beenden
+      --version  die Version zeigen und beenden
+
+Qts eigene Optionen gelten wie in jedem Qt-Programm: -style NAME, -stylesheet DATEI, -reverse,
+-platform NAME und die übrigen; nach -- ist nichts mehr eine Option.
+
+Die Einstellungen stehen in ~/.local/share/Plumwick/Options.ini. Zum Drucken aus einer Shell
+siehe plumwick-print --help.
+</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmAbout</name>
+    <message>
+        <source>About Plumwick</source>
+        <translation>Über Plumwick</translation>
+    </message>
+    <message>
+        <source>© 2026 The Plumwick developers.</source>
+        <translation>© 2026 Die Entwickler von Plumwick.</translation>
+    </message>
+    <message>
+        <source>Free software: GNU GPL 3 or later.</source>
+        <translation>Freie Software: GNU GPL 3 oder neuer.</translation>
+    </message>
+    <message>
+        <source>Plumwick version %1</source>
+        <translation>Plumwick Version %1</translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Webseite: </translation>
+    </message>
+    <message>
+        <source>Support Email: </source>
+        <translation>Hilfe per E-Mail: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmFonts</name>
+    <message>
+        <source>Font Options</source>
+        <translation>Schrifteinstellungen</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Name: </translation>
+    </message>
+    <message>
+        <source>Size: </source>
+        <translation>Größe: </translation>
+    </message>
+    <message>
+        <source>Font Test</source>
+        <translation>Schriftprobe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Font name</source>
+        <translation>Schriftname</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Schriftgröße</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmMain</name>
+    <message>
+        <source>Tip: To make your own card list, please type words in the text box, then press Enter or Add button. If you want to delete a word, please select it from the dropdown list and click Delete button. When all words are added, please click Print button in the toolbar to print it.</source>
+        <translation>Tipp: Für Ihre eigene Kartenliste tippen Sie Wörter in das Textfeld und drücken Eingabe oder „Hinzufügen“. Zum Löschen wählen Sie ein Wort aus der Liste und klicken auf „Löschen“. Sind alle Wörter da, klicken Sie in der Werkzeugleiste auf „Drucken“.</translation>
+    </message>
+    <message>
+        <source>Plumwick</source>
+        <translation>Plumwick</translation>
+    </message>
+    <message>
+        <source>Export anyway?</source>
+        <translation>Trotzdem exportieren?</translation>
+    </message>
+    <message>
+        <source>%1 of these files are already in %2 (%3 ...). Replace them?</source>
+        <translation>%1 dieser Dateien sind schon in %2 (%3 ...). Ersetzen?</translation>
+    </message>
+    <message>
+        <source> %1 of them are links: each link is replaced by its card, and the file it leads to is left as it is.</source>
+        <translation> %1 davon sind Verknüpfungen: jede wird durch ihre Karte ersetzt, und die Datei, auf die sie zeigt, bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Exporting card %1 of %2</source>
+        <translation>Karte %1 von %2 wird exportiert</translation>
+    </message>
+    <message>
+        <source>Export cancelled: %1 of %2 written to %3.</source>
+        <translation>Export abgebrochen: %1 von %2 nach %3 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cards %1 to %2 of game %3 were exported to %4.</source>
+        <translation>Die Karten %1 bis %2 von Spiel %3 wurden nach %4 exportiert.</translation>
+    </message>
+    <message>
+        <source>1 card was exported to %2.</source>
+        <translation>1 Karte wurde nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 cards were exported to %2.</source>
+        <translation>%1 Karten wurden nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>The sample bingo card doesn&apos;t exist, please re-install the software and try it again.</source>
+        <translation>Die Beispielliste fehlt. Bitte installieren Sie das Programm neu und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Save Bingo Card</source>
+        <translation>Bingokarte speichern</translation>
+    </message>
+    <message>
+        <source>Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*</source>
+        <translation>Plumwick-Datei (*.pwk)|*.pwk|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Select Bingo Card</source>
+        <translation>Bingokarte auswählen</translation>
+    </message>
+    <message>
+        <source>Plumwick File(*.pwk)|*.pwk|All Files (*.*)|*.*</source>
+        <translation>Plumwick-Datei (*.pwk)|*.pwk|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>%1 opened: %2</source>
+        <translation>%1 geöffnet: %2</translation>
+    </message>
+    <message>
+        <source>Do you want to save current bingo card?</source>
+        <translation>Möchten Sie die aktuelle Bingokarte speichern?</translation>
+    </message>
+    <message>
+        <source>Game %1 (the current list)</source>
+        <translation>Spiel %1 (die aktuelle Liste)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Lists</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Words...</source>
+        <translation>&amp;Wörter bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Seite &amp;einrichten...</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t Cards...</source>
+        <translation>Karten e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Call List</source>
+        <translation>&amp;Ausrufliste drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Number the Cards</source>
+        <translation>Karten &amp;nummerieren</translation>
+    </message>
+    <message>
+        <source>&amp;Same Text Size</source>
+        <translation>&amp;Gleiche Textgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Samples</source>
+        <translation>&amp;Beispiele</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Call Words...</source>
+        <translation>Wörter &amp;ausrufen...</translation>
+    </message>
+    <message>
+        <source>C&amp;heck a Card...</source>
+        <translation>Karte &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Homepage</source>
+        <translation>&amp;Webseite</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Sample Card:</source>
+        <translation>Beispielkarte:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Card Size: </source>
+        <translation>Kartengröße: </translation>
+    </message>
+    <message>
+        <source>Use Free Space </source>
+        <translation>Freies Feld </translation>
+    </message>
+    <message>
+        <source>Text: </source>
+        <translation>Text: </translation>
+    </message>
+    <message>
+        <source>Use Column Heading</source>
+        <translation>Spaltenüberschrift</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>Printer To Use: </source>
+        <translation>Drucker: </translation>
+    </message>
+    <message>
+        <source>Number of Bingo Card: </source>
+        <translation>Anzahl Karten: </translation>
+    </message>
+    <message>
+        <source>Bingo Cards Per Page: </source>
+        <translation>Karten pro Seite: </translation>
+    </message>
+    <message>
+        <source>Free space text</source>
+        <translation>Text des freien Feldes</translation>
+    </message>
+    <message>
+        <source>Column heading text</source>
+        <translation>Text der Spaltenüberschrift</translation>
+    </message>
+    <message>
+        <source>Number of bingo cards</source>
+        <translation>Anzahl der Bingokarten</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Type a word or phrase; Enter adds it to the list. The list opens below.</source>
+        <translation>Geben Sie ein Wort oder einen Ausdruck ein; Eingabe fügt es der Liste hinzu. Die Liste öffnet sich darunter.</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Kartengröße</translation>
+    </message>
+    <message>
+        <source>Printer to use</source>
+        <translation>Zu verwendender Drucker</translation>
+    </message>
+    <message>
+        <source>Bingo cards per page</source>
+        <translation>Bingokarten pro Seite</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>The list %1 no longer exists. It has been removed from the recent lists.</source>
+        <translation>Die Liste %1 gibt es nicht mehr. Sie wurde aus den zuletzt geöffneten Listen entfernt.</translation>
+    </message>
+    <message>
+        <source>1 of these words is already in the list. Add it again?</source>
+        <translation>1 dieser Wörter steht schon in der Liste. Noch einmal hinzufügen?</translation>
+    </message>
+    <message>
+        <source>%1 of these words are already in the list. Add them again?</source>
+        <translation>%1 dieser Wörter stehen schon in der Liste. Noch einmal hinzufügen?</translation>
+    </message>
+    <message>
+        <source>%1 added: %2</source>
+        <translation>%1 hinzugefügt: %2</translation>
+    </message>
+    <message>
+        <source>: a %1 x %1 card needs %2</source>
+        <translation>: eine %1-x-%1-Karte braucht %2</translation>
+    </message>
+    <message>
+        <source> ⚠ 1 word can&apos;t be drawn</source>
+        <translation> ⚠ 1 Wort nicht darstellbar</translation>
+    </message>
+    <message>
+        <source> ⚠ %1 words can&apos;t be drawn</source>
+        <translation> ⚠ %1 Wörter nicht darstellbar</translation>
+    </message>
+    <message>
+        <source>The printer %1 is no longer there, so nothing was printed. Choose another printer in &quot;Printer To Use&quot;</source>
+        <translation>Den Drucker %1 gibt es nicht mehr, daher wurde nichts gedruckt. Wählen Sie unter „Drucker“ einen anderen</translation>
+    </message>
+    <message>
+        <source>Print anyway?</source>
+        <translation>Trotzdem drucken?</translation>
+    </message>
+    <message>
+        <source>Printing card %1 of %2</source>
+        <translation>Karte %1 von %2 wird gedruckt</translation>
+    </message>
+    <message>
+        <source>Printing done: %1</source>
+        <translation>Druck fertig: %1</translation>
+    </message>
+    <message>
+        <source>These cards belong to game %1. Keep the code to check a winning card.</source>
+        <translation>Diese Karten gehören zu Spiel %1. Bewahren Sie den Code auf, um eine Gewinnkarte zu prüfen.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>PDF speichern</translation>
+    </message>
+    <message>
+        <source>%1 is the word list that is open. Choose another name for the PDF file.</source>
+        <translation>%1 ist die geöffnete Wortliste. Wählen Sie einen anderen Namen für die PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Printing word %1 of %2</source>
+        <translation>Wort %1 von %2 wird gedruckt</translation>
+    </message>
+    <message>
+        <source>The printer %1 offers no paper sizes to choose from.</source>
+        <translation>Der Drucker %1 bietet keine Papiergrößen zur Auswahl.</translation>
+    </message>
+    <message>
+        <source>Please don&apos;t add an empty string.</source>
+        <translation>Bitte fügen Sie keinen leeren Text hinzu.</translation>
+    </message>
+    <message>
+        <source>The word &apos;%1&apos; has already been added into the list, do you want to add it again?</source>
+        <translation>Das Wort „%1“ steht schon in der Liste. Möchten Sie es noch einmal hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Please select the string you want to delete firstly.</source>
+        <translation>Bitte wählen Sie zuerst das Wort, das Sie löschen möchten.</translation>
+    </message>
+    <message>
+        <source>%1 deleted: %2</source>
+        <translation>%1 gelöscht: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file</source>
+        <translation>Das ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>This is a device or a pipe, not a file</source>
+        <translation>Das ist ein Gerät oder eine Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>Nothing reads from this pipe or device</source>
+        <translation>Niemand liest aus dieser Pipe oder diesem Gerät</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>File cannot be read now (reading it would wait)</source>
+        <translation>Die Datei kann gerade nicht gelesen werden (das Lesen würde warten)</translation>
+    </message>
+    <message>
+        <source>File too large (the limit is %1 MB)</source>
+        <translation>Datei zu groß (die Grenze ist %1 MB)</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>E/A-Fehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>WinPatterns</name>
+    <message>
+        <source>No bingo yet: %1 %2 missing for %3</source>
+        <translation>Noch kein Bingo: %1 %2 offen für %3</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Bingo: %1</source>
+        <translation>Bingo: %1</translation>
+    </message>
+    <message>
+        <source>four corners</source>
+        <translation>vier Ecken</translation>
+    </message>
+    <message>
+        <source>the four corners</source>
+        <translation>die vier Ecken</translation>
+    </message>
+    <message>
+        <source>full card</source>
+        <translation>volle Karte</translation>
+    </message>
+    <message>
+        <source>the full card</source>
+        <translation>die volle Karte</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>the X</source>
+        <translation>das X</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Reihe %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>diagonal</source>
+        <translation>Diagonale</translation>
+    </message>
+    <message>
+        <source>the best line</source>
+        <translation>die beste Reihe</translation>
+    </message>
+    <message>
+        <source>Any line</source>
+        <translation>Eine Reihe</translation>
+    </message>
+    <message>
+        <source>Four corners</source>
+        <translation>Vier Ecken</translation>
+    </message>
+    <message>
+        <source>Full card</source>
+        <translation>Volle Karte</translation>
+    </message>
+</context>
+<context>
+    <name>WordListFormat</name>
+    <message>
+        <source>%1 is not a word list</source>
+        <translation>%1 ist keine Wortliste</translation>
+    </message>
+</context>
+<context>
+    <name>WordsEditorDialog</name>
+    <message>
+        <source>Edit Words</source>
+        <translation>Wörter bearbeiten</translation>
+    </message>
+    <message>
+        <source>One &amp;word or phrase per line:</source>
+        <translation>Ein &amp;Wort oder Ausdruck pro Zeile:</translation>
+    </message>
+    <message>
+        <source>Discard the changes you made to the words?</source>
+        <translation>Ihre Änderungen an den Wörtern verwerfen?</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 Wort</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 Wörter</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 (try --help)</source>
+        <translation>%1 (siehe --help)</translation>
+    </message>
+</context>
+</TS>

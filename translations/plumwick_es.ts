@@ -1,0 +1,1291 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>BatchOptions</name>
+    <message>
+        <source>Usage: plumwick-print [options] LIST.pwk
+Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
+
+  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)
+  -P, --printer NAME         print on that system printer instead
+      --cards N              how many cards, 1 to 99999 (default 1)
+      --per-page 1|2|4       cards on a page (default 1)
+      --size 3|5|7           cells on a side of the card
+      --free-space[=TEXT]    a free space in the centre, with its text
+      --no-free-space        no free space
+      --heading[=TEXT]       a heading row, with its letters
+      --no-heading           no heading row
+      --word-wrap            a phrase may take two lines
+      --no-word-wrap         a phrase stays on one line
+      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)
+      --font FACE            the card face
+      --font-size POINTS     the card text&apos;s size, 1 to 1600
+      --paper NAME           the paper of the PDF: %1
+      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF
+      --format png|pdf       the files --export writes (default png, 300 dpi)
+      --call-list            print the call list instead of cards
+      --seed N               the same N gives the same cards, run after run
+      --numbered             print a game: numbered cards and a game code
+                             (written on standard output)
+      --game CODE            print the cards of that game again (or its call list)
+      --check CODE           show a card of that game with the called words marked,
+                             and say whether it wins (exit 0: bingo, 4: not yet)
+      --card N               the card to check
+      --called FILE          the words called so far, one per line
+      --pattern line|corners|x|full   the winning pattern (default line)
+  -q, --quiet                no progress on standard error
+  -h, --help                 show this help and exit
+      --version              show the version and exit
+
+Options not given are taken from Plumwick&apos;s settings (~/.local/share/Plumwick/Options.ini).
+</source>
+        <translation>Uso: plumwick-print [opciones] LISTA.pwk
+Imprime cartones de bingo de una lista de palabras, como los imprime Plumwick, en un archivo PDF o en una impresora.
+
+  -o, --output ARCHIVO.pdf   escribir un PDF (lo predeterminado; LISTA.pdf si no se indica)
+  -P, --printer NOMBRE       imprimir en esa impresora del sistema
+      --cards N              cuántos cartones, de 1 a 99999 (predeterminado 1)
+      --per-page 1|2|4       cartones por página (predeterminado 1)
+      --size 3|5|7           casillas por lado del cartón
+      --free-space[=TEXTO]   una casilla libre en el centro, con su texto
+      --no-free-space        sin casilla libre
+      --heading[=TEXTO]      una fila de encabezado, con sus letras
+      --no-heading           sin fila de encabezado
+      --word-wrap            una frase puede ocupar dos líneas
+      --no-word-wrap         una frase queda en una línea
+      --same-text-size       todas las palabras del trabajo a un mismo tamaño (--no-same-text-size: cada una ajustada sola)
+      --font FUENTE          la fuente del cartón
+      --font-size PUNTOS     el tamaño del texto del cartón, de 1 a 1600
+      --paper NOMBRE         el papel del PDF: %1
+      --export CARPETA       un archivo por cartón en CARPETA (card-0001.png ...) en lugar de un PDF
+      --format png|pdf       los archivos que escribe --export (predeterminado png, 300 ppp)
+      --call-list            imprimir la lista para cantar en lugar de cartones
+      --seed N               el mismo N da los mismos cartones, una y otra vez
+      --numbered             imprimir una partida: cartones numerados y un código de partida
+                             (escrito en la salida estándar)
+      --game CÓDIGO          volver a imprimir los cartones de esa partida (o su lista para cantar)
+      --check CÓDIGO         mostrar un cartón de esa partida con las palabras cantadas marcadas,
+                             y decir si gana (estado 0: bingo, 4: todavía no)
+      --card N               el cartón que se comprueba
+      --called ARCHIVO       las palabras cantadas hasta ahora, una por línea
+      --pattern line|corners|x|full   el patrón ganador (predeterminado line)
+  -q, --quiet                sin progreso en la salida de errores
+  -h, --help                 mostrar esta ayuda y salir
+      --version              mostrar la versión y salir
+
+Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Plumwick/Options.ini).
+</translation>
+    </message>
+    <message>
+        <source>invalid value for %1: &apos;%2&apos; (%3)</source>
+        <translation>valor no válido para %1: «%2» (%3)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value, and it was empty</source>
+        <translation>la opción %1 necesita un valor, y estaba vacío</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>la opción %1 no lleva valor</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 99999</source>
+        <translation>un número entero de 1 a 99999</translation>
+    </message>
+    <message>
+        <source>1, 2 or 4</source>
+        <translation>1, 2 o 4</translation>
+    </message>
+    <message>
+        <source>3, 5 or 7</source>
+        <translation>3, 5 o 7</translation>
+    </message>
+    <message>
+        <source>a whole number of points from 1 to 1600</source>
+        <translation>un número entero de puntos de 1 a 1600</translation>
+    </message>
+    <message>
+        <source>png or pdf</source>
+        <translation>png o pdf</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 4294967295</source>
+        <translation>un número entero de 0 a 4294967295</translation>
+    </message>
+    <message>
+        <source>a card number from 1 to 100000</source>
+        <translation>un número de cartón de 1 a 100000</translation>
+    </message>
+    <message>
+        <source>line, corners, x or full</source>
+        <translation>line, corners, x o full</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>no word list given</source>
+        <translation>no se ha indicado ninguna lista de palabras</translation>
+    </message>
+    <message>
+        <source>only one word list, please</source>
+        <translation>solo una lista de palabras, por favor</translation>
+    </message>
+    <message>
+        <source>--check needs --card N and --called FILE</source>
+        <translation>--check necesita --card N y --called ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--card and --called go with --check</source>
+        <translation>--card y --called van con --check</translation>
+    </message>
+    <message>
+        <source>--numbered makes a new game: leave out --game and --seed</source>
+        <translation>--numbered crea una partida nueva: quite --game y --seed</translation>
+    </message>
+    <message>
+        <source>choose either --output or --printer</source>
+        <translation>elija --output o --printer, no ambos</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPrint</name>
+    <message>
+        <source>a %1 x %1 card with a free space</source>
+        <translation>un cartón de %1 x %1 con casilla libre</translation>
+    </message>
+    <message>
+        <source>a %1 x %1 card</source>
+        <translation>un cartón de %1 x %1</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>cartón %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 is already there; remove it or export to another folder</source>
+        <translation>%1 ya existe; elimínelo o exporte a otra carpeta</translation>
+    </message>
+    <message>
+        <source>the output %1 is the word list %2 itself; choose another output file</source>
+        <translation>la salida %1 es la propia lista de palabras %2; elija otro archivo de salida</translation>
+    </message>
+    <message>
+        <source>%1 has %2 words; %3 needs %4</source>
+        <translation>%1 tiene %2 palabras; %3 necesita %4</translation>
+    </message>
+    <message>
+        <source>no printer named &apos;%1&apos;</source>
+        <translation>no hay ninguna impresora llamada «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>CallerBoard</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>, called</source>
+        <translation>, cantada</translation>
+    </message>
+    <message>
+        <source>, not called</source>
+        <translation>, sin cantar</translation>
+    </message>
+</context>
+<context>
+    <name>CallerWindow</name>
+    <message>
+        <source>Call Words</source>
+        <translation>Cantar palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>New &amp;Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Check a Card...</source>
+        <translation>&amp;Comprobar un cartón...</translation>
+    </message>
+    <message>
+        <source>&amp;Read Aloud</source>
+        <translation>&amp;Leer en voz alta</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Jugar:</translation>
+    </message>
+    <message>
+        <source>No speech here.</source>
+        <translation>No hay voz disponible.</translation>
+    </message>
+    <message>
+        <source>The current list</source>
+        <translation>La lista actual</translation>
+    </message>
+    <message>
+        <source>Game %1: %2 (%3)</source>
+        <translation>Partida %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>This game was stopped after %1 calls. Go on where it stopped?</source>
+        <translation>Esta partida se detuvo tras %1 cantos. ¿Seguir donde se quedó?</translation>
+    </message>
+    <message>
+        <source>%1. %2 of %2 called, the game is complete</source>
+        <translation>%1. %2 de %2 cantadas, la partida está completa</translation>
+    </message>
+    <message>
+        <source>%1 taken back</source>
+        <translation>%1 deshecha</translation>
+    </message>
+    <message>
+        <source>Start a new game? The %1 calls so far are cleared.</source>
+        <translation>¿Empezar una partida nueva? Se borran los %1 cantos hechos.</translation>
+    </message>
+    <message>
+        <source>The calls could not be saved (%1). The game goes on here, and the calls are saved as soon as that works again</source>
+        <translation>No se pudieron guardar los cantos (%1). La partida sigue aquí, y los cantos se guardarán en cuanto vuelva a ser posible</translation>
+    </message>
+    <message>
+        <source>This list has no words to call</source>
+        <translation>Esta lista no tiene palabras que cantar</translation>
+    </message>
+    <message>
+        <source>Press Space to call</source>
+        <translation>Pulse Espacio para cantar</translation>
+    </message>
+    <message>
+        <source>%1 of %2 called</source>
+        <translation>%1 de %2 cantadas</translation>
+    </message>
+    <message>
+        <source>Last calls: %1</source>
+        <translation>Últimos cantos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CardCheck</name>
+    <message>
+        <source>%1 x %1 %2</source>
+        <translation>%1 x %1 %2</translation>
+    </message>
+    <message>
+        <source>with a free space</source>
+        <translation>con casilla libre</translation>
+    </message>
+    <message>
+        <source>without a free space</source>
+        <translation>sin casilla libre</translation>
+    </message>
+    <message>
+        <source>Game %1 has cards of %2, but the check is set to %3. Change the card size or the free space and check again.</source>
+        <translation>La partida %1 tiene cartones de %2, pero la comprobación está ajustada a %3. Cambie el tamaño del cartón o la casilla libre y compruebe de nuevo.</translation>
+    </message>
+    <message>
+        <source>This card was printed from another word list.</source>
+        <translation>Este cartón se imprimió con otra lista de palabras.</translation>
+    </message>
+    <message>
+        <source>Please type the game code printed on the card (as K7F2-9QXA).</source>
+        <translation>Escriba el código de la partida impreso en el cartón (como K7F2-9QXA).</translation>
+    </message>
+    <message>
+        <source>Game %1 has %2; there is no card %3</source>
+        <translation>La partida %1 tiene %2; no hay cartón %3</translation>
+    </message>
+    <message>
+        <source>There is no card %1</source>
+        <translation>No hay cartón %1</translation>
+    </message>
+    <message>
+        <source>This computer has no record of game %1, so it cannot confirm how many cards the game has.</source>
+        <translation>Este ordenador no tiene registro de la partida %1, así que no puede confirmar cuántos cartones tiene.</translation>
+    </message>
+</context>
+<context>
+    <name>CardExport</name>
+    <message>
+        <source>There is no such folder</source>
+        <translation>No existe esa carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>CardGridView</name>
+    <message>
+        <source>Checked card</source>
+        <translation>Cartón comprobado</translation>
+    </message>
+    <message>
+        <source>, called</source>
+        <translation>, cantada</translation>
+    </message>
+    <message>
+        <source>, not called</source>
+        <translation>, sin cantar</translation>
+    </message>
+    <message>
+        <source>, in the winning line</source>
+        <translation>, en la línea ganadora</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Your bingo card needs %1 words at least, please add more words, then try to export it again.</source>
+        <translation>Su cartón de bingo necesita al menos %1 palabras. Añada más palabras y vuelva a intentar exportarlo.</translation>
+    </message>
+    <message>
+        <source>Your bingo card needs %1 words at least, please add more words, then try to print it again.</source>
+        <translation>Su cartón de bingo necesita al menos %1 palabras. Añada más palabras y vuelva a intentar imprimirlo.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 a page print as %3, since every page is full.</source>
+        <translation>%1 a %2 por página se imprimen como %3, ya que cada página va completa.</translation>
+    </message>
+</context>
+<context>
+    <name>CardView</name>
+    <message>
+        <source>Heading: %1.</source>
+        <translation>Encabezado: %1.</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Fila %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCardDialog</name>
+    <message>
+        <source>Check a Card</source>
+        <translation>Comprobar un cartón</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>C&amp;omprobar</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Código de la partida:</translation>
+    </message>
+    <message>
+        <source>&amp;Card number:</source>
+        <translation>&amp;Número de cartón:</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation>&amp;Patrón:</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Cartón %1: %2</translation>
+    </message>
+    <message>
+        <source>Card %1: %2. %3</source>
+        <translation>Cartón %1: %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>CountText</name>
+    <message>
+        <source>card</source>
+        <translation>cartón</translation>
+    </message>
+    <message>
+        <source>cards</source>
+        <translation>cartones</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFolders</name>
+    <message>
+        <source>Bingo Cards</source>
+        <translation>Cartones de bingo</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Cards</source>
+        <translation>Exportar cartones</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>PNG pictures, 300 dpi</source>
+        <translation>Imágenes PNG, 300 ppp</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>Archivos PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Carpeta:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>C&amp;artones:</translation>
+    </message>
+    <message>
+        <source>A new game</source>
+        <translation>Una partida nueva</translation>
+    </message>
+    <message>
+        <source>Game %1 (%2 so far)</source>
+        <translation>Partida %1 (%2 hasta ahora)</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Partida:</translation>
+    </message>
+    <message>
+        <source>F&amp;irst card:</source>
+        <translation>P&amp;rimer cartón:</translation>
+    </message>
+    <message>
+        <source>Export Cards To</source>
+        <translation>Exportar cartones a</translation>
+    </message>
+    <message>
+        <source>Please choose the folder the cards go to.</source>
+        <translation>Elija la carpeta donde van los cartones.</translation>
+    </message>
+    <message>
+        <source>This is a file, not a folder</source>
+        <translation>Esto es un archivo, no una carpeta</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Create it?</source>
+        <translation>La carpeta %1 no existe. ¿Crearla?</translation>
+    </message>
+    <message>
+        <source>The folder could not be created</source>
+        <translation>No se pudo crear la carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>GameCode</name>
+    <message>
+        <source>%1 is not the code of a game: a character is mistyped</source>
+        <translation>%1 no es el código de una partida: hay un carácter mal escrito</translation>
+    </message>
+    <message>
+        <source>%1 is not a game code (eight letters and digits, as K7F2-9QXA)</source>
+        <translation>%1 no es un código de partida (ocho letras y cifras, como K7F2-9QXA)</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistory</name>
+    <message>
+        <source>it holds no list of games</source>
+        <translation>no contiene una lista de partidas</translation>
+    </message>
+    <message>
+        <source>Game %1 was not recorded: the game history %2 can&apos;t be read (%3), and it could not be put aside. The cards are printed and the code still makes them again.</source>
+        <translation>La partida %1 no se registró: el historial de partidas %2 no se puede leer (%3) y no se pudo apartar. Los cartones están impresos y el código los sigue pudiendo rehacer.</translation>
+    </message>
+    <message>
+        <source>The game history could not be read (%1). It was kept as %2 and a new history was started.</source>
+        <translation>No se pudo leer el historial de partidas (%1). Se guardó como %2 y se empezó un historial nuevo.</translation>
+    </message>
+    <message>
+        <source>there is no folder for the program&apos;s data</source>
+        <translation>no hay carpeta para los datos del programa</translation>
+    </message>
+    <message>
+        <source>Game %1 was not recorded in the game history (%2). The cards are printed and the code still makes them again, but Check a Card will not know the game until it is recorded.</source>
+        <translation>La partida %1 no se registró en el historial de partidas (%2). Los cartones están impresos y el código los sigue pudiendo rehacer, pero «Comprobar un cartón» no conocerá la partida hasta que se registre.</translation>
+    </message>
+    <message>
+        <source>Game %1 (%2)</source>
+        <translation>Partida %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The current list</source>
+        <translation>La lista actual</translation>
+    </message>
+</context>
+<context>
+    <name>GridAccessible</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+</context>
+<context>
+    <name>IntegerConversion</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+</context>
+<context>
+    <name>MissingGlyphs</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> y %1 más</translation>
+    </message>
+    <message>
+        <source>These words contain characters that no installed font can draw, and would print with empty boxes: %1</source>
+        <translation>Estas palabras contienen caracteres que ninguna fuente instalada puede dibujar, y se imprimirían con recuadros vacíos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NumberedGame</name>
+    <message>
+        <source>This word list gives only %1.</source>
+        <translation>Esta lista de palabras solo da %1.</translation>
+    </message>
+    <message>
+        <source>different card</source>
+        <translation>cartón distinto</translation>
+    </message>
+    <message>
+        <source>different cards</source>
+        <translation>cartones distintos</translation>
+    </message>
+</context>
+<context>
+    <name>PageSetupDialog</name>
+    <message>
+        <source>Page Setup</source>
+        <translation>Configurar página</translation>
+    </message>
+    <message>
+        <source>&amp;Paper for %1 (portrait):</source>
+        <translation>&amp;Papel para %1 (vertical):</translation>
+    </message>
+</context>
+<context>
+    <name>PaintBox</name>
+    <message>
+        <source>Sample card</source>
+        <translation>Cartón de muestra</translation>
+    </message>
+</context>
+<context>
+    <name>Printers</name>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>No hay ninguna impresora predeterminada seleccionada</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinters</name>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Impresión en curso</translation>
+    </message>
+    <message>
+        <source>Unable to begin the PDF file</source>
+        <translation>No se puede empezar el archivo PDF</translation>
+    </message>
+    <message>
+        <source>Printing failed</source>
+        <translation>Error al imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>QtShell</name>
+    <message>
+        <source>%1 (xdg-open ended with exit status %2)</source>
+        <translation>%1 (xdg-open terminó con el estado %2)</translation>
+    </message>
+</context>
+<context>
+    <name>QtSpeech</name>
+    <message>
+        <source>No speech engine is installed (Debian: qt6-speech-flite-plugin).</source>
+        <translation>No hay ningún motor de voz instalado (Debian: qt6-speech-flite-plugin).</translation>
+    </message>
+    <message>
+        <source>The speech engine could not start: no audio device?</source>
+        <translation>El motor de voz no pudo arrancar: ¿no hay dispositivo de audio?</translation>
+    </message>
+    <message>
+        <source>This build of Plumwick has no speech.</source>
+        <translation>Esta versión de Plumwick no tiene voz.</translation>
+    </message>
+</context>
+<context>
+    <name>SampleCardAccessible</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>Encabezado</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>%1 could not be opened: no program here opens it</source>
+        <translation>No se pudo abrir %1: ningún programa de aquí lo abre</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>only one word list, please</source>
+        <translation>solo una lista de palabras, por favor</translation>
+    </message>
+    <message>
+        <source>Usage: plumwick [LIST.pwk]
+Designs and prints bingo cards. Starts with the word list LIST.pwk opened, when given.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+Qt&apos;s own options work as in every Qt program: -style NAME, -stylesheet FILE, -reverse,
+-platform NAME and the others; after -- nothing is an option.
+
+Settings are kept in ~/.local/share/Plumwick/Options.ini. For printing from a shell,
+see plumwick-print --help.
+</source>
+        <translation>Uso: plumwick [LISTA.pwk]
+Diseña e imprime cartones de bingo. Empieza con la lista de palabras LISTA.pwk abierta, si se indica.
+
+  -h, --help     mostrar esta ayuda y salir
+      --version  mostrar la versión y salir
+
+Las opciones propias de Qt funcionan como en cualquier programa Qt: -style NOMBRE, -stylesheet ARCHIVO,
+-reverse, -platform NOMBRE y las demás; después de -- nada es una opción.
+
+Los ajustes se guardan en ~/.local/share/Plumwick/Options.ini. Para imprimir desde una shell,
+vea plumwick-print --help.
+</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmAbout</name>
+    <message>
+        <source>About Plumwick</source>
+        <translation>Acerca de Plumwick</translation>
+    </message>
+    <message>
+        <source>© 2026 The Plumwick developers.</source>
+        <translation>© 2026 Los desarrolladores de Plumwick.</translation>
+    </message>
+    <message>
+        <source>Free software: GNU GPL 3 or later.</source>
+        <translation>Software libre: GNU GPL 3 o posterior.</translation>
+    </message>
+    <message>
+        <source>Plumwick version %1</source>
+        <translation>Plumwick versión %1</translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Sitio web: </translation>
+    </message>
+    <message>
+        <source>Support Email: </source>
+        <translation>Soporte: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmFonts</name>
+    <message>
+        <source>Font Options</source>
+        <translation>Opciones de fuente</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Fuentes</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nombre: </translation>
+    </message>
+    <message>
+        <source>Size: </source>
+        <translation>Tamaño: </translation>
+    </message>
+    <message>
+        <source>Font Test</source>
+        <translation>Prueba de fuente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Font name</source>
+        <translation>Nombre de la fuente</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Tamaño de la fuente</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmMain</name>
+    <message>
+        <source>Tip: To make your own card list, please type words in the text box, then press Enter or Add button. If you want to delete a word, please select it from the dropdown list and click Delete button. When all words are added, please click Print button in the toolbar to print it.</source>
+        <translation>Consejo: para hacer su propia lista, escriba palabras en el cuadro de texto y pulse Intro o «Añadir». Para borrar una palabra, elíjala en la lista desplegable y pulse «Borrar». Cuando estén todas, pulse «Imprimir» en la barra de herramientas.</translation>
+    </message>
+    <message>
+        <source>Plumwick</source>
+        <translation>Plumwick</translation>
+    </message>
+    <message>
+        <source>Export anyway?</source>
+        <translation>¿Exportar de todos modos?</translation>
+    </message>
+    <message>
+        <source>%1 of these files are already in %2 (%3 ...). Replace them?</source>
+        <translation>%1 de estos archivos ya están en %2 (%3 ...). ¿Reemplazarlos?</translation>
+    </message>
+    <message>
+        <source> %1 of them are links: each link is replaced by its card, and the file it leads to is left as it is.</source>
+        <translation> %1 de ellos son enlaces: cada enlace se reemplaza por su cartón, y el archivo al que lleva queda como está.</translation>
+    </message>
+    <message>
+        <source>Exporting card %1 of %2</source>
+        <translation>Exportando cartón %1 de %2</translation>
+    </message>
+    <message>
+        <source>Export cancelled: %1 of %2 written to %3.</source>
+        <translation>Exportación cancelada: %1 de %2 escritos en %3.</translation>
+    </message>
+    <message>
+        <source>Cards %1 to %2 of game %3 were exported to %4.</source>
+        <translation>Los cartones %1 a %2 de la partida %3 se exportaron a %4.</translation>
+    </message>
+    <message>
+        <source>1 card was exported to %2.</source>
+        <translation>Se exportó 1 cartón a %2.</translation>
+    </message>
+    <message>
+        <source>%1 cards were exported to %2.</source>
+        <translation>Se exportaron %1 cartones a %2.</translation>
+    </message>
+    <message>
+        <source>The sample bingo card doesn&apos;t exist, please re-install the software and try it again.</source>
+        <translation>No se encuentra la lista de muestra. Vuelva a instalar el programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Save Bingo Card</source>
+        <translation>Guardar cartón de bingo</translation>
+    </message>
+    <message>
+        <source>Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*</source>
+        <translation>Archivo de Plumwick (*.pwk)|*.pwk|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Select Bingo Card</source>
+        <translation>Elegir cartón de bingo</translation>
+    </message>
+    <message>
+        <source>Plumwick File(*.pwk)|*.pwk|All Files (*.*)|*.*</source>
+        <translation>Archivo de Plumwick (*.pwk)|*.pwk|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Guardado como %1</translation>
+    </message>
+    <message>
+        <source>%1 opened: %2</source>
+        <translation>%1 abierto: %2</translation>
+    </message>
+    <message>
+        <source>Do you want to save current bingo card?</source>
+        <translation>¿Quiere guardar el cartón de bingo actual?</translation>
+    </message>
+    <message>
+        <source>Game %1 (the current list)</source>
+        <translation>Partida %1 (la lista actual)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Lists</source>
+        <translation>Listas &amp;recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Words...</source>
+        <translation>E&amp;ditar palabras...</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Configurar &amp;página...</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t Cards...</source>
+        <translation>E&amp;xportar cartones...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Print &amp;Call List</source>
+        <translation>Imprimir &amp;lista para cantar</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Fuente</translation>
+    </message>
+    <message>
+        <source>&amp;Number the Cards</source>
+        <translation>&amp;Numerar los cartones</translation>
+    </message>
+    <message>
+        <source>&amp;Same Text Size</source>
+        <translation>&amp;Mismo tamaño de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Samples</source>
+        <translation>&amp;Ejemplos</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Call Words...</source>
+        <translation>&amp;Cantar palabras...</translation>
+    </message>
+    <message>
+        <source>C&amp;heck a Card...</source>
+        <translation>C&amp;omprobar un cartón...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Homepage</source>
+        <translation>Página &amp;web</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Sample Card:</source>
+        <translation>Cartón de muestra:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Card Size: </source>
+        <translation>Tamaño: </translation>
+    </message>
+    <message>
+        <source>Use Free Space </source>
+        <translation>Casilla libre </translation>
+    </message>
+    <message>
+        <source>Text: </source>
+        <translation>Texto: </translation>
+    </message>
+    <message>
+        <source>Use Column Heading</source>
+        <translation>Encabezado</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Ajustar texto</translation>
+    </message>
+    <message>
+        <source>Printer To Use: </source>
+        <translation>Impresora: </translation>
+    </message>
+    <message>
+        <source>Number of Bingo Card: </source>
+        <translation>Número de cartones: </translation>
+    </message>
+    <message>
+        <source>Bingo Cards Per Page: </source>
+        <translation>Cartones por página: </translation>
+    </message>
+    <message>
+        <source>Free space text</source>
+        <translation>Texto de la casilla libre</translation>
+    </message>
+    <message>
+        <source>Column heading text</source>
+        <translation>Texto del encabezado de columnas</translation>
+    </message>
+    <message>
+        <source>Number of bingo cards</source>
+        <translation>Número de cartones de bingo</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Type a word or phrase; Enter adds it to the list. The list opens below.</source>
+        <translation>Escriba una palabra o frase; Intro la añade a la lista. La lista se abre debajo.</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Tamaño del cartón</translation>
+    </message>
+    <message>
+        <source>Printer to use</source>
+        <translation>Impresora que se usa</translation>
+    </message>
+    <message>
+        <source>Bingo cards per page</source>
+        <translation>Cartones de bingo por página</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>The list %1 no longer exists. It has been removed from the recent lists.</source>
+        <translation>La lista %1 ya no existe. Se ha quitado de las listas recientes.</translation>
+    </message>
+    <message>
+        <source>1 of these words is already in the list. Add it again?</source>
+        <translation>1 de estas palabras ya está en la lista. ¿Añadirla otra vez?</translation>
+    </message>
+    <message>
+        <source>%1 of these words are already in the list. Add them again?</source>
+        <translation>%1 de estas palabras ya están en la lista. ¿Añadirlas otra vez?</translation>
+    </message>
+    <message>
+        <source>%1 added: %2</source>
+        <translation>%1 añadido: %2</translation>
+    </message>
+    <message>
+        <source>: a %1 x %1 card needs %2</source>
+        <translation>: un cartón de %1 x %1 necesita %2</translation>
+    </message>
+    <message>
+        <source> ⚠ 1 word can&apos;t be drawn</source>
+        <translation> ⚠ 1 palabra no se puede dibujar</translation>
+    </message>
+    <message>
+        <source> ⚠ %1 words can&apos;t be drawn</source>
+        <translation> ⚠ %1 palabras no se pueden dibujar</translation>
+    </message>
+    <message>
+        <source>The printer %1 is no longer there, so nothing was printed. Choose another printer in &quot;Printer To Use&quot;</source>
+        <translation>La impresora %1 ya no está, así que no se imprimió nada. Elija otra impresora en «Impresora»</translation>
+    </message>
+    <message>
+        <source>Print anyway?</source>
+        <translation>¿Imprimir de todos modos?</translation>
+    </message>
+    <message>
+        <source>Printing card %1 of %2</source>
+        <translation>Imprimiendo cartón %1 de %2</translation>
+    </message>
+    <message>
+        <source>Printing done: %1</source>
+        <translation>Impresión terminada: %1</translation>
+    </message>
+    <message>
+        <source>These cards belong to game %1. Keep the code to check a winning card.</source>
+        <translation>Estos cartones pertenecen a la partida %1. Guarde el código para comprobar un cartón ganador.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Guardar PDF</translation>
+    </message>
+    <message>
+        <source>%1 is the word list that is open. Choose another name for the PDF file.</source>
+        <translation>%1 es la lista de palabras abierta. Elija otro nombre para el archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Printing word %1 of %2</source>
+        <translation>Imprimiendo palabra %1 de %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 offers no paper sizes to choose from.</source>
+        <translation>La impresora %1 no ofrece tamaños de papel.</translation>
+    </message>
+    <message>
+        <source>Please don&apos;t add an empty string.</source>
+        <translation>No añada un texto vacío.</translation>
+    </message>
+    <message>
+        <source>The word &apos;%1&apos; has already been added into the list, do you want to add it again?</source>
+        <translation>La palabra «%1» ya está en la lista. ¿Quiere añadirla otra vez?</translation>
+    </message>
+    <message>
+        <source>Please select the string you want to delete firstly.</source>
+        <translation>Elija primero la palabra que quiere borrar.</translation>
+    </message>
+    <message>
+        <source>%1 deleted: %2</source>
+        <translation>%1 borrado: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file</source>
+        <translation>Esto es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>This is a device or a pipe, not a file</source>
+        <translation>Esto es un dispositivo o una tubería, no un archivo</translation>
+    </message>
+    <message>
+        <source>Nothing reads from this pipe or device</source>
+        <translation>Nada lee de esta tubería o dispositivo</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco lleno</translation>
+    </message>
+    <message>
+        <source>File cannot be read now (reading it would wait)</source>
+        <translation>El archivo no se puede leer ahora (la lectura esperaría)</translation>
+    </message>
+    <message>
+        <source>File too large (the limit is %1 MB)</source>
+        <translation>Archivo demasiado grande (el límite es %1 MB)</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Error de E/S %1</translation>
+    </message>
+</context>
+<context>
+    <name>WinPatterns</name>
+    <message>
+        <source>No bingo yet: %1 %2 missing for %3</source>
+        <translation>Todavía no hay bingo: %3, a falta de %1 %2</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>palabra</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>palabras</translation>
+    </message>
+    <message>
+        <source>Bingo: %1</source>
+        <translation>Bingo: %1</translation>
+    </message>
+    <message>
+        <source>four corners</source>
+        <translation>cuatro esquinas</translation>
+    </message>
+    <message>
+        <source>the four corners</source>
+        <translation>las cuatro esquinas</translation>
+    </message>
+    <message>
+        <source>full card</source>
+        <translation>cartón lleno</translation>
+    </message>
+    <message>
+        <source>the full card</source>
+        <translation>el cartón lleno</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>the X</source>
+        <translation>la X</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>columna %1</translation>
+    </message>
+    <message>
+        <source>diagonal</source>
+        <translation>diagonal</translation>
+    </message>
+    <message>
+        <source>the best line</source>
+        <translation>la mejor línea</translation>
+    </message>
+    <message>
+        <source>Any line</source>
+        <translation>Una línea</translation>
+    </message>
+    <message>
+        <source>Four corners</source>
+        <translation>Cuatro esquinas</translation>
+    </message>
+    <message>
+        <source>Full card</source>
+        <translation>Cartón lleno</translation>
+    </message>
+</context>
+<context>
+    <name>WordListFormat</name>
+    <message>
+        <source>%1 is not a word list</source>
+        <translation>%1 no es una lista de palabras</translation>
+    </message>
+</context>
+<context>
+    <name>WordsEditorDialog</name>
+    <message>
+        <source>Edit Words</source>
+        <translation>Editar palabras</translation>
+    </message>
+    <message>
+        <source>One &amp;word or phrase per line:</source>
+        <translation>Una &amp;palabra o frase por línea:</translation>
+    </message>
+    <message>
+        <source>Discard the changes you made to the words?</source>
+        <translation>¿Descartar los cambios hechos en las palabras?</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 palabra</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 palabras</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 (try --help)</source>
+        <translation>%1 (pruebe --help)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1291 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>BatchOptions</name>
+    <message>
+        <source>Usage: plumwick-print [options] LIST.pwk
+Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
+
+  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)
+  -P, --printer NAME         print on that system printer instead
+      --cards N              how many cards, 1 to 99999 (default 1)
+      --per-page 1|2|4       cards on a page (default 1)
+      --size 3|5|7           cells on a side of the card
+      --free-space[=TEXT]    a free space in the centre, with its text
+      --no-free-space        no free space
+      --heading[=TEXT]       a heading row, with its letters
+      --no-heading           no heading row
+      --word-wrap            a phrase may take two lines
+      --no-word-wrap         a phrase stays on one line
+      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)
+      --font FACE            the card face
+      --font-size POINTS     the card text&apos;s size, 1 to 1600
+      --paper NAME           the paper of the PDF: %1
+      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF
+      --format png|pdf       the files --export writes (default png, 300 dpi)
+      --call-list            print the call list instead of cards
+      --seed N               the same N gives the same cards, run after run
+      --numbered             print a game: numbered cards and a game code
+                             (written on standard output)
+      --game CODE            print the cards of that game again (or its call list)
+      --check CODE           show a card of that game with the called words marked,
+                             and say whether it wins (exit 0: bingo, 4: not yet)
+      --card N               the card to check
+      --called FILE          the words called so far, one per line
+      --pattern line|corners|x|full   the winning pattern (default line)
+  -q, --quiet                no progress on standard error
+  -h, --help                 show this help and exit
+      --version              show the version and exit
+
+Options not given are taken from Plumwick&apos;s settings (~/.local/share/Plumwick/Options.ini).
+</source>
+        <translation>Usage : plumwick-print [options] LISTE.pwk
+Imprime des cartons de bingo d’une liste de mots, comme Plumwick les imprime, dans un fichier PDF ou sur une imprimante.
+
+  -o, --output FICHIER.pdf   écrire un PDF (par défaut ; LISTE.pdf s’il n’est pas donné)
+  -P, --printer NOM          imprimer plutôt sur cette imprimante du système
+      --cards N              combien de cartons, de 1 à 99999 (par défaut 1)
+      --per-page 1|2|4       cartons par page (par défaut 1)
+      --size 3|5|7           cases sur un côté du carton
+      --free-space[=TEXTE]   une case libre au centre, avec son texte
+      --no-free-space        pas de case libre
+      --heading[=TEXTE]      une ligne d’en-tête, avec ses lettres
+      --no-heading           pas de ligne d’en-tête
+      --word-wrap            une expression peut prendre deux lignes
+      --no-word-wrap         une expression reste sur une ligne
+      --same-text-size       tous les mots de la tâche à la même taille (--no-same-text-size : chacun ajusté seul)
+      --font POLICE          la police du carton
+      --font-size POINTS     la taille du texte du carton, de 1 à 1600
+      --paper NOM            le papier du PDF : %1
+      --export DOSSIER       un fichier par carton dans DOSSIER (card-0001.png ...) au lieu d’un PDF
+      --format png|pdf       les fichiers qu’écrit --export (par défaut png, 300 dpi)
+      --call-list            imprimer la liste d’appel au lieu des cartons
+      --seed N               le même N donne les mêmes cartons, à chaque fois
+      --numbered             imprimer une partie : cartons numérotés et code de partie
+                             (écrit sur la sortie standard)
+      --game CODE            réimprimer les cartons de cette partie (ou sa liste d’appel)
+      --check CODE           montrer un carton de cette partie avec les mots annoncés marqués,
+                             et dire s’il gagne (code 0 : bingo, 4 : pas encore)
+      --card N               le carton à vérifier
+      --called FICHIER       les mots annoncés jusqu’ici, un par ligne
+      --pattern line|corners|x|full   le motif gagnant (par défaut line)
+  -q, --quiet                pas de progression sur la sortie d’erreur
+  -h, --help                 afficher cette aide et quitter
+      --version              afficher la version et quitter
+
+Les options non données sont prises dans les réglages de Plumwick (~/.local/share/Plumwick/Options.ini).
+</translation>
+    </message>
+    <message>
+        <source>invalid value for %1: &apos;%2&apos; (%3)</source>
+        <translation>valeur non valide pour %1&#xa0;: «&#xa0;%2&#xa0;» (%3)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l&apos;option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value, and it was empty</source>
+        <translation>l&apos;option %1 demande une valeur, et elle était vide</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l&apos;option %1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>a whole number from 1 to 99999</source>
+        <translation>un nombre entier de 1 à 99999</translation>
+    </message>
+    <message>
+        <source>1, 2 or 4</source>
+        <translation>1, 2 ou 4</translation>
+    </message>
+    <message>
+        <source>3, 5 or 7</source>
+        <translation>3, 5 ou 7</translation>
+    </message>
+    <message>
+        <source>a whole number of points from 1 to 1600</source>
+        <translation>un nombre entier de points de 1 à 1600</translation>
+    </message>
+    <message>
+        <source>png or pdf</source>
+        <translation>png ou pdf</translation>
+    </message>
+    <message>
+        <source>a whole number from 0 to 4294967295</source>
+        <translation>un nombre entier de 0 à 4294967295</translation>
+    </message>
+    <message>
+        <source>a card number from 1 to 100000</source>
+        <translation>un numéro de carton de 1 à 100000</translation>
+    </message>
+    <message>
+        <source>line, corners, x or full</source>
+        <translation>line, corners, x ou full</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>no word list given</source>
+        <translation>aucune liste de mots donnée</translation>
+    </message>
+    <message>
+        <source>only one word list, please</source>
+        <translation>une seule liste de mots, s’il vous plaît</translation>
+    </message>
+    <message>
+        <source>--check needs --card N and --called FILE</source>
+        <translation>--check demande --card N et --called FICHIER</translation>
+    </message>
+    <message>
+        <source>--card and --called go with --check</source>
+        <translation>--card et --called vont avec --check</translation>
+    </message>
+    <message>
+        <source>--numbered makes a new game: leave out --game and --seed</source>
+        <translation>--numbered crée une nouvelle partie&#xa0;: retirez --game et --seed</translation>
+    </message>
+    <message>
+        <source>choose either --output or --printer</source>
+        <translation>choisissez --output ou --printer, pas les deux</translation>
+    </message>
+</context>
+<context>
+    <name>BatchPrint</name>
+    <message>
+        <source>a %1 x %1 card with a free space</source>
+        <translation>un carton de %1 x %1 avec une case libre</translation>
+    </message>
+    <message>
+        <source>a %1 x %1 card</source>
+        <translation>un carton de %1 x %1</translation>
+    </message>
+    <message>
+        <source>card %1 of %2</source>
+        <translation>carton %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 is already there; remove it or export to another folder</source>
+        <translation>%1 existe déjà&#xa0;; supprimez-le ou exportez vers un autre dossier</translation>
+    </message>
+    <message>
+        <source>the output %1 is the word list %2 itself; choose another output file</source>
+        <translation>la sortie %1 est la liste de mots %2 elle-même&#xa0;; choisissez un autre fichier de sortie</translation>
+    </message>
+    <message>
+        <source>%1 has %2 words; %3 needs %4</source>
+        <translation>%1 a %2 mots&#xa0;; %3 en demande %4</translation>
+    </message>
+    <message>
+        <source>no printer named &apos;%1&apos;</source>
+        <translation>aucune imprimante nommée «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>CallerBoard</name>
+    <message>
+        <source>Board</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <source>, called</source>
+        <translation>, annoncé</translation>
+    </message>
+    <message>
+        <source>, not called</source>
+        <translation>, pas annoncé</translation>
+    </message>
+</context>
+<context>
+    <name>CallerWindow</name>
+    <message>
+        <source>Call Words</source>
+        <translation>Annoncer les mots</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>New &amp;Game</source>
+        <translation>Nouvelle &amp;partie</translation>
+    </message>
+    <message>
+        <source>&amp;Check a Card...</source>
+        <translation>&amp;Vérifier un carton...</translation>
+    </message>
+    <message>
+        <source>&amp;Read Aloud</source>
+        <translation>&amp;Lire à voix haute</translation>
+    </message>
+    <message>
+        <source>&amp;Play:</source>
+        <translation>&amp;Jouer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No speech here.</source>
+        <translation>Pas de synthèse vocale ici.</translation>
+    </message>
+    <message>
+        <source>The current list</source>
+        <translation>La liste actuelle</translation>
+    </message>
+    <message>
+        <source>Game %1: %2 (%3)</source>
+        <translation>Partie %1&#xa0;: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>This game was stopped after %1 calls. Go on where it stopped?</source>
+        <translation>Cette partie a été arrêtée après %1 annonces. Reprendre là où elle s’est arrêtée&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1. %2 of %2 called, the game is complete</source>
+        <translation>%1. %2 sur %2 annoncés, la partie est terminée</translation>
+    </message>
+    <message>
+        <source>%1 taken back</source>
+        <translation>%1 annulé</translation>
+    </message>
+    <message>
+        <source>Start a new game? The %1 calls so far are cleared.</source>
+        <translation>Commencer une nouvelle partie&#xa0;? Les %1 annonces faites sont effacées.</translation>
+    </message>
+    <message>
+        <source>The calls could not be saved (%1). The game goes on here, and the calls are saved as soon as that works again</source>
+        <translation>Les annonces n’ont pas pu être enregistrées (%1). La partie continue ici, et les annonces seront enregistrées dès que ce sera de nouveau possible</translation>
+    </message>
+    <message>
+        <source>This list has no words to call</source>
+        <translation>Cette liste n’a aucun mot à annoncer</translation>
+    </message>
+    <message>
+        <source>Press Space to call</source>
+        <translation>Appuyez sur Espace pour annoncer</translation>
+    </message>
+    <message>
+        <source>%1 of %2 called</source>
+        <translation>%1 sur %2 annoncés</translation>
+    </message>
+    <message>
+        <source>Last calls: %1</source>
+        <translation>Dernières annonces&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CardCheck</name>
+    <message>
+        <source>%1 x %1 %2</source>
+        <translation>%1 x %1 %2</translation>
+    </message>
+    <message>
+        <source>with a free space</source>
+        <translation>avec une case libre</translation>
+    </message>
+    <message>
+        <source>without a free space</source>
+        <translation>sans case libre</translation>
+    </message>
+    <message>
+        <source>Game %1 has cards of %2, but the check is set to %3. Change the card size or the free space and check again.</source>
+        <translation>La partie %1 a des cartons de %2, mais la vérification est réglée sur %3. Changez la taille du carton ou la case libre et vérifiez de nouveau.</translation>
+    </message>
+    <message>
+        <source>This card was printed from another word list.</source>
+        <translation>Ce carton a été imprimé à partir d’une autre liste de mots.</translation>
+    </message>
+    <message>
+        <source>Please type the game code printed on the card (as K7F2-9QXA).</source>
+        <translation>Tapez le code de la partie imprimé sur le carton (comme K7F2-9QXA).</translation>
+    </message>
+    <message>
+        <source>Game %1 has %2; there is no card %3</source>
+        <translation>La partie %1 a %2&#xa0;; il n’y a pas de carton %3</translation>
+    </message>
+    <message>
+        <source>There is no card %1</source>
+        <translation>Il n’y a pas de carton %1</translation>
+    </message>
+    <message>
+        <source>This computer has no record of game %1, so it cannot confirm how many cards the game has.</source>
+        <translation>Cet ordinateur n’a aucune trace de la partie %1 et ne peut donc pas confirmer combien de cartons elle compte.</translation>
+    </message>
+</context>
+<context>
+    <name>CardExport</name>
+    <message>
+        <source>There is no such folder</source>
+        <translation>Ce dossier n’existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>CardGridView</name>
+    <message>
+        <source>Checked card</source>
+        <translation>Carton vérifié</translation>
+    </message>
+    <message>
+        <source>, called</source>
+        <translation>, annoncé</translation>
+    </message>
+    <message>
+        <source>, not called</source>
+        <translation>, pas annoncé</translation>
+    </message>
+    <message>
+        <source>, in the winning line</source>
+        <translation>, dans la ligne gagnante</translation>
+    </message>
+</context>
+<context>
+    <name>CardPrinting</name>
+    <message>
+        <source>Your bingo card needs %1 words at least, please add more words, then try to export it again.</source>
+        <translation>Votre carton de bingo demande au moins %1 mots. Ajoutez des mots, puis essayez de nouveau de l’exporter.</translation>
+    </message>
+    <message>
+        <source>Your bingo card needs %1 words at least, please add more words, then try to print it again.</source>
+        <translation>Votre carton de bingo demande au moins %1 mots. Ajoutez des mots, puis essayez de nouveau de l’imprimer.</translation>
+    </message>
+    <message>
+        <source>%1 at %2 a page print as %3, since every page is full.</source>
+        <translation>%1 à %2 par page s’impriment en %3, car chaque page est remplie.</translation>
+    </message>
+</context>
+<context>
+    <name>CardView</name>
+    <message>
+        <source>Heading: %1.</source>
+        <translation>En-tête&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Ligne %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCardDialog</name>
+    <message>
+        <source>Check a Card</source>
+        <translation>Vérifier un carton</translation>
+    </message>
+    <message>
+        <source>C&amp;heck</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>&amp;Game code:</source>
+        <translation>&amp;Code de la partie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Card number:</source>
+        <translation>&amp;Numéro du carton&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Pattern:</source>
+        <translation>&amp;Motif&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Card %1: %2</source>
+        <translation>Carton %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Card %1: %2. %3</source>
+        <translation>Carton %1&#xa0;: %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>CountText</name>
+    <message>
+        <source>card</source>
+        <translation>carton</translation>
+    </message>
+    <message>
+        <source>cards</source>
+        <translation>cartons</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFolders</name>
+    <message>
+        <source>Bingo Cards</source>
+        <translation>Cartons de bingo</translation>
+    </message>
+</context>
+<context>
+    <name>ExportDialog</name>
+    <message>
+        <source>Export Cards</source>
+        <translation>Exporter les cartons</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>PNG pictures, 300 dpi</source>
+        <translation>Images PNG, 300 dpi</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>Fichiers PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Format&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Cards:</source>
+        <translation>&amp;Cartons&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A new game</source>
+        <translation>Une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Game %1 (%2 so far)</source>
+        <translation>Partie %1 (%2 jusqu’ici)</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Partie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>F&amp;irst card:</source>
+        <translation>P&amp;remier carton&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Export Cards To</source>
+        <translation>Exporter les cartons vers</translation>
+    </message>
+    <message>
+        <source>Please choose the folder the cards go to.</source>
+        <translation>Choisissez le dossier où vont les cartons.</translation>
+    </message>
+    <message>
+        <source>This is a file, not a folder</source>
+        <translation>C’est un fichier, pas un dossier</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist. Create it?</source>
+        <translation>Le dossier %1 n’existe pas. Le créer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The folder could not be created</source>
+        <translation>Le dossier n’a pas pu être créé</translation>
+    </message>
+</context>
+<context>
+    <name>GameCode</name>
+    <message>
+        <source>%1 is not the code of a game: a character is mistyped</source>
+        <translation>%1 n’est pas le code d’une partie&#xa0;: un caractère est mal tapé</translation>
+    </message>
+    <message>
+        <source>%1 is not a game code (eight letters and digits, as K7F2-9QXA)</source>
+        <translation>%1 n’est pas un code de partie (huit lettres et chiffres, comme K7F2-9QXA)</translation>
+    </message>
+</context>
+<context>
+    <name>GameHistory</name>
+    <message>
+        <source>it holds no list of games</source>
+        <translation>il ne contient pas de liste de parties</translation>
+    </message>
+    <message>
+        <source>Game %1 was not recorded: the game history %2 can&apos;t be read (%3), and it could not be put aside. The cards are printed and the code still makes them again.</source>
+        <translation>La partie %1 n’a pas été enregistrée&#xa0;: l’historique des parties %2 est illisible (%3) et n’a pas pu être mis de côté. Les cartons sont imprimés et le code permet toujours de les refaire.</translation>
+    </message>
+    <message>
+        <source>The game history could not be read (%1). It was kept as %2 and a new history was started.</source>
+        <translation>L’historique des parties n’a pas pu être lu (%1). Il a été conservé sous %2 et un nouvel historique a été commencé.</translation>
+    </message>
+    <message>
+        <source>there is no folder for the program&apos;s data</source>
+        <translation>il n’y a pas de dossier pour les données du programme</translation>
+    </message>
+    <message>
+        <source>Game %1 was not recorded in the game history (%2). The cards are printed and the code still makes them again, but Check a Card will not know the game until it is recorded.</source>
+        <translation>La partie %1 n’a pas été enregistrée dans l’historique des parties (%2). Les cartons sont imprimés et le code permet toujours de les refaire, mais «&#xa0;Vérifier un carton&#xa0;» ne connaîtra pas la partie tant qu’elle n’est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>Game %1 (%2)</source>
+        <translation>Partie %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The current list</source>
+        <translation>La liste actuelle</translation>
+    </message>
+</context>
+<context>
+    <name>GridAccessible</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+</context>
+<context>
+    <name>IntegerConversion</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
+    </message>
+</context>
+<context>
+    <name>MissingGlyphs</name>
+    <message>
+        <source> and %1 more</source>
+        <translation> et %1 autres</translation>
+    </message>
+    <message>
+        <source>These words contain characters that no installed font can draw, and would print with empty boxes: %1</source>
+        <translation>Ces mots contiennent des caractères qu’aucune police installée ne sait dessiner, et s’imprimeraient avec des cases vides&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>NumberedGame</name>
+    <message>
+        <source>This word list gives only %1.</source>
+        <translation>Cette liste de mots ne donne que %1.</translation>
+    </message>
+    <message>
+        <source>different card</source>
+        <translation>carton différent</translation>
+    </message>
+    <message>
+        <source>different cards</source>
+        <translation>cartons différents</translation>
+    </message>
+</context>
+<context>
+    <name>PageSetupDialog</name>
+    <message>
+        <source>Page Setup</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>&amp;Paper for %1 (portrait):</source>
+        <translation>&amp;Papier pour %1 (portrait)&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>PaintBox</name>
+    <message>
+        <source>Sample card</source>
+        <translation>Carton d’exemple</translation>
+    </message>
+</context>
+<context>
+    <name>Printers</name>
+    <message>
+        <source>There is no default printer currently selected</source>
+        <translation>Aucune imprimante par défaut n’est sélectionnée</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d’écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinters</name>
+    <message>
+        <source>Printing in progress</source>
+        <translation>Impression en cours</translation>
+    </message>
+    <message>
+        <source>Unable to begin the PDF file</source>
+        <translation>Impossible de commencer le fichier PDF</translation>
+    </message>
+    <message>
+        <source>Printing failed</source>
+        <translation>Échec de l’impression</translation>
+    </message>
+</context>
+<context>
+    <name>QtShell</name>
+    <message>
+        <source>%1 (xdg-open ended with exit status %2)</source>
+        <translation>%1 (xdg-open s’est terminé avec le code %2)</translation>
+    </message>
+</context>
+<context>
+    <name>QtSpeech</name>
+    <message>
+        <source>No speech engine is installed (Debian: qt6-speech-flite-plugin).</source>
+        <translation>Aucun moteur de synthèse vocale n’est installé (Debian&#xa0;: qt6-speech-flite-plugin).</translation>
+    </message>
+    <message>
+        <source>The speech engine could not start: no audio device?</source>
+        <translation>Le moteur de synthèse vocale n’a pas pu démarrer&#xa0;: pas de périphérique audio&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This build of Plumwick has no speech.</source>
+        <translation>Cette version de Plumwick n’a pas de synthèse vocale.</translation>
+    </message>
+</context>
+<context>
+    <name>SampleCardAccessible</name>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Heading</source>
+        <translation>En-tête</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shell</name>
+    <message>
+        <source>%1 could not be opened: no program here opens it</source>
+        <translation>%1 n’a pas pu être ouvert&#xa0;: aucun programme ici ne l’ouvre</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l&apos;option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>only one word list, please</source>
+        <translation>une seule liste de mots, s’il vous plaît</translation>
+    </message>
+    <message>
+        <source>Usage: plumwick [LIST.pwk]
+Designs and prints bingo cards. Starts with the word list LIST.pwk opened, when given.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+Qt&apos;s own options work as in every Qt program: -style NAME, -stylesheet FILE, -reverse,
+-platform NAME and the others; after -- nothing is an option.
+
+Settings are kept in ~/.local/share/Plumwick/Options.ini. For printing from a shell,
+see plumwick-print --help.
+</source>
+        <translation>Usage : plumwick [LISTE.pwk]
+Conçoit et imprime des cartons de bingo. Ouvre au départ la liste de mots LISTE.pwk, si elle est donnée.
+
+  -h, --help     afficher cette aide et quitter
+      --version  afficher la version et quitter
+
+Les options propres à Qt fonctionnent comme dans tout programme Qt : -style NOM, -stylesheet FICHIER,
+-reverse, -platform NOM et les autres ; après -- plus rien n’est une option.
+
+Les réglages sont conservés dans ~/.local/share/Plumwick/Options.ini. Pour imprimer depuis un shell,
+voir plumwick-print --help.
+</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmAbout</name>
+    <message>
+        <source>About Plumwick</source>
+        <translation>À propos de Plumwick</translation>
+    </message>
+    <message>
+        <source>© 2026 The Plumwick developers.</source>
+        <translation>© 2026 Les développeurs de Plumwick.</translation>
+    </message>
+    <message>
+        <source>Free software: GNU GPL 3 or later.</source>
+        <translation>Logiciel libre&#xa0;: GNU GPL 3 ou ultérieure.</translation>
+    </message>
+    <message>
+        <source>Plumwick version %1</source>
+        <translation>Plumwick version %1</translation>
+    </message>
+    <message>
+        <source>Website: </source>
+        <translation>Site web&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Support Email: </source>
+        <translation>Assistance&#xa0;: </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmFonts</name>
+    <message>
+        <source>Font Options</source>
+        <translation>Options de police</translation>
+    </message>
+    <message>
+        <source>Fonts</source>
+        <translation>Polices</translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation>Nom&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Size: </source>
+        <translation>Taille&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Font Test</source>
+        <translation>Essai de police</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Font name</source>
+        <translation>Nom de la police</translation>
+    </message>
+    <message>
+        <source>Font size</source>
+        <translation>Taille de la police</translation>
+    </message>
+</context>
+<context>
+    <name>TFrmMain</name>
+    <message>
+        <source>Tip: To make your own card list, please type words in the text box, then press Enter or Add button. If you want to delete a word, please select it from the dropdown list and click Delete button. When all words are added, please click Print button in the toolbar to print it.</source>
+        <translation>Astuce&#xa0;: pour faire votre propre liste, tapez des mots dans la zone de texte, puis appuyez sur Entrée ou sur «&#xa0;Ajouter&#xa0;». Pour supprimer un mot, choisissez-le dans la liste et cliquez sur «&#xa0;Supprimer&#xa0;». Une fois tous les mots ajoutés, cliquez sur «&#xa0;Imprimer&#xa0;» dans la barre d’outils.</translation>
+    </message>
+    <message>
+        <source>Plumwick</source>
+        <translation>Plumwick</translation>
+    </message>
+    <message>
+        <source>Export anyway?</source>
+        <translation>Exporter quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 of these files are already in %2 (%3 ...). Replace them?</source>
+        <translation>%1 de ces fichiers sont déjà dans %2 (%3 ...). Les remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source> %1 of them are links: each link is replaced by its card, and the file it leads to is left as it is.</source>
+        <translation> %1 d’entre eux sont des liens&#xa0;: chaque lien est remplacé par son carton, et le fichier vers lequel il mène reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Exporting card %1 of %2</source>
+        <translation>Export du carton %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Export cancelled: %1 of %2 written to %3.</source>
+        <translation>Export annulé&#xa0;: %1 sur %2 écrits dans %3.</translation>
+    </message>
+    <message>
+        <source>Cards %1 to %2 of game %3 were exported to %4.</source>
+        <translation>Les cartons %1 à %2 de la partie %3 ont été exportés dans %4.</translation>
+    </message>
+    <message>
+        <source>1 card was exported to %2.</source>
+        <translation>1 carton a été exporté dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 cards were exported to %2.</source>
+        <translation>%1 cartons ont été exportés dans %2.</translation>
+    </message>
+    <message>
+        <source>The sample bingo card doesn&apos;t exist, please re-install the software and try it again.</source>
+        <translation>La liste d’exemple est introuvable. Réinstallez le logiciel et réessayez.</translation>
+    </message>
+    <message>
+        <source>Save Bingo Card</source>
+        <translation>Enregistrer le carton de bingo</translation>
+    </message>
+    <message>
+        <source>Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*</source>
+        <translation>Fichier Plumwick (*.pwk)|*.pwk|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Select Bingo Card</source>
+        <translation>Choisir un carton de bingo</translation>
+    </message>
+    <message>
+        <source>Plumwick File(*.pwk)|*.pwk|All Files (*.*)|*.*</source>
+        <translation>Fichier Plumwick (*.pwk)|*.pwk|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>%1 opened: %2</source>
+        <translation>%1 ouvert&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Do you want to save current bingo card?</source>
+        <translation>Voulez-vous enregistrer le carton de bingo actuel&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Game %1 (the current list)</source>
+        <translation>Partie %1 (la liste actuelle)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Lists</source>
+        <translation>Listes &amp;récentes</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Words...</source>
+        <translation>&amp;Modifier les mots...</translation>
+    </message>
+    <message>
+        <source>Page Set&amp;up...</source>
+        <translation>Mise en &amp;page...</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t Cards...</source>
+        <translation>E&amp;xporter les cartons...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Print &amp;Call List</source>
+        <translation>Imprimer la liste d’&amp;appel</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Police</translation>
+    </message>
+    <message>
+        <source>&amp;Number the Cards</source>
+        <translation>&amp;Numéroter les cartons</translation>
+    </message>
+    <message>
+        <source>&amp;Same Text Size</source>
+        <translation>Même &amp;taille de texte</translation>
+    </message>
+    <message>
+        <source>&amp;Samples</source>
+        <translation>&amp;Exemples</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Call Words...</source>
+        <translation>&amp;Annoncer les mots...</translation>
+    </message>
+    <message>
+        <source>C&amp;heck a Card...</source>
+        <translation>&amp;Vérifier un carton...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Homepage</source>
+        <translation>Site &amp;web</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Sample Card:</source>
+        <translation>Carton d’exemple&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Card Size: </source>
+        <translation>Taille&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Use Free Space </source>
+        <translation>Case libre </translation>
+    </message>
+    <message>
+        <source>Text: </source>
+        <translation>Texte&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Use Column Heading</source>
+        <translation>En-tête de colonnes</translation>
+    </message>
+    <message>
+        <source>Word Wrap</source>
+        <translation>Retour à la ligne</translation>
+    </message>
+    <message>
+        <source>Printer To Use: </source>
+        <translation>Imprimante&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Number of Bingo Card: </source>
+        <translation>Nombre de cartons&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Bingo Cards Per Page: </source>
+        <translation>Cartons par page&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Free space text</source>
+        <translation>Texte de la case libre</translation>
+    </message>
+    <message>
+        <source>Column heading text</source>
+        <translation>Texte de l’en-tête des colonnes</translation>
+    </message>
+    <message>
+        <source>Number of bingo cards</source>
+        <translation>Nombre de cartons de bingo</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Type a word or phrase; Enter adds it to the list. The list opens below.</source>
+        <translation>Tapez un mot ou une expression&#xa0;; Entrée l’ajoute à la liste. La liste s’ouvre en dessous.</translation>
+    </message>
+    <message>
+        <source>Card size</source>
+        <translation>Taille du carton</translation>
+    </message>
+    <message>
+        <source>Printer to use</source>
+        <translation>Imprimante à utiliser</translation>
+    </message>
+    <message>
+        <source>Bingo cards per page</source>
+        <translation>Cartons de bingo par page</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>The list %1 no longer exists. It has been removed from the recent lists.</source>
+        <translation>La liste %1 n’existe plus. Elle a été retirée des listes récentes.</translation>
+    </message>
+    <message>
+        <source>1 of these words is already in the list. Add it again?</source>
+        <translation>1 de ces mots est déjà dans la liste. L’ajouter encore&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 of these words are already in the list. Add them again?</source>
+        <translation>%1 de ces mots sont déjà dans la liste. Les ajouter encore&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 added: %2</source>
+        <translation>%1 ajouté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>: a %1 x %1 card needs %2</source>
+        <translation>&#xa0;: un carton de %1 x %1 en demande %2</translation>
+    </message>
+    <message>
+        <source> ⚠ 1 word can&apos;t be drawn</source>
+        <translation> ⚠ 1 mot ne peut pas être dessiné</translation>
+    </message>
+    <message>
+        <source> ⚠ %1 words can&apos;t be drawn</source>
+        <translation> ⚠ %1 mots ne peuvent pas être dessinés</translation>
+    </message>
+    <message>
+        <source>The printer %1 is no longer there, so nothing was printed. Choose another printer in &quot;Printer To Use&quot;</source>
+        <translation>L’imprimante %1 n’est plus là, rien n’a donc été imprimé. Choisissez une autre imprimante dans «&#xa0;Imprimante&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Print anyway?</source>
+        <translation>Imprimer quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Printing card %1 of %2</source>
+        <translation>Impression du carton %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Printing done: %1</source>
+        <translation>Impression terminée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>These cards belong to game %1. Keep the code to check a winning card.</source>
+        <translation>Ces cartons appartiennent à la partie %1. Gardez le code pour vérifier un carton gagnant.</translation>
+    </message>
+    <message>
+        <source>Save PDF</source>
+        <translation>Enregistrer le PDF</translation>
+    </message>
+    <message>
+        <source>%1 is the word list that is open. Choose another name for the PDF file.</source>
+        <translation>%1 est la liste de mots ouverte. Choisissez un autre nom pour le fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Printing word %1 of %2</source>
+        <translation>Impression du mot %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 offers no paper sizes to choose from.</source>
+        <translation>L’imprimante %1 ne propose aucun format de papier.</translation>
+    </message>
+    <message>
+        <source>Please don&apos;t add an empty string.</source>
+        <translation>N’ajoutez pas de texte vide.</translation>
+    </message>
+    <message>
+        <source>The word &apos;%1&apos; has already been added into the list, do you want to add it again?</source>
+        <translation>Le mot «&#xa0;%1&#xa0;» est déjà dans la liste. Voulez-vous l’ajouter encore&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Please select the string you want to delete firstly.</source>
+        <translation>Choisissez d’abord le mot à supprimer.</translation>
+    </message>
+    <message>
+        <source>%1 deleted: %2</source>
+        <translation>%1 supprimé&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nom de fichier non valide</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a file</source>
+        <translation>C’est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>This is a device or a pipe, not a file</source>
+        <translation>C’est un périphérique ou un tube, pas un fichier</translation>
+    </message>
+    <message>
+        <source>Nothing reads from this pipe or device</source>
+        <translation>Rien ne lit ce tube ou ce périphérique</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accès au fichier refusé</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disque plein</translation>
+    </message>
+    <message>
+        <source>File cannot be read now (reading it would wait)</source>
+        <translation>Le fichier ne peut pas être lu maintenant (la lecture attendrait)</translation>
+    </message>
+    <message>
+        <source>File too large (the limit is %1 MB)</source>
+        <translation>Fichier trop grand (la limite est de %1 Mo)</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Erreur d’E/S %1</translation>
+    </message>
+</context>
+<context>
+    <name>WinPatterns</name>
+    <message>
+        <source>No bingo yet: %1 %2 missing for %3</source>
+        <translation>Pas encore de bingo&#xa0;: il manque %1 %2 pour %3</translation>
+    </message>
+    <message>
+        <source>word</source>
+        <translation>mot</translation>
+    </message>
+    <message>
+        <source>words</source>
+        <translation>mots</translation>
+    </message>
+    <message>
+        <source>Bingo: %1</source>
+        <translation>Bingo&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>four corners</source>
+        <translation>quatre coins</translation>
+    </message>
+    <message>
+        <source>the four corners</source>
+        <translation>les quatre coins</translation>
+    </message>
+    <message>
+        <source>full card</source>
+        <translation>carton plein</translation>
+    </message>
+    <message>
+        <source>the full card</source>
+        <translation>le carton plein</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>the X</source>
+        <translation>le X</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>diagonal</source>
+        <translation>diagonale</translation>
+    </message>
+    <message>
+        <source>the best line</source>
+        <translation>la meilleure ligne</translation>
+    </message>
+    <message>
+        <source>Any line</source>
+        <translation>Une ligne</translation>
+    </message>
+    <message>
+        <source>Four corners</source>
+        <translation>Quatre coins</translation>
+    </message>
+    <message>
+        <source>Full card</source>
+        <translation>Carton plein</translation>
+    </message>
+</context>
+<context>
+    <name>WordListFormat</name>
+    <message>
+        <source>%1 is not a word list</source>
+        <translation>%1 n’est pas une liste de mots</translation>
+    </message>
+</context>
+<context>
+    <name>WordsEditorDialog</name>
+    <message>
+        <source>Edit Words</source>
+        <translation>Modifier les mots</translation>
+    </message>
+    <message>
+        <source>One &amp;word or phrase per line:</source>
+        <translation>Un &amp;mot ou une expression par ligne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Discard the changes you made to the words?</source>
+        <translation>Abandonner les modifications apportées aux mots&#xa0;?</translation>
+    </message>
+    <message>
+        <source>1 word</source>
+        <translation>1 mot</translation>
+    </message>
+    <message>
+        <source>%1 words</source>
+        <translation>%1 mots</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 (try --help)</source>
+        <translation>%1 (voir --help)</translation>
+    </message>
+</context>
+</TS>
