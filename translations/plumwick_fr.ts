@@ -782,7 +782,7 @@ voir plumwick-print --help.
     <name>TFrmMain</name>
     <message>
         <source>Tip: To make your own card list, please type words in the text box, then press Enter or Add button. If you want to delete a word, please select it from the dropdown list and click Delete button. When all words are added, please click Print button in the toolbar to print it.</source>
-        <translation>Astuce&#xa0;: pour faire votre propre liste, tapez des mots dans la zone de texte, puis appuyez sur Entrée ou sur «&#xa0;Ajouter&#xa0;». Pour supprimer un mot, choisissez-le dans la liste et cliquez sur «&#xa0;Supprimer&#xa0;». Une fois tous les mots ajoutés, cliquez sur «&#xa0;Imprimer&#xa0;» dans la barre d’outils.</translation>
+        <translation>Astuce&#xa0;: tapez des mots dans la zone de texte, puis Entrée ou «&#xa0;Ajouter&#xa0;». Pour supprimer un mot, choisissez-le dans la liste, puis «&#xa0;Supprimer&#xa0;». Quand tout y est, cliquez sur «&#xa0;Imprimer&#xa0;» dans la barre d’outils.</translation>
     </message>
     <message>
         <source>Plumwick</source>

@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/FormScale.h"
 
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -70,6 +73,28 @@ void Apply(QWidget* window)
         window->setFixedSize(Px(window->width()), Px(window->height()));
     else
         window->resize(Px(window->width()), Px(window->height()));
+}
+
+void FitTexts(QWidget* window)
+{
+    constexpr int Gap = 3;
+    for (auto* box : window->findChildren<QCheckBox*>()) {
+        const int room = box->parentWidget()->width() - Px(4) - box->x();
+        const int wanted = std::min(box->sizeHint().width(), room);
+        if (wanted > box->width())
+            box->resize(wanted, box->height());
+    }
+    for (auto* label : window->findChildren<QLabel*>()) {
+        QWidget* field = label->buddy();
+        if (!field || field->parentWidget() != label->parentWidget() || field->x() <= label->x() ||
+            field->y() >= label->geometry().bottom() || field->geometry().bottom() <= label->y())
+            continue;
+        const int needed = label->x() + label->sizeHint().width() + Gap;
+        if (field->x() < needed) {
+            const int right = field->geometry().right();
+            field->setGeometry(needed, field->y(), right + 1 - needed, field->height());
+        }
+    }
 }
 
 } // namespace FormScale

@@ -28,4 +28,9 @@ void FitLabel(QWidget* label);
 // composite controls).
 void Apply(QWidget* window);
 
+// Makes room for texts longer than their design place (the forms in another language): a
+// check box grows to its text, up to its parent's edge, and a field labelled on its line
+// moves right of its label, keeping its right edge. Where the texts fit, nothing moves.
+void FitTexts(QWidget* window);
+
 } // namespace FormScale

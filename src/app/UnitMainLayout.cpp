@@ -236,4 +236,5 @@ void TFrmMain::BuildControls()
     setTabOrder(EdtCardNum, CboCardsPerPage);
     UseWindowColours(this);
     FormScale::Apply(this);
+    FormScale::FitTexts(this);
 }

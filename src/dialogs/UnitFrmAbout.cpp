@@ -70,6 +70,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     BtnOk->setFocus();
     UseWindowColours(this);
     FormScale::Apply(this);
+    FormScale::FitTexts(this);
 }
 
 bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)

@@ -114,6 +114,7 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     BtnCancel->setFocus();
     UseWindowColours(this);
     FormScale::Apply(this);
+    FormScale::FitTexts(this);
 }
 
 void TFrmFonts::FillNames()
