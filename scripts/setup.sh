@@ -13,6 +13,7 @@ PLUMWICK_PACKAGES=(
   openbox xdotool x11-utils imagemagick
   desktop-file-utils shared-mime-info
   qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+  qt6-l10n-tools qt6-translations-l10n
 )
 
 plumwick_install_missing() {

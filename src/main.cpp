@@ -58,9 +58,7 @@ int main(int argc, char* argv[])
     // The windows are laid out in fixed pixels for an 8-point sans serif at 96 dpi; a larger
     // desktop font grows them and their font alike.
     FormScale::Set(FormScale::ForFont(QApplication::font()));
-    QFont windowFont(QStringLiteral("Liberation Sans"));
-    windowFont.setPixelSize(FormScale::Px(FormScale::DesignFontPixels));
-    QApplication::setFont(windowFont);
+    FormScale::UseWindowFont();
 
     InstallUserDataFolder(ShippedDataPath(QCoreApplication::applicationDirPath(), QStringLiteral("SampleLists")));
 

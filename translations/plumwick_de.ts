@@ -732,7 +732,7 @@ siehe plumwick-print --help.
     </message>
     <message>
         <source>Support Email: </source>
-        <translation>Hilfe per E-Mail: </translation>
+        <translation>E-Mail: </translation>
     </message>
     <message>
         <source>OK</source>

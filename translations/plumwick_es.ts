@@ -716,7 +716,7 @@ vea plumwick-print --help.
     </message>
     <message>
         <source>© 2026 The Plumwick developers.</source>
-        <translation>© 2026 Los desarrolladores de Plumwick.</translation>
+        <translation>© 2026 Desarrolladores de Plumwick.</translation>
     </message>
     <message>
         <source>Free software: GNU GPL 3 or later.</source>
@@ -759,7 +759,7 @@ vea plumwick-print --help.
     </message>
     <message>
         <source>Font Test</source>
-        <translation>Prueba de fuente</translation>
+        <translation>Muestra</translation>
     </message>
     <message>
         <source>OK</source>

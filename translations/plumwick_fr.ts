@@ -431,7 +431,7 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Parcourir...</translation>
+        <translation>Parc&amp;ourir...</translation>
     </message>
     <message>
         <source>PNG pictures, 300 dpi</source>

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/FormScale.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -73,6 +74,13 @@ void Apply(QWidget* window)
         window->setFixedSize(Px(window->width()), Px(window->height()));
     else
         window->resize(Px(window->width()), Px(window->height()));
+}
+
+void UseWindowFont()
+{
+    QFont windowFont(QStringLiteral("Liberation Sans"));
+    windowFont.setPixelSize(Px(DesignFontPixels));
+    QApplication::setFont(windowFont);
 }
 
 void FitTexts(QWidget* window)

@@ -18,6 +18,9 @@ double ForFont(const QFont& desktop);
 double Current();
 void Set(double scale);
 
+// The windows' font: the design's sans serif at the current scale, for the whole application.
+void UseWindowFont();
+
 // A design length at the current scale.
 int Px(int design);
 // Sizes a label to its text, in design pixels (its text is already at the desktop's size).
