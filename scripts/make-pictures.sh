@@ -5,38 +5,21 @@
 # docs/main-window.png, docs/font-dialog.png and docs/about-box.png (the windows under Xvfb
 # with a window manager) and
 # docs/cards-page.png (a page of four cards printed to PDF, turned into PNG).
+# With --german, instead: every window in German, as docs/de/<window>.png.
 # Needs: xvfb, openbox, xdotool, imagemagick, poppler-utils. Run after a build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+german=""
+if [ "${1:-}" = "--german" ]; then german=1; shift; fi
 build=${1:-build}
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 
 if [ -z "${PLUMWICK_IN_XVFB:-}" ]; then
-  PLUMWICK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" "$0" "$@"
+  PLUMWICK_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" bash ${PLUMWICK_TRACE:+-x} "$0" ${german:+--german} "$@"
 fi
 
 export XDG_DATA_HOME=$home
-openbox >/dev/null 2>&1 &
-wm=$!
-for i in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.05; done
-"$build/plumwick" >/dev/null 2>&1 &
-app=$!
-wid=$(xdotool search --sync --onlyvisible --name '^Plumwick$' | head -1)
-xdotool windowactivate --sync "$wid" 2>/dev/null || true
-sleep 0.5
-for w in "Ice cream" "Balloons" "Happy birthday" "Candles" "Presents" "Make a wish" \
-         "Party hats" "Cake" "Streamers" "Cupcakes" "Blow out the candles" "Face paint" "Treasure hunt" \
-         "Magician" "Sweets" "Lemonade" "Bunting" "Fancy dress" "Sleepover" "Musical chairs" \
-         "Pass the parcel" "Thank-you notes" "Bouncy castle" "Party bags"; do
-  xdotool type --delay 2 "$w"
-  xdotool key Return
-done
-sleep 0.5
-X=$(xwininfo -id "$wid" | awk '/Absolute upper-left X/ { print $NF }')
-Y=$(xwininfo -id "$wid" | awk '/Absolute upper-left Y/ { print $NF }')
-W=$(xwininfo -id "$wid" | awk '/Width:/ { print $NF }')
-H=$(xwininfo -id "$wid" | awk '/Height:/ { print $NF }')
 # A window with its title bar (openbox draws 19 pixels above the client area).
 shoot() { # window-id file
   local x y w h
@@ -46,6 +29,116 @@ shoot() { # window-id file
   h=$(xwininfo -id "$1" | awk '/Height:/ { print $NF }')
   import -window root -crop "$((w + 2))x$((h + 21))+$((x - 1))+$((y - 20))" +repage "$2"
 }
+# Opens the program (with the arguments given) and types the words given on its standard input.
+start() {
+  openbox >/dev/null 2>&1 &
+  wm=$!
+  for i in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.05; done
+  "$build/plumwick" "$@" >/dev/null 2>&1 &
+  app=$!
+  wid=$(xdotool search --sync --onlyvisible --name '^Plumwick$' | head -1)
+  xdotool windowactivate --sync "$wid" 2>/dev/null || true
+  sleep 0.5
+}
+type_words() {
+  local w
+  while IFS= read -r w; do
+    xdotool type --delay 2 "$w"
+    xdotool key Return
+  done
+  sleep 0.5
+}
+# Opens a window with keys, shoots it as docs/<name>.png and closes it with Escape.
+window() { # title-pattern file keys...
+  local title=$1 file=$2 dlg key
+  shift 2
+  for key in "$@"; do xdotool key "$key"; sleep 0.3; done
+  dlg=$(xdotool search --sync --onlyvisible --name "$title" | head -1)
+  sleep 0.5
+  shoot "$dlg" "$file"
+  xdotool key Escape; sleep 0.3
+}
+
+if [ -n "$german" ]; then
+  export LANGUAGE=de LANG=de_DE.UTF-8
+  # xdotool types umlauts in a UTF-8 locale, whether or not German is installed; its title
+  # patterns match bytes, so they leave the umlauts out.
+  xdotool() { LC_ALL=C.UTF-8 command xdotool "$@"; }
+  mkdir -p docs/de
+  start
+  type_words <<'WORDS'
+Luftballons
+Kerzen
+Geschenke
+Torte
+Partyhüte
+Girlanden
+Schatzsuche
+Zauberer
+Limonade
+Verkleidung
+Reise nach Jerusalem
+Topfschlagen
+Muffins
+Konfetti
+Wunschkerze
+Kinderschminken
+Eis
+Tanzen
+Luftschlangen
+Stopptanz
+Seifenblasen
+Dankeskarten
+Schokokuss
+Pinata
+WORDS
+  shoot "$wid" docs/de/main-window.png
+  window "^Schriftart$" docs/de/font-dialog.png alt+o s
+  window "ber Plumwick$" docs/de/about-box.png alt+h b
+  window "rter bearbeiten$" docs/de/edit-words.png ctrl+l
+  window "^Papier$" docs/de/page-setup.png alt+d e
+  window "^Karten exportieren$" docs/de/export.png alt+d x
+  xdotool key F5
+  cw=$(xdotool search --sync --onlyvisible --name 'rter ausrufen$' | head -1)
+  sleep 0.5
+  for i in $(seq 1 5); do xdotool key space; sleep 0.1; done
+  sleep 0.5
+  shoot "$cw" docs/de/caller.png
+  xdotool windowactivate --sync "$wid" 2>/dev/null || true
+  sleep 0.3
+  window "^Karte pr.*fen$" docs/de/check-card.png F6
+  kill "$app" "$wm" 2>/dev/null || true
+  echo "docs/de: every window in German"
+  exit 0
+fi
+
+start
+type_words <<'WORDS'
+Ice cream
+Balloons
+Happy birthday
+Candles
+Presents
+Make a wish
+Party hats
+Cake
+Streamers
+Cupcakes
+Blow out the candles
+Face paint
+Treasure hunt
+Magician
+Sweets
+Lemonade
+Bunting
+Fancy dress
+Sleepover
+Musical chairs
+Pass the parcel
+Thank-you notes
+Bouncy castle
+Party bags
+WORDS
 shoot "$wid" docs/main-window.png
 # The font dialog and the about box.
 xdotool key alt+o; sleep 0.3; xdotool key f

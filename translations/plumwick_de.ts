@@ -580,7 +580,7 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <name>PageSetupDialog</name>
     <message>
         <source>Page Setup</source>
-        <translation>Seite einrichten</translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>&amp;Paper for %1 (portrait):</source>
@@ -743,7 +743,7 @@ siehe plumwick-print --help.
     <name>TFrmFonts</name>
     <message>
         <source>Font Options</source>
-        <translation>Schrifteinstellungen</translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>Fonts</source>

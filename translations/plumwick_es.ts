@@ -580,7 +580,7 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <name>PageSetupDialog</name>
     <message>
         <source>Page Setup</source>
-        <translation>Configurar página</translation>
+        <translation>Papel</translation>
     </message>
     <message>
         <source>&amp;Paper for %1 (portrait):</source>
@@ -743,7 +743,7 @@ vea plumwick-print --help.
     <name>TFrmFonts</name>
     <message>
         <source>Font Options</source>
-        <translation>Opciones de fuente</translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Fonts</source>

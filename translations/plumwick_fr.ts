@@ -580,7 +580,7 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <name>PageSetupDialog</name>
     <message>
         <source>Page Setup</source>
-        <translation>Mise en page</translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>&amp;Paper for %1 (portrait):</source>
@@ -743,7 +743,7 @@ voir plumwick-print --help.
     <name>TFrmFonts</name>
     <message>
         <source>Font Options</source>
-        <translation>Options de police</translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Fonts</source>
