@@ -4,6 +4,7 @@
 #include "app/Announcer.h"
 #include "app/CallerBoard.h"
 #include "app/SampleCardAccessible.h"
+#include "words/Bidi.h"
 #include "words/CountText.h"
 #include "app/Guarded.h"
 #include "app/Panel.h"
@@ -238,7 +239,7 @@ void CallerWindow::FitTexts()
     status.setPixelSize(std::max(11, height() / 36));
     LblCount->setFont(status);
     LblLast->setFont(status);
-    const QString last = LastCalls.isEmpty() ? QString() : tr("Last calls: %1").arg(LastCalls.join(QStringLiteral(", ")));
+    const QString last = LastCalls.isEmpty() ? QString() : tr("Last calls: %1").arg(JoinIsolated(LastCalls, QStringLiteral(", ")));
     LblLast->setText(QFontMetrics(status).elidedText(last, Qt::ElideRight, std::max(40, LblLast->width())));
     LblLast->setToolTip(last);
     FitCall();

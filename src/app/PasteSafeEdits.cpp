@@ -33,7 +33,22 @@ QString ClipboardText(QClipboard::Mode mode)
 
 } // namespace
 
-WordBoxEdit::WordBoxEdit(QWidget* parent) : QLineEdit(parent) {}
+void FollowTextDirection(QLineEdit* edit)
+{
+    auto follow = [edit](const QString& text) {
+        if (text.isEmpty())
+            edit->unsetLayoutDirection(); // an empty box is laid out as the window is
+        else
+            edit->setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    };
+    QObject::connect(edit, &QLineEdit::textChanged, edit, follow);
+    follow(edit->text());
+}
+
+WordBoxEdit::WordBoxEdit(QWidget* parent) : QLineEdit(parent)
+{
+    FollowTextDirection(this);
+}
 
 bool WordBoxEdit::PasteText(const QString& text)
 {

@@ -6,6 +6,11 @@
 
 class QMimeData;
 
+// A one-line edit that runs the way its text does: Arabic or Hebrew (a text whose first
+// strong letter is written right to left) stands at the right and is edited right to left,
+// and a mixed text takes its order from its first letter, as in a browser's dir="auto".
+void FollowTextDirection(QLineEdit* edit);
+
 // A plain-text editor that takes a paste or a drop only when there is something to take.
 // With an empty clipboard or selection (nothing copied yet on X11, or its owner gone) the
 // clipboard hands over no data at all, and Qt's own editor would read from it regardless.

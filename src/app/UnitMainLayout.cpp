@@ -174,6 +174,8 @@ void TFrmMain::BuildControls()
     ChkHeading = Place(new QCheckBox(tr("Use Column Heading"), GrpOptions), 8, 96, 125, 21);
     QLabel* headingLabel = MakeLabel(GrpOptions, 30, 120, tr("Text: "));
     TxtHeading = Place(new QLineEdit(QStringLiteral("BINGO"), GrpOptions), 61, 118, 121, 19);
+    FollowTextDirection(TxtFreeSpace);
+    FollowTextDirection(TxtHeading);
     ChkWordWrap = Place(new QCheckBox(tr("Word Wrap"), GrpOptions), 8, 144, 80, 21);
     ChkWordWrap->setChecked(true);
 

@@ -249,10 +249,20 @@ TEST_F(BatchTest, EveryScriptPrintsAndABoxIsNamed)
         // its Kangxi radical, Arabic comes as presentation forms) and direction marks removed;
         // it loses Devanagari's conjunct, so that word is matched by its first letters; the
         // emoji face gives no text back at all (it is checked by its face below).
-        QString text = ToolOutput("pdftotext", {Folder.Path("world.pdf"), "-"}).normalized(QString::NormalizationForm_KC);
-        text.remove(QRegularExpression("[\u200e\u200f\u202a-\u202e]"));
-        for (const QString& word : world.mid(0, world.size() - 1))
-            EXPECT_TRUE(text.contains(word.startsWith(QChar(0x0928)) ? word.left(2) : word)) << word.toStdString();
+        // The same words on the call list and on a card exported as a PDF file of its own.
+        ASSERT_EQ(Print({"-q", "--size", "3", "--no-free-space", "--call-list", "-o", "calls.pdf", List("world.pwk", world)}).Status, 0);
+        ASSERT_TRUE(QDir().mkpath(Folder.Path("out")));
+        ASSERT_EQ(Print({"-q", "--size", "3", "--no-free-space", "--export", Folder.Path("out"), "--format", "pdf",
+                         "--seed", "5", List("world.pwk", world)})
+                      .Status,
+                  0);
+        for (const char* file : {"world.pdf", "calls.pdf", "out/card-0001.pdf"}) {
+            QString text = ToolOutput("pdftotext", {Folder.Path(file), "-"}).normalized(QString::NormalizationForm_KC);
+            text.remove(QRegularExpression("[\u200e\u200f\u202a-\u202e]"));
+            for (const QString& word : world.mid(0, world.size() - 1))
+                EXPECT_TRUE(text.contains(word.startsWith(QChar(0x0928)) ? word.left(2) : word))
+                    << file << ": " << word.toStdString();
+        }
         const QString fonts = ToolOutput("pdffonts", {Folder.Path("world.pdf")});
         for (const char* face : {"NotoSansCJK", "NotoSansThai", "NotoSansDevanagari"})
             EXPECT_TRUE(fonts.contains(face)) << face;
