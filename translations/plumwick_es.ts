@@ -716,7 +716,7 @@ vea plumwick-print --help.
     </message>
     <message>
         <source>© 2026 The Plumwick developers.</source>
-        <translation>© 2026 Desarrolladores de Plumwick.</translation>
+        <translation>© 2026 Equipo de Plumwick.</translation>
     </message>
     <message>
         <source>Free software: GNU GPL 3 or later.</source>

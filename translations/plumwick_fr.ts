@@ -716,7 +716,7 @@ voir plumwick-print --help.
     </message>
     <message>
         <source>© 2026 The Plumwick developers.</source>
-        <translation>© 2026 Les développeurs de Plumwick.</translation>
+        <translation>© 2026 Développeurs de Plumwick.</translation>
     </message>
     <message>
         <source>Free software: GNU GPL 3 or later.</source>

@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
+#include <QStyle>
 #include <QTextDocument>
 #include <map>
 
@@ -151,6 +152,19 @@ void ExpectNothingCutOff(QWidget* window, const std::string& name)
             continue;
         }
         EXPECT_GE(w->width() + 1, w->minimumSizeHint().width()) << name << ": '" << text.toStdString() << "' is cut off";
+        if (label) {
+            // Where its text is drawn stays clear of the controls beside it (a centred
+            // caption grows both ways).
+            const QSize inked(label->fontMetrics().horizontalAdvance(text), label->fontMetrics().height());
+            const QRect drawn = QStyle::alignedRect(label->layoutDirection(), label->alignment(), inked, label->geometry());
+            for (QObject* o : label->parentWidget()->children()) {
+                auto* other = qobject_cast<QWidget*>(o);
+                if (other && other != label && other->isVisibleTo(window) && other != label->buddy() &&
+                    !other->isWindow() && drawn.intersects(other->geometry()))
+                    ADD_FAILURE() << name << ": '" << text.toStdString() << "' is drawn over "
+                                  << other->metaObject()->className() << " " << other->objectName().toStdString();
+            }
+        }
         if (label && label->buddy() && label->buddy()->parentWidget() == label->parentWidget() &&
             label->buddy()->x() > label->x() && label->geometry().intersects(label->buddy()->geometry())) {
             const int textRight = label->x() + label->sizeHint().width();
