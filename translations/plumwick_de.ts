@@ -4,80 +4,6 @@
 <context>
     <name>BatchOptions</name>
     <message>
-        <source>Usage: plumwick-print [options] LIST.pwk
-Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
-
-  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)
-  -P, --printer NAME         print on that system printer instead
-      --cards N              how many cards, 1 to 99999 (default 1)
-      --per-page 1|2|4       cards on a page (default 1)
-      --size 3|5|7           cells on a side of the card
-      --free-space[=TEXT]    a free space in the centre, with its text
-      --no-free-space        no free space
-      --heading[=TEXT]       a heading row, with its letters
-      --no-heading           no heading row
-      --word-wrap            a phrase may take two lines
-      --no-word-wrap         a phrase stays on one line
-      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)
-      --font FACE            the card face
-      --font-size POINTS     the card text&apos;s size, 1 to 1600
-      --paper NAME           the paper of the PDF: %1
-      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF
-      --format png|pdf       the files --export writes (default png, 300 dpi)
-      --call-list            print the call list instead of cards
-      --seed N               the same N gives the same cards, run after run
-      --numbered             print a game: numbered cards and a game code
-                             (written on standard output)
-      --game CODE            print the cards of that game again (or its call list)
-      --check CODE           show a card of that game with the called words marked,
-                             and say whether it wins (exit 0: bingo, 4: not yet)
-      --card N               the card to check
-      --called FILE          the words called so far, one per line
-      --pattern line|corners|x|full   the winning pattern (default line)
-  -q, --quiet                no progress on standard error
-  -h, --help                 show this help and exit
-      --version              show the version and exit
-
-Options not given are taken from Plumwick&apos;s settings (~/.local/share/Plumwick/Options.ini).
-</source>
-        <translation>Aufruf: plumwick-print [Optionen] LISTE.pwk
-Druckt Bingokarten einer Wortliste, wie Plumwick sie druckt, in eine PDF-Datei oder auf einen Drucker.
-
-  -o, --output DATEI.pdf     eine PDF schreiben (Standard; LISTE.pdf, wenn nicht angegeben)
-  -P, --printer NAME         stattdessen auf diesem Systemdrucker drucken
-      --cards N              wie viele Karten, 1 bis 99999 (Standard 1)
-      --per-page 1|2|4       Karten pro Seite (Standard 1)
-      --size 3|5|7           Felder pro Seite der Karte
-      --free-space[=TEXT]    ein freies Feld in der Mitte, mit seinem Text
-      --no-free-space        kein freies Feld
-      --heading[=TEXT]       eine Überschriftenzeile, mit ihren Buchstaben
-      --no-heading           keine Überschriftenzeile
-      --word-wrap            ein Ausdruck darf zwei Zeilen nehmen
-      --no-word-wrap         ein Ausdruck bleibt auf einer Zeile
-      --same-text-size       jedes Wort des Auftrags in einer Größe (--no-same-text-size: jedes für sich eingepasst)
-      --font SCHRIFT         die Schrift der Karte
-      --font-size PUNKTE     die Textgröße der Karte, 1 bis 1600
-      --paper NAME           das Papier der PDF: %1
-      --export ORDNER        eine Datei pro Karte in ORDNER (card-0001.png ...) statt einer PDF
-      --format png|pdf       die Dateien, die --export schreibt (Standard png, 300 dpi)
-      --call-list            die Ausrufliste statt der Karten drucken
-      --seed N               dasselbe N ergibt dieselben Karten, Lauf für Lauf
-      --numbered             ein Spiel drucken: nummerierte Karten und ein Spielcode
-                             (auf die Standardausgabe geschrieben)
-      --game CODE            die Karten dieses Spiels noch einmal drucken (oder seine Ausrufliste)
-      --check CODE           eine Karte dieses Spiels mit den ausgerufenen Wörtern markiert zeigen
-                             und sagen, ob sie gewinnt (Status 0: Bingo, 4: noch nicht)
-      --card N               die zu prüfende Karte
-      --called DATEI         die bisher ausgerufenen Wörter, eines pro Zeile
-      --pattern line|corners|x|full   das Gewinnmuster (Standard line)
-  -q, --quiet                kein Fortschritt auf der Standardfehlerausgabe
-  -h, --help                 diese Hilfe zeigen und beenden
-      --version              die Version zeigen und beenden
-
-Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/share/Plumwick/Options.ini).
-</translation>
-    </message>
-    <message>
         <source>invalid value for %1: &apos;%2&apos; (%3)</source>
         <translation>ungültiger Wert für %1: „%2“ (%3)</translation>
     </message>
@@ -108,10 +34,6 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>a whole number of points from 1 to 1600</source>
         <translation>eine ganze Zahl von Punkten von 1 bis 1600</translation>
-    </message>
-    <message>
-        <source>png or pdf</source>
-        <translation>png oder pdf</translation>
     </message>
     <message>
         <source>a whole number from 0 to 4294967295</source>
@@ -152,6 +74,86 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>choose either --output or --printer</source>
         <translation>entweder --output oder --printer wählen</translation>
+    </message>
+    <message>
+        <source>Usage: plumwick-print [options] LIST.pwk
+Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
+
+  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)
+  -P, --printer NAME         print on that system printer instead
+      --cards N              how many cards, 1 to 99999 (default 1)
+      --per-page 1|2|4       cards on a page (default 1)
+      --size 3|5|7           cells on a side of the card
+      --free-space[=TEXT]    a free space in the centre, with its text
+      --no-free-space        no free space
+      --heading[=TEXT]       a heading row, with its letters
+      --no-heading           no heading row
+      --word-wrap            a phrase may take two lines
+      --no-word-wrap         a phrase stays on one line
+      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)
+      --font FACE            the card face
+      --font-size POINTS     the card text&apos;s size, 1 to 1600
+      --paper NAME           the paper of the PDF: %1
+      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF
+      --format png|pdf|html  the files --export writes (default png, 300 dpi; html: a web page
+                             a player taps to mark)
+      --call-list            print the call list instead of cards
+      --seed N               the same N gives the same cards, run after run
+      --numbered             print a game: numbered cards and a game code
+                             (written on standard output)
+      --game CODE            print the cards of that game again (or its call list)
+      --check CODE           show a card of that game with the called words marked,
+                             and say whether it wins (exit 0: bingo, 4: not yet)
+      --card N               the card to check
+      --called FILE          the words called so far, one per line
+      --pattern line|corners|x|full   the winning pattern (default line)
+  -q, --quiet                no progress on standard error
+  -h, --help                 show this help and exit
+      --version              show the version and exit
+
+Options not given are taken from Plumwick&apos;s settings (~/.local/share/Plumwick/Options.ini).
+</source>
+        <translation>Aufruf: plumwick-print [Optionen] LISTE.pwk
+Druckt Bingokarten einer Wortliste, wie Plumwick sie druckt, in eine PDF-Datei oder auf einen Drucker.
+
+  -o, --output DATEI.pdf     eine PDF schreiben (Standard; LISTE.pdf, wenn nicht angegeben)
+  -P, --printer NAME         stattdessen auf diesem Systemdrucker drucken
+      --cards N              wie viele Karten, 1 bis 99999 (Standard 1)
+      --per-page 1|2|4       Karten pro Seite (Standard 1)
+      --size 3|5|7           Felder pro Seite der Karte
+      --free-space[=TEXT]    ein freies Feld in der Mitte, mit seinem Text
+      --no-free-space        kein freies Feld
+      --heading[=TEXT]       eine Überschriftenzeile, mit ihren Buchstaben
+      --no-heading           keine Überschriftenzeile
+      --word-wrap            ein Ausdruck darf zwei Zeilen nehmen
+      --no-word-wrap         ein Ausdruck bleibt auf einer Zeile
+      --same-text-size       jedes Wort des Auftrags in einer Größe (--no-same-text-size: jedes für sich eingepasst)
+      --font SCHRIFT         die Schrift der Karte
+      --font-size PUNKTE     die Textgröße der Karte, 1 bis 1600
+      --paper NAME           das Papier der PDF: %1
+      --export ORDNER        eine Datei pro Karte in ORDNER (card-0001.png ...) statt einer PDF
+      --format png|pdf|html  die Dateien, die --export schreibt (Standard png, 300 dpi; html: eine
+                             Webseite, auf der Spieler durch Tippen markieren)
+      --call-list            die Ausrufliste statt der Karten drucken
+      --seed N               dasselbe N ergibt dieselben Karten, Lauf für Lauf
+      --numbered             ein Spiel drucken: nummerierte Karten und ein Spielcode
+                             (auf die Standardausgabe geschrieben)
+      --game CODE            die Karten dieses Spiels noch einmal drucken (oder seine Ausrufliste)
+      --check CODE           eine Karte dieses Spiels mit den ausgerufenen Wörtern markiert zeigen
+                             und sagen, ob sie gewinnt (Status 0: Bingo, 4: noch nicht)
+      --card N               die zu prüfende Karte
+      --called DATEI         die bisher ausgerufenen Wörter, eines pro Zeile
+      --pattern line|corners|x|full   das Gewinnmuster (Standard line)
+  -q, --quiet                kein Fortschritt auf der Standardfehlerausgabe
+  -h, --help                 diese Hilfe zeigen und beenden
+      --version              die Version zeigen und beenden
+
+Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/share/Plumwick/Options.ini).
+</translation>
+    </message>
+    <message>
+        <source>png, pdf or html</source>
+        <translation>png, pdf oder html</translation>
     </message>
 </context>
 <context>
@@ -375,6 +377,38 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>CardWebPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the exported web page (the one of this translation).</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>Muster:</translation>
+    </message>
+    <message>
+        <source>Bingo!</source>
+        <translation>Bingo!</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Markierungen löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Clear every mark on this card?</source>
+        <translation>Alle Markierungen auf dieser Karte löschen?</translation>
+    </message>
+</context>
+<context>
     <name>CheckCardDialog</name>
     <message>
         <source>Check a Card</source>
@@ -488,6 +522,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>The folder could not be created</source>
         <translation>Der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Web pages (.html), to mark on a screen</source>
+        <translation>Webseiten (.html), zum Markieren am Bildschirm</translation>
     </message>
 </context>
 <context>

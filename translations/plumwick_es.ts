@@ -4,80 +4,6 @@
 <context>
     <name>BatchOptions</name>
     <message>
-        <source>Usage: plumwick-print [options] LIST.pwk
-Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
-
-  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)
-  -P, --printer NAME         print on that system printer instead
-      --cards N              how many cards, 1 to 99999 (default 1)
-      --per-page 1|2|4       cards on a page (default 1)
-      --size 3|5|7           cells on a side of the card
-      --free-space[=TEXT]    a free space in the centre, with its text
-      --no-free-space        no free space
-      --heading[=TEXT]       a heading row, with its letters
-      --no-heading           no heading row
-      --word-wrap            a phrase may take two lines
-      --no-word-wrap         a phrase stays on one line
-      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)
-      --font FACE            the card face
-      --font-size POINTS     the card text&apos;s size, 1 to 1600
-      --paper NAME           the paper of the PDF: %1
-      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF
-      --format png|pdf       the files --export writes (default png, 300 dpi)
-      --call-list            print the call list instead of cards
-      --seed N               the same N gives the same cards, run after run
-      --numbered             print a game: numbered cards and a game code
-                             (written on standard output)
-      --game CODE            print the cards of that game again (or its call list)
-      --check CODE           show a card of that game with the called words marked,
-                             and say whether it wins (exit 0: bingo, 4: not yet)
-      --card N               the card to check
-      --called FILE          the words called so far, one per line
-      --pattern line|corners|x|full   the winning pattern (default line)
-  -q, --quiet                no progress on standard error
-  -h, --help                 show this help and exit
-      --version              show the version and exit
-
-Options not given are taken from Plumwick&apos;s settings (~/.local/share/Plumwick/Options.ini).
-</source>
-        <translation>Uso: plumwick-print [opciones] LISTA.pwk
-Imprime cartones de bingo de una lista de palabras, como los imprime Plumwick, en un archivo PDF o en una impresora.
-
-  -o, --output ARCHIVO.pdf   escribir un PDF (lo predeterminado; LISTA.pdf si no se indica)
-  -P, --printer NOMBRE       imprimir en esa impresora del sistema
-      --cards N              cuántos cartones, de 1 a 99999 (predeterminado 1)
-      --per-page 1|2|4       cartones por página (predeterminado 1)
-      --size 3|5|7           casillas por lado del cartón
-      --free-space[=TEXTO]   una casilla libre en el centro, con su texto
-      --no-free-space        sin casilla libre
-      --heading[=TEXTO]      una fila de encabezado, con sus letras
-      --no-heading           sin fila de encabezado
-      --word-wrap            una frase puede ocupar dos líneas
-      --no-word-wrap         una frase queda en una línea
-      --same-text-size       todas las palabras del trabajo a un mismo tamaño (--no-same-text-size: cada una ajustada sola)
-      --font FUENTE          la fuente del cartón
-      --font-size PUNTOS     el tamaño del texto del cartón, de 1 a 1600
-      --paper NOMBRE         el papel del PDF: %1
-      --export CARPETA       un archivo por cartón en CARPETA (card-0001.png ...) en lugar de un PDF
-      --format png|pdf       los archivos que escribe --export (predeterminado png, 300 ppp)
-      --call-list            imprimir la lista para cantar en lugar de cartones
-      --seed N               el mismo N da los mismos cartones, una y otra vez
-      --numbered             imprimir una partida: cartones numerados y un código de partida
-                             (escrito en la salida estándar)
-      --game CÓDIGO          volver a imprimir los cartones de esa partida (o su lista para cantar)
-      --check CÓDIGO         mostrar un cartón de esa partida con las palabras cantadas marcadas,
-                             y decir si gana (estado 0: bingo, 4: todavía no)
-      --card N               el cartón que se comprueba
-      --called ARCHIVO       las palabras cantadas hasta ahora, una por línea
-      --pattern line|corners|x|full   el patrón ganador (predeterminado line)
-  -q, --quiet                sin progreso en la salida de errores
-  -h, --help                 mostrar esta ayuda y salir
-      --version              mostrar la versión y salir
-
-Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Plumwick/Options.ini).
-</translation>
-    </message>
-    <message>
         <source>invalid value for %1: &apos;%2&apos; (%3)</source>
         <translation>valor no válido para %1: «%2» (%3)</translation>
     </message>
@@ -108,10 +34,6 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>a whole number of points from 1 to 1600</source>
         <translation>un número entero de puntos de 1 a 1600</translation>
-    </message>
-    <message>
-        <source>png or pdf</source>
-        <translation>png o pdf</translation>
     </message>
     <message>
         <source>a whole number from 0 to 4294967295</source>
@@ -152,6 +74,86 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>choose either --output or --printer</source>
         <translation>elija --output o --printer, no ambos</translation>
+    </message>
+    <message>
+        <source>Usage: plumwick-print [options] LIST.pwk
+Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
+
+  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)
+  -P, --printer NAME         print on that system printer instead
+      --cards N              how many cards, 1 to 99999 (default 1)
+      --per-page 1|2|4       cards on a page (default 1)
+      --size 3|5|7           cells on a side of the card
+      --free-space[=TEXT]    a free space in the centre, with its text
+      --no-free-space        no free space
+      --heading[=TEXT]       a heading row, with its letters
+      --no-heading           no heading row
+      --word-wrap            a phrase may take two lines
+      --no-word-wrap         a phrase stays on one line
+      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)
+      --font FACE            the card face
+      --font-size POINTS     the card text&apos;s size, 1 to 1600
+      --paper NAME           the paper of the PDF: %1
+      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF
+      --format png|pdf|html  the files --export writes (default png, 300 dpi; html: a web page
+                             a player taps to mark)
+      --call-list            print the call list instead of cards
+      --seed N               the same N gives the same cards, run after run
+      --numbered             print a game: numbered cards and a game code
+                             (written on standard output)
+      --game CODE            print the cards of that game again (or its call list)
+      --check CODE           show a card of that game with the called words marked,
+                             and say whether it wins (exit 0: bingo, 4: not yet)
+      --card N               the card to check
+      --called FILE          the words called so far, one per line
+      --pattern line|corners|x|full   the winning pattern (default line)
+  -q, --quiet                no progress on standard error
+  -h, --help                 show this help and exit
+      --version              show the version and exit
+
+Options not given are taken from Plumwick&apos;s settings (~/.local/share/Plumwick/Options.ini).
+</source>
+        <translation>Uso: plumwick-print [opciones] LISTA.pwk
+Imprime cartones de bingo de una lista de palabras, como los imprime Plumwick, en un archivo PDF o en una impresora.
+
+  -o, --output ARCHIVO.pdf   escribir un PDF (lo predeterminado; LISTA.pdf si no se indica)
+  -P, --printer NOMBRE       imprimir en esa impresora del sistema
+      --cards N              cuántos cartones, de 1 a 99999 (predeterminado 1)
+      --per-page 1|2|4       cartones por página (predeterminado 1)
+      --size 3|5|7           casillas por lado del cartón
+      --free-space[=TEXTO]   una casilla libre en el centro, con su texto
+      --no-free-space        sin casilla libre
+      --heading[=TEXTO]      una fila de encabezado, con sus letras
+      --no-heading           sin fila de encabezado
+      --word-wrap            una frase puede ocupar dos líneas
+      --no-word-wrap         una frase queda en una línea
+      --same-text-size       todas las palabras del trabajo a un mismo tamaño (--no-same-text-size: cada una ajustada sola)
+      --font FUENTE          la fuente del cartón
+      --font-size PUNTOS     el tamaño del texto del cartón, de 1 a 1600
+      --paper NOMBRE         el papel del PDF: %1
+      --export CARPETA       un archivo por cartón en CARPETA (card-0001.png ...) en lugar de un PDF
+      --format png|pdf|html  los archivos que escribe --export (predeterminado png, 300 ppp; html: una
+                             página web que el jugador toca para marcar)
+      --call-list            imprimir la lista para cantar en lugar de cartones
+      --seed N               el mismo N da los mismos cartones, una y otra vez
+      --numbered             imprimir una partida: cartones numerados y un código de partida
+                             (escrito en la salida estándar)
+      --game CÓDIGO          volver a imprimir los cartones de esa partida (o su lista para cantar)
+      --check CÓDIGO         mostrar un cartón de esa partida con las palabras cantadas marcadas,
+                             y decir si gana (estado 0: bingo, 4: todavía no)
+      --card N               el cartón que se comprueba
+      --called ARCHIVO       las palabras cantadas hasta ahora, una por línea
+      --pattern line|corners|x|full   el patrón ganador (predeterminado line)
+  -q, --quiet                sin progreso en la salida de errores
+  -h, --help                 mostrar esta ayuda y salir
+      --version              mostrar la versión y salir
+
+Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Plumwick/Options.ini).
+</translation>
+    </message>
+    <message>
+        <source>png, pdf or html</source>
+        <translation>png, pdf o html</translation>
     </message>
 </context>
 <context>
@@ -375,6 +377,38 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>CardWebPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the exported web page (the one of this translation).</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>Patrón:</translation>
+    </message>
+    <message>
+        <source>Bingo!</source>
+        <translation>¡Bingo!</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Borrar marcas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Clear every mark on this card?</source>
+        <translation>¿Borrar todas las marcas de este cartón?</translation>
+    </message>
+</context>
+<context>
     <name>CheckCardDialog</name>
     <message>
         <source>Check a Card</source>
@@ -488,6 +522,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>The folder could not be created</source>
         <translation>No se pudo crear la carpeta</translation>
+    </message>
+    <message>
+        <source>Web pages (.html), to mark on a screen</source>
+        <translation>Páginas web (.html), para marcar en pantalla</translation>
     </message>
 </context>
 <context>

@@ -4,80 +4,6 @@
 <context>
     <name>BatchOptions</name>
     <message>
-        <source>Usage: plumwick-print [options] LIST.pwk
-Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
-
-  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)
-  -P, --printer NAME         print on that system printer instead
-      --cards N              how many cards, 1 to 99999 (default 1)
-      --per-page 1|2|4       cards on a page (default 1)
-      --size 3|5|7           cells on a side of the card
-      --free-space[=TEXT]    a free space in the centre, with its text
-      --no-free-space        no free space
-      --heading[=TEXT]       a heading row, with its letters
-      --no-heading           no heading row
-      --word-wrap            a phrase may take two lines
-      --no-word-wrap         a phrase stays on one line
-      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)
-      --font FACE            the card face
-      --font-size POINTS     the card text&apos;s size, 1 to 1600
-      --paper NAME           the paper of the PDF: %1
-      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF
-      --format png|pdf       the files --export writes (default png, 300 dpi)
-      --call-list            print the call list instead of cards
-      --seed N               the same N gives the same cards, run after run
-      --numbered             print a game: numbered cards and a game code
-                             (written on standard output)
-      --game CODE            print the cards of that game again (or its call list)
-      --check CODE           show a card of that game with the called words marked,
-                             and say whether it wins (exit 0: bingo, 4: not yet)
-      --card N               the card to check
-      --called FILE          the words called so far, one per line
-      --pattern line|corners|x|full   the winning pattern (default line)
-  -q, --quiet                no progress on standard error
-  -h, --help                 show this help and exit
-      --version              show the version and exit
-
-Options not given are taken from Plumwick&apos;s settings (~/.local/share/Plumwick/Options.ini).
-</source>
-        <translation>Usage : plumwick-print [options] LISTE.pwk
-Imprime des cartons de bingo d’une liste de mots, comme Plumwick les imprime, dans un fichier PDF ou sur une imprimante.
-
-  -o, --output FICHIER.pdf   écrire un PDF (par défaut ; LISTE.pdf s’il n’est pas donné)
-  -P, --printer NOM          imprimer plutôt sur cette imprimante du système
-      --cards N              combien de cartons, de 1 à 99999 (par défaut 1)
-      --per-page 1|2|4       cartons par page (par défaut 1)
-      --size 3|5|7           cases sur un côté du carton
-      --free-space[=TEXTE]   une case libre au centre, avec son texte
-      --no-free-space        pas de case libre
-      --heading[=TEXTE]      une ligne d’en-tête, avec ses lettres
-      --no-heading           pas de ligne d’en-tête
-      --word-wrap            une expression peut prendre deux lignes
-      --no-word-wrap         une expression reste sur une ligne
-      --same-text-size       tous les mots de la tâche à la même taille (--no-same-text-size : chacun ajusté seul)
-      --font POLICE          la police du carton
-      --font-size POINTS     la taille du texte du carton, de 1 à 1600
-      --paper NOM            le papier du PDF : %1
-      --export DOSSIER       un fichier par carton dans DOSSIER (card-0001.png ...) au lieu d’un PDF
-      --format png|pdf       les fichiers qu’écrit --export (par défaut png, 300 dpi)
-      --call-list            imprimer la liste d’appel au lieu des cartons
-      --seed N               le même N donne les mêmes cartons, à chaque fois
-      --numbered             imprimer une partie : cartons numérotés et code de partie
-                             (écrit sur la sortie standard)
-      --game CODE            réimprimer les cartons de cette partie (ou sa liste d’appel)
-      --check CODE           montrer un carton de cette partie avec les mots annoncés marqués,
-                             et dire s’il gagne (code 0 : bingo, 4 : pas encore)
-      --card N               le carton à vérifier
-      --called FICHIER       les mots annoncés jusqu’ici, un par ligne
-      --pattern line|corners|x|full   le motif gagnant (par défaut line)
-  -q, --quiet                pas de progression sur la sortie d’erreur
-  -h, --help                 afficher cette aide et quitter
-      --version              afficher la version et quitter
-
-Les options non données sont prises dans les réglages de Plumwick (~/.local/share/Plumwick/Options.ini).
-</translation>
-    </message>
-    <message>
         <source>invalid value for %1: &apos;%2&apos; (%3)</source>
         <translation>valeur non valide pour %1&#xa0;: «&#xa0;%2&#xa0;» (%3)</translation>
     </message>
@@ -108,10 +34,6 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>a whole number of points from 1 to 1600</source>
         <translation>un nombre entier de points de 1 à 1600</translation>
-    </message>
-    <message>
-        <source>png or pdf</source>
-        <translation>png ou pdf</translation>
     </message>
     <message>
         <source>a whole number from 0 to 4294967295</source>
@@ -152,6 +74,86 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>choose either --output or --printer</source>
         <translation>choisissez --output ou --printer, pas les deux</translation>
+    </message>
+    <message>
+        <source>Usage: plumwick-print [options] LIST.pwk
+Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
+
+  -o, --output FILE.pdf      write a PDF (the default; LIST.pdf when not given)
+  -P, --printer NAME         print on that system printer instead
+      --cards N              how many cards, 1 to 99999 (default 1)
+      --per-page 1|2|4       cards on a page (default 1)
+      --size 3|5|7           cells on a side of the card
+      --free-space[=TEXT]    a free space in the centre, with its text
+      --no-free-space        no free space
+      --heading[=TEXT]       a heading row, with its letters
+      --no-heading           no heading row
+      --word-wrap            a phrase may take two lines
+      --no-word-wrap         a phrase stays on one line
+      --same-text-size       every word of the job at one size (--no-same-text-size: each fitted alone)
+      --font FACE            the card face
+      --font-size POINTS     the card text&apos;s size, 1 to 1600
+      --paper NAME           the paper of the PDF: %1
+      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF
+      --format png|pdf|html  the files --export writes (default png, 300 dpi; html: a web page
+                             a player taps to mark)
+      --call-list            print the call list instead of cards
+      --seed N               the same N gives the same cards, run after run
+      --numbered             print a game: numbered cards and a game code
+                             (written on standard output)
+      --game CODE            print the cards of that game again (or its call list)
+      --check CODE           show a card of that game with the called words marked,
+                             and say whether it wins (exit 0: bingo, 4: not yet)
+      --card N               the card to check
+      --called FILE          the words called so far, one per line
+      --pattern line|corners|x|full   the winning pattern (default line)
+  -q, --quiet                no progress on standard error
+  -h, --help                 show this help and exit
+      --version              show the version and exit
+
+Options not given are taken from Plumwick&apos;s settings (~/.local/share/Plumwick/Options.ini).
+</source>
+        <translation>Usage : plumwick-print [options] LISTE.pwk
+Imprime des cartons de bingo d’une liste de mots, comme Plumwick les imprime, dans un fichier PDF ou sur une imprimante.
+
+  -o, --output FICHIER.pdf   écrire un PDF (par défaut ; LISTE.pdf s’il n’est pas donné)
+  -P, --printer NOM          imprimer plutôt sur cette imprimante du système
+      --cards N              combien de cartons, de 1 à 99999 (par défaut 1)
+      --per-page 1|2|4       cartons par page (par défaut 1)
+      --size 3|5|7           cases sur un côté du carton
+      --free-space[=TEXTE]   une case libre au centre, avec son texte
+      --no-free-space        pas de case libre
+      --heading[=TEXTE]      une ligne d’en-tête, avec ses lettres
+      --no-heading           pas de ligne d’en-tête
+      --word-wrap            une expression peut prendre deux lignes
+      --no-word-wrap         une expression reste sur une ligne
+      --same-text-size       tous les mots de la tâche à la même taille (--no-same-text-size : chacun ajusté seul)
+      --font POLICE          la police du carton
+      --font-size POINTS     la taille du texte du carton, de 1 à 1600
+      --paper NOM            le papier du PDF : %1
+      --export DOSSIER       un fichier par carton dans DOSSIER (card-0001.png ...) au lieu d’un PDF
+      --format png|pdf|html  les fichiers qu’écrit --export (par défaut png, 300 dpi ; html : une page
+                             web que le joueur touche pour marquer)
+      --call-list            imprimer la liste d’appel au lieu des cartons
+      --seed N               le même N donne les mêmes cartons, à chaque fois
+      --numbered             imprimer une partie : cartons numérotés et code de partie
+                             (écrit sur la sortie standard)
+      --game CODE            réimprimer les cartons de cette partie (ou sa liste d’appel)
+      --check CODE           montrer un carton de cette partie avec les mots annoncés marqués,
+                             et dire s’il gagne (code 0 : bingo, 4 : pas encore)
+      --card N               le carton à vérifier
+      --called FICHIER       les mots annoncés jusqu’ici, un par ligne
+      --pattern line|corners|x|full   le motif gagnant (par défaut line)
+  -q, --quiet                pas de progression sur la sortie d’erreur
+  -h, --help                 afficher cette aide et quitter
+      --version              afficher la version et quitter
+
+Les options non données sont prises dans les réglages de Plumwick (~/.local/share/Plumwick/Options.ini).
+</translation>
+    </message>
+    <message>
+        <source>png, pdf or html</source>
+        <translation>png, pdf ou html</translation>
     </message>
 </context>
 <context>
@@ -375,6 +377,38 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>CardWebPage</name>
+    <message>
+        <source>en</source>
+        <extracomment>The language code of the exported web page (the one of this translation).</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Pattern:</source>
+        <translation>Motif&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bingo!</source>
+        <translation>Bingo&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Clear marks</source>
+        <translation>Effacer les marques</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Clear every mark on this card?</source>
+        <translation>Effacer toutes les marques de ce carton&#xa0;?</translation>
+    </message>
+</context>
+<context>
     <name>CheckCardDialog</name>
     <message>
         <source>Check a Card</source>
@@ -488,6 +522,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>The folder could not be created</source>
         <translation>Le dossier n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Web pages (.html), to mark on a screen</source>
+        <translation>Pages web (.html), à marquer sur un écran</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 
 ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder, int cards,
                            const QList<GameRecord>* games)
@@ -29,7 +30,7 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     TxtFolder = new QLineEdit(folder, this);
     BtnBrowse = new QPushButton(tr("&Browse..."), this);
     CboFormat = new QComboBox(this);
-    CboFormat->addItems({tr("PNG pictures, 300 dpi"), tr("PDF files")});
+    CboFormat->addItems({tr("PNG pictures, 300 dpi"), tr("PDF files"), tr("Web pages (.html), to mark on a screen")});
     SpeakValue(CboFormat);
     EdtCards = new QSpinBox(this);
     EdtCards->setRange(1, 99999);
@@ -123,9 +124,10 @@ QString ExportDialog::Folder() const
     return TxtFolder->text().trimmed();
 }
 
-bool ExportDialog::Pdf() const
+ExportFormat ExportDialog::Format() const
 {
-    return CboFormat->currentIndex() == 1;
+    constexpr ExportFormat Formats[] = {ExportFormat::Png, ExportFormat::Pdf, ExportFormat::Html};
+    return Formats[std::clamp(CboFormat->currentIndex(), 0, 2)];
 }
 
 int ExportDialog::Cards() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "card/CardExport.h"
 #include "settings/GameHistory.h"
 
 #include <QDialog>
@@ -27,7 +28,7 @@ public:
     ExportDialog(QWidget* owner, Prompts& asks, const QString& folder, int cards, const QList<GameRecord>* games = nullptr);
 
     QString Folder() const;
-    bool Pdf() const;
+    ExportFormat Format() const;
     int Cards() const;
     // The game the cards belong to: empty for a new one.
     QString GameCode() const;

@@ -45,7 +45,8 @@ void TFrmMain::MnuFileExportClick()
     job.Paper = QtPrinters::PdfPaperNamed(PaperSettings::Stored(PdfPrinterName))
                     .value_or(QPageSize(QtPrinters::LocalePaper()));
     job.Folder = dialog.Folder();
-    job.Format = dialog.Pdf() ? ExportFormat::Pdf : ExportFormat::Png;
+    job.Format = dialog.Format();
+    job.Title = CurrentFileName.isEmpty() ? QStringLiteral("Bingo") : QFileInfo(CurrentFileName).completeBaseName();
 
     // A game printed before goes on with its own seed; otherwise a new game begins.
     std::shared_ptr<NumberedGame> game;

@@ -41,7 +41,8 @@ QString BatchUsage()
         "      --font-size POINTS     the card text's size, 1 to 1600\n"
         "      --paper NAME           the paper of the PDF: %1\n"
         "      --export DIR           one file per card in DIR (card-0001.png ...) instead of a PDF\n"
-        "      --format png|pdf       the files --export writes (default png, 300 dpi)\n"
+        "      --format png|pdf|html  the files --export writes (default png, 300 dpi; html: a web page\n"
+        "                             a player taps to mark)\n"
         "      --call-list            print the call list instead of cards\n"
         "      --seed N               the same N gives the same cards, run after run\n"
         "      --numbered             print a game: numbered cards and a game code\n"
@@ -140,7 +141,8 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         } else if (name == "--export") {
             o.ExportFolder = v;
         } else if (name == "--format") {
-            if (v.toLower() != "png" && v.toLower() != "pdf") return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "png or pdf"));
+            if (v.toLower() != "png" && v.toLower() != "pdf" && v.toLower() != "html")
+                return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "png, pdf or html"));
             o.ExportFormat = v.toLower();
         } else if (name == "--call-list") {
             o.CallList = true;

@@ -94,7 +94,10 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
     job.FontSize = fontSize;
     job.Paper = QtPrinters::PdfPaperNamed(options.Paper.value_or(QString())).value_or(QPageSize(QtPrinters::LocalePaper()));
     job.Folder = options.ExportFolder;
-    job.Format = options.ExportFormat == QStringLiteral("pdf") ? ExportFormat::Pdf : ExportFormat::Png;
+    job.Format = options.ExportFormat == QStringLiteral("pdf")    ? ExportFormat::Pdf
+                 : options.ExportFormat == QStringLiteral("html") ? ExportFormat::Html
+                                                                  : ExportFormat::Png;
+    job.Title = QFileInfo(options.ListFile).completeBaseName();
     if (game)
         job.Cells = [game](int n) { return game->Card(n); };
     else

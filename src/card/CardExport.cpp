@@ -3,6 +3,9 @@
 #include "card/CardExport.h"
 #include "card/CardArrangement.h"
 #include "card/CardPrinting.h"
+#include "card/CardWebPage.h"
+#include "platform/FaceMap.h"
+#include "platform/TextFile.h"
 #include "card/RandomSource.h"
 #include "platform/Clock.h"
 #include "platform/CardFilePrinter.h"
@@ -10,6 +13,7 @@
 #include "platform/Surface.h"
 #include "settings/DataFolders.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
@@ -42,7 +46,9 @@ QString ExportFileName(int card, const QString& gameCode, ExportFormat format)
 {
     const QString name = QStringLiteral("card-%1").arg(card, 4, 10, QChar(u'0'));
     return (gameCode.isEmpty() ? name : gameCode + u'-' + name) +
-           (format == ExportFormat::Png ? QStringLiteral(".png") : QStringLiteral(".pdf"));
+           (format == ExportFormat::Png ? QStringLiteral(".png")
+            : format == ExportFormat::Pdf ? QStringLiteral(".pdf")
+                                          : QStringLiteral(".html"));
 }
 
 QStringList ExistingExportFiles(const ExportJob& job)
@@ -59,8 +65,32 @@ QStringList ExistingExportFiles(const ExportJob& job)
 
 namespace {
 
+void ExportWebPage(const ExportJob& job, int n)
+{
+    WebCard card;
+    const QStringList cells = job.Cells(n);
+    card.View = MakeCardView(cells, job.Card.Options);
+    card.Title = job.Title;
+    card.FontFamilies = QStringList{job.FontName, InstalledFace(job.FontName)};
+    card.FontFamilies.removeDuplicates();
+    card.WordWrap = job.Card.Options.WordWrap;
+    if (job.Card.GameCode.isEmpty()) {
+        // Outside a game, the card's own words tell its marks from another card-0001's.
+        const QByteArray words = cells.join(u'\n').toUtf8();
+        card.StorageKey = QStringLiteral("card-%1-").arg(n) +
+                          QString::fromLatin1(QCryptographicHash::hash(words, QCryptographicHash::Sha256).toHex().left(16));
+    } else {
+        card.Footer = CardFooterText(n, job.Card.GameCode);
+        card.StorageKey = job.Card.GameCode + QStringLiteral("-card-") + QString::number(n);
+    }
+    TextFile::WriteAll(JoinPath(job.Folder, ExportFileName(n, job.Card.GameCode, job.Format)), CardWebPage(card),
+                    TextFile::Links::Replace);
+}
+
 void ExportOne(const ExportJob& job, int n)
 {
+    if (job.Format == ExportFormat::Html)
+        return ExportWebPage(job, n);
     const auto format = job.Format == ExportFormat::Png ? CardFilePrinter::Format::Png : CardFilePrinter::Format::Pdf;
     CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, ExportFileName(n, job.Card.GameCode, job.Format)));
     // Laid out as one card to a page, then cut to the card with a margin of one cell.

@@ -13,9 +13,10 @@
 
 // Cards for players who are not in the room: N cards, one file each, in a folder. Each file
 // holds one card as it prints one to a page, cut to the card with a margin of one cell:
-// PNG at 300 dpi or PDF. Files are named card-0001.png ..., or CODE-card-0017.png for the
-// cards of a game. The cards are independent, so they are drawn on every core.
-enum class ExportFormat { Png, Pdf };
+// PNG at 300 dpi or PDF; or the card as a web page that a player taps to mark. Files are
+// named card-0001.png ..., or CODE-card-0017.png for the cards of a game. The cards are
+// independent, so they are made on every core.
+enum class ExportFormat { Png, Pdf, Html };
 
 struct ExportJob {
     CardJob Card;           // options, even text, game code; Cards is the count, FirstCard the first's number
@@ -24,6 +25,7 @@ struct ExportJob {
     QPageSize Paper = QPageSize(QPageSize::A4);
     QString Folder;
     ExportFormat Format = ExportFormat::Png;
+    QString Title; // the list's title, on a web page above the card
     int Dpi = 300;
     // The cells of card n (1-based); called from several threads at once.
     std::function<QStringList(int card)> Cells;

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "card/CardWebPage.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+
+namespace {
+
+QByteArray Resource(const QString& name)
+{
+    QFile file(QStringLiteral(":/web/") + name);
+    (void)file.open(QIODevice::ReadOnly); // built into the program: always there
+    return file.readAll();
+}
+
+// A font family name inside double quotes in CSS: nothing in it can end the string or the
+// style element.
+QString CssString(const QString& text)
+{
+    QString out;
+    for (const QChar ch : text) {
+        if (ch == u'"' || ch == u'\\' || ch == u'<' || ch == u'>' || ch.unicode() < 0x20)
+            out += QStringLiteral("\\%1 ").arg(ch.unicode(), 0, 16);
+        else
+            out += ch;
+    }
+    return u'"' + out + u'"';
+}
+
+QString CssFamilies(const QStringList& families)
+{
+    QStringList quoted;
+    for (const QString& family : families)
+        quoted << CssString(family);
+    return quoted.join(QStringLiteral(", "));
+}
+
+QByteArray Sha256(const QByteArray& text)
+{
+    return "'sha256-" + QCryptographicHash::hash(text, QCryptographicHash::Sha256).toBase64() + "'";
+}
+
+} // namespace
+
+QString HtmlEscaped(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (const QChar ch : text) {
+        switch (ch.unicode()) {
+        case u'&': out += QStringLiteral("&amp;"); break;
+        case u'<': out += QStringLiteral("&lt;"); break;
+        case u'>': out += QStringLiteral("&gt;"); break;
+        case u'"': out += QStringLiteral("&quot;"); break;
+        case u'\'': out += QStringLiteral("&#39;"); break;
+        default: out += ch;
+        }
+    }
+    return out;
+}
+
+QByteArray CardWebPage(const WebCard& card)
+{
+    static const QByteArray script = Resource(QStringLiteral("card.js"));
+    static const QByteArray scriptHash = Sha256(script);
+    const CardView& view = card.View;
+    const int rows = view.Side + (view.Heading.isEmpty() ? 0 : 1);
+    const QByteArray style = QStringLiteral(":root { --face: %1, sans-serif; --side: %2; --rows: %3; --wrap: %4; }\n")
+                                 .arg(CssFamilies(card.FontFamilies))
+                                 .arg(view.Side)
+                                 .arg(rows)
+                                 .arg(card.WordWrap ? QStringLiteral("normal") : QStringLiteral("nowrap"))
+                                 .toUtf8() +
+                             Resource(QStringLiteral("card.css"));
+    const QString title = card.Footer.isEmpty() ? card.Title : card.Title + QStringLiteral(" \u2013 ") + card.Footer;
+
+    QString html;
+    html.reserve(8000 + 200 * view.Texts.size());
+    //: The language code of the exported web page (the one of this translation).
+    const QString language = QCoreApplication::translate("CardWebPage", "en");
+    html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
+                .arg(HtmlEscaped(language));
+    html += QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src %1; "
+                           "style-src %2; base-uri 'none'; form-action 'none'\">\n")
+                .arg(QString::fromLatin1(scriptHash), QString::fromLatin1(Sha256(style)));
+    html += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>") +
+            HtmlEscaped(title) + QStringLiteral("</title>\n<style>") + QString::fromUtf8(style) +
+            QStringLiteral("</style>\n</head>\n");
+    html += QStringLiteral("<body data-key=\"%1\" data-side=\"%2\" data-free=\"%3\">\n<main>\n<h1>%4</h1>\n")
+                .arg(HtmlEscaped(card.StorageKey))
+                .arg(view.Side)
+                .arg(view.FreeCell)
+                .arg(HtmlEscaped(card.Title));
+    html += QStringLiteral("<div class=\"card\">\n");
+    for (const QString& letter : view.Heading)
+        html += QStringLiteral("<div class=\"head\" aria-hidden=\"true\">") + HtmlEscaped(letter) + QStringLiteral("</div>");
+    if (!view.Heading.isEmpty())
+        html += u'\n';
+    for (int i = 0; i < view.Texts.size(); ++i) {
+        const QString word = HtmlEscaped(view.Texts[i]);
+        const QString letter = view.Heading.value(i % view.Side);
+        const QString name = letter.isEmpty() ? word : HtmlEscaped(letter) + u' ' + word;
+        html += QStringLiteral("<button type=\"button\" class=\"cell\" data-i=\"%1\" data-letter=\"%2\" data-word=\"%3\" "
+                               "aria-label=\"%4\" aria-pressed=\"false\">%3</button>")
+                    .arg(i)
+                    .arg(HtmlEscaped(letter), word, name.isEmpty() ? HtmlEscaped(QCoreApplication::translate("CardWebPage", "empty")) : name);
+        if (i % view.Side == view.Side - 1)
+            html += u'\n';
+    }
+    html += QStringLiteral("</div>\n");
+    if (!card.Footer.isEmpty())
+        html += QStringLiteral("<p class=\"footer\">") + HtmlEscaped(card.Footer) + QStringLiteral("</p>\n");
+    html += QStringLiteral("<p id=\"status\" role=\"status\"></p>\n<div class=\"controls\">\n");
+    html += QStringLiteral("<label for=\"pattern\">%1</label>\n<select id=\"pattern\">").arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Pattern:")));
+    // The patterns, the lines' names and the verdict as the checker says them.
+    const std::pair<const char*, const char*> patterns[] = {{"line", QT_TRANSLATE_NOOP("WinPatterns", "Any line")},
+                                                            {"corners", QT_TRANSLATE_NOOP("WinPatterns", "Four corners")},
+                                                            {"x", QT_TRANSLATE_NOOP("WinPatterns", "X")},
+                                                            {"full", QT_TRANSLATE_NOOP("WinPatterns", "Full card")}};
+    for (const auto& [value, name] : patterns)
+        html += QStringLiteral("<option value=\"%1\">%2</option>")
+                    .arg(QLatin1String(value), HtmlEscaped(QCoreApplication::translate("WinPatterns", name)));
+    html += QStringLiteral("</select>\n<button type=\"button\" id=\"bingo\">%1</button>\n"
+                           "<button type=\"button\" id=\"clear\">%2</button>\n</div>\n")
+                .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")), HtmlEscaped(QCoreApplication::translate("CardWebPage", "Clear marks")));
+    html += QStringLiteral("<section id=\"bingo-view\" hidden aria-labelledby=\"bingo-title\">\n<h2 id=\"bingo-title\">%1</h2>\n"
+                           "<p class=\"who\">%2</p>\n<ul id=\"bingo-words\"></ul>\n<button type=\"button\" id=\"close\">%3</button>\n"
+                           "</section>\n")
+                .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")), HtmlEscaped(card.Footer.isEmpty() ? card.Title : card.Footer),
+                     HtmlEscaped(QCoreApplication::translate("CardWebPage", "Close")));
+    // The texts the script says, in the page's language.
+    const auto said = [](const char* text) { return QCoreApplication::translate("WinPatterns", text); };
+    const std::pair<const char*, QString> texts[] = {
+        {"t-row", said(QT_TRANSLATE_NOOP("WinPatterns", "row %1"))},
+        {"t-column", said(QT_TRANSLATE_NOOP("WinPatterns", "column %1"))},
+        {"t-diagonal", said(QT_TRANSLATE_NOOP("WinPatterns", "diagonal"))},
+        {"t-corners", said(QT_TRANSLATE_NOOP("WinPatterns", "four corners"))},
+        {"t-x", said(QT_TRANSLATE_NOOP("WinPatterns", "X"))},
+        {"t-full", said(QT_TRANSLATE_NOOP("WinPatterns", "full card"))},
+        {"t-bingo", said(QT_TRANSLATE_NOOP("WinPatterns", "Bingo: %1"))},
+        {"t-clear-question", QCoreApplication::translate("CardWebPage", "Clear every mark on this card?")}};
+    html += QStringLiteral("<div hidden>");
+    for (const auto& [id, text] : texts)
+        html += QStringLiteral("<span id=\"%1\">%2</span>").arg(QLatin1String(id), HtmlEscaped(text));
+    html += QStringLiteral("</div>\n</main>\n<script>") + QString::fromUtf8(script) +
+            QStringLiteral("</script>\n</body>\n</html>\n");
+    return html.toUtf8();
+}

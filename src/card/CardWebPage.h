@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include "game/CardView.h"
+
+#include <QByteArray>
+#include <QString>
+
+// A card as a web page that a player opens on any phone, tablet or computer and taps to mark.
+// One self-contained file: its style and script inside it, allowed by their hashes alone, so
+// that the page asks the network for nothing, and every text of the card escaped.
+struct WebCard {
+    CardView View;
+    QString Title;      // the list's title, above the card
+    QString Footer;     // "Card 3 · Game K7F2-9QXA", or empty
+    QStringList FontFamilies; // the card face, where the device has one of them
+    QString StorageKey; // where the browser keeps the marks: the game code and card number
+    bool WordWrap = true;
+};
+
+QByteArray CardWebPage(const WebCard& card);
+
+// Text for HTML: &, <, >, " and ' as entities.
+QString HtmlEscaped(const QString& text);

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// Dabbing a card on a screen: a tap, a click, Enter or Space marks a cell and takes the mark
+// back; the marks are kept in the browser under the card's own key; a complete line of the
+// chosen pattern is shown; the Bingo view shows the card and its marked words large.
+"use strict";
+(function () {
+  const body = document.body;
+  const side = Number(body.dataset.side);
+  const free = Number(body.dataset.free);
+  const key = "plumwick:" + body.dataset.key;
+  const cells = Array.from(document.querySelectorAll(".cell"));
+  const status = document.getElementById("status");
+  const pattern = document.getElementById("pattern");
+  const text = (id) => document.getElementById(id).textContent;
+
+  function load() {
+    try {
+      const kept = JSON.parse(localStorage.getItem(key) || "null");
+      if (kept && Array.isArray(kept.marked)) return kept;
+    } catch (e) { /* no storage here: marks last as long as the page */ }
+    return null;
+  }
+  function save() {
+    const marked = cells.filter((c) => c.getAttribute("aria-pressed") === "true").map((c) => Number(c.dataset.i));
+    try { localStorage.setItem(key, JSON.stringify({ marked: marked, pattern: pattern.value })); } catch (e) { /* as above */ }
+  }
+  function isMarked(i) { return cells[i].getAttribute("aria-pressed") === "true"; }
+
+  function lines() {
+    const all = [];
+    const letter = (c) => cells[c].dataset.letter || String(c + 1);
+    for (let r = 0; r < side; r++) all.push({ name: text("t-row").replace("%1", r + 1), cells: [...Array(side).keys()].map((c) => r * side + c) });
+    for (let c = 0; c < side; c++) all.push({ name: text("t-column").replace("%1", letter(c)), cells: [...Array(side).keys()].map((r) => r * side + c) });
+    all.push({ name: text("t-diagonal"), cells: [...Array(side).keys()].map((k) => k * side + k) });
+    all.push({ name: text("t-diagonal"), cells: [...Array(side).keys()].map((k) => k * side + side - 1 - k) });
+    return all;
+  }
+  function won() {
+    const every = (list) => list.every(isMarked);
+    const all = lines();
+    switch (pattern.value) {
+      case "corners": {
+        const corners = [0, side - 1, side * (side - 1), side * side - 1];
+        return every(corners) ? { name: text("t-corners"), cells: corners } : null;
+      }
+      case "x": {
+        const x = all[2 * side].cells.concat(all[2 * side + 1].cells);
+        return every(x) ? { name: text("t-x"), cells: x } : null;
+      }
+      case "full":
+        return every(cells.map((c, i) => i)) ? { name: text("t-full"), cells: cells.map((c, i) => i) } : null;
+      default:
+        return all.find((line) => every(line.cells)) || null;
+    }
+  }
+  function show() {
+    const line = won();
+    cells.forEach((c) => c.classList.remove("win"));
+    if (line) line.cells.forEach((i) => cells[i].classList.add("win"));
+    status.textContent = line ? text("t-bingo").replace("%1", line.name) : "";
+  }
+  function mark(cell, on) { cell.setAttribute("aria-pressed", on ? "true" : "false"); }
+
+  // The text of each cell as large as fits, wrapped only where the card wraps.
+  function fit() {
+    for (const cell of cells.concat(Array.from(document.querySelectorAll(".head")))) {
+      let size = cell.clientHeight * (cell.classList.contains("head") ? 0.55 : 0.42);
+      cell.style.fontSize = size + "px";
+      while ((cell.scrollWidth > cell.clientWidth || cell.scrollHeight > cell.clientHeight) && size > 6) {
+        size *= 0.9;
+        cell.style.fontSize = size + "px";
+      }
+    }
+  }
+
+  const kept = load();
+  if (kept) {
+    if (kept.pattern) pattern.value = kept.pattern;
+    cells.forEach((c) => mark(c, kept.marked.includes(Number(c.dataset.i))));
+  }
+  if (free >= 0) mark(cells[free], true);
+  cells.forEach((cell) => cell.addEventListener("click", () => {
+    if (Number(cell.dataset.i) === free) return; // the free space stays marked
+    mark(cell, !isMarked(Number(cell.dataset.i)));
+    save();
+    show();
+  }));
+  pattern.addEventListener("change", () => { save(); show(); });
+  document.getElementById("clear").addEventListener("click", () => {
+    if (!window.confirm(text("t-clear-question"))) return;
+    cells.forEach((c) => mark(c, Number(c.dataset.i) === free));
+    save();
+    show();
+  });
+  const view = document.getElementById("bingo-view");
+  document.getElementById("bingo").addEventListener("click", () => {
+    const list = document.getElementById("bingo-words");
+    list.replaceChildren(...cells.filter((c) => isMarked(Number(c.dataset.i))).map((c) => {
+      const item = document.createElement("li");
+      item.textContent = c.dataset.word;
+      return item;
+    }));
+    view.hidden = false;
+    document.getElementById("close").focus();
+  });
+  document.getElementById("close").addEventListener("click", () => {
+    view.hidden = true;
+    document.getElementById("bingo").focus();
+  });
+  document.addEventListener("keydown", (e) => { if (e.key === "Escape" && !view.hidden) document.getElementById("close").click(); });
+  window.addEventListener("resize", fit);
+  fit();
+  show();
+})();
