@@ -22,7 +22,7 @@ offers() { # expected words..., after COMP_WORDS is set
 COMP_WORDS=(plumwick-print --size ""); COMP_CWORD=2; offers 3 5 7
 COMP_WORDS=(plumwick-print --per-page ""); COMP_CWORD=2; offers 1 2 4
 COMP_WORDS=(plumwick-print --paper ""); COMP_CWORD=2; offers letter legal tabloid a3 a4 a5
-COMP_WORDS=(plumwick-print --format ""); COMP_CWORD=2; offers png pdf
+COMP_WORDS=(plumwick-print --format ""); COMP_CWORD=2; offers png pdf html
 COMP_WORDS=(plumwick-print --export ""); COMP_CWORD=2; offers folder
 COMP_WORDS=(plumwick-print --pattern c); COMP_CWORD=2; offers corners
 COMP_WORDS=(plumwick-print --per); COMP_CWORD=1; offers --per-page
