@@ -14,7 +14,8 @@ mode=release
 [ "${1:-}" = "--sanitize" ] && mode=sanitize
 
 plumwick_install_missing cups cups-client printer-driver-cups-pdf appstream help2man lintian \
-  at-spi2-core python3-pyatspi dbus dbus-x11 orca reuse
+  at-spi2-core python3-pyatspi dbus dbus-x11 orca reuse chromium chromium-driver python3-selenium
+
 
 if [ $mode = sanitize ]; then
   dir=build-sanitize
@@ -26,6 +27,15 @@ if [ $mode = sanitize ]; then
 else
   dir=build
   plumwick_build "$dir"
+fi
+
+# The accessibility checker the browser test puts into the exported pages, from the npm
+# registry, installed in the build folder as tests/browser/package-lock.json pins it.
+command -v npm >/dev/null || plumwick_install_missing npm
+if [ ! -f "$dir/browser/node_modules/axe-core/axe.min.js" ]; then
+  mkdir -p "$dir/browser"
+  cp tests/browser/package.json tests/browser/package-lock.json "$dir/browser/"
+  (cd "$dir/browser" && npm ci --no-audit --no-fund --silent)
 fi
 
 source scripts/cups.sh

@@ -60,6 +60,9 @@ for threads in 0 1; do
   label=$([ $threads = 0 ] && echo "all $(nproc) cores" || echo "one thread")
   rows+=("| export 1,000 PNG cards at 300 dpi, $label | ${secs} s | $(awk -v s="$secs" 'BEGIN { printf "%d", 1000 / s }') cards/s | $((kb / 1024)) MB | \`PLUMWICK_THREADS=$threads plumwick-print -q --export DIR --cards 1000 numbers.pwk\` |")
 done
+# 1,000 cards as web pages (the goal: under 2 s on two cores).
+read -r secs kb < <(measure bash -c "rm -rf '$work/web'; mkdir -p '$work/web'; exec '$print' -q --export '$work/web' --format html --cards 1000 --seed 1 '$work/phrases.pwk'")
+rows+=("| export 1,000 cards as web pages (60 phrases) | ${secs} s | $(awk -v s="$secs" 'BEGIN { printf "%d", 1000 / s }') cards/s | $((kb / 1024)) MB | \`plumwick-print -q --export DIR --format html --cards 1000 --seed 1 phrases.pwk\` |")
 # "Same Text Size" on a 10,000-card phrase job.
 for even in --no-same-text-size --same-text-size; do
   read -r secs kb < <(measure "$print" -q --cards 10000 --per-page 4 $even --seed 1 -o "$work/out.pdf" "$work/phrases.pwk")

@@ -100,3 +100,31 @@ TEST_F(PaperAndExportTest, CardsExportedOneFileEach)
     EXPECT_TRUE(Run("pdftotext", {Folder.Path("game/" + games[1]), "-"}).contains("Card 2 \u00b7 Game"));
     EXPECT_EQ(Print({"--export", Folder.Path("nothing-here"), list}).Status, 1);
 }
+
+// Web pages of cards: named like the other files, the same bytes for the same seed or game,
+// each card's own words and key, the game's card line.
+TEST_F(PaperAndExportTest, CardsExportedAsWebPagesAreRepeatable)
+{
+    const QString list = Numbers();
+    for (const char* folder : {"a", "b", "game", "again"})
+        QDir().mkpath(Folder.Path(folder));
+    for (const char* folder : {"a", "b"})
+        ASSERT_EQ(Print({"-q", "--export", Folder.Path(folder), "--format", "html", "--cards", "3", "--seed", "9", list}).Status, 0);
+    EXPECT_EQ(QDir(Folder.Path("a")).entryList(QDir::Files), (QStringList{"card-0001.html", "card-0002.html", "card-0003.html"}));
+    for (const char* name : {"card-0001.html", "card-0002.html", "card-0003.html"})
+        EXPECT_EQ(Folder.Read(QStringLiteral("a/") + name), Folder.Read(QStringLiteral("b/") + name)) << name;
+    const QByteArray first = Folder.Read("a/card-0001.html");
+    const QByteArray second = Folder.Read("a/card-0002.html");
+    EXPECT_NE(first, second);
+    const QRegularExpression key("data-key=\"card-1-[0-9a-f]{16}\"");
+    EXPECT_TRUE(key.match(QString::fromUtf8(first)).hasMatch());
+    // A game's pages, and the same pages again from its code.
+    const Result game = Print({"-q", "--numbered", "--export", Folder.Path("game"), "--format", "html", "--cards", "2", list});
+    ASSERT_EQ(game.Status, 0);
+    const QString code = game.Out.trimmed().section(u' ', -1);
+    ASSERT_EQ(Print({"-q", "--game", code, "--export", Folder.Path("again"), "--format", "html", "--cards", "2", list}).Status, 0);
+    const QString name = code + "-card-0002.html";
+    EXPECT_EQ(Folder.Read("game/" + name), Folder.Read("again/" + name));
+    EXPECT_TRUE(Folder.Read("game/" + name).contains(("Card 2 \u00b7 Game " + code).toUtf8()));
+    EXPECT_TRUE(Folder.Read("game/" + name).contains(("data-key=\"" + code + "-card-2\"").toUtf8()));
+}

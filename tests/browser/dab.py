@@ -1,0 +1,161 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
+"""Exported card pages in a real browser (Debian's headless Chromium through Selenium):
+tap to mark and take back, the keyboard, a complete line, marks kept over a reload and per
+card, Clear marks asking first, the Bingo view, a hostile word shown as text, nothing fetched,
+and axe-core finding nothing serious. Opens files only; starts no server.
+
+    dab.py PLUMWICK_PRINT AXE_MIN_JS [PICTURES_DIR]
+"""
+import os
+import subprocess
+import sys
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select
+
+plumwick_print, axe_js = sys.argv[1], sys.argv[2]
+pictures = sys.argv[3] if len(sys.argv) > 3 else None
+work = tempfile.mkdtemp()
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def export(words, *options):
+    listing = os.path.join(work, "party.pwk")
+    with open(listing, "w", encoding="utf-8") as f:
+        f.write("\n".join(words) + "\n")
+    folder = tempfile.mkdtemp(dir=work)
+    out = subprocess.run([plumwick_print, "-q", "--export", folder, "--format", "html", *options, listing],
+                         check=True, capture_output=True, text=True, env=dict(os.environ, XDG_DATA_HOME=work))
+    return folder, out.stdout
+
+
+numbers = [str(n) for n in range(1, 76)]
+folder, said = export(numbers, "--numbered", "--cards", "2")
+code = said.split("Game code:")[1].strip()
+first = "file://" + os.path.join(folder, f"{code}-card-0001.html")
+second = "file://" + os.path.join(folder, f"{code}-card-0002.html")
+
+options = webdriver.ChromeOptions()
+options.binary_location = "/usr/bin/chromium"
+for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--user-data-dir=" + tempfile.mkdtemp(dir=work)):
+    options.add_argument(flag)
+browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def phone(width, height):
+    """The page as a phone of that size shows it (a headless window has a desktop's limits)."""
+    browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                            {"width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+
+
+try:
+    phone(360, 640)
+    browser.get(first)
+    cells = lambda: browser.find_elements(By.CSS_SELECTOR, ".cell")
+    pressed = lambda: [c.get_attribute("aria-pressed") == "true" for c in cells()]
+    status = lambda: browser.find_element(By.ID, "status").text
+
+    check(len(cells()) == 25, "a 5 x 5 card has 25 cells")
+    check(pressed() == [i == 12 for i in range(25)], "only the free space starts marked")
+    check(browser.execute_script("return performance.getEntriesByType('resource').length") == 0,
+          "the page fetches nothing")
+    check(browser.find_element(By.CSS_SELECTOR, ".footer").text == f"Card 1 \u00b7 Game {code}", "the footer")
+
+    # Tap the first row: marked, and the line is shown complete.
+    for i in range(5):
+        cells()[i].click()
+    check(all(pressed()[:5]), "a tap marks a cell")
+    check(status() == "Bingo: row 1", f"the complete row is said: {status()!r}")
+    check(all("win" in cells()[i].get_attribute("class") for i in range(5)), "the complete row is shown")
+    cells()[0].click()
+    check(not pressed()[0] and status() == "", "a second tap takes the mark back")
+    cells()[0].click()
+    # The keyboard: Space on a focused cell.
+    cells()[6].send_keys(Keys.SPACE)
+    check(pressed()[6], "Space marks the focused cell")
+    if pictures:
+        browser.save_screenshot(os.path.join(pictures, "web-card-phone.png"))
+
+    # Marks outlast a reload; the other card keeps its own.
+    browser.refresh()
+    check(pressed() == [i in (0, 1, 2, 3, 4, 6, 12) for i in range(25)], "the marks are kept over a reload")
+    check(status() == "Bingo: row 1", "the line is shown again after a reload")
+    browser.get(second)
+    check(pressed() == [i == 12 for i in range(25)], "another card has marks of its own")
+    browser.get(first)
+
+    # Another pattern: four corners is not complete yet.
+    Select(browser.find_element(By.ID, "pattern")).select_by_value("corners")
+    check(status() == "", "four corners are not complete")
+    for i in (20, 24):
+        cells()[i].click()
+    check(status() == "Bingo: four corners", f"four corners complete: {status()!r}")
+
+    # The Bingo view shows the card and the marked words large; Escape closes it.
+    browser.find_element(By.ID, "bingo").click()
+    view = browser.find_element(By.ID, "bingo-view")
+    check(view.is_displayed(), "the Bingo view opens")
+    words = [li.text for li in browser.find_elements(By.CSS_SELECTOR, "#bingo-words li")]
+    check(len(words) == 9 and "Free Space" in words, f"the Bingo view lists the marked words: {words}")
+    check(code in view.text, "the Bingo view shows the game code")
+    if pictures:
+        browser.save_screenshot(os.path.join(pictures, "web-card-bingo.png"))
+    browser.switch_to.active_element.send_keys(Keys.ESCAPE)
+    check(not view.is_displayed(), "Escape closes the Bingo view")
+
+    # Clear marks asks first: dismissed, nothing changes; accepted, only the free space stays.
+    browser.find_element(By.ID, "clear").click()
+    browser.switch_to.alert.dismiss()
+    check(sum(pressed()) == 9, "a dismissed question clears nothing")
+    browser.find_element(By.ID, "clear").click()
+    browser.switch_to.alert.accept()
+    check(pressed() == [i == 12 for i in range(25)], "Clear marks leaves the free space")
+    browser.refresh()
+    check(pressed() == [i == 12 for i in range(25)], "cleared marks stay cleared")
+
+    # Landscape on a phone: the whole card is on the screen.
+    phone(640, 360)
+    right = browser.execute_script("return document.querySelector('.controls').getBoundingClientRect().right")
+    check(right <= 640, f"the controls fit beside the card ({right})")
+    bottom = browser.execute_script("return document.querySelector('.card').getBoundingClientRect().bottom")
+    check(bottom <= browser.execute_script("return window.innerHeight"), f"the card fits a landscape phone ({bottom})")
+    if pictures:
+        browser.save_screenshot(os.path.join(pictures, "web-card-landscape.png"))
+    phone(360, 640)
+    bottom = browser.execute_script("return document.querySelector('.controls').getBoundingClientRect().bottom")
+    check(bottom <= 640, f"card and controls fit a phone held upright ({bottom})")
+
+    # No serious or critical accessibility finding.
+    with open(axe_js, encoding="utf-8") as f:
+        browser.execute_script(f.read())
+    result = browser.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "axe.run(document).then(r => done(r.violations.map(v => [v.id, v.impact, v.nodes.length])));")
+    serious = [v for v in result if v[1] in ("serious", "critical")]
+    check(not serious, f"axe-core: {serious}")
+
+    # A hostile word shows as the text it is.
+    hostile = "<img src=x onerror=alert(1)>"
+    folder, _ = export([hostile] + [f"w{n}" for n in range(30)], "--seed", "1", "--cards", "1")
+    browser.get("file://" + os.path.join(folder, "card-0001.html"))
+    check(not browser.find_elements(By.TAG_NAME, "img"), "no picture was made of a word")
+    check(hostile in [c.text for c in cells()], "the word is shown as text")
+finally:
+    browser.quit()
+
+print(f"{9 + 25 - len(failures)} passed, {len(failures)} failed" if failures else "browser: passed")
+sys.exit(1 if failures else 0)
