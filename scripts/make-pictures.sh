@@ -196,4 +196,10 @@ done
 mkdir -p "$home/export"
 "$build/plumwick-print" -q --export "$home/export" --cards 1 --seed 7 "data/SampleLists/Numbers 1 to 75.pwk"
 convert "$home/export/card-0001.png" -resize 300x docs/exported-card.png
+# A card exported as a web page, on a phone held upright and sideways, in a dark theme and
+# in its Bingo view, from the browser test (headless Chromium).
+/usr/bin/python3 tests/browser/dab.py "$build/plumwick-print" "$build/browser/node_modules/axe-core/axe.min.js" "$home" >/dev/null
+for shot in phone landscape dark bingo; do
+  convert "$home/web-card-$shot.png" -resize 50% "docs/web-card-$shot.png"
+done
 echo "docs/main-window.png, docs/font-dialog.png, docs/about-box.png, docs/cards-page.png and the game, even-text and export pictures written"

@@ -141,12 +141,26 @@ try:
 
     # No serious or critical accessibility finding.
     with open(axe_js, encoding="utf-8") as f:
-        browser.execute_script(f.read())
-    result = browser.execute_async_script(
-        "const done = arguments[arguments.length - 1];"
-        "axe.run(document).then(r => done(r.violations.map(v => [v.id, v.impact, v.nodes.length])));")
+        source = f.read()
+    run_axe = ("const done = arguments[arguments.length - 1];"
+               "axe.run(document).then(r => done(r.violations.map(v => [v.id, v.impact, v.nodes.length])));")
+    browser.execute_script(source)
+    result = browser.execute_async_script(run_axe)
     serious = [v for v in result if v[1] in ("serious", "critical")]
     check(not serious, f"axe-core: {serious}")
+
+    # In a dark desktop theme too.
+    browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+    browser.refresh()
+    ground = browser.execute_script("return getComputedStyle(document.body).backgroundColor")
+    check(ground == "rgb(22, 22, 22)", f"the page follows a dark theme ({ground})")
+    browser.execute_script(source)
+    result = browser.execute_async_script(run_axe)
+    serious = [v for v in result if v[1] in ("serious", "critical")]
+    check(not serious, f"axe-core, dark: {serious}")
+    if pictures:
+        browser.save_screenshot(os.path.join(pictures, "web-card-dark.png"))
+    browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
 
     # A hostile word shows as the text it is.
     hostile = "<img src=x onerror=alert(1)>"
