@@ -699,6 +699,33 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>SharedGame</name>
+    <message>
+        <source>This game has as many players as it takes.</source>
+        <translation>Dieses Spiel hat so viele Mitspieler, wie es aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>This game has no card left to deal.</source>
+        <translation>Dieses Spiel hat keine Karte mehr zu vergeben.</translation>
+    </message>
+    <message>
+        <source>There is no printed card %1 in this game.</source>
+        <translation>In diesem Spiel gibt es keine gedruckte Karte %1.</translation>
+    </message>
+    <message>
+        <source>Card %1 is already on another phone.</source>
+        <translation>Karte %1 ist schon auf einem anderen Telefon.</translation>
+    </message>
+    <message>
+        <source>Card %1 claims bingo: verified, %2</source>
+        <translation>Karte %1 ruft Bingo: bestätigt, %2</translation>
+    </message>
+    <message>
+        <source>Card %1 claims bingo: not yet, %2 missing</source>
+        <translation>Karte %1 ruft Bingo: noch nicht, %2 fehlen</translation>
+    </message>
+</context>
+<context>
     <name>Shell</name>
     <message>
         <source>%1 could not be opened: no program here opens it</source>

@@ -699,6 +699,33 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>SharedGame</name>
+    <message>
+        <source>This game has as many players as it takes.</source>
+        <translation>Esta partida tiene tantos jugadores como admite.</translation>
+    </message>
+    <message>
+        <source>This game has no card left to deal.</source>
+        <translation>A esta partida no le quedan cartones que repartir.</translation>
+    </message>
+    <message>
+        <source>There is no printed card %1 in this game.</source>
+        <translation>En esta partida no hay ningún cartón impreso %1.</translation>
+    </message>
+    <message>
+        <source>Card %1 is already on another phone.</source>
+        <translation>El cartón %1 ya está en otro teléfono.</translation>
+    </message>
+    <message>
+        <source>Card %1 claims bingo: verified, %2</source>
+        <translation>El cartón %1 canta bingo: comprobado, %2</translation>
+    </message>
+    <message>
+        <source>Card %1 claims bingo: not yet, %2 missing</source>
+        <translation>El cartón %1 canta bingo: todavía no, faltan %2</translation>
+    </message>
+</context>
+<context>
     <name>Shell</name>
     <message>
         <source>%1 could not be opened: no program here opens it</source>

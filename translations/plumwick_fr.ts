@@ -699,6 +699,33 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>SharedGame</name>
+    <message>
+        <source>This game has as many players as it takes.</source>
+        <translation>Cette partie a autant de joueurs qu’elle peut en accueillir.</translation>
+    </message>
+    <message>
+        <source>This game has no card left to deal.</source>
+        <translation>Cette partie n’a plus de carton à distribuer.</translation>
+    </message>
+    <message>
+        <source>There is no printed card %1 in this game.</source>
+        <translation>Il n’y a pas de carton imprimé %1 dans cette partie.</translation>
+    </message>
+    <message>
+        <source>Card %1 is already on another phone.</source>
+        <translation>Le carton %1 est déjà sur un autre téléphone.</translation>
+    </message>
+    <message>
+        <source>Card %1 claims bingo: verified, %2</source>
+        <translation>Le carton %1 annonce bingo&#xa0;: vérifié, %2</translation>
+    </message>
+    <message>
+        <source>Card %1 claims bingo: not yet, %2 missing</source>
+        <translation>Le carton %1 annonce bingo&#xa0;: pas encore, il en manque %2</translation>
+    </message>
+</context>
+<context>
     <name>Shell</name>
     <message>
         <source>%1 could not be opened: no program here opens it</source>

@@ -39,7 +39,7 @@ Verdict CheckPattern(const std::vector<bool>& marked, int side, WinPattern patte
 
     auto single = [&](const std::vector<int>& cells, const QString& name, const QString& forWhat) {
         const int missing = Unmarked(marked, cells);
-        return missing == 0 ? Verdict{true, QCoreApplication::translate("WinPatterns", "Bingo: %1").arg(name), 0, cells}
+        return missing == 0 ? Verdict{true, QCoreApplication::translate("WinPatterns", "Bingo: %1").arg(name), 0, cells, name}
                             : Verdict{false, Missing(missing, forWhat), missing, {}};
     };
     switch (pattern) {
@@ -77,7 +77,7 @@ Verdict CheckPattern(const std::vector<bool>& marked, int side, WinPattern patte
     for (const Line& line : lines) {
         const int missing = Unmarked(marked, line.Cells);
         if (missing == 0)
-            return {true, QCoreApplication::translate("WinPatterns", "Bingo: %1").arg(line.Name), 0, line.Cells};
+            return {true, QCoreApplication::translate("WinPatterns", "Bingo: %1").arg(line.Name), 0, line.Cells, line.Name};
         best = std::min(best, missing);
     }
     return {false, Missing(best, QCoreApplication::translate("WinPatterns", "the best line")), best, {}};

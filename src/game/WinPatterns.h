@@ -14,6 +14,7 @@ struct Verdict {
     QString Text; // "Bingo: row 3", "No bingo yet: 2 words missing for the best line"
     int Missing = 0;
     std::vector<int> Cells; // the cells of the winning pattern, where there is a bingo
+    QString Name;           // and its name: "row 3", "four corners"
 };
 
 // `marked` holds side x side flags in reading order. Columns are named by their heading

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include "card/CardOptions.h"
+#include "game/CardView.h"
+#include "game/WinPatterns.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// A numbered game shared with the phones in the room, as the caller hosts it: seats dealt to
+// phones, each with a secret that only its phone knows, the calls so far, and claims checked
+// at once with the checker's own rule. No network here: the server passes what the phones
+// say in and what the game answers out.
+class SharedGame {
+public:
+    struct Limits {
+        int MaxPlayers = 500;
+        qint64 ClaimGapMs = 5000; // one claim a seat in this time
+    };
+    using Cards = std::function<QStringList(int card)>; // card n's cells, as printed
+    using Secrets = std::function<QString()>;            // a new secret: 128 random bits in hex
+
+    // Cards 1 .. `used` were printed, exported or dealt before; phones are dealt from used + 1
+    // on, and no further than `limit`, the cards the list can give.
+    SharedGame(QString code, CardOptions options, WinPattern pattern, int used, int limit, Cards cards,
+               Secrets secrets, Limits limits);
+
+    struct Seat {
+        QString Secret;
+        int Card = 0;
+        CardView View;
+    };
+    struct Dealt {
+        std::optional<Seat> Got;
+        QString Error; // why not, for the phone
+    };
+    // The next card no one has: never printed, exported or dealt.
+    Dealt Deal();
+    // A printed card in a player's hand: one of 1 .. used that no phone holds yet.
+    Dealt Take(int card);
+    // The seat of a secret (a phone back after a reload).
+    std::optional<Seat> SeatOf(const QString& secret) const;
+
+    int Players() const { return static_cast<int>(Seats.size()); }
+    // The highest card given out, for the game's record.
+    int Used() const { return UsedCards; }
+    const QString& Code() const { return GameCode; }
+    WinPattern Pattern() const { return Playing; }
+
+    void SetCalls(const QStringList& calls) { CallsSoFar = calls; }
+    const QStringList& Calls() const { return CallsSoFar; }
+
+    struct Claim {
+        bool Heard = false; // false: an unknown seat, or a second claim too soon
+        int Card = 0;
+        Verdict Result;
+        QString Text; // the caller's line: "Card 17 claims bingo: verified, row 3"
+    };
+    Claim MakeClaim(const QString& secret, qint64 nowMs);
+
+private:
+    Dealt SeatFor(int card);
+
+    QString GameCode;
+    CardOptions Options;
+    WinPattern Playing;
+    int UsedCards;
+    int Limit;
+    Cards CardCells;
+    Secrets NewSecret;
+    Limits Bounds;
+    QHash<QString, int> Seats;       // secret -> card
+    QSet<int> Taken;                 // cards held by a phone
+    QHash<QString, qint64> LastClaim; // secret -> when
+    QStringList CallsSoFar;
+};

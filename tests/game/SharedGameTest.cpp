@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// A game shared with phones: seats never shared with a printed card or another phone, a
+// phone back with its secret gets its own card and no other, claims checked as the checker
+// checks them and not too often; the phones' messages read strictly.
+#include "game/PlayerMessage.h"
+#include "game/SharedGame.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Numbers(int from, int count)
+{
+    QStringList words;
+    for (int i = 0; i < count; ++i)
+        words << QString::number(from + i);
+    return words;
+}
+
+// Card n: 24 numbers from n * 100 on, so every card's words tell its number.
+SharedGame Game(int used, int limit, SharedGame::Limits limits = {})
+{
+    auto counter = std::make_shared<int>(0);
+    return SharedGame(QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, used, limit,
+                      [](int n) { return Numbers(n * 100, 24); },
+                      [counter] { return QStringLiteral("%1").arg(++*counter, 32, 16, QChar(u'0')); }, limits);
+}
+
+} // namespace
+
+TEST(SharedGame, DealsCardsNoOneHasAndTakesPrintedCardsOnce)
+{
+    SharedGame game = Game(20, 23);
+    const auto first = game.Deal().Got;
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->Card, 21); // after the 20 printed
+    EXPECT_TRUE(IsSeatSecret(first->Secret));
+    EXPECT_EQ(first->View.Texts[0], QStringLiteral("2100"));
+    EXPECT_EQ(first->View.FreeCell, 12);
+    EXPECT_EQ(game.Deal().Got->Card, 22);
+    EXPECT_EQ(game.Deal().Got->Card, 23);
+    const auto none = game.Deal();
+    EXPECT_FALSE(none.Got);
+    EXPECT_EQ(none.Error, QStringLiteral("This game has no card left to deal."));
+    EXPECT_EQ(game.Used(), 23);
+    // A printed card, once; not a dealt one, nor one never printed.
+    EXPECT_EQ(game.Take(7).Got->Card, 7);
+    EXPECT_EQ(game.Take(7).Error, QStringLiteral("Card 7 is already on another phone."));
+    EXPECT_EQ(game.Take(22).Error, QStringLiteral("Card 22 is already on another phone."));
+    EXPECT_EQ(game.Take(24).Error, QStringLiteral("There is no printed card 24 in this game."));
+    EXPECT_EQ(game.Take(0).Error, QStringLiteral("There is no printed card 0 in this game."));
+    EXPECT_EQ(game.Players(), 4);
+}
+
+TEST(SharedGame, APhoneBackWithItsSecretGetsItsOwnCardOnly)
+{
+    SharedGame game = Game(0, 100);
+    const auto mine = game.Deal().Got;
+    const auto theirs = game.Deal().Got;
+    ASSERT_TRUE(mine && theirs);
+    EXPECT_EQ(game.SeatOf(mine->Secret)->Card, mine->Card);
+    EXPECT_EQ(game.SeatOf(theirs->Secret)->Card, theirs->Card);
+    EXPECT_FALSE(game.SeatOf(QString(32, u'f')));
+    EXPECT_FALSE(game.SeatOf(QString()));
+}
+
+TEST(SharedGame, ClaimsAreCheckedAsTheCheckerChecksAndNotTooOften)
+{
+    SharedGame game = Game(0, 100, {500, 5000});
+    const auto seat = game.Deal().Got;
+    ASSERT_TRUE(seat);
+    // Row 1 of card 1: 100 .. 104, two of them called.
+    game.SetCalls({QStringLiteral("100"), QStringLiteral("101"), QStringLiteral("7")});
+    SharedGame::Claim early = game.MakeClaim(seat->Secret, 0);
+    EXPECT_TRUE(early.Heard);
+    EXPECT_FALSE(early.Result.Bingo);
+    EXPECT_EQ(early.Text, QStringLiteral("Card 1 claims bingo: not yet, 3 missing")); // row 1 or the diagonal
+    // Again within 5 s: not heard.
+    EXPECT_FALSE(game.MakeClaim(seat->Secret, 4999).Heard);
+    game.SetCalls({QStringLiteral("100"), QStringLiteral("101"), QStringLiteral("102"), QStringLiteral("103"),
+                   QStringLiteral("104")});
+    SharedGame::Claim won = game.MakeClaim(seat->Secret, 5000);
+    EXPECT_TRUE(won.Result.Bingo);
+    EXPECT_EQ(won.Text, QStringLiteral("Card 1 claims bingo: verified, row 1"));
+    EXPECT_EQ(won.Result.Cells, (std::vector<int>{0, 1, 2, 3, 4}));
+    // A secret the game never gave is not heard.
+    EXPECT_FALSE(game.MakeClaim(QString(32, u'a'), 20000).Heard);
+}
+
+TEST(SharedGame, NoMoreThanTheLimitOfPlayers)
+{
+    SharedGame game = Game(5, 100, {3, 5000});
+    EXPECT_TRUE(game.Deal().Got);
+    EXPECT_TRUE(game.Take(2).Got);
+    EXPECT_TRUE(game.Deal().Got);
+    EXPECT_EQ(game.Deal().Error, QStringLiteral("This game has as many players as it takes."));
+    EXPECT_EQ(game.Take(3).Error, QStringLiteral("This game has as many players as it takes."));
+    EXPECT_EQ(game.Used(), 7); // a refused deal uses no card
+}
+
+TEST(PlayerMessage, ReadsWhatAPhoneMaySayAndNothingElse)
+{
+    const QString secret = QStringLiteral("0123456789abcdef0123456789abcdef");
+    EXPECT_EQ(ParsePlayerMessage(R"({"type":"deal"})")->Type, PlayerMessage::Kind::Deal);
+    const auto take = ParsePlayerMessage(R"({"type":"take","card":17})");
+    ASSERT_TRUE(take);
+    EXPECT_EQ(take->Card, 17);
+    const auto claim = ParsePlayerMessage(("{\"type\":\"claim\",\"secret\":\"" + secret + "\"}").toUtf8());
+    ASSERT_TRUE(claim);
+    EXPECT_EQ(claim->Type, PlayerMessage::Kind::Claim);
+    EXPECT_EQ(claim->Secret, secret);
+    EXPECT_EQ(ParsePlayerMessage(("{\"type\":\"hello\",\"secret\":\"" + secret + "\"}").toUtf8())->Type,
+              PlayerMessage::Kind::Hello);
+    for (const QByteArray& bad : {QByteArray(), QByteArray("deal"), QByteArray("[]"), QByteArray(R"({"type":"deal","x":1})"),
+                                  QByteArray(R"({"type":"take","card":17.5})"), QByteArray(R"({"type":"take","card":"17"})"),
+                                  QByteArray(R"({"type":"take","card":0})"), QByteArray(R"({"type":"take","card":100001})"),
+                                  QByteArray(R"({"type":"claim","secret":"ABCDEF0123456789ABCDEF0123456789"})"),
+                                  QByteArray(R"({"type":"claim","secret":"../../etc/passwd"})"),
+                                  QByteArray(R"({"type":"claim","secret":"0123","card":3})"),
+                                  QByteArray(R"({"type":"settings"})"),
+                                  QByteArray("{\"type\":\"deal\"}") + QByteArray(MaxPlayerMessage, ' ')})
+        EXPECT_FALSE(ParsePlayerMessage(bad)) << bad.left(80).toStdString();
+}
