@@ -699,6 +699,57 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>ShareServer</name>
+    <message>
+        <source>Bingo with Plumwick</source>
+        <translation>Bingo mit Plumwick</translation>
+    </message>
+    <message>
+        <source>Get a card</source>
+        <translation>Karte holen</translation>
+    </message>
+    <message>
+        <source>I have card number</source>
+        <translation>Ich habe Karte Nummer</translation>
+    </message>
+    <message>
+        <source>Play this card</source>
+        <translation>Mit dieser Karte spielen</translation>
+    </message>
+    <message>
+        <source>Mark calls for me</source>
+        <translation>Ausrufe für mich markieren</translation>
+    </message>
+    <message>
+        <source>%1 called</source>
+        <translation>%1 ausgerufen</translation>
+    </message>
+    <message>
+        <source>Waiting for the first call</source>
+        <translation>Warten auf den ersten Ausruf</translation>
+    </message>
+    <message>
+        <source>Connection lost; trying again...</source>
+        <translation>Verbindung verloren; neuer Versuch ...</translation>
+    </message>
+    <message>
+        <source>This is not an address to share the game on</source>
+        <translation>Auf dieser Adresse kann das Spiel nicht geteilt werden</translation>
+    </message>
+    <message>
+        <source>The game could not be shared on this address</source>
+        <translation>Das Spiel konnte auf dieser Adresse nicht geteilt werden</translation>
+    </message>
+    <message>
+        <source>This phone has no card in this game.</source>
+        <translation>Dieses Telefon hat keine Karte in diesem Spiel.</translation>
+    </message>
+    <message>
+        <source>Wait a moment before you claim again.</source>
+        <translation>Warten Sie kurz, bevor Sie noch einmal Bingo rufen.</translation>
+    </message>
+</context>
+<context>
     <name>SharedGame</name>
     <message>
         <source>This game has as many players as it takes.</source>
@@ -723,6 +774,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Card %1 claims bingo: not yet, %2 missing</source>
         <translation>Karte %1 ruft Bingo: noch nicht, %2 fehlen</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Karte %1</translation>
     </message>
 </context>
 <context>

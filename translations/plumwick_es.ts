@@ -699,6 +699,57 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>ShareServer</name>
+    <message>
+        <source>Bingo with Plumwick</source>
+        <translation>Bingo con Plumwick</translation>
+    </message>
+    <message>
+        <source>Get a card</source>
+        <translation>Recibir un cartón</translation>
+    </message>
+    <message>
+        <source>I have card number</source>
+        <translation>Tengo el cartón número</translation>
+    </message>
+    <message>
+        <source>Play this card</source>
+        <translation>Jugar con este cartón</translation>
+    </message>
+    <message>
+        <source>Mark calls for me</source>
+        <translation>Marcar los cantos por mí</translation>
+    </message>
+    <message>
+        <source>%1 called</source>
+        <translation>%1 cantadas</translation>
+    </message>
+    <message>
+        <source>Waiting for the first call</source>
+        <translation>Esperando el primer canto</translation>
+    </message>
+    <message>
+        <source>Connection lost; trying again...</source>
+        <translation>Conexión perdida; reintentando...</translation>
+    </message>
+    <message>
+        <source>This is not an address to share the game on</source>
+        <translation>Esta no es una dirección para compartir la partida</translation>
+    </message>
+    <message>
+        <source>The game could not be shared on this address</source>
+        <translation>No se pudo compartir la partida en esta dirección</translation>
+    </message>
+    <message>
+        <source>This phone has no card in this game.</source>
+        <translation>Este teléfono no tiene cartón en esta partida.</translation>
+    </message>
+    <message>
+        <source>Wait a moment before you claim again.</source>
+        <translation>Espere un momento antes de volver a cantar.</translation>
+    </message>
+</context>
+<context>
     <name>SharedGame</name>
     <message>
         <source>This game has as many players as it takes.</source>
@@ -723,6 +774,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Card %1 claims bingo: not yet, %2 missing</source>
         <translation>El cartón %1 canta bingo: todavía no, faltan %2</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Cartón %1</translation>
     </message>
 </context>
 <context>

@@ -699,6 +699,57 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>ShareServer</name>
+    <message>
+        <source>Bingo with Plumwick</source>
+        <translation>Bingo avec Plumwick</translation>
+    </message>
+    <message>
+        <source>Get a card</source>
+        <translation>Obtenir un carton</translation>
+    </message>
+    <message>
+        <source>I have card number</source>
+        <translation>J’ai le carton numéro</translation>
+    </message>
+    <message>
+        <source>Play this card</source>
+        <translation>Jouer ce carton</translation>
+    </message>
+    <message>
+        <source>Mark calls for me</source>
+        <translation>Marquer les annonces pour moi</translation>
+    </message>
+    <message>
+        <source>%1 called</source>
+        <translation>%1 annoncés</translation>
+    </message>
+    <message>
+        <source>Waiting for the first call</source>
+        <translation>En attente de la première annonce</translation>
+    </message>
+    <message>
+        <source>Connection lost; trying again...</source>
+        <translation>Connexion perdue&#xa0;; nouvel essai...</translation>
+    </message>
+    <message>
+        <source>This is not an address to share the game on</source>
+        <translation>Ce n’est pas une adresse où partager la partie</translation>
+    </message>
+    <message>
+        <source>The game could not be shared on this address</source>
+        <translation>La partie n’a pas pu être partagée sur cette adresse</translation>
+    </message>
+    <message>
+        <source>This phone has no card in this game.</source>
+        <translation>Ce téléphone n’a pas de carton dans cette partie.</translation>
+    </message>
+    <message>
+        <source>Wait a moment before you claim again.</source>
+        <translation>Attendez un instant avant d’annoncer de nouveau.</translation>
+    </message>
+</context>
+<context>
     <name>SharedGame</name>
     <message>
         <source>This game has as many players as it takes.</source>
@@ -723,6 +774,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Card %1 claims bingo: not yet, %2 missing</source>
         <translation>Le carton %1 annonce bingo&#xa0;: pas encore, il en manque %2</translation>
+    </message>
+    <message>
+        <source>Card %1</source>
+        <translation>Carton %1</translation>
     </message>
 </context>
 <context>

@@ -14,7 +14,7 @@ fail=0
 for ts in "$src"/translations/plumwick_*.ts; do
   copy=$work/$(basename "$ts")
   cp "$ts" "$copy"
-  (cd "$src" && "$lupdate" -silent -locations none -no-obsolete src -ts "$copy")
+  (cd "$src" && "$lupdate" -silent -extensions cpp,h -locations none -no-obsolete src -ts "$copy")
   if ! cmp -s "$ts" "$copy"; then
     echo "FAIL: $(basename "$ts") is not up to date with the sources (run lupdate, then translate):" >&2
     diff "$ts" "$copy" | head -20 >&2

@@ -1,0 +1,402 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "share/ShareServer.h"
+#include "card/CardWebPage.h"
+#include "game/PlayerMessage.h"
+#include "platform/PlatformError.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <arpa/inet.h>
+#include <chrono>
+#include <cstring>
+#include <microhttpd.h>
+#include <netinet/in.h>
+
+struct ShareServer::Stream {
+    ShareServer* Server = nullptr;
+    size_t Next = 0;       // the first event not yet sent
+    bool Started = false;  // the snapshot went out
+    QByteArray Pending;    // bytes not yet taken by the socket
+};
+
+struct ShareServer::Request {
+    QByteArray Body;
+    bool TooLarge = false;
+};
+
+namespace {
+
+constexpr qsizetype MaxRequest = 4096;
+
+QByteArray Resource(const QString& name)
+{
+    QFile file(name);
+    (void)file.open(QIODevice::ReadOnly); // built into the program
+    return file.readAll();
+}
+
+QByteArray Hash(const QByteArray& text)
+{
+    return "'sha256-" + QCryptographicHash::hash(text, QCryptographicHash::Sha256).toBase64() + "'";
+}
+
+QByteArray NewSecret()
+{
+    quint32 words[4];
+    QRandomGenerator::system()->fillRange(words);
+    return QByteArray(reinterpret_cast<const char*>(words), sizeof words).toHex();
+}
+
+bool SameBytes(const QByteArray& a, const char* b, size_t length)
+{
+    // As long for a wrong token as for a right one.
+    if (static_cast<size_t>(a.size()) != length)
+        return false;
+    unsigned char diff = 0;
+    for (size_t i = 0; i < length; ++i)
+        diff |= static_cast<unsigned char>(a[static_cast<qsizetype>(i)] ^ b[i]);
+    return diff == 0;
+}
+
+QString T(const char* text)
+{
+    return QCoreApplication::translate("ShareServer", text);
+}
+
+// The player's page: the card page's look, the player's script, every text escaped.
+QByteArray PlayerPage(QByteArray& policy)
+{
+    const QByteArray script = Resource(QStringLiteral(":/share/player.js"));
+    const QByteArray style = ":root { --face: sans-serif; --side: 5; --rows: 6; --wrap: normal; }\n" +
+                             Resource(QStringLiteral(":/web/card.css")) + Resource(QStringLiteral(":/share/player.css"));
+    policy = "default-src 'none'; script-src " + Hash(script) + "; style-src " + Hash(style) +
+             "; connect-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
+    const auto e = [](const char* text) { return HtmlEscaped(T(text)); };
+    QString html;
+    html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
+                .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "en")));
+    html += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>%1</title>\n<style>")
+                .arg(e(QT_TRANSLATE_NOOP("ShareServer", "Bingo with Plumwick")));
+    html += QString::fromUtf8(style) + QStringLiteral("</style>\n</head>\n<body>\n<main>\n");
+    html += QStringLiteral("<p id=\"call\" class=\"call\" aria-live=\"polite\"></p>\n<p id=\"last\" class=\"last\"></p>\n");
+    html += QStringLiteral("<section id=\"join\">\n<button type=\"button\" id=\"deal\">%1</button>\n"
+                           "<label for=\"number\">%2</label> <input id=\"number\" inputmode=\"numeric\" size=\"6\">\n"
+                           "<button type=\"button\" id=\"take\">%3</button>\n</section>\n")
+                .arg(e(QT_TRANSLATE_NOOP("ShareServer", "Get a card")), e(QT_TRANSLATE_NOOP("ShareServer", "I have card number")),
+                     e(QT_TRANSLATE_NOOP("ShareServer", "Play this card")));
+    html += QStringLiteral("<div id=\"card\" class=\"card\" hidden></div>\n<p id=\"who\" class=\"footer\"></p>\n"
+                           "<p id=\"status\" role=\"status\"></p>\n<div class=\"controls\" id=\"controls\" hidden>\n"
+                           "<label><input type=\"checkbox\" id=\"auto\"> %1</label>\n"
+                           "<button type=\"button\" id=\"bingo\">%2</button>\n</div>\n")
+                .arg(e(QT_TRANSLATE_NOOP("ShareServer", "Mark calls for me")), HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")));
+    const std::pair<const char*, QString> texts[] = {
+        {"t-card", QCoreApplication::translate("SharedGame", "Card %1")},
+        {"t-count", T(QT_TRANSLATE_NOOP("ShareServer", "%1 called"))},
+        {"t-wait", T(QT_TRANSLATE_NOOP("ShareServer", "Waiting for the first call"))},
+        {"t-lost", T(QT_TRANSLATE_NOOP("ShareServer", "Connection lost; trying again..."))}};
+    html += QStringLiteral("<div hidden>");
+    for (const auto& [id, text] : texts)
+        html += QStringLiteral("<span id=\"%1\">%2</span>").arg(QLatin1String(id), HtmlEscaped(text));
+    html += QStringLiteral("</div>\n</main>\n<script>") + QString::fromUtf8(script) + QStringLiteral("</script>\n</body>\n</html>\n");
+    return html.toUtf8();
+}
+
+MHD_Result Queue(MHD_Connection* connection, unsigned status, const QByteArray& body, const char* type,
+                 const QByteArray& policy = {})
+{
+    MHD_Response* response = MHD_create_response_from_buffer(static_cast<size_t>(body.size()),
+                                                              const_cast<char*>(body.constData()), MHD_RESPMEM_MUST_COPY);
+    MHD_add_response_header(response, "Content-Type", type);
+    MHD_add_response_header(response, "Cache-Control", "no-store");
+    MHD_add_response_header(response, "X-Content-Type-Options", "nosniff");
+    MHD_add_response_header(response, "Referrer-Policy", "no-referrer");
+    if (!policy.isEmpty())
+        MHD_add_response_header(response, "Content-Security-Policy", policy.constData());
+    const MHD_Result result = MHD_queue_response(connection, status, response);
+    MHD_destroy_response(response);
+    return result;
+}
+
+MHD_Result OnRequest(void* cls, MHD_Connection* connection, const char* url, const char* method, const char*,
+                     const char* upload, size_t* uploadSize, void** state)
+{
+    return static_cast<ShareServer*>(cls)->Answer(connection, url, method, upload, uploadSize, state) ? MHD_YES : MHD_NO;
+}
+
+void OnCompleted(void*, MHD_Connection*, void** state, MHD_RequestTerminationCode)
+{
+    delete static_cast<ShareServer::Request*>(*state);
+    *state = nullptr;
+}
+
+ssize_t OnRead(void* cls, uint64_t, char* buffer, size_t size)
+{
+    auto* stream = static_cast<ShareServer::Stream*>(cls);
+    return stream->Server->Read(stream, buffer, size);
+}
+
+void OnStreamClosed(void* cls)
+{
+    auto* stream = static_cast<ShareServer::Stream*>(cls);
+    stream->Server->Close(stream);
+}
+
+QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code)
+{
+    QJsonArray cells;
+    for (const QString& text : seat.View.Texts)
+        cells.append(text);
+    return {{QStringLiteral("secret"), seat.Secret},
+            {QStringLiteral("card"), seat.Card},
+            {QStringLiteral("game"), code},
+            {QStringLiteral("side"), seat.View.Side},
+            {QStringLiteral("free"), seat.View.FreeCell},
+            {QStringLiteral("heading"), QJsonArray::fromStringList(seat.View.Heading)},
+            {QStringLiteral("cells"), cells}};
+}
+
+} // namespace
+
+ShareServer::ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent)
+    : QObject(parent), Game(std::move(game)), Settings(options), SecretToken(NewSecret())
+{
+    Page = PlayerPage(PagePolicy);
+    sockaddr_storage where{};
+    socklen_t length = 0;
+    unsigned flags = MHD_USE_THREAD_PER_CONNECTION | MHD_USE_INTERNAL_POLLING_THREAD;
+    bool ok = false;
+    const QString host = Settings.Address.toString();
+    if (Settings.Address.protocol() == QAbstractSocket::IPv6Protocol) {
+        auto* six = reinterpret_cast<sockaddr_in6*>(&where);
+        six->sin6_family = AF_INET6;
+        six->sin6_port = htons(Settings.Port);
+        const Q_IPV6ADDR bytes = Settings.Address.toIPv6Address();
+        std::memcpy(&six->sin6_addr, &bytes, 16);
+        length = sizeof(sockaddr_in6);
+        flags |= MHD_USE_IPv6;
+        ok = true;
+    } else {
+        const quint32 v4 = Settings.Address.toIPv4Address(&ok);
+        auto* four = reinterpret_cast<sockaddr_in*>(&where);
+        four->sin_family = AF_INET;
+        four->sin_port = htons(Settings.Port);
+        four->sin_addr.s_addr = htonl(v4);
+        length = sizeof(sockaddr_in);
+    }
+    if (!ok)
+        throw PlatformError(T(QT_TRANSLATE_NOOP("ShareServer", "This is not an address to share the game on")), host);
+    (void)length;
+    Daemon = MHD_start_daemon(flags, Settings.Port, nullptr, nullptr, &OnRequest, this,
+                              MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&where),
+                              MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned>(SharedGame::Limits{}.MaxPlayers + 20),
+                              MHD_OPTION_PER_IP_CONNECTION_LIMIT, 16u,
+                              MHD_OPTION_CONNECTION_TIMEOUT, static_cast<unsigned>(Settings.IdleSeconds),
+                              MHD_OPTION_CONNECTION_MEMORY_LIMIT, static_cast<size_t>(3 * MaxRequest),
+                              MHD_OPTION_THREAD_STACK_SIZE, static_cast<size_t>(256 * 1024),
+                              MHD_OPTION_NOTIFY_COMPLETED, &OnCompleted, nullptr, MHD_OPTION_END);
+    if (!Daemon)
+        throw PlatformError(T(QT_TRANSLATE_NOOP("ShareServer", "The game could not be shared on this address")), host);
+    if (const MHD_DaemonInfo* info = MHD_get_daemon_info(Daemon, MHD_DAEMON_INFO_BIND_PORT))
+        BoundPort = info->port;
+    SetCalls(Game->Calls());
+}
+
+ShareServer::~ShareServer()
+{
+    {
+        std::lock_guard<std::mutex> guard(Lock);
+        Stopping = true;
+    }
+    Changed.notify_all();
+    if (Daemon)
+        MHD_stop_daemon(Daemon); // every connection's thread ends before this returns
+}
+
+QString ShareServer::Url() const
+{
+    const QString host = Settings.Address.protocol() == QAbstractSocket::IPv6Protocol
+                             ? u'[' + Settings.Address.toString() + u']'
+                             : Settings.Address.toString();
+    return QStringLiteral("http://%1:%2/%3/").arg(host).arg(BoundPort).arg(QString::fromLatin1(SecretToken));
+}
+
+int ShareServer::Connected() const
+{
+    std::lock_guard<std::mutex> guard(Lock);
+    return Streams;
+}
+
+void ShareServer::SetCalls(const QStringList& calls)
+{
+    {
+        std::lock_guard<std::mutex> guard(Lock);
+        const QStringList before = Game->Calls();
+        // A call adds one word, an undo takes the last back; anything else starts afresh.
+        if (calls.size() == before.size() + 1 && calls.mid(0, before.size()) == before)
+            Events.push_back(QJsonDocument(QJsonObject{{QStringLiteral("call"), calls.back()},
+                                                       {QStringLiteral("count"), calls.size()}})
+                                 .toJson(QJsonDocument::Compact));
+        else if (calls.size() + 1 == before.size() && before.mid(0, calls.size()) == calls)
+            Events.push_back(QJsonDocument(QJsonObject{{QStringLiteral("undo"), before.back()},
+                                                       {QStringLiteral("count"), calls.size()}})
+                                 .toJson(QJsonDocument::Compact));
+        else if (calls != before || Events.empty())
+            Events.push_back(QByteArray()); // an empty event: send the whole state again
+        Game->SetCalls(calls);
+    }
+    Changed.notify_all();
+}
+
+QByteArray ShareServer::Snapshot() const
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("calls"), QJsonArray::fromStringList(Game->Calls())},
+                                     {QStringLiteral("count"), Game->Calls().size()}})
+        .toJson(QJsonDocument::Compact);
+}
+
+long ShareServer::Read(Stream* stream, char* buffer, size_t size)
+{
+    std::unique_lock<std::mutex> guard(Lock);
+    if (stream->Pending.isEmpty()) {
+        Changed.wait_for(guard, std::chrono::seconds(Settings.KeepAliveSeconds),
+                         [&] { return Stopping || !stream->Started || stream->Next < Events.size(); });
+        if (Stopping)
+            return MHD_CONTENT_READER_END_OF_STREAM;
+        if (!stream->Started) {
+            stream->Pending = "retry: 2000\ndata: " + Snapshot() + "\n\n";
+            stream->Started = true;
+            stream->Next = Events.size();
+        } else if (stream->Next < Events.size()) {
+            for (; stream->Next < Events.size(); ++stream->Next) {
+                const QByteArray& event = Events[stream->Next];
+                stream->Pending += "data: " + (event.isEmpty() ? Snapshot() : event) + "\n\n";
+            }
+        } else {
+            stream->Pending = ": still here\n\n"; // the connection is not idle
+        }
+    }
+    const size_t n = std::min(size, static_cast<size_t>(stream->Pending.size()));
+    std::memcpy(buffer, stream->Pending.constData(), n);
+    stream->Pending.remove(0, static_cast<qsizetype>(n));
+    return static_cast<long>(n);
+}
+
+void ShareServer::Close(Stream* stream)
+{
+    int now = 0;
+    {
+        std::lock_guard<std::mutex> guard(Lock);
+        now = --Streams;
+    }
+    delete stream;
+    QMetaObject::invokeMethod(this, [this, now] { Q_EMIT ConnectedChanged(now); }, Qt::QueuedConnection);
+}
+
+QByteArray ShareServer::Say(const QByteArray& body)
+{
+    const auto message = ParsePlayerMessage(body);
+    if (!message)
+        return {};
+    const auto error = [](const QString& why) {
+        return QJsonDocument(QJsonObject{{QStringLiteral("error"), why}}).toJson(QJsonDocument::Compact);
+    };
+    std::lock_guard<std::mutex> guard(Lock);
+    switch (message->Type) {
+    case PlayerMessage::Kind::Deal:
+    case PlayerMessage::Kind::Take: {
+        const SharedGame::Dealt dealt =
+            message->Type == PlayerMessage::Kind::Deal ? Game->Deal() : Game->Take(message->Card);
+        if (!dealt.Got)
+            return error(dealt.Error);
+        const int used = Game->Used();
+        QMetaObject::invokeMethod(this, [this, used] { Q_EMIT CardsUsed(used); }, Qt::QueuedConnection);
+        return QJsonDocument(SeatJson(*dealt.Got, Game->Code())).toJson(QJsonDocument::Compact);
+    }
+    case PlayerMessage::Kind::Hello: {
+        const auto seat = Game->SeatOf(message->Secret);
+        if (!seat)
+            return error(T(QT_TRANSLATE_NOOP("ShareServer", "This phone has no card in this game.")));
+        return QJsonDocument(SeatJson(*seat, Game->Code())).toJson(QJsonDocument::Compact);
+    }
+    case PlayerMessage::Kind::Claim: {
+        const SharedGame::Claim claim = Game->MakeClaim(message->Secret, QDateTime::currentMSecsSinceEpoch());
+        if (!claim.Heard)
+            return error(T(QT_TRANSLATE_NOOP("ShareServer", "Wait a moment before you claim again.")));
+        QMetaObject::invokeMethod(
+            this, [this, text = claim.Text, card = claim.Card, bingo = claim.Result.Bingo] { Q_EMIT ClaimHeard(text, card, bingo); },
+            Qt::QueuedConnection);
+        QJsonArray cells;
+        for (int c : claim.Result.Cells)
+            cells.append(c);
+        return QJsonDocument(QJsonObject{{QStringLiteral("bingo"), claim.Result.Bingo},
+                                         {QStringLiteral("answer"), claim.Result.Text},
+                                         {QStringLiteral("cells"), cells}})
+            .toJson(QJsonDocument::Compact);
+    }
+    }
+    return {};
+}
+
+int ShareServer::Answer(void* handle, const char* url, const char* method, const char* upload, size_t* uploadSize,
+                        void** state)
+{
+    auto* connection = static_cast<MHD_Connection*>(handle);
+    const bool post = std::strcmp(method, "POST") == 0;
+    if (post && !*state) { // the headers: the body follows in the next calls
+        *state = new Request;
+        return MHD_YES;
+    }
+    if (post && *uploadSize > 0) {
+        auto* request = static_cast<Request*>(*state);
+        if (request->Body.size() + static_cast<qsizetype>(*uploadSize) > MaxRequest)
+            request->TooLarge = true;
+        else
+            request->Body.append(upload, static_cast<qsizetype>(*uploadSize));
+        *uploadSize = 0;
+        return MHD_YES;
+    }
+    // Nothing without the token: "/TOKEN/", "/TOKEN/events", "/TOKEN/say".
+    const char* rest = url[0] == '/' ? url + 1 : url;
+    const char* slash = std::strchr(rest, '/');
+    static const QByteArray notFound = "Not found\n";
+    if (!slash || !SameBytes(SecretToken, rest, static_cast<size_t>(slash - rest)))
+        return Queue(connection, MHD_HTTP_NOT_FOUND, notFound, "text/plain; charset=utf-8");
+    const char* path = slash + 1;
+    if (post && std::strcmp(path, "say") == 0) {
+        auto* request = static_cast<Request*>(*state);
+        if (request->TooLarge)
+            return Queue(connection, MHD_HTTP_CONTENT_TOO_LARGE, "Too large\n", "text/plain; charset=utf-8");
+        const QByteArray answer = Say(request->Body);
+        if (answer.isEmpty())
+            return Queue(connection, MHD_HTTP_BAD_REQUEST, "Bad request\n", "text/plain; charset=utf-8");
+        return Queue(connection, MHD_HTTP_OK, answer, "application/json");
+    }
+    if (std::strcmp(method, "GET") != 0)
+        return Queue(connection, MHD_HTTP_METHOD_NOT_ALLOWED, "Not allowed\n", "text/plain; charset=utf-8");
+    if (path[0] == '\0')
+        return Queue(connection, MHD_HTTP_OK, Page, "text/html; charset=utf-8", PagePolicy);
+    if (std::strcmp(path, "events") == 0) {
+        int now = 0;
+        auto* stream = new Stream;
+        stream->Server = this;
+        {
+            std::lock_guard<std::mutex> guard(Lock);
+            now = ++Streams;
+        }
+        QMetaObject::invokeMethod(this, [this, now] { Q_EMIT ConnectedChanged(now); }, Qt::QueuedConnection);
+        MHD_Response* response = MHD_create_response_from_callback(MHD_SIZE_UNKNOWN, 1024, &OnRead, stream, &OnStreamClosed);
+        MHD_add_response_header(response, "Content-Type", "text/event-stream");
+        MHD_add_response_header(response, "Cache-Control", "no-store");
+        const MHD_Result result = MHD_queue_response(connection, MHD_HTTP_OK, response);
+        MHD_destroy_response(response);
+        return result;
+    }
+    return Queue(connection, MHD_HTTP_NOT_FOUND, notFound, "text/plain; charset=utf-8");
+}

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include "game/SharedGame.h"
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QObject>
+#include <QString>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+struct MHD_Daemon;
+
+// The caller's game shared on the local network, for the phones in the room: a small web
+// server (GNU libmicrohttpd) that listens only while the host shares, on the address the
+// host chose, and serves nothing but this game, and only under its token:
+//   GET  /TOKEN/         the player's page
+//   GET  /TOKEN/events   the calls as they are made (Server-Sent Events)
+//   POST /TOKEN/say      what a phone says (see PlayerMessage); the game's answer in JSON
+// Requests over 4 KB, more players than the game takes and idle connections are refused or
+// closed. Its threads never touch the window: what the host must hear arrives as signals.
+class ShareServer final : public QObject {
+    Q_OBJECT
+
+public:
+    struct Options {
+        QHostAddress Address = QHostAddress::LocalHost;
+        quint16 Port = 0;            // 0: a free one
+        int IdleSeconds = 60;        // a connection that says nothing this long is closed
+        int KeepAliveSeconds = 15;   // a waiting event stream says so this often
+    };
+    // Listens at once; raises PlatformError when it can't.
+    ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent = nullptr);
+    ~ShareServer() override; // stops listening and closes every connection
+
+    // What the phones open: http://HOST:PORT/TOKEN/
+    QString Url() const;
+    QByteArray Token() const { return SecretToken; }
+    int Connected() const;
+
+    // The calls now, after a call or an undo in the caller.
+    void SetCalls(const QStringList& calls);
+
+Q_SIGNALS:
+    void ClaimHeard(const QString& text, int card, bool bingo);
+    void ConnectedChanged(int players);
+    void CardsUsed(int used);
+
+public:
+    // For the server's own threads.
+    struct Stream;
+    struct Request;
+    int Answer(void* connection, const char* url, const char* method, const char* upload, size_t* uploadSize,
+               void** state);
+    long Read(Stream* stream, char* buffer, size_t size);
+    void Close(Stream* stream);
+
+private:
+    QByteArray Say(const QByteArray& body);
+    QByteArray Snapshot() const;
+
+    std::shared_ptr<SharedGame> Game;
+    Options Settings;
+    QByteArray SecretToken;
+    QByteArray Page;
+    QByteArray PagePolicy;
+    MHD_Daemon* Daemon = nullptr;
+    quint16 BoundPort = 0;
+
+    mutable std::mutex Lock;
+    std::condition_variable Changed;
+    std::vector<QByteArray> Events; // every call and undo, in order
+    int Streams = 0;
+    bool Stopping = false;
+};

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// A player's phone in a shared game: a card dealt (or a printed one taken), the calls as the
+// caller makes them, taps to mark or the calls marked by themselves, and Bingo sent to the
+// caller. The seat's secret stays on this phone, under this game's address.
+"use strict";
+(function () {
+  const key = "plumwick-seat:" + location.pathname;
+  const $ = (id) => document.getElementById(id);
+  const text = (id) => $(id).textContent;
+  let seat = null;
+  let calls = [];
+  let cells = [];
+
+  async function say(message) {
+    const answer = await fetch("say", { method: "POST", body: JSON.stringify(message), headers: { "Content-Type": "application/json" } });
+    if (!answer.ok) throw new Error(String(answer.status));
+    return answer.json();
+  }
+  function keep() {
+    try { localStorage.setItem(key, JSON.stringify({ secret: seat.secret, marked: cells.map((c) => c.getAttribute("aria-pressed") === "true") })); } catch (e) { /* no storage */ }
+  }
+  function kept() {
+    try { return JSON.parse(localStorage.getItem(key) || "null"); } catch (e) { return null; }
+  }
+  function mark(cell, on) { cell.setAttribute("aria-pressed", on ? "true" : "false"); }
+  function autoMark() {
+    if (!$("auto").checked) return;
+    const called = new Set(calls);
+    cells.forEach((c, i) => { if (i === seat.free || called.has(seat.cells[i])) mark(c, true); });
+    keep();
+  }
+  function showCalls() {
+    $("call").textContent = calls.length ? calls[calls.length - 1] : text("t-wait");
+    $("last").textContent = calls.slice(-6, -1).reverse().join(" \u00b7 ") + (calls.length ? "  (" + text("t-count").replace("%1", calls.length) + ")" : "");
+    if (seat) autoMark();
+  }
+  function showSeat(marked) {
+    const card = $("card");
+    card.replaceChildren();
+    card.style.setProperty("--side", seat.side);
+    for (const letter of seat.heading) {
+      const head = document.createElement("div");
+      head.className = "head";
+      head.setAttribute("aria-hidden", "true");
+      head.textContent = letter;
+      card.appendChild(head);
+    }
+    cells = seat.cells.map((word, i) => {
+      const cell = document.createElement("button");
+      cell.type = "button";
+      cell.className = "cell";
+      cell.textContent = word;
+      const letter = seat.heading[i % seat.side];
+      cell.setAttribute("aria-label", letter ? letter + " " + word : word);
+      mark(cell, i === seat.free || (marked && marked[i]));
+      cell.addEventListener("click", () => {
+        if (i === seat.free) return;
+        mark(cell, cell.getAttribute("aria-pressed") !== "true");
+        keep();
+      });
+      card.appendChild(cell);
+      return cell;
+    });
+    $("who").textContent = text("t-card").replace("%1", seat.card) + " \u00b7 " + seat.game;
+    $("join").hidden = true;
+    card.hidden = false;
+    $("controls").hidden = false;
+    keep();
+    autoMark();
+  }
+  async function join(message) {
+    const answer = await say(message);
+    if (answer.error) { $("status").textContent = answer.error; return; }
+    seat = answer;
+    showSeat(null);
+  }
+  $("deal").addEventListener("click", () => join({ type: "deal" }).catch(() => { $("status").textContent = text("t-lost"); }));
+  $("take").addEventListener("click", () => {
+    const n = Number($("number").value);
+    if (Number.isInteger(n) && n > 0) join({ type: "take", card: n }).catch(() => { $("status").textContent = text("t-lost"); });
+  });
+  $("auto").addEventListener("change", autoMark);
+  $("bingo").addEventListener("click", async () => {
+    try {
+      const answer = await say({ type: "claim", secret: seat.secret });
+      $("status").textContent = answer.error || answer.answer;
+      cells.forEach((c) => c.classList.remove("win"));
+      (answer.cells || []).forEach((i) => cells[i].classList.add("win"));
+    } catch (e) { $("status").textContent = text("t-lost"); }
+  });
+
+  // The calls: the whole list on (re)connecting, then each call and undo.
+  const events = new EventSource("events");
+  events.onmessage = (e) => {
+    const data = JSON.parse(e.data);
+    if (data.calls) calls = data.calls;
+    else if (data.call !== undefined) calls.push(data.call);
+    else if (data.undo !== undefined) calls.pop();
+    if ($("status").textContent === text("t-lost")) $("status").textContent = "";
+    showCalls();
+  };
+  events.onerror = () => { $("status").textContent = text("t-lost"); };
+
+  // Back after a reload or a sleep: the same seat, the same marks.
+  const before = kept();
+  if (before && before.secret) {
+    say({ type: "hello", secret: before.secret }).then((answer) => {
+      if (answer.error) return;
+      seat = answer;
+      showSeat(before.marked);
+    }).catch(() => {});
+  }
+  showCalls();
+})();

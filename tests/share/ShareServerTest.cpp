@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// The shared game's server on 127.0.0.1: nothing without its token, a card dealt and found
+// again by its secret, claims answered and heard by the host, the calls streamed as they
+// are made, requests over 4 KB refused, and every connection closed when sharing stops.
+#include "share/ShareServer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::shared_ptr<SharedGame> Game()
+{
+    QStringList words;
+    for (int i = 1; i <= 75; ++i)
+        words << QString::number(i);
+    auto counter = std::make_shared<int>(0);
+    return std::make_shared<SharedGame>(
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, 10, 1000,
+        [](int n) {
+            QStringList cells;
+            for (int i = 0; i < 24; ++i)
+                cells << QString::number(n * 100 + i);
+            return cells;
+        },
+        [counter] { return QStringLiteral("%1").arg(++*counter, 32, 16, QChar(u'0')); }, SharedGame::Limits{});
+}
+
+struct Reply {
+    int Status = 0;
+    QByteArray Head;
+    QByteArray Body;
+};
+
+// One request on a connection of its own, as a phone's browser sends it.
+Reply Ask(quint16 port, const QByteArray& request)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    EXPECT_TRUE(socket.waitForConnected(2000));
+    socket.write(request);
+    QByteArray all;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 3000 && socket.state() == QAbstractSocket::ConnectedState) {
+        if (socket.waitForReadyRead(200))
+            all += socket.readAll();
+    }
+    all += socket.readAll();
+    Reply reply;
+    const qsizetype split = all.indexOf("\r\n\r\n");
+    reply.Head = all.left(split);
+    reply.Body = split < 0 ? QByteArray() : all.mid(split + 4);
+    reply.Status = all.mid(9, 3).toInt();
+    return reply;
+}
+
+Reply Get(quint16 port, const QByteArray& path)
+{
+    return Ask(port, "GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
+}
+
+Reply Post(quint16 port, const QByteArray& path, const QByteArray& body)
+{
+    return Ask(port, "POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\nContent-Type: application/json\r\n"
+                     "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+}
+
+QJsonObject Json(const Reply& reply)
+{
+    return QJsonDocument::fromJson(reply.Body).object();
+}
+
+quint16 PortOf(const ShareServer& server)
+{
+    return static_cast<quint16>(QUrl(server.Url()).port());
+}
+
+} // namespace
+
+TEST(ShareServer, ServesNothingWithoutItsToken)
+{
+    ShareServer server(Game(), {});
+    const quint16 port = PortOf(server);
+    ASSERT_GT(port, 0);
+    EXPECT_TRUE(server.Url().startsWith(QStringLiteral("http://127.0.0.1:")));
+    EXPECT_EQ(server.Token().size(), 32);
+    const QByteArray base = "/" + server.Token() + "/";
+    EXPECT_EQ(Get(port, "/").Status, 404);
+    EXPECT_EQ(Get(port, "/" + QByteArray(32, '0') + "/").Status, 404);
+    EXPECT_EQ(Get(port, "/" + server.Token().left(31) + "/").Status, 404);
+    EXPECT_EQ(Get(port, "/../../etc/passwd").Status, 404);
+    EXPECT_EQ(Get(port, base + "Options.ini").Status, 404);
+    const Reply page = Get(port, base);
+    EXPECT_EQ(page.Status, 200);
+    EXPECT_TRUE(page.Head.contains("Content-Security-Policy: default-src 'none'; script-src 'sha256-"));
+    EXPECT_TRUE(page.Body.contains("<button type=\"button\" id=\"deal\">Get a card</button>"));
+    // Another sharing, another token.
+    ShareServer other(Game(), {});
+    EXPECT_NE(other.Token(), server.Token());
+}
+
+TEST(ShareServer, DealsFindsAgainAndHearsClaims)
+{
+    auto game = Game();
+    ShareServer server(game, {});
+    QSignalSpy claims(&server, &ShareServer::ClaimHeard);
+    QSignalSpy used(&server, &ShareServer::CardsUsed);
+    const quint16 port = PortOf(server);
+    const QByteArray say = "/" + server.Token() + "/say";
+    const QJsonObject seat = Json(Post(port, say, R"({"type":"deal"})"));
+    EXPECT_EQ(seat.value("card").toInt(), 11);
+    EXPECT_EQ(seat.value("game").toString(), QStringLiteral("K7F2-9QXA"));
+    EXPECT_EQ(seat.value("cells").toArray().size(), 25);
+    const QString secret = seat.value("secret").toString();
+    const QJsonObject again = Json(Post(port, say, ("{\"type\":\"hello\",\"secret\":\"" + secret + "\"}").toUtf8()));
+    EXPECT_EQ(again.value("card").toInt(), 11);
+    EXPECT_EQ(again.value("cells"), seat.value("cells"));
+    EXPECT_EQ(Json(Post(port, say, R"({"type":"take","card":4})")).value("card").toInt(), 4);
+    EXPECT_FALSE(Json(Post(port, say, R"({"type":"take","card":4})")).value("error").toString().isEmpty());
+    // Row 1 of card 11 called: a verified claim, heard by the host.
+    server.SetCalls({"1100", "1101", "1102", "1103", "1104"});
+    const QJsonObject answer = Json(Post(port, say, ("{\"type\":\"claim\",\"secret\":\"" + secret + "\"}").toUtf8()));
+    EXPECT_TRUE(answer.value("bingo").toBool());
+    EXPECT_EQ(answer.value("answer").toString(), QStringLiteral("Bingo: row 1"));
+    ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
+    EXPECT_EQ(claims.front().at(0).toString(), QStringLiteral("Card 11 claims bingo: verified, row 1"));
+    EXPECT_TRUE(used.size() >= 1 || used.wait(1000));
+    // Bad or oversized requests.
+    EXPECT_EQ(Post(port, say, R"({"type":"settings"})").Status, 400);
+    EXPECT_EQ(Post(port, say, QByteArray(5000, ' ')).Status, 413);
+    const Reply huge = Ask(port, "GET /" + server.Token() + "/ HTTP/1.1\r\nHost: x\r\nX-Pad: " + QByteArray(20000, 'a') + "\r\n\r\n");
+    EXPECT_NE(huge.Status, 200);
+}
+
+TEST(ShareServer, StreamsTheCallsAndClosesEveryConnectionWhenSharingStops)
+{
+    auto server = std::make_unique<ShareServer>(Game(), ShareServer::Options{});
+    server->SetCalls({"7"});
+    QSignalSpy connected(server.get(), &ShareServer::ConnectedChanged);
+    QTcpSocket events;
+    events.connectToHost(QHostAddress::LocalHost, PortOf(*server));
+    ASSERT_TRUE(events.waitForConnected(2000));
+    events.write("GET /" + server->Token() + "/events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    QByteArray seen;
+    auto readUntil = [&](const QByteArray& what) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!seen.contains(what) && timer.elapsed() < 1000)
+            if (events.waitForReadyRead(100))
+                seen += events.readAll();
+        return seen.contains(what);
+    };
+    EXPECT_TRUE(readUntil(R"(data: {"calls":["7"],"count":1})"));
+    EXPECT_TRUE(connected.wait(1000) || !connected.isEmpty());
+    EXPECT_EQ(server->Connected(), 1);
+    // A call and an undo reach the phone within a second.
+    server->SetCalls({"7", "12"});
+    EXPECT_TRUE(readUntil(R"(data: {"call":"12","count":2})"));
+    server->SetCalls({"7"});
+    EXPECT_TRUE(readUntil(R"(data: {"count":1,"undo":"12"})"));
+    // Sharing off: the connection is closed.
+    server.reset();
+    QElapsedTimer timer;
+    timer.start();
+    while (events.state() == QAbstractSocket::ConnectedState && timer.elapsed() < 3000)
+        events.waitForReadyRead(100);
+    EXPECT_NE(events.state(), QAbstractSocket::ConnectedState);
+}
