@@ -4,6 +4,7 @@
 #include "app/Announcer.h"
 #include "app/CallerBoard.h"
 #include "app/SampleCardAccessible.h"
+#include "app/SharePanel.h"
 #include "words/Bidi.h"
 #include "words/CountText.h"
 #include "app/Guarded.h"
@@ -53,9 +54,12 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     BtnNewGame = new QPushButton(tr("New &Game"), this);
     BtnCheck = new QPushButton(tr("&Check a Card..."), this);
     ChkReadAloud = new QCheckBox(tr("&Read Aloud"), this);
+    ChkShare = new QCheckBox(tr("&Share on this network"), this);
+    ChkShare->setToolTip(tr("Phones in the room get cards of this game and see every call; their claims are checked here."));
+    Share = new SharePanel(this, Asks);
     // Space and Enter call the next word wherever the focus is, so no control keeps them.
     setFocusPolicy(Qt::StrongFocus);
-    for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud, ChkShare}) {
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
@@ -72,8 +76,12 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     for (QWidget* w : std::initializer_list<QWidget*>{BtnNext, BtnUndo, BtnNewGame, BtnCheck})
         buttons->addWidget(w);
     buttons->addStretch();
+    buttons->addWidget(ChkShare);
     buttons->addWidget(ChkReadAloud);
-    auto* layout = new QVBoxLayout(this);
+    auto* whole = new QHBoxLayout(this);
+    auto* layout = new QVBoxLayout;
+    whole->addLayout(layout, 3);
+    whole->addWidget(Share, 2);
     layout->addLayout(top);
     layout->addWidget(LblCall, 3);
     layout->addWidget(Board, 2);
@@ -94,12 +102,38 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     connect(BtnUndo, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { Undo(); }); });
     connect(BtnNewGame, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { NewGame(); }); });
     connect(BtnCheck, &QPushButton::clicked, this, [this] { Q_EMIT CheckRequested(Playing.Code); });
+    connect(ChkShare, &QCheckBox::toggled, this, [this](bool on) { SetSharing(on); });
+    connect(Share, &SharePanel::ClaimArrived, this, [this](const QString& text) { Speaker->Say(text); });
     FillGames();
     connect(CboGame, &QComboBox::activated, this, [this](int index) { RunGuarded(Asks, [this, index] { ChooseGame(index); }); });
     UseWindowColours(this);
 }
 
 CallerWindow::~CallerWindow() = default;
+
+QStringList CallerWindow::CalledWords() const
+{
+    QStringList words;
+    if (Calls)
+        for (const int index : Calls->Calls())
+            words << Calls->Words()[index];
+    return words;
+}
+
+void CallerWindow::SetSharing(bool on)
+{
+    if (!on) {
+        Share->Stop();
+        return;
+    }
+    try {
+        Share->Start(Playing, CalledWords());
+    } catch (const PlatformError& e) {
+        const QSignalBlocker quiet(ChkShare);
+        ChkShare->setChecked(false);
+        Asks.Error(e.Text());
+    }
+}
 
 void CallerWindow::FillGames()
 {
@@ -129,6 +163,9 @@ void CallerWindow::ChooseGame(int index)
 
 void CallerWindow::Play(const GameSource& source)
 {
+    // Another game: the phones of the last one are let go.
+    if (Share->Sharing() && source.Code != Playing.Code)
+        ChkShare->setChecked(false);
     Playing = source;
     Calls = std::make_unique<CallerDraw>(source.Words);
     Letters.clear();
@@ -230,6 +267,9 @@ void CallerWindow::ShowState()
     BtnCheck->setEnabled(!Playing.Code.isEmpty());
     FitTexts();
     static_cast<CallerBoard*>(Board)->Show(Calls.get(), Letters);
+    ChkShare->setEnabled(!Playing.Code.isEmpty());
+    if (Share->Sharing())
+        Share->SetCalls(CalledWords());
 }
 
 void CallerWindow::FitTexts()

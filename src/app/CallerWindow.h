@@ -15,6 +15,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class Prompts;
+class SharePanel;
 class Speech;
 
 // Game > Call Words: draws the words of the current list (or of a recent game) one at a
@@ -53,6 +54,8 @@ public:
     QPushButton* BtnNewGame = nullptr;
     QPushButton* BtnCheck = nullptr;
     QCheckBox* ChkReadAloud = nullptr;
+    QCheckBox* ChkShare = nullptr;
+    SharePanel* Share = nullptr;
 
 Q_SIGNALS:
     void CheckRequested(const QString& code);
@@ -74,6 +77,9 @@ private:
     // The caller's keys, wherever the focus is in it; true when the key was one of them.
     bool HandleKey(QObject* from, const QKeyEvent& key);
     QString CallText(int index) const;
+    // The calls so far as the words of the list, for the phones.
+    QStringList CalledWords() const;
+    void SetSharing(bool on);
 
     Prompts& Asks;
     Speech* Voice;

@@ -29,10 +29,11 @@ fail() {
   grep -a "SPEECH OUTPUT" "$log" | sed 's/^/  orca said: /' >&2 || true
   exit 1
 }
-# Waits until Orca has spoken a line matching the pattern (grep -E) after line $2 of its log.
+# Waits until Orca has spoken a line matching the pattern (grep -E) after line $2 of its log,
+# for 30 s (or $3 tenths of a second).
 heard() {
   local i
-  for i in $(seq 1 300); do
+  for i in $(seq 1 "${3:-300}"); do
     # Read whole before matching: grep -q leaving early would break the pipe (pipefail).
     spoken=$(tail -n +"$2" "$log" 2>/dev/null | grep -a "SPEECH OUTPUT" || true)
     grep -aqE "$1" <<<"$spoken" && return 0
@@ -51,7 +52,7 @@ openbox >/dev/null 2>&1 &
 wm=$!
 /usr/bin/python3 "$(dirname "$0")/orca-line-log.py" "$log" -u "$work/orca-prefs" >/dev/null 2>&1 &
 orcapid=$!
-heard "Screen reader on" 1
+heard "Screen reader on" 1 900 # Orca starts slowly on a busy machine (a sanitizer build's suite on both cores)
 "$app" "$work/numbers.pwk" >"$work/app.log" 2>&1 &
 pid=$!
 heard "Word editable combo box" 1

@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "app/SharePanel.h"
+#include "app/CardGridView.h"
+#include "app/SpokenValue.h"
+#include "game/CardCheck.h"
+#include "game/GameCode.h"
+#include "game/NumberedGame.h"
+#include "game/PlayerMessage.h"
+#include "game/SharedGame.h"
+#include "platform/PlatformError.h"
+#include "platform/Prompts.h"
+#include "share/QrCode.h"
+#include "share/ShareAddress.h"
+#include "share/ShareServer.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QVBoxLayout>
+#include <mutex>
+
+SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(asks)
+{
+    LblQr = new QLabel(this);
+    LblQr->setAlignment(Qt::AlignCenter);
+    LblQr->setMinimumSize(160, 160);
+    LblQr->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    LblUrl = new QLabel(this);
+    LblUrl->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    LblUrl->setWordWrap(true);
+    LblUrl->setAlignment(Qt::AlignCenter);
+    QFont big = LblUrl->font();
+    big.setPixelSize(18);
+    big.setBold(true);
+    LblUrl->setFont(big);
+    CboAddress = new QComboBox(this);
+    SpeakValue(CboAddress);
+    LblPlayers = new QLabel(this);
+    LstClaims = new QListWidget(this);
+    LstClaims->setAccessibleName(tr("Claims"));
+    BtnConfirm = new QPushButton(tr("C&onfirm"), this);
+    BtnClear = new QPushButton(tr("C&lear"), this);
+    ClaimCard = new CardGridView(this);
+    ClaimCard->setMinimumHeight(140);
+
+    auto* network = new QFormLayout;
+    network->addRow(tr("N&etwork:"), CboAddress);
+    auto* claimButtons = new QHBoxLayout;
+    claimButtons->addWidget(BtnConfirm);
+    claimButtons->addWidget(BtnClear);
+    claimButtons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(LblQr, 3);
+    layout->addWidget(LblUrl);
+    layout->addLayout(network);
+    layout->addWidget(LblPlayers);
+    layout->addWidget(LstClaims, 1);
+    layout->addLayout(claimButtons);
+    layout->addWidget(ClaimCard, 2);
+
+    connect(CboAddress, &QComboBox::activated, this, [this](int index) {
+        const QHostAddress address(CboAddress->itemData(index).toString());
+        try {
+            Listen(address);
+            ShareAddress::Remember(address);
+        } catch (const PlatformError& e) {
+            Asks.Error(e.Text());
+        }
+    });
+    connect(LstClaims, &QListWidget::currentRowChanged, this, [this] { ShowClaim(); });
+    connect(BtnConfirm, &QPushButton::clicked, this, [this] {
+        if (QListWidgetItem* item = LstClaims->currentItem(); item && !item->data(Qt::UserRole + 2).toBool()) {
+            item->setData(Qt::UserRole + 2, true);
+            item->setText(tr("%1 (confirmed)").arg(item->text()));
+        }
+    });
+    connect(BtnClear, &QPushButton::clicked, this, [this] {
+        delete LstClaims->currentItem();
+        ShowClaim();
+    });
+    hide();
+}
+
+SharePanel::~SharePanel() = default;
+
+void SharePanel::Start(const GameSource& game, const QStringList& calls)
+{
+    Stop();
+    const auto code = ParseGameCode(game.Code);
+    if (!code)
+        throw PlatformError(tr("Only a printed game can be shared: choose it in \"Play\"."));
+    Game = game;
+    Calls = calls;
+    // The phones' cards come from the game's own deal, planned further as they are dealt; the
+    // server's threads and this window ask for them in turn.
+    auto deal = std::make_shared<NumberedGame>(game.Words, game.Options, code->Seed);
+    auto lock = std::make_shared<std::mutex>();
+    const auto different = deal->DifferentCards();
+    const int limit = static_cast<int>(std::min<std::uint64_t>(different.value_or(MaxSharedCard), MaxSharedCard));
+    Cards = deal;
+    SharedGame::Cards cardOf = [deal, lock, limit](int n) {
+        std::lock_guard<std::mutex> guard(*lock);
+        if (n > deal->Planned()) {
+            QString error;
+            if (!deal->Plan(std::min(limit, std::max(n, 2 * deal->Planned() + 16)), error))
+                deal->Plan(n, error);
+        }
+        return n <= deal->Planned() ? deal->Card(n) : QStringList();
+    };
+    auto secret = [] {
+        quint32 words[4];
+        QRandomGenerator::system()->fillRange(words);
+        return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words), sizeof words).toHex());
+    };
+    Shared = std::make_shared<SharedGame>(game.Code, game.Options, WinPattern::AnyLine, game.Cards, limit, cardOf,
+                                          secret, SharedGame::Limits{});
+    Shared->SetCalls(calls);
+    const QHostAddress chosen = ShareAddress::Chosen();
+    CboAddress->clear();
+    QList<QHostAddress> candidates = ShareAddress::Candidates();
+    if (!candidates.contains(chosen))
+        candidates.prepend(chosen);
+    for (const QHostAddress& address : candidates)
+        CboAddress->addItem(address.toString(), address.toString());
+    CboAddress->setCurrentIndex(static_cast<int>(candidates.indexOf(chosen)));
+    Listen(chosen);
+    LstClaims->clear();
+    ClaimCard->Clear();
+    show();
+}
+
+void SharePanel::Listen(const QHostAddress& address)
+{
+    Server.reset(); // a new address: a new token, the old connections closed
+    ShareServer::Options options;
+    options.Address = address;
+    Server = std::make_unique<ShareServer>(Shared, options);
+    Server->SetCalls(Calls);
+    connect(Server.get(), &ShareServer::ClaimHeard, this, &SharePanel::AddClaim);
+    connect(Server.get(), &ShareServer::ConnectedChanged, this,
+            [this](int players) { LblPlayers->setText(tr("Phones connected: %1").arg(players)); });
+    connect(Server.get(), &ShareServer::CardsUsed, this, &SharePanel::RecordUsed);
+    LblUrl->setText(Server->Url());
+    LblPlayers->setText(tr("Phones connected: %1").arg(0));
+    ShowQr();
+}
+
+void SharePanel::Stop()
+{
+    Server.reset();
+    Shared.reset();
+    hide();
+}
+
+QString SharePanel::Url() const
+{
+    return Server ? Server->Url() : QString();
+}
+
+void SharePanel::SetCalls(const QStringList& calls)
+{
+    Calls = calls;
+    if (Server)
+        Server->SetCalls(calls);
+}
+
+void SharePanel::RecordUsed(int used)
+{
+    // A card dealt to a phone is never printed or dealt again: the game's record says so.
+    auto record = GameHistory::Find(Game.Code);
+    if (!record)
+        return;
+    record->Cards = std::max(record->Cards, used);
+    if (const QString note = GameHistory::Add(*record); !note.isEmpty() && !RecordFailureSaid) {
+        RecordFailureSaid = true;
+        Asks.Error(note);
+    }
+}
+
+void SharePanel::AddClaim(const QString& text, int card, bool bingo)
+{
+    auto* item = new QListWidgetItem(text, LstClaims);
+    item->setData(Qt::UserRole, card);
+    item->setData(Qt::UserRole + 1, bingo);
+    LstClaims->setCurrentItem(item);
+    Q_EMIT ClaimArrived(text);
+}
+
+void SharePanel::ShowClaim()
+{
+    const QListWidgetItem* item = LstClaims->currentItem();
+    if (!item || !Shared) {
+        ClaimCard->Clear();
+        return;
+    }
+    const int card = item->data(Qt::UserRole).toInt();
+    QStringList cells;
+    {
+        // Through the game's own deal, as the phones got it.
+        const auto again = std::make_shared<NumberedGame>(Game.Words, Game.Options, ParseGameCode(Game.Code)->Seed);
+        QString error;
+        if (again->Plan(card, error))
+            cells = again->Card(card);
+    }
+    const CardView view = MakeCardView(cells, Game.Options);
+    const std::vector<bool> marked = view.Marked(QSet<QString>(Calls.cbegin(), Calls.cend()));
+    const Verdict verdict = CheckPattern(marked, view.Side, WinPattern::AnyLine, view.Heading);
+    ClaimCard->Show(view, marked, verdict.Cells);
+}
+
+void SharePanel::ShowQr()
+{
+    const QImage code = Server ? QrCodeImage(Server->Url().toUtf8()) : QImage();
+    if (code.isNull()) {
+        LblQr->clear();
+        return;
+    }
+    // Whole pixels a module, as large as the panel allows, for the back of the room.
+    const int room = std::max(1, std::min(LblQr->width(), LblQr->height()));
+    const int scale = std::max(2, room / code.width());
+    LblQr->setPixmap(QPixmap::fromImage(code.scaled(code.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    LblQr->setAccessibleName(tr("QR code of %1").arg(Server->Url()));
+}
+
+void SharePanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ShowQr();
+}

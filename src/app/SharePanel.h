@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include "settings/GameHistory.h"
+
+#include <QHostAddress>
+#include <QWidget>
+#include <memory>
+
+class CardGridView;
+class NumberedGame;
+class Prompts;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class ShareServer;
+class SharedGame;
+
+// The caller's side of a game shared with the phones in the room: the address and its QR
+// code, large enough to scan from the back of the room, the network to share on, how many
+// phones are connected, and the claims as they come, each with its card drawn and its line
+// outlined, to confirm or clear. Nothing listens until Start(); Stop() or closing the
+// caller ends the sharing and every connection.
+class SharePanel final : public QWidget {
+    Q_OBJECT
+
+public:
+    SharePanel(QWidget* parent, Prompts& asks);
+    ~SharePanel() override;
+
+    // Shares the game now being called, with the calls so far; raises PlatformError.
+    void Start(const GameSource& game, const QStringList& calls);
+    void Stop();
+    bool Sharing() const { return Server != nullptr; }
+    void SetCalls(const QStringList& calls);
+    QString Url() const;
+
+    QLabel* LblQr = nullptr;
+    QLabel* LblUrl = nullptr;
+    QComboBox* CboAddress = nullptr;
+    QLabel* LblPlayers = nullptr;
+    QListWidget* LstClaims = nullptr;
+    QPushButton* BtnConfirm = nullptr;
+    QPushButton* BtnClear = nullptr;
+    CardGridView* ClaimCard = nullptr;
+
+Q_SIGNALS:
+    void ClaimArrived(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Listen(const QHostAddress& address);
+    void AddClaim(const QString& text, int card, bool bingo);
+    void ShowClaim();
+    void ShowQr();
+    void RecordUsed(int used);
+
+    Prompts& Asks;
+    GameSource Game;
+    QStringList Calls;
+    std::shared_ptr<NumberedGame> Cards;
+    std::shared_ptr<SharedGame> Shared;
+    std::unique_ptr<ShareServer> Server;
+    bool RecordFailureSaid = false;
+};
