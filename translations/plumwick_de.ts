@@ -280,6 +280,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Last calls: %1</source>
         <translation>Letzte Ausrufe: %1</translation>
     </message>
+    <message>
+        <source>&amp;Share on this network</source>
+        <translation>Im &amp;Netzwerk teilen</translation>
+    </message>
+    <message>
+        <source>Phones in the room get cards of this game and see every call; their claims are checked here.</source>
+        <translation>Telefone im Raum bekommen Karten dieses Spiels und sehen jeden Ausruf; ihr Bingo wird hier geprüft.</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -696,6 +704,41 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Row %1</source>
         <translation>Reihe %1</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Claims</source>
+        <translation>Bingo-Rufe</translation>
+    </message>
+    <message>
+        <source>C&amp;onfirm</source>
+        <translation>&amp;Bestätigen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>N&amp;etwork:</source>
+        <translation>Ne&amp;tzwerk:</translation>
+    </message>
+    <message>
+        <source>%1 (confirmed)</source>
+        <translation>%1 (bestätigt)</translation>
+    </message>
+    <message>
+        <source>Only a printed game can be shared: choose it in &quot;Play&quot;.</source>
+        <translation>Nur ein gedrucktes Spiel kann geteilt werden: wählen Sie es unter „Spiel“.</translation>
+    </message>
+    <message>
+        <source>Phones connected: %1</source>
+        <translation>Verbundene Telefone: %1</translation>
+    </message>
+    <message>
+        <source>QR code of %1</source>
+        <translation>QR-Code von %1</translation>
     </message>
 </context>
 <context>

@@ -280,6 +280,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Last calls: %1</source>
         <translation>Últimos cantos: %1</translation>
     </message>
+    <message>
+        <source>&amp;Share on this network</source>
+        <translation>C&amp;ompartir en esta red</translation>
+    </message>
+    <message>
+        <source>Phones in the room get cards of this game and see every call; their claims are checked here.</source>
+        <translation>Los teléfonos de la sala reciben cartones de esta partida y ven cada canto; sus bingos se comprueban aquí.</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -696,6 +704,41 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Row %1</source>
         <translation>Fila %1</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Claims</source>
+        <translation>Bingos cantados</translation>
+    </message>
+    <message>
+        <source>C&amp;onfirm</source>
+        <translation>Con&amp;firmar</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>N&amp;etwork:</source>
+        <translation>&amp;Red:</translation>
+    </message>
+    <message>
+        <source>%1 (confirmed)</source>
+        <translation>%1 (confirmado)</translation>
+    </message>
+    <message>
+        <source>Only a printed game can be shared: choose it in &quot;Play&quot;.</source>
+        <translation>Solo se puede compartir una partida impresa: elíjala en «Jugar».</translation>
+    </message>
+    <message>
+        <source>Phones connected: %1</source>
+        <translation>Teléfonos conectados: %1</translation>
+    </message>
+    <message>
+        <source>QR code of %1</source>
+        <translation>Código QR de %1</translation>
     </message>
 </context>
 <context>

@@ -280,6 +280,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Last calls: %1</source>
         <translation>Dernières annonces&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>&amp;Share on this network</source>
+        <translation>Partager sur ce &amp;réseau</translation>
+    </message>
+    <message>
+        <source>Phones in the room get cards of this game and see every call; their claims are checked here.</source>
+        <translation>Les téléphones de la salle reçoivent des cartons de cette partie et voient chaque annonce&#xa0;; leurs bingos sont vérifiés ici.</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -696,6 +704,41 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Row %1</source>
         <translation>Ligne %1</translation>
+    </message>
+</context>
+<context>
+    <name>SharePanel</name>
+    <message>
+        <source>Claims</source>
+        <translation>Annonces de bingo</translation>
+    </message>
+    <message>
+        <source>C&amp;onfirm</source>
+        <translation>&amp;Confirmer</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>N&amp;etwork:</source>
+        <translation>R&amp;éseau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 (confirmed)</source>
+        <translation>%1 (confirmé)</translation>
+    </message>
+    <message>
+        <source>Only a printed game can be shared: choose it in &quot;Play&quot;.</source>
+        <translation>Seule une partie imprimée peut être partagée&#xa0;: choisissez-la dans «&#xa0;Jouer&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Phones connected: %1</source>
+        <translation>Téléphones connectés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>QR code of %1</source>
+        <translation>Code QR de %1</translation>
     </message>
 </context>
 <context>

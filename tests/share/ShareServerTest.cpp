@@ -4,6 +4,7 @@
 // again by its secret, claims answered and heard by the host, the calls streamed as they
 // are made, requests over 4 KB refused, and every connection closed when sharing stops.
 #include "share/ShareServer.h"
+#include "share/PhoneHttp.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -33,44 +34,21 @@ std::shared_ptr<SharedGame> Game()
         [counter] { return QStringLiteral("%1").arg(++*counter, 32, 16, QChar(u'0')); }, SharedGame::Limits{});
 }
 
-struct Reply {
-    int Status = 0;
-    QByteArray Head;
-    QByteArray Body;
-};
+using Reply = PhoneReply;
 
-// One request on a connection of its own, as a phone's browser sends it.
 Reply Ask(quint16 port, const QByteArray& request)
 {
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    EXPECT_TRUE(socket.waitForConnected(2000));
-    socket.write(request);
-    QByteArray all;
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 3000 && socket.state() == QAbstractSocket::ConnectedState) {
-        if (socket.waitForReadyRead(200))
-            all += socket.readAll();
-    }
-    all += socket.readAll();
-    Reply reply;
-    const qsizetype split = all.indexOf("\r\n\r\n");
-    reply.Head = all.left(split);
-    reply.Body = split < 0 ? QByteArray() : all.mid(split + 4);
-    reply.Status = all.mid(9, 3).toInt();
-    return reply;
+    return AskServer(port, request);
 }
 
 Reply Get(quint16 port, const QByteArray& path)
 {
-    return Ask(port, "GET " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
+    return GetFrom(port, path);
 }
 
 Reply Post(quint16 port, const QByteArray& path, const QByteArray& body)
 {
-    return Ask(port, "POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\nContent-Type: application/json\r\n"
-                     "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    return PostTo(port, path, body);
 }
 
 QJsonObject Json(const Reply& reply)

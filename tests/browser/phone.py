@@ -1,0 +1,106 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Plumwick developers
+"""A phone in the room, in Debian's headless Chromium, on a game the caller shares on
+127.0.0.1: gets a card (and says "holding card N" on standard output, for the caller to call
+every number), sees the calls arrive, lets them be marked for it, claims and hears the
+answer, reloads and finds its card and marks; a second phone can neither read nor claim
+the first one's card.
+
+    phone.py URL
+"""
+import json
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+
+url = sys.argv[1]
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what, flush=True)
+
+
+def until(condition, seconds=20):
+    end = time.time() + seconds
+    while time.time() < end:
+        try:
+            if condition():
+                return True
+        except Exception:  # the page is still coming
+            pass
+        time.sleep(0.1)
+    return False
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--user-data-dir=" + tempfile.mkdtemp()):
+        options.add_argument(flag)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                           {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+    return driver
+
+
+def say(driver, message):
+    return driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "fetch('say', {method: 'POST', body: JSON.stringify(arguments[0])})"
+        ".then(r => r.text()).then(done, e => done('failed: ' + e));", message)
+
+
+phone = browser()
+other = browser()
+try:
+    phone.get(url)
+    text = lambda d, id: d.find_element(By.ID, id).text
+    check(until(lambda: text(phone, "call") != ""), "the page shows the call line")
+    phone.find_element(By.ID, "deal").click()
+    check(until(lambda: phone.find_element(By.ID, "card").is_displayed()), "a card is dealt")
+    who = text(phone, "who")
+    card = who.split(" ")[1]
+    cells = phone.find_elements(By.CSS_SELECTOR, "#card .cell")
+    check(len(cells) == 25, f"the card has 25 cells ({len(cells)})")
+    check(cells[12].get_attribute("aria-pressed") == "true", "the free space starts marked")
+    print("holding card", card, flush=True)
+
+    # The caller calls every number; they arrive, the last one large.
+    check(until(lambda: "75" in text(phone, "last"), 30), f"every call arrived ({text(phone, 'last')!r})")
+    phone.find_element(By.ID, "auto").click()
+    check(all(c.get_attribute("aria-pressed") == "true" for c in phone.find_elements(By.CSS_SELECTOR, "#card .cell")),
+          "Mark calls for me marks every called cell")
+    phone.find_element(By.ID, "bingo").click()
+    check(until(lambda: text(phone, "status").startswith("Bingo")), f"the claim is answered ({text(phone, 'status')!r})")
+
+    # Reloaded: the same card, its marks, the calls caught up.
+    phone.refresh()
+    check(until(lambda: text(phone, "who") == who), "the reloaded page has the same card")
+    check(until(lambda: "75" in text(phone, "last")), "the reloaded page caught up with the calls")
+    marked = [c.get_attribute("aria-pressed") for c in phone.find_elements(By.CSS_SELECTOR, "#card .cell")]
+    check(marked.count("true") == 25, f"the marks were kept ({marked.count('true')})")
+
+    # Another phone: no card of the first one's without its secret.
+    other.get(url)
+    until(lambda: text(other, "call") != "")
+    secret = json.loads(phone.execute_script("return localStorage.getItem(arguments[0])", "plumwick-seat:" + phone.execute_script("return location.pathname")))["secret"]
+    guess = ("0" * 31 + "1") if secret != "0" * 31 + "1" else "f" * 32
+    check("error" in json.loads(say(other, {"type": "hello", "secret": guess})), "a guessed secret reads no card")
+    check("error" in json.loads(say(other, {"type": "claim", "secret": guess})), "a guessed secret claims nothing")
+    check("error" in json.loads(say(other, {"type": "take", "card": int(card)})), "a dealt card can't be taken")
+finally:
+    phone.quit()
+    other.quit()
+
+print("phone: passed" if not failures else f"{len(failures)} failed", flush=True)
+sys.exit(1 if failures else 0)

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// The caller's sharing, as the host uses it: off until asked, on the address the host set,
+// its QR code and address shown, a phone's claim listed with its card, and everything
+// closed when sharing stops. The browser test plays along on a real phone page.
+#include "app/CallerWindow.h"
+#include "app/CardGridView.h"
+#include "app/SharePanel.h"
+#include "game/GameCode.h"
+#include "game/NumberedGame.h"
+#include "share/PhoneHttp.h"
+#include "support/MainWindowFixture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QUrl>
+
+namespace {
+
+GameSource NumbersGame()
+{
+    GameSource game;
+    for (int i = 1; i <= 75; ++i)
+        game.Words << QString::number(i);
+    game.Code = NumberedGame(game.Words, game.Options, 4242).Code().Text();
+    game.Key = game.Code;
+    game.Title = QStringLiteral("Numbers");
+    game.Cards = 10;
+    return game;
+}
+
+class SharedByTheCaller : public MainWindowTest {
+protected:
+    void SetUp() override { qputenv("PLUMWICK_SHARE_ADDRESS", "127.0.0.1"); }
+    void TearDown() override
+    {
+        qunsetenv("PLUMWICK_SHARE_ADDRESS");
+        MainWindowTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(SharedByTheCaller, OffUntilAskedThenOnTheHostsAddressWithItsCode)
+{
+    TFrmMain& main = Open();
+    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
+    caller.show();
+    // The current list is no game: nothing to share, nothing listens.
+    caller.Play(main.CurrentGameSource());
+    EXPECT_FALSE(caller.ChkShare->isEnabled());
+    EXPECT_FALSE(caller.Share->Sharing());
+    caller.Play(NumbersGame());
+    ASSERT_TRUE(caller.ChkShare->isEnabled());
+    caller.ChkShare->setChecked(true);
+    ASSERT_TRUE(caller.Share->Sharing());
+    EXPECT_TRUE(caller.Share->isVisible());
+    const QString url = caller.Share->Url();
+    EXPECT_TRUE(url.startsWith(QStringLiteral("http://127.0.0.1:"))) << url.toStdString();
+    EXPECT_EQ(caller.Share->LblUrl->text(), url);
+    EXPECT_FALSE(caller.Share->LblQr->pixmap().isNull());
+    const quint16 port = static_cast<quint16>(QUrl(url).port());
+    const QByteArray base = QUrl(url).path().toUtf8();
+
+    // A phone gets card 11 (ten were printed) and sees the calls.
+    const QJsonObject seat = QJsonDocument::fromJson(PostTo(port, base + "say", R"({"type":"deal"})").Body).object();
+    EXPECT_EQ(seat.value("card").toInt(), 11);
+    for (int i = 0; i < 75; ++i)
+        caller.Next();
+    // Every number called: the phone's claim is verified and listed with its card.
+    QSignalSpy claims(caller.Share, &SharePanel::ClaimArrived);
+    const QByteArray claim = "{\"type\":\"claim\",\"secret\":\"" + seat.value("secret").toString().toUtf8() + "\"}";
+    EXPECT_TRUE(QJsonDocument::fromJson(PostTo(port, base + "say", claim).Body).object().value("bingo").toBool());
+    ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
+    EXPECT_EQ(caller.Share->LstClaims->count(), 1);
+    EXPECT_TRUE(caller.Share->LstClaims->item(0)->text().startsWith(QStringLiteral("Card 11 claims bingo: verified")));
+    EXPECT_TRUE(caller.Share->ClaimCard->Showing());
+    caller.Share->BtnConfirm->click();
+    EXPECT_TRUE(caller.Share->LstClaims->item(0)->text().endsWith(QStringLiteral("(confirmed)")));
+    caller.Share->BtnClear->click();
+    EXPECT_EQ(caller.Share->LstClaims->count(), 0);
+
+    // Off: nothing answers any more.
+    caller.ChkShare->setChecked(false);
+    EXPECT_FALSE(caller.Share->Sharing());
+    EXPECT_EQ(GetFrom(port, base).Status, 0);
+}
+
+// A phone in headless Chromium joins the caller's game, sees the calls arrive, marks and
+// claims; the caller lists the verified claim; a second phone can't claim for the first.
+using Browser = SharedByTheCaller;
+
+TEST_F(Browser, PhonePlaysAlong)
+{
+    if (!QFile::exists(QStringLiteral("/usr/bin/chromedriver")))
+        GTEST_SKIP() << "Debian's chromium-driver is not installed";
+    TFrmMain& main = Open();
+    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
+    caller.show();
+    caller.Play(NumbersGame());
+    caller.ChkShare->setChecked(true);
+    ASSERT_TRUE(caller.Share->Sharing());
+    QProcess phone;
+    phone.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    phone.start(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral(PLUMWICK_TEST_SOURCE_DIR "/browser/phone.py"), caller.Share->Url()});
+    ASSERT_TRUE(phone.waitForStarted(5000));
+    QSignalSpy claims(caller.Share, &SharePanel::ClaimArrived);
+    // The phone says when it holds a card; then every number is called for it to see.
+    QByteArray said;
+    QElapsedTimer timer;
+    timer.start();
+    while (!said.contains("holding card") && timer.elapsed() < 60000 && phone.state() != QProcess::NotRunning) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        phone.waitForReadyRead(50);
+        said += phone.readAllStandardOutput();
+    }
+    ASSERT_TRUE(said.contains("holding card")) << said.toStdString();
+    for (int i = 0; i < 75; ++i)
+        caller.Next();
+    while (phone.state() != QProcess::NotRunning && timer.elapsed() < 120000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        phone.waitForFinished(50);
+    }
+    said += phone.readAllStandardOutput();
+    EXPECT_EQ(phone.exitCode(), 0) << said.toStdString();
+    QCoreApplication::processEvents();
+    ASSERT_GE(caller.Share->LstClaims->count(), 1) << said.toStdString();
+    EXPECT_TRUE(caller.Share->LstClaims->item(0)->text().contains(QStringLiteral("claims bingo: verified")));
+}
