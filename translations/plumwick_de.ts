@@ -740,6 +740,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>QR code of %1</source>
         <translation>QR-Code von %1</translation>
     </message>
+    <message>
+        <source>Pa&amp;ttern:</source>
+        <translation>&amp;Muster:</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>

@@ -740,6 +740,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>QR code of %1</source>
         <translation>Código QR de %1</translation>
     </message>
+    <message>
+        <source>Pa&amp;ttern:</source>
+        <translation>&amp;Patrón:</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>

@@ -740,6 +740,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>QR code of %1</source>
         <translation>Code QR de %1</translation>
     </message>
+    <message>
+        <source>Pa&amp;ttern:</source>
+        <translation>&amp;Motif&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>

@@ -40,6 +40,10 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     LblUrl->setFont(big);
     CboAddress = new QComboBox(this);
     SpeakValue(CboAddress);
+    CboPattern = new QComboBox(this);
+    for (const WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
+        CboPattern->addItem(PatternName(p), static_cast<int>(p));
+    SpeakValue(CboPattern);
     LblPlayers = new QLabel(this);
     LstClaims = new QListWidget(this);
     LstClaims->setAccessibleName(tr("Claims"));
@@ -50,6 +54,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
 
     auto* network = new QFormLayout;
     network->addRow(tr("N&etwork:"), CboAddress);
+    network->addRow(tr("Pa&ttern:"), CboPattern);
     auto* claimButtons = new QHBoxLayout;
     claimButtons->addWidget(BtnConfirm);
     claimButtons->addWidget(BtnClear);
@@ -72,6 +77,11 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
         } catch (const PlatformError& e) {
             Asks.Error(e.Text());
         }
+    });
+    connect(CboPattern, &QComboBox::currentIndexChanged, this, [this] {
+        if (Server)
+            Server->SetPattern(ChosenPattern());
+        ShowClaim();
     });
     connect(LstClaims, &QListWidget::currentRowChanged, this, [this] { ShowClaim(); });
     connect(BtnConfirm, &QPushButton::clicked, this, [this] {
@@ -118,7 +128,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         QRandomGenerator::system()->fillRange(words);
         return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words), sizeof words).toHex());
     };
-    Shared = std::make_shared<SharedGame>(game.Code, game.Options, WinPattern::AnyLine, game.Cards, limit, cardOf,
+    Shared = std::make_shared<SharedGame>(game.Code, game.Options, ChosenPattern(), game.Cards, limit, cardOf,
                                           secret, SharedGame::Limits{});
     Shared->SetCalls(calls);
     const QHostAddress chosen = ShareAddress::Chosen();
@@ -210,8 +220,13 @@ void SharePanel::ShowClaim()
     }
     const CardView view = MakeCardView(cells, Game.Options);
     const std::vector<bool> marked = view.Marked(QSet<QString>(Calls.cbegin(), Calls.cend()));
-    const Verdict verdict = CheckPattern(marked, view.Side, WinPattern::AnyLine, view.Heading);
+    const Verdict verdict = CheckPattern(marked, view.Side, ChosenPattern(), view.Heading);
     ClaimCard->Show(view, marked, verdict.Cells);
+}
+
+WinPattern SharePanel::ChosenPattern() const
+{
+    return static_cast<WinPattern>(CboPattern->currentData().toInt());
 }
 
 void SharePanel::ShowQr()

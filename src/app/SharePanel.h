@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "game/WinPatterns.h"
 #include "settings/GameHistory.h"
 
 #include <QHostAddress>
@@ -39,6 +40,7 @@ public:
     QLabel* LblQr = nullptr;
     QLabel* LblUrl = nullptr;
     QComboBox* CboAddress = nullptr;
+    QComboBox* CboPattern = nullptr;
     QLabel* LblPlayers = nullptr;
     QListWidget* LstClaims = nullptr;
     QPushButton* BtnConfirm = nullptr;
@@ -57,6 +59,7 @@ private:
     void ShowClaim();
     void ShowQr();
     void RecordUsed(int used);
+    WinPattern ChosenPattern() const;
 
     Prompts& Asks;
     GameSource Game;

@@ -51,6 +51,7 @@ public:
     int Used() const { return UsedCards; }
     const QString& Code() const { return GameCode; }
     WinPattern Pattern() const { return Playing; }
+    void SetPattern(WinPattern pattern) { Playing = pattern; }
 
     void SetCalls(const QStringList& calls) { CallsSoFar = calls; }
     const QStringList& Calls() const { return CallsSoFar; }

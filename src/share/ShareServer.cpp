@@ -254,6 +254,12 @@ void ShareServer::SetCalls(const QStringList& calls)
     Changed.notify_all();
 }
 
+void ShareServer::SetPattern(WinPattern pattern)
+{
+    std::lock_guard<std::mutex> guard(Lock);
+    Game->SetPattern(pattern);
+}
+
 QByteArray ShareServer::Snapshot() const
 {
     return QJsonDocument(QJsonObject{{QStringLiteral("calls"), QJsonArray::fromStringList(Game->Calls())},

@@ -43,6 +43,8 @@ public:
 
     // The calls now, after a call or an undo in the caller.
     void SetCalls(const QStringList& calls);
+    // The pattern claims are checked against from now on.
+    void SetPattern(WinPattern pattern);
 
 Q_SIGNALS:
     void ClaimHeard(const QString& text, int card, bool bingo);

@@ -111,6 +111,14 @@ TEST(ShareServer, DealsFindsAgainAndHearsClaims)
     ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
     EXPECT_EQ(claims.front().at(0).toString(), QStringLiteral("Card 11 claims bingo: verified, row 1"));
     EXPECT_TRUE(used.size() >= 1 || used.wait(1000));
+    // The host plays four corners now: the same row is no bingo for another phone's card 12.
+    server.SetPattern(WinPattern::FourCorners);
+    const QJsonObject twelve = Json(Post(port, say, R"({"type":"deal"})"));
+    server.SetCalls({"1200", "1201", "1202", "1203", "1204"});
+    const QJsonObject corners =
+        Json(Post(port, say, ("{\"type\":\"claim\",\"secret\":\"" + twelve.value("secret").toString() + "\"}").toUtf8()));
+    EXPECT_FALSE(corners.value("bingo").toBool());
+    EXPECT_EQ(corners.value("answer").toString(), QStringLiteral("No bingo yet: 2 words missing for the four corners"));
     // Bad or oversized requests.
     EXPECT_EQ(Post(port, say, R"({"type":"settings"})").Status, 400);
     EXPECT_EQ(Post(port, say, QByteArray(5000, ' ')).Status, 413);
