@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QVBoxLayout>
 #include <mutex>
 
@@ -123,11 +122,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         }
         return n <= deal->Planned() ? deal->Card(n) : QStringList();
     };
-    auto secret = [] {
-        quint32 words[4];
-        QRandomGenerator::system()->fillRange(words);
-        return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(words), sizeof words).toHex());
-    };
+    auto secret = [] { return QString::fromLatin1(ShareServer::NewSecret()); };
     Shared = std::make_shared<SharedGame>(game.Code, game.Options, ChosenPattern(), game.Cards, limit, cardOf,
                                           secret, SharedGame::Limits{});
     Shared->SetCalls(calls);

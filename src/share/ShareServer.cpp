@@ -47,13 +47,6 @@ QByteArray Hash(const QByteArray& text)
     return "'sha256-" + QCryptographicHash::hash(text, QCryptographicHash::Sha256).toBase64() + "'";
 }
 
-QByteArray NewSecret()
-{
-    quint32 words[4];
-    QRandomGenerator::system()->fillRange(words);
-    return QByteArray(reinterpret_cast<const char*>(words), sizeof words).toHex();
-}
-
 bool SameBytes(const QByteArray& a, const char* b, size_t length)
 {
     // As long for a wrong token as for a right one.
@@ -163,6 +156,13 @@ QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code)
 }
 
 } // namespace
+
+QByteArray ShareServer::NewSecret()
+{
+    quint32 words[4];
+    QRandomGenerator::system()->fillRange(words);
+    return QByteArray(reinterpret_cast<const char*>(words), sizeof words).toHex();
+}
 
 ShareServer::ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent)
     : QObject(parent), Game(std::move(game)), Settings(options), SecretToken(NewSecret())

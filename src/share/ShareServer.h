@@ -41,6 +41,10 @@ public:
     QByteArray Token() const { return SecretToken; }
     int Connected() const;
 
+    // 128 bits from the system's random source, as 32 hex digits: the sharing's token and
+    // the seats' secrets.
+    static QByteArray NewSecret();
+
     // The calls now, after a call or an undo in the caller.
     void SetCalls(const QStringList& calls);
     // The pattern claims are checked against from now on.
