@@ -94,10 +94,13 @@ QByteArray CardWebPage(const WebCard& card)
                 .arg(view.FreeCell)
                 .arg(HtmlEscaped(card.Title));
     html += QStringLiteral("<div class=\"card\">\n");
-    for (const QString& letter : view.Heading)
-        html += QStringLiteral("<div class=\"head\" aria-hidden=\"true\">") + HtmlEscaped(letter) + QStringLiteral("</div>");
-    if (!view.Heading.isEmpty())
+    // A heading row of a cell a column, blank past the heading's last letter (BINGO on 7 x 7).
+    if (!view.Heading.isEmpty()) {
+        for (int c = 0; c < view.Side; ++c)
+            html += QStringLiteral("<div class=\"head\" aria-hidden=\"true\">") + HtmlEscaped(view.Heading.value(c)) +
+                    QStringLiteral("</div>");
         html += u'\n';
+    }
     for (int i = 0; i < view.Texts.size(); ++i) {
         const QString word = HtmlEscaped(view.Texts[i]);
         const QString letter = view.Heading.value(i % view.Side);

@@ -8,7 +8,9 @@ and axe-core finding nothing serious. Opens files only; starts no server.
 
     dab.py PLUMWICK_PRINT AXE_MIN_JS [PICTURES_DIR]
 """
+import base64
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -161,6 +163,11 @@ try:
     if pictures:
         browser.save_screenshot(os.path.join(pictures, "web-card-dark.png"))
     browser.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+
+    # Printed from the browser: one page.
+    pdf = base64.b64decode(browser.execute_cdp_cmd("Page.printToPDF", {"paperWidth": 8.27, "paperHeight": 11.69})["data"])
+    pages = len(re.findall(rb"/Type\s*/Page[^s]", pdf))
+    check(pages == 1, f"the card prints on one page ({pages})")
 
     # A hostile word shows as the text it is.
     hostile = "<img src=x onerror=alert(1)>"

@@ -114,4 +114,8 @@ TEST(CardWebPage, ALargeCardOfLongPhrasesStaysSmall)
     const QByteArray page = CardWebPage(Card(phrases, 2));
     EXPECT_EQ(page.count("class=\"cell\""), 49);
     EXPECT_LE(page.size(), 30 * 1024);
+    // BINGO over seven columns: a heading cell for each, the last two blank, so no word
+    // slips into the heading row.
+    EXPECT_EQ(page.count("class=\"head\""), 7);
+    EXPECT_TRUE(page.contains("<div class=\"head\" aria-hidden=\"true\">O</div><div class=\"head\" aria-hidden=\"true\"></div>"));
 }

@@ -39,11 +39,13 @@
     const card = $("card");
     card.replaceChildren();
     card.style.setProperty("--side", seat.side);
-    for (const letter of seat.heading) {
+    card.style.setProperty("--rows", seat.side + (seat.heading.length ? 1 : 0));
+    // A heading cell a column, blank past the heading's last letter (BINGO on 7 x 7).
+    for (let c = 0; seat.heading.length && c < seat.side; c++) {
       const head = document.createElement("div");
       head.className = "head";
       head.setAttribute("aria-hidden", "true");
-      head.textContent = letter;
+      head.textContent = seat.heading[c] || "";
       card.appendChild(head);
     }
     cells = seat.cells.map((word, i) => {
@@ -51,7 +53,7 @@
       cell.type = "button";
       cell.className = "cell";
       cell.textContent = word;
-      const letter = seat.heading[i % seat.side];
+      const letter = seat.heading[i % seat.side] || "";
       cell.setAttribute("aria-label", letter ? letter + " " + word : word);
       mark(cell, i === seat.free || (marked && marked[i]));
       cell.addEventListener("click", () => {
