@@ -608,6 +608,37 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>NinetyBall</name>
+    <message>
+        <source>row %1 holds %2 numbers, not 5</source>
+        <translation>Reihe %1 hat %2 Zahlen statt 5</translation>
+    </message>
+    <message>
+        <source>%1 does not belong in column %2</source>
+        <translation>%1 gehört nicht in Spalte %2</translation>
+    </message>
+    <message>
+        <source>column %1 does not rise from top to bottom</source>
+        <translation>Spalte %1 steigt nicht von oben nach unten</translation>
+    </message>
+    <message>
+        <source>column %1 holds no number</source>
+        <translation>Spalte %1 hat keine Zahl</translation>
+    </message>
+    <message>
+        <source>ticket %1: %2</source>
+        <translation>Schein %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is on the strip twice</source>
+        <translation>%1 steht zweimal auf dem Streifen</translation>
+    </message>
+    <message>
+        <source>%1 is not on the strip</source>
+        <translation>%1 fehlt auf dem Streifen</translation>
+    </message>
+</context>
+<context>
     <name>NumberedGame</name>
     <message>
         <source>This word list gives only %1.</source>

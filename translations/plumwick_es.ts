@@ -608,6 +608,37 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>NinetyBall</name>
+    <message>
+        <source>row %1 holds %2 numbers, not 5</source>
+        <translation>la fila %1 tiene %2 números, no 5</translation>
+    </message>
+    <message>
+        <source>%1 does not belong in column %2</source>
+        <translation>%1 no va en la columna %2</translation>
+    </message>
+    <message>
+        <source>column %1 does not rise from top to bottom</source>
+        <translation>la columna %1 no sube de arriba abajo</translation>
+    </message>
+    <message>
+        <source>column %1 holds no number</source>
+        <translation>la columna %1 no tiene ningún número</translation>
+    </message>
+    <message>
+        <source>ticket %1: %2</source>
+        <translation>cartón %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is on the strip twice</source>
+        <translation>%1 está dos veces en la tira</translation>
+    </message>
+    <message>
+        <source>%1 is not on the strip</source>
+        <translation>%1 no está en la tira</translation>
+    </message>
+</context>
+<context>
     <name>NumberedGame</name>
     <message>
         <source>This word list gives only %1.</source>

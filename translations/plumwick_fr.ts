@@ -608,6 +608,37 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>NinetyBall</name>
+    <message>
+        <source>row %1 holds %2 numbers, not 5</source>
+        <translation>la ligne %1 a %2 numéros, pas 5</translation>
+    </message>
+    <message>
+        <source>%1 does not belong in column %2</source>
+        <translation>%1 n’a pas sa place dans la colonne %2</translation>
+    </message>
+    <message>
+        <source>column %1 does not rise from top to bottom</source>
+        <translation>la colonne %1 ne monte pas de haut en bas</translation>
+    </message>
+    <message>
+        <source>column %1 holds no number</source>
+        <translation>la colonne %1 n’a aucun numéro</translation>
+    </message>
+    <message>
+        <source>ticket %1: %2</source>
+        <translation>ticket %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is on the strip twice</source>
+        <translation>%1 figure deux fois sur la bande</translation>
+    </message>
+    <message>
+        <source>%1 is not on the strip</source>
+        <translation>%1 ne figure pas sur la bande</translation>
+    </message>
+</context>
+<context>
     <name>NumberedGame</name>
     <message>
         <source>This word list gives only %1.</source>

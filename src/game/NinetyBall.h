@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+#include <vector>
+
+// 90-ball bingo as played in Britain, Ireland, Australia and across Europe. A ticket has 3
+// rows and 9 columns; each row holds 5 numbers and 4 blanks; column 1 holds numbers from 1 to
+// 9, column 2 from 10 to 19, ..., column 9 from 80 to 90; every column holds at least one
+// number, rising from top to bottom. A strip of 6 tickets holds every number from 1 to 90
+// exactly once.
+namespace NinetyBall {
+
+inline constexpr int Rows = 3;
+inline constexpr int Columns = 9;
+inline constexpr int TicketsPerStrip = 6;
+
+struct Ticket {
+    std::array<std::array<int, Columns>, Rows> Cells{}; // 0: a blank
+};
+using Strip = std::array<Ticket, TicketsPerStrip>;
+
+// The numbers of column c (0-based): 1-9, 10-19, ..., 80-90.
+int ColumnLow(int c);
+int ColumnHigh(int c);
+
+// Whether it keeps every rule; `why` says the first one it breaks.
+bool IsValidTicket(const Ticket& ticket, QString* why = nullptr);
+bool IsValidStrip(const Strip& strip, QString* why = nullptr);
+
+// Deals strips chosen uniformly among every valid strip. The six tickets' column counts are
+// drawn in turn, each weighted by how many strips complete it (counted once, when the dealer
+// is made); each ticket's layout is then drawn uniformly among those with its column counts,
+// and each column's numbers are split among the tickets by a uniform shuffle.
+class StripDealer {
+public:
+    StripDealer();
+    // `random` gives 64 uniformly random bits a call. Safe on several threads at once.
+    Strip Deal(const std::function<std::uint64_t()>& random) const;
+    // How many valid strips there are, as a double.
+    double Count() const;
+
+private:
+    using Counts = std::array<int, Columns>;
+    double Completions(int ticket, const Counts& remaining) const;
+    static std::uint64_t Key(int ticket, const Counts& remaining);
+
+    std::vector<Counts> Shapes;  // every ticket's column counts: 1 to 3 each, 15 in all
+    std::vector<double> Weights; // layouts of the shape, over the product of the counts' factorials
+    mutable std::unordered_map<std::uint64_t, double> Memo;
+};
+
+} // namespace NinetyBall
