@@ -637,6 +637,38 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>%1 is not on the strip</source>
         <translation>%1 fehlt auf dem Streifen</translation>
     </message>
+    <message>
+        <source>Bingo: full house</source>
+        <translation>Bingo: volles Haus</translation>
+    </message>
+    <message>
+        <source>Bingo: rows %1 and %2</source>
+        <translation>Bingo: Reihen %1 und %2</translation>
+    </message>
+    <message>
+        <source>Bingo: row %1</source>
+        <translation>Bingo: Reihe %1</translation>
+    </message>
+    <message>
+        <source>a full house</source>
+        <translation>ein volles Haus</translation>
+    </message>
+    <message>
+        <source>two lines</source>
+        <translation>zwei Reihen</translation>
+    </message>
+    <message>
+        <source>one line</source>
+        <translation>eine Reihe</translation>
+    </message>
+    <message>
+        <source>No bingo yet: 1 number missing for %1</source>
+        <translation>Noch kein Bingo: 1 Zahl fehlt für %1</translation>
+    </message>
+    <message>
+        <source>No bingo yet: %2 numbers missing for %1</source>
+        <translation>Noch kein Bingo: %2 Zahlen fehlen für %1</translation>
+    </message>
 </context>
 <context>
     <name>NumberedGame</name>

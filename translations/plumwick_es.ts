@@ -637,6 +637,38 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>%1 is not on the strip</source>
         <translation>%1 no está en la tira</translation>
     </message>
+    <message>
+        <source>Bingo: full house</source>
+        <translation>Bingo: cartón lleno</translation>
+    </message>
+    <message>
+        <source>Bingo: rows %1 and %2</source>
+        <translation>Bingo: filas %1 y %2</translation>
+    </message>
+    <message>
+        <source>Bingo: row %1</source>
+        <translation>Bingo: fila %1</translation>
+    </message>
+    <message>
+        <source>a full house</source>
+        <translation>un cartón lleno</translation>
+    </message>
+    <message>
+        <source>two lines</source>
+        <translation>dos líneas</translation>
+    </message>
+    <message>
+        <source>one line</source>
+        <translation>una línea</translation>
+    </message>
+    <message>
+        <source>No bingo yet: 1 number missing for %1</source>
+        <translation>Todavía no hay bingo: falta 1 número para %1</translation>
+    </message>
+    <message>
+        <source>No bingo yet: %2 numbers missing for %1</source>
+        <translation>Todavía no hay bingo: faltan %2 números para %1</translation>
+    </message>
 </context>
 <context>
     <name>NumberedGame</name>

@@ -637,6 +637,38 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>%1 is not on the strip</source>
         <translation>%1 ne figure pas sur la bande</translation>
     </message>
+    <message>
+        <source>Bingo: full house</source>
+        <translation>Bingo&#xa0;: carton plein</translation>
+    </message>
+    <message>
+        <source>Bingo: rows %1 and %2</source>
+        <translation>Bingo&#xa0;: lignes %1 et %2</translation>
+    </message>
+    <message>
+        <source>Bingo: row %1</source>
+        <translation>Bingo&#xa0;: ligne %1</translation>
+    </message>
+    <message>
+        <source>a full house</source>
+        <translation>un carton plein</translation>
+    </message>
+    <message>
+        <source>two lines</source>
+        <translation>deux lignes</translation>
+    </message>
+    <message>
+        <source>one line</source>
+        <translation>une ligne</translation>
+    </message>
+    <message>
+        <source>No bingo yet: 1 number missing for %1</source>
+        <translation>Pas encore de bingo&#xa0;: il manque 1 numéro pour %1</translation>
+    </message>
+    <message>
+        <source>No bingo yet: %2 numbers missing for %1</source>
+        <translation>Pas encore de bingo&#xa0;: il manque %2 numéros pour %1</translation>
+    </message>
 </context>
 <context>
     <name>NumberedGame</name>

@@ -140,6 +140,42 @@ bool IsValidStrip(const Strip& strip, QString* why)
     return true;
 }
 
+TicketVerdict CheckTicket(const Ticket& ticket, const std::vector<bool>& called, TicketPattern pattern)
+{
+    // `called[n]`: number n has been called.
+    std::array<int, Rows> missing{};
+    for (int r = 0; r < Rows; ++r)
+        for (const int n : ticket.Cells[static_cast<size_t>(r)])
+            if (n != 0 && !(static_cast<size_t>(n) < called.size() && called[static_cast<size_t>(n)]))
+                ++missing[static_cast<size_t>(r)];
+    std::array<int, Rows> order = {0, 1, 2};
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return missing[static_cast<size_t>(a)] < missing[static_cast<size_t>(b)]; });
+    const int rowsNeeded = pattern == TicketPattern::OneLine ? 1 : pattern == TicketPattern::TwoLines ? 2 : 3;
+    TicketVerdict verdict;
+    for (int i = 0; i < rowsNeeded; ++i)
+        verdict.Missing += missing[static_cast<size_t>(order[static_cast<size_t>(i)])];
+    verdict.Won = verdict.Missing == 0;
+    if (verdict.Won) {
+        for (int i = 0; i < rowsNeeded; ++i)
+            verdict.Rows.push_back(order[static_cast<size_t>(i)]);
+        std::sort(verdict.Rows.begin(), verdict.Rows.end());
+        verdict.Text = pattern == TicketPattern::FullHouse
+                           ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "Bingo: full house"))
+                       : pattern == TicketPattern::TwoLines
+                           ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "Bingo: rows %1 and %2")).arg(verdict.Rows[0] + 1).arg(verdict.Rows[1] + 1)
+                           : Tr(QT_TRANSLATE_NOOP("NinetyBall", "Bingo: row %1")).arg(verdict.Rows[0] + 1);
+        return verdict;
+    }
+    const QString goal = pattern == TicketPattern::FullHouse ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "a full house"))
+                         : pattern == TicketPattern::TwoLines ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "two lines"))
+                                                              : Tr(QT_TRANSLATE_NOOP("NinetyBall", "one line"));
+    verdict.Text = (verdict.Missing == 1 ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "No bingo yet: 1 number missing for %1"))
+                                         : Tr(QT_TRANSLATE_NOOP("NinetyBall", "No bingo yet: %2 numbers missing for %1")))
+                       .arg(goal)
+                       .arg(verdict.Missing);
+    return verdict;
+}
+
 StripDealer::StripDealer()
 {
     // Every ticket's column counts: 1 to 3 a column, 15 numbers in all.

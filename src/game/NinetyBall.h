@@ -33,6 +33,18 @@ int ColumnHigh(int c);
 bool IsValidTicket(const Ticket& ticket, QString* why = nullptr);
 bool IsValidStrip(const Strip& strip, QString* why = nullptr);
 
+// What a ticket wins on: one row complete, two rows, or all fifteen numbers.
+enum class TicketPattern { OneLine, TwoLines, FullHouse };
+
+struct TicketVerdict {
+    bool Won = false;
+    int Missing = 0;       // numbers still to call for the pattern, at the fewest
+    std::vector<int> Rows; // the complete rows that win (0-based), all three for a full house
+    QString Text;          // "Bingo: rows 1 and 3", "No bingo yet: 2 numbers missing for one line"
+};
+
+TicketVerdict CheckTicket(const Ticket& ticket, const std::vector<bool>& called, TicketPattern pattern);
+
 // Deals strips chosen uniformly among every valid strip. The six tickets' column counts are
 // drawn in turn, each weighted by how many strips complete it (counted once, when the dealer
 // is made); each ticket's layout is then drawn uniformly among those with its column counts,

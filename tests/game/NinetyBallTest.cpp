@@ -152,3 +152,36 @@ TEST(NinetyBall, NumbersLandFairly)
         }
     EXPECT_LT(mirror, Critical(dof)) << mirror;
 }
+
+// One line, two lines and a full house on one ticket, with the fewest numbers still missing.
+TEST(NinetyBall, TicketsWinOnLinesAndAFullHouse)
+{
+    Ticket ticket{};
+    const int rows[3][9] = {{1, 0, 20, 0, 40, 0, 60, 0, 80}, {0, 11, 0, 31, 0, 51, 0, 71, 81}, {0, 12, 0, 32, 0, 52, 0, 72, 90}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 9; ++c)
+            ticket.Cells[r][c] = rows[r][c];
+    ASSERT_TRUE(IsValidTicket(ticket));
+    std::vector<bool> called(91);
+    for (const int n : {1, 20, 40, 60, 80, 11, 31, 51, 12, 90})
+        called[n] = true;
+    const TicketVerdict one = CheckTicket(ticket, called, TicketPattern::OneLine);
+    EXPECT_TRUE(one.Won);
+    EXPECT_EQ(one.Rows, std::vector<int>{0});
+    EXPECT_EQ(one.Text, QStringLiteral("Bingo: row 1"));
+    const TicketVerdict two = CheckTicket(ticket, called, TicketPattern::TwoLines);
+    EXPECT_FALSE(two.Won);
+    EXPECT_EQ(two.Missing, 2); // row 2 lacks 71 and 81
+    EXPECT_EQ(two.Text, QStringLiteral("No bingo yet: 2 numbers missing for two lines"));
+    called[71] = called[81] = true;
+    EXPECT_EQ(CheckTicket(ticket, called, TicketPattern::TwoLines).Text, QStringLiteral("Bingo: rows 1 and 2"));
+    const TicketVerdict house = CheckTicket(ticket, called, TicketPattern::FullHouse);
+    EXPECT_EQ(house.Text, QStringLiteral("No bingo yet: 3 numbers missing for a full house"));
+    called[32] = called[52] = true;
+    EXPECT_EQ(CheckTicket(ticket, called, TicketPattern::FullHouse).Text, QStringLiteral("No bingo yet: 1 number missing for a full house"));
+    called[72] = true;
+    const TicketVerdict full = CheckTicket(ticket, called, TicketPattern::FullHouse);
+    EXPECT_TRUE(full.Won);
+    EXPECT_EQ(full.Rows, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(full.Text, QStringLiteral("Bingo: full house"));
+}
