@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "game/NinetyBall.h"
 
+#include "platform/Clock.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <numeric>
@@ -311,6 +313,42 @@ Strip StripDealer::Deal(const std::function<std::uint64_t()>& random) const
         }
     }
     return strip;
+}
+
+StripGame::StripGame(const StripDealer& dealer, std::uint32_t seed) : Dealer(dealer), Seed(seed) {}
+
+Strip StripGame::Attempt(int n, int attempt) const
+{
+    SeededClock clock(MixBits(std::uint64_t(Seed) << 32 ^ std::uint64_t(n) << 8 ^ std::uint64_t(attempt)));
+    return Dealer.Deal([&clock] { return clock.Counter(); });
+}
+
+void StripGame::Plan(int count)
+{
+    for (int n = Planned() + 1; n <= count; ++n)
+        for (int attempt = 0;; ++attempt) {
+            const Strip strip = Attempt(n, attempt);
+            // Where every number stands: which ticket, row and column.
+            std::uint64_t fingerprint = 1469598103934665603ull;
+            std::array<int, 91> place{};
+            for (int t = 0; t < TicketsPerStrip; ++t)
+                for (int r = 0; r < Rows; ++r)
+                    for (const int number : strip[static_cast<size_t>(t)].Cells[static_cast<size_t>(r)])
+                        if (number != 0)
+                            place[static_cast<size_t>(number)] = t * Rows + r;
+            for (const int p : place)
+                fingerprint = (fingerprint ^ static_cast<std::uint64_t>(p)) * 1099511628211ull;
+            // About 10^50 strips: a repeat is all but impossible, and never kept.
+            if (Seen.emplace(fingerprint, n).second || attempt == 255) {
+                Attempts.push_back(static_cast<std::uint8_t>(attempt));
+                break;
+            }
+        }
+}
+
+Strip StripGame::At(int n) const
+{
+    return Attempt(n, Attempts[static_cast<size_t>(n - 1)]);
 }
 
 } // namespace NinetyBall

@@ -22,6 +22,7 @@ inline constexpr int TicketsPerStrip = 6;
 
 struct Ticket {
     std::array<std::array<int, Columns>, Rows> Cells{}; // 0: a blank
+    bool operator==(const Ticket&) const = default;
 };
 using Strip = std::array<Ticket, TicketsPerStrip>;
 
@@ -65,6 +66,26 @@ private:
     std::vector<Counts> Shapes;  // every ticket's column counts: 1 to 3 each, 15 in all
     std::vector<double> Weights; // layouts of the shape, over the product of the counts' factorials
     mutable std::unordered_map<std::uint64_t, double> Memo;
+};
+
+// A numbered 90-ball game: strip n of a seed is the same strip every time it is made (so the
+// code of a game prints or checks any strip again), and no two strips of a game are alike.
+class StripGame {
+public:
+    StripGame(const StripDealer& dealer, std::uint32_t seed);
+    // Works out strips 1 .. count, going on from those already worked out.
+    void Plan(int count);
+    int Planned() const { return static_cast<int>(Attempts.size()); }
+    // Strip n (1-based, at most Planned()).
+    Strip At(int n) const;
+
+private:
+    Strip Attempt(int n, int attempt) const;
+
+    const StripDealer& Dealer;
+    std::uint32_t Seed;
+    std::vector<std::uint8_t> Attempts; // which try of strip n was new
+    std::unordered_map<std::uint64_t, int> Seen; // the strips' fingerprints
 };
 
 } // namespace NinetyBall

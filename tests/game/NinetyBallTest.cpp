@@ -10,6 +10,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 
 using namespace NinetyBall;
 
@@ -184,4 +185,31 @@ TEST(NinetyBall, TicketsWinOnLinesAndAFullHouse)
     EXPECT_TRUE(full.Won);
     EXPECT_EQ(full.Rows, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(full.Text, QStringLiteral("Bingo: full house"));
+}
+
+// A game's strips come back the same from its seed, none alike, each valid.
+TEST(NinetyBall, AGamesStripsAreTheSameEveryTimeAndNoneAlike)
+{
+    StripGame game(Dealer(), 12345);
+    game.Plan(17);
+    const Strip seventeen = game.At(17);
+    game.Plan(400);
+    EXPECT_EQ(game.Planned(), 400);
+    EXPECT_EQ(game.At(17), seventeen);
+    StripGame again(Dealer(), 12345);
+    again.Plan(17);
+    EXPECT_EQ(again.At(17), seventeen);
+    StripGame other(Dealer(), 12346);
+    other.Plan(17);
+    EXPECT_NE(other.At(17), seventeen);
+    std::set<std::vector<int>> seen;
+    for (int n = 1; n <= 400; ++n) {
+        const Strip strip = game.At(n);
+        ASSERT_TRUE(IsValidStrip(strip)) << n;
+        std::vector<int> flat;
+        for (const Ticket& t : strip)
+            for (const auto& row : t.Cells)
+                flat.insert(flat.end(), row.begin(), row.end());
+        EXPECT_TRUE(seen.insert(flat).second) << n;
+    }
 }
