@@ -45,24 +45,33 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
         {{"--seed", "3", "--size", "3", "--no-free-space", "--cards", "3", "--per-page", "2", "-o", "z.pdf", "zoo.pwk"},
          "5bfc3c73fff0147cf5646241fac0ef409c3d2af524d498eb45bc2648e180d039"},
     };
-    // Three ways of having every addition off: no settings at all; a settings file in which
-    // every section the additions keep says "off" (or names nothing for this printer); and
-    // the switches given as options.
+    // Every way of having the additions off: no settings at all; a settings file in which
+    // every section the additions keep says "off" (or names nothing for this printer, or an
+    // address for a sharing that is not on); the switches given as options; and the program
+    // in another language, whose pages stay as they were.
     struct Setting {
         const char* name;
         QByteArray settings;
         QStringList extra;
+        QByteArray language;
     };
     const Setting settings[] = {
         {"no settings", "", {}},
         {"additions off in the settings",
          "[Options]\r\nCardSize=1\r\n[Game]\r\nNumberCards=0\r\nReadAloud=0\r\n[Look]\r\nSameTextSize=0\r\n"
-         "[Paper]\r\nLaser=Legal\r\n[Folders]\r\nLists=/tmp\r\n[Recent]\r\nFile1=/tmp/x.pwk\r\n",
-         {}},
-        {"additions off as options", "", {"--no-same-text-size"}},
+         "[Paper]\r\nLaser=Legal\r\n[Folders]\r\nLists=/tmp\r\n[Recent]\r\nFile1=/tmp/x.pwk\r\n"
+         "[Share]\r\nAddress=127.0.0.1\r\n",
+         {}, {}},
+        {"additions off as options", "", {"--no-same-text-size"}, {}},
+        {"in German", "", {}, "de"},
+        {"in Spanish", "", {}, "es"},
     };
     for (const Setting& setting : settings) {
         folder.Write("home/Plumwick/Options.ini", setting.settings);
+        if (setting.language.isEmpty())
+            qunsetenv("LANGUAGE");
+        else
+            qputenv("LANGUAGE", setting.language);
         for (const Job& job : jobs) {
             const PrintRun run = RunPlumwickPrint(folder, setting.extra + job.arguments);
             ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
@@ -71,6 +80,7 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
                 << setting.name << ": " << job.arguments.join(' ').toStdString();
         }
     }
+    qunsetenv("LANGUAGE");
     // Turned on, a switch does change the page: the comparison above can tell.
     folder.Write("home/Plumwick/Options.ini", "[Look]\r\nSameTextSize=1\r\n");
     ASSERT_EQ(RunPlumwickPrint(folder, jobs[2].arguments).Status, 0);
