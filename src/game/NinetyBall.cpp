@@ -214,6 +214,19 @@ std::uint64_t StripDealer::Key(int ticket, const Counts& remaining)
     return key;
 }
 
+bool StripDealer::Leaves(int ticket, const Counts& remaining, const Counts& shape, Counts& rest)
+{
+    // The tickets after this one need 1 to 3 numbers of every column each.
+    const int after = TicketsPerStrip - ticket - 1;
+    for (int c = 0; c < Columns; ++c) {
+        const size_t i = static_cast<size_t>(c);
+        rest[i] = remaining[i] - shape[i];
+        if (rest[i] < after || rest[i] > 3 * after)
+            return false;
+    }
+    return true;
+}
+
 double StripDealer::Completions(int ticket, const Counts& remaining) const
 {
     if (ticket == TicketsPerStrip)
@@ -221,18 +234,11 @@ double StripDealer::Completions(int ticket, const Counts& remaining) const
     const std::uint64_t key = Key(ticket, remaining);
     if (const auto at = Memo.find(key); at != Memo.end())
         return at->second;
-    const int after = TicketsPerStrip - ticket - 1; // tickets still to come after this one
     double total = 0;
-    for (size_t s = 0; s < Shapes.size(); ++s) {
-        Counts rest = remaining;
-        bool ok = true;
-        for (int c = 0; c < Columns && ok; ++c) {
-            rest[static_cast<size_t>(c)] -= Shapes[s][static_cast<size_t>(c)];
-            ok = rest[static_cast<size_t>(c)] >= after && rest[static_cast<size_t>(c)] <= 3 * after;
-        }
-        if (ok)
+    Counts rest;
+    for (size_t s = 0; s < Shapes.size(); ++s)
+        if (Leaves(ticket, remaining, Shapes[s], rest))
             total += Weights[s] * Completions(ticket + 1, rest);
-    }
     Memo.emplace(key, total);
     return total;
 }
@@ -251,18 +257,12 @@ Strip StripDealer::Deal(const std::function<std::uint64_t()>& random) const
     std::array<Counts, TicketsPerStrip> shapes;
     Counts remaining = ColumnSizes;
     for (int t = 0; t < TicketsPerStrip; ++t) {
-        const int after = TicketsPerStrip - t - 1;
         double pick = UniformReal(random) * Completions(t, remaining);
         size_t chosen = Shapes.size();
         Counts chosenRest{};
+        Counts rest;
         for (size_t s = 0; s < Shapes.size(); ++s) {
-            Counts rest = remaining;
-            bool ok = true;
-            for (int c = 0; c < Columns && ok; ++c) {
-                rest[static_cast<size_t>(c)] -= Shapes[s][static_cast<size_t>(c)];
-                ok = rest[static_cast<size_t>(c)] >= after && rest[static_cast<size_t>(c)] <= 3 * after;
-            }
-            if (!ok)
+            if (!Leaves(t, remaining, Shapes[s], rest))
                 continue;
             chosen = s;
             chosenRest = rest;

@@ -61,6 +61,9 @@ public:
 private:
     using Counts = std::array<int, Columns>;
     double Completions(int ticket, const Counts& remaining) const;
+    // Whether ticket `ticket` can take `shape` out of `remaining` and leave the tickets after it
+    // a strip to complete; `rest` gets what is left.
+    static bool Leaves(int ticket, const Counts& remaining, const Counts& shape, Counts& rest);
     static std::uint64_t Key(int ticket, const Counts& remaining);
 
     std::vector<Counts> Shapes;  // every ticket's column counts: 1 to 3 each, 15 in all
