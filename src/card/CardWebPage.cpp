@@ -8,13 +8,6 @@
 
 namespace {
 
-QByteArray Resource(const QString& name)
-{
-    QFile file(QStringLiteral(":/web/") + name);
-    (void)file.open(QIODevice::ReadOnly); // built into the program: always there
-    return file.readAll();
-}
-
 // A font family name inside double quotes in CSS: nothing in it can end the string or the
 // style element.
 QString CssString(const QString& text)
@@ -37,12 +30,28 @@ QString CssFamilies(const QStringList& families)
     return quoted.join(QStringLiteral(", "));
 }
 
-QByteArray Sha256(const QByteArray& text)
+} // namespace
+
+QByteArray BuiltInFile(const QString& path)
+{
+    QFile file(path);
+    (void)file.open(QIODevice::ReadOnly); // built into the program: always there
+    return file.readAll();
+}
+
+QByteArray PolicyHash(const QByteArray& text)
 {
     return "'sha256-" + QCryptographicHash::hash(text, QCryptographicHash::Sha256).toBase64() + "'";
 }
 
-} // namespace
+QString PageEnd(const std::vector<std::pair<const char*, QString>>& texts, const QByteArray& script)
+{
+    QString html = QStringLiteral("<div hidden>");
+    for (const auto& [id, text] : texts)
+        html += QStringLiteral("<span id=\"%1\">%2</span>").arg(QLatin1String(id), HtmlEscaped(text));
+    return html + QStringLiteral("</div>\n</main>\n<script>") + QString::fromUtf8(script) +
+           QStringLiteral("</script>\n</body>\n</html>\n");
+}
 
 QString HtmlEscaped(const QString& text)
 {
@@ -63,8 +72,8 @@ QString HtmlEscaped(const QString& text)
 
 QByteArray CardWebPage(const WebCard& card)
 {
-    static const QByteArray script = Resource(QStringLiteral("card.js"));
-    static const QByteArray scriptHash = Sha256(script);
+    static const QByteArray script = BuiltInFile(QStringLiteral(":/web/card.js"));
+    static const QByteArray scriptHash = PolicyHash(script);
     const CardView& view = card.View;
     const int rows = view.Side + (view.Heading.isEmpty() ? 0 : 1);
     const QByteArray style = QStringLiteral(":root { --face: %1, sans-serif; --side: %2; --rows: %3; --wrap: %4; }\n")
@@ -73,7 +82,7 @@ QByteArray CardWebPage(const WebCard& card)
                                  .arg(rows)
                                  .arg(card.WordWrap ? QStringLiteral("normal") : QStringLiteral("nowrap"))
                                  .toUtf8() +
-                             Resource(QStringLiteral("card.css"));
+                             BuiltInFile(QStringLiteral(":/web/card.css"));
     const QString title = card.Footer.isEmpty() ? card.Title : card.Title + QStringLiteral(" \u2013 ") + card.Footer;
 
     QString html;
@@ -84,7 +93,7 @@ QByteArray CardWebPage(const WebCard& card)
                 .arg(HtmlEscaped(language));
     html += QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src %1; "
                            "style-src %2; base-uri 'none'; form-action 'none'\">\n")
-                .arg(QString::fromLatin1(scriptHash), QString::fromLatin1(Sha256(style)));
+                .arg(QString::fromLatin1(scriptHash), QString::fromLatin1(PolicyHash(style)));
     html += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>") +
             HtmlEscaped(title) + QStringLiteral("</title>\n<style>") + QString::fromUtf8(style) +
             QStringLiteral("</style>\n</head>\n");
@@ -135,7 +144,7 @@ QByteArray CardWebPage(const WebCard& card)
                      HtmlEscaped(QCoreApplication::translate("CardWebPage", "Close")));
     // The texts the script says, in the page's language.
     const auto said = [](const char* text) { return QCoreApplication::translate("WinPatterns", text); };
-    const std::pair<const char*, QString> texts[] = {
+    const std::vector<std::pair<const char*, QString>> texts = {
         {"t-row", said(QT_TRANSLATE_NOOP("WinPatterns", "row %1"))},
         {"t-column", said(QT_TRANSLATE_NOOP("WinPatterns", "column %1"))},
         {"t-diagonal", said(QT_TRANSLATE_NOOP("WinPatterns", "diagonal"))},
@@ -144,10 +153,6 @@ QByteArray CardWebPage(const WebCard& card)
         {"t-full", said(QT_TRANSLATE_NOOP("WinPatterns", "full card"))},
         {"t-bingo", said(QT_TRANSLATE_NOOP("WinPatterns", "Bingo: %1"))},
         {"t-clear-question", QCoreApplication::translate("CardWebPage", "Clear every mark on this card?")}};
-    html += QStringLiteral("<div hidden>");
-    for (const auto& [id, text] : texts)
-        html += QStringLiteral("<span id=\"%1\">%2</span>").arg(QLatin1String(id), HtmlEscaped(text));
-    html += QStringLiteral("</div>\n</main>\n<script>") + QString::fromUtf8(script) +
-            QStringLiteral("</script>\n</body>\n</html>\n");
+    html += PageEnd(texts, script);
     return html.toUtf8();
 }

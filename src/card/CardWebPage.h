@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 // A card as a web page that a player opens on any phone, tablet or computer and taps to mark.
 // One self-contained file: its style and script inside it, allowed by their hashes alone, so
 // that the page asks the network for nothing, and every text of the card escaped.
@@ -22,3 +25,12 @@ QByteArray CardWebPage(const WebCard& card);
 
 // Text for HTML: &, <, >, " and ' as entities.
 QString HtmlEscaped(const QString& text);
+
+// Shared by the pages the program serves or writes:
+// a file built into the program (":/web/card.css");
+QByteArray BuiltInFile(const QString& path);
+// a script's or a style's hash as a Content-Security-Policy source ('sha256-...');
+QByteArray PolicyHash(const QByteArray& text);
+// the end of a page: the texts its script says, in the page's language (hidden, read by
+// id), then the script itself.
+QString PageEnd(const std::vector<std::pair<const char*, QString>>& texts, const QByteArray& script);

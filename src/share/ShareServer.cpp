@@ -6,9 +6,7 @@
 #include "platform/PlatformError.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,18 +33,6 @@ namespace {
 
 constexpr qsizetype MaxRequest = 4096;
 
-QByteArray Resource(const QString& name)
-{
-    QFile file(name);
-    (void)file.open(QIODevice::ReadOnly); // built into the program
-    return file.readAll();
-}
-
-QByteArray Hash(const QByteArray& text)
-{
-    return "'sha256-" + QCryptographicHash::hash(text, QCryptographicHash::Sha256).toBase64() + "'";
-}
-
 bool SameBytes(const QByteArray& a, const char* b, size_t length)
 {
     // As long for a wrong token as for a right one.
@@ -66,10 +52,10 @@ QString T(const char* text)
 // The player's page: the card page's look, the player's script, every text escaped.
 QByteArray PlayerPage(QByteArray& policy)
 {
-    const QByteArray script = Resource(QStringLiteral(":/share/player.js"));
+    const QByteArray script = BuiltInFile(QStringLiteral(":/share/player.js"));
     const QByteArray style = ":root { --face: sans-serif; --side: 5; --rows: 6; --wrap: normal; }\n" +
-                             Resource(QStringLiteral(":/web/card.css")) + Resource(QStringLiteral(":/share/player.css"));
-    policy = "default-src 'none'; script-src " + Hash(script) + "; style-src " + Hash(style) +
+                             BuiltInFile(QStringLiteral(":/web/card.css")) + BuiltInFile(QStringLiteral(":/share/player.css"));
+    policy = "default-src 'none'; script-src " + PolicyHash(script) + "; style-src " + PolicyHash(style) +
              "; connect-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
     const auto e = [](const char* text) { return HtmlEscaped(T(text)); };
     QString html;
@@ -89,15 +75,12 @@ QByteArray PlayerPage(QByteArray& policy)
                            "<label><input type=\"checkbox\" id=\"auto\"> %1</label>\n"
                            "<button type=\"button\" id=\"bingo\">%2</button>\n</div>\n")
                 .arg(e(QT_TRANSLATE_NOOP("ShareServer", "Mark calls for me")), HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")));
-    const std::pair<const char*, QString> texts[] = {
+    const std::vector<std::pair<const char*, QString>> texts = {
         {"t-card", QCoreApplication::translate("SharedGame", "Card %1")},
         {"t-count", T(QT_TRANSLATE_NOOP("ShareServer", "%1 called"))},
         {"t-wait", T(QT_TRANSLATE_NOOP("ShareServer", "Waiting for the first call"))},
         {"t-lost", T(QT_TRANSLATE_NOOP("ShareServer", "Connection lost; trying again..."))}};
-    html += QStringLiteral("<div hidden>");
-    for (const auto& [id, text] : texts)
-        html += QStringLiteral("<span id=\"%1\">%2</span>").arg(QLatin1String(id), HtmlEscaped(text));
-    html += QStringLiteral("</div>\n</main>\n<script>") + QString::fromUtf8(script) + QStringLiteral("</script>\n</body>\n</html>\n");
+    html += PageEnd(texts, script);
     return html.toUtf8();
 }
 
