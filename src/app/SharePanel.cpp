@@ -112,8 +112,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
     auto lock = std::make_shared<std::mutex>();
     const auto different = deal->DifferentCards();
     const int limit = static_cast<int>(std::min<std::uint64_t>(different.value_or(MaxSharedCard), MaxSharedCard));
-    Cards = deal;
-    SharedGame::Cards cardOf = [deal, lock, limit](int n) {
+    CardOf = [deal, lock, limit](int n) {
         std::lock_guard<std::mutex> guard(*lock);
         if (n > deal->Planned()) {
             QString error;
@@ -123,7 +122,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         return n <= deal->Planned() ? deal->Card(n) : QStringList();
     };
     auto secret = [] { return QString::fromLatin1(ShareServer::NewSecret()); };
-    Shared = std::make_shared<SharedGame>(game.Code, game.Options, ChosenPattern(), game.Cards, limit, cardOf,
+    Shared = std::make_shared<SharedGame>(game.Code, game.Options, ChosenPattern(), game.Cards, limit, CardOf,
                                           secret, SharedGame::Limits{});
     Shared->SetCalls(calls);
     const QHostAddress chosen = ShareAddress::Chosen();
@@ -204,16 +203,8 @@ void SharePanel::ShowClaim()
         ClaimCard->Clear();
         return;
     }
-    const int card = item->data(Qt::UserRole).toInt();
-    QStringList cells;
-    {
-        // Through the game's own deal, as the phones got it.
-        const auto again = std::make_shared<NumberedGame>(Game.Words, Game.Options, ParseGameCode(Game.Code)->Seed);
-        QString error;
-        if (again->Plan(card, error))
-            cells = again->Card(card);
-    }
-    const CardView view = MakeCardView(cells, Game.Options);
+    // The card as the phone got it, from the game's own deal.
+    const CardView view = MakeCardView(CardOf(item->data(Qt::UserRole).toInt()), Game.Options);
     const std::vector<bool> marked = view.Marked(QSet<QString>(Calls.cbegin(), Calls.cend()));
     const Verdict verdict = CheckPattern(marked, view.Side, ChosenPattern(), view.Heading);
     ClaimCard->Show(view, marked, verdict.Cells);

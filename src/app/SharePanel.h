@@ -6,10 +6,10 @@
 
 #include <QHostAddress>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class CardGridView;
-class NumberedGame;
 class Prompts;
 class QComboBox;
 class QLabel;
@@ -64,7 +64,7 @@ private:
     Prompts& Asks;
     GameSource Game;
     QStringList Calls;
-    std::shared_ptr<NumberedGame> Cards;
+    std::function<QStringList(int)> CardOf; // the game's card n, planned as far as asked
     std::shared_ptr<SharedGame> Shared;
     std::unique_ptr<ShareServer> Server;
     bool RecordFailureSaid = false;

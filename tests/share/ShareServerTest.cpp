@@ -34,24 +34,7 @@ std::shared_ptr<SharedGame> Game()
         [counter] { return QStringLiteral("%1").arg(++*counter, 32, 16, QChar(u'0')); }, SharedGame::Limits{});
 }
 
-using Reply = PhoneReply;
-
-Reply Ask(quint16 port, const QByteArray& request)
-{
-    return AskServer(port, request);
-}
-
-Reply Get(quint16 port, const QByteArray& path)
-{
-    return GetFrom(port, path);
-}
-
-Reply Post(quint16 port, const QByteArray& path, const QByteArray& body)
-{
-    return PostTo(port, path, body);
-}
-
-QJsonObject Json(const Reply& reply)
+QJsonObject Json(const PhoneReply& reply)
 {
     return QJsonDocument::fromJson(reply.Body).object();
 }
@@ -71,12 +54,12 @@ TEST(ShareServer, ServesNothingWithoutItsToken)
     EXPECT_TRUE(server.Url().startsWith(QStringLiteral("http://127.0.0.1:")));
     EXPECT_EQ(server.Token().size(), 32);
     const QByteArray base = "/" + server.Token() + "/";
-    EXPECT_EQ(Get(port, "/").Status, 404);
-    EXPECT_EQ(Get(port, "/" + QByteArray(32, '0') + "/").Status, 404);
-    EXPECT_EQ(Get(port, "/" + server.Token().left(31) + "/").Status, 404);
-    EXPECT_EQ(Get(port, "/../../etc/passwd").Status, 404);
-    EXPECT_EQ(Get(port, base + "Options.ini").Status, 404);
-    const Reply page = Get(port, base);
+    EXPECT_EQ(GetFrom(port, "/").Status, 404);
+    EXPECT_EQ(GetFrom(port, "/" + QByteArray(32, '0') + "/").Status, 404);
+    EXPECT_EQ(GetFrom(port, "/" + server.Token().left(31) + "/").Status, 404);
+    EXPECT_EQ(GetFrom(port, "/../../etc/passwd").Status, 404);
+    EXPECT_EQ(GetFrom(port, base + "Options.ini").Status, 404);
+    const PhoneReply page = GetFrom(port, base);
     EXPECT_EQ(page.Status, 200);
     EXPECT_TRUE(page.Head.contains("Content-Security-Policy: default-src 'none'; script-src 'sha256-"));
     EXPECT_TRUE(page.Body.contains("<button type=\"button\" id=\"deal\">Get a card</button>"));
@@ -93,19 +76,19 @@ TEST(ShareServer, DealsFindsAgainAndHearsClaims)
     QSignalSpy used(&server, &ShareServer::CardsUsed);
     const quint16 port = PortOf(server);
     const QByteArray say = "/" + server.Token() + "/say";
-    const QJsonObject seat = Json(Post(port, say, R"({"type":"deal"})"));
+    const QJsonObject seat = Json(PostTo(port, say, R"({"type":"deal"})"));
     EXPECT_EQ(seat.value("card").toInt(), 11);
     EXPECT_EQ(seat.value("game").toString(), QStringLiteral("K7F2-9QXA"));
     EXPECT_EQ(seat.value("cells").toArray().size(), 25);
     const QString secret = seat.value("secret").toString();
-    const QJsonObject again = Json(Post(port, say, ("{\"type\":\"hello\",\"secret\":\"" + secret + "\"}").toUtf8()));
+    const QJsonObject again = Json(PostTo(port, say, ("{\"type\":\"hello\",\"secret\":\"" + secret + "\"}").toUtf8()));
     EXPECT_EQ(again.value("card").toInt(), 11);
     EXPECT_EQ(again.value("cells"), seat.value("cells"));
-    EXPECT_EQ(Json(Post(port, say, R"({"type":"take","card":4})")).value("card").toInt(), 4);
-    EXPECT_FALSE(Json(Post(port, say, R"({"type":"take","card":4})")).value("error").toString().isEmpty());
+    EXPECT_EQ(Json(PostTo(port, say, R"({"type":"take","card":4})")).value("card").toInt(), 4);
+    EXPECT_FALSE(Json(PostTo(port, say, R"({"type":"take","card":4})")).value("error").toString().isEmpty());
     // Row 1 of card 11 called: a verified claim, heard by the host.
     server.SetCalls({"1100", "1101", "1102", "1103", "1104"});
-    const QJsonObject answer = Json(Post(port, say, ("{\"type\":\"claim\",\"secret\":\"" + secret + "\"}").toUtf8()));
+    const QJsonObject answer = Json(PostTo(port, say, ("{\"type\":\"claim\",\"secret\":\"" + secret + "\"}").toUtf8()));
     EXPECT_TRUE(answer.value("bingo").toBool());
     EXPECT_EQ(answer.value("answer").toString(), QStringLiteral("Bingo: row 1"));
     ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
@@ -113,16 +96,16 @@ TEST(ShareServer, DealsFindsAgainAndHearsClaims)
     EXPECT_TRUE(used.size() >= 1 || used.wait(1000));
     // The host plays four corners now: the same row is no bingo for another phone's card 12.
     server.SetPattern(WinPattern::FourCorners);
-    const QJsonObject twelve = Json(Post(port, say, R"({"type":"deal"})"));
+    const QJsonObject twelve = Json(PostTo(port, say, R"({"type":"deal"})"));
     server.SetCalls({"1200", "1201", "1202", "1203", "1204"});
     const QJsonObject corners =
-        Json(Post(port, say, ("{\"type\":\"claim\",\"secret\":\"" + twelve.value("secret").toString() + "\"}").toUtf8()));
+        Json(PostTo(port, say, ("{\"type\":\"claim\",\"secret\":\"" + twelve.value("secret").toString() + "\"}").toUtf8()));
     EXPECT_FALSE(corners.value("bingo").toBool());
     EXPECT_EQ(corners.value("answer").toString(), QStringLiteral("No bingo yet: 2 words missing for the four corners"));
     // Bad or oversized requests.
-    EXPECT_EQ(Post(port, say, R"({"type":"settings"})").Status, 400);
-    EXPECT_EQ(Post(port, say, QByteArray(5000, ' ')).Status, 413);
-    const Reply huge = Ask(port, "GET /" + server.Token() + "/ HTTP/1.1\r\nHost: x\r\nX-Pad: " + QByteArray(20000, 'a') + "\r\n\r\n");
+    EXPECT_EQ(PostTo(port, say, R"({"type":"settings"})").Status, 400);
+    EXPECT_EQ(PostTo(port, say, QByteArray(5000, ' ')).Status, 413);
+    const PhoneReply huge = AskServer(port, "GET /" + server.Token() + "/ HTTP/1.1\r\nHost: x\r\nX-Pad: " + QByteArray(20000, 'a') + "\r\n\r\n");
     EXPECT_NE(huge.Status, 200);
 }
 
