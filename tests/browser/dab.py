@@ -15,8 +15,7 @@ import subprocess
 import sys
 import tempfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+from headless import Checks, chromium, phone as screen
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
@@ -24,13 +23,8 @@ from selenium.webdriver.support.ui import Select
 plumwick_print, axe_js = sys.argv[1], sys.argv[2]
 pictures = sys.argv[3] if len(sys.argv) > 3 else None
 work = tempfile.mkdtemp()
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what)
+check = Checks()
+failures = check.failures
 
 
 def export(words, *options):
@@ -49,19 +43,11 @@ code = said.split("Game code:")[1].strip()
 first = "file://" + os.path.join(folder, f"{code}-card-0001.html")
 second = "file://" + os.path.join(folder, f"{code}-card-0002.html")
 
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-             "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             "--user-data-dir=" + tempfile.mkdtemp(dir=work)):
-    options.add_argument(flag)
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+browser = chromium()
 
 
 def phone(width, height):
-    """The page as a phone of that size shows it (a headless window has a desktop's limits)."""
-    browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                            {"width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+    screen(browser, width, height)
 
 
 try:

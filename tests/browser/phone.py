@@ -11,21 +11,14 @@ the first one's card.
 """
 import json
 import sys
-import tempfile
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+from headless import Checks, chromium as browser
 from selenium.webdriver.common.by import By
 
 url = sys.argv[1]
-failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-        print("FAIL:", what, flush=True)
+check = Checks()
+failures = check.failures
 
 
 def until(condition, seconds=20):
@@ -38,19 +31,6 @@ def until(condition, seconds=20):
             pass
         time.sleep(0.1)
     return False
-
-
-def browser():
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--user-data-dir=" + tempfile.mkdtemp()):
-        options.add_argument(flag)
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                           {"width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
-    return driver
 
 
 def say(driver, message):
