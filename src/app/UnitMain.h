@@ -225,6 +225,8 @@ protected:
 private:
     bool MenuShortcutComesFirst(QObject* watched, const QKeyEvent& key) const;
     static bool AcceptsDrop(const QMimeData* data);
+    // The dialog that asks where a list is saved, offering `name`.
+    static FileDialogSpec SaveListDialog(const QString& name);
     void BuildControls();
     void BuildMenu();
     void BuildToolBar();

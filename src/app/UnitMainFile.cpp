@@ -17,13 +17,13 @@
 #include <QComboBox>
 #include <QFileInfo>
 
-namespace {
-
-FileDialogSpec SaveDialog(const QString& lastName)
+FileDialogSpec TFrmMain::SaveListDialog(const QString& name)
 {
-    return {TFrmMain::tr("Save Bingo Card"), TFrmMain::tr("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"),
-            QStringLiteral(".pwk"), lastName, DialogFolders::ListFolder()};
+    return {tr("Save Bingo Card"), tr("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"), QStringLiteral(".pwk"), name,
+            DialogFolders::ListFolder()};
 }
+
+namespace {
 
 FileDialogSpec OpenDialog(const QString& lastName)
 {
@@ -89,7 +89,7 @@ void TFrmMain::SavePrompt()
         return;
     }
     // A save made from here does not make the list belong to the chosen file.
-    if (const auto path = Env.Asks.SaveFileName(SaveDialog(SaveDlgFileName))) {
+    if (const auto path = Env.Asks.SaveFileName(SaveListDialog(SaveDlgFileName))) {
         SaveDlgFileName = *path;
         WriteWordList(*path);
         DialogFolders::RememberList(*path);
@@ -135,7 +135,7 @@ void TFrmMain::MnuFileSaveClick()
     }
     // A cancelled dialog or a failed write leaves the list marked as changed, so that
     // closing still offers to save it.
-    if (const auto path = Env.Asks.SaveFileName(SaveDialog(SaveDlgFileName)))
+    if (const auto path = Env.Asks.SaveFileName(SaveListDialog(SaveDlgFileName)))
         SaveListAs(*path);
 }
 

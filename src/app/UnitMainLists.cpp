@@ -25,12 +25,6 @@
 
 namespace {
 
-FileDialogSpec SaveAsDialog(const QString& current)
-{
-    return {TFrmMain::tr("Save Bingo Card"), TFrmMain::tr("Plumwick File (*.pwk)|*.pwk|All Files (*.*)|*.*"),
-            QStringLiteral(".pwk"), current, DialogFolders::ListFolder()};
-}
-
 // The first local file of a drop that is a list (.pwk) or plain text (.txt).
 QString DroppedList(const QList<QUrl>& urls)
 {
@@ -55,7 +49,7 @@ void TFrmMain::OpenListFile(const QString& path)
 
 void TFrmMain::MnuFileSaveAsClick()
 {
-    if (const auto path = Env.Asks.SaveFileName(SaveAsDialog(CurrentFileName.isEmpty() ? SaveDlgFileName : CurrentFileName)))
+    if (const auto path = Env.Asks.SaveFileName(SaveListDialog(CurrentFileName.isEmpty() ? SaveDlgFileName : CurrentFileName)))
         SaveListAs(*path);
 }
 
