@@ -5,6 +5,7 @@
 #include "platform/IntegerConversion.h"
 #include "platform/QtPrinters.h"
 #include <QCoreApplication>
+#include "game/NinetyBall.h"
 
 namespace {
 
@@ -16,6 +17,41 @@ std::optional<long long> Decimal(const QString& text, long long low, long long h
     if (!ok || text.isEmpty() || !(text[0].isDigit() || text[0] == u'-') || value < low || value > high)
         return std::nullopt;
     return value;
+}
+
+// What a ticket job may not be given, in words; empty when all is well. --ticket alone makes
+// a ticket check of it.
+QString TicketRules(BatchOptions& o, const QStringList& positional, bool cardsGiven)
+{
+    auto say = [](const char* text) { return QCoreApplication::translate("BatchOptions", text); };
+    o.Tickets = true;
+    if (positional.size() > 1)
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "only one word list, please"));
+    if (cardsGiven)
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "tickets are counted in strips of six: use --strips N, not --cards"));
+    if (o.PerPage == 4)
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "tickets print 1 or 2 strips a page, not 4"));
+    if (o.SizeIndex || o.FreeSpace || o.Heading || o.SameTextSize)
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "tickets have no card size, free space, heading or shared text size"));
+    if (o.Pattern == QStringLiteral("full"))
+        o.Pattern = QStringLiteral("full-house");
+    if (o.Pattern != QStringLiteral("line") && o.Pattern != QStringLiteral("two-lines") &&
+        o.Pattern != QStringLiteral("full-house"))
+        return QCoreApplication::translate("BatchOptions", "invalid value for %1: '%2' (%3)")
+            .arg(QStringLiteral("--pattern"), o.Pattern, say(QT_TRANSLATE_NOOP("BatchOptions", "line, two-lines or full-house")));
+    if (o.Card != 0)
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "a ticket is checked with --ticket T (and --strip N), not --card"));
+    if (o.Check && (o.Ticket == 0 || o.CalledFile.isEmpty()))
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "--check with --tickets needs --ticket T and --called FILE"));
+    if (!o.Check && (o.Ticket != 0 || o.Strip != 0 || !o.CalledFile.isEmpty()))
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "--strip, --ticket and --called go with --check"));
+    if (o.Strip != 0 && o.Ticket > 6)
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "a strip holds tickets 1 to 6"));
+    if (o.Numbered && (o.Game || o.Seed))
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "--numbered makes a new game: leave out --game and --seed"));
+    if (!o.Output.isEmpty() && !o.Printer.isEmpty())
+        return say(QT_TRANSLATE_NOOP("BatchOptions", "choose either --output or --printer"));
+    return {};
 }
 
 } // namespace
@@ -53,6 +89,15 @@ QString BatchUsage()
         "      --card N               the card to check\n"
         "      --called FILE          the words called so far, one per line\n"
         "      --pattern line|corners|x|full   the winning pattern (default line)\n"
+        "\n"
+        "90-ball tickets (no LIST needed; a list given must be the numbers 1 to 90):\n"
+        "      --tickets              print strips of six tickets instead of cards\n"
+        "      --strips N             how many strips, 1 to 16666 (default 1)\n"
+        "      --per-page 1|2         strips on a page: 1 upright, 2 side by side on landscape pages\n"
+        "      --check CODE --strip N --ticket T   check ticket T (1 to 6) of strip N of a game;\n"
+        "                             --ticket alone counts tickets through the game\n"
+        "      --pattern line|two-lines|full-house   what a ticket wins on (default line)\n"
+        "\n"
         "  -q, --quiet                no progress on standard error\n"
         "  -h, --help                 show this help and exit\n"
         "      --version              show the version and exit\n"
@@ -65,6 +110,7 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
 {
     BatchOptions o;
     QStringList positional;
+    bool cardsGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString arg = arguments[i];
         QString name = arg;
@@ -83,10 +129,11 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         static const QStringList valued = {"-o",     "--output",   "-P",        "--printer", "--cards", "--per-page",
                                            "--size", "--font",     "--font-size", "--paper", "--seed",
                                            "--game", "--check",    "--card",      "--called", "--pattern",
-                                           "--export", "--format"};
+                                           "--export", "--format",
+                                           "--strips", "--strip", "--ticket"};
         static const QStringList switches = {"--no-free-space", "--no-heading", "--word-wrap", "--no-word-wrap",
                                              "--call-list",     "--quiet",      "--help",      "--version",
-                                             "--numbered", "--same-text-size", "--no-same-text-size"};
+                                             "--numbered", "--same-text-size", "--no-same-text-size", "--tickets"};
         QString v;
         if (valued.contains(name)) {
             if (attached) {
@@ -115,6 +162,21 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             const auto n = Decimal(v, 1, 99999);
             if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 1 to 99999"));
             o.Cards = static_cast<int>(*n);
+            cardsGiven = true;
+        } else if (name == "--tickets") {
+            o.Tickets = true;
+        } else if (name == "--strips") {
+            const auto n = Decimal(v, 1, NinetyBall::MaxStrips);
+            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 1 to 16666"));
+            o.Strips = static_cast<int>(*n);
+        } else if (name == "--strip") {
+            const auto n = Decimal(v, 1, NinetyBall::MaxStrips + 1);
+            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a strip number from 1 to 16667"));
+            o.Strip = static_cast<int>(*n);
+        } else if (name == "--ticket") {
+            const auto n = Decimal(v, 1, 6 * (NinetyBall::MaxStrips + 1));
+            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a ticket number from 1 to 100002"));
+            o.Ticket = static_cast<int>(*n);
         } else if (name == "--per-page") {
             if (v != "1" && v != "2" && v != "4") return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "1, 2 or 4"));
             o.PerPage = v.toInt();
@@ -165,8 +227,7 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         } else if (name == "--called") {
             o.CalledFile = v;
         } else if (name == "--pattern") {
-            WinPattern pattern;
-            if (!ParsePattern(v, pattern)) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "line, corners, x or full"));
+            // Checked below, once it is known whether the game is of cards or tickets.
             o.Pattern = v.toLower();
         } else if (name == "-q" || name == "--quiet") {
             o.Quiet = true;
@@ -186,6 +247,24 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
     }
     if (o.Help || o.Version)
         return o;
+    if (o.Tickets || o.Ticket != 0) {
+        if (const QString refused = TicketRules(o, positional, cardsGiven); !refused.isEmpty()) {
+            error = refused;
+            return std::nullopt;
+        }
+        o.ListFile = positional.value(0);
+        return o;
+    }
+    if (WinPattern pattern; !ParsePattern(o.Pattern, pattern)) {
+        error = QCoreApplication::translate("BatchOptions", "invalid value for %1: '%2' (%3)")
+                    .arg(QStringLiteral("--pattern"), o.Pattern,
+                         QCoreApplication::translate("BatchOptions", "line, corners, x or full"));
+        return std::nullopt;
+    }
+    if (o.Strip != 0 || o.Strips != 1) {
+        error = QCoreApplication::translate("BatchOptions", "--strips and --strip go with --tickets");
+        return std::nullopt;
+    }
     if (positional.size() != 1) {
         error = positional.isEmpty() ? QCoreApplication::translate("BatchOptions", "no word list given") : QCoreApplication::translate("BatchOptions", "only one word list, please");
         return std::nullopt;

@@ -38,6 +38,11 @@ struct BatchOptions {
     int Card = 0;
     QString CalledFile;
     QString Pattern = QStringLiteral("line");
+    // 90-ball tickets instead of cards: strips of six tickets of the numbers 1 to 90.
+    bool Tickets = false;
+    int Strips = 1;
+    int Strip = 0;  // --check: the strip, and the ticket on it (1 to 6) ...
+    int Ticket = 0; // ... or, without a strip, the ticket's number counted through the game
     bool Help = false;
     bool Version = false;
 };

@@ -4,6 +4,7 @@
 #include "batch/BatchGame.h"
 #include "batch/BatchMessages.h"
 #include "batch/BatchOptions.h"
+#include "batch/BatchTickets.h"
 #include "card/CardExport.h"
 #include "game/NumberedGame.h"
 #include "settings/SettingsFlag.h"
@@ -121,6 +122,8 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
 
 int RunBatch(const BatchOptions& options)
 {
+    if (options.Tickets)
+        return RunTicketBatch(options);
     try {
         const ProfileFile settings(SettingsFilePath());
         const CardSettings::CardFont storedFont = CardSettings::ReadFont(settings);

@@ -11,30 +11,6 @@
 
 namespace {
 
-// Aborts a begun job unless it was ended, so that an error never leaves a job open.
-class OpenJob {
-public:
-    explicit OpenJob(Printers& printers) : Target(printers) {}
-    ~OpenJob()
-    {
-        if (!Ended) {
-            try {
-                Target.Abort();
-            } catch (...) {
-            }
-        }
-    }
-    void End()
-    {
-        Target.EndDoc();
-        Ended = true;
-    }
-
-private:
-    Printers& Target;
-    bool Ended = false;
-};
-
 // The line under each numbered card: the card face, regular, as large as fits both the
 // card's width and a third of the space below the lowest card (the page's bottom margin on
 // a page of two or four), the same size for every card of the job.
@@ -86,6 +62,22 @@ void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, i
 }
 
 } // namespace
+
+OpenJob::~OpenJob()
+{
+    if (!Ended) {
+        try {
+            Target.Abort();
+        } catch (...) {
+        }
+    }
+}
+
+void OpenJob::End()
+{
+    Target.EndDoc();
+    Ended = true;
+}
 
 QString CardFooterText(int card, const QString& gameCode)
 {

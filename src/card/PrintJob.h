@@ -8,6 +8,20 @@
 class Printers;
 class Surface;
 
+// Aborts a begun job unless it was ended, so that an error never leaves a job open.
+class OpenJob {
+public:
+    explicit OpenJob(Printers& printers) : Target(printers) {}
+    ~OpenJob();
+    OpenJob(const OpenJob&) = delete;
+    OpenJob& operator=(const OpenJob&) = delete;
+    void End();
+
+private:
+    Printers& Target;
+    bool Ended = false;
+};
+
 // Reports the progress of a job; returning false cancels it.
 using JobProgress = std::function<bool(int done, int total)>;
 

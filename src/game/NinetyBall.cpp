@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "game/NinetyBall.h"
 
+#include "game/GameCode.h"
 #include "platform/Clock.h"
 
 #include <QCoreApplication>
@@ -80,6 +81,27 @@ int ColumnLow(int c)
 int ColumnHigh(int c)
 {
     return c == Columns - 1 ? 90 : c * 10 + 9;
+}
+
+QStringList Numbers()
+{
+    QStringList numbers;
+    for (int n = 1; n <= 90; ++n)
+        numbers << QString::number(n);
+    return numbers;
+}
+
+bool IsNinetyNumbers(const QStringList& words)
+{
+    QStringList sorted = words;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+    return sorted == Numbers();
+}
+
+std::uint32_t TicketShape()
+{
+    // Not the check of any list: a ticket game's code is told from a card game's by it.
+    return ShapeCheck(Numbers(), 90, false) ^ 0x5a5;
 }
 
 bool IsValidTicket(const Ticket& ticket, QString* why)

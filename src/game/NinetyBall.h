@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -19,6 +20,8 @@ namespace NinetyBall {
 inline constexpr int Rows = 3;
 inline constexpr int Columns = 9;
 inline constexpr int TicketsPerStrip = 6;
+// A job of at most 99,999 tickets: 16,666 strips (a page of two may add one more).
+inline constexpr int MaxStrips = 16666;
 
 struct Ticket {
     std::array<std::array<int, Columns>, Rows> Cells{}; // 0: a blank
@@ -29,6 +32,13 @@ using Strip = std::array<Ticket, TicketsPerStrip>;
 // The numbers of column c (0-based): 1-9, 10-19, ..., 80-90.
 int ColumnLow(int c);
 int ColumnHigh(int c);
+
+// The numbers 1 to 90, as the words of a 90-ball game (its call list and caller).
+QStringList Numbers();
+// Whether a word list is the numbers 1 to 90, each once, in any order.
+bool IsNinetyNumbers(const QStringList& words);
+// The shape part of every ticket game's code: the list and the tickets are always the same.
+std::uint32_t TicketShape();
 
 // Whether it keeps every rule; `why` says the first one it breaks.
 bool IsValidTicket(const Ticket& ticket, QString* why = nullptr);

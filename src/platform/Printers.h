@@ -43,6 +43,9 @@ public:
     virtual QStringList PaperNames(int index) { (void)index; return {}; }
     virtual QString DefaultPaper(int index) { (void)index; return {}; }
     virtual void UsePaper(const QString& name) { (void)name; }
+    // Pages wider than tall, for the printers made current after it (two strips of tickets
+    // side by side). Where a printer can't turn its pages, they stay upright.
+    virtual void UseLandscape(bool landscape) { (void)landscape; }
 };
 
 inline const QString PdfPrinterName = QStringLiteral("Print to PDF");

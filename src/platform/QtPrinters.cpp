@@ -143,10 +143,7 @@ void QtPrinters::SetCurrent(int index)
     SystemPrinter.reset();
     if (IsPdf()) {
         const QPageSize paper = PdfPaperNamed(ChosenPaper).value_or(QPageSize(PdfPaper));
-        QPageLayout layout(paper, QPageLayout::Portrait,
-                           QMarginsF(PdfBorderInches, PdfBorderInches, PdfBorderInches, PdfBorderInches),
-                           QPageLayout::Inch);
-        CurrentCaps = CapsOf(layout, PdfDpi);
+        CurrentCaps = CapsOf(PdfLayout(paper), PdfDpi);
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(SystemNames[index]);
         if (info.isNull())
@@ -157,6 +154,8 @@ void QtPrinters::SetCurrent(int index)
                 SystemPrinter->setPageSize(size);
                 SystemPrinter->setPageOrientation(QPageLayout::Portrait);
             }
+        if (Landscape)
+            SystemPrinter->setPageOrientation(QPageLayout::Landscape);
         QPageLayout layout = SystemPrinter->pageLayout();
         layout.setUnits(QPageLayout::Point);
         SystemPrinter->setPageMargins(layout.minimumMargins(), QPageLayout::Point);
@@ -217,6 +216,12 @@ void QtPrinters::UsePaper(const QString& name)
     ChosenPaper = name;
 }
 
+QPageLayout QtPrinters::PdfLayout(const QPageSize& paper) const
+{
+    return QPageLayout(paper, Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(PdfBorderInches, PdfBorderInches, PdfBorderInches, PdfBorderInches), QPageLayout::Inch);
+}
+
 DeviceCaps QtPrinters::Caps()
 {
     if (Current < 0)
@@ -255,9 +260,7 @@ bool QtPrinters::BeginDoc()
         Pdf->setResolution(PdfDpi);
         Pdf->setCreator(QStringLiteral("Plumwick"));
         Pdf->setTitle(Title);
-        Pdf->setPageLayout(QPageLayout(PdfPaperNamed(ChosenPaper).value_or(QPageSize(PdfPaper)), QPageLayout::Portrait,
-                                       QMarginsF(PdfBorderInches, PdfBorderInches, PdfBorderInches, PdfBorderInches),
-                                       QPageLayout::Inch));
+        Pdf->setPageLayout(PdfLayout(PdfPaperNamed(ChosenPaper).value_or(QPageSize(PdfPaper))));
         if (!Painter->begin(Pdf.get())) {
             Painter.reset();
             Pdf.reset();

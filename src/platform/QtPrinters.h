@@ -4,6 +4,7 @@
 #include "platform/Printers.h"
 
 #include <QDateTime>
+#include <QPageLayout>
 #include <QPageSize>
 #include <functional>
 #include <memory>
@@ -55,6 +56,7 @@ public:
     QStringList PaperNames(int index) override;
     QString DefaultPaper(int index) override;
     void UsePaper(const QString& name) override;
+    void UseLandscape(bool landscape) override { Landscape = landscape; }
 
     // The papers the built-in PDF printer offers, and the page size of a name among them
     // (any letter case); nullopt for a name it does not offer.
@@ -67,6 +69,7 @@ public:
 
 private:
     bool IsPdf() const;
+    QPageLayout PdfLayout(const QPageSize& paper) const;
     void Finish(bool keep);
 
     PdfNamePrompt AskPdfName;
@@ -74,6 +77,7 @@ private:
     QPageSize::PageSizeId PdfPaper;
     QDateTime PdfDate;
     QString ChosenPaper; // empty: each printer's default
+    bool Landscape = false;
     QStringList SystemNames;
     int Current = -2; // none yet
     QString Title;

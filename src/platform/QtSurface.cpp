@@ -166,3 +166,14 @@ void QtSurface::Line(int x1, int y1, int x2, int y2)
     Painter->drawLine(x1, y1, x2, y2);
     Drawn.push_back(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
 }
+
+void QtSurface::Shade(int x, int y, int width, int height)
+{
+    if (!Painter || width <= 0 || height <= 0)
+        return;
+    Flush();
+    // Light enough for a number written over it by hand to stay readable, on any printer.
+    const QRect box(x, y, width, height);
+    Painter->fillRect(box, QColor(0xDD, 0xDD, 0xDD));
+    Drawn.push_back(box);
+}

@@ -39,6 +39,7 @@ public:
     void TextOut(int x, int y, const QString& text) override;
     void Line(int x1, int y1, int x2, int y2) override;
     int PenWidth() const override { return 1; }
+    void Shade(int x, int y, int width, int height) override;
     QString FontFace() const override { return Face; }
     bool FontBold() const override { return Bold; }
 

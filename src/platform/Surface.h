@@ -33,6 +33,8 @@ public:
     virtual void TextOut(int x, int y, const QString& text) = 0;
     virtual void Line(int x1, int y1, int x2, int y2) = 0;
     virtual int PenWidth() const = 0;
+    // Fills a box (corner at x, y) with a light grey: the blanks of a ticket.
+    virtual void Shade(int x, int y, int width, int height) = 0;
 };
 
 // Sizes above this many points draw as this size: beyond it a glyph is larger than any page,

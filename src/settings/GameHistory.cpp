@@ -5,6 +5,7 @@
 #include "platform/TextFile.h"
 #include "settings/DataFolders.h"
 #include "game/GameCode.h"
+#include "game/NinetyBall.h"
 
 #include "words/WordList.h"
 #include "words/WordListFormat.h"
@@ -31,6 +32,9 @@ QString HistoryPath()
 
 QJsonObject ToJson(const GameRecord& g)
 {
+    if (g.Tickets)
+        return {{QStringLiteral("code"), g.Code}, {QStringLiteral("kind"), QStringLiteral("tickets")},
+                {QStringLiteral("strips"), g.Cards}};
     return {{QStringLiteral("code"), g.Code},
             {QStringLiteral("list"), g.ListFile},
             {QStringLiteral("cards"), g.Cards},
@@ -48,6 +52,9 @@ GameRecord FromJson(const QJsonObject& o)
     g.Code = o.value(QStringLiteral("code")).toString();
     g.ListFile = o.value(QStringLiteral("list")).toString();
     g.Cards = o.value(QStringLiteral("cards")).toInt();
+    g.Tickets = o.value(QStringLiteral("kind")).toString() == QStringLiteral("tickets");
+    if (g.Tickets)
+        g.Cards = o.value(QStringLiteral("strips")).toInt();
     g.Options.SizeIndex = o.value(QStringLiteral("size")).toInt(1);
     g.Options.FreeSpace = o.value(QStringLiteral("freeSpace")).toBool(true);
     g.Options.FreeSpaceText = o.value(QStringLiteral("freeSpaceText")).toString(QStringLiteral("Free Space"));
@@ -168,7 +175,7 @@ QList<GameRecord> GamesOf(const QStringList& words, const CardOptions& options)
     const std::uint32_t shape = ShapeCheck(words, options.SizeIndex, options.FreeSpace);
     QList<GameRecord> games;
     for (const GameRecord& game : Read())
-        if (const auto code = ParseGameCode(game.Code); code && code->Shape == shape)
+        if (const auto code = ParseGameCode(game.Code); !game.Tickets && code && code->Shape == shape)
             games << game;
     return games;
 }
@@ -208,6 +215,9 @@ void SaveCalls(const GameSource& source, const CallerDraw& calls)
 
 GameSource LoadGame(const GameRecord& game)
 {
+    if (game.Tickets)
+        return {QCoreApplication::translate("GameHistory", "Game %1 (90-ball tickets)").arg(game.Code), game.Code, game.Code,
+                NinetyBall::Numbers(), game.Options, game.Cards, true};
     WordList words;
     words.InsertMany(ReadWordListFile(game.ListFile));
     return {QCoreApplication::translate("GameHistory", "Game %1 (%2)").arg(game.Code, QFileInfo(game.ListFile).completeBaseName()), game.Code,

@@ -18,7 +18,8 @@ struct GameRecord {
     QString Code;
     QString ListFile;
     CardOptions Options;
-    int Cards = 0;
+    int Cards = 0;   // strips, for tickets
+    bool Tickets = false; // 90-ball tickets, with no list file
 };
 
 // What the caller and the checker play: a recent game's list read from its file (sorted as
@@ -30,6 +31,7 @@ struct GameSource {
     QStringList Words;
     CardOptions Options;
     int Cards = 0;
+    bool Tickets = false;
 };
 // Raises PlatformError when the game's list file can't be read.
 namespace GameHistory {

@@ -28,6 +28,12 @@ public:
             Calls << "paper " + name;
     }
 
+    void UseLandscape(bool landscape) override
+    {
+        if (landscape)
+            Calls << "landscape";
+    }
+
     QStringList PrinterNames = {"Laser", PdfPrinterName};
     int Default = 0;
     bool Refuse = false;        // SetCurrent raises the no-printer error

@@ -44,6 +44,7 @@ public:
     void TextOut(int x, int y, const QString& text) override { Texts.push_back({x, y, text, Size}); }
     void Line(int x1, int y1, int x2, int y2) override { Lines.push_back({x1, y1, x2, y2}); }
     int PenWidth() const override { return 1; }
+    void Shade(int x, int y, int width, int height) override { Shaded.push_back({x, y, x + width, y + height}); }
 
     // The texts drawn, without the blanks of empty cells.
     std::vector<Text> Visible() const;
@@ -54,4 +55,5 @@ public:
     int Fills = 0;
     std::vector<Text> Texts;
     std::vector<Segment> Lines;
+    std::vector<Segment> Shaded; // boxes from corner to corner
 };

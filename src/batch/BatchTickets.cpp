@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "batch/BatchTickets.h"
+#include "batch/BatchMessages.h"
+#include "batch/BatchOptions.h"
+#include "card/CardPrinting.h"
+#include "card/PrintJob.h"
+#include "card/TicketPrinting.h"
+#include "game/GameCode.h"
+#include "game/NinetyBall.h"
+#include "game/NumberedGame.h"
+#include "platform/Clock.h"
+#include "platform/PlatformError.h"
+#include "platform/ProfileFile.h"
+#include "platform/QtPrinters.h"
+#include "platform/TextFile.h"
+#include "settings/CardSettings.h"
+#include "settings/DataFolders.h"
+#include "settings/GameHistory.h"
+#include "words/WordListFormat.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSet>
+#include <QTimeZone>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+QString Say(const char* text)
+{
+    return QCoreApplication::translate("BatchTickets", text);
+}
+
+// The game a ticket job prints or a check reads: its code, or nothing when the code is
+// no ticket game's (after saying so).
+std::optional<GameCode> TicketGameCode(const QString& typed)
+{
+    GameCodeError why = GameCodeError::None;
+    const auto code = ParseGameCode(typed, &why);
+    if (!code) {
+        BatchFail(GameCodeErrorText(typed, why));
+        return std::nullopt;
+    }
+    if (code->Shape != NinetyBall::TicketShape()) {
+        BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "%1 is the code of a game of cards, not of tickets; leave out --tickets"))
+                      .arg(code->Text()));
+        return std::nullopt;
+    }
+    return code;
+}
+
+// The ticket --check asks for: strip and ticket (1 to 6) from either way of giving it.
+struct TicketAt {
+    int Strip;
+    int Ticket;
+};
+
+TicketAt TicketAsked(const BatchOptions& options)
+{
+    if (options.Strip != 0)
+        return {options.Strip, options.Ticket};
+    return {(options.Ticket - 1) / NinetyBall::TicketsPerStrip + 1, (options.Ticket - 1) % NinetyBall::TicketsPerStrip + 1};
+}
+
+QString TicketAsText(const NinetyBall::Ticket& ticket, const std::vector<bool>& called)
+{
+    // Called numbers in brackets, blanks as dots, two characters and a space a cell.
+    QString text;
+    for (const auto& row : ticket.Cells) {
+        QStringList cells;
+        for (const int n : row)
+            cells << (n == 0 ? QStringLiteral("  .  ")
+                      : called[static_cast<size_t>(n)] ? QStringLiteral("[%1]").arg(n, 3)
+                                                       : QStringLiteral(" %1 ").arg(n, 3));
+        text += cells.join(QString()) + u'\n';
+    }
+    return text;
+}
+
+int RunTicketCheck(const BatchOptions& options)
+{
+    const std::optional<QStringList> calls = TextFile::SameFile(options.CalledFile, QStringLiteral("/dev/null"))
+                                                 ? std::optional<QStringList>(QStringList())
+                                                 : ReadListOrSay(options.CalledFile);
+    if (!calls)
+        return 1;
+    const auto code = TicketGameCode(*options.Check);
+    if (!code)
+        return 1;
+    std::vector<bool> called(91, false);
+    for (const QString& word : *calls) {
+        bool ok = false;
+        const int n = word.trimmed().toInt(&ok);
+        if (!ok || n < 1 || n > 90) {
+            BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "%1: '%2' is not a number from 1 to 90")).arg(options.CalledFile, word));
+            return 1;
+        }
+        called[static_cast<size_t>(n)] = true;
+    }
+    const TicketAt at = TicketAsked(options);
+    const auto record = GameHistory::Find(code->Text());
+    const NinetyBall::StripDealer dealer;
+    NinetyBall::StripGame game(dealer, code->Seed);
+    game.Plan(at.Strip);
+    const NinetyBall::Ticket& ticket = game.At(at.Strip)[static_cast<size_t>(at.Ticket - 1)];
+    const NinetyBall::TicketPattern pattern = options.Pattern == QStringLiteral("full-house")  ? NinetyBall::TicketPattern::FullHouse
+                                              : options.Pattern == QStringLiteral("two-lines") ? NinetyBall::TicketPattern::TwoLines
+                                                                                               : NinetyBall::TicketPattern::OneLine;
+    const NinetyBall::TicketVerdict verdict = NinetyBall::CheckTicket(ticket, called, pattern);
+    std::printf("%s\n", qUtf8Printable(Say(QT_TRANSLATE_NOOP("BatchTickets", "Strip %1, ticket %2 of game %3"))
+                                           .arg(at.Strip)
+                                           .arg(at.Ticket)
+                                           .arg(code->Text())));
+    std::fputs(qUtf8Printable(TicketAsText(ticket, called)), stdout);
+    std::printf("%s\n", qUtf8Printable(verdict.Text));
+    // A claim beyond what was printed is worth a second look, as with cards.
+    if (record && at.Strip > record->Cards)
+        std::printf("%s\n", qUtf8Printable(Say(QT_TRANSLATE_NOOP("BatchTickets", "Note: only %1 strips of this game were printed."))
+                                               .arg(record->Cards)));
+    return verdict.Won ? 0 : 4;
+}
+
+} // namespace
+
+int RunTicketBatch(const BatchOptions& options)
+{
+    try {
+        if (!options.ListFile.isEmpty()) {
+            const std::optional<QStringList> read = ReadListOrSay(options.ListFile);
+            if (!read)
+                return 1;
+            if (!NinetyBall::IsNinetyNumbers(*read)) {
+                BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "%1 is not the numbers 1 to 90; tickets are always of those "
+                                                                "numbers, so leave the list out"))
+                              .arg(QFileInfo(options.ListFile).fileName()));
+                return 1;
+            }
+        }
+        if (options.Check)
+            return RunTicketCheck(options);
+
+        const ProfileFile settings(SettingsFilePath());
+        const CardSettings::CardFont storedFont = CardSettings::ReadFont(settings);
+        const QString fontName = options.FontName.value_or(storedFont.Name);
+        const int fontSize = options.FontSize.value_or(storedFont.Size);
+        const QString output =
+            options.Printer.isEmpty()
+                ? (!options.Output.isEmpty() ? options.Output
+                   : options.ListFile.isEmpty() ? QStringLiteral("tickets.pdf")
+                                                : QFileInfo(options.ListFile).completeBaseName() + QStringLiteral(".pdf"))
+                : QString();
+        if (!options.ExportFolder.isEmpty()) {
+            BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "tickets are printed, not exported, as yet; leave out --export")));
+            return 1;
+        }
+
+        std::optional<GameCode> code;
+        if (options.Game) {
+            code = TicketGameCode(*options.Game);
+            if (!code)
+                return 1;
+        } else if (options.Numbered) {
+            code = GameCode{NewGameSeed(), NinetyBall::TicketShape()};
+        }
+
+        QtPrinters printers;
+        int printerIndex = -1;
+        const QStringList names = printers.Names();
+        if (!options.Printer.isEmpty()) {
+            printerIndex = static_cast<int>(names.indexOf(options.Printer));
+            if (printerIndex < 0 || printerIndex == names.size() - 1) {
+                BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "no printer named '%1'")).arg(options.Printer));
+                return 1;
+            }
+        } else {
+            printerIndex = static_cast<int>(names.size()) - 1;
+            printers.SetPdfOutput(output);
+            if (options.Paper)
+                printers.UsePaper(*options.Paper);
+            if (options.Seed)
+                printers.SetPdfCreationDate(QDateTime::fromSecsSinceEpoch(946684800LL + *options.Seed, QTimeZone::utc()));
+        }
+        printers.UseLandscape(options.PerPage == 2 && !options.CallList);
+        try {
+            PreparePrinter(printers, printerIndex, fontName, fontSize);
+            const QString heading = code ? QStringLiteral("Game ") + code->Text() : QString();
+            if (options.CallList)
+                return RunCallListJob(printers, NinetyBall::Numbers(), {}, heading) ? 0 : 1;
+
+            const NinetyBall::StripDealer dealer;
+            StripJob job;
+            job.Strips = options.Strips;
+            job.PerPage = options.PerPage;
+            std::function<NinetyBall::Strip(int)> strip;
+            std::optional<NinetyBall::StripGame> game;
+            std::unique_ptr<Clock> clock;
+            if (code) {
+                job.GameCode = code->Text();
+                game.emplace(dealer, code->Seed);
+                game->Plan(PageCount(options.Strips, options.PerPage) * options.PerPage);
+                strip = [&game](int n) { return game->At(n); };
+            } else {
+                if (options.Seed)
+                    clock = std::make_unique<SeededClock>(*options.Seed);
+                else
+                    clock = std::make_unique<SteadyClock>();
+                strip = [&](int) { return dealer.Deal([&clock] { return clock->Counter(); }); };
+            }
+            if (!RunStripJob(printers, job, strip, {}))
+                return 1;
+            if (code) {
+                GameRecord record;
+                record.Code = job.GameCode;
+                record.Cards = game->Planned();
+                record.Tickets = true;
+                BatchWarn(GameHistory::Add(record));
+                std::printf("Game code: %s\n", qUtf8Printable(job.GameCode));
+            }
+            return 0;
+        } catch (const PlatformError& error) {
+            BatchFail(error.File().isEmpty() && !output.isEmpty() ? output + QStringLiteral(": ") + error.Text()
+                                                                  : error.Text());
+            return 1;
+        }
+    } catch (const PlatformError& error) {
+        BatchFail(error.Text());
+        return 1;
+    }
+}

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "card/TicketPrinting.h"
+#include "card/CardPrinting.h"
+#include "card/CellText.h"
+#include "platform/Printers.h"
+#include "platform/Surface.h"
+
+#include <algorithm>
+#include <optional>
+
+using NinetyBall::Columns;
+using NinetyBall::Rows;
+using NinetyBall::TicketsPerStrip;
+
+StripLayout LayoutStrips(int perPage, const DeviceCaps& caps, int penWidth)
+{
+    const int mx = 3 * caps.PhysicalOffsetX;
+    const int my = 3 * caps.PhysicalOffsetY;
+    const int width = caps.HorzRes - 2 * mx - 2 * penWidth;
+    const int height = caps.VertRes - 2 * my - penWidth;
+    StripLayout layout;
+    // Down the page: 18 rows of cells and a gap of three quarters of a row under each ticket.
+    layout.CellHeight = std::max(1, height * 4 / (4 * Rows * TicketsPerStrip + 3 * TicketsPerStrip));
+    layout.Gap = layout.CellHeight * 3 / 4;
+    // Across: a cell at most 1.6 times as wide as tall; two strips keep a cell's width between.
+    const int across = perPage == 2 ? 2 * Columns + 1 : Columns;
+    layout.CellWidth = std::max(1, std::min(width / across, layout.CellHeight * 8 / 5));
+    const int used = TicketsPerStrip * (layout.TicketHeight() + layout.Gap);
+    const int y = my + std::max(0, (height - used) / 2);
+    const int x = (caps.HorzRes - across * layout.CellWidth) / 2;
+    layout.Strips.push_back({x, y});
+    if (perPage == 2)
+        layout.Strips.push_back({x + (Columns + 1) * layout.CellWidth, y});
+    return layout;
+}
+
+void PrintTicket(Surface& surface, int x, int y, int cellWidth, int cellHeight, const NinetyBall::Ticket& ticket)
+{
+    const int p = surface.PenWidth();
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Columns; ++c)
+            if (ticket.Cells[static_cast<size_t>(r)][static_cast<size_t>(c)] == 0)
+                surface.Shade(x + c * cellWidth + p, y + r * cellHeight + p, cellWidth - p, cellHeight - p);
+    for (int r = 0; r <= Rows; ++r)
+        surface.Line(x, y + r * cellHeight, x + Columns * cellWidth, y + r * cellHeight);
+    for (int c = 0; c <= Columns; ++c)
+        surface.Line(x + c * cellWidth, y, x + c * cellWidth, y + Rows * cellHeight);
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Columns; ++c) {
+            const int n = ticket.Cells[static_cast<size_t>(r)][static_cast<size_t>(c)];
+            if (n == 0)
+                continue;
+            const QString text = QString::number(n);
+            surface.TextOut(x + c * cellWidth + p + (cellWidth - p - surface.TextWidth(text)) / 2,
+                            y + r * cellHeight + p + (cellHeight - p - surface.TextHeight(text)) / 2, text);
+        }
+}
+
+int TicketNumberPoints(Surface& surface, int cellWidth, int cellHeight)
+{
+    // Every number at one size: the card size, or less where the widest would not leave
+    // an "M" free across its cell or would be taller than nine tenths of it.
+    const int remembered = surface.FontSize();
+    const int inside = cellWidth - surface.PenWidth();
+    while ((surface.TextWidth(QStringLiteral("88")) + surface.TextWidth(QStringLiteral("M")) > inside ||
+            surface.TextHeight(QStringLiteral("88")) > (cellHeight - surface.PenWidth()) * 9 / 10) &&
+           ShrinkFont(surface)) {
+    }
+    const int points = surface.FontSize();
+    surface.SetFontSize(remembered);
+    return points;
+}
+
+QString TicketFooterText(int strip, int ticket, const QString& gameCode)
+{
+    return QStringLiteral("Strip %1 \u00b7 Ticket %2 \u00b7 Game %3").arg(strip).arg(ticket).arg(gameCode);
+}
+
+namespace {
+
+// The line under each ticket, regular, as large as fits half the gap and the ticket's width.
+struct TicketLine {
+    QString Face;
+    int Points;
+};
+
+TicketLine PlanTicketLine(Surface& canvas, const StripLayout& layout, int strips, const QString& gameCode)
+{
+    const QString face = canvas.FontFace();
+    const int cardPoints = canvas.FontSize();
+    const QString widest = TicketFooterText(strips, TicketsPerStrip, gameCode);
+    canvas.SetFont(face, std::max(1, cardPoints / 2), false);
+    while ((canvas.TextHeight(widest) > layout.Gap / 2 || canvas.TextWidth(widest) > layout.TicketWidth()) &&
+           ShrinkFont(canvas)) {
+    }
+    const TicketLine line{face, canvas.FontSize()};
+    canvas.SetFont(face, cardPoints, true);
+    return line;
+}
+
+// Every line differs only in its numbers: drawn in pieces ("Strip ", each digit, ...), each
+// is measured and shaped once for the whole job.
+void PrintTicketLine(Surface& canvas, const TicketLine& style, int x, int y, int strip, int ticket,
+                     const QString& gameCode)
+{
+    const int cardPoints = canvas.FontSize();
+    canvas.SetFont(style.Face, style.Points, false);
+    QStringList pieces = {QStringLiteral("Strip ")};
+    for (const QChar digit : QString::number(strip))
+        pieces << QString(digit);
+    pieces << QStringLiteral(" \u00b7 Ticket ") << QString::number(ticket) << QStringLiteral(" \u00b7 Game ") + gameCode;
+    for (const QString& piece : pieces) {
+        canvas.TextOut(x, y, piece);
+        x += canvas.TextWidth(piece);
+    }
+    canvas.SetFont(style.Face, cardPoints, true);
+}
+
+} // namespace
+
+bool RunStripJob(Printers& printers, const StripJob& job, const std::function<NinetyBall::Strip(int)>& strip,
+                 const JobProgress& progress)
+{
+    const DeviceCaps caps = printers.Caps();
+    Surface& canvas = printers.Canvas();
+    const StripLayout layout = LayoutStrips(job.PerPage, caps, canvas.PenWidth());
+    const int pages = PageCount(job.Strips, job.PerPage);
+    const int total = pages * job.PerPage;
+    if (!printers.BeginDoc())
+        return false;
+    OpenJob open(printers);
+    const std::optional<TicketLine> line =
+        job.GameCode.isEmpty() ? std::nullopt : std::optional(PlanTicketLine(canvas, layout, total, job.GameCode));
+    const int cardPoints = canvas.FontSize();
+    canvas.SetFontSize(TicketNumberPoints(canvas, layout.CellWidth, layout.CellHeight));
+    int done = 0;
+    for (int page = 0; page < pages; ++page) {
+        for (const StripPlace& place : layout.Strips) {
+            if (progress && !progress(done, total))
+                return false;
+            ++done;
+            const NinetyBall::Strip tickets = strip(done);
+            for (int t = 0; t < TicketsPerStrip; ++t) {
+                const int top = layout.TicketTop(place.Y, t);
+                PrintTicket(canvas, place.X, top, layout.CellWidth, layout.CellHeight, tickets[static_cast<size_t>(t)]);
+                if (line)
+                    PrintTicketLine(canvas, *line, place.X, top + layout.TicketHeight() + canvas.PenWidth() + layout.Gap / 8,
+                                    done, t + 1, job.GameCode);
+            }
+        }
+        if (page + 1 < pages)
+            printers.NewPage();
+    }
+    canvas.SetFontSize(cardPoints);
+    if (progress)
+        progress(done, total);
+    open.End();
+    return true;
+}

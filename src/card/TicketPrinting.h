@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include "card/PrintJob.h"
+#include "game/NinetyBall.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class Printers;
+class Surface;
+struct DeviceCaps;
+
+// Printed 90-ball tickets: a strip of six tickets stacked down a page with a cutting gap
+// under each, or two strips side by side on a landscape page. Cells are a little wider than
+// tall; numbers are bold in the card font, centred, all at one size that fits every cell;
+// the blanks are shaded lightly.
+
+struct StripPlace {
+    int X;
+    int Y;
+};
+
+struct StripLayout {
+    int CellWidth = 0;
+    int CellHeight = 0;
+    int Gap = 0; // under each ticket: room for its line and for the scissors
+    std::vector<StripPlace> Strips;
+
+    int TicketWidth() const { return NinetyBall::Columns * CellWidth; }
+    int TicketHeight() const { return NinetyBall::Rows * CellHeight; }
+    // The top of ticket t (0-based) of a strip placed at y.
+    int TicketTop(int y, int t) const { return y + t * (TicketHeight() + Gap); }
+};
+
+// 1 strip a page (upright) or 2 (side by side; the page is expected to be landscape).
+StripLayout LayoutStrips(int perPage, const DeviceCaps& caps, int penWidth);
+
+// One ticket with its top-left corner at (x, y); its numbers centred in the surface's
+// current font, whose size TicketNumberPoints gives from the card size.
+void PrintTicket(Surface& surface, int x, int y, int cellWidth, int cellHeight, const NinetyBall::Ticket& ticket);
+int TicketNumberPoints(Surface& surface, int cellWidth, int cellHeight);
+
+// "Strip 17 · Ticket 3 · Game K7F2-9QXA", the line under a ticket of a numbered game.
+QString TicketFooterText(int strip, int ticket, const QString& gameCode);
+
+// A job of strips on the current printer, whose font is already set (and which was made
+// current after UseLandscape where there are two a page). `strip(n)` gives strip n
+// (1-based); progress counts strips. Returns false as RunCardJob does.
+struct StripJob {
+    int Strips = 1;
+    int PerPage = 1; // 1 or 2
+    QString GameCode; // with a code, every ticket carries its line
+};
+bool RunStripJob(Printers& printers, const StripJob& job, const std::function<NinetyBall::Strip(int)>& strip,
+                 const JobProgress& progress);
