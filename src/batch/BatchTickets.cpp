@@ -66,15 +66,14 @@ TicketAt TicketAsked(const BatchOptions& options)
 
 QString TicketAsText(const NinetyBall::Ticket& ticket, const std::vector<bool>& called)
 {
-    // Called numbers in brackets, blanks as dots, two characters and a space a cell.
+    // As a card is written: a row a line, cells between tabs, a called number starred; a
+    // blank is "-".
     QString text;
     for (const auto& row : ticket.Cells) {
         QStringList cells;
         for (const int n : row)
-            cells << (n == 0 ? QStringLiteral("  .  ")
-                      : called[static_cast<size_t>(n)] ? QStringLiteral("[%1]").arg(n, 3)
-                                                       : QStringLiteral(" %1 ").arg(n, 3));
-        text += cells.join(QString()) + u'\n';
+            cells << (n == 0 ? QStringLiteral("-") : QString::number(n) + (called[static_cast<size_t>(n)] ? QStringLiteral("*") : QString()));
+        text += cells.join(u'\t') + u'\n';
     }
     return text;
 }
@@ -104,7 +103,7 @@ int RunTicketCheck(const BatchOptions& options)
     const NinetyBall::StripDealer dealer;
     NinetyBall::StripGame game(dealer, code->Seed);
     game.Plan(at.Strip);
-    const NinetyBall::Ticket& ticket = game.At(at.Strip)[static_cast<size_t>(at.Ticket - 1)];
+    const NinetyBall::Ticket ticket = game.At(at.Strip)[static_cast<size_t>(at.Ticket - 1)];
     const NinetyBall::TicketPattern pattern = options.Pattern == QStringLiteral("full-house")  ? NinetyBall::TicketPattern::FullHouse
                                               : options.Pattern == QStringLiteral("two-lines") ? NinetyBall::TicketPattern::TwoLines
                                                                                                : NinetyBall::TicketPattern::OneLine;

@@ -21,10 +21,12 @@ StripLayout LayoutStrips(int perPage, const DeviceCaps& caps, int penWidth)
     const int height = caps.VertRes - 2 * my - penWidth;
     StripLayout layout;
     // Down the page: 18 rows of cells and a gap of three quarters of a row under each ticket.
-    layout.CellHeight = std::max(1, height * 4 / (4 * Rows * TicketsPerStrip + 3 * TicketsPerStrip));
-    layout.Gap = layout.CellHeight * 3 / 4;
-    // Across: a cell at most 1.6 times as wide as tall; two strips keep a cell's width between.
+    // Across: two strips keep a cell's width between them. A cell is at least as wide as
+    // tall (two strips on an upright page get smaller cells) and at most 1.6 times.
     const int across = perPage == 2 ? 2 * Columns + 1 : Columns;
+    layout.CellHeight =
+        std::max(1, std::min(height * 4 / (4 * Rows * TicketsPerStrip + 3 * TicketsPerStrip), width / across));
+    layout.Gap = layout.CellHeight * 3 / 4;
     layout.CellWidth = std::max(1, std::min(width / across, layout.CellHeight * 8 / 5));
     const int used = TicketsPerStrip * (layout.TicketHeight() + layout.Gap);
     const int y = my + std::max(0, (height - used) / 2);
