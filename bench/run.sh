@@ -69,6 +69,16 @@ for even in --no-same-text-size --same-text-size; do
   rows+=("| 60 phrases, 10000 cards, $even | ${secs} s | $(awk -v s="$secs" 'BEGIN { printf "%d", 10000 / s }') cards/s | $((kb / 1024)) MB | \`plumwick-print -q --cards 10000 --per-page 4 $even --seed 1 -o out.pdf phrases.pwk\` |")
 done
 
+# 90-ball tickets: 5,000 strips (30,000 tickets) beside 30,000 square cards; the goal is
+# within twice the cards' time.
+read -r secs kb < <(measure "$print" -q --cards 30000 --per-page 4 --size 5 --heading --free-space --paper letter --seed 1 \
+                      -o "$work/out.pdf" "$work/numbers.pwk")
+rows+=("| numbers 1 to 75, 30000 cards (beside the tickets) | ${secs} s | $(awk -v s="$secs" 'BEGIN { printf "%d", 30000 / s }') cards/s | $((kb / 1024)) MB | \`plumwick-print -q --cards 30000 --per-page 4 --size 5 --heading --free-space --paper letter --seed 1 -o out.pdf numbers.pwk\` |")
+for kind in "--seed 1" "--numbered"; do
+  read -r secs kb < <(measure "$print" -q --tickets --strips 5000 $kind --paper letter -o "$work/out.pdf")
+  rows+=("| 90-ball tickets, 5000 strips, $kind | ${secs} s | $(awk -v s="$secs" 'BEGIN { printf "%d", 30000 / s }') tickets/s | $((kb / 1024)) MB | \`plumwick-print -q --tickets --strips 5000 $kind --paper letter -o out.pdf\` |")
+done
+
 # The call list of 100,000 made-up words at 72 points (every word shrinks to fit).
 awk 'BEGIN { srand(9); for (i = 0; i < 100000; i++) { n = 3 + int(rand() * 12); w = "";
              for (j = 0; j < n; j++) w = w sprintf("%c", 97 + int(rand() * 26)); print w } }' > "$work/words.pwk"

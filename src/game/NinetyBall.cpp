@@ -227,13 +227,13 @@ StripDealer::StripDealer()
 
 std::uint64_t StripDealer::Key(int ticket, const Counts& remaining)
 {
-    // Columns 2 to 8 hold ten numbers each and count the same: their order does not matter.
-    Counts sorted = remaining;
-    std::sort(sorted.begin() + 1, sorted.end() - 1);
-    std::uint64_t key = static_cast<std::uint64_t>(ticket);
-    for (const int r : sorted)
-        key = key << 4 | static_cast<std::uint64_t>(r);
-    return key;
+    // Columns 2 to 8 hold ten numbers each and count the same: their order does not matter,
+    // so they go in as how many of them have each count left (0 to 10; at most 7 alike).
+    std::uint64_t histogram = 0;
+    for (size_t c = 1; c + 1 < Columns; ++c)
+        histogram += std::uint64_t(1) << (3 * remaining[c]);
+    return static_cast<std::uint64_t>(ticket) << 41 | static_cast<std::uint64_t>(remaining[0]) << 37 |
+           static_cast<std::uint64_t>(remaining[Columns - 1]) << 33 | histogram;
 }
 
 bool StripDealer::Leaves(int ticket, const Counts& remaining, const Counts& shape, Counts& rest)
@@ -362,7 +362,12 @@ void StripGame::Plan(int count)
                 fingerprint = (fingerprint ^ static_cast<std::uint64_t>(p)) * 1099511628211ull;
             // About 10^50 strips: a repeat is all but impossible, and never kept.
             if (Seen.emplace(fingerprint, n).second || attempt == 255) {
-                Attempts.push_back(static_cast<std::uint8_t>(attempt));
+                auto& cells = Made.emplace_back();
+                size_t i = 0;
+                for (const Ticket& ticket : strip)
+                    for (const auto& row : ticket.Cells)
+                        for (const int number : row)
+                            cells[i++] = static_cast<std::uint8_t>(number);
                 break;
             }
         }
@@ -370,7 +375,13 @@ void StripGame::Plan(int count)
 
 Strip StripGame::At(int n) const
 {
-    return Attempt(n, Attempts[static_cast<size_t>(n - 1)]);
+    Strip strip{};
+    size_t i = 0;
+    for (Ticket& ticket : strip)
+        for (auto& row : ticket.Cells)
+            for (int& number : row)
+                number = Made[static_cast<size_t>(n - 1)][i++];
+    return strip;
 }
 
 } // namespace NinetyBall

@@ -88,7 +88,7 @@ public:
     StripGame(const StripDealer& dealer, std::uint32_t seed);
     // Works out strips 1 .. count, going on from those already worked out.
     void Plan(int count);
-    int Planned() const { return static_cast<int>(Attempts.size()); }
+    int Planned() const { return static_cast<int>(Made.size()); }
     // Strip n (1-based, at most Planned()).
     Strip At(int n) const;
 
@@ -97,7 +97,8 @@ private:
 
     const StripDealer& Dealer;
     std::uint32_t Seed;
-    std::vector<std::uint8_t> Attempts; // which try of strip n was new
+    // The strips worked out, a byte a cell (a strip is dealt once, however often it is read).
+    std::vector<std::array<std::uint8_t, TicketsPerStrip * Rows * Columns>> Made;
     std::unordered_map<std::uint64_t, int> Seen; // the strips' fingerprints
 };
 
