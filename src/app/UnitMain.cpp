@@ -9,6 +9,7 @@
 #include "app/ToolIcons.h"
 #include "card/CardArrangement.h"
 #include "card/SampleCard.h"
+#include "card/TicketPrinting.h"
 #include "game/CardView.h"
 #include "platform/PlatformError.h"
 #include "platform/Printers.h"
@@ -86,6 +87,7 @@ void TFrmMain::ConnectHandlers()
     on(MnuFont, &QAction::triggered, &TFrmMain::MnuFontClick);
     on(MnuNumberCards, &QAction::triggered, &TFrmMain::MnuNumberCardsClick);
     on(MnuSameTextSize, &QAction::triggered, &TFrmMain::MnuSameTextSizeClick);
+    on(MnuTickets, &QAction::triggered, &TFrmMain::MnuTicketsClick);
     on(MnuFilePageSetup, &QAction::triggered, &TFrmMain::MnuFilePageSetupClick);
     on(MnuFileExport, &QAction::triggered, &TFrmMain::MnuFileExportClick);
     on(MnuCallWords, &QAction::triggered, &TFrmMain::MnuCallWordsClick);
@@ -195,6 +197,10 @@ void TFrmMain::FormCreate()
     MnuFileRecent->setEnabled(!RecentLists::Read().isEmpty());
     MnuNumberCards->setChecked(NumberCardsFlag.Read());
     MnuSameTextSize->setChecked(SameTextSizeFlag.Read());
+    if (TicketsFlag.Read()) {
+        MnuTickets->setChecked(true);
+        ShowTickets(true);
+    }
 
     const QStringList printers = Env.PrinterList.Names();
     if (printers.isEmpty())
@@ -218,6 +224,10 @@ CardOptions TFrmMain::Options() const
 void TFrmMain::ArrangeCard()
 {
     ++ArrangeCount;
+    if (TicketsOn()) {
+        DealSampleStrip();
+        return;
+    }
     ArrangeCardCells(WordList.Items(), ChkFreeSpace->isChecked(), CboCardSize->currentIndex(), Random,
                      CardCells);
 }
@@ -226,6 +236,12 @@ void TFrmMain::Redraw()
 {
     ++RedrawCount;
     UpdateWordCount();
+    if (TicketsOn()) {
+        PB->SetCard({});
+        PB->setAccessibleDescription(DescribeStrip(SampleStrip));
+        PB->repaint();
+        return;
+    }
     const CardView shown = MakeCardView(CardCells, Options());
     PB->SetCard(shown);
     PB->setAccessibleDescription(shown.Describe());
@@ -243,6 +259,10 @@ void TFrmMain::Announce(const QString& text)
 
 void TFrmMain::PBPaint(Surface& surface)
 {
+    if (TicketsOn()) {
+        PaintSampleStrip(surface, SampleStrip, PB->width(), PB->height(), CardFontName, CardFontSize);
+        return;
+    }
     SampleCardInput input;
     input.Options = Options();
     input.Cells = CardCells;

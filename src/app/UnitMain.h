@@ -6,6 +6,7 @@
 #include "card/CardOptions.h"
 #include "card/CellText.h"
 #include "card/SampleCard.h"
+#include "game/NinetyBall.h"
 #include "card/RandomSource.h"
 #include "settings/GameHistory.h"
 
@@ -101,6 +102,7 @@ public:
     QAction* MnuFont = nullptr;
     QAction* MnuNumberCards = nullptr;
     QAction* MnuSameTextSize = nullptr;
+    QAction* MnuTickets = nullptr;
     QMenu* MnuGame = nullptr;
     QAction* MnuCallWords = nullptr;
     QAction* MnuCheckCard = nullptr;
@@ -130,7 +132,9 @@ public:
     QCheckBox* ChkWordWrap = nullptr;
     QGroupBox* GrpPrint = nullptr;
     QComboBox* CboPrinters = nullptr;
+    QLabel* LblCardNum = nullptr;
     QSpinBox* EdtCardNum = nullptr;
+    QLabel* LblCardsPerPage = nullptr;
     QComboBox* CboCardsPerPage = nullptr;
 
     // Start-up and drawing.
@@ -202,6 +206,16 @@ public:
     void MnuCheckCardClick();
     QString CurrentGameHeading() const;
     GameSource CurrentGameSource() const;
+
+    // 90-ball tickets (UnitMainTickets.cpp): Options > 90-Ball Tickets puts the numbers 1 to
+    // 90 in the list and turns the sample, Print and the game commands to strips of tickets.
+    bool TicketsOn() const;
+    void MnuTicketsClick();
+    // The window's controls as cards or tickets want them.
+    void ShowTickets(bool on);
+    void DealSampleStrip();
+    void PrintStrips();
+    NinetyBall::Strip SampleStrip{};
 
     // Samples, font, help.
     void BuildSampleMenu(const QString& folder, QMenu* parent);

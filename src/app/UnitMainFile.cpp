@@ -11,6 +11,7 @@
 #include "settings/DataFolders.h"
 #include "settings/DialogFolders.h"
 #include "settings/RecentLists.h"
+#include "settings/SettingsFlag.h"
 #include "words/WordListFormat.h"
 
 #include <QMenu>
@@ -99,6 +100,12 @@ void TFrmMain::SavePrompt()
 // The list, its card and its file name emptied, and the card redrawn without words.
 void TFrmMain::EmptyList()
 {
+    // A list of words is for cards: opening or starting one leaves the tickets.
+    if (TicketsOn()) {
+        MnuTickets->setChecked(false);
+        ShowTickets(false);
+        TicketsFlag.Write(false);
+    }
     WordList.Clear();
     ClearWordBox();
     CardCells.clear();

@@ -74,6 +74,8 @@ void TFrmMain::BuildMenu()
     MnuNumberCards->setCheckable(true);
     MnuSameTextSize = add(MnuOptions, tr("&Same Text Size"), {});
     MnuSameTextSize->setCheckable(true);
+    MnuTickets = add(MnuOptions, tr("&90-Ball Tickets"), {});
+    MnuTickets->setCheckable(true);
 
     MnuSample = MainMenu->addMenu(tr("&Samples"));
 
@@ -184,12 +186,12 @@ void TFrmMain::BuildControls()
     UseClassicGroupBox(GrpPrint);
     QLabel* printerLabel = MakeLabel(GrpPrint, 8, 16, tr("Printer To Use: "));
     CboPrinters = Place(new QComboBox(GrpPrint), 8, 31, 177, 21);
-    QLabel* countLabel = MakeLabel(GrpPrint, 8, 67, tr("Number of Bingo Card: "));
+    QLabel* countLabel = LblCardNum = MakeLabel(GrpPrint, 8, 67, tr("Number of Bingo Card: "));
     EdtCardNum = Place(new QSpinBox(GrpPrint), 128, 64, 57, 19);
     EdtCardNum->setRange(1, 99999);
     EdtCardNum->setSingleStep(1);
     EdtCardNum->setValue(1);
-    QLabel* perPageLabel = MakeLabel(GrpPrint, 8, 96, tr("Bingo Cards Per Page: "));
+    QLabel* perPageLabel = LblCardsPerPage = MakeLabel(GrpPrint, 8, 96, tr("Bingo Cards Per Page: "));
     CboCardsPerPage = Place(new QComboBox(GrpPrint), 128, 93, 57, 21);
     CboCardsPerPage->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
 

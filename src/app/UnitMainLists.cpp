@@ -137,6 +137,10 @@ void TFrmMain::DropFiles(const QList<QUrl>& urls)
 
 void TFrmMain::UpdateWordCount()
 {
+    if (TicketsOn()) {
+        LblWordCount->setText(tr("The numbers 1 to 90, six tickets a strip"));
+        return;
+    }
     const auto count = WordList.Count();
     const int needed = WordsNeeded(Options());
     QString text = WordsEditorDialog::CountText(count);

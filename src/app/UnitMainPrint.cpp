@@ -86,6 +86,10 @@ bool TFrmMain::ConfirmDrawable(const QString& question)
 
 void TFrmMain::MnuFilePrintClick()
 {
+    if (TicketsOn()) {
+        PrintStrips();
+        return;
+    }
     if (!CheckWordCount() || !ConfirmDrawable(tr("Print anyway?")))
         return;
     CardJob job;

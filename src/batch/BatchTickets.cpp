@@ -181,9 +181,8 @@ int RunTicketBatch(const BatchOptions& options)
             if (options.Seed)
                 printers.SetPdfCreationDate(QDateTime::fromSecsSinceEpoch(946684800LL + *options.Seed, QTimeZone::utc()));
         }
-        printers.UseLandscape(options.PerPage == 2 && !options.CallList);
         try {
-            PreparePrinter(printers, printerIndex, fontName, fontSize);
+            PreparePrinter(printers, printerIndex, fontName, fontSize, options.PerPage == 2 && !options.CallList);
             const QString heading = code ? QStringLiteral("Game ") + code->Text() : QString();
             if (options.CallList)
                 return RunCallListJob(printers, NinetyBall::Numbers(), {}, heading) ? 0 : 1;

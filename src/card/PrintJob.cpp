@@ -84,8 +84,9 @@ QString CardFooterText(int card, const QString& gameCode)
     return QStringLiteral("Card %1 \u00b7 Game %2").arg(card).arg(gameCode);
 }
 
-void PreparePrinter(Printers& printers, int printerIndex, const QString& fontName, int fontSize)
+void PreparePrinter(Printers& printers, int printerIndex, const QString& fontName, int fontSize, bool landscape)
 {
+    printers.UseLandscape(landscape);
     printers.SetCurrent(printerIndex);
     printers.SetTitle(QStringLiteral("Plumwick"));
     printers.Canvas().SetFont(fontName, fontSize, true);

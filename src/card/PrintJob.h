@@ -59,5 +59,7 @@ int CallListSize(Surface& canvas, const QString& word, int columnWidth, int star
 QString CardFooterText(int card, const QString& gameCode);
 
 // The part of a job every command shares after its checks: make the printer current
-// (index -1: the default one), name the document "Plumwick" and set the bold card font.
-void PreparePrinter(Printers& printers, int printerIndex, const QString& fontName, int fontSize);
+// (index -1: the default one) with its pages upright or turned, name the document
+// "Plumwick" and set the bold card font.
+void PreparePrinter(Printers& printers, int printerIndex, const QString& fontName, int fontSize,
+                    bool landscape = false);

@@ -6,6 +6,7 @@
 #include "platform/Printers.h"
 #include "platform/Surface.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -72,6 +73,43 @@ int TicketNumberPoints(Surface& surface, int cellWidth, int cellHeight)
     const int points = surface.FontSize();
     surface.SetFontSize(remembered);
     return points;
+}
+
+void PaintSampleStrip(Surface& surface, const NinetyBall::Strip& strip, int width, int height, const QString& face,
+                      int points)
+{
+    surface.FillBackground();
+    const int p = surface.PenWidth();
+    // 18 rows and five gaps of half a row; a cell at most twice as wide as tall.
+    const int cellHeight = std::max(1, (height - p) * 2 / (2 * Rows * TicketsPerStrip + TicketsPerStrip - 1));
+    const int cellWidth = std::max(1, std::min((width - p) / Columns, 2 * cellHeight));
+    const int gap = cellHeight / 2;
+    const int x = (width - Columns * cellWidth) / 2;
+    const int y = (height - TicketsPerStrip * Rows * cellHeight - (TicketsPerStrip - 1) * gap) / 2;
+    const QString rememberedFace = surface.FontFace();
+    const int rememberedPoints = surface.FontSize();
+    const bool rememberedBold = surface.FontBold();
+    surface.SetFont(face, points, true);
+    surface.SetFontSize(TicketNumberPoints(surface, cellWidth, cellHeight));
+    for (int t = 0; t < TicketsPerStrip; ++t)
+        PrintTicket(surface, x, y + t * (Rows * cellHeight + gap), cellWidth, cellHeight, strip[static_cast<size_t>(t)]);
+    surface.SetFont(rememberedFace, rememberedPoints, rememberedBold);
+}
+
+QString DescribeStrip(const NinetyBall::Strip& strip)
+{
+    QStringList parts;
+    for (int t = 0; t < TicketsPerStrip; ++t) {
+        parts << QCoreApplication::translate("TicketPrinting", "Ticket %1.").arg(t + 1);
+        for (int r = 0; r < Rows; ++r) {
+            QStringList numbers;
+            for (const int n : strip[static_cast<size_t>(t)].Cells[static_cast<size_t>(r)])
+                if (n != 0)
+                    numbers << QString::number(n);
+            parts << QCoreApplication::translate("TicketPrinting", "Row %1: %2.").arg(r + 1).arg(numbers.join(QStringLiteral(", ")));
+        }
+    }
+    return parts.join(u' ');
 }
 
 QString TicketFooterText(int strip, int ticket, const QString& gameCode)

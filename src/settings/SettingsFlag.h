@@ -17,3 +17,5 @@ struct SettingsFlag {
 inline const SettingsFlag NumberCardsFlag{QStringLiteral("Game"), QStringLiteral("NumberCards")};
 inline const SettingsFlag ReadAloudFlag{QStringLiteral("Game"), QStringLiteral("ReadAloud")};
 inline const SettingsFlag SameTextSizeFlag{QStringLiteral("Look"), QStringLiteral("SameTextSize")};
+// Options > 90-Ball Tickets.
+inline const SettingsFlag TicketsFlag{QStringLiteral("Tickets"), QStringLiteral("Play")};

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// 90-ball tickets: the option, the sample strip and printing strips.
+#include "app/FormScale.h"
+#include "app/JobProgressDialog.h"
+#include "app/PaintBox.h"
+#include "app/UnitMain.h"
+#include "card/CardPrinting.h"
+#include "card/TicketPrinting.h"
+#include "game/GameCode.h"
+#include "game/NumberedGame.h"
+#include "platform/Clock.h"
+#include "platform/Printers.h"
+#include "platform/Prompts.h"
+#include "settings/GameHistory.h"
+#include "settings/PaperSettings.h"
+#include "settings/SettingsFlag.h"
+#include "words/CountText.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+namespace {
+
+const NinetyBall::StripDealer& Dealer()
+{
+    static const NinetyBall::StripDealer dealer;
+    return dealer;
+}
+
+} // namespace
+
+bool TFrmMain::TicketsOn() const
+{
+    return MnuTickets->isChecked();
+}
+
+void TFrmMain::MnuTicketsClick()
+{
+    const bool on = MnuTickets->isChecked();
+    // The numbers 1 to 90 take the list's place: its changes are offered for saving first.
+    if (on) {
+        SavePrompt();
+        ListModified = false;
+    }
+    ShowTickets(on);
+    TicketsFlag.Write(on);
+}
+
+void TFrmMain::ShowTickets(bool on)
+{
+    // A ticket's numbers are always 1 to 90 on a fixed grid: the list and the card's
+    // options rest until cards come back.
+    for (QWidget* control : std::initializer_list<QWidget*>{CboCardStr, BtnAdd, BtnDelete, CboCardSize, ChkFreeSpace,
+                                                            ChkHeading, ChkWordWrap})
+        control->setEnabled(!on);
+    TxtFreeSpace->setEnabled(!on && ChkFreeSpace->isChecked());
+    TxtHeading->setEnabled(!on && ChkHeading->isChecked());
+    for (QAction* command : {MnuFileEditWords, MnuSameTextSize, MnuFileExport})
+        command->setEnabled(!on);
+    Label2->setText(on ? tr("Sample Strip:") : tr("Sample Card:"));
+    PB->setAccessibleName(on ? tr("Sample strip") : QCoreApplication::translate("PaintBox", "Sample card"));
+    LblCardNum->setText(on ? tr("Number of Strips: ") : tr("Number of Bingo Card: "));
+    LblCardsPerPage->setText(on ? tr("Strips Per Page: ") : tr("Bingo Cards Per Page: "));
+    for (QLabel* label : {Label2, LblCardNum, LblCardsPerPage})
+        FormScale::FitLabel(label);
+    EdtCardNum->setMaximum(on ? NinetyBall::MaxStrips : 99999);
+    const QString count = on ? tr("Number of strips") : tr("Number of bingo cards");
+    EdtCardNum->setAccessibleName(count);
+    if (auto* edit = EdtCardNum->findChild<QLineEdit*>())
+        edit->setAccessibleName(count);
+    {
+        const QSignalBlocker quiet(CboCardsPerPage);
+        const QString perPage = CboCardsPerPage->currentText();
+        CboCardsPerPage->clear();
+        CboCardsPerPage->addItems(on ? QStringList{QStringLiteral("1"), QStringLiteral("2")}
+                                     : QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
+        CboCardsPerPage->setCurrentIndex(std::max(0, CboCardsPerPage->findText(perPage)));
+        CboCardsPerPage->setAccessibleName(on ? tr("Strips per page") : tr("Bingo cards per page"));
+        CboCardsPerPage->setToolTip(on ? tr("2: two strips side by side on a landscape page") : QString());
+    }
+    if (on) {
+        WordList.Clear();
+        WordList.InsertMany(NinetyBall::Numbers());
+        ClearWordBox();
+        CurrentFileName.clear();
+        ListModified = false;
+    }
+    ArrangeCard();
+    Redraw();
+    Announce(on ? tr("90-ball tickets: strips of six tickets of the numbers 1 to 90") : tr("Bingo cards"));
+}
+
+void TFrmMain::DealSampleStrip()
+{
+    SampleStrip = Dealer().Deal([this] { return Env.SeedClock.Counter(); });
+}
+
+void TFrmMain::PrintStrips()
+{
+    StripJob job;
+    job.Strips = EdtCardNum->value();
+    job.PerPage = CboCardsPerPage->currentText() == QStringLiteral("2") ? 2 : 1;
+    // A numbered job is a game: its strips are worked out before anything prints.
+    std::optional<NinetyBall::StripGame> game;
+    if (MnuNumberCards->isChecked()) {
+        const GameCode code{NewGameSeed(), NinetyBall::TicketShape()};
+        job.GameCode = code.Text();
+        game.emplace(Dealer(), code.Seed);
+        game->Plan(PageCount(job.Strips, job.PerPage) * job.PerPage);
+    }
+    Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
+    PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize, job.PerPage == 2);
+    JobProgressDialog progress(this, tr("Printing strip %1 of %2"));
+    const auto strip = [&](int n) {
+        return game ? game->At(n) : Dealer().Deal([this] { return Env.SeedClock.Counter(); });
+    };
+    if (!RunStripJob(Env.PrinterList, job, strip, [&progress](int done, int total) { return progress.Step(done, total); }))
+        return;
+    const int printed = PageCount(job.Strips, job.PerPage) * job.PerPage;
+    if (!game) {
+        Announce(printed == 1 ? tr("Printing done: 1 strip") : tr("Printing done: %1 strips").arg(printed));
+        return;
+    }
+    GameRecord record;
+    record.Code = job.GameCode;
+    record.Cards = printed;
+    record.Tickets = true;
+    const QString note = GameHistory::Add(record);
+    Env.Asks.Information(tr("These tickets belong to game %1. Keep the code to check a winning ticket.").arg(job.GameCode));
+    if (!note.isEmpty())
+        Env.Asks.Error(note);
+}
