@@ -159,7 +159,8 @@ void TFrmMain::MnuFilePrintListClick()
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize);
     JobProgressDialog progress(this, tr("Printing word %1 of %2"));
-    RunCallListJob(Env.PrinterList, WordList.Items(),
+    // Tickets call their numbers in counting order, not the list's order of text.
+    RunCallListJob(Env.PrinterList, TicketsOn() ? NinetyBall::Numbers() : WordList.Items(),
                    [&progress](int done, int total) { return progress.Step(done, total); }, CurrentGameHeading());
 }
 

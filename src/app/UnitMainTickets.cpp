@@ -99,7 +99,7 @@ void TFrmMain::ShowTickets(bool on)
 
 void TFrmMain::DealSampleStrip()
 {
-    SampleStrip = Dealer().Deal([this] { return Env.SeedClock.Counter(); });
+    SampleStrip = Dealer().Deal(Env.SeedClock.Counter());
 }
 
 void TFrmMain::PrintStrips()
@@ -119,7 +119,7 @@ void TFrmMain::PrintStrips()
     PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize, job.PerPage == 2);
     JobProgressDialog progress(this, tr("Printing strip %1 of %2"));
     const auto strip = [&](int n) {
-        return game ? game->At(n) : Dealer().Deal([this] { return Env.SeedClock.Counter(); });
+        return game ? game->At(n) : Dealer().Deal(Env.SeedClock.Counter());
     };
     if (!RunStripJob(Env.PrinterList, job, strip, [&progress](int done, int total) { return progress.Step(done, total); }))
         return;

@@ -204,7 +204,7 @@ int RunTicketBatch(const BatchOptions& options)
                     clock = std::make_unique<SeededClock>(*options.Seed);
                 else
                     clock = std::make_unique<SteadyClock>();
-                strip = [&](int) { return dealer.Deal([&clock] { return clock->Counter(); }); };
+                strip = [&](int) { return dealer.Deal(clock->Counter()); };
             }
             if (!RunStripJob(printers, job, strip, {}))
                 return 1;

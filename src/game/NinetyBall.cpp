@@ -337,12 +337,17 @@ Strip StripDealer::Deal(const std::function<std::uint64_t()>& random) const
     return strip;
 }
 
+Strip StripDealer::Deal(std::uint64_t seed) const
+{
+    SeededClock clock(MixBits(seed));
+    return Deal([&clock] { return clock.Counter(); });
+}
+
 StripGame::StripGame(const StripDealer& dealer, std::uint32_t seed) : Dealer(dealer), Seed(seed) {}
 
 Strip StripGame::Attempt(int n, int attempt) const
 {
-    SeededClock clock(MixBits(std::uint64_t(Seed) << 32 ^ std::uint64_t(n) << 8 ^ std::uint64_t(attempt)));
-    return Dealer.Deal([&clock] { return clock.Counter(); });
+    return Dealer.Deal(std::uint64_t(Seed) << 32 ^ std::uint64_t(n) << 8 ^ std::uint64_t(attempt));
 }
 
 void StripGame::Plan(int count)

@@ -65,6 +65,9 @@ public:
     StripDealer();
     // `random` gives 64 uniformly random bits a call. Safe on several threads at once.
     Strip Deal(const std::function<std::uint64_t()>& random) const;
+    // The strip of a seed: random bits drawn from it by a well-mixed sequence, so that any
+    // reading of a clock, however regular, deals a fair strip.
+    Strip Deal(std::uint64_t seed) const;
     // How many valid strips there are, as a double.
     double Count() const;
 

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// Options > 90-Ball Tickets in the main window: the list's changes offered for saving, the
+// numbers 1 to 90 and a valid sample strip, strips printed and numbered as a game, the
+// choice remembered in a section of its own, and a word list opened going back to cards.
+#include "support/MainWindowFixture.h"
+#include "app/PaintBox.h"
+#include "settings/GameHistory.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+TEST_F(MainWindowTest, TicketsTakeTheListsPlaceAfterOfferingToSaveIt)
+{
+    TFrmMain& w = Open();
+    AddWords({"alpha", "beta"});
+    ASSERT_TRUE(w.ListModified);
+    Asks.ExpectQuestion("Do you want to save current bingo card?", false);
+    w.MnuTickets->trigger();
+    EXPECT_TRUE(NinetyBall::IsNinetyNumbers(w.WordList.Items()));
+    EXPECT_FALSE(w.ListModified);
+    EXPECT_TRUE(NinetyBall::IsValidStrip(w.SampleStrip));
+    EXPECT_FALSE(w.BtnAdd->isEnabled());
+    EXPECT_FALSE(w.CboCardSize->isEnabled());
+    EXPECT_FALSE(w.MnuFileExport->isEnabled());
+    EXPECT_EQ(w.CboCardsPerPage->count(), 2);
+    EXPECT_EQ(w.LblCardsPerPage->text(), "Strips Per Page: ");
+    EXPECT_TRUE(w.PB->accessibleDescription().startsWith("Ticket 1. Row 1: ")) << w.PB->accessibleDescription().toStdString();
+    // Its own section; the eight keys of "Options" untouched.
+    EXPECT_TRUE(Settings().contains("[Tickets]\r\nPlay=1")) << Settings().toStdString();
+
+    // Back to cards: every control as it was, the numbers stay as a list of words.
+    w.MnuTickets->trigger();
+    EXPECT_TRUE(w.BtnAdd->isEnabled());
+    EXPECT_EQ(w.CboCardsPerPage->count(), 3);
+    EXPECT_EQ(w.LblCardNum->text(), "Number of Bingo Card: ");
+    EXPECT_EQ(w.CardCells.size(), 90);
+    EXPECT_TRUE(Settings().contains("[Tickets]\r\nPlay=0"));
+}
+
+TEST_F(MainWindowTest, PrintMakesStripsAndANumberedJobIsAGame)
+{
+    WriteSettings("[Tickets]\r\nPlay=1\r\n[Game]\r\nNumberCards=1\r\n");
+    TFrmMain& w = Open();
+    ASSERT_TRUE(w.TicketsOn());
+    EXPECT_TRUE(NinetyBall::IsNinetyNumbers(w.WordList.Items()));
+    w.CboPrinters->setCurrentIndex(1);
+    w.EdtCardNum->setValue(3);
+    w.CboCardsPerPage->setCurrentIndex(1); // two a page, side by side
+    Asks.ExpectInformationMatching("These tickets belong to game [0-9A-Z]{4}-[0-9A-Z]{4}\\. .*");
+    w.MnuFilePrint->trigger();
+    EXPECT_EQ(Printer.Calls, (QStringList{"landscape", "current 1", "title Plumwick", "begin", "page", "end"}));
+    EXPECT_EQ(Printer.Paper.Shaded.size(), 4u * 6u * 12u);
+    const QList<GameRecord> games = GameHistory::Read();
+    ASSERT_EQ(games.size(), 1);
+    EXPECT_TRUE(games[0].Tickets);
+    EXPECT_EQ(games[0].Cards, 4);
+    int lines = 0;
+    for (const auto& t : Printer.Paper.Texts)
+        lines += t.Str.contains("\u00b7 Game " + games[0].Code);
+    EXPECT_EQ(lines, 24);
+
+    // Cards again print upright.
+    Printer.Calls.clear();
+    Asks.ExpectInformationMatching("These cards belong to game .*");
+    w.MnuTickets->trigger();
+    w.MnuFilePrint->trigger();
+    EXPECT_FALSE(Printer.Calls.contains("landscape"));
+}
+
+TEST_F(MainWindowTest, OpeningAWordListLeavesTheTickets)
+{
+    Home.Folder.Write("pets.pwk", "cat\r\ndog\r\n");
+    WriteSettings("[Tickets]\r\nPlay=1\r\n");
+    TFrmMain& w = Open();
+    w.Guard([&] { w.OpenListFile(Home.Folder.Path("pets.pwk")); });
+    EXPECT_FALSE(w.TicketsOn());
+    EXPECT_EQ(w.WordList.Items(), (QStringList{"cat", "dog"}));
+    EXPECT_TRUE(w.BtnAdd->isEnabled());
+    EXPECT_TRUE(Settings().contains("Play=0"));
+}
