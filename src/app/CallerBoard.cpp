@@ -4,6 +4,7 @@
 #include "app/SampleCardAccessible.h"
 #include "card/CardArrangement.h"
 #include "game/CallerDraw.h"
+#include "game/NinetyBall.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -18,10 +19,11 @@ CallerBoard::CallerBoard(QWidget* parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
 }
 
-void CallerBoard::Show(const CallerDraw* draw, const QStringList& letters)
+void CallerBoard::Show(const CallerDraw* draw, const QStringList& letters, bool tickets)
 {
     Draw = draw;
     Letters = letters;
+    Tickets = tickets;
     Shown.clear();
     if (Draw)
         for (int i = 0; i < Draw->Words().size(); ++i)
@@ -39,16 +41,25 @@ bool CallerBoard::Flashboard() const
     return Draw && Shown.size() == 75 && PlanArrangement(Draw->Words()).ColumnRule;
 }
 
+bool CallerBoard::TicketBoard() const
+{
+    return Tickets && Draw && Shown.size() == 90;
+}
+
 int CallerBoard::Columns() const
 {
     if (Shown.empty())
         return 0;
+    if (TicketBoard())
+        return NinetyBall::Columns;
     return Flashboard() ? 16 : std::max(1, static_cast<int>(std::ceil(std::sqrt(Shown.size() * 2.0))));
 }
 
 int CallerBoard::Rows() const
 {
     const int cols = Columns();
+    if (TicketBoard())
+        return 11; // 80 to 90
     return cols == 0 ? 0 : Flashboard() ? 5 : (static_cast<int>(Shown.size()) + cols - 1) / cols;
 }
 
@@ -56,10 +67,13 @@ int CallerBoard::WordAt(int row, int column) const
 {
     if (row < 0 || column < 0 || row >= Rows() || column >= Columns())
         return -1;
-    if (Flashboard()) {
-        if (column == 0)
+    if (Flashboard() || TicketBoard()) {
+        if (Flashboard() && column == 0)
             return -1;
-        const int number = row * 15 + column; // the numbers 1 to 75 by column group
+        // The numbers 1 to 75 by column group, or 1 to 90 down nine columns.
+        const int number = TicketBoard() ? NinetyBall::ColumnLow(column) + row : row * 15 + column;
+        if (TicketBoard() && number > NinetyBall::ColumnHigh(column))
+            return -1;
         for (int i : Shown)
             if (Draw->Words()[i].toInt() == number)
                 return i;

@@ -15,6 +15,8 @@
 #include "platform/Speech.h"
 #include "platform/TextFile.h"
 #include "settings/SettingsFlag.h"
+#include "settings/TraditionalCallsFile.h"
+#include "game/TraditionalCalls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,12 +56,18 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     BtnNewGame = new QPushButton(tr("New &Game"), this);
     BtnCheck = new QPushButton(tr("&Check a Card..."), this);
     ChkReadAloud = new QCheckBox(tr("&Read Aloud"), this);
+    ChkTraditional = new QCheckBox(tr("&Traditional Calls"), this);
+    ChkTraditional->setToolTip(tr("Calls such as \"Two little ducks, 22\", from a list you can edit: %1")
+                                   .arg(TraditionalCallsPath()));
+    ChkTraditional->setVisible(false);
+    ChkTraditional->setChecked(TraditionalCallsFlag.Read());
     ChkShare = new QCheckBox(tr("&Share on this network"), this);
     ChkShare->setToolTip(tr("Phones in the room get cards of this game and see every call; their claims are checked here."));
     Share = new SharePanel(this, Asks);
     // Space and Enter call the next word wherever the focus is, so no control keeps them.
     setFocusPolicy(Qt::StrongFocus);
-    for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud, ChkShare}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud,
+                                                       ChkTraditional, ChkShare}) {
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
@@ -77,6 +85,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
         buttons->addWidget(w);
     buttons->addStretch();
     buttons->addWidget(ChkShare);
+    buttons->addWidget(ChkTraditional);
     buttons->addWidget(ChkReadAloud);
     auto* whole = new QHBoxLayout(this);
     auto* layout = new QVBoxLayout;
@@ -97,6 +106,12 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     }
     connect(ChkReadAloud, &QCheckBox::toggled, this, [this](bool on) {
         RunGuarded(Asks, [on] { ReadAloudFlag.Write(on); });
+    });
+    connect(ChkTraditional, &QCheckBox::toggled, this, [this](bool on) {
+        RunGuarded(Asks, [this, on] {
+            ShowState();
+            TraditionalCallsFlag.Write(on);
+        });
     });
     connect(BtnNext, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { Next(); }); });
     connect(BtnUndo, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { Undo(); }); });
@@ -144,8 +159,10 @@ void CallerWindow::FillGames()
     CboGame->clear();
     CboGame->addItem(tr("The current list"));
     for (const GameRecord& game : GameHistory::Read())
-        CboGame->addItem(tr("Game %1: %2 (%3)")
-                             .arg(game.Code, QFileInfo(game.ListFile).completeBaseName(), CardCountText(game.Cards)),
+        CboGame->addItem(game.Tickets ? tr("Game %1: 90-ball tickets (%2)").arg(game.Code, StripCountText(game.Cards))
+                                      : tr("Game %1: %2 (%3)")
+                                            .arg(game.Code, QFileInfo(game.ListFile).completeBaseName(),
+                                                 CardCountText(game.Cards)),
                          game.Code);
     CboGame->setCurrentIndex(std::max(0, CboGame->findData(current)));
 }
@@ -169,8 +186,11 @@ void CallerWindow::Play(const GameSource& source)
     Playing = source;
     Calls = std::make_unique<CallerDraw>(source.Words);
     Letters.clear();
-    if (source.Options.Heading && PlanArrangement(source.Words).ColumnRule)
+    if (!source.Tickets && source.Options.Heading && PlanArrangement(source.Words).ColumnRule)
         Letters = HeadingLetters(source.Options.HeadingText);
+    // Tickets are called by number alone, or by their traditional calls.
+    ChkTraditional->setVisible(source.Tickets);
+    Traditional = source.Tickets ? ReadTraditionalCalls() : std::map<int, QString>();
     const int at = CboGame->findData(source.Code);
     CboGame->setCurrentIndex(source.Code.isEmpty() ? 0 : std::max(at, 0));
     // A game stopped part way offers to go on.
@@ -194,11 +214,11 @@ void CallerWindow::Next()
     // What shows is what was called, whether or not it could be saved.
     ShowState();
     Speaker->Say(Calls->Done() ? tr("%1. %2 of %2 called, the game is complete")
-                                     .arg(CallText(index))
+                                     .arg(SaidText(index))
                                      .arg(Calls->Total())
-                               : CallText(index));
+                               : SaidText(index));
     if (ChkReadAloud->isChecked() && Voice)
-        Voice->Say(CallText(index));
+        Voice->Say(SaidText(index));
     Save();
 }
 
@@ -249,12 +269,19 @@ QString CallerWindow::CallText(int index) const
     return group < Letters.size() && !Letters[group].trimmed().isEmpty() ? Letters[group] + u' ' + word : word;
 }
 
+QString CallerWindow::SaidText(int index) const
+{
+    if (Playing.Tickets && ChkTraditional->isChecked())
+        return TraditionalCallText(Traditional, Calls->Words()[index].toInt());
+    return CallText(index);
+}
+
 void CallerWindow::ShowState()
 {
     const bool any = Calls && Calls->CalledCount() > 0;
     const bool empty = !Calls || Calls->Total() == 0;
     LblCall->setText(empty  ? tr("This list has no words to call")
-                     : any ? CallText(Calls->Calls().back())
+                     : any ? SaidText(Calls->Calls().back())
                            : tr("Press Space to call"));
     LblCount->setText(Calls ? tr("%1 of %2 called").arg(Calls->CalledCount()).arg(Calls->Total()) : QString());
     LastCalls.clear();
@@ -266,8 +293,8 @@ void CallerWindow::ShowState()
     BtnNewGame->setEnabled(any);
     BtnCheck->setEnabled(!Playing.Code.isEmpty());
     FitTexts();
-    static_cast<CallerBoard*>(Board)->Show(Calls.get(), Letters);
-    ChkShare->setEnabled(!Playing.Code.isEmpty());
+    static_cast<CallerBoard*>(Board)->Show(Calls.get(), Letters, Playing.Tickets);
+    ChkShare->setEnabled(!Playing.Code.isEmpty() && !Playing.Tickets); // phones are dealt cards, not tickets
     if (Share->Sharing())
         Share->SetCalls(CalledWords());
 }

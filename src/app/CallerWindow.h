@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <memory>
 
 class Announcer;
@@ -54,6 +55,7 @@ public:
     QPushButton* BtnNewGame = nullptr;
     QPushButton* BtnCheck = nullptr;
     QCheckBox* ChkReadAloud = nullptr;
+    QCheckBox* ChkTraditional = nullptr; // a game of tickets only
     QCheckBox* ChkShare = nullptr;
     SharePanel* Share = nullptr;
 
@@ -77,6 +79,9 @@ private:
     // The caller's keys, wherever the focus is in it; true when the key was one of them.
     bool HandleKey(QObject* from, const QKeyEvent& key);
     QString CallText(int index) const;
+    // What the call board shows and the voices say: with Traditional Calls on a game of
+    // tickets, "Two little ducks, 22"; else the call as CallText gives it.
+    QString SaidText(int index) const;
     // The calls so far as the words of the list, for the phones.
     QStringList CalledWords() const;
     void SetSharing(bool on);
@@ -88,6 +93,7 @@ private:
     GameSource Playing;
     std::unique_ptr<CallerDraw> Calls;
     QStringList Letters; // the heading's letters where the list is the numbers 1 to 75
+    std::map<int, QString> Traditional;
     QStringList LastCalls; // newest first, as called
     bool SaveFailureSaid = false;
     bool Placed = false;

@@ -20,6 +20,15 @@ std::optional<GameRecord> LatestGameOf(const QStringList& words, const CardOptio
     return games.isEmpty() ? std::nullopt : std::optional<GameRecord>(games.front());
 }
 
+// The newest game of tickets, where there is one.
+std::optional<GameRecord> LatestTicketGame()
+{
+    for (const GameRecord& game : GameHistory::Read())
+        if (game.Tickets)
+            return game;
+    return std::nullopt;
+}
+
 } // namespace
 
 void TFrmMain::MnuNumberCardsClick()
@@ -31,12 +40,20 @@ QString TFrmMain::CurrentGameHeading() const
 {
     if (!MnuNumberCards->isChecked())
         return {};
-    const auto game = LatestGameOf(WordList.Items(), Options());
+    const auto game = TicketsOn() ? LatestTicketGame() : LatestGameOf(WordList.Items(), Options());
     return game ? QStringLiteral("Game ") + game->Code : QString();
 }
 
 GameSource TFrmMain::CurrentGameSource() const
 {
+    if (TicketsOn()) {
+        GameSource source = GameHistory::ListSource(NinetyBall::Numbers(), Options());
+        source.Title = tr("The numbers 1 to 90");
+        source.Tickets = true;
+        if (const auto game = LatestTicketGame())
+            source = GameHistory::LoadGame(*game);
+        return source;
+    }
     GameSource source = GameHistory::ListSource(WordList.Items(), Options());
     if (const auto game = LatestGameOf(WordList.Items(), Options())) {
         source.Title = tr("Game %1 (the current list)").arg(game->Code);

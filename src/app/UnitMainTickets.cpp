@@ -125,7 +125,7 @@ void TFrmMain::PrintStrips()
         return;
     const int printed = PageCount(job.Strips, job.PerPage) * job.PerPage;
     if (!game) {
-        Announce(printed == 1 ? tr("Printing done: 1 strip") : tr("Printing done: %1 strips").arg(printed));
+        Announce(tr("Printing done: %1").arg(StripCountText(printed)));
         return;
     }
     GameRecord record;

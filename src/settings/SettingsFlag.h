@@ -19,3 +19,5 @@ inline const SettingsFlag ReadAloudFlag{QStringLiteral("Game"), QStringLiteral("
 inline const SettingsFlag SameTextSizeFlag{QStringLiteral("Look"), QStringLiteral("SameTextSize")};
 // Options > 90-Ball Tickets.
 inline const SettingsFlag TicketsFlag{QStringLiteral("Tickets"), QStringLiteral("Play")};
+// The caller's Traditional Calls, for a game of tickets.
+inline const SettingsFlag TraditionalCallsFlag{QStringLiteral("Tickets"), QStringLiteral("TraditionalCalls")};

@@ -14,3 +14,8 @@ inline QString CardCountText(qsizetype count)
 {
     return CountText(count, QCoreApplication::translate("CountText", "card"), QCoreApplication::translate("CountText", "cards"));
 }
+
+inline QString StripCountText(qsizetype count)
+{
+    return CountText(count, QCoreApplication::translate("CountText", "strip"), QCoreApplication::translate("CountText", "strips"));
+}
