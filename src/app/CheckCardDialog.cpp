@@ -10,6 +10,8 @@
 #include "game/CardCheck.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
+#include "game/TicketCheck.h"
+#include "app/TicketGridView.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
 #include "platform/TextFile.h"
@@ -21,6 +23,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -76,41 +79,74 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    TicketGrid = new TicketGridView(this);
+    TicketGrid->setVisible(false);
+    LblNumber = new QLabel(tr("&Card number:"), this);
+    LblNumber->setBuddy(EdtCard);
     auto* form = new QFormLayout;
     form->addRow(tr("&Game code:"), CboCode);
-    form->addRow(tr("&Card number:"), EdtCard);
+    form->addRow(LblNumber, EdtCard);
     form->addRow(tr("&Pattern:"), CboPattern);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(BtnCheck, 0, Qt::AlignRight);
     layout->addWidget(Grid, 1);
+    layout->addWidget(TicketGrid, 1);
     layout->addWidget(LblVerdict);
     layout->addWidget(LblNote);
     layout->addWidget(close);
     connect(BtnCheck, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { CheckClick(); }); });
     // A card on show always answers what the boxes say: a change takes it away.
-    connect(CboCode, &QComboBox::editTextChanged, this, &CheckCardDialog::ClearResult);
+    connect(CboCode, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        ClearResult();
+        ShowKind(IsTicketCode(text));
+    });
+    ShowKind(IsTicketCode(CboCode->currentText()));
     connect(EdtCard, &QSpinBox::valueChanged, this, &CheckCardDialog::ClearResult);
     connect(CboPattern, &QComboBox::currentIndexChanged, this, &CheckCardDialog::ClearResult);
     UseWindowColours(this);
 }
 
+void CheckCardDialog::ShowKind(bool tickets)
+{
+    if (tickets == Tickets)
+        return;
+    Tickets = tickets;
+    LblNumber->setText(tickets ? tr("&Ticket number:") : tr("&Card number:"));
+    EdtCard->setToolTip(tickets ? tr("Counted through the game: tickets 1 to 6 are strip 1, 7 to 12 strip 2, ...")
+                                : QString());
+    EdtCard->setRange(1, tickets ? NinetyBall::TicketsPerStrip * (NinetyBall::MaxStrips + 1) : MaxCardNumber);
+    const QSignalBlocker quiet(CboPattern);
+    CboPattern->clear();
+    if (tickets) {
+        CboPattern->addItem(tr("One line"), static_cast<int>(NinetyBall::TicketPattern::OneLine));
+        CboPattern->addItem(tr("Two lines"), static_cast<int>(NinetyBall::TicketPattern::TwoLines));
+        CboPattern->addItem(tr("Full house"), static_cast<int>(NinetyBall::TicketPattern::FullHouse));
+    } else {
+        for (WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
+            CboPattern->addItem(PatternName(p), static_cast<int>(p));
+    }
+    Grid->setVisible(!tickets);
+    TicketGrid->setVisible(tickets);
+}
+
 void CheckCardDialog::ClearResult()
 {
+    TicketGrid->Clear();
     Grid->Clear();
     LblVerdict->clear();
     LblVerdict->setPalette(palette());
     LblNote->clear();
 }
 
-void CheckCardDialog::ShowVerdict(const Verdict& verdict)
+void CheckCardDialog::ShowVerdict(const QString& text, bool bingo)
 {
     // Said in words ("Bingo: row 3", "No bingo yet: ..."), and in colour: dark text on a
     // light ground, 6.4:1 and more, whatever the desktop's colours.
-    LblVerdict->setText(verdict.Text);
+    LblVerdict->setText(text);
     QPalette colours = LblVerdict->palette();
-    colours.setColor(QPalette::Window, verdict.Bingo ? QColor(220, 245, 220) : QColor(255, 235, 210));
-    colours.setColor(QPalette::WindowText, verdict.Bingo ? QColor(0, 100, 0) : QColor(140, 40, 0));
+    colours.setColor(QPalette::Window, bingo ? QColor(220, 245, 220) : QColor(255, 235, 210));
+    colours.setColor(QPalette::WindowText, bingo ? QColor(0, 100, 0) : QColor(140, 40, 0));
     LblVerdict->setPalette(colours);
 }
 
@@ -118,6 +154,10 @@ void CheckCardDialog::CheckClick()
 {
     ClearResult(); // after an error, no earlier card stays on show
     const QString typed = CboCode->currentText();
+    if (Tickets) {
+        CheckTicketClick(typed);
+        return;
+    }
     const auto code = ParseGameCode(typed);
     // The game's own list and options where the history knows it, else the window's.
     GameSource source = CurrentList();
@@ -134,8 +174,31 @@ void CheckCardDialog::CheckClick()
         return;
     }
     Grid->Show(check.Card, check.Card.Marked(called), check.Result.Cells);
-    ShowVerdict(check.Result);
+    ShowVerdict(check.Result.Text, check.Result.Bingo);
     LblNote->setText(check.Note);
     Speaker->Say(check.Note.isEmpty() ? tr("Card %1: %2").arg(EdtCard->value()).arg(check.Result.Text)
                                       : tr("Card %1: %2. %3").arg(EdtCard->value()).arg(check.Result.Text, check.Note));
+}
+
+void CheckCardDialog::CheckTicketClick(const QString& typed)
+{
+    // The numbers the caller has called in this game, from its saved calls.
+    const auto record = GameHistory::Find(ParseGameCode(typed)->Text());
+    GameRecord game = record.value_or(GameRecord{});
+    game.Code = ParseGameCode(typed)->Text();
+    game.Tickets = true;
+    std::vector<bool> called(91, false);
+    for (const QString& number : CalledIn(GameHistory::LoadGame(game)))
+        called[static_cast<size_t>(number.toInt())] = true;
+    const TicketCheck check = CheckGameTicket(typed, 0, EdtCard->value(), record ? record->Cards : 0, called,
+                                              static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt()));
+    if (!check.Error.isEmpty()) {
+        Asks.Error(check.Error);
+        return;
+    }
+    TicketGrid->Show(check.Shown, called, check.Result.Rows);
+    ShowVerdict(check.Result.Text, check.Result.Won);
+    const QString where = tr("Ticket %1 is ticket %2 of strip %3.").arg(EdtCard->value()).arg(check.Ticket).arg(check.Strip);
+    LblNote->setText(check.Note.isEmpty() ? where : where + u' ' + check.Note);
+    Speaker->Say(tr("Ticket %1: %2. %3").arg(EdtCard->value()).arg(check.Result.Text, LblNote->text()));
 }

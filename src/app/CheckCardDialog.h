@@ -9,6 +9,7 @@
 
 class Announcer;
 class CardGridView;
+class TicketGridView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -18,6 +19,8 @@ class Prompts;
 // Game > Check a Card: a game code (typed or picked from the recent games) and a card
 // number; shows that card exactly as printed with the words called so far marked, and the
 // verdict for the chosen pattern. The called words are those the caller saved for the game.
+// A game of 90-ball tickets turns the dialog to tickets: a ticket number counted through the
+// game, the ticket's patterns and the ticket with its called numbers marked.
 // A code that is unknown or mistyped, a card beyond the game's count or a list that does
 // not match gives a message and changes nothing.
 class CheckCardDialog final : public QDialog {
@@ -33,13 +36,19 @@ public:
     QComboBox* CboPattern = nullptr;
     QPushButton* BtnCheck = nullptr;
     CardGridView* Grid = nullptr;
+    TicketGridView* TicketGrid = nullptr;
+    QLabel* LblNumber = nullptr; // "Card number:" or "Ticket number:" 
     QLabel* LblVerdict = nullptr;
     QLabel* LblNote = nullptr; // what can't be confirmed here
     Announcer* Speaker = nullptr; // the verdict, for a screen reader
 
 private:
     void ClearResult();
-    void ShowVerdict(const Verdict& verdict);
+    // Turns the number, the patterns and the view to cards or to tickets.
+    void ShowKind(bool tickets);
+    void CheckTicketClick(const QString& typed);
+    bool Tickets = false;
+    void ShowVerdict(const QString& text, bool bingo);
     Prompts& Asks;
     std::function<GameSource()> CurrentList;
 };

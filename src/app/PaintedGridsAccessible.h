@@ -4,6 +4,7 @@
 #include "app/CallerBoard.h"
 #include "app/CardGridView.h"
 #include "app/GridAccessible.h"
+#include "app/TicketGridView.h"
 
 // A painted grid that tells its rows, columns and what each cell says (the caller's board:
 // a word and whether it is called; the checked card: also the winning line) as a table.

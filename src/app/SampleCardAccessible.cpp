@@ -18,6 +18,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object)
         return new PaintedGridAccessible<CallerBoard>(board);
     if (auto* card = dynamic_cast<CardGridView*>(object))
         return new PaintedGridAccessible<CardGridView>(card);
+    if (auto* ticket = dynamic_cast<TicketGridView*>(object))
+        return new PaintedGridAccessible<TicketGridView>(ticket);
     // The caller is a window of its own, not a panel of the main one.
     if (auto* caller = dynamic_cast<CallerWindow*>(object))
         return new QAccessibleWidget(caller, QAccessible::Window);

@@ -9,6 +9,7 @@
 #include "game/GameCode.h"
 #include "game/NinetyBall.h"
 #include "game/NumberedGame.h"
+#include "game/TicketCheck.h"
 #include "platform/Clock.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
@@ -51,19 +52,6 @@ std::optional<GameCode> TicketGameCode(const QString& typed)
     return code;
 }
 
-// The ticket --check asks for: strip and ticket (1 to 6) from either way of giving it.
-struct TicketAt {
-    int Strip;
-    int Ticket;
-};
-
-TicketAt TicketAsked(const BatchOptions& options)
-{
-    if (options.Strip != 0)
-        return {options.Strip, options.Ticket};
-    return {(options.Ticket - 1) / NinetyBall::TicketsPerStrip + 1, (options.Ticket - 1) % NinetyBall::TicketsPerStrip + 1};
-}
-
 QString TicketAsText(const NinetyBall::Ticket& ticket, const std::vector<bool>& called)
 {
     // As a card is written: a row a line, cells between tabs, a called number starred; a
@@ -85,9 +73,6 @@ int RunTicketCheck(const BatchOptions& options)
                                                  : ReadListOrSay(options.CalledFile);
     if (!calls)
         return 1;
-    const auto code = TicketGameCode(*options.Check);
-    if (!code)
-        return 1;
     std::vector<bool> called(91, false);
     for (const QString& word : *calls) {
         bool ok = false;
@@ -98,27 +83,26 @@ int RunTicketCheck(const BatchOptions& options)
         }
         called[static_cast<size_t>(n)] = true;
     }
-    const TicketAt at = TicketAsked(options);
-    const auto record = GameHistory::Find(code->Text());
-    const NinetyBall::StripDealer dealer;
-    NinetyBall::StripGame game(dealer, code->Seed);
-    game.Plan(at.Strip);
-    const NinetyBall::Ticket ticket = game.At(at.Strip)[static_cast<size_t>(at.Ticket - 1)];
+    const auto code = ParseGameCode(*options.Check);
+    const auto record = code ? GameHistory::Find(code->Text()) : std::nullopt;
     const NinetyBall::TicketPattern pattern = options.Pattern == QStringLiteral("full-house")  ? NinetyBall::TicketPattern::FullHouse
                                               : options.Pattern == QStringLiteral("two-lines") ? NinetyBall::TicketPattern::TwoLines
                                                                                                : NinetyBall::TicketPattern::OneLine;
-    const NinetyBall::TicketVerdict verdict = NinetyBall::CheckTicket(ticket, called, pattern);
+    const TicketCheck check =
+        CheckGameTicket(*options.Check, options.Strip, options.Ticket, record ? record->Cards : 0, called, pattern);
+    if (!check.Error.isEmpty()) {
+        BatchFail(check.Error);
+        return 1;
+    }
     std::printf("%s\n", qUtf8Printable(Say(QT_TRANSLATE_NOOP("BatchTickets", "Strip %1, ticket %2 of game %3"))
-                                           .arg(at.Strip)
-                                           .arg(at.Ticket)
-                                           .arg(code->Text())));
-    std::fputs(qUtf8Printable(TicketAsText(ticket, called)), stdout);
-    std::printf("%s\n", qUtf8Printable(verdict.Text));
-    // A claim beyond what was printed is worth a second look, as with cards.
-    if (record && at.Strip > record->Cards)
-        std::printf("%s\n", qUtf8Printable(Say(QT_TRANSLATE_NOOP("BatchTickets", "Note: only %1 strips of this game were printed."))
-                                               .arg(record->Cards)));
-    return verdict.Won ? 0 : 4;
+                                           .arg(check.Strip)
+                                           .arg(check.Ticket)
+                                           .arg(check.Code)));
+    std::fputs(qUtf8Printable(TicketAsText(check.Shown, called)), stdout);
+    std::printf("%s\n", qUtf8Printable(check.Result.Text));
+    if (!check.Note.isEmpty())
+        std::printf("%s\n", qUtf8Printable(check.Note));
+    return check.Result.Won ? 0 : 4;
 }
 
 } // namespace
