@@ -76,6 +76,42 @@
         <translation>entweder --output oder --printer wählen</translation>
     </message>
     <message>
+        <source>png, pdf or html</source>
+        <translation>png, pdf oder html</translation>
+    </message>
+    <message>
+        <source>tickets are counted in strips of six: use --strips N, not --cards</source>
+        <translation>Scheine werden in Streifen zu sechs gezählt: --strips N verwenden, nicht --cards</translation>
+    </message>
+    <message>
+        <source>tickets print 1 or 2 strips a page, not 4</source>
+        <translation>Scheine drucken 1 oder 2 Streifen pro Seite, nicht 4</translation>
+    </message>
+    <message>
+        <source>tickets have no card size, free space, heading or shared text size</source>
+        <translation>Scheine haben keine Kartengröße, kein freies Feld, keine Überschrift und keine gemeinsame Textgröße</translation>
+    </message>
+    <message>
+        <source>line, two-lines or full-house</source>
+        <translation>line, two-lines oder full-house</translation>
+    </message>
+    <message>
+        <source>a ticket is checked with --ticket T (and --strip N), not --card</source>
+        <translation>ein Schein wird mit --ticket T (und --strip N) geprüft, nicht mit --card</translation>
+    </message>
+    <message>
+        <source>--check with --tickets needs --ticket T and --called FILE</source>
+        <translation>--check mit --tickets braucht --ticket T und --called DATEI</translation>
+    </message>
+    <message>
+        <source>--strip, --ticket and --called go with --check</source>
+        <translation>--strip, --ticket und --called gehören zu --check</translation>
+    </message>
+    <message>
+        <source>a strip holds tickets 1 to 6</source>
+        <translation>ein Streifen hat die Scheine 1 bis 6</translation>
+    </message>
+    <message>
         <source>Usage: plumwick-print [options] LIST.pwk
 Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
 
@@ -107,6 +143,15 @@ Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a p
       --card N               the card to check
       --called FILE          the words called so far, one per line
       --pattern line|corners|x|full   the winning pattern (default line)
+
+90-ball tickets (no LIST needed; a list given must be the numbers 1 to 90):
+      --tickets              print strips of six tickets instead of cards
+      --strips N             how many strips, 1 to 16666 (default 1)
+      --per-page 1|2         strips on a page: 1 upright, 2 side by side on landscape pages
+      --check CODE --strip N --ticket T   check ticket T (1 to 6) of strip N of a game;
+                             --ticket alone counts tickets through the game
+      --pattern line|two-lines|full-house   what a ticket wins on (default line)
+
   -q, --quiet                no progress on standard error
   -h, --help                 show this help and exit
       --version              show the version and exit
@@ -144,6 +189,15 @@ Druckt Bingokarten einer Wortliste, wie Plumwick sie druckt, in eine PDF-Datei o
       --card N               die zu prüfende Karte
       --called DATEI         die bisher ausgerufenen Wörter, eines pro Zeile
       --pattern line|corners|x|full   das Gewinnmuster (Standard line)
+
+90-Ball-Scheine (keine LISTE nötig; eine angegebene Liste muss die Zahlen 1 bis 90 sein):
+      --tickets              Streifen zu sechs Scheinen statt Karten drucken
+      --strips N             wie viele Streifen, 1 bis 16666 (Standard 1)
+      --per-page 1|2         Streifen pro Seite: 1 hochkant, 2 nebeneinander im Querformat
+      --check CODE --strip N --ticket T   Schein T (1 bis 6) von Streifen N eines Spiels prüfen;
+                             --ticket allein zählt die Scheine durch das ganze Spiel
+      --pattern line|two-lines|full-house   womit ein Schein gewinnt (Standard line)
+
   -q, --quiet                kein Fortschritt auf der Standardfehlerausgabe
   -h, --help                 diese Hilfe zeigen und beenden
       --version              die Version zeigen und beenden
@@ -152,8 +206,20 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
 </translation>
     </message>
     <message>
-        <source>png, pdf or html</source>
-        <translation>png, pdf oder html</translation>
+        <source>a whole number from 1 to 16666</source>
+        <translation>eine ganze Zahl von 1 bis 16666</translation>
+    </message>
+    <message>
+        <source>a strip number from 1 to 16667</source>
+        <translation>eine Streifennummer von 1 bis 16667</translation>
+    </message>
+    <message>
+        <source>a ticket number from 1 to 100002</source>
+        <translation>eine Scheinnummer von 1 bis 100002</translation>
+    </message>
+    <message>
+        <source>--strips and --strip go with --tickets</source>
+        <translation>--strips und --strip gehören zu --tickets</translation>
     </message>
 </context>
 <context>
@@ -181,6 +247,33 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>%1 has %2 words; %3 needs %4</source>
         <translation>%1 hat %2 Wörter; %3 braucht %4</translation>
+    </message>
+    <message>
+        <source>no printer named &apos;%1&apos;</source>
+        <translation>kein Drucker namens „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>BatchTickets</name>
+    <message>
+        <source>%1 is the code of a game of cards, not of tickets; leave out --tickets</source>
+        <translation>%1 ist der Code eines Spiels mit Karten, nicht mit Scheinen; --tickets weglassen</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number from 1 to 90</source>
+        <translation>%1: „%2“ ist keine Zahl von 1 bis 90</translation>
+    </message>
+    <message>
+        <source>Strip %1, ticket %2 of game %3</source>
+        <translation>Streifen %1, Schein %2 von Spiel %3</translation>
+    </message>
+    <message>
+        <source>%1 is not the numbers 1 to 90; tickets are always of those numbers, so leave the list out</source>
+        <translation>%1 sind nicht die Zahlen 1 bis 90; Scheine tragen immer diese Zahlen, also die Liste weglassen</translation>
+    </message>
+    <message>
+        <source>tickets are printed, not exported, as yet; leave out --export</source>
+        <translation>Scheine werden bisher nur gedruckt, nicht exportiert; --export weglassen</translation>
     </message>
     <message>
         <source>no printer named &apos;%1&apos;</source>
@@ -287,6 +380,18 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Phones in the room get cards of this game and see every call; their claims are checked here.</source>
         <translation>Telefone im Raum bekommen Karten dieses Spiels und sehen jeden Ausruf; ihr Bingo wird hier geprüft.</translation>
+    </message>
+    <message>
+        <source>&amp;Traditional Calls</source>
+        <translation>&amp;Traditionelle Ausrufe</translation>
+    </message>
+    <message>
+        <source>Calls such as &quot;Two little ducks, 22&quot;, from a list you can edit: %1</source>
+        <translation>Ausrufe wie „Two little ducks, 22“, aus einer Liste, die Sie bearbeiten können: %1</translation>
+    </message>
+    <message>
+        <source>Game %1: 90-ball tickets (%2)</source>
+        <translation>Spiel %1: 90-Ball-Scheine (%2)</translation>
     </message>
 </context>
 <context>
@@ -446,6 +551,34 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Card %1: %2. %3</source>
         <translation>Karte %1: %2. %3</translation>
     </message>
+    <message>
+        <source>&amp;Ticket number:</source>
+        <translation>&amp;Scheinnummer:</translation>
+    </message>
+    <message>
+        <source>Counted through the game: tickets 1 to 6 are strip 1, 7 to 12 strip 2, ...</source>
+        <translation>Durch das ganze Spiel gezählt: Scheine 1 bis 6 sind Streifen 1, 7 bis 12 Streifen 2, ...</translation>
+    </message>
+    <message>
+        <source>One line</source>
+        <translation>Eine Reihe</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Zwei Reihen</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Volles Haus</translation>
+    </message>
+    <message>
+        <source>Ticket %1 is ticket %2 of strip %3.</source>
+        <translation>Schein %1 ist Schein %2 von Streifen %3.</translation>
+    </message>
+    <message>
+        <source>Ticket %1: %2. %3</source>
+        <translation>Schein %1: %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>CountText</name>
@@ -456,6 +589,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>cards</source>
         <translation>Karten</translation>
+    </message>
+    <message>
+        <source>strip</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>strips</source>
+        <translation>Streifen</translation>
     </message>
 </context>
 <context>
@@ -576,6 +717,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>The current list</source>
         <translation>Die aktuelle Liste</translation>
+    </message>
+    <message>
+        <source>Game %1 (90-ball tickets)</source>
+        <translation>Spiel %1 (90-Ball-Scheine)</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1507,62 @@ siehe plumwick-print --help.
         <source>%1 deleted: %2</source>
         <translation>%1 gelöscht: %2</translation>
     </message>
+    <message>
+        <source>The numbers 1 to 90</source>
+        <translation>Die Zahlen 1 bis 90</translation>
+    </message>
+    <message>
+        <source>&amp;90-Ball Tickets</source>
+        <translation>&amp;90-Ball-Scheine</translation>
+    </message>
+    <message>
+        <source>The numbers 1 to 90, six tickets a strip</source>
+        <translation>Die Zahlen 1 bis 90, sechs Scheine je Streifen</translation>
+    </message>
+    <message>
+        <source>Sample Strip:</source>
+        <translation>Beispielstreifen:</translation>
+    </message>
+    <message>
+        <source>Sample strip</source>
+        <translation>Beispielstreifen</translation>
+    </message>
+    <message>
+        <source>Number of Strips: </source>
+        <translation>Anzahl Streifen: </translation>
+    </message>
+    <message>
+        <source>Strips Per Page: </source>
+        <translation>Streifen pro Seite: </translation>
+    </message>
+    <message>
+        <source>Number of strips</source>
+        <translation>Anzahl der Streifen</translation>
+    </message>
+    <message>
+        <source>Strips per page</source>
+        <translation>Streifen pro Seite</translation>
+    </message>
+    <message>
+        <source>2: two strips side by side on a landscape page</source>
+        <translation>2: zwei Streifen nebeneinander auf einer Querformatseite</translation>
+    </message>
+    <message>
+        <source>90-ball tickets: strips of six tickets of the numbers 1 to 90</source>
+        <translation>90-Ball-Scheine: Streifen zu sechs Scheinen mit den Zahlen 1 bis 90</translation>
+    </message>
+    <message>
+        <source>Bingo cards</source>
+        <translation>Bingokarten</translation>
+    </message>
+    <message>
+        <source>Printing strip %1 of %2</source>
+        <translation>Streifen %1 von %2 wird gedruckt</translation>
+    </message>
+    <message>
+        <source>These tickets belong to game %1. Keep the code to check a winning ticket.</source>
+        <translation>Diese Scheine gehören zu Spiel %1. Bewahren Sie den Code auf, um einen Gewinnschein zu prüfen.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -1408,6 +1609,70 @@ siehe plumwick-print --help.
     <message>
         <source>I/O error %1</source>
         <translation>E/A-Fehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>TicketCheck</name>
+    <message>
+        <source>Please type the game code printed on the ticket (as K7F2-9QXA).</source>
+        <translation>Bitte geben Sie den Spielcode ein, der auf dem Schein steht (wie K7F2-9QXA).</translation>
+    </message>
+    <message>
+        <source>%1 is the code of a game of cards, not of tickets</source>
+        <translation>%1 ist der Code eines Spiels mit Karten, nicht mit Scheinen</translation>
+    </message>
+    <message>
+        <source>Game %1 has %2 (tickets 1 to %3); there is no ticket %4 on strip %5</source>
+        <translation>Spiel %1 hat %2 (Scheine 1 bis %3); es gibt keinen Schein %4 auf Streifen %5</translation>
+    </message>
+    <message>
+        <source>There is no ticket %1 on strip %2</source>
+        <translation>Es gibt keinen Schein %1 auf Streifen %2</translation>
+    </message>
+    <message>
+        <source>This computer has no record of game %1, so it cannot confirm how many strips the game has.</source>
+        <translation>Dieser Computer kennt Spiel %1 nicht und kann daher nicht bestätigen, wie viele Streifen das Spiel hat.</translation>
+    </message>
+</context>
+<context>
+    <name>TicketGridView</name>
+    <message>
+        <source>Checked ticket</source>
+        <translation>Geprüfter Schein</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>, called</source>
+        <translation>, ausgerufen</translation>
+    </message>
+    <message>
+        <source>, not called</source>
+        <translation>, nicht ausgerufen</translation>
+    </message>
+    <message>
+        <source>, in a winning row</source>
+        <translation>, in einer Gewinnreihe</translation>
+    </message>
+</context>
+<context>
+    <name>TicketPrinting</name>
+    <message>
+        <source>Ticket %1.</source>
+        <translation>Schein %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Reihe %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TraditionalCalls</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

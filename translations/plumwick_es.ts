@@ -76,6 +76,42 @@
         <translation>elija --output o --printer, no ambos</translation>
     </message>
     <message>
+        <source>png, pdf or html</source>
+        <translation>png, pdf o html</translation>
+    </message>
+    <message>
+        <source>tickets are counted in strips of six: use --strips N, not --cards</source>
+        <translation>los boletos se cuentan en tiras de seis: use --strips N, no --cards</translation>
+    </message>
+    <message>
+        <source>tickets print 1 or 2 strips a page, not 4</source>
+        <translation>los boletos se imprimen de 1 o 2 tiras por página, no 4</translation>
+    </message>
+    <message>
+        <source>tickets have no card size, free space, heading or shared text size</source>
+        <translation>los boletos no tienen tamaño de cartón, casilla libre, encabezado ni tamaño de texto común</translation>
+    </message>
+    <message>
+        <source>line, two-lines or full-house</source>
+        <translation>line, two-lines o full-house</translation>
+    </message>
+    <message>
+        <source>a ticket is checked with --ticket T (and --strip N), not --card</source>
+        <translation>un boleto se comprueba con --ticket T (y --strip N), no con --card</translation>
+    </message>
+    <message>
+        <source>--check with --tickets needs --ticket T and --called FILE</source>
+        <translation>--check con --tickets necesita --ticket T y --called ARCHIVO</translation>
+    </message>
+    <message>
+        <source>--strip, --ticket and --called go with --check</source>
+        <translation>--strip, --ticket y --called van con --check</translation>
+    </message>
+    <message>
+        <source>a strip holds tickets 1 to 6</source>
+        <translation>una tira tiene los boletos 1 a 6</translation>
+    </message>
+    <message>
         <source>Usage: plumwick-print [options] LIST.pwk
 Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
 
@@ -107,6 +143,15 @@ Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a p
       --card N               the card to check
       --called FILE          the words called so far, one per line
       --pattern line|corners|x|full   the winning pattern (default line)
+
+90-ball tickets (no LIST needed; a list given must be the numbers 1 to 90):
+      --tickets              print strips of six tickets instead of cards
+      --strips N             how many strips, 1 to 16666 (default 1)
+      --per-page 1|2         strips on a page: 1 upright, 2 side by side on landscape pages
+      --check CODE --strip N --ticket T   check ticket T (1 to 6) of strip N of a game;
+                             --ticket alone counts tickets through the game
+      --pattern line|two-lines|full-house   what a ticket wins on (default line)
+
   -q, --quiet                no progress on standard error
   -h, --help                 show this help and exit
       --version              show the version and exit
@@ -144,6 +189,15 @@ Imprime cartones de bingo de una lista de palabras, como los imprime Plumwick, e
       --card N               el cartón que se comprueba
       --called ARCHIVO       las palabras cantadas hasta ahora, una por línea
       --pattern line|corners|x|full   el patrón ganador (predeterminado line)
+
+Boletos de 90 bolas (no hace falta LISTA; una lista dada debe ser los números del 1 al 90):
+      --tickets              imprimir tiras de seis boletos en lugar de cartones
+      --strips N             cuántas tiras, de 1 a 16666 (predeterminado 1)
+      --per-page 1|2         tiras por página: 1 vertical, 2 una al lado de otra en apaisado
+      --check CODE --strip N --ticket T   comprobar el boleto T (1 a 6) de la tira N de una partida;
+                             --ticket solo cuenta los boletos en toda la partida
+      --pattern line|two-lines|full-house   con qué gana un boleto (predeterminado line)
+
   -q, --quiet                sin progreso en la salida de errores
   -h, --help                 mostrar esta ayuda y salir
       --version              mostrar la versión y salir
@@ -152,8 +206,20 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
 </translation>
     </message>
     <message>
-        <source>png, pdf or html</source>
-        <translation>png, pdf o html</translation>
+        <source>a whole number from 1 to 16666</source>
+        <translation>un número entero de 1 a 16666</translation>
+    </message>
+    <message>
+        <source>a strip number from 1 to 16667</source>
+        <translation>un número de tira de 1 a 16667</translation>
+    </message>
+    <message>
+        <source>a ticket number from 1 to 100002</source>
+        <translation>un número de boleto de 1 a 100002</translation>
+    </message>
+    <message>
+        <source>--strips and --strip go with --tickets</source>
+        <translation>--strips y --strip van con --tickets</translation>
     </message>
 </context>
 <context>
@@ -185,6 +251,33 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>no printer named &apos;%1&apos;</source>
         <translation>no hay ninguna impresora llamada «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>BatchTickets</name>
+    <message>
+        <source>%1 is the code of a game of cards, not of tickets; leave out --tickets</source>
+        <translation>%1 es el código de una partida de cartones, no de boletos; quite --tickets</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number from 1 to 90</source>
+        <translation>%1: «%2» no es un número del 1 al 90</translation>
+    </message>
+    <message>
+        <source>Strip %1, ticket %2 of game %3</source>
+        <translation>Tira %1, boleto %2 de la partida %3</translation>
+    </message>
+    <message>
+        <source>%1 is not the numbers 1 to 90; tickets are always of those numbers, so leave the list out</source>
+        <translation>%1 no son los números del 1 al 90; los boletos llevan siempre esos números, así que quite la lista</translation>
+    </message>
+    <message>
+        <source>tickets are printed, not exported, as yet; leave out --export</source>
+        <translation>los boletos se imprimen pero aún no se exportan; quite --export</translation>
+    </message>
+    <message>
+        <source>no printer named &apos;%1&apos;</source>
+        <translation>ninguna impresora llamada «%1»</translation>
     </message>
 </context>
 <context>
@@ -287,6 +380,18 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Phones in the room get cards of this game and see every call; their claims are checked here.</source>
         <translation>Los teléfonos de la sala reciben cartones de esta partida y ven cada canto; sus bingos se comprueban aquí.</translation>
+    </message>
+    <message>
+        <source>&amp;Traditional Calls</source>
+        <translation>Cantos &amp;tradicionales</translation>
+    </message>
+    <message>
+        <source>Calls such as &quot;Two little ducks, 22&quot;, from a list you can edit: %1</source>
+        <translation>Cantos como «Two little ducks, 22», de una lista que puede editar: %1</translation>
+    </message>
+    <message>
+        <source>Game %1: 90-ball tickets (%2)</source>
+        <translation>Partida %1: boletos de 90 bolas (%2)</translation>
     </message>
 </context>
 <context>
@@ -446,6 +551,34 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Card %1: %2. %3</source>
         <translation>Cartón %1: %2. %3</translation>
     </message>
+    <message>
+        <source>&amp;Ticket number:</source>
+        <translation>&amp;Número de boleto:</translation>
+    </message>
+    <message>
+        <source>Counted through the game: tickets 1 to 6 are strip 1, 7 to 12 strip 2, ...</source>
+        <translation>Contados en toda la partida: los boletos 1 a 6 son la tira 1, del 7 al 12 la tira 2, ...</translation>
+    </message>
+    <message>
+        <source>One line</source>
+        <translation>Una línea</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Dos líneas</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Cartón lleno</translation>
+    </message>
+    <message>
+        <source>Ticket %1 is ticket %2 of strip %3.</source>
+        <translation>El boleto %1 es el boleto %2 de la tira %3.</translation>
+    </message>
+    <message>
+        <source>Ticket %1: %2. %3</source>
+        <translation>Boleto %1: %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>CountText</name>
@@ -456,6 +589,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>cards</source>
         <translation>cartones</translation>
+    </message>
+    <message>
+        <source>strip</source>
+        <translation>tira</translation>
+    </message>
+    <message>
+        <source>strips</source>
+        <translation>tiras</translation>
     </message>
 </context>
 <context>
@@ -576,6 +717,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>The current list</source>
         <translation>La lista actual</translation>
+    </message>
+    <message>
+        <source>Game %1 (90-ball tickets)</source>
+        <translation>Partida %1 (boletos de 90 bolas)</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1507,62 @@ vea plumwick-print --help.
         <source>%1 deleted: %2</source>
         <translation>%1 borrado: %2</translation>
     </message>
+    <message>
+        <source>The numbers 1 to 90</source>
+        <translation>Los números del 1 al 90</translation>
+    </message>
+    <message>
+        <source>&amp;90-Ball Tickets</source>
+        <translation>Boletos de &amp;90 bolas</translation>
+    </message>
+    <message>
+        <source>The numbers 1 to 90, six tickets a strip</source>
+        <translation>Los números del 1 al 90, seis boletos por tira</translation>
+    </message>
+    <message>
+        <source>Sample Strip:</source>
+        <translation>Tira de ejemplo:</translation>
+    </message>
+    <message>
+        <source>Sample strip</source>
+        <translation>Tira de ejemplo</translation>
+    </message>
+    <message>
+        <source>Number of Strips: </source>
+        <translation>Número de tiras: </translation>
+    </message>
+    <message>
+        <source>Strips Per Page: </source>
+        <translation>Tiras por página: </translation>
+    </message>
+    <message>
+        <source>Number of strips</source>
+        <translation>Número de tiras</translation>
+    </message>
+    <message>
+        <source>Strips per page</source>
+        <translation>Tiras por página</translation>
+    </message>
+    <message>
+        <source>2: two strips side by side on a landscape page</source>
+        <translation>2: dos tiras una al lado de la otra en una página apaisada</translation>
+    </message>
+    <message>
+        <source>90-ball tickets: strips of six tickets of the numbers 1 to 90</source>
+        <translation>Boletos de 90 bolas: tiras de seis boletos con los números del 1 al 90</translation>
+    </message>
+    <message>
+        <source>Bingo cards</source>
+        <translation>Cartones de bingo</translation>
+    </message>
+    <message>
+        <source>Printing strip %1 of %2</source>
+        <translation>Imprimiendo la tira %1 de %2</translation>
+    </message>
+    <message>
+        <source>These tickets belong to game %1. Keep the code to check a winning ticket.</source>
+        <translation>Estos boletos pertenecen a la partida %1. Guarde el código para comprobar un boleto ganador.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -1408,6 +1609,70 @@ vea plumwick-print --help.
     <message>
         <source>I/O error %1</source>
         <translation>Error de E/S %1</translation>
+    </message>
+</context>
+<context>
+    <name>TicketCheck</name>
+    <message>
+        <source>Please type the game code printed on the ticket (as K7F2-9QXA).</source>
+        <translation>Escriba el código de partida impreso en el boleto (como K7F2-9QXA).</translation>
+    </message>
+    <message>
+        <source>%1 is the code of a game of cards, not of tickets</source>
+        <translation>%1 es el código de una partida de cartones, no de boletos</translation>
+    </message>
+    <message>
+        <source>Game %1 has %2 (tickets 1 to %3); there is no ticket %4 on strip %5</source>
+        <translation>La partida %1 tiene %2 (boletos 1 a %3); no hay boleto %4 en la tira %5</translation>
+    </message>
+    <message>
+        <source>There is no ticket %1 on strip %2</source>
+        <translation>No hay boleto %1 en la tira %2</translation>
+    </message>
+    <message>
+        <source>This computer has no record of game %1, so it cannot confirm how many strips the game has.</source>
+        <translation>Este ordenador no tiene registro de la partida %1, así que no puede confirmar cuántas tiras tiene.</translation>
+    </message>
+</context>
+<context>
+    <name>TicketGridView</name>
+    <message>
+        <source>Checked ticket</source>
+        <translation>Boleto comprobado</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>, called</source>
+        <translation>, cantado</translation>
+    </message>
+    <message>
+        <source>, not called</source>
+        <translation>, no cantado</translation>
+    </message>
+    <message>
+        <source>, in a winning row</source>
+        <translation>, en una línea ganadora</translation>
+    </message>
+</context>
+<context>
+    <name>TicketPrinting</name>
+    <message>
+        <source>Ticket %1.</source>
+        <translation>Boleto %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Fila %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TraditionalCalls</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -76,6 +76,42 @@
         <translation>choisissez --output ou --printer, pas les deux</translation>
     </message>
     <message>
+        <source>png, pdf or html</source>
+        <translation>png, pdf ou html</translation>
+    </message>
+    <message>
+        <source>tickets are counted in strips of six: use --strips N, not --cards</source>
+        <translation>les tickets se comptent en bandes de six&#xa0;: utilisez --strips N, pas --cards</translation>
+    </message>
+    <message>
+        <source>tickets print 1 or 2 strips a page, not 4</source>
+        <translation>les tickets s’impriment à 1 ou 2 bandes par page, pas 4</translation>
+    </message>
+    <message>
+        <source>tickets have no card size, free space, heading or shared text size</source>
+        <translation>les tickets n’ont ni taille de carton, ni case libre, ni en-tête, ni taille de texte commune</translation>
+    </message>
+    <message>
+        <source>line, two-lines or full-house</source>
+        <translation>line, two-lines ou full-house</translation>
+    </message>
+    <message>
+        <source>a ticket is checked with --ticket T (and --strip N), not --card</source>
+        <translation>un ticket se vérifie avec --ticket T (et --strip N), pas --card</translation>
+    </message>
+    <message>
+        <source>--check with --tickets needs --ticket T and --called FILE</source>
+        <translation>--check avec --tickets demande --ticket T et --called FICHIER</translation>
+    </message>
+    <message>
+        <source>--strip, --ticket and --called go with --check</source>
+        <translation>--strip, --ticket et --called vont avec --check</translation>
+    </message>
+    <message>
+        <source>a strip holds tickets 1 to 6</source>
+        <translation>une bande contient les tickets 1 à 6</translation>
+    </message>
+    <message>
         <source>Usage: plumwick-print [options] LIST.pwk
 Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
 
@@ -107,6 +143,15 @@ Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a p
       --card N               the card to check
       --called FILE          the words called so far, one per line
       --pattern line|corners|x|full   the winning pattern (default line)
+
+90-ball tickets (no LIST needed; a list given must be the numbers 1 to 90):
+      --tickets              print strips of six tickets instead of cards
+      --strips N             how many strips, 1 to 16666 (default 1)
+      --per-page 1|2         strips on a page: 1 upright, 2 side by side on landscape pages
+      --check CODE --strip N --ticket T   check ticket T (1 to 6) of strip N of a game;
+                             --ticket alone counts tickets through the game
+      --pattern line|two-lines|full-house   what a ticket wins on (default line)
+
   -q, --quiet                no progress on standard error
   -h, --help                 show this help and exit
       --version              show the version and exit
@@ -144,6 +189,15 @@ Imprime des cartons de bingo d’une liste de mots, comme Plumwick les imprime, 
       --card N               le carton à vérifier
       --called FICHIER       les mots annoncés jusqu’ici, un par ligne
       --pattern line|corners|x|full   le motif gagnant (par défaut line)
+
+Tickets à 90 boules (LISTE inutile&#xa0;; une liste donnée doit être les nombres 1 à 90)&#xa0;:
+      --tickets              imprimer des bandes de six tickets au lieu de cartons
+      --strips N             combien de bandes, de 1 à 16666 (par défaut 1)
+      --per-page 1|2         bandes par page&#xa0;: 1 à la française, 2 côte à côte à l’italienne
+      --check CODE --strip N --ticket T   vérifier le ticket T (1 à 6) de la bande N d’une partie&#xa0;;
+                             --ticket seul compte les tickets sur toute la partie
+      --pattern line|two-lines|full-house   ce qui fait gagner un ticket (par défaut line)
+
   -q, --quiet                pas de progression sur la sortie d’erreur
   -h, --help                 afficher cette aide et quitter
       --version              afficher la version et quitter
@@ -152,8 +206,20 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
 </translation>
     </message>
     <message>
-        <source>png, pdf or html</source>
-        <translation>png, pdf ou html</translation>
+        <source>a whole number from 1 to 16666</source>
+        <translation>un nombre entier de 1 à 16666</translation>
+    </message>
+    <message>
+        <source>a strip number from 1 to 16667</source>
+        <translation>un numéro de bande de 1 à 16667</translation>
+    </message>
+    <message>
+        <source>a ticket number from 1 to 100002</source>
+        <translation>un numéro de ticket de 1 à 100002</translation>
+    </message>
+    <message>
+        <source>--strips and --strip go with --tickets</source>
+        <translation>--strips et --strip vont avec --tickets</translation>
     </message>
 </context>
 <context>
@@ -181,6 +247,33 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>%1 has %2 words; %3 needs %4</source>
         <translation>%1 a %2 mots&#xa0;; %3 en demande %4</translation>
+    </message>
+    <message>
+        <source>no printer named &apos;%1&apos;</source>
+        <translation>aucune imprimante nommée «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>BatchTickets</name>
+    <message>
+        <source>%1 is the code of a game of cards, not of tickets; leave out --tickets</source>
+        <translation>%1 est le code d’une partie de cartons, pas de tickets&#xa0;; retirez --tickets</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number from 1 to 90</source>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas un nombre de 1 à 90</translation>
+    </message>
+    <message>
+        <source>Strip %1, ticket %2 of game %3</source>
+        <translation>Bande %1, ticket %2 de la partie %3</translation>
+    </message>
+    <message>
+        <source>%1 is not the numbers 1 to 90; tickets are always of those numbers, so leave the list out</source>
+        <translation>%1 n’est pas la liste des nombres 1 à 90&#xa0;; les tickets portent toujours ces nombres, retirez donc la liste</translation>
+    </message>
+    <message>
+        <source>tickets are printed, not exported, as yet; leave out --export</source>
+        <translation>les tickets s’impriment mais ne s’exportent pas encore&#xa0;; retirez --export</translation>
     </message>
     <message>
         <source>no printer named &apos;%1&apos;</source>
@@ -287,6 +380,18 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Phones in the room get cards of this game and see every call; their claims are checked here.</source>
         <translation>Les téléphones de la salle reçoivent des cartons de cette partie et voient chaque annonce&#xa0;; leurs bingos sont vérifiés ici.</translation>
+    </message>
+    <message>
+        <source>&amp;Traditional Calls</source>
+        <translation>Annonces &amp;traditionnelles</translation>
+    </message>
+    <message>
+        <source>Calls such as &quot;Two little ducks, 22&quot;, from a list you can edit: %1</source>
+        <translation>Des annonces comme «&#xa0;Two little ducks, 22&#xa0;», tirées d’une liste que vous pouvez modifier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Game %1: 90-ball tickets (%2)</source>
+        <translation>Partie %1&#xa0;: tickets à 90 boules (%2)</translation>
     </message>
 </context>
 <context>
@@ -446,6 +551,34 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Card %1: %2. %3</source>
         <translation>Carton %1&#xa0;: %2. %3</translation>
     </message>
+    <message>
+        <source>&amp;Ticket number:</source>
+        <translation>&amp;Numéro du ticket&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Counted through the game: tickets 1 to 6 are strip 1, 7 to 12 strip 2, ...</source>
+        <translation>Compté sur toute la partie&#xa0;: les tickets 1 à 6 forment la bande 1, 7 à 12 la bande 2, ...</translation>
+    </message>
+    <message>
+        <source>One line</source>
+        <translation>Une ligne</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Deux lignes</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Carton plein</translation>
+    </message>
+    <message>
+        <source>Ticket %1 is ticket %2 of strip %3.</source>
+        <translation>Le ticket %1 est le ticket %2 de la bande %3.</translation>
+    </message>
+    <message>
+        <source>Ticket %1: %2. %3</source>
+        <translation>Ticket %1&#xa0;: %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>CountText</name>
@@ -456,6 +589,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>cards</source>
         <translation>cartons</translation>
+    </message>
+    <message>
+        <source>strip</source>
+        <translation>bande</translation>
+    </message>
+    <message>
+        <source>strips</source>
+        <translation>bandes</translation>
     </message>
 </context>
 <context>
@@ -576,6 +717,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>The current list</source>
         <translation>La liste actuelle</translation>
+    </message>
+    <message>
+        <source>Game %1 (90-ball tickets)</source>
+        <translation>Partie %1 (tickets à 90 boules)</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1507,62 @@ voir plumwick-print --help.
         <source>%1 deleted: %2</source>
         <translation>%1 supprimé&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>The numbers 1 to 90</source>
+        <translation>Les nombres 1 à 90</translation>
+    </message>
+    <message>
+        <source>&amp;90-Ball Tickets</source>
+        <translation>Tickets à &amp;90 boules</translation>
+    </message>
+    <message>
+        <source>The numbers 1 to 90, six tickets a strip</source>
+        <translation>Les nombres 1 à 90, six tickets par bande</translation>
+    </message>
+    <message>
+        <source>Sample Strip:</source>
+        <translation>Bande d’exemple&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Sample strip</source>
+        <translation>Bande d’exemple</translation>
+    </message>
+    <message>
+        <source>Number of Strips: </source>
+        <translation>Nombre de bandes&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Strips Per Page: </source>
+        <translation>Bandes par page&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Number of strips</source>
+        <translation>Nombre de bandes</translation>
+    </message>
+    <message>
+        <source>Strips per page</source>
+        <translation>Bandes par page</translation>
+    </message>
+    <message>
+        <source>2: two strips side by side on a landscape page</source>
+        <translation>2&#xa0;: deux bandes côte à côte sur une page à l’italienne</translation>
+    </message>
+    <message>
+        <source>90-ball tickets: strips of six tickets of the numbers 1 to 90</source>
+        <translation>Tickets à 90 boules&#xa0;: bandes de six tickets des nombres 1 à 90</translation>
+    </message>
+    <message>
+        <source>Bingo cards</source>
+        <translation>Cartons de bingo</translation>
+    </message>
+    <message>
+        <source>Printing strip %1 of %2</source>
+        <translation>Impression de la bande %1 sur %2</translation>
+    </message>
+    <message>
+        <source>These tickets belong to game %1. Keep the code to check a winning ticket.</source>
+        <translation>Ces tickets appartiennent à la partie %1. Gardez le code pour vérifier un ticket gagnant.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -1408,6 +1609,70 @@ voir plumwick-print --help.
     <message>
         <source>I/O error %1</source>
         <translation>Erreur d’E/S %1</translation>
+    </message>
+</context>
+<context>
+    <name>TicketCheck</name>
+    <message>
+        <source>Please type the game code printed on the ticket (as K7F2-9QXA).</source>
+        <translation>Veuillez taper le code de partie imprimé sur le ticket (comme K7F2-9QXA).</translation>
+    </message>
+    <message>
+        <source>%1 is the code of a game of cards, not of tickets</source>
+        <translation>%1 est le code d’une partie de cartons, pas de tickets</translation>
+    </message>
+    <message>
+        <source>Game %1 has %2 (tickets 1 to %3); there is no ticket %4 on strip %5</source>
+        <translation>La partie %1 a %2 (tickets 1 à %3)&#xa0;; il n’y a pas de ticket %4 sur la bande %5</translation>
+    </message>
+    <message>
+        <source>There is no ticket %1 on strip %2</source>
+        <translation>Il n’y a pas de ticket %1 sur la bande %2</translation>
+    </message>
+    <message>
+        <source>This computer has no record of game %1, so it cannot confirm how many strips the game has.</source>
+        <translation>Cet ordinateur n’a pas de trace de la partie %1 et ne peut donc pas confirmer combien de bandes elle compte.</translation>
+    </message>
+</context>
+<context>
+    <name>TicketGridView</name>
+    <message>
+        <source>Checked ticket</source>
+        <translation>Ticket vérifié</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>, called</source>
+        <translation>, annoncé</translation>
+    </message>
+    <message>
+        <source>, not called</source>
+        <translation>, non annoncé</translation>
+    </message>
+    <message>
+        <source>, in a winning row</source>
+        <translation>, dans une ligne gagnante</translation>
+    </message>
+</context>
+<context>
+    <name>TicketPrinting</name>
+    <message>
+        <source>Ticket %1.</source>
+        <translation>Ticket %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: %2.</source>
+        <translation>Ligne %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TraditionalCalls</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
