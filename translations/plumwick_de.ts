@@ -382,8 +382,8 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <translation>Telefone im Raum bekommen Karten dieses Spiels und sehen jeden Ausruf; ihr Bingo wird hier geprüft.</translation>
     </message>
     <message>
-        <source>&amp;Traditional Calls</source>
-        <translation>&amp;Traditionelle Ausrufe</translation>
+        <source>Tra&amp;ditional Calls</source>
+        <translation>Traditionelle <translation>&amp;Traditionelle Ausrufe</translation>amp;Ausrufe</translation>
     </message>
     <message>
         <source>Calls such as &quot;Two little ducks, 22&quot;, from a list you can edit: %1</source>

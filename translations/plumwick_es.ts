@@ -382,7 +382,7 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <translation>Los teléfonos de la sala reciben cartones de esta partida y ven cada canto; sus bingos se comprueban aquí.</translation>
     </message>
     <message>
-        <source>&amp;Traditional Calls</source>
+        <source>Tra&amp;ditional Calls</source>
         <translation>Cantos &amp;tradicionales</translation>
     </message>
     <message>

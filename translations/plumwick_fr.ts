@@ -382,7 +382,7 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <translation>Les téléphones de la salle reçoivent des cartons de cette partie et voient chaque annonce&#xa0;; leurs bingos sont vérifiés ici.</translation>
     </message>
     <message>
-        <source>&amp;Traditional Calls</source>
+        <source>Tra&amp;ditional Calls</source>
         <translation>Annonces &amp;traditionnelles</translation>
     </message>
     <message>

@@ -56,7 +56,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     BtnNewGame = new QPushButton(tr("New &Game"), this);
     BtnCheck = new QPushButton(tr("&Check a Card..."), this);
     ChkReadAloud = new QCheckBox(tr("&Read Aloud"), this);
-    ChkTraditional = new QCheckBox(tr("&Traditional Calls"), this);
+    ChkTraditional = new QCheckBox(tr("Tra&ditional Calls"), this);
     ChkTraditional->setToolTip(tr("Calls such as \"Two little ducks, 22\", from a list you can edit: %1")
                                    .arg(TraditionalCallsPath()));
     ChkTraditional->setVisible(false);

@@ -5,6 +5,8 @@
 // saves each window as DIR/<language>-<window>.png.
 #include "app/CallerWindow.h"
 #include "app/CheckCardDialog.h"
+#include "game/GameCode.h"
+#include <functional>
 #include "app/ExportDialog.h"
 #include "app/PageSetupDialog.h"
 #include "app/WordsEditorDialog.h"
@@ -174,6 +176,42 @@ void ExpectNothingCutOff(QWidget* window, const std::string& name)
 }
 
 std::vector<ShownWindow> Windows(TFrmMain& main, ScriptedPrompts& asks, RecordingShell& desktop,
+                            std::vector<std::unique_ptr<QWidget>>& keep);
+
+// The windows that change for 90-ball tickets, as they show a game of tickets: the main
+// window, the caller and the checker.
+std::vector<ShownWindow> TicketWindows(TFrmMain& main, ScriptedPrompts& asks, std::vector<std::unique_ptr<QWidget>>& keep)
+{
+    main.MnuTickets->trigger();
+    GameSource tickets = main.CurrentGameSource();
+    tickets.Code = tickets.Key = GameCode{7, NinetyBall::TicketShape()}.Text();
+    auto caller = std::make_unique<CallerWindow>(&main, asks, nullptr, [&] { return main.CurrentGameSource(); },
+                                                 [] { return 1; });
+    caller->Play(tickets);
+    auto check = std::make_unique<CheckCardDialog>(&main, asks, [&] { return main.CurrentGameSource(); }, tickets.Code);
+    std::vector<ShownWindow> windows{{"main-window-tickets", &main}, {"caller-tickets", caller.get()},
+                                     {"check-ticket", check.get()}};
+    keep.push_back(std::move(caller));
+    keep.push_back(std::move(check));
+    for (const ShownWindow& w : windows) {
+        w.Widget->show();
+        w.Widget->adjustSize();
+    }
+    return windows;
+}
+
+// Runs `each` on every window: as for cards, then those that change as for tickets.
+void ForEveryWindow(TFrmMain& main, ScriptedPrompts& asks, RecordingShell& desktop,
+                    std::vector<std::unique_ptr<QWidget>>& keep, const std::function<void(const ShownWindow&)>& each)
+{
+    for (const ShownWindow& w : Windows(main, asks, desktop, keep))
+        each(w);
+    for (const ShownWindow& w : TicketWindows(main, asks, keep))
+        each(w);
+    main.MnuTickets->trigger(); // back to cards, as the settings were
+}
+
+std::vector<ShownWindow> Windows(TFrmMain& main, ScriptedPrompts& asks, RecordingShell& desktop,
                             std::vector<std::unique_ptr<QWidget>>& keep)
 {
     static const QList<GameRecord> games{GameRecord{QStringLiteral("K7F2-9QXA"), QStringLiteral("/tmp/animals.pwk"), {}, 40}};
@@ -232,8 +270,7 @@ TEST_P(TranslatedWindows, SpeakTheLanguageWholeWithUniqueKeysAndRoomForEveryText
     {
         TFrmMain& main = Open();
         std::vector<std::unique_ptr<QWidget>> keep;
-        for (const ShownWindow& w : Windows(main, Asks, Desktop, keep))
-            english << Texts(w.Widget);
+        ForEveryWindow(main, Asks, Desktop, keep, [&](const ShownWindow& w) { english << Texts(w.Widget); });
         keep.clear();
         Window.reset();
     }
@@ -248,15 +285,14 @@ TEST_P(TranslatedWindows, SpeakTheLanguageWholeWithUniqueKeysAndRoomForEveryText
 
     TFrmMain& main = Open();
     std::vector<std::unique_ptr<QWidget>> keep;
-    const std::vector<ShownWindow> windows = Windows(main, Asks, Desktop, keep);
     QStringList translated;
-    for (const ShownWindow& w : windows) {
+    ForEveryWindow(main, Asks, Desktop, keep, [&](const ShownWindow& w) {
         translated << Texts(w.Widget);
         ExpectUniqueAccessKeys(w.Widget, w.Name);
         ExpectNothingCutOff(w.Widget, w.Name);
         if (const QString folder = qEnvironmentVariable("PLUMWICK_PICTURES"); !folder.isEmpty())
             w.Widget->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, language, QString::fromStdString(w.Name)));
-    }
+    });
 
     // Texts the same in both languages: only those the catalogue keeps as they are, and the
     // lists a user named (the samples, the recent lists), which are not the program's words.
@@ -299,8 +335,8 @@ TEST_F(EnglishWindows, HaveUniqueKeysAndRoomForEveryText)
 {
     TFrmMain& main = Open();
     std::vector<std::unique_ptr<QWidget>> keep;
-    for (const ShownWindow& w : Windows(main, Asks, Desktop, keep)) {
+    ForEveryWindow(main, Asks, Desktop, keep, [&](const ShownWindow& w) {
         ExpectUniqueAccessKeys(w.Widget, w.Name);
         ExpectNothingCutOff(w.Widget, w.Name);
-    }
+    });
 }
