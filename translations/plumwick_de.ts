@@ -383,7 +383,7 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
     <message>
         <source>Tra&amp;ditional Calls</source>
-        <translation>Traditionelle <translation>&amp;Traditionelle Ausrufe</translation>amp;Ausrufe</translation>
+        <translation>Traditionelle &amp;Ausrufe</translation>
     </message>
     <message>
         <source>Calls such as &quot;Two little ducks, 22&quot;, from a list you can edit: %1</source>
