@@ -2,14 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // 90-ball strips: each rule of a ticket and a strip told apart, every dealt strip valid, and
 // the deal fair: over 10,000 strips each number lands on each of the six tickets equally
-// often (the tickets of a strip are interchangeable), and a number's rows mirror those of
-// its mirror number in the column (turning a strip upside down and each column's numbers
-// end to end is another strip), both by chi-square at p = 1e-6.
+// often (the tickets of a strip are interchangeable), and in each row as often as a uniform
+// choice among all valid strips puts it there, both by chi-square at p = 1e-6. The row
+// chances are worked out exactly below, by counting, apart from the dealer's own sums.
 #include "game/NinetyBall.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <random>
+#include <map>
 #include <set>
 
 using namespace NinetyBall;
@@ -33,6 +34,103 @@ const StripDealer& Dealer()
 {
     static const StripDealer dealer;
     return dealer;
+}
+
+// The chance that number n stands in row r of its ticket, over all valid strips alike.
+//
+// Every ticket layout (3 rows of 9, five a row, no empty column) is listed and grouped by its
+// column counts k. A strip is six layouts whose counts add up to the column sizes N_c, with
+// each column's numbers split among the tickets (N_c! / prod k_c! ways) and sorted down each
+// ticket; so a layout weighs prod 1 / k_c!. The tickets of a strip are interchangeable, so
+// each has the same chance of each layout: its weight times the ways to complete the other
+// five tickets, over all strips. Given its ticket takes k_c of column c's numbers, number n
+// (the i-th of the column) is among them with chance k_c / N_c, and is the j-th of them with
+// chance C(i-1, j) C(N_c-i, k_c-1-j) / C(N_c-1, k_c-1); the layout says which row the j-th
+// number of the column takes.
+std::array<std::array<double, 3>, 91> ExactRowChances()
+{
+    using Counts = std::array<int, 9>;
+    const Counts sizes = {9, 10, 10, 10, 10, 10, 10, 10, 11};
+    struct Shape {
+        double Layouts = 0;
+        double Weight = 0;
+        std::array<std::array<std::array<double, 3>, 3>, 9> RowOfRank{}; // [column][j][row]
+    };
+    std::map<Counts, Shape> shapes;
+    std::vector<int> rowMasks;
+    for (int m = 0; m < 512; ++m)
+        if (__builtin_popcount(m) == 5)
+            rowMasks.push_back(m);
+    for (const int a : rowMasks)
+        for (const int b : rowMasks)
+            for (const int c : rowMasks) {
+                if ((a | b | c) != 511)
+                    continue;
+                Counts k{};
+                std::array<std::array<int, 3>, 9> rowsOf{};
+                for (int col = 0; col < 9; ++col)
+                    for (const int row : {0, 1, 2})
+                        if (((row == 0 ? a : row == 1 ? b : c) >> col) & 1)
+                            rowsOf[col][k[col]++] = row;
+                Shape& shape = shapes[k];
+                shape.Layouts += 1;
+                for (int col = 0; col < 9; ++col)
+                    for (int j = 0; j < k[col]; ++j)
+                        shape.RowOfRank[col][j][rowsOf[col][j]] += 1;
+            }
+    auto factorial = [](int n) { return std::tgamma(n + 1.0); };
+    auto choose = [&](int n, int r) { return r < 0 || r > n ? 0.0 : factorial(n) / (factorial(r) * factorial(n - r)); };
+    for (auto& [k, shape] : shapes) {
+        shape.Weight = shape.Layouts;
+        for (const int n : k)
+            shape.Weight /= factorial(n);
+    }
+    // Ways to fill `tickets` more tickets from what is left (the seven columns of ten are
+    // alike, so they are counted in any order).
+    std::map<std::pair<int, Counts>, double> memo;
+    std::function<double(int, Counts)> complete = [&](int tickets, Counts left) -> double {
+        if (tickets == 0)
+            return std::all_of(left.begin(), left.end(), [](int n) { return n == 0; }) ? 1.0 : 0.0;
+        Counts key = left;
+        std::sort(key.begin() + 1, key.end() - 1);
+        if (const auto at = memo.find({tickets, key}); at != memo.end())
+            return at->second;
+        double ways = 0;
+        for (const auto& [k, shape] : shapes) {
+            Counts rest{};
+            bool fits = true;
+            for (int col = 0; col < 9 && fits; ++col) {
+                rest[col] = left[col] - k[col];
+                fits = rest[col] >= tickets - 1 && rest[col] <= 3 * (tickets - 1);
+            }
+            if (fits)
+                ways += shape.Weight * complete(tickets - 1, rest);
+        }
+        memo[{tickets, key}] = ways;
+        return ways;
+    };
+    const double all = complete(6, sizes);
+    std::array<std::array<double, 3>, 91> chance{};
+    for (const auto& [k, shape] : shapes) {
+        Counts rest{};
+        for (int col = 0; col < 9; ++col)
+            rest[col] = sizes[col] - k[col];
+        const double first = shape.Weight * complete(5, rest) / all; // ticket 1 takes this shape
+        if (first == 0)
+            continue;
+        for (int n = 1; n <= 90; ++n) {
+            const int col = std::min(n / 10, 8);
+            const int size = sizes[col];
+            const int i = n - ColumnLow(col) + 1;
+            const int kc = k[col];
+            for (int j = 0; j < kc; ++j) {
+                const double rank = choose(i - 1, j) * choose(size - i, kc - 1 - j) / choose(size - 1, kc - 1);
+                for (int r = 0; r < 3; ++r)
+                    chance[n][r] += 6 * first * (double(kc) / size) * rank * shape.RowOfRank[col][j][r] / shape.Layouts;
+            }
+        }
+    }
+    return chance;
 }
 
 } // namespace
@@ -136,22 +234,21 @@ TEST(NinetyBall, NumbersLandFairly)
         for (const int seen : tickets[n])
             chi += (seen - expected) * (seen - expected) / expected;
     EXPECT_LT(chi, Critical(90 * 5)) << chi;
-    // Number x in row r as often as its mirror (lowest <-> highest of the column) in row 3 - r:
-    // a two-sample test over every pair of a number and its mirror (the middle of an odd
-    // column is its own mirror and says nothing).
-    double mirror = 0;
-    int dof = 0;
-    for (int c = 0; c < Columns; ++c)
-        for (int x = ColumnLow(c); x < ColumnLow(c) + ColumnHigh(c) - x; ++x) {
-            const int y = ColumnLow(c) + ColumnHigh(c) - x;
-            for (int r = 0; r < Rows; ++r) {
-                const double a = rows[x][r], b = rows[y][Rows - 1 - r];
-                if (a + b > 0)
-                    mirror += (a - b) * (a - b) / (a + b);
-            }
-            dof += 2;
+    // Each number in each row as often as the exact chances say: 90 numbers x 2 degrees of
+    // freedom. The chances themselves add up to one a number, and lean as they must: the
+    // lowest number of a column stands in the top row far more often than in the bottom one.
+    const auto chance = ExactRowChances();
+    double rowChi = 0;
+    for (int n = 1; n <= 90; ++n) {
+        EXPECT_NEAR(chance[n][0] + chance[n][1] + chance[n][2], 1.0, 1e-9) << n;
+        for (int r = 0; r < Rows; ++r) {
+            const double want = Strips * chance[n][r];
+            rowChi += (rows[n][r] - want) * (rows[n][r] - want) / want;
         }
-    EXPECT_LT(mirror, Critical(dof)) << mirror;
+    }
+    EXPECT_GT(chance[10][0], 2 * chance[10][2]);
+    EXPECT_NEAR(chance[10][0], chance[19][2], 1e-9); // a column's mirror
+    EXPECT_LT(rowChi, Critical(90 * 2)) << rowChi;
 }
 
 // One line, two lines and a full house on one ticket, with the fewest numbers still missing.
