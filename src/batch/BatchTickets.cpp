@@ -4,6 +4,7 @@
 #include "batch/BatchMessages.h"
 #include "batch/BatchOptions.h"
 #include "card/CardPrinting.h"
+#include "card/CardExport.h"
 #include "card/PrintJob.h"
 #include "card/TicketPrinting.h"
 #include "game/GameCode.h"
@@ -105,6 +106,46 @@ int RunTicketCheck(const BatchOptions& options)
     return check.Result.Won ? 0 : 4;
 }
 
+// --export: a file a ticket in a folder, never over a file that is there.
+int ExportTickets(const BatchOptions& options, const QString& gameCode, const NinetyBall::StripGame* game,
+                  const NinetyBall::StripDealer& dealer, const QString& fontName, int fontSize)
+{
+    ExportJob job;
+    job.Card.Cards = options.Strips;
+    job.Card.GameCode = gameCode;
+    job.FontName = fontName;
+    job.FontSize = fontSize;
+    job.Paper = QtPrinters::PdfPaperNamed(options.Paper.value_or(QString())).value_or(QPageSize(QtPrinters::LocalePaper()));
+    job.Folder = options.ExportFolder;
+    job.Format = options.ExportFormat == QStringLiteral("pdf")    ? ExportFormat::Pdf
+                 : options.ExportFormat == QStringLiteral("html") ? ExportFormat::Html
+                                                                  : ExportFormat::Png;
+    job.Title = options.ListFile.isEmpty() ? QStringLiteral("Bingo") : QFileInfo(options.ListFile).completeBaseName();
+    const std::optional<std::uint32_t> seed = options.Seed;
+    if (game)
+        job.Strips = [game](int n) { return game->At(n); };
+    else // each strip from a seed of its own, whichever thread deals it
+        job.Strips = [&dealer, seed](int n) {
+            return dealer.Deal(seed ? (std::uint64_t(*seed) << 20) ^ std::uint64_t(n) : SteadyClock().Counter());
+        };
+    const QStringList existing = ExistingExportFiles(job);
+    if (!existing.isEmpty()) {
+        BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "%1 is already there; remove it or export to another folder"))
+                      .arg(JoinPath(job.Folder, existing.front())));
+        return 1;
+    }
+    const int written = ExportCards(job);
+    if (game) {
+        GameRecord record;
+        record.Code = gameCode;
+        record.Cards = written;
+        record.Tickets = true;
+        BatchWarn(GameHistory::Add(record));
+        std::printf("Game code: %s\n", qUtf8Printable(gameCode));
+    }
+    return written == job.Card.Cards ? 0 : 1;
+}
+
 } // namespace
 
 int RunTicketBatch(const BatchOptions& options)
@@ -134,10 +175,6 @@ int RunTicketBatch(const BatchOptions& options)
                    : options.ListFile.isEmpty() ? QStringLiteral("tickets.pdf")
                                                 : QFileInfo(options.ListFile).completeBaseName() + QStringLiteral(".pdf"))
                 : QString();
-        if (!options.ExportFolder.isEmpty()) {
-            BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "tickets are printed, not exported, as yet; leave out --export")));
-            return 1;
-        }
 
         std::optional<GameCode> code;
         if (options.Game) {
@@ -147,6 +184,16 @@ int RunTicketBatch(const BatchOptions& options)
         } else if (options.Numbered) {
             code = GameCode{NewGameSeed(), NinetyBall::TicketShape()};
         }
+
+        const NinetyBall::StripDealer dealer;
+        std::optional<NinetyBall::StripGame> game;
+        if (code) {
+            game.emplace(dealer, code->Seed);
+            game->Plan(options.ExportFolder.isEmpty() ? PageCount(options.Strips, options.PerPage) * options.PerPage
+                                                      : options.Strips);
+        }
+        if (!options.ExportFolder.isEmpty())
+            return ExportTickets(options, code ? code->Text() : QString(), game ? &*game : nullptr, dealer, fontName, fontSize);
 
         QtPrinters printers;
         int printerIndex = -1;
@@ -171,17 +218,13 @@ int RunTicketBatch(const BatchOptions& options)
             if (options.CallList)
                 return RunCallListJob(printers, NinetyBall::Numbers(), {}, heading) ? 0 : 1;
 
-            const NinetyBall::StripDealer dealer;
             StripJob job;
             job.Strips = options.Strips;
             job.PerPage = options.PerPage;
             std::function<NinetyBall::Strip(int)> strip;
-            std::optional<NinetyBall::StripGame> game;
             std::unique_ptr<Clock> clock;
             if (code) {
                 job.GameCode = code->Text();
-                game.emplace(dealer, code->Seed);
-                game->Plan(PageCount(options.Strips, options.PerPage) * options.PerPage);
                 strip = [&game](int n) { return game->At(n); };
             } else {
                 if (options.Seed)

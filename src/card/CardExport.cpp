@@ -4,6 +4,8 @@
 #include "card/CardArrangement.h"
 #include "card/CardPrinting.h"
 #include "card/CardWebPage.h"
+#include "card/TicketPrinting.h"
+#include "card/TicketWebPage.h"
 #include "platform/FaceMap.h"
 #include "platform/TextFile.h"
 #include "card/RandomSource.h"
@@ -42,24 +44,48 @@ std::function<QStringList(int)> ArrangedCells(const QStringList& words, const Ca
     };
 }
 
+namespace {
+
+QString Extension(ExportFormat format)
+{
+    return format == ExportFormat::Png ? QStringLiteral(".png") : format == ExportFormat::Pdf ? QStringLiteral(".pdf")
+                                                                                              : QStringLiteral(".html");
+}
+
+// The files of card or strip n.
+QStringList FileNames(const ExportJob& job, int n)
+{
+    if (!job.Strips)
+        return {ExportFileName(n, job.Card.GameCode, job.Format)};
+    QStringList names;
+    for (int t = 1; t <= NinetyBall::TicketsPerStrip; ++t)
+        names << TicketFileName(n, t, job.Card.GameCode, job.Format);
+    return names;
+}
+
+} // namespace
+
 QString ExportFileName(int card, const QString& gameCode, ExportFormat format)
 {
     const QString name = QStringLiteral("card-%1").arg(card, 4, 10, QChar(u'0'));
-    return (gameCode.isEmpty() ? name : gameCode + u'-' + name) +
-           (format == ExportFormat::Png ? QStringLiteral(".png")
-            : format == ExportFormat::Pdf ? QStringLiteral(".pdf")
-                                          : QStringLiteral(".html"));
+    return (gameCode.isEmpty() ? name : gameCode + u'-' + name) + Extension(format);
+}
+
+QString TicketFileName(int strip, int ticket, const QString& gameCode, ExportFormat format)
+{
+    const QString name = QStringLiteral("strip-%1-ticket-%2").arg(strip, 4, 10, QChar(u'0')).arg(ticket);
+    return (gameCode.isEmpty() ? name : gameCode + u'-' + name) + Extension(format);
 }
 
 QStringList ExistingExportFiles(const ExportJob& job)
 {
     QStringList existing;
-    for (int n = job.Card.FirstCard; n < job.Card.FirstCard + job.Card.Cards; ++n) {
-        const QString name = ExportFileName(n, job.Card.GameCode, job.Format);
-        const QFileInfo file(JoinPath(job.Folder, name));
-        if (file.exists() || file.isSymLink()) // a link that leads nowhere is there too
-            existing << name;
-    }
+    for (int n = job.Card.FirstCard; n < job.Card.FirstCard + job.Card.Cards; ++n)
+        for (const QString& name : FileNames(job, n)) {
+            const QFileInfo file(JoinPath(job.Folder, name));
+            if (file.exists() || file.isSymLink()) // a link that leads nowhere is there too
+                existing << name;
+        }
     return existing;
 }
 
@@ -87,8 +113,45 @@ void ExportWebPage(const ExportJob& job, int n)
                     TextFile::Links::Replace);
 }
 
+void ExportStrip(const ExportJob& job, int n)
+{
+    const NinetyBall::Strip strip = job.Strips(n);
+    const auto format = job.Format == ExportFormat::Png ? CardFilePrinter::Format::Png : CardFilePrinter::Format::Pdf;
+    for (int t = 1; t <= NinetyBall::TicketsPerStrip; ++t) {
+        const QString name = TicketFileName(n, t, job.Card.GameCode, job.Format);
+        if (job.Format == ExportFormat::Html) {
+            WebTicket page;
+            page.Ticket = strip[static_cast<size_t>(t - 1)];
+            page.Title = job.Title;
+            page.Footer = job.Card.GameCode.isEmpty() ? QStringLiteral("Strip %1 \u00b7 Ticket %2").arg(n).arg(t)
+                                                      : TicketFooterText(n, t, job.Card.GameCode);
+            page.FontFamilies = QStringList{job.FontName, InstalledFace(job.FontName)};
+            page.FontFamilies.removeDuplicates();
+            // Outside a game, the ticket's own numbers tell its marks from another strip 1's.
+            QByteArray numbers;
+            for (const auto& row : page.Ticket.Cells)
+                for (const int cell : row)
+                    numbers += static_cast<char>(cell);
+            page.StorageKey = job.Card.GameCode.isEmpty()
+                                  ? QStringLiteral("strip-%1-ticket-%2-").arg(n).arg(t) +
+                                        QString::fromLatin1(QCryptographicHash::hash(numbers, QCryptographicHash::Sha256).toHex().left(16))
+                                  : job.Card.GameCode + QStringLiteral("-strip-%1-ticket-%2").arg(n).arg(t);
+            TextFile::WriteAll(JoinPath(job.Folder, name), TicketWebPage(page), TextFile::Links::Replace);
+            continue;
+        }
+        CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, name));
+        file.SetCrop(TicketFileArea(file.Caps(), file.Canvas().PenWidth()));
+        PreparePrinter(file, 0, job.FontName, job.FontSize);
+        file.SetTitle(job.Card.GameCode.isEmpty() ? QStringLiteral("Strip %1 \u00b7 Ticket %2").arg(n).arg(t)
+                                                  : TicketFooterText(n, t, job.Card.GameCode));
+        RunTicketFileJob(file, strip[static_cast<size_t>(t - 1)], n, t, job.Card.GameCode);
+    }
+}
+
 void ExportOne(const ExportJob& job, int n)
 {
+    if (job.Strips)
+        return ExportStrip(job, n);
     if (job.Format == ExportFormat::Html)
         return ExportWebPage(job, n);
     const auto format = job.Format == ExportFormat::Png ? CardFilePrinter::Format::Png : CardFilePrinter::Format::Pdf;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "card/PrintJob.h"
+#include "game/NinetyBall.h"
 
 #include <QPageSize>
 #include <QString>
@@ -11,7 +12,8 @@
 #include <functional>
 #include <optional>
 
-// Cards for players who are not in the room: N cards, one file each, in a folder. Each file
+// Cards for players who are not in the room: N cards, one file each, in a folder (or N strips
+// of 90-ball tickets, a file a ticket). Each file
 // holds one card as it prints one to a page, cut to the card with a margin of one cell:
 // PNG at 300 dpi or PDF; or the card as a web page that a player taps to mark. Files are
 // named card-0001.png ..., or CODE-card-0017.png for the cards of a game. The cards are
@@ -29,6 +31,9 @@ struct ExportJob {
     int Dpi = 300;
     // The cells of card n (1-based); called from several threads at once.
     std::function<QStringList(int card)> Cells;
+    // 90-ball tickets instead of cards: strip n (Card.Cards strips from Card.FirstCard), a
+    // file for each of its six tickets; called from several threads at once.
+    std::function<NinetyBall::Strip(int strip)> Strips;
 };
 
 // Cells for ExportJob::Cells outside a game: each card arranged anew, from the clock, or
@@ -37,6 +42,8 @@ std::function<QStringList(int)> ArrangedCells(const QStringList& words, const Ca
                                               std::optional<std::uint32_t> seed = std::nullopt);
 
 QString ExportFileName(int card, const QString& gameCode, ExportFormat format);
+// strip-0003-ticket-2.png, or CODE-strip-0003-ticket-2.png for the tickets of a game.
+QString TicketFileName(int strip, int ticket, const QString& gameCode, ExportFormat format);
 // The names of the job that are already in its folder.
 QStringList ExistingExportFiles(const ExportJob& job);
 

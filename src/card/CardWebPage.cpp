@@ -30,7 +30,56 @@ QString CssFamilies(const QStringList& families)
     return quoted.join(QStringLiteral(", "));
 }
 
+
 } // namespace
+
+// The page up to its body: the language, a policy that allows this script and style alone,
+// the title and the style.
+QString PageHead(const QString& title, const QByteArray& style, const QByteArray& scriptHash)
+{
+    //: The language code of the exported web page (the one of this translation).
+    const QString language = QCoreApplication::translate("CardWebPage", "en");
+    QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
+                       .arg(HtmlEscaped(language));
+    html += QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src %1; "
+                           "style-src %2; base-uri 'none'; form-action 'none'\">\n")
+                .arg(QString::fromLatin1(scriptHash), QString::fromLatin1(PolicyHash(style)));
+    html += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>") +
+            HtmlEscaped(title) + QStringLiteral("</title>\n<style>") + QString::fromUtf8(style) +
+            QStringLiteral("</style>\n</head>\n");
+    return html;
+}
+
+// Under the card: the verdict, the pattern chooser, Bingo! and Clear marks, and the Bingo
+// view that shows whose card it is (`who`) and the marked words large.
+QString Controls(const std::vector<std::pair<const char*, QString>>& patterns, const QString& who)
+{
+    QString html = QStringLiteral("<p id=\"status\" role=\"status\"></p>\n<div class=\"controls\">\n");
+    html += QStringLiteral("<label for=\"pattern\">%1</label>\n<select id=\"pattern\">").arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Pattern:")));
+    for (const auto& [value, name] : patterns)
+        html += QStringLiteral("<option value=\"%1\">%2</option>").arg(QLatin1String(value), HtmlEscaped(name));
+    html += QStringLiteral("</select>\n<button type=\"button\" id=\"bingo\">%1</button>\n"
+                           "<button type=\"button\" id=\"clear\">%2</button>\n</div>\n")
+                .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")), HtmlEscaped(QCoreApplication::translate("CardWebPage", "Clear marks")));
+    html += QStringLiteral("<section id=\"bingo-view\" hidden aria-labelledby=\"bingo-title\">\n<h2 id=\"bingo-title\">%1</h2>\n"
+                           "<p class=\"who\">%2</p>\n<ul id=\"bingo-words\"></ul>\n<button type=\"button\" id=\"close\">%3</button>\n"
+                           "</section>\n")
+                .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")), HtmlEscaped(who),
+                     HtmlEscaped(QCoreApplication::translate("CardWebPage", "Close")));
+    return html;
+}
+
+
+QByteArray PageStyle(const QStringList& families, int columns, int rows, bool wordWrap)
+{
+    return QStringLiteral(":root { --face: %1, sans-serif; --side: %2; --rows: %3; --wrap: %4; }\n")
+               .arg(CssFamilies(families))
+               .arg(columns)
+               .arg(rows)
+               .arg(wordWrap ? QStringLiteral("normal") : QStringLiteral("nowrap"))
+               .toUtf8() +
+           BuiltInFile(QStringLiteral(":/web/card.css"));
+}
 
 QByteArray BuiltInFile(const QString& path)
 {
@@ -76,27 +125,12 @@ QByteArray CardWebPage(const WebCard& card)
     static const QByteArray scriptHash = PolicyHash(script);
     const CardView& view = card.View;
     const int rows = view.Side + (view.Heading.isEmpty() ? 0 : 1);
-    const QByteArray style = QStringLiteral(":root { --face: %1, sans-serif; --side: %2; --rows: %3; --wrap: %4; }\n")
-                                 .arg(CssFamilies(card.FontFamilies))
-                                 .arg(view.Side)
-                                 .arg(rows)
-                                 .arg(card.WordWrap ? QStringLiteral("normal") : QStringLiteral("nowrap"))
-                                 .toUtf8() +
-                             BuiltInFile(QStringLiteral(":/web/card.css"));
+    const QByteArray style = PageStyle(card.FontFamilies, view.Side, rows, card.WordWrap);
     const QString title = card.Footer.isEmpty() ? card.Title : card.Title + QStringLiteral(" \u2013 ") + card.Footer;
 
     QString html;
     html.reserve(8000 + 200 * view.Texts.size());
-    //: The language code of the exported web page (the one of this translation).
-    const QString language = QCoreApplication::translate("CardWebPage", "en");
-    html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
-                .arg(HtmlEscaped(language));
-    html += QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src %1; "
-                           "style-src %2; base-uri 'none'; form-action 'none'\">\n")
-                .arg(QString::fromLatin1(scriptHash), QString::fromLatin1(PolicyHash(style)));
-    html += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>") +
-            HtmlEscaped(title) + QStringLiteral("</title>\n<style>") + QString::fromUtf8(style) +
-            QStringLiteral("</style>\n</head>\n");
+    html += PageHead(title, style, scriptHash);
     html += QStringLiteral("<body data-key=\"%1\" data-side=\"%2\" data-free=\"%3\">\n<main>\n<h1>%4</h1>\n")
                 .arg(HtmlEscaped(card.StorageKey))
                 .arg(view.Side)
@@ -124,24 +158,13 @@ QByteArray CardWebPage(const WebCard& card)
     html += QStringLiteral("</div>\n");
     if (!card.Footer.isEmpty())
         html += QStringLiteral("<p class=\"footer\">") + HtmlEscaped(card.Footer) + QStringLiteral("</p>\n");
-    html += QStringLiteral("<p id=\"status\" role=\"status\"></p>\n<div class=\"controls\">\n");
-    html += QStringLiteral("<label for=\"pattern\">%1</label>\n<select id=\"pattern\">").arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Pattern:")));
     // The patterns, the lines' names and the verdict as the checker says them.
-    const std::pair<const char*, const char*> patterns[] = {{"line", QT_TRANSLATE_NOOP("WinPatterns", "Any line")},
-                                                            {"corners", QT_TRANSLATE_NOOP("WinPatterns", "Four corners")},
-                                                            {"x", QT_TRANSLATE_NOOP("WinPatterns", "X")},
-                                                            {"full", QT_TRANSLATE_NOOP("WinPatterns", "Full card")}};
-    for (const auto& [value, name] : patterns)
-        html += QStringLiteral("<option value=\"%1\">%2</option>")
-                    .arg(QLatin1String(value), HtmlEscaped(QCoreApplication::translate("WinPatterns", name)));
-    html += QStringLiteral("</select>\n<button type=\"button\" id=\"bingo\">%1</button>\n"
-                           "<button type=\"button\" id=\"clear\">%2</button>\n</div>\n")
-                .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")), HtmlEscaped(QCoreApplication::translate("CardWebPage", "Clear marks")));
-    html += QStringLiteral("<section id=\"bingo-view\" hidden aria-labelledby=\"bingo-title\">\n<h2 id=\"bingo-title\">%1</h2>\n"
-                           "<p class=\"who\">%2</p>\n<ul id=\"bingo-words\"></ul>\n<button type=\"button\" id=\"close\">%3</button>\n"
-                           "</section>\n")
-                .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")), HtmlEscaped(card.Footer.isEmpty() ? card.Title : card.Footer),
-                     HtmlEscaped(QCoreApplication::translate("CardWebPage", "Close")));
+    const std::vector<std::pair<const char*, QString>> patterns = {
+        {"line", QCoreApplication::translate("WinPatterns", "Any line")},
+        {"corners", QCoreApplication::translate("WinPatterns", "Four corners")},
+        {"x", QCoreApplication::translate("WinPatterns", "X")},
+        {"full", QCoreApplication::translate("WinPatterns", "Full card")}};
+    html += Controls(patterns, card.Footer.isEmpty() ? card.Title : card.Footer);
     // The texts the script says, in the page's language.
     const auto said = [](const char* text) { return QCoreApplication::translate("WinPatterns", text); };
     const std::vector<std::pair<const char*, QString>> texts = {

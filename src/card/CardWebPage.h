@@ -31,6 +31,13 @@ QString HtmlEscaped(const QString& text);
 QByteArray BuiltInFile(const QString& path);
 // a script's or a style's hash as a Content-Security-Policy source ('sha256-...');
 QByteArray PolicyHash(const QByteArray& text);
+// the style: the card face, the grid's columns and rows, wrapping, and the built-in rules;
+QByteArray PageStyle(const QStringList& families, int columns, int rows, bool wordWrap);
+// the page up to its body (language, a policy allowing this script and style alone, title);
+QString PageHead(const QString& title, const QByteArray& style, const QByteArray& scriptHash);
+// under the card: the verdict, the patterns (value, name), Bingo!, Clear marks, and the
+// Bingo view naming whose card it is;
+QString Controls(const std::vector<std::pair<const char*, QString>>& patterns, const QString& who);
 // the end of a page: the texts its script says, in the page's language (hidden, read by
 // id), then the script itself.
 QString PageEnd(const std::vector<std::pair<const char*, QString>>& texts, const QByteArray& script);

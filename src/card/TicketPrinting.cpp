@@ -198,3 +198,34 @@ bool RunStripJob(Printers& printers, const StripJob& job, const std::function<Ni
     open.End();
     return true;
 }
+
+QRect TicketFileArea(const DeviceCaps& caps, int penWidth)
+{
+    const StripLayout layout = LayoutStrips(1, caps, penWidth);
+    const StripPlace place = layout.Strips.front();
+    return QRect(place.X - layout.CellWidth / 2, place.Y - layout.CellHeight / 2,
+                 layout.TicketWidth() + layout.CellWidth + penWidth, layout.TicketHeight() + layout.Gap + layout.CellHeight / 2);
+}
+
+bool RunTicketFileJob(Printers& printers, const NinetyBall::Ticket& ticket, int strip, int ticketOnStrip,
+                      const QString& gameCode)
+{
+    const DeviceCaps caps = printers.Caps();
+    Surface& canvas = printers.Canvas();
+    const StripLayout layout = LayoutStrips(1, caps, canvas.PenWidth());
+    if (!printers.BeginDoc())
+        return false;
+    OpenJob open(printers);
+    const std::optional<TicketLine> line =
+        gameCode.isEmpty() ? std::nullopt : std::optional(PlanTicketLine(canvas, layout, strip, gameCode));
+    const int cardPoints = canvas.FontSize();
+    canvas.SetFontSize(TicketNumberPoints(canvas, layout.CellWidth, layout.CellHeight));
+    const StripPlace place = layout.Strips.front();
+    PrintTicket(canvas, place.X, place.Y, layout.CellWidth, layout.CellHeight, ticket);
+    if (line)
+        PrintTicketLine(canvas, *line, place.X, place.Y + layout.TicketHeight() + canvas.PenWidth() + layout.Gap / 8, strip,
+                        ticketOnStrip, gameCode);
+    canvas.SetFontSize(cardPoints);
+    open.End();
+    return true;
+}

@@ -4,6 +4,7 @@
 #include "card/PrintJob.h"
 #include "game/NinetyBall.h"
 
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -62,3 +63,10 @@ struct StripJob {
 };
 bool RunStripJob(Printers& printers, const StripJob& job, const std::function<NinetyBall::Strip(int)>& strip,
                  const JobProgress& progress);
+
+// One ticket to a file of its own (an exported ticket): laid out where a strip's first ticket
+// prints on an upright page, with its line under it where there is a game code. The file
+// cuts out TicketFileArea: the ticket and its line, with half a cell around.
+QRect TicketFileArea(const DeviceCaps& caps, int penWidth);
+bool RunTicketFileJob(Printers& printers, const NinetyBall::Ticket& ticket, int strip, int ticketOnStrip,
+                      const QString& gameCode);

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "card/TicketWebPage.h"
+#include "card/CardWebPage.h"
+
+#include <QCoreApplication>
+
+QByteArray TicketWebPage(const WebTicket& ticket)
+{
+    using NinetyBall::Columns;
+    using NinetyBall::Rows;
+    static const QByteArray script = BuiltInFile(QStringLiteral(":/web/ticket.js"));
+    static const QByteArray scriptHash = PolicyHash(script);
+    // The card's style over nine columns and three rows; a blank is shaded, as on paper.
+    const QByteArray style = PageStyle(ticket.FontFamilies, Columns, Rows, false) +
+                             ".blank { aspect-ratio: 1 / 1; border: 1px solid var(--line); background: #d4d4d4; }\n"
+                             "@media (prefers-color-scheme: dark) { .blank { background: #3a3a3a; } }\n";
+    const QString title = ticket.Title + QStringLiteral(" \u2013 ") + ticket.Footer;
+    QString html = PageHead(title, style, scriptHash);
+    html += QStringLiteral("<body data-key=\"%1\">\n<main>\n<h1>%2</h1>\n<div class=\"card\">\n")
+                .arg(HtmlEscaped(ticket.StorageKey), HtmlEscaped(ticket.Title));
+    for (int r = 0; r < Rows; ++r) {
+        for (int c = 0; c < Columns; ++c) {
+            const int n = ticket.Ticket.Cells[static_cast<size_t>(r)][static_cast<size_t>(c)];
+            if (n == 0)
+                html += QStringLiteral("<div class=\"blank\" aria-hidden=\"true\"></div>");
+            else
+                html += QStringLiteral("<button type=\"button\" class=\"cell\" data-i=\"%1\" data-word=\"%2\" "
+                                       "aria-pressed=\"false\">%2</button>")
+                            .arg(r * Columns + c)
+                            .arg(n);
+        }
+        html += u'\n';
+    }
+    html += QStringLiteral("</div>\n<p class=\"footer\">") + HtmlEscaped(ticket.Footer) + QStringLiteral("</p>\n");
+    const auto say = [](const char* text) { return QCoreApplication::translate("NinetyBall", text); };
+    html += Controls({{"line", QCoreApplication::translate("TicketWebPage", "One line")},
+                      {"two", QCoreApplication::translate("TicketWebPage", "Two lines")},
+                      {"house", QCoreApplication::translate("TicketWebPage", "Full house")}},
+                     ticket.Footer);
+    // The verdicts as the checker says them.
+    html += PageEnd({{"t-row", say("Bingo: row %1")},
+                     {"t-rows", say("Bingo: rows %1 and %2")},
+                     {"t-house", say("Bingo: full house")},
+                     {"t-clear-question", QCoreApplication::translate("TicketWebPage", "Clear every mark on this ticket?")}},
+                    script);
+    return html.toUtf8();
+}
