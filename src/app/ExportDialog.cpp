@@ -3,6 +3,7 @@
 #include "app/ExportDialog.h"
 #include "app/Panel.h"
 #include "app/SpokenValue.h"
+#include "game/NinetyBall.h"
 #include "game/NumberedGame.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
@@ -23,17 +24,17 @@
 #include <algorithm>
 
 ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder, int cards,
-                           const QList<GameRecord>* games)
+                           const QList<GameRecord>* games, bool tickets)
     : QDialog(owner), Asks(asks)
 {
-    setWindowTitle(tr("Export Cards"));
+    setWindowTitle(tickets ? tr("Export Tickets") : tr("Export Cards"));
     TxtFolder = new QLineEdit(folder, this);
     BtnBrowse = new QPushButton(tr("&Browse..."), this);
     CboFormat = new QComboBox(this);
     CboFormat->addItems({tr("PNG pictures, 300 dpi"), tr("PDF files"), tr("Web pages (.html), to mark on a screen")});
     SpeakValue(CboFormat);
     EdtCards = new QSpinBox(this);
-    EdtCards->setRange(1, 99999);
+    EdtCards->setRange(1, tickets ? NinetyBall::MaxStrips : 99999);
     EdtCards->setValue(cards);
     auto* row = new QHBoxLayout;
     row->addWidget(TxtFolder, 1);
@@ -43,17 +44,18 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     folderLabel->setBuddy(TxtFolder); // a row of two controls: the label needs its buddy named
     form->addRow(folderLabel, row);
     form->addRow(tr("F&ormat:"), CboFormat);
-    form->addRow(tr("&Cards:"), EdtCards);
+    form->addRow(tickets ? tr("&Strips:") : tr("&Cards:"), EdtCards);
     if (games) {
         CboGame = new QComboBox(this);
         CboGame->addItem(tr("A new game"));
         for (const GameRecord& game : *games)
-            CboGame->addItem(tr("Game %1 (%2 so far)").arg(game.Code, CardCountText(game.Cards)), game.Code);
+            CboGame->addItem(tr("Game %1 (%2 so far)").arg(game.Code, tickets ? StripCountText(game.Cards) : CardCountText(game.Cards)),
+                             game.Code);
         EdtFirst = new QSpinBox(this);
         EdtFirst->setRange(1, MaxCardNumber);
         EdtFirst->setEnabled(false);
         form->addRow(tr("&Game:"), CboGame);
-        form->addRow(tr("F&irst card:"), EdtFirst);
+        form->addRow(tickets ? tr("F&irst strip:") : tr("F&irst card:"), EdtFirst);
         // A game printed before goes on after its last card; a new one starts at 1.
         connect(CboGame, &QComboBox::currentIndexChanged, this, [this, games](int index) {
             EdtFirst->setEnabled(index > 0);

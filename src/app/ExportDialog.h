@@ -25,7 +25,9 @@ class ExportDialog final : public QDialog {
 public:
     // `games`: the games printed before that fit the list, for numbered cards; nullptr when
     // the cards are not numbered.
-    ExportDialog(QWidget* owner, Prompts& asks, const QString& folder, int cards, const QList<GameRecord>* games = nullptr);
+    // With `tickets`, it counts strips of 90-ball tickets (a file a ticket).
+    ExportDialog(QWidget* owner, Prompts& asks, const QString& folder, int cards, const QList<GameRecord>* games = nullptr,
+                 bool tickets = false);
 
     QString Folder() const;
     ExportFormat Format() const;

@@ -4,6 +4,7 @@
 #include "app/Guarded.h"
 #include "app/WordListModel.h"
 #include "card/CardOptions.h"
+#include "card/CardExport.h"
 #include "card/CellText.h"
 #include "card/SampleCard.h"
 #include "game/NinetyBall.h"
@@ -215,6 +216,7 @@ public:
     void ShowTickets(bool on);
     void DealSampleStrip();
     void PrintStrips();
+    void ExportStrips();
     NinetyBall::Strip SampleStrip{};
 
     // Samples, font, help.
@@ -248,6 +250,10 @@ private:
     void ClearWordBox();
     void EmptyList();
     bool CheckWordCount(bool exporting = false);
+    // Export Cards, for cards and tickets alike: asks before replacing files already there,
+    // and writes the files with a progress box; returns how many cards or strips were written.
+    bool ConfirmReplacing(const ExportJob& job);
+    int RunExportJob(const ExportJob& job, const QString& progressFormat);
     // Asks before a job whose words hold characters no installed font can draw; true to go on.
     bool ConfirmDrawable(const QString& question);
 

@@ -23,8 +23,37 @@
 #include <algorithm>
 #include <memory>
 
+bool TFrmMain::ConfirmReplacing(const ExportJob& job)
+{
+    const QStringList existing = ExistingExportFiles(job);
+    if (existing.isEmpty())
+        return true;
+    QString question = tr("%1 of these files are already in %2 (%3 ...). Replace them?")
+                           .arg(existing.size())
+                           .arg(job.Folder, existing.front());
+    const auto links = std::count_if(existing.cbegin(), existing.cend(), [&](const QString& name) {
+        return QFileInfo(JoinPath(job.Folder, name)).isSymLink();
+    });
+    if (links > 0)
+        question += tr(" %1 of them are links: each link is replaced by its card, and the file it "
+                                   "leads to is left as it is.")
+                        .arg(links);
+    return Env.Asks.Question(question, false);
+}
+
+int TFrmMain::RunExportJob(const ExportJob& job, const QString& progressFormat)
+{
+    // The progress box goes before any message.
+    JobProgressDialog progress(this, progressFormat);
+    return ExportCards(job, [&progress](int done, int total) { return progress.Step(done, total); });
+}
+
 void TFrmMain::MnuFileExportClick()
 {
+    if (TicketsOn()) {
+        ExportStrips();
+        return;
+    }
     if (!CheckWordCount(true) || !ConfirmDrawable(tr("Export anyway?")))
         return;
     const QStringList words = WordList.Items();
@@ -69,26 +98,9 @@ void TFrmMain::MnuFileExportClick()
     } else {
         job.Cells = ArrangedCells(words, job.Card.Options);
     }
-    const QStringList existing = ExistingExportFiles(job);
-    if (!existing.isEmpty()) {
-        QString question = tr("%1 of these files are already in %2 (%3 ...). Replace them?")
-                               .arg(existing.size())
-                               .arg(job.Folder, existing.front());
-        const auto links = std::count_if(existing.cbegin(), existing.cend(), [&](const QString& name) {
-            return QFileInfo(JoinPath(job.Folder, name)).isSymLink();
-        });
-        if (links > 0)
-            question += tr(" %1 of them are links: each link is replaced by its card, and the file it "
-                                       "leads to is left as it is.")
-                            .arg(links);
-        if (!Env.Asks.Question(question, false))
-            return;
-    }
-    int written = 0;
-    {
-        JobProgressDialog progress(this, tr("Exporting card %1 of %2"));
-        written = ExportCards(job, [&progress](int done, int total) { return progress.Step(done, total); });
-    } // the progress box goes before the message
+    if (!ConfirmReplacing(job))
+        return;
+    const int written = RunExportJob(job, tr("Exporting card %1 of %2"));
     const int last = job.Card.FirstCard + written - 1;
     const QString note =
         game && written > 0 ? GameHistory::Add({job.Card.GameCode, listFile, job.Card.Options, last}) : QString();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // 90-ball tickets: the option, the sample strip and printing strips.
+#include "app/ExportDialog.h"
 #include "app/FormScale.h"
 #include "app/JobProgressDialog.h"
 #include "app/PaintBox.h"
@@ -12,6 +13,8 @@
 #include "platform/Clock.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
+#include "platform/QtPrinters.h"
+#include "settings/DialogFolders.h"
 #include "settings/GameHistory.h"
 #include "settings/PaperSettings.h"
 #include "settings/SettingsFlag.h"
@@ -25,6 +28,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <memory>
 
 namespace {
 
@@ -62,7 +66,7 @@ void TFrmMain::ShowTickets(bool on)
         control->setEnabled(!on);
     TxtFreeSpace->setEnabled(!on && ChkFreeSpace->isChecked());
     TxtHeading->setEnabled(!on && ChkHeading->isChecked());
-    for (QAction* command : {MnuFileEditWords, MnuSameTextSize, MnuFileExport})
+    for (QAction* command : {MnuFileEditWords, MnuSameTextSize})
         command->setEnabled(!on);
     Label2->setText(on ? tr("Sample Strip:") : tr("Sample Card:"));
     PB->setAccessibleName(on ? tr("Sample strip") : QCoreApplication::translate("PaintBox", "Sample card"));
@@ -134,6 +138,63 @@ void TFrmMain::PrintStrips()
     record.Tickets = true;
     const QString note = GameHistory::Add(record);
     Env.Asks.Information(tr("These tickets belong to game %1. Keep the code to check a winning ticket.").arg(job.GameCode));
+    if (!note.isEmpty())
+        Env.Asks.Error(note);
+}
+
+void TFrmMain::ExportStrips()
+{
+    const bool numbered = MnuNumberCards->isChecked();
+    QList<GameRecord> games;
+    for (const GameRecord& game : GameHistory::Read())
+        if (game.Tickets)
+            games << game;
+    ExportDialog dialog(this, Env.Asks, DialogFolders::ExportFolder(), EdtCardNum->value(), numbered ? &games : nullptr,
+                        true);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ExportJob job;
+    job.Card.Cards = dialog.Cards();
+    job.Card.FirstCard = dialog.First();
+    job.FontName = CardFontName;
+    job.FontSize = CardFontSize;
+    job.Paper = QtPrinters::PdfPaperNamed(PaperSettings::Stored(PdfPrinterName)).value_or(QPageSize(QtPrinters::LocalePaper()));
+    job.Folder = dialog.Folder();
+    job.Format = dialog.Format();
+    job.Title = QStringLiteral("Bingo");
+    // A game exported before goes on with its own seed; otherwise a new game begins.
+    std::shared_ptr<NinetyBall::StripGame> game;
+    if (numbered) {
+        const QString chosen = dialog.GameCode();
+        const GameCode code{chosen.isEmpty() ? NewGameSeed() : ParseGameCode(chosen)->Seed, NinetyBall::TicketShape()};
+        game = std::make_shared<NinetyBall::StripGame>(Dealer(), code.Seed);
+        game->Plan(job.Card.FirstCard + job.Card.Cards - 1);
+        job.Card.GameCode = code.Text();
+        job.Strips = [game](int n) { return game->At(n); };
+    } else {
+        job.Strips = [](int) { return Dealer().Deal(SteadyClock().Counter()); };
+    }
+    if (!ConfirmReplacing(job))
+        return;
+    const int written = RunExportJob(job, tr("Exporting strip %1 of %2"));
+    const int last = job.Card.FirstCard + written - 1;
+    QString note;
+    if (game && written > 0) {
+        GameRecord record;
+        record.Code = job.Card.GameCode;
+        record.Cards = last;
+        record.Tickets = true;
+        note = GameHistory::Add(record);
+    }
+    const QString message =
+        written < job.Card.Cards ? tr("Export cancelled: %1 of %2 written to %3.").arg(written).arg(StripCountText(job.Card.Cards), job.Folder)
+        : game ? tr("Strips %1 to %2 of game %3 were exported to %4, a file a ticket.")
+                     .arg(job.Card.FirstCard)
+                     .arg(last)
+                     .arg(job.Card.GameCode, job.Folder)
+               : tr("%1 were exported to %2, a file a ticket.").arg(StripCountText(written), job.Folder);
+    Announce(message);
+    Env.Asks.Information(message);
     if (!note.isEmpty())
         Env.Asks.Error(note);
 }

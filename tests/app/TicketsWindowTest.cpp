@@ -4,10 +4,16 @@
 // numbers 1 to 90 and a valid sample strip, strips printed and numbered as a game, the
 // choice remembered in a section of its own, and a word list opened going back to cards.
 #include "support/MainWindowFixture.h"
+#include "app/ExportDialog.h"
 #include "app/PaintBox.h"
+#include "game/GameCode.h"
 #include "settings/GameHistory.h"
 
 #include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -23,7 +29,7 @@ TEST_F(MainWindowTest, TicketsTakeTheListsPlaceAfterOfferingToSaveIt)
     EXPECT_TRUE(NinetyBall::IsValidStrip(w.SampleStrip));
     EXPECT_FALSE(w.BtnAdd->isEnabled());
     EXPECT_FALSE(w.CboCardSize->isEnabled());
-    EXPECT_FALSE(w.MnuFileExport->isEnabled());
+    EXPECT_FALSE(w.MnuFileEditWords->isEnabled());
     EXPECT_EQ(w.CboCardsPerPage->count(), 2);
     EXPECT_EQ(w.LblCardsPerPage->text(), "Strips Per Page: ");
     EXPECT_TRUE(w.PB->accessibleDescription().startsWith("Ticket 1. Row 1: ")) << w.PB->accessibleDescription().toStdString();
@@ -79,4 +85,35 @@ TEST_F(MainWindowTest, OpeningAWordListLeavesTheTickets)
     EXPECT_EQ(w.WordList.Items(), (QStringList{"cat", "dog"}));
     EXPECT_TRUE(w.BtnAdd->isEnabled());
     EXPECT_TRUE(Settings().contains("Play=0"));
+}
+
+TEST_F(MainWindowTest, ExportInTicketsGoesOnWithATicketGame)
+{
+    WriteSettings("[Tickets]\r\nPlay=1\r\n[Game]\r\nNumberCards=1\r\n");
+    TFrmMain& w = Open();
+    GameRecord printed;
+    printed.Code = GameCode{321, NinetyBall::TicketShape()}.Text();
+    printed.Cards = 2;
+    printed.Tickets = true;
+    ASSERT_EQ(GameHistory::Add(printed), "");
+    const QString folder = Home.Folder.Path("export");
+    QDir().mkpath(folder);
+    WhenOpen<ExportDialog>([&](ExportDialog* d) {
+        EXPECT_EQ(d->windowTitle(), "Export Tickets");
+        ASSERT_NE(d->CboGame, nullptr);
+        d->TxtFolder->setText(folder);
+        d->CboGame->setCurrentIndex(1); // the game printed: it goes on at strip 3
+        EXPECT_EQ(d->EdtFirst->value(), 3);
+        d->EdtCards->setValue(1);
+        d->CboFormat->setCurrentIndex(2);
+        d->accept();
+    });
+    Asks.ExpectInformation("Strips 3 to 3 of game " + printed.Code + " were exported to " + folder + ", a file a ticket.");
+    w.MnuFileExport->trigger();
+    QStringList expected;
+    for (int t = 1; t <= 6; ++t)
+        expected << QString("%1-strip-0003-ticket-%2.html").arg(printed.Code).arg(t);
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), expected);
+    EXPECT_TRUE(Home.Folder.Read("export/" + expected[2]).contains(("Strip 3 \u00b7 Ticket 3 \u00b7 Game " + printed.Code).toUtf8()));
+    EXPECT_EQ(GameHistory::Find(printed.Code)->Cards, 3);
 }

@@ -4,6 +4,7 @@
 // tickets checked, two strips a landscape page, and what a ticket job refuses.
 #include "support/PrintProcess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -157,4 +158,38 @@ TEST_F(TicketBatchTest, WhatATicketJobRefusesIsSaidAndNothingIsWritten)
     Folder.Write("ninety.pwk", list);
     EXPECT_EQ(Print({"-q", "--tickets", Folder.Path("ninety.pwk")}).Status, 0);
     EXPECT_TRUE(QFile::exists(Folder.Path("ninety.pdf")));
+}
+
+TEST_F(TicketBatchTest, TicketsExportAFileEachAsTheyPrint)
+{
+    const PrintRun game = Print({"-q", "--tickets", "--numbered", "--strips", "2", "--export", Folder.Path()});
+    ASSERT_EQ(game.Status, 0) << game.Err.toStdString();
+    const QString code = game.Out.mid(11, 9);
+    QStringList pngs = QDir(Folder.Path()).entryList({"*.png"});
+    ASSERT_EQ(pngs.size(), 12);
+    EXPECT_EQ(pngs.front(), code + "-strip-0001-ticket-1.png");
+    EXPECT_EQ(pngs.back(), code + "-strip-0002-ticket-6.png");
+    // The strip exported is the strip printed; a ticket's PDF reads back as its three rows.
+    ASSERT_EQ(Print({"-q", "--tickets", "--game", code, "--strips", "2", "-o", "game.pdf"}).Status, 0);
+    const QList<QStringList> printed = TicketsIn("game.pdf");
+    QDir().mkpath(Folder.Path("pdf"));
+    ASSERT_EQ(Print({"-q", "--tickets", "--game", code, "--strips", "2", "--export", "pdf", "--format", "pdf"}).Status, 0);
+    EXPECT_EQ(TicketsIn("pdf/" + code + "-strip-0002-ticket-3.pdf"), printed.mid(8, 1));
+    EXPECT_TRUE(ToolOutput("pdfinfo", {Folder.Path("pdf/" + code + "-strip-0002-ticket-3.pdf")})
+                    .contains("Strip 2 \u00b7 Ticket 3 \u00b7 Game " + code));
+    // Never over a file that is there.
+    const PrintRun again = Print({"-q", "--tickets", "--game", code, "--export", Folder.Path()});
+    EXPECT_EQ(again.Status, 1);
+    EXPECT_TRUE(again.Err.contains("is already there")) << again.Err.toStdString();
+
+    // Web pages: the same bytes for the same seed, each ticket's numbers as buttons.
+    for (const QString& name : {QStringLiteral("a"), QStringLiteral("b")}) {
+        QDir().mkpath(Folder.Path(name));
+        ASSERT_EQ(Print({"-q", "--tickets", "--seed", "9", "--export", name, "--format", "html"}).Status, 0);
+    }
+    const QByteArray page = Folder.Read("a/strip-0001-ticket-4.html");
+    EXPECT_EQ(page, Folder.Read("b/strip-0001-ticket-4.html"));
+    EXPECT_EQ(page.count("class=\"cell\""), 15);
+    EXPECT_EQ(page.count("class=\"blank\""), 12);
+    EXPECT_TRUE(page.contains("default-src 'none'"));
 }

@@ -4,7 +4,7 @@
 """Exported card pages in a real browser (Debian's headless Chromium through Selenium):
 tap to mark and take back, the keyboard, a complete line, marks kept over a reload and per
 card, Clear marks asking first, the Bingo view, a hostile word shown as text, nothing fetched,
-and axe-core finding nothing serious. Opens files only; starts no server.
+and axe-core finding nothing serious; and a 90-ball ticket's page likewise. Opens files only; starts no server.
 
     dab.py PLUMWICK_PRINT AXE_MIN_JS [PICTURES_DIR]
 """
@@ -155,6 +155,43 @@ try:
     pages = len(re.findall(rb"/Type\s*/Page[^s]", pdf))
     check(pages == 1, f"the card prints on one page ({pages})")
 
+    # A 90-ball ticket: its fifteen numbers to tap, its blanks not; rows counted for one line,
+    # two lines and a full house; marks kept per ticket; nothing serious for axe.
+    tickets = tempfile.mkdtemp(dir=work)
+    said = subprocess.run([plumwick_print, "-q", "--tickets", "--numbered", "--export", tickets, "--format", "html"],
+                          check=True, capture_output=True, text=True, env=dict(os.environ, XDG_DATA_HOME=work)).stdout
+    ticket_code = said.split("Game code:")[1].strip()
+    browser.get("file://" + os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-1.html"))
+    check(len(cells()) == 15 and len(browser.find_elements(By.CSS_SELECTOR, ".blank")) == 12,
+          "a ticket has 15 numbers to tap and 12 blanks")
+    check(browser.execute_script("return performance.getEntriesByType('resource').length") == 0,
+          "the ticket fetches nothing")
+    row = lambda r: [c for c in cells() if int(c.get_attribute("data-i")) // 9 == r]
+    for c in row(1)[:4]:
+        c.click()
+    row(1)[4].send_keys(Keys.SPACE)
+    check(status() == "Bingo: row 2", f"a complete row of a ticket is said: {status()!r}")
+    Select(browser.find_element(By.ID, "pattern")).select_by_value("two")
+    check(status() == "", "one row is not two lines")
+    for c in row(2):
+        c.click()
+    check(status() == "Bingo: rows 2 and 3", f"two lines: {status()!r}")
+    browser.refresh()
+    check(status() == "Bingo: rows 2 and 3" and sum(pressed()) == 10, "a ticket's marks are kept over a reload")
+    browser.get("file://" + os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-2.html"))
+    check(sum(pressed()) == 0, "another ticket has marks of its own")
+    browser.get("file://" + os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-1.html"))
+    Select(browser.find_element(By.ID, "pattern")).select_by_value("house")
+    for c in row(0):
+        c.click()
+    check(status() == "Bingo: full house", f"a full house: {status()!r}")
+    browser.execute_script(source)
+    result = browser.execute_async_script(run_axe)
+    serious = [v for v in result if v[1] in ("serious", "critical")]
+    check(not serious, f"axe-core, ticket: {serious}")
+    if pictures:
+        browser.save_screenshot(os.path.join(pictures, "web-ticket.png"))
+
     # A hostile word shows as the text it is.
     hostile = "<img src=x onerror=alert(1)>"
     folder, _ = export([hostile] + [f"w{n}" for n in range(30)], "--seed", "1", "--cards", "1")
@@ -164,5 +201,5 @@ try:
 finally:
     browser.quit()
 
-print(f"{9 + 25 - len(failures)} passed, {len(failures)} failed" if failures else "browser: passed")
+print(f"{9 + 34 - len(failures)} passed, {len(failures)} failed" if failures else "browser: passed")
 sys.exit(1 if failures else 0)
