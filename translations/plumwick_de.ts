@@ -272,12 +272,12 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <translation>%1 sind nicht die Zahlen 1 bis 90; Scheine tragen immer diese Zahlen, also die Liste weglassen</translation>
     </message>
     <message>
-        <source>tickets are printed, not exported, as yet; leave out --export</source>
-        <translation>Scheine werden bisher nur gedruckt, nicht exportiert; --export weglassen</translation>
-    </message>
-    <message>
         <source>no printer named &apos;%1&apos;</source>
         <translation>kein Drucker namens „%1“</translation>
+    </message>
+    <message>
+        <source>%1 is already there; remove it or export to another folder</source>
+        <translation>%1 gibt es schon; entfernen Sie die Datei oder exportieren Sie in einen anderen Ordner</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Web pages (.html), to mark on a screen</source>
         <translation>Webseiten (.html), zum Markieren am Bildschirm</translation>
+    </message>
+    <message>
+        <source>Export Tickets</source>
+        <translation>Scheine exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Strips:</source>
+        <translation>S&amp;treifen:</translation>
+    </message>
+    <message>
+        <source>F&amp;irst strip:</source>
+        <translation>&amp;Erster Streifen:</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1575,18 @@ siehe plumwick-print --help.
         <source>These tickets belong to game %1. Keep the code to check a winning ticket.</source>
         <translation>Diese Scheine gehören zu Spiel %1. Bewahren Sie den Code auf, um einen Gewinnschein zu prüfen.</translation>
     </message>
+    <message>
+        <source>Exporting strip %1 of %2</source>
+        <translation>Streifen %1 von %2 wird exportiert</translation>
+    </message>
+    <message>
+        <source>Strips %1 to %2 of game %3 were exported to %4, a file a ticket.</source>
+        <translation>Die Streifen %1 bis %2 von Spiel %3 wurden nach %4 exportiert, eine Datei je Schein.</translation>
+    </message>
+    <message>
+        <source>%1 were exported to %2, a file a ticket.</source>
+        <translation>%1 wurden nach %2 exportiert, eine Datei je Schein.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -1666,6 +1690,25 @@ siehe plumwick-print --help.
     <message>
         <source>Row %1: %2.</source>
         <translation>Reihe %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TicketWebPage</name>
+    <message>
+        <source>One line</source>
+        <translation>Eine Reihe</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Zwei Reihen</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Volles Haus</translation>
+    </message>
+    <message>
+        <source>Clear every mark on this ticket?</source>
+        <translation>Alle Markierungen auf diesem Schein löschen?</translation>
     </message>
 </context>
 <context>

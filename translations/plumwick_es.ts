@@ -272,12 +272,12 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <translation>%1 no son los números del 1 al 90; los boletos llevan siempre esos números, así que quite la lista</translation>
     </message>
     <message>
-        <source>tickets are printed, not exported, as yet; leave out --export</source>
-        <translation>los boletos se imprimen pero aún no se exportan; quite --export</translation>
-    </message>
-    <message>
         <source>no printer named &apos;%1&apos;</source>
         <translation>ninguna impresora llamada «%1»</translation>
+    </message>
+    <message>
+        <source>%1 is already there; remove it or export to another folder</source>
+        <translation>%1 ya existe; quítelo o exporte a otra carpeta</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Web pages (.html), to mark on a screen</source>
         <translation>Páginas web (.html), para marcar en pantalla</translation>
+    </message>
+    <message>
+        <source>Export Tickets</source>
+        <translation>Exportar boletos</translation>
+    </message>
+    <message>
+        <source>&amp;Strips:</source>
+        <translation>&amp;Tiras:</translation>
+    </message>
+    <message>
+        <source>F&amp;irst strip:</source>
+        <translation>P&amp;rimera tira:</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1575,18 @@ vea plumwick-print --help.
         <source>These tickets belong to game %1. Keep the code to check a winning ticket.</source>
         <translation>Estos boletos pertenecen a la partida %1. Guarde el código para comprobar un boleto ganador.</translation>
     </message>
+    <message>
+        <source>Exporting strip %1 of %2</source>
+        <translation>Exportando la tira %1 de %2</translation>
+    </message>
+    <message>
+        <source>Strips %1 to %2 of game %3 were exported to %4, a file a ticket.</source>
+        <translation>Las tiras %1 a %2 de la partida %3 se exportaron a %4, un archivo por boleto.</translation>
+    </message>
+    <message>
+        <source>%1 were exported to %2, a file a ticket.</source>
+        <translation>%1 exportadas a %2, un archivo por boleto.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -1666,6 +1690,25 @@ vea plumwick-print --help.
     <message>
         <source>Row %1: %2.</source>
         <translation>Fila %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TicketWebPage</name>
+    <message>
+        <source>One line</source>
+        <translation>Una línea</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Dos líneas</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Cartón lleno</translation>
+    </message>
+    <message>
+        <source>Clear every mark on this ticket?</source>
+        <translation>¿Borrar todas las marcas de este boleto?</translation>
     </message>
 </context>
 <context>

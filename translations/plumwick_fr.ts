@@ -272,12 +272,12 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <translation>%1 n’est pas la liste des nombres 1 à 90&#xa0;; les tickets portent toujours ces nombres, retirez donc la liste</translation>
     </message>
     <message>
-        <source>tickets are printed, not exported, as yet; leave out --export</source>
-        <translation>les tickets s’impriment mais ne s’exportent pas encore&#xa0;; retirez --export</translation>
-    </message>
-    <message>
         <source>no printer named &apos;%1&apos;</source>
         <translation>aucune imprimante nommée «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 is already there; remove it or export to another folder</source>
+        <translation>%1 existe déjà&#xa0;; supprimez-le ou exportez vers un autre dossier</translation>
     </message>
 </context>
 <context>
@@ -675,6 +675,18 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Web pages (.html), to mark on a screen</source>
         <translation>Pages web (.html), à marquer sur un écran</translation>
+    </message>
+    <message>
+        <source>Export Tickets</source>
+        <translation>Exporter les tickets</translation>
+    </message>
+    <message>
+        <source>&amp;Strips:</source>
+        <translation>&amp;Bandes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>F&amp;irst strip:</source>
+        <translation>P&amp;remière bande&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1575,18 @@ voir plumwick-print --help.
         <source>These tickets belong to game %1. Keep the code to check a winning ticket.</source>
         <translation>Ces tickets appartiennent à la partie %1. Gardez le code pour vérifier un ticket gagnant.</translation>
     </message>
+    <message>
+        <source>Exporting strip %1 of %2</source>
+        <translation>Exportation de la bande %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Strips %1 to %2 of game %3 were exported to %4, a file a ticket.</source>
+        <translation>Les bandes %1 à %2 de la partie %3 ont été exportées vers %4, un fichier par ticket.</translation>
+    </message>
+    <message>
+        <source>%1 were exported to %2, a file a ticket.</source>
+        <translation>%1 exportées vers %2, un fichier par ticket.</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -1666,6 +1690,25 @@ voir plumwick-print --help.
     <message>
         <source>Row %1: %2.</source>
         <translation>Ligne %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TicketWebPage</name>
+    <message>
+        <source>One line</source>
+        <translation>Une ligne</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Deux lignes</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Carton plein</translation>
+    </message>
+    <message>
+        <source>Clear every mark on this ticket?</source>
+        <translation>Effacer toutes les marques de ce ticket&#xa0;?</translation>
     </message>
 </context>
 <context>

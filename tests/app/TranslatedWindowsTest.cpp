@@ -189,10 +189,13 @@ std::vector<ShownWindow> TicketWindows(TFrmMain& main, ScriptedPrompts& asks, st
                                                  [] { return 1; });
     caller->Play(tickets);
     auto check = std::make_unique<CheckCardDialog>(&main, asks, [&] { return main.CurrentGameSource(); }, tickets.Code);
+    static const QList<GameRecord> games{GameRecord{tickets.Code, {}, {}, 3, true}};
+    auto exporting = std::make_unique<ExportDialog>(&main, asks, QDir::tempPath(), 4, &games, true);
     std::vector<ShownWindow> windows{{"main-window-tickets", &main}, {"caller-tickets", caller.get()},
-                                     {"check-ticket", check.get()}};
+                                     {"check-ticket", check.get()}, {"export-tickets", exporting.get()}};
     keep.push_back(std::move(caller));
     keep.push_back(std::move(check));
+    keep.push_back(std::move(exporting));
     for (const ShownWindow& w : windows) {
         w.Widget->show();
         w.Widget->adjustSize();
