@@ -294,7 +294,7 @@ void CallerWindow::ShowState()
     BtnCheck->setEnabled(!Playing.Code.isEmpty());
     FitTexts();
     static_cast<CallerBoard*>(Board)->Show(Calls.get(), Letters, Playing.Tickets);
-    ChkShare->setEnabled(!Playing.Code.isEmpty() && !Playing.Tickets); // phones are dealt cards, not tickets
+    ChkShare->setEnabled(!Playing.Code.isEmpty());
     if (Share->Sharing())
         Share->SetCalls(CalledWords());
 }

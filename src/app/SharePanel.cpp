@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/SharePanel.h"
 #include "app/CardGridView.h"
+#include "app/TicketGridView.h"
 #include "app/SpokenValue.h"
 #include "game/CardCheck.h"
 #include "game/GameCode.h"
@@ -15,6 +16,7 @@
 #include "share/ShareServer.h"
 
 #include <QComboBox>
+#include <QSignalBlocker>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,8 +42,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     CboAddress = new QComboBox(this);
     SpeakValue(CboAddress);
     CboPattern = new QComboBox(this);
-    for (const WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
-        CboPattern->addItem(PatternName(p), static_cast<int>(p));
+    FillPatterns(false);
     SpeakValue(CboPattern);
     LblPlayers = new QLabel(this);
     LstClaims = new QListWidget(this);
@@ -50,6 +51,8 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     BtnClear = new QPushButton(tr("C&lear"), this);
     ClaimCard = new CardGridView(this);
     ClaimCard->setMinimumHeight(140);
+    ClaimTicket = new TicketGridView(this);
+    ClaimTicket->hide();
 
     auto* network = new QFormLayout;
     network->addRow(tr("N&etwork:"), CboAddress);
@@ -67,6 +70,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     layout->addWidget(LstClaims, 1);
     layout->addLayout(claimButtons);
     layout->addWidget(ClaimCard, 2);
+    layout->addWidget(ClaimTicket, 1);
 
     connect(CboAddress, &QComboBox::activated, this, [this](int index) {
         const QHostAddress address(CboAddress->itemData(index).toString());
@@ -78,7 +82,9 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
         }
     });
     connect(CboPattern, &QComboBox::currentIndexChanged, this, [this] {
-        if (Server)
+        if (Server && Game.Tickets)
+            Server->SetTicketPattern(static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt()));
+        else if (Server)
             Server->SetPattern(ChosenPattern());
         ShowClaim();
     });
@@ -106,24 +112,44 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         throw PlatformError(tr("Only a printed game can be shared: choose it in \"Play\"."));
     Game = game;
     Calls = calls;
-    // The phones' cards come from the game's own deal, planned further as they are dealt; the
-    // server's threads and this window ask for them in turn.
-    auto deal = std::make_shared<NumberedGame>(game.Words, game.Options, code->Seed);
+    FillPatterns(game.Tickets);
+    ClaimCard->setVisible(!game.Tickets);
+    ClaimTicket->setVisible(game.Tickets);
     auto lock = std::make_shared<std::mutex>();
-    const auto different = deal->DifferentCards();
-    const int limit = static_cast<int>(std::min<std::uint64_t>(different.value_or(MaxSharedCard), MaxSharedCard));
-    CardOf = [deal, lock, limit](int n) {
-        std::lock_guard<std::mutex> guard(*lock);
-        if (n > deal->Planned()) {
-            QString error;
-            if (!deal->Plan(std::min(limit, std::max(n, 2 * deal->Planned() + 16)), error))
-                deal->Plan(n, error);
-        }
-        return n <= deal->Planned() ? deal->Card(n) : QStringList();
-    };
     auto secret = [] { return QString::fromLatin1(ShareServer::NewSecret()); };
-    Shared = std::make_shared<SharedGame>(game.Code, game.Options, ChosenPattern(), game.Cards, limit, CardOf,
-                                          secret, SharedGame::Limits{});
+    if (game.Tickets) {
+        // A phone gets a ticket: the game's strips, planned further as they are dealt, are
+        // counted in tickets (the record keeps strips: six tickets each).
+        auto strips = std::make_shared<NinetyBall::StripGame>(NinetyBall::Dealer(), code->Seed);
+        TicketOf = [strips, lock](int n) {
+            std::lock_guard<std::mutex> guard(*lock);
+            const int strip = (n - 1) / NinetyBall::TicketsPerStrip + 1;
+            if (strip > strips->Planned())
+                strips->Plan(std::max(strip, 2 * strips->Planned() + 4));
+            return strips->At(strip)[static_cast<size_t>((n - 1) % NinetyBall::TicketsPerStrip)];
+        };
+        Shared = std::make_shared<SharedGame>(game.Code, static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt()),
+                                              game.Cards * NinetyBall::TicketsPerStrip,
+                                              NinetyBall::TicketsPerStrip * NinetyBall::MaxStrips, TicketOf, secret,
+                                              SharedGame::Limits{});
+    } else {
+        // The phones' cards come from the game's own deal, planned further as they are dealt;
+        // the server's threads and this window ask for them in turn.
+        auto deal = std::make_shared<NumberedGame>(game.Words, game.Options, code->Seed);
+        const auto different = deal->DifferentCards();
+        const int limit = static_cast<int>(std::min<std::uint64_t>(different.value_or(MaxSharedCard), MaxSharedCard));
+        CardOf = [deal, lock, limit](int n) {
+            std::lock_guard<std::mutex> guard(*lock);
+            if (n > deal->Planned()) {
+                QString error;
+                if (!deal->Plan(std::min(limit, std::max(n, 2 * deal->Planned() + 16)), error))
+                    deal->Plan(n, error);
+            }
+            return n <= deal->Planned() ? deal->Card(n) : QStringList();
+        };
+        Shared = std::make_shared<SharedGame>(game.Code, game.Options, ChosenPattern(), game.Cards, limit, CardOf, secret,
+                                              SharedGame::Limits{});
+    }
     Shared->SetCalls(calls);
     const QHostAddress chosen = ShareAddress::Chosen();
     CboAddress->clear();
@@ -136,6 +162,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
     Listen(chosen);
     LstClaims->clear();
     ClaimCard->Clear();
+    ClaimTicket->Clear();
     show();
 }
 
@@ -180,7 +207,9 @@ void SharePanel::RecordUsed(int used)
     auto record = GameHistory::Find(Game.Code);
     if (!record)
         return;
-    record->Cards = std::max(record->Cards, used);
+    // A ticket game's record counts whole strips.
+    const int count = Game.Tickets ? (used + NinetyBall::TicketsPerStrip - 1) / NinetyBall::TicketsPerStrip : used;
+    record->Cards = std::max(record->Cards, count);
     if (const QString note = GameHistory::Add(*record); !note.isEmpty() && !RecordFailureSaid) {
         RecordFailureSaid = true;
         Asks.Error(note);
@@ -201,6 +230,19 @@ void SharePanel::ShowClaim()
     const QListWidgetItem* item = LstClaims->currentItem();
     if (!item || !Shared) {
         ClaimCard->Clear();
+        ClaimTicket->Clear();
+        return;
+    }
+    if (Game.Tickets) {
+        // The ticket as the phone got it, with the calls marked and the winning rows outlined.
+        const NinetyBall::Ticket ticket = TicketOf(item->data(Qt::UserRole).toInt());
+        std::vector<bool> called(91, false);
+        for (const QString& call : Calls)
+            if (const int n = call.toInt(); n >= 1 && n <= 90)
+                called[static_cast<size_t>(n)] = true;
+        const auto verdict =
+            NinetyBall::CheckTicket(ticket, called, static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt()));
+        ClaimTicket->Show(ticket, called, verdict.Rows);
         return;
     }
     // The card as the phone got it, from the game's own deal.
@@ -208,6 +250,20 @@ void SharePanel::ShowClaim()
     const std::vector<bool> marked = view.Marked(QSet<QString>(Calls.cbegin(), Calls.cend()));
     const Verdict verdict = CheckPattern(marked, view.Side, ChosenPattern(), view.Heading);
     ClaimCard->Show(view, marked, verdict.Cells);
+}
+
+void SharePanel::FillPatterns(bool tickets)
+{
+    const QSignalBlocker quiet(CboPattern);
+    CboPattern->clear();
+    if (tickets) {
+        CboPattern->addItem(tr("One line"), static_cast<int>(NinetyBall::TicketPattern::OneLine));
+        CboPattern->addItem(tr("Two lines"), static_cast<int>(NinetyBall::TicketPattern::TwoLines));
+        CboPattern->addItem(tr("Full house"), static_cast<int>(NinetyBall::TicketPattern::FullHouse));
+        return;
+    }
+    for (const WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
+        CboPattern->addItem(PatternName(p), static_cast<int>(p));
 }
 
 WinPattern SharePanel::ChosenPattern() const

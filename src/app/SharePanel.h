@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "game/NinetyBall.h"
 #include "game/WinPatterns.h"
 #include "settings/GameHistory.h"
 
@@ -10,6 +11,7 @@
 #include <memory>
 
 class CardGridView;
+class TicketGridView;
 class Prompts;
 class QComboBox;
 class QLabel;
@@ -20,8 +22,8 @@ class SharedGame;
 
 // The caller's side of a game shared with the phones in the room: the address and its QR
 // code, large enough to scan from the back of the room, the network to share on, how many
-// phones are connected, and the claims as they come, each with its card drawn and its line
-// outlined, to confirm or clear. Nothing listens until Start(); Stop() or closing the
+// phones are connected, and the claims as they come, each with its card (or a ticket game's
+// ticket) drawn and its line outlined, to confirm or clear. Nothing listens until Start(); Stop() or closing the
 // caller ends the sharing and every connection.
 class SharePanel final : public QWidget {
     Q_OBJECT
@@ -46,6 +48,7 @@ public:
     QPushButton* BtnConfirm = nullptr;
     QPushButton* BtnClear = nullptr;
     CardGridView* ClaimCard = nullptr;
+    TicketGridView* ClaimTicket = nullptr; // a ticket game's claims
 
 Q_SIGNALS:
     void ClaimArrived(const QString& text);
@@ -60,11 +63,14 @@ private:
     void ShowQr();
     void RecordUsed(int used);
     WinPattern ChosenPattern() const;
+    // The patterns of cards or of tickets in the box, the first chosen.
+    void FillPatterns(bool tickets);
 
     Prompts& Asks;
     GameSource Game;
     QStringList Calls;
     std::function<QStringList(int)> CardOf; // the game's card n, planned as far as asked
+    std::function<NinetyBall::Ticket(int)> TicketOf; // or its ticket n, counted through the game
     std::shared_ptr<SharedGame> Shared;
     std::unique_ptr<ShareServer> Server;
     bool RecordFailureSaid = false;

@@ -30,16 +30,6 @@
 #include <QSpinBox>
 #include <memory>
 
-namespace {
-
-const NinetyBall::StripDealer& Dealer()
-{
-    static const NinetyBall::StripDealer dealer;
-    return dealer;
-}
-
-} // namespace
-
 bool TFrmMain::TicketsOn() const
 {
     return MnuTickets->isChecked();
@@ -103,7 +93,7 @@ void TFrmMain::ShowTickets(bool on)
 
 void TFrmMain::DealSampleStrip()
 {
-    SampleStrip = Dealer().Deal(Env.SeedClock.Counter());
+    SampleStrip = NinetyBall::Dealer().Deal(Env.SeedClock.Counter());
 }
 
 void TFrmMain::PrintStrips()
@@ -116,14 +106,14 @@ void TFrmMain::PrintStrips()
     if (MnuNumberCards->isChecked()) {
         const GameCode code{NewGameSeed(), NinetyBall::TicketShape()};
         job.GameCode = code.Text();
-        game.emplace(Dealer(), code.Seed);
+        game.emplace(NinetyBall::Dealer(), code.Seed);
         game->Plan(PageCount(job.Strips, job.PerPage) * job.PerPage);
     }
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize, job.PerPage == 2);
     JobProgressDialog progress(this, tr("Printing strip %1 of %2"));
     const auto strip = [&](int n) {
-        return game ? game->At(n) : Dealer().Deal(Env.SeedClock.Counter());
+        return game ? game->At(n) : NinetyBall::Dealer().Deal(Env.SeedClock.Counter());
     };
     if (!RunStripJob(Env.PrinterList, job, strip, [&progress](int done, int total) { return progress.Step(done, total); }))
         return;
@@ -167,12 +157,12 @@ void TFrmMain::ExportStrips()
     if (numbered) {
         const QString chosen = dialog.GameCode();
         const GameCode code{chosen.isEmpty() ? NewGameSeed() : ParseGameCode(chosen)->Seed, NinetyBall::TicketShape()};
-        game = std::make_shared<NinetyBall::StripGame>(Dealer(), code.Seed);
+        game = std::make_shared<NinetyBall::StripGame>(NinetyBall::Dealer(), code.Seed);
         game->Plan(job.Card.FirstCard + job.Card.Cards - 1);
         job.Card.GameCode = code.Text();
         job.Strips = [game](int n) { return game->At(n); };
     } else {
-        job.Strips = [](int) { return Dealer().Deal(SteadyClock().Counter()); };
+        job.Strips = [](int) { return NinetyBall::Dealer().Deal(SteadyClock().Counter()); };
     }
     if (!ConfirmReplacing(job))
         return;

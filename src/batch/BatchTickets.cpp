@@ -185,7 +185,7 @@ int RunTicketBatch(const BatchOptions& options)
             code = GameCode{NewGameSeed(), NinetyBall::TicketShape()};
         }
 
-        const NinetyBall::StripDealer dealer;
+        const NinetyBall::StripDealer& dealer = NinetyBall::Dealer();
         std::optional<NinetyBall::StripGame> game;
         if (code) {
             game.emplace(dealer, code->Seed);

@@ -12,9 +12,7 @@ QByteArray TicketWebPage(const WebTicket& ticket)
     static const QByteArray script = BuiltInFile(QStringLiteral(":/web/ticket.js"));
     static const QByteArray scriptHash = PolicyHash(script);
     // The card's style over nine columns and three rows; a blank is shaded, as on paper.
-    const QByteArray style = PageStyle(ticket.FontFamilies, Columns, Rows, false) +
-                             ".blank { aspect-ratio: 1 / 1; border: 1px solid var(--line); background: #d4d4d4; }\n"
-                             "@media (prefers-color-scheme: dark) { .blank { background: #3a3a3a; } }\n";
+    const QByteArray style = PageStyle(ticket.FontFamilies, Columns, Rows, false) + BuiltInFile(QStringLiteral(":/web/ticket.css"));
     const QString title = ticket.Title + QStringLiteral(" \u2013 ") + ticket.Footer;
     QString html = PageHead(title, style, scriptHash);
     html += QStringLiteral("<body data-key=\"%1\">\n<main>\n<h1>%2</h1>\n<div class=\"card\">\n")

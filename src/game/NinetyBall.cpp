@@ -183,6 +183,11 @@ TicketVerdict CheckTicket(const Ticket& ticket, const std::vector<bool>& called,
         for (int i = 0; i < rowsNeeded; ++i)
             verdict.Rows.push_back(order[static_cast<size_t>(i)]);
         std::sort(verdict.Rows.begin(), verdict.Rows.end());
+        verdict.Name = pattern == TicketPattern::FullHouse
+                           ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "full house"))
+                       : pattern == TicketPattern::TwoLines
+                           ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "rows %1 and %2")).arg(verdict.Rows[0] + 1).arg(verdict.Rows[1] + 1)
+                           : Tr(QT_TRANSLATE_NOOP("NinetyBall", "row %1")).arg(verdict.Rows[0] + 1);
         verdict.Text = pattern == TicketPattern::FullHouse
                            ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "Bingo: full house"))
                        : pattern == TicketPattern::TwoLines
@@ -341,6 +346,12 @@ Strip StripDealer::Deal(std::uint64_t seed) const
 {
     SeededClock clock(MixBits(seed));
     return Deal([&clock] { return clock.Counter(); });
+}
+
+const StripDealer& Dealer()
+{
+    static const StripDealer dealer;
+    return dealer;
 }
 
 StripGame::StripGame(const StripDealer& dealer, std::uint32_t seed) : Dealer(dealer), Seed(seed) {}

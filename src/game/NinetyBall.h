@@ -52,6 +52,7 @@ struct TicketVerdict {
     int Missing = 0;       // numbers still to call for the pattern, at the fewest
     std::vector<int> Rows; // the complete rows that win (0-based), all three for a full house
     QString Text;          // "Bingo: rows 1 and 3", "No bingo yet: 2 numbers missing for one line"
+    QString Name;          // of the win: "rows 1 and 3", "full house"
 };
 
 TicketVerdict CheckTicket(const Ticket& ticket, const std::vector<bool>& called, TicketPattern pattern);
@@ -83,6 +84,9 @@ private:
     std::vector<double> Weights; // layouts of the shape, over the product of the counts' factorials
     mutable std::unordered_map<std::uint64_t, double> Memo;
 };
+
+// The program's dealer, made on first use (its counting takes a few milliseconds).
+const StripDealer& Dealer();
 
 // A numbered 90-ball game: strip n of a seed is the same strip every time it is made (so the
 // code of a game prints or checks any strip again), and no two strips of a game are alike.

@@ -11,11 +11,23 @@ SharedGame::SharedGame(QString code, CardOptions options, WinPattern pattern, in
 {
 }
 
+SharedGame::SharedGame(QString code, NinetyBall::TicketPattern pattern, int used, int limit, Tickets tickets,
+                       Secrets secrets, Limits limits)
+    : GameCode(std::move(code)), Playing(WinPattern::AnyLine), UsedCards(used), Limit(limit),
+      TicketOf(std::move(tickets)), TicketGoal(pattern), NewSecret(std::move(secrets)), Bounds(limits)
+{
+}
+
 namespace {
 
 SharedGame::Dealt Full()
 {
     return {std::nullopt, QCoreApplication::translate("SharedGame", "This game has as many players as it takes.")};
+}
+
+SharedGame::Dealt Refused(const QString& why)
+{
+    return {std::nullopt, why};
 }
 
 } // namespace
@@ -28,13 +40,21 @@ SharedGame::Dealt SharedGame::SeatFor(int card)
     while (Seats.contains(secret)); // 128 random bits: never, but a seat is never shared
     Seats.insert(secret, card);
     Taken.insert(card);
-    return {Seat{secret, card, MakeCardView(CardCells(card), Options)}, {}};
+    return {SeatAt(secret, card), {}};
+}
+
+SharedGame::Seat SharedGame::SeatAt(const QString& secret, int card) const
+{
+    if (TicketOf)
+        return Seat{secret, card, {}, TicketOf(card)};
+    return Seat{secret, card, MakeCardView(CardCells(card), Options), std::nullopt};
 }
 
 SharedGame::Dealt SharedGame::Deal()
 {
     if (UsedCards >= Limit)
-        return {std::nullopt, QCoreApplication::translate("SharedGame", "This game has no card left to deal.")};
+        return Refused(TicketOf ? QCoreApplication::translate("SharedGame", "This game has no ticket left to deal.")
+                                : QCoreApplication::translate("SharedGame", "This game has no card left to deal."));
     if (Players() >= Bounds.MaxPlayers)
         return Full();
     ++UsedCards;
@@ -44,9 +64,13 @@ SharedGame::Dealt SharedGame::Deal()
 SharedGame::Dealt SharedGame::Take(int card)
 {
     if (card < 1 || card > UsedCards)
-        return {std::nullopt, QCoreApplication::translate("SharedGame", "There is no printed card %1 in this game.").arg(card)};
+        return Refused((TicketOf ? QCoreApplication::translate("SharedGame", "There is no printed ticket %1 in this game.")
+                                 : QCoreApplication::translate("SharedGame", "There is no printed card %1 in this game."))
+                           .arg(card));
     if (Taken.contains(card))
-        return {std::nullopt, QCoreApplication::translate("SharedGame", "Card %1 is already on another phone.").arg(card)};
+        return Refused((TicketOf ? QCoreApplication::translate("SharedGame", "Ticket %1 is already on another phone.")
+                                 : QCoreApplication::translate("SharedGame", "Card %1 is already on another phone."))
+                           .arg(card));
     if (Players() >= Bounds.MaxPlayers)
         return Full();
     return SeatFor(card);
@@ -57,7 +81,31 @@ std::optional<SharedGame::Seat> SharedGame::SeatOf(const QString& secret) const
     const auto at = Seats.constFind(secret);
     if (at == Seats.constEnd())
         return std::nullopt;
-    return Seat{secret, *at, MakeCardView(CardCells(*at), Options)};
+    return SeatAt(secret, *at);
+}
+
+Verdict SharedGame::Judge(const Seat& seat) const
+{
+    if (!seat.Ticket) {
+        const QSet<QString> called(CallsSoFar.cbegin(), CallsSoFar.cend());
+        return CheckPattern(seat.View.Marked(called), seat.View.Side, Playing, seat.View.Heading);
+    }
+    // A ticket, as the checker judges it; the winning rows' numbers are its cells.
+    std::vector<bool> called(91, false);
+    for (const QString& call : CallsSoFar)
+        if (const int n = call.toInt(); n >= 1 && n <= 90)
+            called[static_cast<size_t>(n)] = true;
+    const NinetyBall::TicketVerdict ticket = NinetyBall::CheckTicket(*seat.Ticket, called, TicketGoal);
+    Verdict verdict;
+    verdict.Bingo = ticket.Won;
+    verdict.Text = ticket.Text;
+    verdict.Missing = ticket.Missing;
+    verdict.Name = ticket.Name;
+    for (const int r : ticket.Rows)
+        for (int c = 0; c < NinetyBall::Columns; ++c)
+            if (seat.Ticket->Cells[static_cast<size_t>(r)][static_cast<size_t>(c)] != 0)
+                verdict.Cells.push_back(r * NinetyBall::Columns + c);
+    return verdict;
 }
 
 SharedGame::Claim SharedGame::MakeClaim(const QString& secret, qint64 nowMs)
@@ -69,15 +117,21 @@ SharedGame::Claim SharedGame::MakeClaim(const QString& secret, qint64 nowMs)
     if (last != LastClaim.constEnd() && nowMs - *last < Bounds.ClaimGapMs)
         return {};
     LastClaim.insert(secret, nowMs);
-    const QSet<QString> called(CallsSoFar.cbegin(), CallsSoFar.cend());
     Claim claim;
     claim.Heard = true;
     claim.Card = seat->Card;
-    claim.Result = CheckPattern(seat->View.Marked(called), seat->View.Side, Playing, seat->View.Heading);
-    claim.Text = claim.Result.Bingo
-                     ? QCoreApplication::translate("SharedGame", "Card %1 claims bingo: verified, %2").arg(seat->Card).arg(claim.Result.Name)
-                     : QCoreApplication::translate("SharedGame", "Card %1 claims bingo: not yet, %2 missing")
-                           .arg(seat->Card)
-                           .arg(claim.Result.Missing);
+    claim.Result = Judge(*seat);
+    if (seat->Ticket)
+        claim.Text = claim.Result.Bingo
+                         ? QCoreApplication::translate("SharedGame", "Ticket %1 claims bingo: verified, %2").arg(seat->Card).arg(claim.Result.Name)
+                         : QCoreApplication::translate("SharedGame", "Ticket %1 claims bingo: not yet, %2 missing")
+                               .arg(seat->Card)
+                               .arg(claim.Result.Missing);
+    else
+        claim.Text = claim.Result.Bingo
+                         ? QCoreApplication::translate("SharedGame", "Card %1 claims bingo: verified, %2").arg(seat->Card).arg(claim.Result.Name)
+                         : QCoreApplication::translate("SharedGame", "Card %1 claims bingo: not yet, %2 missing")
+                               .arg(seat->Card)
+                               .arg(claim.Result.Missing);
     return claim;
 }

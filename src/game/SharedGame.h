@@ -3,6 +3,7 @@
 #pragma once
 #include "card/CardOptions.h"
 #include "game/CardView.h"
+#include "game/NinetyBall.h"
 #include "game/WinPatterns.h"
 
 #include <QHash>
@@ -29,11 +30,18 @@ public:
     // on, and no further than `limit`, the cards the list can give.
     SharedGame(QString code, CardOptions options, WinPattern pattern, int used, int limit, Cards cards,
                Secrets secrets, Limits limits);
+    // A game of 90-ball tickets: a seat is a ticket, numbered through the game (ticket 8 is
+    // ticket 2 of strip 2); `used` and `limit` count tickets.
+    using Tickets = std::function<NinetyBall::Ticket(int ticket)>;
+    SharedGame(QString code, NinetyBall::TicketPattern pattern, int used, int limit, Tickets tickets, Secrets secrets,
+               Limits limits);
+    bool IsTickets() const { return static_cast<bool>(TicketOf); }
 
     struct Seat {
         QString Secret;
         int Card = 0;
-        CardView View;
+        CardView View;                            // a card's seat
+        std::optional<NinetyBall::Ticket> Ticket; // a ticket's seat
     };
     struct Dealt {
         std::optional<Seat> Got;
@@ -52,6 +60,8 @@ public:
     const QString& Code() const { return GameCode; }
     WinPattern Pattern() const { return Playing; }
     void SetPattern(WinPattern pattern) { Playing = pattern; }
+    NinetyBall::TicketPattern TicketPlaying() const { return TicketGoal; }
+    void SetTicketPattern(NinetyBall::TicketPattern pattern) { TicketGoal = pattern; }
 
     void SetCalls(const QStringList& calls) { CallsSoFar = calls; }
     const QStringList& Calls() const { return CallsSoFar; }
@@ -66,6 +76,8 @@ public:
 
 private:
     Dealt SeatFor(int card);
+    Seat SeatAt(const QString& secret, int card) const;
+    Verdict Judge(const Seat& seat) const;
 
     QString GameCode;
     CardOptions Options;
@@ -73,6 +85,8 @@ private:
     int UsedCards;
     int Limit;
     Cards CardCells;
+    Tickets TicketOf;
+    NinetyBall::TicketPattern TicketGoal = NinetyBall::TicketPattern::OneLine;
     Secrets NewSecret;
     Limits Bounds;
     QHash<QString, int> Seats;       // secret -> card

@@ -13,12 +13,6 @@ QString Say(const char* text)
     return QCoreApplication::translate("TicketCheck", text);
 }
 
-const NinetyBall::StripDealer& Dealer()
-{
-    static const NinetyBall::StripDealer dealer;
-    return dealer;
-}
-
 } // namespace
 
 bool IsTicketCode(const QString& typed)
@@ -62,7 +56,7 @@ TicketCheck CheckGameTicket(const QString& codeText, int strip, int ticket, int 
                                             .arg(check.Strip);
         return check;
     }
-    NinetyBall::StripGame game(Dealer(), code->Seed);
+    NinetyBall::StripGame game(NinetyBall::Dealer(), code->Seed);
     game.Plan(check.Strip);
     check.Shown = game.At(check.Strip)[static_cast<size_t>(check.Ticket - 1)];
     check.Result = NinetyBall::CheckTicket(check.Shown, called, pattern);

@@ -50,11 +50,12 @@ QString T(const char* text)
 }
 
 // The player's page: the card page's look, the player's script, every text escaped.
-QByteArray PlayerPage(QByteArray& policy)
+QByteArray PlayerPage(QByteArray& policy, bool tickets)
 {
     const QByteArray script = BuiltInFile(QStringLiteral(":/share/player.js"));
     const QByteArray style = ":root { --face: sans-serif; --side: 5; --rows: 6; --wrap: normal; }\n" +
-                             BuiltInFile(QStringLiteral(":/web/card.css")) + BuiltInFile(QStringLiteral(":/share/player.css"));
+                             BuiltInFile(QStringLiteral(":/web/card.css")) + BuiltInFile(QStringLiteral(":/web/ticket.css")) +
+                             BuiltInFile(QStringLiteral(":/share/player.css"));
     policy = "default-src 'none'; script-src " + PolicyHash(script) + "; style-src " + PolicyHash(style) +
              "; connect-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
     const auto e = [](const char* text) { return HtmlEscaped(T(text)); };
@@ -68,8 +69,10 @@ QByteArray PlayerPage(QByteArray& policy)
     html += QStringLiteral("<section id=\"join\">\n<button type=\"button\" id=\"deal\">%1</button>\n"
                            "<label for=\"number\">%2</label> <input id=\"number\" inputmode=\"numeric\" size=\"6\">\n"
                            "<button type=\"button\" id=\"take\">%3</button>\n</section>\n")
-                .arg(e(QT_TRANSLATE_NOOP("ShareServer", "Get a card")), e(QT_TRANSLATE_NOOP("ShareServer", "I have card number")),
-                     e(QT_TRANSLATE_NOOP("ShareServer", "Play this card")));
+                .arg(tickets ? e(QT_TRANSLATE_NOOP("ShareServer", "Get a ticket")) : e(QT_TRANSLATE_NOOP("ShareServer", "Get a card")),
+                     tickets ? e(QT_TRANSLATE_NOOP("ShareServer", "I have ticket number"))
+                             : e(QT_TRANSLATE_NOOP("ShareServer", "I have card number")),
+                     tickets ? e(QT_TRANSLATE_NOOP("ShareServer", "Play this ticket")) : e(QT_TRANSLATE_NOOP("ShareServer", "Play this card")));
     html += QStringLiteral("<div id=\"card\" class=\"card\" hidden></div>\n<p id=\"who\" class=\"footer\"></p>\n"
                            "<p id=\"status\" role=\"status\"></p>\n<div class=\"controls\" id=\"controls\" hidden>\n"
                            "<label><input type=\"checkbox\" id=\"auto\"> %1</label>\n"
@@ -127,6 +130,24 @@ void OnStreamClosed(void* cls)
 QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code)
 {
     QJsonArray cells;
+    if (seat.Ticket) {
+        // A ticket: nine columns, three rows, a blank an empty text; named by strip and ticket.
+        for (const auto& row : seat.Ticket->Cells)
+            for (const int n : row)
+                cells.append(n == 0 ? QString() : QString::number(n));
+        const int strip = (seat.Card - 1) / NinetyBall::TicketsPerStrip + 1;
+        const int ticket = (seat.Card - 1) % NinetyBall::TicketsPerStrip + 1;
+        return {{QStringLiteral("secret"), seat.Secret},
+                {QStringLiteral("card"), seat.Card},
+                {QStringLiteral("game"), code},
+                {QStringLiteral("side"), NinetyBall::Columns},
+                {QStringLiteral("rows"), NinetyBall::Rows},
+                {QStringLiteral("free"), -1},
+                {QStringLiteral("heading"), QJsonArray()},
+                {QStringLiteral("ticket"), true},
+                {QStringLiteral("label"), QCoreApplication::translate("ShareServer", "Strip %1 \u00b7 Ticket %2").arg(strip).arg(ticket)},
+                {QStringLiteral("cells"), cells}};
+    }
     for (const QString& text : seat.View.Texts)
         cells.append(text);
     return {{QStringLiteral("secret"), seat.Secret},
@@ -150,7 +171,7 @@ QByteArray ShareServer::NewSecret()
 ShareServer::ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent)
     : QObject(parent), Game(std::move(game)), Settings(options), SecretToken(NewSecret())
 {
-    Page = PlayerPage(PagePolicy);
+    Page = PlayerPage(PagePolicy, Game->IsTickets());
     sockaddr_storage where{};
     socklen_t length = 0;
     unsigned flags = MHD_USE_THREAD_PER_CONNECTION | MHD_USE_INTERNAL_POLLING_THREAD;
@@ -241,6 +262,12 @@ void ShareServer::SetPattern(WinPattern pattern)
 {
     std::lock_guard<std::mutex> guard(Lock);
     Game->SetPattern(pattern);
+}
+
+void ShareServer::SetTicketPattern(NinetyBall::TicketPattern pattern)
+{
+    std::lock_guard<std::mutex> guard(Lock);
+    Game->SetTicketPattern(pattern);
 }
 
 QByteArray ShareServer::Snapshot() const

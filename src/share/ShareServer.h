@@ -49,6 +49,7 @@ public:
     void SetCalls(const QStringList& calls);
     // The pattern claims are checked against from now on.
     void SetPattern(WinPattern pattern);
+    void SetTicketPattern(NinetyBall::TicketPattern pattern);
 
 Q_SIGNALS:
     void ClaimHeard(const QString& text, int card, bool bingo);

@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, TheCallerShowsTicketsOnNineColumnsWithTheirTraditionalCal
     EXPECT_EQ(caller.Source().Code, code);
     EXPECT_EQ(caller.LblCount->text(), "0 of 90 called");
     EXPECT_TRUE(caller.ChkTraditional->isVisibleTo(&caller));
-    EXPECT_FALSE(caller.ChkShare->isEnabled());
+    EXPECT_TRUE(caller.ChkShare->isEnabled()); // a printed game of tickets can be shared
     auto* board = static_cast<CallerBoard*>(caller.Board);
     ASSERT_EQ(board->Columns(), 9);
     ASSERT_EQ(board->Rows(), 11);
@@ -78,8 +78,7 @@ TEST_F(MainWindowTest, TheCheckerTurnsToTicketsForATicketGame)
     TFrmMain& w = Open();
     const QString code = RecordTicketGame(99, 2);
     // Ticket 8 is ticket 2 of strip 2; its second row called.
-    const NinetyBall::StripDealer dealer;
-    NinetyBall::StripGame game(dealer, 99);
+    NinetyBall::StripGame game(NinetyBall::Dealer(), 99);
     game.Plan(2);
     const NinetyBall::Ticket ticket = game.At(2)[1];
     QByteArray calls = "Plumwick calls 1\n";

@@ -10,9 +10,8 @@ namespace {
 
 NinetyBall::Strip SomeStrip(std::uint64_t seed)
 {
-    static const NinetyBall::StripDealer dealer;
     SeededClock clock(seed);
-    return dealer.Deal([&clock] { return clock.Counter(); });
+    return NinetyBall::Dealer().Deal([&clock] { return clock.Counter(); });
 }
 
 } // namespace
@@ -34,8 +33,9 @@ TEST(TicketPrinting, StripsFitInsideTheMarginsUprightAndSideBySide)
                 EXPECT_LE(place.X + layout.TicketWidth() + 1, caps.HorzRes - 450);
                 EXPECT_LE(layout.TicketTop(place.Y, 5) + layout.TicketHeight() + layout.Gap, caps.VertRes - 450);
             }
-            if (perPage == 2) // a cell's width between the strips
+            if (perPage == 2) { // a cell's width between the strips
                 EXPECT_EQ(layout.Strips[1].X - layout.Strips[0].X - layout.TicketWidth(), layout.CellWidth);
+            }
         }
     // Upright Letter: the page's height is what limits the cells.
     const StripLayout letter = LayoutStrips(1, papers[0], 1);

@@ -30,12 +30,6 @@ double Critical(int dof)
     return k * std::pow(1 - 2 / (9 * k) + z * std::sqrt(2 / (9 * k)), 3);
 }
 
-const StripDealer& Dealer()
-{
-    static const StripDealer dealer;
-    return dealer;
-}
-
 // The chance that number n stands in row r of its ticket, over all valid strips alike.
 //
 // Every ticket layout (3 rows of 9, five a row, no empty column) is listed and grouped by its

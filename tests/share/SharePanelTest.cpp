@@ -6,6 +6,8 @@
 #include "app/CallerWindow.h"
 #include "app/CardGridView.h"
 #include "app/SharePanel.h"
+#include "app/TicketGridView.h"
+#include "settings/GameHistory.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "share/PhoneHttp.h"
@@ -90,6 +92,82 @@ TEST_F(SharedByTheCaller, OffUntilAskedThenOnTheHostsAddressWithItsCode)
     caller.ChkShare->setChecked(false);
     EXPECT_FALSE(caller.Share->Sharing());
     EXPECT_EQ(GetFrom(port, base).Status, 0);
+}
+
+TEST_F(SharedByTheCaller, ATicketGameDealsTicketsAndChecksTheirRows)
+{
+    TFrmMain& main = Open();
+    GameSource tickets;
+    tickets.Tickets = true;
+    tickets.Words = NinetyBall::Numbers();
+    tickets.Code = tickets.Key = GameCode{4242, NinetyBall::TicketShape()}.Text();
+    tickets.Cards = 2; // two strips printed: tickets 1 to 12
+    GameRecord record;
+    record.Code = tickets.Code;
+    record.Cards = 2;
+    record.Tickets = true;
+    ASSERT_EQ(GameHistory::Add(record), "");
+    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
+    caller.show();
+    caller.Play(tickets);
+    ASSERT_TRUE(caller.ChkShare->isEnabled());
+    caller.ChkShare->setChecked(true);
+    ASSERT_TRUE(caller.Share->Sharing());
+    EXPECT_EQ(caller.Share->CboPattern->count(), 3);
+    const quint16 port = static_cast<quint16>(QUrl(caller.Share->Url()).port());
+    const QByteArray base = QUrl(caller.Share->Url()).path().toUtf8();
+    EXPECT_TRUE(GetFrom(port, base).Body.contains("Get a ticket"));
+
+    // The next ticket never printed is ticket 1 of strip 3, as the game deals it.
+    const QJsonObject seat = QJsonDocument::fromJson(PostTo(port, base + "say", R"({"type":"deal"})").Body).object();
+    EXPECT_EQ(seat.value("card").toInt(), 13);
+    EXPECT_EQ(seat.value("label").toString(), QString("Strip 3 \u00b7 Ticket 1"));
+    EXPECT_EQ(seat.value("rows").toInt(), 3);
+    NinetyBall::StripGame game(NinetyBall::Dealer(), 4242);
+    game.Plan(3);
+    const NinetyBall::Ticket ticket = game.At(3)[0];
+    const QJsonArray cells = seat.value("cells").toArray();
+    ASSERT_EQ(cells.size(), 27);
+    for (int i = 0; i < 27; ++i) {
+        const int n = ticket.Cells[i / 9][i % 9];
+        EXPECT_EQ(cells[i].toString(), n ? QString::number(n) : QString()) << i;
+    }
+    // Dealt a ticket, the record counts its strip.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(GameHistory::Find(tickets.Code)->Cards, 3);
+    // A printed ticket, once.
+    EXPECT_EQ(QJsonDocument::fromJson(PostTo(port, base + "say", R"({"type":"take","card":14})").Body).object().value("error").toString(),
+              QString("There is no printed ticket 14 in this game."));
+
+    // Its second row called: a claim for one line is verified, and listed with the ticket.
+    QSignalSpy claims(caller.Share, &SharePanel::ClaimArrived);
+    QStringList second;
+    for (const int n : ticket.Cells[1])
+        if (n != 0)
+            second << QString::number(n);
+    caller.Share->SetCalls(second);
+    const QByteArray claim = "{\"type\":\"claim\",\"secret\":\"" + seat.value("secret").toString().toUtf8() + "\"}";
+    const QJsonObject answer = QJsonDocument::fromJson(PostTo(port, base + "say", claim).Body).object();
+    EXPECT_TRUE(answer.value("bingo").toBool());
+    EXPECT_EQ(answer.value("answer").toString(), QString("Bingo: row 2"));
+    EXPECT_EQ(answer.value("cells").toArray().size(), 5);
+    ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
+    EXPECT_EQ(caller.Share->LstClaims->item(0)->text(), QString("Ticket 13 claims bingo: verified, row 2"));
+    EXPECT_TRUE(caller.Share->ClaimTicket->Showing());
+    EXPECT_FALSE(caller.Share->ClaimCard->isVisibleTo(caller.Share));
+    // A second claim at once is not heard; two lines asked for, the listed ticket shows no win.
+    EXPECT_EQ(QJsonDocument::fromJson(PostTo(port, base + "say", claim).Body).object().value("error").toString(),
+              QString("Wait a moment before you claim again."));
+    const auto winning = [&] {
+        int cells = 0;
+        for (int c = 0; c < 9; ++c)
+            cells += caller.Share->ClaimTicket->CellText(1, c).endsWith("in a winning row");
+        return cells;
+    };
+    EXPECT_EQ(winning(), 5);
+    caller.Share->CboPattern->setCurrentIndex(1);
+    EXPECT_EQ(winning(), 0);
+    caller.ChkShare->setChecked(false);
 }
 
 // A phone in headless Chromium joins the caller's game, sees the calls arrive, marks and

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-// A player's phone in a shared game: a card dealt (or a printed one taken), the calls as the
+// A player's phone in a shared game: a card or a 90-ball ticket dealt (or a printed one taken), the calls as the
 // caller makes them, taps to mark or the calls marked by themselves, and Bingo sent to the
 // caller. The seat's secret stays on this phone, under this game's address.
 "use strict";
@@ -39,7 +39,7 @@
     const card = $("card");
     card.replaceChildren();
     card.style.setProperty("--side", seat.side);
-    card.style.setProperty("--rows", seat.side + (seat.heading.length ? 1 : 0));
+    card.style.setProperty("--rows", seat.rows || seat.side + (seat.heading.length ? 1 : 0));
     // A heading cell a column, blank past the heading's last letter (BINGO on 7 x 7).
     for (let c = 0; seat.heading.length && c < seat.side; c++) {
       const head = document.createElement("div");
@@ -49,6 +49,14 @@
       card.appendChild(head);
     }
     cells = seat.cells.map((word, i) => {
+      // A ticket's blank: shaded, nothing to tap.
+      if (seat.ticket && word === "") {
+        const blank = document.createElement("div");
+        blank.className = "blank";
+        blank.setAttribute("aria-hidden", "true");
+        card.appendChild(blank);
+        return blank;
+      }
       const cell = document.createElement("button");
       cell.type = "button";
       cell.className = "cell";
@@ -64,7 +72,7 @@
       card.appendChild(cell);
       return cell;
     });
-    $("who").textContent = text("t-card").replace("%1", seat.card) + " \u00b7 " + seat.game;
+    $("who").textContent = (seat.label || text("t-card").replace("%1", seat.card)) + " \u00b7 " + seat.game;
     $("join").hidden = true;
     card.hidden = false;
     $("controls").hidden = false;
