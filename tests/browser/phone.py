@@ -7,7 +7,9 @@ every number), sees the calls arrive, lets them be marked for it, claims and hea
 answer, reloads and finds its card and marks; a second phone can neither read nor claim
 the first one's card.
 
-    phone.py URL
+    phone.py URL [card|ticket]
+
+A ticket game's phone holds a 90-ball ticket: fifteen numbers to tap and twelve shaded blanks.
 """
 import json
 import sys
@@ -17,6 +19,8 @@ from headless import Checks, chromium as browser
 from selenium.webdriver.common.by import By
 
 url = sys.argv[1]
+ticket = len(sys.argv) > 2 and sys.argv[2] == "ticket"
+numbers, tappable = (90, 15) if ticket else (75, 25)
 check = Checks()
 failures = check.failures
 
@@ -49,14 +53,20 @@ try:
     phone.find_element(By.ID, "deal").click()
     check(until(lambda: phone.find_element(By.ID, "card").is_displayed()), "a card is dealt")
     who = text(phone, "who")
-    card = who.split(" ")[1]
+    secret = json.loads(phone.execute_script("return localStorage.getItem(arguments[0])", "plumwick-seat:" + phone.execute_script("return location.pathname")))["secret"]
+    card = json.loads(say(phone, {"type": "hello", "secret": secret}))["card"]
     cells = phone.find_elements(By.CSS_SELECTOR, "#card .cell")
-    check(len(cells) == 25, f"the card has 25 cells ({len(cells)})")
-    check(cells[12].get_attribute("aria-pressed") == "true", "the free space starts marked")
-    print("holding card", card, flush=True)
+    check(len(cells) == tappable, f"the {'ticket' if ticket else 'card'} has {tappable} cells to tap ({len(cells)})")
+    if ticket:
+        blanks = phone.find_elements(By.CSS_SELECTOR, "#card .blank")
+        check(len(blanks) == 12, f"the ticket's 12 blanks are shaded ({len(blanks)})")
+        check(who.startswith("Strip 2 \u00b7 Ticket 1 \u00b7 "), f"the ticket is named by strip and ticket ({who!r})")
+    else:
+        check(cells[12].get_attribute("aria-pressed") == "true", "the free space starts marked")
+    print("holding", card, flush=True)
 
     # The caller calls every number; they arrive, the last one large.
-    check(until(lambda: "75" in text(phone, "last"), 30), f"every call arrived ({text(phone, 'last')!r})")
+    check(until(lambda: f"({numbers} " in text(phone, "last"), 30), f"every call arrived ({text(phone, 'last')!r})")
     phone.find_element(By.ID, "auto").click()
     check(all(c.get_attribute("aria-pressed") == "true" for c in phone.find_elements(By.CSS_SELECTOR, "#card .cell")),
           "Mark calls for me marks every called cell")
@@ -66,14 +76,13 @@ try:
     # Reloaded: the same card, its marks, the calls caught up.
     phone.refresh()
     check(until(lambda: text(phone, "who") == who), "the reloaded page has the same card")
-    check(until(lambda: "75" in text(phone, "last")), "the reloaded page caught up with the calls")
+    check(until(lambda: f"({numbers} " in text(phone, "last")), "the reloaded page caught up with the calls")
     marked = [c.get_attribute("aria-pressed") for c in phone.find_elements(By.CSS_SELECTOR, "#card .cell")]
-    check(marked.count("true") == 25, f"the marks were kept ({marked.count('true')})")
+    check(marked.count("true") == tappable, f"the marks were kept ({marked.count('true')})")
 
     # Another phone: no card of the first one's without its secret.
     other.get(url)
     until(lambda: text(other, "call") != "")
-    secret = json.loads(phone.execute_script("return localStorage.getItem(arguments[0])", "plumwick-seat:" + phone.execute_script("return location.pathname")))["secret"]
     guess = ("0" * 31 + "1") if secret != "0" * 31 + "1" else "f" * 32
     check("error" in json.loads(say(other, {"type": "hello", "secret": guess})), "a guessed secret reads no card")
     check("error" in json.loads(say(other, {"type": "claim", "secret": guess})), "a guessed secret claims nothing")

@@ -174,33 +174,31 @@ TEST_F(SharedByTheCaller, ATicketGameDealsTicketsAndChecksTheirRows)
 // claims; the caller lists the verified claim; a second phone can't claim for the first.
 using Browser = SharedByTheCaller;
 
-TEST_F(Browser, PhonePlaysAlong)
+// The caller shares `game`; phone.py plays it as `kind` ("card" or "ticket") while every
+// one of `numbers` is called; the caller lists the phone's verified claim.
+void PlayAlong(TFrmMain& main, ScriptedPrompts& asks, const GameSource& game, const QString& kind, int numbers)
 {
-    if (!QFile::exists(QStringLiteral("/usr/bin/chromedriver")))
-        GTEST_SKIP() << "Debian's chromium-driver is not installed";
-    TFrmMain& main = Open();
-    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
+    CallerWindow caller(&main, asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
     caller.show();
-    caller.Play(NumbersGame());
+    caller.Play(game);
     caller.ChkShare->setChecked(true);
     ASSERT_TRUE(caller.Share->Sharing());
     QProcess phone;
     phone.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     phone.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral(PLUMWICK_TEST_SOURCE_DIR "/browser/phone.py"), caller.Share->Url()});
+                {QStringLiteral(PLUMWICK_TEST_SOURCE_DIR "/browser/phone.py"), caller.Share->Url(), kind});
     ASSERT_TRUE(phone.waitForStarted(5000));
-    QSignalSpy claims(caller.Share, &SharePanel::ClaimArrived);
-    // The phone says when it holds a card; then every number is called for it to see.
+    // The phone says when it holds its seat; then every number is called for it to see.
     QByteArray said;
     QElapsedTimer timer;
     timer.start();
-    while (!said.contains("holding card") && timer.elapsed() < 60000 && phone.state() != QProcess::NotRunning) {
+    while (!said.contains("holding") && timer.elapsed() < 60000 && phone.state() != QProcess::NotRunning) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         phone.waitForReadyRead(50);
         said += phone.readAllStandardOutput();
     }
-    ASSERT_TRUE(said.contains("holding card")) << said.toStdString();
-    for (int i = 0; i < 75; ++i)
+    ASSERT_TRUE(said.contains("holding")) << said.toStdString();
+    for (int i = 0; i < numbers; ++i)
         caller.Next();
     while (phone.state() != QProcess::NotRunning && timer.elapsed() < 120000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -211,4 +209,23 @@ TEST_F(Browser, PhonePlaysAlong)
     QCoreApplication::processEvents();
     ASSERT_GE(caller.Share->LstClaims->count(), 1) << said.toStdString();
     EXPECT_TRUE(caller.Share->LstClaims->item(0)->text().contains(QStringLiteral("claims bingo: verified")));
+}
+
+TEST_F(Browser, PhonePlaysAlong)
+{
+    if (!QFile::exists(QStringLiteral("/usr/bin/chromedriver")))
+        GTEST_SKIP() << "Debian's chromium-driver is not installed";
+    PlayAlong(Open(), Asks, NumbersGame(), QStringLiteral("card"), 75);
+}
+
+TEST_F(Browser, PhonePlaysATicket)
+{
+    if (!QFile::exists(QStringLiteral("/usr/bin/chromedriver")))
+        GTEST_SKIP() << "Debian's chromium-driver is not installed";
+    GameSource tickets;
+    tickets.Tickets = true;
+    tickets.Words = NinetyBall::Numbers();
+    tickets.Code = tickets.Key = GameCode{77, NinetyBall::TicketShape()}.Text();
+    tickets.Cards = 1;
+    PlayAlong(Open(), Asks, tickets, QStringLiteral("ticket"), 90);
 }
