@@ -826,6 +826,18 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>No bingo yet: %2 numbers missing for %1</source>
         <translation>Noch kein Bingo: %2 Zahlen fehlen für %1</translation>
     </message>
+    <message>
+        <source>full house</source>
+        <translation>volles Haus</translation>
+    </message>
+    <message>
+        <source>rows %1 and %2</source>
+        <translation>Reihen %1 und %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Reihe %1</translation>
+    </message>
 </context>
 <context>
     <name>NumberedGame</name>
@@ -964,6 +976,18 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Pa&amp;ttern:</source>
         <translation>&amp;Muster:</translation>
     </message>
+    <message>
+        <source>One line</source>
+        <translation>Eine Reihe</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Zwei Reihen</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Volles Haus</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>
@@ -1015,6 +1039,22 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Wait a moment before you claim again.</source>
         <translation>Warten Sie kurz, bevor Sie noch einmal Bingo rufen.</translation>
     </message>
+    <message>
+        <source>Get a ticket</source>
+        <translation>Schein holen</translation>
+    </message>
+    <message>
+        <source>I have ticket number</source>
+        <translation>Ich habe Schein Nummer</translation>
+    </message>
+    <message>
+        <source>Play this ticket</source>
+        <translation>Mit diesem Schein spielen</translation>
+    </message>
+    <message>
+        <source>Strip %1 · Ticket %2</source>
+        <translation>Streifen %1 · Schein %2</translation>
+    </message>
 </context>
 <context>
     <name>SharedGame</name>
@@ -1045,6 +1085,26 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Card %1</source>
         <translation>Karte %1</translation>
+    </message>
+    <message>
+        <source>This game has no ticket left to deal.</source>
+        <translation>Dieses Spiel hat keinen Schein mehr zu vergeben.</translation>
+    </message>
+    <message>
+        <source>There is no printed ticket %1 in this game.</source>
+        <translation>In diesem Spiel gibt es keinen gedruckten Schein %1.</translation>
+    </message>
+    <message>
+        <source>Ticket %1 is already on another phone.</source>
+        <translation>Schein %1 ist schon auf einem anderen Telefon.</translation>
+    </message>
+    <message>
+        <source>Ticket %1 claims bingo: verified, %2</source>
+        <translation>Schein %1 ruft Bingo: bestätigt, %2</translation>
+    </message>
+    <message>
+        <source>Ticket %1 claims bingo: not yet, %2 missing</source>
+        <translation>Schein %1 ruft Bingo: noch nicht, %2 fehlen</translation>
     </message>
 </context>
 <context>

@@ -826,6 +826,18 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>No bingo yet: %2 numbers missing for %1</source>
         <translation>Todavía no hay bingo: faltan %2 números para %1</translation>
     </message>
+    <message>
+        <source>full house</source>
+        <translation>cartón lleno</translation>
+    </message>
+    <message>
+        <source>rows %1 and %2</source>
+        <translation>filas %1 y %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
 </context>
 <context>
     <name>NumberedGame</name>
@@ -964,6 +976,18 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Pa&amp;ttern:</source>
         <translation>&amp;Patrón:</translation>
     </message>
+    <message>
+        <source>One line</source>
+        <translation>Una línea</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Dos líneas</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Cartón lleno</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>
@@ -1015,6 +1039,22 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Wait a moment before you claim again.</source>
         <translation>Espere un momento antes de volver a cantar.</translation>
     </message>
+    <message>
+        <source>Get a ticket</source>
+        <translation>Recibir un boleto</translation>
+    </message>
+    <message>
+        <source>I have ticket number</source>
+        <translation>Tengo el boleto número</translation>
+    </message>
+    <message>
+        <source>Play this ticket</source>
+        <translation>Jugar con este boleto</translation>
+    </message>
+    <message>
+        <source>Strip %1 · Ticket %2</source>
+        <translation>Tira %1 · Boleto %2</translation>
+    </message>
 </context>
 <context>
     <name>SharedGame</name>
@@ -1045,6 +1085,26 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Card %1</source>
         <translation>Cartón %1</translation>
+    </message>
+    <message>
+        <source>This game has no ticket left to deal.</source>
+        <translation>A esta partida no le quedan boletos que repartir.</translation>
+    </message>
+    <message>
+        <source>There is no printed ticket %1 in this game.</source>
+        <translation>En esta partida no hay ningún boleto impreso %1.</translation>
+    </message>
+    <message>
+        <source>Ticket %1 is already on another phone.</source>
+        <translation>El boleto %1 ya está en otro teléfono.</translation>
+    </message>
+    <message>
+        <source>Ticket %1 claims bingo: verified, %2</source>
+        <translation>El boleto %1 canta bingo: comprobado, %2</translation>
+    </message>
+    <message>
+        <source>Ticket %1 claims bingo: not yet, %2 missing</source>
+        <translation>El boleto %1 canta bingo: todavía no, faltan %2</translation>
     </message>
 </context>
 <context>

@@ -826,6 +826,18 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>No bingo yet: %2 numbers missing for %1</source>
         <translation>Pas encore de bingo&#xa0;: il manque %2 numéros pour %1</translation>
     </message>
+    <message>
+        <source>full house</source>
+        <translation>carton plein</translation>
+    </message>
+    <message>
+        <source>rows %1 and %2</source>
+        <translation>lignes %1 et %2</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
 </context>
 <context>
     <name>NumberedGame</name>
@@ -964,6 +976,18 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Pa&amp;ttern:</source>
         <translation>&amp;Motif&#xa0;:</translation>
     </message>
+    <message>
+        <source>One line</source>
+        <translation>Une ligne</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Deux lignes</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Carton plein</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>
@@ -1015,6 +1039,22 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Wait a moment before you claim again.</source>
         <translation>Attendez un instant avant d’annoncer de nouveau.</translation>
     </message>
+    <message>
+        <source>Get a ticket</source>
+        <translation>Obtenir un ticket</translation>
+    </message>
+    <message>
+        <source>I have ticket number</source>
+        <translation>J’ai le ticket numéro</translation>
+    </message>
+    <message>
+        <source>Play this ticket</source>
+        <translation>Jouer ce ticket</translation>
+    </message>
+    <message>
+        <source>Strip %1 · Ticket %2</source>
+        <translation>Bande %1 · Ticket %2</translation>
+    </message>
 </context>
 <context>
     <name>SharedGame</name>
@@ -1045,6 +1085,26 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Card %1</source>
         <translation>Carton %1</translation>
+    </message>
+    <message>
+        <source>This game has no ticket left to deal.</source>
+        <translation>Cette partie n’a plus de ticket à distribuer.</translation>
+    </message>
+    <message>
+        <source>There is no printed ticket %1 in this game.</source>
+        <translation>Il n’y a pas de ticket imprimé %1 dans cette partie.</translation>
+    </message>
+    <message>
+        <source>Ticket %1 is already on another phone.</source>
+        <translation>Le ticket %1 est déjà sur un autre téléphone.</translation>
+    </message>
+    <message>
+        <source>Ticket %1 claims bingo: verified, %2</source>
+        <translation>Le ticket %1 annonce bingo&#xa0;: vérifié, %2</translation>
+    </message>
+    <message>
+        <source>Ticket %1 claims bingo: not yet, %2 missing</source>
+        <translation>Le ticket %1 annonce bingo&#xa0;: pas encore, il en manque %2</translation>
     </message>
 </context>
 <context>
