@@ -4,7 +4,7 @@
 # What the Orca screen reader speaks: the real program and Orca 43 under Xvfb, in a D-Bus
 # session with the AT-SPI bus, Orca's speech on but pointed at a speech server that is not
 # there, its debug log read for the "SPEECH OUTPUT" lines. A word added, a list box's value,
-# a call, and a verdict must each be spoken.
+# a call, and a verdict must each be spoken; for 90-ball tickets too.
 #   orca.sh PATH/TO/plumwick PATH/TO/plumwick-print
 # Exits 77 (skipped) where Xvfb, D-Bus, at-spi2-core, xdotool, openbox or Orca is missing.
 set -euo pipefail
@@ -87,5 +87,31 @@ heard "Check a Card" "$at"
 at=$(mark)
 xdotool key Return
 heard "Card 1: No bingo yet" "$at"
+xdotool key Escape
+
+# 90-ball tickets: the option says what it did (after the list's changes are offered for
+# saving), a call is spoken by its traditional call, and a checked ticket says its verdict.
+"$printer" -q --tickets --numbered -o "$work/tickets.pdf" >/dev/null
+heard "Plumwick" "$at"
+at=$(mark)
+xdotool key alt+o 9
+heard "save current bingo card" "$at"
+xdotool key alt+n
+heard "notification 90-ball tickets: strips of six tickets" "$at"
+xdotool key F5
+heard "Call Words" "$at"
+xdotool key alt+d
+sleep 0.3
+at=$(mark)
+xdotool key space
+heard "notification [A-Za-z' -]+, [0-9]+\." "$at"
+xdotool key alt+F4
+heard "Plumwick" "$at"
+at=$(mark)
+xdotool key F6
+heard "Check a Card" "$at"
+at=$(mark)
+xdotool key Return
+heard "Ticket 1: No bingo yet" "$at"
 grep -a "SPEECH OUTPUT" "$log" | grep -aE "notification" | sed 's/^.*SPEECH OUTPUT: /orca said: /'
 echo "orca: passed"
