@@ -272,10 +272,6 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <translation>%1 sind nicht die Zahlen 1 bis 90; Scheine tragen immer diese Zahlen, also die Liste weglassen</translation>
     </message>
     <message>
-        <source>no printer named &apos;%1&apos;</source>
-        <translation>kein Drucker namens „%1“</translation>
-    </message>
-    <message>
         <source>%1 is already there; remove it or export to another folder</source>
         <translation>%1 gibt es schon; entfernen Sie die Datei oder exportieren Sie in einen anderen Ordner</translation>
     </message>
@@ -560,18 +556,6 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <translation>Durch das ganze Spiel gezählt: Scheine 1 bis 6 sind Streifen 1, 7 bis 12 Streifen 2, ...</translation>
     </message>
     <message>
-        <source>One line</source>
-        <translation>Eine Reihe</translation>
-    </message>
-    <message>
-        <source>Two lines</source>
-        <translation>Zwei Reihen</translation>
-    </message>
-    <message>
-        <source>Full house</source>
-        <translation>Volles Haus</translation>
-    </message>
-    <message>
         <source>Ticket %1 is ticket %2 of strip %3.</source>
         <translation>Schein %1 ist Schein %2 von Streifen %3.</translation>
     </message>
@@ -838,6 +822,18 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>row %1</source>
         <translation>Reihe %1</translation>
     </message>
+    <message>
+        <source>Full house</source>
+        <translation>Volles Haus</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Zwei Reihen</translation>
+    </message>
+    <message>
+        <source>One line</source>
+        <translation>Eine Reihe</translation>
+    </message>
 </context>
 <context>
     <name>NumberedGame</name>
@@ -975,18 +971,6 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Pa&amp;ttern:</source>
         <translation>&amp;Muster:</translation>
-    </message>
-    <message>
-        <source>One line</source>
-        <translation>Eine Reihe</translation>
-    </message>
-    <message>
-        <source>Two lines</source>
-        <translation>Zwei Reihen</translation>
-    </message>
-    <message>
-        <source>Full house</source>
-        <translation>Volles Haus</translation>
     </message>
 </context>
 <context>
@@ -1754,18 +1738,6 @@ siehe plumwick-print --help.
 </context>
 <context>
     <name>TicketWebPage</name>
-    <message>
-        <source>One line</source>
-        <translation>Eine Reihe</translation>
-    </message>
-    <message>
-        <source>Two lines</source>
-        <translation>Zwei Reihen</translation>
-    </message>
-    <message>
-        <source>Full house</source>
-        <translation>Volles Haus</translation>
-    </message>
     <message>
         <source>Clear every mark on this ticket?</source>
         <translation>Alle Markierungen auf diesem Schein löschen?</translation>

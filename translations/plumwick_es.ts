@@ -272,10 +272,6 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <translation>%1 no son los números del 1 al 90; los boletos llevan siempre esos números, así que quite la lista</translation>
     </message>
     <message>
-        <source>no printer named &apos;%1&apos;</source>
-        <translation>ninguna impresora llamada «%1»</translation>
-    </message>
-    <message>
         <source>%1 is already there; remove it or export to another folder</source>
         <translation>%1 ya existe; quítelo o exporte a otra carpeta</translation>
     </message>
@@ -560,18 +556,6 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <translation>Contados en toda la partida: los boletos 1 a 6 son la tira 1, del 7 al 12 la tira 2, ...</translation>
     </message>
     <message>
-        <source>One line</source>
-        <translation>Una línea</translation>
-    </message>
-    <message>
-        <source>Two lines</source>
-        <translation>Dos líneas</translation>
-    </message>
-    <message>
-        <source>Full house</source>
-        <translation>Cartón lleno</translation>
-    </message>
-    <message>
         <source>Ticket %1 is ticket %2 of strip %3.</source>
         <translation>El boleto %1 es el boleto %2 de la tira %3.</translation>
     </message>
@@ -838,6 +822,18 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>row %1</source>
         <translation>fila %1</translation>
     </message>
+    <message>
+        <source>Full house</source>
+        <translation>Cartón lleno</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Dos líneas</translation>
+    </message>
+    <message>
+        <source>One line</source>
+        <translation>Una línea</translation>
+    </message>
 </context>
 <context>
     <name>NumberedGame</name>
@@ -975,18 +971,6 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Pa&amp;ttern:</source>
         <translation>&amp;Patrón:</translation>
-    </message>
-    <message>
-        <source>One line</source>
-        <translation>Una línea</translation>
-    </message>
-    <message>
-        <source>Two lines</source>
-        <translation>Dos líneas</translation>
-    </message>
-    <message>
-        <source>Full house</source>
-        <translation>Cartón lleno</translation>
     </message>
 </context>
 <context>
@@ -1754,18 +1738,6 @@ vea plumwick-print --help.
 </context>
 <context>
     <name>TicketWebPage</name>
-    <message>
-        <source>One line</source>
-        <translation>Una línea</translation>
-    </message>
-    <message>
-        <source>Two lines</source>
-        <translation>Dos líneas</translation>
-    </message>
-    <message>
-        <source>Full house</source>
-        <translation>Cartón lleno</translation>
-    </message>
     <message>
         <source>Clear every mark on this ticket?</source>
         <translation>¿Borrar todas las marcas de este boleto?</translation>

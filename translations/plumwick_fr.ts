@@ -272,10 +272,6 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <translation>%1 n’est pas la liste des nombres 1 à 90&#xa0;; les tickets portent toujours ces nombres, retirez donc la liste</translation>
     </message>
     <message>
-        <source>no printer named &apos;%1&apos;</source>
-        <translation>aucune imprimante nommée «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>%1 is already there; remove it or export to another folder</source>
         <translation>%1 existe déjà&#xa0;; supprimez-le ou exportez vers un autre dossier</translation>
     </message>
@@ -560,18 +556,6 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <translation>Compté sur toute la partie&#xa0;: les tickets 1 à 6 forment la bande 1, 7 à 12 la bande 2, ...</translation>
     </message>
     <message>
-        <source>One line</source>
-        <translation>Une ligne</translation>
-    </message>
-    <message>
-        <source>Two lines</source>
-        <translation>Deux lignes</translation>
-    </message>
-    <message>
-        <source>Full house</source>
-        <translation>Carton plein</translation>
-    </message>
-    <message>
         <source>Ticket %1 is ticket %2 of strip %3.</source>
         <translation>Le ticket %1 est le ticket %2 de la bande %3.</translation>
     </message>
@@ -838,6 +822,18 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>row %1</source>
         <translation>ligne %1</translation>
     </message>
+    <message>
+        <source>Full house</source>
+        <translation>Carton plein</translation>
+    </message>
+    <message>
+        <source>Two lines</source>
+        <translation>Deux lignes</translation>
+    </message>
+    <message>
+        <source>One line</source>
+        <translation>Une ligne</translation>
+    </message>
 </context>
 <context>
     <name>NumberedGame</name>
@@ -975,18 +971,6 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Pa&amp;ttern:</source>
         <translation>&amp;Motif&#xa0;:</translation>
-    </message>
-    <message>
-        <source>One line</source>
-        <translation>Une ligne</translation>
-    </message>
-    <message>
-        <source>Two lines</source>
-        <translation>Deux lignes</translation>
-    </message>
-    <message>
-        <source>Full house</source>
-        <translation>Carton plein</translation>
     </message>
 </context>
 <context>
@@ -1754,18 +1738,6 @@ voir plumwick-print --help.
 </context>
 <context>
     <name>TicketWebPage</name>
-    <message>
-        <source>One line</source>
-        <translation>Une ligne</translation>
-    </message>
-    <message>
-        <source>Two lines</source>
-        <translation>Deux lignes</translation>
-    </message>
-    <message>
-        <source>Full house</source>
-        <translation>Carton plein</translation>
-    </message>
     <message>
         <source>Clear every mark on this ticket?</source>
         <translation>Effacer toutes les marques de ce ticket&#xa0;?</translation>

@@ -5,6 +5,7 @@
 #include "app/CardGridView.h"
 #include "app/Guarded.h"
 #include "app/Panel.h"
+#include "app/PatternBox.h"
 #include "app/SpokenValue.h"
 #include "game/CallerDraw.h"
 #include "game/CardCheck.h"
@@ -56,8 +57,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     EdtCard = new QSpinBox(this);
     EdtCard->setRange(1, MaxCardNumber);
     CboPattern = new QComboBox(this);
-    for (WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
-        CboPattern->addItem(PatternName(p), static_cast<int>(p));
+    FillPatternBox(CboPattern, false);
     SpeakValue(CboPattern);
     BtnCheck = new QPushButton(tr("C&heck"), this);
     BtnCheck->setDefault(true);
@@ -116,16 +116,7 @@ void CheckCardDialog::ShowKind(bool tickets)
     EdtCard->setToolTip(tickets ? tr("Counted through the game: tickets 1 to 6 are strip 1, 7 to 12 strip 2, ...")
                                 : QString());
     EdtCard->setRange(1, tickets ? NinetyBall::TicketsPerStrip * (NinetyBall::MaxStrips + 1) : MaxCardNumber);
-    const QSignalBlocker quiet(CboPattern);
-    CboPattern->clear();
-    if (tickets) {
-        CboPattern->addItem(tr("One line"), static_cast<int>(NinetyBall::TicketPattern::OneLine));
-        CboPattern->addItem(tr("Two lines"), static_cast<int>(NinetyBall::TicketPattern::TwoLines));
-        CboPattern->addItem(tr("Full house"), static_cast<int>(NinetyBall::TicketPattern::FullHouse));
-    } else {
-        for (WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
-            CboPattern->addItem(PatternName(p), static_cast<int>(p));
-    }
+    FillPatternBox(CboPattern, tickets);
     Grid->setVisible(!tickets);
     TicketGrid->setVisible(tickets);
 }
@@ -187,9 +178,8 @@ void CheckCardDialog::CheckTicketClick(const QString& typed)
     GameRecord game = record.value_or(GameRecord{});
     game.Code = ParseGameCode(typed)->Text();
     game.Tickets = true;
-    std::vector<bool> called(91, false);
-    for (const QString& number : CalledIn(GameHistory::LoadGame(game)))
-        called[static_cast<size_t>(number.toInt())] = true;
+    const QSet<QString> calls = CalledIn(GameHistory::LoadGame(game));
+    const std::vector<bool> called = NinetyBall::CalledNumbers(QStringList(calls.cbegin(), calls.cend()));
     const TicketCheck check = CheckGameTicket(typed, 0, EdtCard->value(), record ? record->Cards : 0, called,
                                               static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt()));
     if (!check.Error.isEmpty()) {

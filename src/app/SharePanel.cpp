@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/SharePanel.h"
 #include "app/CardGridView.h"
+#include "app/PatternBox.h"
 #include "app/TicketGridView.h"
 #include "app/SpokenValue.h"
 #include "game/CardCheck.h"
@@ -42,7 +43,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     CboAddress = new QComboBox(this);
     SpeakValue(CboAddress);
     CboPattern = new QComboBox(this);
-    FillPatterns(false);
+    FillPatternBox(CboPattern, false);
     SpeakValue(CboPattern);
     LblPlayers = new QLabel(this);
     LstClaims = new QListWidget(this);
@@ -83,7 +84,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     });
     connect(CboPattern, &QComboBox::currentIndexChanged, this, [this] {
         if (Server && Game.Tickets)
-            Server->SetTicketPattern(static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt()));
+            Server->SetTicketPattern(ChosenTicketPattern());
         else if (Server)
             Server->SetPattern(ChosenPattern());
         ShowClaim();
@@ -112,7 +113,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         throw PlatformError(tr("Only a printed game can be shared: choose it in \"Play\"."));
     Game = game;
     Calls = calls;
-    FillPatterns(game.Tickets);
+    FillPatternBox(CboPattern, game.Tickets);
     ClaimCard->setVisible(!game.Tickets);
     ClaimTicket->setVisible(game.Tickets);
     auto lock = std::make_shared<std::mutex>();
@@ -128,7 +129,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
                 strips->Plan(std::max(strip, 2 * strips->Planned() + 4));
             return strips->At(strip)[static_cast<size_t>((n - 1) % NinetyBall::TicketsPerStrip)];
         };
-        Shared = std::make_shared<SharedGame>(game.Code, static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt()),
+        Shared = std::make_shared<SharedGame>(game.Code, ChosenTicketPattern(),
                                               game.Cards * NinetyBall::TicketsPerStrip,
                                               NinetyBall::TicketsPerStrip * NinetyBall::MaxStrips, TicketOf, secret,
                                               SharedGame::Limits{});
@@ -236,12 +237,9 @@ void SharePanel::ShowClaim()
     if (Game.Tickets) {
         // The ticket as the phone got it, with the calls marked and the winning rows outlined.
         const NinetyBall::Ticket ticket = TicketOf(item->data(Qt::UserRole).toInt());
-        std::vector<bool> called(91, false);
-        for (const QString& call : Calls)
-            if (const int n = call.toInt(); n >= 1 && n <= 90)
-                called[static_cast<size_t>(n)] = true;
+        const std::vector<bool> called = NinetyBall::CalledNumbers(Calls);
         const auto verdict =
-            NinetyBall::CheckTicket(ticket, called, static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt()));
+            NinetyBall::CheckTicket(ticket, called, ChosenTicketPattern());
         ClaimTicket->Show(ticket, called, verdict.Rows);
         return;
     }
@@ -252,18 +250,9 @@ void SharePanel::ShowClaim()
     ClaimCard->Show(view, marked, verdict.Cells);
 }
 
-void SharePanel::FillPatterns(bool tickets)
+NinetyBall::TicketPattern SharePanel::ChosenTicketPattern() const
 {
-    const QSignalBlocker quiet(CboPattern);
-    CboPattern->clear();
-    if (tickets) {
-        CboPattern->addItem(tr("One line"), static_cast<int>(NinetyBall::TicketPattern::OneLine));
-        CboPattern->addItem(tr("Two lines"), static_cast<int>(NinetyBall::TicketPattern::TwoLines));
-        CboPattern->addItem(tr("Full house"), static_cast<int>(NinetyBall::TicketPattern::FullHouse));
-        return;
-    }
-    for (const WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
-        CboPattern->addItem(PatternName(p), static_cast<int>(p));
+    return static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt());
 }
 
 WinPattern SharePanel::ChosenPattern() const

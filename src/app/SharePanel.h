@@ -63,8 +63,7 @@ private:
     void ShowQr();
     void RecordUsed(int used);
     WinPattern ChosenPattern() const;
-    // The patterns of cards or of tickets in the box, the first chosen.
-    void FillPatterns(bool tickets);
+    NinetyBall::TicketPattern ChosenTicketPattern() const;
 
     Prompts& Asks;
     GameSource Game;

@@ -120,6 +120,25 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
 
 } // namespace
 
+std::optional<int> BatchPrinter(QtPrinters& printers, const BatchOptions& options, const QString& output)
+{
+    const QStringList names = printers.Names();
+    if (!options.Printer.isEmpty()) {
+        const int index = static_cast<int>(names.indexOf(options.Printer));
+        if (index < 0 || index == names.size() - 1) {
+            BatchFail(QCoreApplication::translate("BatchPrint", "no printer named '%1'").arg(options.Printer));
+            return std::nullopt;
+        }
+        return index;
+    }
+    printers.SetPdfOutput(output);
+    if (options.Paper)
+        printers.UsePaper(*options.Paper);
+    if (options.Seed)
+        printers.SetPdfCreationDate(QDateTime::fromSecsSinceEpoch(946684800LL + *options.Seed, QTimeZone::utc()));
+    return static_cast<int>(names.size()) - 1;
+}
+
 int RunBatch(const BatchOptions& options)
 {
     if (options.Tickets)
@@ -183,22 +202,10 @@ int RunBatch(const BatchOptions& options)
         }
 
         QtPrinters printers;
-        int printerIndex = -1;
-        const QStringList names = printers.Names();
-        if (!options.Printer.isEmpty()) {
-            printerIndex = static_cast<int>(names.indexOf(options.Printer));
-            if (printerIndex < 0 || printerIndex == names.size() - 1) {
-                BatchFail(QCoreApplication::translate("BatchPrint", "no printer named '%1'").arg(options.Printer));
-                return 1;
-            }
-        } else {
-            printerIndex = static_cast<int>(names.size()) - 1;
-            printers.SetPdfOutput(output);
-            if (options.Paper)
-                printers.UsePaper(*options.Paper);
-            if (options.Seed)
-                printers.SetPdfCreationDate(QDateTime::fromSecsSinceEpoch(946684800LL + *options.Seed, QTimeZone::utc()));
-        }
+        const std::optional<int> chosen = BatchPrinter(printers, options, output);
+        if (!chosen)
+            return 1;
+        const int printerIndex = *chosen;
 
         // From here on a failure is the output's.
         try {

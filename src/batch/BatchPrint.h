@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include <optional>
 
 struct BatchOptions;
 
@@ -8,3 +9,10 @@ struct BatchOptions;
 // settings file, checks the word count and prints. Messages go to standard error.
 // Returns the exit status: 0 done, 1 refused or failed (nothing half-written is left).
 int RunBatch(const BatchOptions& options);
+
+class QtPrinters;
+class QString;
+// The printer a job goes to: the system printer --printer names (saying so, and nothing,
+// where there is none of that name), else the PDF printer writing `output` on the paper
+// asked for, stamped with the seed's date for repeatable bytes.
+std::optional<int> BatchPrinter(QtPrinters& printers, const BatchOptions& options, const QString& output);

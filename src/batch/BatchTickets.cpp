@@ -3,6 +3,7 @@
 #include "batch/BatchTickets.h"
 #include "batch/BatchMessages.h"
 #include "batch/BatchOptions.h"
+#include "batch/BatchPrint.h"
 #include "card/CardPrinting.h"
 #include "card/CardExport.h"
 #include "card/PrintJob.h"
@@ -196,22 +197,10 @@ int RunTicketBatch(const BatchOptions& options)
             return ExportTickets(options, code ? code->Text() : QString(), game ? &*game : nullptr, dealer, fontName, fontSize);
 
         QtPrinters printers;
-        int printerIndex = -1;
-        const QStringList names = printers.Names();
-        if (!options.Printer.isEmpty()) {
-            printerIndex = static_cast<int>(names.indexOf(options.Printer));
-            if (printerIndex < 0 || printerIndex == names.size() - 1) {
-                BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "no printer named '%1'")).arg(options.Printer));
-                return 1;
-            }
-        } else {
-            printerIndex = static_cast<int>(names.size()) - 1;
-            printers.SetPdfOutput(output);
-            if (options.Paper)
-                printers.UsePaper(*options.Paper);
-            if (options.Seed)
-                printers.SetPdfCreationDate(QDateTime::fromSecsSinceEpoch(946684800LL + *options.Seed, QTimeZone::utc()));
-        }
+        const std::optional<int> chosen = BatchPrinter(printers, options, output);
+        if (!chosen)
+            return 1;
+        const int printerIndex = *chosen;
         try {
             PreparePrinter(printers, printerIndex, fontName, fontSize, options.PerPage == 2 && !options.CallList);
             const QString heading = code ? QStringLiteral("Game ") + code->Text() : QString();

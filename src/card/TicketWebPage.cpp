@@ -32,9 +32,9 @@ QByteArray TicketWebPage(const WebTicket& ticket)
     }
     html += QStringLiteral("</div>\n<p class=\"footer\">") + HtmlEscaped(ticket.Footer) + QStringLiteral("</p>\n");
     const auto say = [](const char* text) { return QCoreApplication::translate("NinetyBall", text); };
-    html += Controls({{"line", QCoreApplication::translate("TicketWebPage", "One line")},
-                      {"two", QCoreApplication::translate("TicketWebPage", "Two lines")},
-                      {"house", QCoreApplication::translate("TicketWebPage", "Full house")}},
+    html += Controls({{"line", NinetyBall::TicketPatternName(NinetyBall::TicketPattern::OneLine)},
+                      {"two", NinetyBall::TicketPatternName(NinetyBall::TicketPattern::TwoLines)},
+                      {"house", NinetyBall::TicketPatternName(NinetyBall::TicketPattern::FullHouse)}},
                      ticket.Footer);
     // The verdicts as the checker says them.
     html += PageEnd({{"t-row", say("Bingo: row %1")},

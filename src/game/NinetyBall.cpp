@@ -164,6 +164,22 @@ bool IsValidStrip(const Strip& strip, QString* why)
     return true;
 }
 
+QString TicketPatternName(TicketPattern pattern)
+{
+    return pattern == TicketPattern::FullHouse ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "Full house"))
+           : pattern == TicketPattern::TwoLines ? Tr(QT_TRANSLATE_NOOP("NinetyBall", "Two lines"))
+                                                : Tr(QT_TRANSLATE_NOOP("NinetyBall", "One line"));
+}
+
+std::vector<bool> CalledNumbers(const QStringList& calls)
+{
+    std::vector<bool> called(91, false);
+    for (const QString& call : calls)
+        if (const int n = call.toInt(); n >= 1 && n <= 90)
+            called[static_cast<size_t>(n)] = true;
+    return called;
+}
+
 TicketVerdict CheckTicket(const Ticket& ticket, const std::vector<bool>& called, TicketPattern pattern)
 {
     // `called[n]`: number n has been called.

@@ -46,6 +46,11 @@ bool IsValidStrip(const Strip& strip, QString* why = nullptr);
 
 // What a ticket wins on: one row complete, two rows, or all fifteen numbers.
 enum class TicketPattern { OneLine, TwoLines, FullHouse };
+inline constexpr TicketPattern TicketPatterns[] = {TicketPattern::OneLine, TicketPattern::TwoLines, TicketPattern::FullHouse};
+// "One line", "Two lines", "Full house".
+QString TicketPatternName(TicketPattern pattern);
+// The calls as flags: `called[n]` for each number n from 1 to 90 among them.
+std::vector<bool> CalledNumbers(const QStringList& calls);
 
 struct TicketVerdict {
     bool Won = false;

@@ -91,11 +91,7 @@ Verdict SharedGame::Judge(const Seat& seat) const
         return CheckPattern(seat.View.Marked(called), seat.View.Side, Playing, seat.View.Heading);
     }
     // A ticket, as the checker judges it; the winning rows' numbers are its cells.
-    std::vector<bool> called(91, false);
-    for (const QString& call : CallsSoFar)
-        if (const int n = call.toInt(); n >= 1 && n <= 90)
-            called[static_cast<size_t>(n)] = true;
-    const NinetyBall::TicketVerdict ticket = NinetyBall::CheckTicket(*seat.Ticket, called, TicketGoal);
+    const NinetyBall::TicketVerdict ticket = NinetyBall::CheckTicket(*seat.Ticket, NinetyBall::CalledNumbers(CallsSoFar), TicketGoal);
     Verdict verdict;
     verdict.Bingo = ticket.Won;
     verdict.Text = ticket.Text;

@@ -87,12 +87,14 @@ heard "Check a Card" "$at"
 at=$(mark)
 xdotool key Return
 heard "Card 1: No bingo yet" "$at"
-xdotool key Escape
 
 # 90-ball tickets: the option says what it did (after the list's changes are offered for
 # saving), a call is spoken by its traditional call, and a checked ticket says its verdict.
 "$printer" -q --tickets --numbered -o "$work/tickets.pdf" >/dev/null
-heard "Plumwick" "$at"
+at=$(mark)
+xdotool key Escape
+heard "Plumwick\." "$at"
+sleep 0.3
 at=$(mark)
 xdotool key alt+o 9
 heard "save current bingo card" "$at"
@@ -105,8 +107,10 @@ sleep 0.3
 at=$(mark)
 xdotool key space
 heard "notification [A-Za-z' -]+, [0-9]+\." "$at"
+at=$(mark)
 xdotool key alt+F4
-heard "Plumwick" "$at"
+heard "Plumwick\." "$at"
+sleep 0.3
 at=$(mark)
 xdotool key F6
 heard "Check a Card" "$at"

@@ -15,7 +15,7 @@ import subprocess
 import sys
 import tempfile
 
-from headless import Checks, chromium, phone as screen
+from headless import Checks, chromium, phone as screen, reopen
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select
@@ -79,12 +79,12 @@ try:
         browser.save_screenshot(os.path.join(pictures, "web-card-phone.png"))
 
     # Marks outlast a reload; the other card keeps its own.
-    browser.refresh()
+    reopen(browser, first, 7)
     check(pressed() == [i in (0, 1, 2, 3, 4, 6, 12) for i in range(25)], "the marks are kept over a reload")
     check(status() == "Bingo: row 1", "the line is shown again after a reload")
     browser.get(second)
     check(pressed() == [i == 12 for i in range(25)], "another card has marks of its own")
-    browser.get(first)
+    reopen(browser, first, 7)
 
     # Another pattern: four corners is not complete yet.
     Select(browser.find_element(By.ID, "pattern")).select_by_value("corners")
@@ -112,7 +112,7 @@ try:
     browser.find_element(By.ID, "clear").click()
     browser.switch_to.alert.accept()
     check(pressed() == [i == 12 for i in range(25)], "Clear marks leaves the free space")
-    browser.refresh()
+    reopen(browser, first, 1)
     check(pressed() == [i == 12 for i in range(25)], "cleared marks stay cleared")
 
     # Landscape on a phone: the whole card is on the screen.
@@ -161,7 +161,8 @@ try:
     said = subprocess.run([plumwick_print, "-q", "--tickets", "--numbered", "--export", tickets, "--format", "html"],
                           check=True, capture_output=True, text=True, env=dict(os.environ, XDG_DATA_HOME=work)).stdout
     ticket_code = said.split("Game code:")[1].strip()
-    browser.get("file://" + os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-1.html"))
+    ticket1 = "file://" + os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-1.html")
+    browser.get(ticket1)
     check(len(cells()) == 15 and len(browser.find_elements(By.CSS_SELECTOR, ".blank")) == 12,
           "a ticket has 15 numbers to tap and 12 blanks")
     check(browser.execute_script("return performance.getEntriesByType('resource').length") == 0,
@@ -176,11 +177,11 @@ try:
     for c in row(2):
         c.click()
     check(status() == "Bingo: rows 2 and 3", f"two lines: {status()!r}")
-    browser.refresh()
+    reopen(browser, ticket1, 10)
     check(status() == "Bingo: rows 2 and 3" and sum(pressed()) == 10, "a ticket's marks are kept over a reload")
     browser.get("file://" + os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-2.html"))
     check(sum(pressed()) == 0, "another ticket has marks of its own")
-    browser.get("file://" + os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-1.html"))
+    reopen(browser, ticket1, 10)
     Select(browser.find_element(By.ID, "pattern")).select_by_value("house")
     for c in row(0):
         c.click()

@@ -34,3 +34,18 @@ class Checks:
         if not condition:
             self.failures.append(what)
             print("FAIL:", what, flush=True)
+
+
+def reopen(driver, url, marked, tries=5):
+    """Opens (or reloads) a page whose marks are kept in the browser, until it shows as many
+    marked cells as `marked` or the tries run out. Headless Chromium now and then reads a
+    file:// page's storage before the earlier page's writes have reached it (seen a run in
+    five or so, before any change of ours); a player reloading sees the marks, and so does
+    this. A page that never shows them fails its check as before."""
+    import time
+    for _ in range(tries):
+        time.sleep(0.5)
+        driver.get(url)
+        count = sum(c.get_attribute("aria-pressed") == "true" for c in driver.find_elements("css selector", ".cell"))
+        if count == marked:
+            return
