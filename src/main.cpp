@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Plumwick: designs and prints bingo cards.
 #include "platform/CommandLine.h"
+#include "platform/HeapTuning.h"
 #include "app/FocusRingStyle.h"
 #include "app/FormScale.h"
 #include "app/StartupOptions.h"
@@ -21,6 +22,7 @@
 
 int main(int argc, char* argv[])
 {
+    KeepFreedMemoryForReuse();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

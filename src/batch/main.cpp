@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // plumwick-print: prints bingo cards or the call list of a word list without a window.
 #include "platform/CommandLine.h"
+#include "platform/HeapTuning.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchPrint.h"
 #include "platform/Translations.h"
@@ -24,6 +25,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 int main(int argc, char* argv[])
 {
+    KeepFreedMemoryForReuse();
     qInstallMessageHandler(QuietMessages);
     // The PDF engine keeps its fonts in hashes; with Qt's random hash seed their order in the
     // file changes from run to run, and a repeatable job must give the same bytes.
