@@ -55,13 +55,33 @@ private:
     int Top = 1;
 };
 
+// The j-th (from 0) word not taken yet, in list order, taken now; `taken` holds the list
+// indices taken so far, in order. As RemainingWords::Take, in time of the words taken, not
+// of the list: a card takes at most 49 of a list of any length.
+int TakeAmongFew(std::vector<int>& taken, int j)
+{
+    int index = j;
+    auto at = taken.begin();
+    for (; at != taken.end() && *at <= index; ++at)
+        ++index;
+    taken.insert(at, index);
+    return index;
+}
+
 // Every word of the list into the cells in a random order, the generator seeded once.
 // `shown` limits the work to the cells a card shows (the rest come after them).
 void Shuffle(int count, int shown, RandomSource& random, std::vector<int>& cells)
 {
-    RemainingWords remaining(count);
     random.Reseed();
     const int n = std::min(count, shown);
+    if (n <= 64) {
+        thread_local std::vector<int> taken;
+        taken.clear();
+        for (int i = 0; i < n; ++i)
+            cells[i] = TakeAmongFew(taken, static_cast<int>(random.Next(static_cast<std::uint32_t>(count - i))));
+        return;
+    }
+    RemainingWords remaining(count);
     for (int i = 0; i < n; ++i)
         cells[i] = remaining.Take(static_cast<int>(random.Next(static_cast<std::uint32_t>(count - i))));
 }
@@ -125,19 +145,27 @@ ArrangementPlan PlanArrangement(const QStringList& words)
 void ArrangeCardIndices(const ArrangementPlan& plan, bool freeSpace, int sizeIndex, RandomSource& random,
                         std::vector<int>& cells, int shown)
 {
-    cells.assign(plan.Count, -1);
+    // A shuffle stopped early leaves the later cells alone: only the first `shown` are kept.
+    const bool cut = !plan.ColumnRule && shown >= 0 && shown < plan.Count;
+    cells.assign(cut ? shown : plan.Count, -1);
     if (plan.ColumnRule)
         ColumnRule(plan, freeSpace, sizeIndex, random, cells);
     else
         Shuffle(plan.Count, shown < 0 ? plan.Count : shown, random, cells);
 }
 
+int CellsShown(bool freeSpace, int sizeIndex)
+{
+    const int side = CardSide(sizeIndex);
+    return side * side - (freeSpace ? 1 : 0);
+}
+
 void ArrangeCardCells(const QStringList& words, bool freeSpace, int sizeIndex, RandomSource& random,
                       QStringList& cells)
 {
     thread_local std::vector<int> order;
-    ArrangeCardIndices(PlanArrangement(words), freeSpace, sizeIndex, random, order);
-    cells.resize(words.size());
+    ArrangeCardIndices(PlanArrangement(words), freeSpace, sizeIndex, random, order, CellsShown(freeSpace, sizeIndex));
+    cells.resize(static_cast<qsizetype>(order.size()));
     for (qsizetype i = 0; i < cells.size(); ++i)
-        cells[i] = order[i] >= 0 ? words[order[i]] : QString();
+        cells[i] = order[static_cast<size_t>(i)] >= 0 ? words[order[static_cast<size_t>(i)]] : QString();
 }

@@ -12,10 +12,15 @@ class RandomSource;
 // the shuffle for every other list. Works on values only; the main window reads its
 // controls and stores the result in CardCells.
 //
-// `cells` is resized to the word count; every entry is written. (Where repeated numbers
-// leave a column group short, the entries the column rule cannot fill are left empty.)
+// `cells` gets the cells a card shows, in reading order without the free space: a shuffle
+// draws only those (as many as the words where the list is shorter), the column rule all 75
+// (its draws depend on each other). Where repeated numbers leave a column group short, the
+// entries the column rule cannot fill are left empty.
 void ArrangeCardCells(const QStringList& words, bool freeSpace, int sizeIndex,
                       RandomSource& random, QStringList& cells);
+
+// The cells a card shows: side x side, less the free space.
+int CellsShown(bool freeSpace, int sizeIndex);
 
 // True when the list is 75 whole numbers, each from 1 to 75.
 bool IsNumbers1To75(const QStringList& words);
@@ -31,6 +36,6 @@ ArrangementPlan PlanArrangement(const QStringList& words);
 
 // The same arrangement as list indices (-1: a cell the column rule leaves empty), drawing
 // from the generator exactly as ArrangeCardCells does. With `shown` >= 0 a shuffle stops
-// after the first `shown` cells (those after are never printed); the rest stay -1.
+// after the first `shown` cells (those after are never printed) and `cells` holds just those.
 void ArrangeCardIndices(const ArrangementPlan& plan, bool freeSpace, int sizeIndex, RandomSource& random,
                         std::vector<int>& cells, int shown = -1);

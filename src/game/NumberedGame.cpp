@@ -171,7 +171,7 @@ QStringList NumberedGame::Card(int n) const
     } else {
         SeededClock clock(GameCardCounter(Seed, n, attempt));
         RandomSource random(clock);
-        ArrangeCardIndices(Arrangement, Options.FreeSpace, Options.SizeIndex, random, cells);
+        ArrangeCardIndices(Arrangement, Options.FreeSpace, Options.SizeIndex, random, cells, Shown);
     }
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(cells.size()));

@@ -41,7 +41,7 @@ TEST_F(MainWindowTest, TicketsTakeTheListsPlaceAfterOfferingToSaveIt)
     EXPECT_TRUE(w.BtnAdd->isEnabled());
     EXPECT_EQ(w.CboCardsPerPage->count(), 3);
     EXPECT_EQ(w.LblCardNum->text(), "Number of Bingo Card: ");
-    EXPECT_EQ(w.CardCells.size(), 90);
+    EXPECT_EQ(w.CardCells.size(), 24); // a 5 x 5 card of the numbers as a word list
     EXPECT_TRUE(Settings().contains("[Tickets]\r\nPlay=0"));
 }
 

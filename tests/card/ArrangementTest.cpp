@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "card/CardArrangement.h"
+#include "card/CardOptions.h"
 #include "card/RandomSource.h"
 #include "platform/Clock.h"
 #include "support/SteppingClock.h"
@@ -121,15 +122,44 @@ TEST(ArrangeCard, ShuffleMatchesPickingFromAShrinkingList)
     QStringList words;
     for (int i = 0; i < 300; ++i)
         words << QStringLiteral("w%1").arg(i);
-    QStringList cells;
-    ArrangeCardCells(words, false, 1, a, cells);
+    std::vector<int> all;
+    ArrangeCardIndices(PlanArrangement(words), false, 1, a, all); // every word, no card cut
 
     QStringList remaining = words;
     QStringList expected;
     b.Reseed();
     while (!remaining.isEmpty())
         expected << remaining.takeAt(b.Next(static_cast<std::uint32_t>(remaining.size())));
-    EXPECT_EQ(cells, expected);
+    QStringList texts;
+    for (const int i : all)
+        texts << words[i];
+    EXPECT_EQ(texts, expected);
+
+    // A card draws only what it shows, the same first picks: 25 on 5 x 5, 49 on 7 x 7.
+    for (const int sizeIndex : {1, 2}) {
+        SteppingClock clock(5, 13);
+        RandomSource c(clock);
+        QStringList cells;
+        ArrangeCardCells(words, false, sizeIndex, c, cells);
+        EXPECT_EQ(cells, expected.mid(0, CardSide(sizeIndex) * CardSide(sizeIndex)));
+    }
+}
+
+TEST(ArrangeCard, ACardOfAHundredThousandWordsDrawsItsCellsAsTheWholeShuffleWould)
+{
+    QStringList words;
+    for (int i = 0; i < 100000; ++i)
+        words << QStringLiteral("w%1").arg(i);
+    const ArrangementPlan plan = PlanArrangement(words);
+    for (std::uint64_t start = 1; start <= 20; ++start) {
+        SteppingClock clockA(start, 7919), clockB(start, 7919);
+        RandomSource a(clockA), b(clockB);
+        std::vector<int> whole, card;
+        ArrangeCardIndices(plan, true, 1, a, whole);
+        ArrangeCardIndices(plan, true, 1, b, card, 24);
+        ASSERT_EQ(card.size(), 24u);
+        EXPECT_EQ(card, std::vector<int>(whole.begin(), whole.begin() + 24)) << start;
+    }
 }
 
 TEST(ArrangeCard, TwoArrangementsInARowDiffer)

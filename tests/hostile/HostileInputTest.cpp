@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, AMillionOneLetterLinesAndBinaryBytesOpen)
     Asks.ExpectOpen(Home.Folder.Path("million.pwk"));
     w.MnuFileOpen->trigger();
     EXPECT_EQ(w.WordList.Count(), 1000000);
-    EXPECT_EQ(w.CardCells.size(), 1000000);
+    EXPECT_EQ(w.CardCells.size(), 24); // the card draws only the cells it shows
     PaintOnImage(w);
 
     // Stray bytes that are no valid UTF-8 open in the code page; a NUL makes it no list.
