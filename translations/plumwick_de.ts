@@ -271,10 +271,6 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>%1 is not the numbers 1 to 90; tickets are always of those numbers, so leave the list out</source>
         <translation>%1 sind nicht die Zahlen 1 bis 90; Scheine tragen immer diese Zahlen, also die Liste weglassen</translation>
     </message>
-    <message>
-        <source>%1 is already there; remove it or export to another folder</source>
-        <translation>%1 gibt es schon; entfernen Sie die Datei oder exportieren Sie in einen anderen Ordner</translation>
-    </message>
 </context>
 <context>
     <name>CallerBoard</name>

@@ -271,10 +271,6 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>%1 is not the numbers 1 to 90; tickets are always of those numbers, so leave the list out</source>
         <translation>%1 no son los números del 1 al 90; los boletos llevan siempre esos números, así que quite la lista</translation>
     </message>
-    <message>
-        <source>%1 is already there; remove it or export to another folder</source>
-        <translation>%1 ya existe; quítelo o exporte a otra carpeta</translation>
-    </message>
 </context>
 <context>
     <name>CallerBoard</name>

@@ -271,10 +271,6 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>%1 is not the numbers 1 to 90; tickets are always of those numbers, so leave the list out</source>
         <translation>%1 n’est pas la liste des nombres 1 à 90&#xa0;; les tickets portent toujours ces nombres, retirez donc la liste</translation>
     </message>
-    <message>
-        <source>%1 is already there; remove it or export to another folder</source>
-        <translation>%1 existe déjà&#xa0;; supprimez-le ou exportez vers un autre dossier</translation>
-    </message>
 </context>
 <context>
     <name>CallerBoard</name>

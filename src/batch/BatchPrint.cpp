@@ -84,33 +84,21 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
 int RunExport(const BatchOptions& options, const CardOptions& card, const QStringList& words, const NumberedGame* game,
               const QString& fontName, int fontSize)
 {
-    ExportJob job;
+    ExportJob job = BatchExportJob(options, fontName, fontSize);
     job.Card.Options = card;
     job.Card.Cards = options.Cards;
     job.Card.GameCode = game ? game->Code().Text() : QString();
     job.Card.SameTextSize = options.SameTextSize.value_or(SameTextSizeFlag.Read());
     if (job.Card.SameTextSize)
         job.Card.AllWords = words;
-    job.FontName = fontName;
-    job.FontSize = fontSize;
-    job.Paper = QtPrinters::PdfPaperNamed(options.Paper.value_or(QString())).value_or(QPageSize(QtPrinters::LocalePaper()));
-    job.Folder = options.ExportFolder;
-    job.Format = options.ExportFormat == QStringLiteral("pdf")    ? ExportFormat::Pdf
-                 : options.ExportFormat == QStringLiteral("html") ? ExportFormat::Html
-                                                                  : ExportFormat::Png;
-    job.Title = QFileInfo(options.ListFile).completeBaseName();
     if (game)
         job.Cells = [game](int n) { return game->Card(n); };
     else
         job.Cells = ArrangedCells(words, card, options.Seed);
-    const QStringList existing = ExistingExportFiles(job);
-    if (!existing.isEmpty()) {
-        BatchFail(QCoreApplication::translate("BatchPrint", "%1 is already there; remove it or export to another folder")
-                 .arg(JoinPath(job.Folder, existing.front())));
+    const std::optional<int> done = WriteBatchExport(job, options.Quiet);
+    if (!done)
         return 1;
-    }
-    TerminalProgress progress(!options.Quiet && ::isatty(STDERR_FILENO));
-    const int written = ExportCards(job, [&](int done, int total) { return progress.Step(done, total); });
+    const int written = *done;
     if (game) {
         BatchWarn(GameHistory::Add({job.Card.GameCode, QFileInfo(options.ListFile).absoluteFilePath(), card, written}));
         std::printf("Game code: %s\n", qUtf8Printable(job.Card.GameCode));
@@ -119,6 +107,32 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
 }
 
 } // namespace
+
+ExportJob BatchExportJob(const BatchOptions& options, const QString& fontName, int fontSize)
+{
+    ExportJob job;
+    job.FontName = fontName;
+    job.FontSize = fontSize;
+    job.Paper = QtPrinters::PdfPaperNamed(options.Paper.value_or(QString())).value_or(QPageSize(QtPrinters::LocalePaper()));
+    job.Folder = options.ExportFolder;
+    job.Format = options.ExportFormat == QStringLiteral("pdf")    ? ExportFormat::Pdf
+                 : options.ExportFormat == QStringLiteral("html") ? ExportFormat::Html
+                                                                  : ExportFormat::Png;
+    job.Title = options.ListFile.isEmpty() ? QStringLiteral("Bingo") : QFileInfo(options.ListFile).completeBaseName();
+    return job;
+}
+
+std::optional<int> WriteBatchExport(const ExportJob& job, bool quiet)
+{
+    const QStringList existing = ExistingExportFiles(job);
+    if (!existing.isEmpty()) {
+        BatchFail(QCoreApplication::translate("BatchPrint", "%1 is already there; remove it or export to another folder")
+                 .arg(JoinPath(job.Folder, existing.front())));
+        return std::nullopt;
+    }
+    TerminalProgress progress(!quiet && ::isatty(STDERR_FILENO));
+    return ExportCards(job, [&](int done, int total) { return progress.Step(done, total); });
+}
 
 std::optional<int> BatchPrinter(QtPrinters& printers, const BatchOptions& options, const QString& output)
 {

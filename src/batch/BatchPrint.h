@@ -16,3 +16,11 @@ class QString;
 // where there is none of that name), else the PDF printer writing `output` on the paper
 // asked for, stamped with the seed's date for repeatable bytes.
 std::optional<int> BatchPrinter(QtPrinters& printers, const BatchOptions& options, const QString& output);
+
+struct ExportJob;
+// What every --export job shares: the face, the paper, the folder and the format asked for,
+// and the list's name as the pages' title ("Bingo" without a list).
+ExportJob BatchExportJob(const BatchOptions& options, const QString& fontName, int fontSize);
+// Writes an --export job's files, its progress on a terminal; how many were written, or
+// nothing (after saying which) where a file of the job is there already.
+std::optional<int> WriteBatchExport(const ExportJob& job, bool quiet);

@@ -111,17 +111,9 @@ int RunTicketCheck(const BatchOptions& options)
 int ExportTickets(const BatchOptions& options, const QString& gameCode, const NinetyBall::StripGame* game,
                   const NinetyBall::StripDealer& dealer, const QString& fontName, int fontSize)
 {
-    ExportJob job;
+    ExportJob job = BatchExportJob(options, fontName, fontSize);
     job.Card.Cards = options.Strips;
     job.Card.GameCode = gameCode;
-    job.FontName = fontName;
-    job.FontSize = fontSize;
-    job.Paper = QtPrinters::PdfPaperNamed(options.Paper.value_or(QString())).value_or(QPageSize(QtPrinters::LocalePaper()));
-    job.Folder = options.ExportFolder;
-    job.Format = options.ExportFormat == QStringLiteral("pdf")    ? ExportFormat::Pdf
-                 : options.ExportFormat == QStringLiteral("html") ? ExportFormat::Html
-                                                                  : ExportFormat::Png;
-    job.Title = options.ListFile.isEmpty() ? QStringLiteral("Bingo") : QFileInfo(options.ListFile).completeBaseName();
     const std::optional<std::uint32_t> seed = options.Seed;
     if (game)
         job.Strips = [game](int n) { return game->At(n); };
@@ -129,13 +121,10 @@ int ExportTickets(const BatchOptions& options, const QString& gameCode, const Ni
         job.Strips = [&dealer, seed](int n) {
             return dealer.Deal(seed ? (std::uint64_t(*seed) << 20) ^ std::uint64_t(n) : SteadyClock().Counter());
         };
-    const QStringList existing = ExistingExportFiles(job);
-    if (!existing.isEmpty()) {
-        BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "%1 is already there; remove it or export to another folder"))
-                      .arg(JoinPath(job.Folder, existing.front())));
+    const std::optional<int> done = WriteBatchExport(job, options.Quiet);
+    if (!done)
         return 1;
-    }
-    const int written = ExportCards(job);
+    const int written = *done;
     if (game) {
         GameRecord record;
         record.Code = gameCode;

@@ -4,16 +4,19 @@
 """Exported card pages in a real browser (Debian's headless Chromium through Selenium):
 tap to mark and take back, the keyboard, a complete line, marks kept over a reload and per
 card, Clear marks asking first, the Bingo view, a hostile word shown as text, nothing fetched,
-and axe-core finding nothing serious; and a 90-ball ticket's page likewise. Opens files only; starts no server.
+and axe-core finding nothing serious; and a 90-ball ticket's page likewise.
 
     dab.py PLUMWICK_PRINT AXE_MIN_JS [PICTURES_DIR]
 """
 import base64
+import functools
+import http.server
 import os
 import re
 import subprocess
 import sys
 import tempfile
+import threading
 
 from headless import Checks, chromium, phone as screen, reopen
 from selenium.webdriver.common.by import By
@@ -23,6 +26,22 @@ from selenium.webdriver.support.ui import Select
 plumwick_print, axe_js = sys.argv[1], sys.argv[2]
 pictures = sys.argv[3] if len(sys.argv) > 3 else None
 work = tempfile.mkdtemp()
+
+
+class QuietFiles(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+# The pages as a player's browser gets them from a web server, here on 127.0.0.1: what a
+# page keeps is kept per site, where headless Chromium now and then lost what file:// pages
+# kept (a run in five or so).
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(QuietFiles, directory=work))
+threading.Thread(target=server.serve_forever, daemon=True).start()
+
+
+def url(path):
+    return f"http://127.0.0.1:{server.server_port}/" + os.path.relpath(path, work)
 check = Checks()
 failures = check.failures
 
@@ -40,8 +59,8 @@ def export(words, *options):
 numbers = [str(n) for n in range(1, 76)]
 folder, said = export(numbers, "--numbered", "--cards", "2")
 code = said.split("Game code:")[1].strip()
-first = "file://" + os.path.join(folder, f"{code}-card-0001.html")
-second = "file://" + os.path.join(folder, f"{code}-card-0002.html")
+first = url(os.path.join(folder, f"{code}-card-0001.html"))
+second = url(os.path.join(folder, f"{code}-card-0002.html"))
 
 browser = chromium()
 
@@ -161,7 +180,7 @@ try:
     said = subprocess.run([plumwick_print, "-q", "--tickets", "--numbered", "--export", tickets, "--format", "html"],
                           check=True, capture_output=True, text=True, env=dict(os.environ, XDG_DATA_HOME=work)).stdout
     ticket_code = said.split("Game code:")[1].strip()
-    ticket1 = "file://" + os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-1.html")
+    ticket1 = url(os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-1.html"))
     browser.get(ticket1)
     check(len(cells()) == 15 and len(browser.find_elements(By.CSS_SELECTOR, ".blank")) == 12,
           "a ticket has 15 numbers to tap and 12 blanks")
@@ -179,7 +198,7 @@ try:
     check(status() == "Bingo: rows 2 and 3", f"two lines: {status()!r}")
     reopen(browser, ticket1, 10)
     check(status() == "Bingo: rows 2 and 3" and sum(pressed()) == 10, "a ticket's marks are kept over a reload")
-    browser.get("file://" + os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-2.html"))
+    browser.get(url(os.path.join(tickets, f"{ticket_code}-strip-0001-ticket-2.html")))
     check(sum(pressed()) == 0, "another ticket has marks of its own")
     reopen(browser, ticket1, 10)
     Select(browser.find_element(By.ID, "pattern")).select_by_value("house")
@@ -196,7 +215,7 @@ try:
     # A hostile word shows as the text it is.
     hostile = "<img src=x onerror=alert(1)>"
     folder, _ = export([hostile] + [f"w{n}" for n in range(30)], "--seed", "1", "--cards", "1")
-    browser.get("file://" + os.path.join(folder, "card-0001.html"))
+    browser.get(url(os.path.join(folder, "card-0001.html")))
     check(not browser.find_elements(By.TAG_NAME, "img"), "no picture was made of a word")
     check(hostile in [c.text for c in cells()], "the word is shown as text")
 finally:

@@ -38,10 +38,9 @@ class Checks:
 
 def reopen(driver, url, marked, tries=5):
     """Opens (or reloads) a page whose marks are kept in the browser, until it shows as many
-    marked cells as `marked` or the tries run out. Headless Chromium now and then reads a
-    file:// page's storage before the earlier page's writes have reached it (seen a run in
-    five or so, before any change of ours); a player reloading sees the marks, and so does
-    this. A page that never shows them fails its check as before."""
+    marked cells as `marked` or the tries run out: headless Chromium has now and then read a
+    page's storage before the earlier page's writes reached it. A page that never shows
+    them fails its check as before."""
     import time
     for _ in range(tries):
         time.sleep(0.5)
