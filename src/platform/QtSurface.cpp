@@ -35,7 +35,7 @@ void QtSurface::Attach(QPainter* painter)
 {
     Flush();
     Painter = painter;
-    Drawn.clear();
+    Drawn.Clear();
     if (Painter) {
         Painter->setRenderHint(QPainter::Antialiasing, false);
         QPen pen(Qt::black, 1);
@@ -52,7 +52,7 @@ void QtSurface::FillBackground()
     const QRect area = Painter->hasClipping() ? Painter->clipBoundingRect().toAlignedRect()
                                               : Painter->window();
     Painter->fillRect(area, Background);
-    Drawn.clear();
+    Drawn.Clear();
 }
 
 void QtSurface::SetFont(const QString& face, int points, bool bold)
@@ -119,14 +119,11 @@ void QtSurface::TextOut(int x, int y, const QString& text)
     SizedFont& f = Current();
     const int height = f.Metrics.ascent() + f.Metrics.descent();
     const QRect box(x, y, width, height);
-    const auto overlaps = [&](const QRect& r) {
-        return r.left() <= box.right() && box.left() <= r.right() && r.top() <= box.bottom() && box.top() <= r.bottom();
-    };
-    if (width > 0 && height > 0 && std::any_of(Drawn.cbegin(), Drawn.cend(), overlaps)) {
+    if (width > 0 && height > 0 && Drawn.Touches(box)) {
         Flush();
         Painter->fillRect(box, Background);
     }
-    Drawn.push_back(box);
+    Drawn.Add(box);
     auto runs = f.Runs.constFind(text);
     if (runs == f.Runs.cend()) {
         if (f.Runs.size() >= MaxCachedTexts)
@@ -164,7 +161,7 @@ void QtSurface::Line(int x1, int y1, int x2, int y2)
     else if (y1 == y2)
         x2 += x2 > x1 ? -1 : 1;
     Painter->drawLine(x1, y1, x2, y2);
-    Drawn.push_back(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
+    Drawn.Add(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
 }
 
 void QtSurface::Shade(int x, int y, int width, int height)
@@ -175,5 +172,5 @@ void QtSurface::Shade(int x, int y, int width, int height)
     // Light enough for a number written over it by hand to stay readable, on any printer.
     const QRect box(x, y, width, height);
     Painter->fillRect(box, QColor(0xDD, 0xDD, 0xDD));
-    Drawn.push_back(box);
+    Drawn.Add(box);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "platform/DrawnBoxes.h"
 #include "platform/Surface.h"
 
 #include <QColor>
@@ -80,5 +81,5 @@ private:
     std::vector<PendingRun> Pending;
     // What has been drawn since the area was last cleared. A text's opaque box only
     // changes pixels where it covers something; elsewhere the area is background already.
-    std::vector<QRect> Drawn;
+    DrawnBoxes Drawn;
 };

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "platform/DrawnBoxes.h"
+
+#include <algorithm>
+
+namespace {
+
+bool Meet(const QRect& a, const QRect& b)
+{
+    return a.left() <= b.right() && b.left() <= a.right() && a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+// The tile of a coordinate, rounding down for negative ones too.
+int TileOf(int v, int tile)
+{
+    return v >= 0 ? v / tile : -((-v + tile - 1) / tile);
+}
+
+} // namespace
+
+std::uint64_t DrawnBoxes::Key(int column, int row)
+{
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(column)) << 32 | static_cast<std::uint32_t>(row);
+}
+
+void DrawnBoxes::Clear()
+{
+    Tiles.clear();
+    Large.clear();
+}
+
+void DrawnBoxes::Add(const QRect& box)
+{
+    const int c0 = TileOf(box.left(), Tile), c1 = TileOf(box.right(), Tile);
+    const int r0 = TileOf(box.top(), Tile), r1 = TileOf(box.bottom(), Tile);
+    if (static_cast<long long>(c1 - c0 + 1) * (r1 - r0 + 1) > MaxTiles) {
+        Large.push_back(box);
+        return;
+    }
+    for (int c = c0; c <= c1; ++c)
+        for (int r = r0; r <= r1; ++r)
+            Tiles[Key(c, r)].push_back(box);
+}
+
+bool DrawnBoxes::Touches(const QRect& box) const
+{
+    if (std::any_of(Large.cbegin(), Large.cend(), [&](const QRect& r) { return Meet(r, box); }))
+        return true;
+    const int c0 = TileOf(box.left(), Tile), c1 = TileOf(box.right(), Tile);
+    const int r0 = TileOf(box.top(), Tile), r1 = TileOf(box.bottom(), Tile);
+    if (static_cast<long long>(c1 - c0 + 1) * (r1 - r0 + 1) > MaxTiles) {
+        // A box larger than the tiles are for: every box kept is looked at.
+        for (const auto& [key, boxes] : Tiles)
+            if (std::any_of(boxes.cbegin(), boxes.cend(), [&](const QRect& r) { return Meet(r, box); }))
+                return true;
+        return false;
+    }
+    for (int c = c0; c <= c1; ++c)
+        for (int r = r0; r <= r1; ++r)
+            if (const auto at = Tiles.find(Key(c, r)); at != Tiles.end())
+                if (std::any_of(at->second.cbegin(), at->second.cend(), [&](const QRect& k) { return Meet(k, box); }))
+                    return true;
+    return false;
+}
