@@ -106,7 +106,7 @@ xdotool key alt+d
 sleep 0.3
 at=$(mark)
 xdotool key space
-heard "notification [A-Za-z' -]+, [0-9]+\." "$at"
+heard "notification .+, [0-9]+\." "$at"
 at=$(mark)
 xdotool key alt+F4
 heard "Plumwick\." "$at"
