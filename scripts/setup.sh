@@ -4,12 +4,12 @@
 # Usage: source scripts/setup.sh; plumwick_setup BUILD_DIR [extra cmake args...]
 
 PLUMWICK_PACKAGES=(
-  build-essential cmake pkg-config libmicrohttpd-dev libqrencode-dev
+  build-essential cmake pkg-config libmicrohttpd-dev libqrencode-dev zlib1g-dev
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji fonts-symbola
-  poppler-utils xvfb xauth
+  poppler-utils qpdf xvfb xauth
   openbox xdotool x11-utils imagemagick
   desktop-file-utils shared-mime-info
   qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev

@@ -26,7 +26,12 @@ std::uint64_t DrawnBoxes::Key(int column, int row)
 
 void DrawnBoxes::Clear()
 {
-    Tiles.clear();
+    // The tiles stay, emptied, for the next page: a page of cards covers the same tiles
+    // as the one before, and making them again was most of the memory work of a job.
+    if (Tiles.size() > 4096)
+        Tiles.clear();
+    for (auto& [key, boxes] : Tiles)
+        boxes.clear();
     Large.clear();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "platform/QtPrinters.h"
+#include "platform/PdfDocument.h"
 #include "platform/PlatformError.h"
 #include "platform/QtSurface.h"
 #include "platform/TextFile.h"
@@ -8,11 +9,11 @@
 #include <QFile>
 #include <QLocale>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QCoreApplication>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -33,28 +34,6 @@ DeviceCaps CapsOf(const QPageLayout& layout, int dpi)
     caps.PhysicalOffsetY = paint.top() - full.top();
     caps.LogPixelsY = dpi;
     return caps;
-}
-
-// Rewrites the "/CreationDate (D:yyyyMMddhhmmssZ)" that the PDF engine puts near the
-// start of the file, in place and at the same length, so no offset in the file moves.
-void StampCreationDate(int fd, const QDateTime& date)
-{
-    char head[4096];
-    const ssize_t n = ::pread(fd, head, sizeof head, 0);
-    if (n <= 0)
-        return;
-    const QByteArray bytes(head, static_cast<qsizetype>(n));
-    const QByteArray key = "/CreationDate (D:";
-    const qsizetype start = bytes.indexOf(key);
-    if (start < 0)
-        return;
-    const qsizetype from = start + key.size();
-    const qsizetype end = bytes.indexOf(')', from);
-    const QByteArray stamp = date.toUTC().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1() + 'Z';
-    if (end - from != stamp.size())
-        return;
-    if (::pwrite(fd, stamp.constData(), static_cast<size_t>(stamp.size()), from) != stamp.size())
-        return;
 }
 
 } // namespace
@@ -89,7 +68,7 @@ protected:
 
 private:
     int Fd;
-    int FirstError = 0;
+    std::atomic<int> FirstError = 0; // set by the PDF writer's thread, read by the job's
 };
 
 QtPrinters::QtPrinters(PdfNamePrompt askPdfName)
@@ -254,20 +233,21 @@ bool QtPrinters::BeginDoc()
             Painter.reset();
             return false;
         }
+        Painter.reset();
         PdfFile = std::make_unique<TextFile::ReplacingFile>(*path);
         PdfDevice = std::make_unique<PdfOutputDevice>(PdfFile->Descriptor());
-        Pdf = std::make_unique<QPdfWriter>(PdfDevice.get());
-        Pdf->setResolution(PdfDpi);
-        Pdf->setCreator(QStringLiteral("Plumwick"));
-        Pdf->setTitle(Title);
-        Pdf->setPageLayout(PdfLayout(PdfPaperNamed(ChosenPaper).value_or(QPageSize(PdfPaper))));
-        if (!Painter->begin(Pdf.get())) {
-            Painter.reset();
-            Pdf.reset();
-            PdfDevice.reset();
-            PdfFile.reset();
-            throw PlatformError(QCoreApplication::translate("QtPrinters", "Unable to begin the PDF file"), *path);
-        }
+        const QPageLayout layout = PdfLayout(PdfPaperNamed(ChosenPaper).value_or(QPageSize(PdfPaper)));
+        PdfDocument::Setup setup;
+        setup.Title = Title;
+        setup.Created = PdfDate;
+        setup.Dpi = PdfDpi;
+        setup.PagePoints = layout.fullRectPoints().size();
+        setup.AreaOffset = layout.paintRectPixels(PdfDpi).topLeft() - layout.fullRectPixels(PdfDpi).topLeft();
+        setup.AreaPixels = layout.paintRectPixels(PdfDpi).size();
+        Pdf = std::make_unique<PdfDocument>(*PdfDevice, setup);
+        Pdf->BeginPage();
+        Surface_->Attach(Pdf.get());
+        return true;
     } else {
         SystemPrinter->setDocName(Title);
         if (!Painter->begin(SystemPrinter.get())) {
@@ -282,12 +262,17 @@ bool QtPrinters::BeginDoc()
 void QtPrinters::NewPage()
 {
     Surface_->Flush();
-    const bool ok = Pdf ? Pdf->newPage() : SystemPrinter->newPage();
+    if (Pdf) {
+        Pdf->BeginPage();
+        Surface_->Attach(Pdf.get());
+        if (PdfDevice->Error())
+            PdfFile->Fail(PdfDevice->Error());
+        return;
+    }
+    const bool ok = SystemPrinter->newPage();
     Surface_->Attach(Painter.get()); // the painter's state starts afresh on a new page
-    if (PdfDevice && PdfDevice->Error())
-        PdfFile->Fail(PdfDevice->Error());
     if (!ok)
-        throw PlatformError(QCoreApplication::translate("QtPrinters", "Printing failed"), Pdf ? PdfFile->FilePath() : SystemNames.value(Current));
+        throw PlatformError(QCoreApplication::translate("QtPrinters", "Printing failed"), SystemNames.value(Current));
 }
 
 void QtPrinters::EndDoc()
@@ -311,6 +296,8 @@ void QtPrinters::Finish(bool keep)
     Painter.reset();
     if (!Pdf)
         return;
+    if (keep)
+        Pdf->Finish();
     Pdf.reset();
     // Taken out of the members first, so that a failure still leaves no job behind.
     auto device = std::move(PdfDevice);
@@ -321,7 +308,5 @@ void QtPrinters::Finish(bool keep)
     device.reset();
     if (error)
         file->Fail(error);
-    if (PdfDate.isValid())
-        StampCreationDate(file->Descriptor(), PdfDate);
     file->Commit();
 }

@@ -13,7 +13,7 @@
 class QtSurface;
 class QPagedPaintDevice;
 class QPainter;
-class QPdfWriter;
+class PdfDocument;
 class QPrinter;
 class QFile;
 namespace TextFile {
@@ -84,7 +84,7 @@ private:
     DeviceCaps CurrentCaps;
     std::unique_ptr<QtSurface> Surface_;
     std::unique_ptr<QPrinter> SystemPrinter;
-    std::unique_ptr<QPdfWriter> Pdf;
+    std::unique_ptr<PdfDocument> Pdf;
     class PdfOutputDevice;
     std::unique_ptr<PdfOutputDevice> PdfDevice;
     std::unique_ptr<TextFile::ReplacingFile> PdfFile;

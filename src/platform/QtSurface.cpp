@@ -17,41 +17,77 @@ QtSurface::~QtSurface()
     Flush();
 }
 
+namespace {
+
+// Drawing on a QPainter, with a cosmetic 1-pixel pen and no antialiasing.
+class PainterTarget final : public SurfaceTarget {
+public:
+    explicit PainterTarget(QPainter& painter) : Painter(painter)
+    {
+        Painter.setRenderHint(QPainter::Antialiasing, false);
+        QPen pen(Qt::black, 1);
+        pen.setCosmetic(true);
+        Painter.setPen(pen);
+    }
+    QRect Area() const override
+    {
+        return Painter.hasClipping() ? Painter.clipBoundingRect().toAlignedRect() : Painter.window();
+    }
+    void Fill(const QRect& box, const QColor& colour) override { Painter.fillRect(box, colour); }
+    void DrawLine(int x1, int y1, int x2, int y2) override { Painter.drawLine(x1, y1, x2, y2); }
+    void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) override
+    {
+        QGlyphRun run;
+        run.setRawFont(font);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        Painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+
+private:
+    QPainter& Painter;
+};
+
+} // namespace
+
 void QtSurface::Flush()
 {
-    if (Painter) {
-        for (const PendingRun& pending : Pending) {
-            QGlyphRun run;
-            run.setRawFont(pending.Font);
-            run.setGlyphIndexes(pending.Glyphs);
-            run.setPositions(pending.Positions);
-            Painter->drawGlyphRun(QPointF(0, 0), run);
-        }
+    if (!AnyPending)
+        return;
+    for (size_t face = 0; face < Pending.size(); ++face) {
+        PendingRun& pending = Pending[face];
+        if (Target && !pending.Glyphs.isEmpty())
+            Target->DrawGlyphs(Faces[face], pending.Glyphs, pending.Positions);
+        pending.Glyphs.clear();
+        pending.Positions.clear();
     }
-    Pending.clear();
+    AnyPending = false;
 }
 
 void QtSurface::Attach(QPainter* painter)
 {
     Flush();
-    Painter = painter;
+    OnPainter.reset();
+    if (painter)
+        OnPainter = std::make_unique<PainterTarget>(*painter);
+    Attach(OnPainter.get());
+}
+
+void QtSurface::Attach(SurfaceTarget* target)
+{
+    Flush();
+    if (target != OnPainter.get())
+        OnPainter.reset();
+    Target = target;
     Drawn.Clear();
-    if (Painter) {
-        Painter->setRenderHint(QPainter::Antialiasing, false);
-        QPen pen(Qt::black, 1);
-        pen.setCosmetic(true);
-        Painter->setPen(pen);
-    }
 }
 
 void QtSurface::FillBackground()
 {
-    if (!Painter)
+    if (!Target)
         return;
     Flush();
-    const QRect area = Painter->hasClipping() ? Painter->clipBoundingRect().toAlignedRect()
-                                              : Painter->window();
-    Painter->fillRect(area, Background);
+    Target->Fill(Target->Area(), Background);
     Drawn.Clear();
 }
 
@@ -82,7 +118,7 @@ QtSurface::SizedFont& QtSurface::Current()
         font.setPixelSize(pixels);
         font.setBold(Bold);
         font.setStyleStrategy(QFont::PreferAntialias);
-        slot = std::make_shared<SizedFont>(SizedFont{font, QFontMetrics(font), {}, {}});
+        slot = std::make_shared<SizedFont>(SizedFont{font, QFontMetrics(font), {}});
     }
     Active = slot.get();
     return *Active;
@@ -93,16 +129,31 @@ namespace {
 constexpr qsizetype MaxCachedTexts = 20000;
 }
 
+QtSurface::ShapedText& QtSurface::Measured(SizedFont& f, const QString& text)
+{
+    auto it = f.Texts.find(text);
+    if (it != f.Texts.end())
+        return *it;
+    if (f.Texts.size() >= MaxCachedTexts)
+        f.Texts.clear();
+    ShapedText shaped;
+    shaped.Width = f.Metrics.horizontalAdvance(text);
+    return *f.Texts.insert(text, std::move(shaped));
+}
+
+int QtSurface::FaceIndex(const QRawFont& face)
+{
+    for (size_t i = 0; i < Faces.size(); ++i)
+        if (Faces[i] == face)
+            return int(i);
+    Faces.push_back(face);
+    Pending.emplace_back();
+    return int(Faces.size() - 1);
+}
+
 int QtSurface::TextWidth(const QString& text)
 {
-    SizedFont& f = Current();
-    if (const auto it = f.Widths.constFind(text); it != f.Widths.cend())
-        return *it;
-    if (f.Widths.size() >= MaxCachedTexts)
-        f.Widths.clear();
-    const int width = f.Metrics.horizontalAdvance(text);
-    f.Widths.insert(text, width);
-    return width;
+    return Measured(Current(), text).Width;
 }
 
 int QtSurface::TextHeight(const QString&)
@@ -113,44 +164,42 @@ int QtSurface::TextHeight(const QString&)
 
 void QtSurface::TextOut(int x, int y, const QString& text)
 {
-    if (!Painter)
+    if (!Target)
         return;
-    const int width = TextWidth(text);
     SizedFont& f = Current();
+    ShapedText& shaped = Measured(f, text);
     const int height = f.Metrics.ascent() + f.Metrics.descent();
-    const QRect box(x, y, width, height);
-    if (width > 0 && height > 0 && Drawn.Touches(box)) {
+    const QRect box(x, y, shaped.Width, height);
+    if (shaped.Width > 0 && height > 0 && Drawn.Touches(box)) {
         Flush();
-        Painter->fillRect(box, Background);
+        Target->Fill(box, Background);
     }
     Drawn.Add(box);
-    auto runs = f.Runs.constFind(text);
-    if (runs == f.Runs.cend()) {
-        if (f.Runs.size() >= MaxCachedTexts)
-            f.Runs.clear();
+    if (!shaped.Shaped) {
         QTextLayout layout(text, f.Font);
         layout.beginLayout();
         QTextLine line = layout.createLine();
         line.setLineWidth(1e9);
         line.setPosition(QPointF(0, 0));
         layout.endLayout();
-        runs = f.Runs.insert(text, layout.glyphRuns());
+        for (const QGlyphRun& run : layout.glyphRuns())
+            shaped.Runs.push_back({FaceIndex(run.rawFont()), run.glyphIndexes(), run.positions()});
+        shaped.Shaped = true;
     }
     // The runs' baseline sits at the font's ascent below the layout's top.
-    for (const QGlyphRun& run : *runs) {
-        const QRawFont font = run.rawFont();
-        auto pending = std::find_if(Pending.begin(), Pending.end(), [&](const PendingRun& p) { return p.Font == font; });
-        if (pending == Pending.end())
-            pending = Pending.insert(Pending.end(), PendingRun{font, {}, {}});
-        pending->Glyphs += run.glyphIndexes();
-        for (const QPointF& position : run.positions())
-            pending->Positions.append(position + QPointF(x, y));
+    const QPointF origin(x, y);
+    for (const ShapedRun& run : shaped.Runs) {
+        PendingRun& pending = Pending[size_t(run.Face)];
+        pending.Glyphs += run.Glyphs;
+        for (const QPointF& position : run.Positions)
+            pending.Positions.append(position + origin);
+        AnyPending = true;
     }
 }
 
 void QtSurface::Line(int x1, int y1, int x2, int y2)
 {
-    if (!Painter)
+    if (!Target)
         return;
     // The end point itself is not drawn, so a grid's closing lines meet without overlap.
     if (x1 == x2 && y1 == y2)
@@ -160,17 +209,17 @@ void QtSurface::Line(int x1, int y1, int x2, int y2)
         y2 += y2 > y1 ? -1 : 1;
     else if (y1 == y2)
         x2 += x2 > x1 ? -1 : 1;
-    Painter->drawLine(x1, y1, x2, y2);
+    Target->DrawLine(x1, y1, x2, y2);
     Drawn.Add(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))));
 }
 
 void QtSurface::Shade(int x, int y, int width, int height)
 {
-    if (!Painter || width <= 0 || height <= 0)
+    if (!Target || width <= 0 || height <= 0)
         return;
     Flush();
     // Light enough for a number written over it by hand to stay readable, on any printer.
     const QRect box(x, y, width, height);
-    Painter->fillRect(box, QColor(0xDD, 0xDD, 0xDD));
+    Target->Fill(box, QColor(0xDD, 0xDD, 0xDD));
     Drawn.Add(box);
 }

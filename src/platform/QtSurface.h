@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/DrawnBoxes.h"
 #include "platform/Surface.h"
+#include "platform/SurfaceTarget.h"
 
 #include <QColor>
 #include <QFont>
@@ -28,6 +29,9 @@ public:
     // The painter to draw with; null while no page is open (measuring still works).
     // Whatever is still pending goes to the painter that was attached before.
     void Attach(QPainter* painter);
+    // Or another target to draw on (the PDF writer), in the same way.
+    void Attach(SurfaceTarget* target);
+    void Attach(std::nullptr_t) { Attach(static_cast<SurfaceTarget*>(nullptr)); }
     // Draws the pending glyphs now; before a page ends, say.
     void Flush();
 
@@ -47,17 +51,31 @@ public:
 private:
     // A font at one pixel size, with what it has measured and shaped so far: a job draws
     // the same few texts at the same few sizes over and over, and shaping dominates.
+    // A text's glyphs, a run per face (a fallback face for what the font lacks), placed
+    // from the text's left end on its baseline.
+    struct ShapedRun {
+        int Face; // in Faces
+        QList<quint32> Glyphs;
+        QList<QPointF> Positions;
+    };
+    struct ShapedText {
+        int Width = 0;
+        bool Shaped = false;
+        std::vector<ShapedRun> Runs;
+    };
     struct SizedFont {
         QFont Font;
         QFontMetrics Metrics;
-        QHash<QString, int> Widths;
-        QHash<QString, QList<QGlyphRun>> Runs;
+        QHash<QString, ShapedText> Texts;
     };
     SizedFont& Current();
+    ShapedText& Measured(SizedFont& font, const QString& text);
+    int FaceIndex(const QRawFont& face);
 
     int Dpi;
     QColor Background;
-    QPainter* Painter = nullptr;
+    SurfaceTarget* Target = nullptr;
+    std::unique_ptr<SurfaceTarget> OnPainter;
     QString Face;
     bool Bold = false;
     int Points = 8;
@@ -73,12 +91,15 @@ private:
     // Glyphs waiting to be drawn, one run per face and size: the PDF engine writes a whole
     // text object for every run, so a card's texts go out as a few runs, not dozens.
     // They are flushed before anything that could be drawn over them.
+    // The faces met so far, at their sizes; what is pending is kept per face (emptied
+    // rather than dropped when flushed, so its memory serves the next page).
+    std::vector<QRawFont> Faces;
     struct PendingRun {
-        QRawFont Font;
         QList<quint32> Glyphs;
         QList<QPointF> Positions;
     };
-    std::vector<PendingRun> Pending;
+    std::vector<PendingRun> Pending; // by face
+    bool AnyPending = false;
     // What has been drawn since the area was last cleared. A text's opaque box only
     // changes pixels where it covers something; elsewhere the area is background already.
     DrawnBoxes Drawn;

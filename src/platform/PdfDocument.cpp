@@ -1,0 +1,482 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "platform/PdfDocument.h"
+#include "platform/FontSubset.h"
+
+#include <QIODevice>
+#include <QTimeZone>
+#include <zlib.h>
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// Pages drawn but not yet written; the drawing waits for the writer beyond this. The writer
+// is woken for a few pages at a time: waking a thread costs more than a small page's writing.
+constexpr size_t MaxPendingPages = 12;
+constexpr size_t WakeWriterAt = 4;
+// Bytes gathered before they go to the device.
+constexpr qsizetype WriteChunk = 1 << 16;
+// Level 1 compresses a page of cards to within a few per cent of the default level's size
+// in a fraction of its time.
+constexpr int CompressionLevel = 1;
+
+template <class Text>
+void Number(Text& out, int value)
+{
+    char text[16];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    out.append(text, end - text);
+}
+
+// A number as short as it reads back: positions come in 64ths of a pixel and spacing in
+// thousandths of the em, so most take a whole part and a few decimals, written here
+// directly; anything else goes the general (slower) way.
+template <class Text>
+void Number(Text& out, double value)
+{
+    for (const long long parts : {64LL, 1000LL}) {
+        const double scaled = value * double(parts);
+        const double whole = std::round(scaled);
+        if (std::abs(scaled - whole) > 1e-6 || std::abs(whole) > 1e15)
+            continue;
+        long long n = static_cast<long long>(whole);
+        if (n < 0) {
+            out += '-';
+            n = -n;
+        }
+        char text[24];
+        out.append(text, std::to_chars(text, text + sizeof text, n / parts).ptr - text);
+        long long fraction = n % parts;
+        if (fraction == 0)
+            return;
+        // As six decimals (64ths are exact in six), then the zeros at the end dropped.
+        fraction = parts == 64 ? fraction * 15625 : fraction * 1000;
+        char digits[7] = {'.', '0', '0', '0', '0', '0', '0'};
+        for (int i = 6; i > 0; --i, fraction /= 10)
+            digits[i] = char('0' + fraction % 10);
+        int length = 7;
+        while (digits[length - 1] == '0')
+            --length;
+        out.append(digits, length);
+        return;
+    }
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    out.append(text, end - text);
+}
+
+template <class Text>
+void Hex4(Text& out, quint32 value)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    const char hex[4] = {digits[(value >> 12) & 15], digits[(value >> 8) & 15], digits[(value >> 4) & 15], digits[value & 15]};
+    out.append(hex, 4);
+}
+
+QByteArray Deflate(const char* data, size_t length, int level)
+{
+    uLongf size = compressBound(uLong(length));
+    QByteArray out(qsizetype(size), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data),
+                  uLong(length), level) != Z_OK)
+        return {};
+    out.truncate(qsizetype(size));
+    return out;
+}
+
+// A text string as PDF text: UTF-16 with its byte-order mark, in hex.
+QByteArray TextString(const QString& text)
+{
+    QByteArray out = "<FEFF";
+    for (QChar c : text)
+        Hex4(out, c.unicode());
+    return out + '>';
+}
+
+// How far a glyph may stand from where Qt placed it, in device pixels (1/600 inch): the
+// widths a PDF font gives are whole thousandths of the em, Qt's advances are rounded to 64ths
+// of a pixel at each size, so without this nearly every glyph would carry a correction.
+constexpr double MaxDrift = 0.125;
+
+double Round3(double value) { return std::round(value * 1000) / 1000; }
+
+} // namespace
+
+// A font of the document: the face, its resource name, and the glyphs the pages used.
+struct PdfDocument::Font {
+    std::unique_ptr<FontFace> Face;
+    int Object = 0;
+    QByteArray Resource;
+    // By glyph: its width as the font's widths give it (-1 until first used).
+    std::vector<int> Widths;
+
+    int Use(quint32 glyph)
+    {
+        if (glyph >= Widths.size())
+            Widths.resize(size_t(glyph) + 1, -1);
+        int& width = Widths[glyph];
+        if (width < 0)
+            width = qRound(Face->Width(glyph));
+        return width;
+    }
+    std::set<quint32> Used() const
+    {
+        std::set<quint32> used;
+        for (size_t glyph = 0; glyph < Widths.size(); ++glyph)
+            if (Widths[glyph] >= 0)
+                used.insert(quint32(glyph));
+        return used;
+    }
+};
+
+PdfDocument::PdfDocument(QIODevice& out, Setup setup) : Out(out), Page(std::move(setup))
+{
+    PagesObject = NewObject();
+    Write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    const QDateTime created = Page.Created.isValid() ? Page.Created : QDateTime::currentDateTimeUtc();
+    WriteObject(2, "<< /Title " + TextString(Page.Title) + " /Creator " + TextString(QStringLiteral("Plumwick")) +
+                       " /Producer " + TextString(QStringLiteral("Plumwick")) + " /CreationDate (D:" +
+                       created.toUTC().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1() + "Z) >>");
+    Flush();
+    Writer = std::thread([this] { WriterLoop(); });
+}
+
+PdfDocument::~PdfDocument()
+{
+    StopWriter();
+}
+
+void PdfDocument::StopWriter()
+{
+    if (!Writer.joinable())
+        return;
+    {
+        std::lock_guard<std::mutex> hold(Lock);
+        Stopping = true;
+    }
+    Changed.notify_all();
+    Writer.join();
+}
+
+void PdfDocument::WriterLoop()
+{
+    for (;;) {
+        std::deque<Pending> pages;
+        {
+            std::unique_lock<std::mutex> hold(Lock);
+            Changed.wait(hold, [this] { return Stopping || Queue.size() >= WakeWriterAt; });
+            if (Queue.empty())
+                break;
+            pages.swap(Queue);
+            if (DrawingWaits)
+                Changed.notify_all();
+        }
+        for (const Pending& page : pages) {
+            const QByteArray packed = Deflate(page.Content.data(), page.Content.size(), CompressionLevel);
+            WriteObject(page.Id, "<< /Filter /FlateDecode /Length " + QByteArray::number(packed.size()) + " >>",
+                        &packed);
+        }
+    }
+    Flush();
+}
+
+void PdfDocument::Write(const QByteArray& bytes)
+{
+    Buffer.append(bytes);
+    Position += bytes.size();
+    if (Buffer.size() >= WriteChunk)
+        Flush();
+}
+
+void PdfDocument::Flush()
+{
+    if (!Buffer.isEmpty())
+        Out.write(Buffer);
+    Buffer.clear();
+}
+
+void PdfDocument::WriteObject(int id, const QByteArray& dictionary, const QByteArray* stream)
+{
+    if (Offsets.size() <= size_t(id))
+        Offsets.resize(size_t(id) + 1, -1);
+    Offsets[size_t(id)] = Position;
+    Write(QByteArray::number(id) + " 0 obj\n" + dictionary);
+    if (stream) {
+        Write("\nstream\n");
+        Write(*stream);
+        Write("\nendstream");
+    }
+    Write("\nendobj\n");
+}
+
+QRect PdfDocument::Area() const
+{
+    return QRect(QPoint(0, 0), Page.AreaPixels);
+}
+
+void PdfDocument::BeginPage()
+{
+    if (InPage)
+        EndPage();
+    InPage = true;
+    FillColour = Qt::black;
+    Content.clear();
+    // Device pixels from the drawable area's corner, y downwards, as the painter has them.
+    const double scale = 72.0 / Page.Dpi;
+    Number(Content, scale);
+    Content += " 0 0 ";
+    Number(Content, -scale);
+    Content += ' ';
+    Number(Content, Page.AreaOffset.x() * scale);
+    Content += ' ';
+    Number(Content, Page.PagePoints.height() - Page.AreaOffset.y() * scale);
+    Content += " cm\n1 w 2 J 2 j 0 G 0 g\n";
+}
+
+void PdfDocument::EndPage()
+{
+    if (!InPage)
+        return;
+    EndPath();
+    InPage = false;
+    const int page = NewObject(), contents = NewObject();
+    Pages.push_back({page, contents});
+    {
+        std::unique_lock<std::mutex> hold(Lock);
+        DrawingWaits = true;
+        Changed.wait(hold, [this] { return Queue.size() < MaxPendingPages; });
+        DrawingWaits = false;
+        Queue.push_back({contents, std::move(Content)});
+        if (Queue.size() >= WakeWriterAt)
+            Changed.notify_all();
+    }
+    Content = std::string();
+    Content.reserve(1 << 16);
+}
+
+void PdfDocument::EndPath()
+{
+    if (InPath)
+        Content += "S\n";
+    InPath = false;
+}
+
+void PdfDocument::SetFill(const QColor& colour)
+{
+    if (colour == FillColour)
+        return;
+    FillColour = colour;
+    if (colour.red() == colour.green() && colour.green() == colour.blue()) {
+        Number(Content, Round3(colour.redF()));
+        Content += " g\n";
+    } else {
+        for (double part : {colour.redF(), colour.greenF(), colour.blueF()}) {
+            Number(Content, Round3(part));
+            Content += ' ';
+        }
+        Content += "rg\n";
+    }
+}
+
+void PdfDocument::Fill(const QRect& box, const QColor& colour)
+{
+    EndPath();
+    SetFill(colour);
+    for (int value : {box.x(), box.y(), box.width(), box.height()}) {
+        Number(Content, value);
+        Content += ' ';
+    }
+    Content += "re f\n";
+}
+
+void PdfDocument::DrawLine(int x1, int y1, int x2, int y2)
+{
+    // Lines gather into one path, stroked once.
+    InPath = true;
+    Number(Content, x1);
+    Content += ' ';
+    Number(Content, y1);
+    Content += " m ";
+    Number(Content, x2);
+    Content += ' ';
+    Number(Content, y2);
+    Content += " l\n";
+}
+
+PdfDocument::Font& PdfDocument::FontFor(const QRawFont& raw)
+{
+    const QString key = raw.familyName() + QChar(0x1F) + raw.styleName();
+    if (Font* known = FontsByFace.value(key))
+        return *known;
+    auto font = std::make_unique<Font>();
+    font->Face = std::make_unique<FontFace>(raw);
+    font->Object = NewObject();
+    font->Resource = "/F" + QByteArray::number(int(Fonts.size()) + 1);
+    Fonts.push_back(std::move(font));
+    FontsByFace.insert(key, Fonts.back().get());
+    return *Fonts.back();
+}
+
+void PdfDocument::DrawGlyphs(const QRawFont& raw, const QList<quint32>& glyphs, const QList<QPointF>& positions)
+{
+    if (glyphs.isEmpty())
+        return;
+    EndPath();
+    SetFill(Qt::black);
+    Font& font = FontFor(raw);
+    const double size = raw.pixelSize();
+    Content += "BT ";
+    Content.append(font.Resource.constData(), size_t(font.Resource.size()));
+    Content += ' ';
+    Number(Content, size);
+    Content += " Tf\n";
+    // A line of text is one string; where a glyph stands off from where the one before
+    // leaves the pen (kerning, rounding), the string carries the difference. A glyph far
+    // from the pen starts a line of its own.
+    bool open = false, inString = false;
+    double penX = 0, lineY = 0;
+    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+        const quint32 glyph = glyphs[i];
+        const QPointF at = positions[i];
+        const int width = font.Use(glyph);
+        const double shift = Round3((penX - at.x()) * 1000 / size);
+        if (!open || at.y() != lineY || std::abs(shift) > 1000) {
+            if (inString)
+                Content += '>';
+            if (open)
+                Content += "] TJ\n";
+            Content += "1 0 0 -1 ";
+            Number(Content, at.x());
+            Content += ' ';
+            Number(Content, at.y());
+            Content += " Tm [<";
+            open = inString = true;
+            penX = at.x();
+            lineY = at.y();
+        } else if (std::abs(penX - at.x()) > MaxDrift) {
+            if (inString)
+                Content += '>';
+            Number(Content, shift);
+            Content += '<';
+            inString = true;
+            penX -= shift * size / 1000;
+        }
+        Hex4(Content, glyph);
+        penX += width * size / 1000;
+    }
+    if (inString)
+        Content += '>';
+    Content += "] TJ\nET\n";
+}
+
+void PdfDocument::Finish()
+{
+    EndPage();
+    StopWriter();
+
+    QByteArray fontList;
+    for (const auto& font : Fonts) {
+        const FontFace& face = *font->Face;
+        const std::set<quint32> used = font->Used();
+        // A subset's name carries a tag of six capitals, from the glyphs it holds.
+        quint32 hash = 2166136261u;
+        for (quint32 glyph : used)
+            hash = (hash ^ glyph) * 16777619u;
+        QByteArray name = face.PostScriptName();
+        QByteArray tag;
+        for (int i = 0; i < 6; ++i, hash /= 26)
+            tag += char('A' + hash % 26);
+        name = tag + '+' + name;
+
+        const int descendant = NewObject(), descriptor = NewObject(), file = NewObject(), unicode = NewObject();
+        const double unit = 1000.0 / face.UnitsPerEm();
+        QByteArray widths = "[";
+        for (quint32 glyph : used) {
+            widths += QByteArray::number(glyph) + " [";
+            Number(widths, font->Widths[glyph]);
+            widths += "] ";
+        }
+        widths += ']';
+        WriteObject(font->Object, "<< /Type /Font /Subtype /Type0 /BaseFont /" + name +
+                                      " /Encoding /Identity-H /DescendantFonts [" + QByteArray::number(descendant) +
+                                      " 0 R] /ToUnicode " + QByteArray::number(unicode) + " 0 R >>");
+        WriteObject(descendant, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
+                                    " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+                                    " /FontDescriptor " + QByteArray::number(descriptor) +
+                                    " 0 R /CIDToGIDMap /Identity /DW 0 /W " + widths + " >>");
+        const QRect box = face.BoundingBox();
+        QByteArray descriptorText = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
+        for (int value : {box.left(), box.top(), box.right(), box.bottom()}) {
+            Number(descriptorText, value * unit);
+            descriptorText += ' ';
+        }
+        descriptorText += "] /ItalicAngle 0 /Ascent ";
+        Number(descriptorText, face.Ascent() * unit);
+        descriptorText += " /Descent ";
+        Number(descriptorText, face.Descent() * unit);
+        descriptorText += " /CapHeight ";
+        Number(descriptorText, face.Ascent() * unit);
+        descriptorText += " /StemV 80 /FontFile2 " + QByteArray::number(file) + " 0 R >>";
+        WriteObject(descriptor, descriptorText);
+        const QByteArray program = face.Subset(used);
+        const QByteArray packed = Deflate(program.constData(), size_t(program.size()), 6);
+        WriteObject(file, "<< /Filter /FlateDecode /Length " + QByteArray::number(packed.size()) + " /Length1 " +
+                              QByteArray::number(program.size()) + " >>",
+                    &packed);
+
+        const std::map<quint32, char32_t> characters = face.Characters(used);
+        QByteArray map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+                         "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+                         "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+                         "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+        auto entry = characters.begin();
+        while (entry != characters.end()) {
+            QByteArray block;
+            int count = 0;
+            for (; entry != characters.end() && count < 100; ++entry, ++count) {
+                block += '<';
+                Hex4(block, entry->first);
+                block += "> <";
+                const QString text = QString::fromUcs4(&entry->second, 1);
+                for (QChar c : text)
+                    Hex4(block, c.unicode());
+                block += ">\n";
+            }
+            map += QByteArray::number(count) + " beginbfchar\n" + block + "endbfchar\n";
+        }
+        map += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+        const QByteArray packedMap = Deflate(map.constData(), size_t(map.size()), 6);
+        WriteObject(unicode, "<< /Filter /FlateDecode /Length " + QByteArray::number(packedMap.size()) + " >>",
+                    &packedMap);
+        fontList += font->Resource + ' ' + QByteArray::number(font->Object) + " 0 R ";
+    }
+
+    const int resources = NewObject();
+    WriteObject(resources, "<< /Font << " + fontList + ">> /ProcSet [/PDF /Text] >>");
+    QByteArray mediaBox = "[0 0 " + QByteArray::number(Page.PagePoints.width()) + ' ' +
+                          QByteArray::number(Page.PagePoints.height()) + ']';
+    QByteArray kids;
+    for (const auto& [page, contents] : Pages) {
+        WriteObject(page, "<< /Type /Page /Parent " + QByteArray::number(PagesObject) + " 0 R /MediaBox " + mediaBox +
+                              " /Resources " + QByteArray::number(resources) + " 0 R /Contents " +
+                              QByteArray::number(contents) + " 0 R >>");
+        kids += QByteArray::number(page) + " 0 R ";
+    }
+    WriteObject(PagesObject, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(qsizetype(Pages.size())) + " >>");
+    WriteObject(1, "<< /Type /Catalog /Pages " + QByteArray::number(PagesObject) + " 0 R >>");
+
+    const qint64 index = Position;
+    QByteArray table = "xref\n0 " + QByteArray::number(LastObject + 1) + "\n0000000000 65535 f \n";
+    Offsets.resize(size_t(LastObject) + 1, -1);
+    for (int id = 1; id <= LastObject; ++id) {
+        char line[32];
+        std::snprintf(line, sizeof line, "%010lld 00000 n \n", static_cast<long long>(std::max<qint64>(0, Offsets[size_t(id)])));
+        table.append(line, 20);
+    }
+    Write(table);
+    Write("trailer\n<< /Size " + QByteArray::number(LastObject + 1) + " /Root 1 0 R /Info 2 0 R >>\nstartxref\n" +
+          QByteArray::number(index) + "\n%%EOF\n");
+    Flush();
+}

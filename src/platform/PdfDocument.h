@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include "platform/SurfaceTarget.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QSize>
+#include <QString>
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+class FontFace;
+class QIODevice;
+
+// The print job's PDF file, written as the pages are drawn: lines, filled boxes and text,
+// which is all a page of cards holds. Each page's drawing is compressed and written on a
+// second thread while the next page is drawn; a page's text goes out a line at a time (one
+// string with its spacing), not a glyph at a time. The fonts are embedded at the end, each
+// holding only the glyphs the pages used, with a map back to the characters so the text can
+// be searched and copied.
+class PdfDocument final : public SurfaceTarget {
+public:
+    struct Setup {
+        QString Title;
+        QDateTime Created;
+        int Dpi = 600;
+        QSize PagePoints;   // the paper
+        QPoint AreaOffset;  // where the drawable area starts on it, in device pixels
+        QSize AreaPixels;   // the drawable area
+    };
+    // Writes to the device, which must stay open until Finish; what the device can't
+    // write it keeps as its error (the writer goes on, so a job ends the same way).
+    PdfDocument(QIODevice& out, Setup setup);
+    ~PdfDocument() override;
+
+    void BeginPage();
+    void EndPage();
+    // Ends the last page and writes the fonts, the page tree and the index.
+    void Finish();
+
+    QRect Area() const override;
+    void Fill(const QRect& box, const QColor& colour) override;
+    void DrawLine(int x1, int y1, int x2, int y2) override;
+    void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) override;
+
+private:
+    struct Font;
+    Font& FontFor(const QRawFont& raw);
+    void EndPath();
+    void SetFill(const QColor& colour);
+    int NewObject() { return ++LastObject; }
+    // The writing side, on the writer thread while pages go out and on the caller's after.
+    void Write(const QByteArray& bytes);
+    void WriteObject(int id, const QByteArray& dictionary, const QByteArray* stream = nullptr);
+    void Flush();
+    void WriterLoop();
+    void StopWriter();
+
+    QIODevice& Out;
+    Setup Page;
+    int LastObject = 2; // 1 is the catalogue, 2 the information
+    int PagesObject = 0;
+    std::vector<std::pair<int, int>> Pages; // page object, contents object
+    std::string Content;
+    bool InPage = false;
+    bool InPath = false;
+    QColor FillColour = Qt::black;
+    std::vector<std::unique_ptr<Font>> Fonts;
+    QHash<QString, Font*> FontsByFace;
+
+    // Pages waiting for the writer: a few at most, so memory stays flat on long jobs.
+    struct Pending {
+        int Id;
+        std::string Content;
+    };
+    std::mutex Lock;
+    std::condition_variable Changed;
+    std::deque<Pending> Queue;
+    bool Stopping = false;
+    bool DrawingWaits = false;
+    std::thread Writer;
+    // Owned by whichever side writes (see Write).
+    QByteArray Buffer;
+    qint64 Position = 0;
+    std::vector<qint64> Offsets; // by object number
+};

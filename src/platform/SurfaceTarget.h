@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include <QColor>
+#include <QList>
+#include <QPointF>
+#include <QRawFont>
+#include <QRect>
+
+// Where a QtSurface's drawing goes, in device pixels: a QPainter (the screen, an image, a
+// system printer) or the program's own PDF writer.
+class SurfaceTarget {
+public:
+    virtual ~SurfaceTarget() = default;
+    // The drawable area: what filling the background covers.
+    virtual QRect Area() const = 0;
+    virtual void Fill(const QRect& box, const QColor& colour) = 0;
+    // A 1-pixel black line between the two points, both drawn.
+    virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
+    // Black glyphs of one font, each at its baseline position.
+    virtual void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) = 0;
+};
