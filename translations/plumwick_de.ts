@@ -885,10 +885,6 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <translation>Es wird gerade gedruckt</translation>
     </message>
     <message>
-        <source>Unable to begin the PDF file</source>
-        <translation>Die PDF-Datei kann nicht begonnen werden</translation>
-    </message>
-    <message>
         <source>Printing failed</source>
         <translation>Drucken fehlgeschlagen</translation>
     </message>

@@ -885,10 +885,6 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <translation>Impresión en curso</translation>
     </message>
     <message>
-        <source>Unable to begin the PDF file</source>
-        <translation>No se puede empezar el archivo PDF</translation>
-    </message>
-    <message>
         <source>Printing failed</source>
         <translation>Error al imprimir</translation>
     </message>

@@ -885,10 +885,6 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <translation>Impression en cours</translation>
     </message>
     <message>
-        <source>Unable to begin the PDF file</source>
-        <translation>Impossible de commencer le fichier PDF</translation>
-    </message>
-    <message>
         <source>Printing failed</source>
         <translation>Échec de l’impression</translation>
     </message>

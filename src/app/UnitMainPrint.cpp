@@ -116,7 +116,12 @@ void TFrmMain::MnuFilePrintClick()
     JobProgressDialog progress(this, tr("Printing card %1 of %2"));
     auto step = [&progress](int done, int total) { return progress.Step(done, total); };
     if (!game) {
-        if (RunCardJob(Env.PrinterList, job, [this] { ArrangeCard(); }, CardCells, step))
+        CardArranger arranger(WordList.Items());
+        auto arrange = [&] {
+            ++ArrangeCount;
+            arranger.Arrange(job.Options.FreeSpace, job.Options.SizeIndex, Random, CardCells);
+        };
+        if (RunCardJob(Env.PrinterList, job, arrange, CardCells, step))
             Announce(tr("Printing done: %1").arg(CardCountText(PageCount(job.Cards, job.PerPage) * job.PerPage)));
         return;
     }

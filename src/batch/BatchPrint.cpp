@@ -291,9 +291,10 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
         if (job.SameTextSize)
             job.AllWords = words.Items();
         QStringList cells;
+        CardArranger arranger(words.Items());
         TerminalProgress progress(!options.Quiet && ::isatty(STDERR_FILENO));
         const bool done = RunCardJob(
-            printers, job, [&] { ArrangeCardCells(words.Items(), card.FreeSpace, card.SizeIndex, random, cells); },
+            printers, job, [&] { arranger.Arrange(card.FreeSpace, card.SizeIndex, random, cells); },
             cells, [&](int d, int total) { return progress.Step(d, total); });
         return done ? 0 : 1;
     }

@@ -160,12 +160,18 @@ int CellsShown(bool freeSpace, int sizeIndex)
     return side * side - (freeSpace ? 1 : 0);
 }
 
+CardArranger::CardArranger(const QStringList& words) : Words(words), Plan(PlanArrangement(words)) {}
+
+void CardArranger::Arrange(bool freeSpace, int sizeIndex, RandomSource& random, QStringList& cells)
+{
+    ArrangeCardIndices(Plan, freeSpace, sizeIndex, random, Order, CellsShown(freeSpace, sizeIndex));
+    cells.resize(static_cast<qsizetype>(Order.size()));
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        cells[i] = Order[static_cast<size_t>(i)] >= 0 ? Words[Order[static_cast<size_t>(i)]] : QString();
+}
+
 void ArrangeCardCells(const QStringList& words, bool freeSpace, int sizeIndex, RandomSource& random,
                       QStringList& cells)
 {
-    thread_local std::vector<int> order;
-    ArrangeCardIndices(PlanArrangement(words), freeSpace, sizeIndex, random, order, CellsShown(freeSpace, sizeIndex));
-    cells.resize(static_cast<qsizetype>(order.size()));
-    for (qsizetype i = 0; i < cells.size(); ++i)
-        cells[i] = order[static_cast<size_t>(i)] >= 0 ? words[order[static_cast<size_t>(i)]] : QString();
+    CardArranger(words).Arrange(freeSpace, sizeIndex, random, cells);
 }

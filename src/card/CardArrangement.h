@@ -39,3 +39,16 @@ ArrangementPlan PlanArrangement(const QStringList& words);
 // after the first `shown` cells (those after are never printed) and `cells` holds just those.
 void ArrangeCardIndices(const ArrangementPlan& plan, bool freeSpace, int sizeIndex, RandomSource& random,
                         std::vector<int>& cells, int shown = -1);
+
+// Card after card from one list, what arranging needs to know of the list worked out once
+// (a job of many cards; arranging one card that way reads through the whole list).
+class CardArranger {
+public:
+    explicit CardArranger(const QStringList& words);
+    void Arrange(bool freeSpace, int sizeIndex, RandomSource& random, QStringList& cells);
+
+private:
+    QStringList Words;
+    ArrangementPlan Plan;
+    std::vector<int> Order;
+};

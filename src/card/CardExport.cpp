@@ -31,7 +31,8 @@
 std::function<QStringList(int)> ArrangedCells(const QStringList& words, const CardOptions& options,
                                               std::optional<std::uint32_t> seed)
 {
-    return [words, options, seed](int n) {
+    auto arranger = std::make_shared<CardArranger>(words);
+    return [arranger, options, seed](int n) {
         std::unique_ptr<Clock> clock;
         if (seed)
             clock = std::make_unique<SeededClock>((std::uint64_t(*seed) << 20) ^ static_cast<std::uint64_t>(n));
@@ -39,7 +40,7 @@ std::function<QStringList(int)> ArrangedCells(const QStringList& words, const Ca
             clock = std::make_unique<SteadyClock>();
         RandomSource random(*clock);
         QStringList cells;
-        ArrangeCardCells(words, options.FreeSpace, options.SizeIndex, random, cells);
+        arranger->Arrange(options.FreeSpace, options.SizeIndex, random, cells);
         return cells;
     };
 }

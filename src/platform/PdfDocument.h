@@ -75,6 +75,7 @@ private:
     QColor FillColour = Qt::black;
     std::vector<std::unique_ptr<Font>> Fonts;
     QHash<QString, Font*> FontsByFace;
+    std::vector<std::pair<QRawFont, Font*>> FontsBySize;
 
     // Pages waiting for the writer: a few at most, so memory stays flat on long jobs.
     struct Pending {
