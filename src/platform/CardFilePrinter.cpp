@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "platform/CardFilePrinter.h"
+#include "platform/PngEncoder.h"
 #include "platform/QtSurface.h"
 #include "platform/TextFile.h"
 
@@ -65,9 +66,7 @@ void CardFilePrinter::EndDoc()
     Open->Painter.end();
     QByteArray bytes;
     if (Kind == Format::Png) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        Open->Image.save(&buffer, "PNG");
+        bytes = EncodePng(Open->Image);
     } else {
         bytes = Open->PdfBytes.data();
     }
