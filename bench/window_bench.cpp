@@ -3,6 +3,7 @@
 // The main window with a big list: opening a 100,000-word file into the word box, adding
 // one word to it, pasting 10,000 lines and editing the words as text, each with the card
 // arranged and painted.
+#include "app/PaintBox.h"
 #include "app/UnitMain.h"
 #include "app/WordsEditorDialog.h"
 #include "platform/Clock.h"
@@ -164,6 +165,86 @@ void EditHundredThousandWords(benchmark::State& state)
     }
 }
 BENCHMARK(EditHundredThousandWords)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Counts the paint box's paints: a figure ends when the card is on the screen.
+class PaintWatch final : public QObject {
+public:
+    explicit PaintWatch(QWidget* box) { box->installEventFilter(this); }
+    int Paints = 0;
+    // Runs the event loop until a paint after the count given has been handled (it may
+    // have been already); false after five seconds without one.
+    bool WaitForPaint(int since)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (Paints == since && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return Paints > since;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++Paints;
+        return false;
+    }
+};
+
+// The program started with the 100,000-word file, as a file manager starts it: from the
+// window showing to the card painted (run under X to count the real painting).
+void StartWithHundredThousandWords(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = WordFile(dir);
+    for (auto _ : state) {
+        state.PauseTiming();
+        FixedPrompts asks;
+        NoPrinters printers;
+        SteadyClock clock;
+        NoShell desktop;
+        TFrmMain main(TFrmMain::Services{asks, printers, clock, desktop});
+        PaintWatch watch(main.PB);
+        state.ResumeTiming();
+        QElapsedTimer took;
+        took.start();
+        main.show();
+        main.OpenListFile(path);
+        const bool painted = watch.WaitForPaint(0);
+        state.SetIterationTime(double(took.nsecsElapsed()) / 1e9);
+        if (!painted || main.WordList.Count() < 50000)
+            state.SkipWithError("the list did not open");
+    }
+}
+BENCHMARK(StartWithHundredThousandWords)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Return pressed in the word box with a new word and 100,000 words in the list, to the card
+// painted again.
+void ReturnWithHundredThousandWords(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    Window w;
+    w.Asks.Path = WordFile(dir);
+    w.Main.MnuFileOpenClick();
+    PaintWatch watch(w.Main.PB);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.Main.CboCardStr->setEditText(QStringLiteral("zz typed %1").arg(++n));
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        QElapsedTimer took;
+        took.start();
+        const int before = watch.Paints;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.Main.CboCardStr->lineEdit(), &press);
+        const bool painted = watch.WaitForPaint(before);
+        state.SetIterationTime(double(took.nsecsElapsed()) / 1e9);
+        if (!painted)
+            state.SkipWithError("the card was not painted again");
+    }
+}
+BENCHMARK(ReturnWithHundredThousandWords)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 
