@@ -208,12 +208,18 @@ void PdfDocument::Flush()
     Buffer.clear();
 }
 
-void PdfDocument::WriteObject(int id, const QByteArray& dictionary, const QByteArray* stream)
+void PdfDocument::BeginObject(int id)
 {
     if (Offsets.size() <= size_t(id))
         Offsets.resize(size_t(id) + 1, -1);
     Offsets[size_t(id)] = Position;
-    Write(QByteArray::number(id) + " 0 obj\n" + dictionary);
+    Write(QByteArray::number(id) + " 0 obj\n");
+}
+
+void PdfDocument::WriteObject(int id, const QByteArray& dictionary, const QByteArray* stream)
+{
+    BeginObject(id);
+    Write(dictionary);
     if (stream) {
         Write("\nstream\n");
         Write(*stream);
@@ -475,25 +481,27 @@ void PdfDocument::Finish()
     WriteObject(resources, "<< /Font << " + fontList + ">> /ProcSet [/PDF /Text] >>");
     QByteArray mediaBox = "[0 0 " + QByteArray::number(Page.PagePoints.width()) + ' ' +
                           QByteArray::number(Page.PagePoints.height()) + ']';
-    QByteArray kids;
-    for (const auto& [page, contents] : Pages) {
+    for (const auto& [page, contents] : Pages)
         WriteObject(page, "<< /Type /Page /Parent " + QByteArray::number(PagesObject) + " 0 R /MediaBox " + mediaBox +
                               " /Resources " + QByteArray::number(resources) + " 0 R /Contents " +
                               QByteArray::number(contents) + " 0 R >>");
-        kids += QByteArray::number(page) + " 0 R ";
-    }
-    WriteObject(PagesObject, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(qsizetype(Pages.size())) + " >>");
+    // The page tree and the index are written piece by piece: on a long job they are the
+    // largest things the writer holds, and memory stays the same whatever the length.
+    BeginObject(PagesObject);
+    Write("<< /Type /Pages /Kids [");
+    for (const auto& [page, contents] : Pages)
+        Write(QByteArray::number(page) + " 0 R ");
+    Write("] /Count " + QByteArray::number(qsizetype(Pages.size())) + " >>\nendobj\n");
     WriteObject(1, "<< /Type /Catalog /Pages " + QByteArray::number(PagesObject) + " 0 R >>");
 
     const qint64 index = Position;
-    QByteArray table = "xref\n0 " + QByteArray::number(LastObject + 1) + "\n0000000000 65535 f \n";
+    Write("xref\n0 " + QByteArray::number(LastObject + 1) + "\n0000000000 65535 f \n");
     Offsets.resize(size_t(LastObject) + 1, -1);
     for (int id = 1; id <= LastObject; ++id) {
         char line[32];
         std::snprintf(line, sizeof line, "%010lld 00000 n \n", static_cast<long long>(std::max<qint64>(0, Offsets[size_t(id)])));
-        table.append(line, 20);
+        Write(QByteArray(line, 20));
     }
-    Write(table);
     Write("trailer\n<< /Size " + QByteArray::number(LastObject + 1) + " /Root 1 0 R /Info 2 0 R >>\nstartxref\n" +
           QByteArray::number(index) + "\n%%EOF\n");
     Flush();

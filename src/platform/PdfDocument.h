@@ -59,6 +59,7 @@ private:
     int NewObject() { return ++LastObject; }
     // The writing side, on the writer thread while pages go out and on the caller's after.
     void Write(const QByteArray& bytes);
+    void BeginObject(int id);
     void WriteObject(int id, const QByteArray& dictionary, const QByteArray* stream = nullptr);
     void Flush();
     void WriterLoop();

@@ -78,7 +78,8 @@ QtPrinters::QtPrinters(PdfNamePrompt askPdfName)
 
 QtPrinters::~QtPrinters()
 {
-    if (Painter)
+    // A job left open is dropped; the PDF writer's thread stops before its device goes.
+    if (Painter || Pdf)
         Finish(false);
 }
 
