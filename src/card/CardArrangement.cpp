@@ -167,7 +167,7 @@ void CardArranger::Arrange(bool freeSpace, int sizeIndex, RandomSource& random, 
     ArrangeCardIndices(Plan, freeSpace, sizeIndex, random, Order, CellsShown(freeSpace, sizeIndex));
     cells.resize(static_cast<qsizetype>(Order.size()));
     for (qsizetype i = 0; i < cells.size(); ++i)
-        cells[i] = Order[static_cast<size_t>(i)] >= 0 ? Words[Order[static_cast<size_t>(i)]] : QString();
+        cells[i] = Order[static_cast<size_t>(i)] >= 0 ? Words.at(Order[static_cast<size_t>(i)]) : QString();
 }
 
 void ArrangeCardCells(const QStringList& words, bool freeSpace, int sizeIndex, RandomSource& random,
