@@ -169,12 +169,16 @@ std::map<quint32, char32_t> FontFace::Characters(const std::set<quint32>& glyphs
             bestFormat = format;
         }
     }
+    // A damaged table can't keep a job going for long: no more code points are looked at
+    // than Unicode has, and no more groups than the table holds.
+    quint32 budget = 0x110000;
     if (bestFormat == 12) {
-        for (quint32 g = 0, n = U32(Cmap, best + 12); g < n; ++g) {
+        const quint32 groups = std::min<quint32>(U32(Cmap, best + 12), quint32(std::max<qsizetype>(0, Cmap.size() - best) / 12));
+        for (quint32 g = 0; g < groups && budget; ++g) {
             const qsizetype group = best + 16 + 12 * qsizetype(g);
             const quint32 first = U32(Cmap, group), last = std::min<quint32>(U32(Cmap, group + 4), 0x10FFFF);
             const quint32 glyph = U32(Cmap, group + 8);
-            for (quint32 c = first; c <= last && c - first < 0x110000; ++c)
+            for (quint32 c = first; c <= last && budget; ++c, --budget)
                 note(char32_t(c), glyph + (c - first));
         }
     } else if (bestFormat == 4) {
@@ -184,7 +188,7 @@ std::map<quint32, char32_t> FontFace::Characters(const std::set<quint32>& glyphs
         for (quint32 s = 0; s < segments; ++s) {
             const quint32 end = U16(Cmap, ends + 2 * s), start = U16(Cmap, starts + 2 * s);
             const quint32 delta = U16(Cmap, deltas + 2 * s), range = U16(Cmap, ranges + 2 * s);
-            for (quint32 c = start; c <= end && c != 0xFFFF; ++c) {
+            for (quint32 c = start; c <= end && c != 0xFFFF && budget; ++c, --budget) {
                 quint32 glyph;
                 if (range == 0) {
                     glyph = (c + delta) & 0xFFFF;
