@@ -395,6 +395,84 @@ void PdfDocument::DrawGlyphs(const QRawFont& raw, const QList<quint32>& glyphs, 
     Content += "] TJ\nET\n";
 }
 
+// A font's objects: the composite font, its glyphs' widths, its descriptor, the subset
+// program and the map back to the characters.
+void PdfDocument::WriteFont(const Font& font)
+{
+    const FontFace& face = *font.Face;
+    const std::set<quint32> used = font.Used();
+    // A subset's name carries a tag of six capitals, from the glyphs it holds.
+    quint32 hash = 2166136261u;
+    for (quint32 glyph : used)
+        hash = (hash ^ glyph) * 16777619u;
+    QByteArray name = face.PostScriptName();
+    QByteArray tag;
+    for (int i = 0; i < 6; ++i, hash /= 26)
+        tag += char('A' + hash % 26);
+    name = tag + '+' + name;
+
+    const int descendant = NewObject(), descriptor = NewObject(), file = NewObject(), unicode = NewObject();
+    const double unit = 1000.0 / face.UnitsPerEm();
+    QByteArray widths = "[";
+    for (quint32 glyph : used) {
+        widths += QByteArray::number(glyph) + " [";
+        Number(widths, font.Widths[glyph]);
+        widths += "] ";
+    }
+    widths += ']';
+    WriteObject(font.Object, "<< /Type /Font /Subtype /Type0 /BaseFont /" + name +
+                                  " /Encoding /Identity-H /DescendantFonts [" + QByteArray::number(descendant) +
+                                  " 0 R] /ToUnicode " + QByteArray::number(unicode) + " 0 R >>");
+    WriteObject(descendant, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
+                                " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+                                " /FontDescriptor " + QByteArray::number(descriptor) +
+                                " 0 R /CIDToGIDMap /Identity /DW 0 /W " + widths + " >>");
+    const QRect box = face.BoundingBox();
+    QByteArray descriptorText = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
+    for (int value : {box.left(), box.top(), box.right(), box.bottom()}) {
+        Number(descriptorText, value * unit);
+        descriptorText += ' ';
+    }
+    descriptorText += "] /ItalicAngle 0 /Ascent ";
+    Number(descriptorText, face.Ascent() * unit);
+    descriptorText += " /Descent ";
+    Number(descriptorText, face.Descent() * unit);
+    descriptorText += " /CapHeight ";
+    Number(descriptorText, face.Ascent() * unit);
+    descriptorText += " /StemV 80 /FontFile2 " + QByteArray::number(file) + " 0 R >>";
+    WriteObject(descriptor, descriptorText);
+    const QByteArray program = face.Subset(used);
+    const QByteArray packed = Deflate(program.constData(), size_t(program.size()), 6);
+    WriteObject(file, "<< /Filter /FlateDecode /Length " + QByteArray::number(packed.size()) + " /Length1 " +
+                          QByteArray::number(program.size()) + " >>",
+                &packed);
+
+    const std::map<quint32, char32_t> characters = face.Characters(used);
+    QByteArray map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+                     "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+                     "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+                     "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+    auto entry = characters.begin();
+    while (entry != characters.end()) {
+        QByteArray block;
+        int count = 0;
+        for (; entry != characters.end() && count < 100; ++entry, ++count) {
+            block += '<';
+            Hex4(block, entry->first);
+            block += "> <";
+            const QString text = QString::fromUcs4(&entry->second, 1);
+            for (QChar c : text)
+                Hex4(block, c.unicode());
+            block += ">\n";
+        }
+        map += QByteArray::number(count) + " beginbfchar\n" + block + "endbfchar\n";
+    }
+    map += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+    const QByteArray packedMap = Deflate(map.constData(), size_t(map.size()), 6);
+    WriteObject(unicode, "<< /Filter /FlateDecode /Length " + QByteArray::number(packedMap.size()) + " >>",
+                &packedMap);
+}
+
 void PdfDocument::Finish()
 {
     EndPage();
@@ -402,78 +480,7 @@ void PdfDocument::Finish()
 
     QByteArray fontList;
     for (const auto& font : Fonts) {
-        const FontFace& face = *font->Face;
-        const std::set<quint32> used = font->Used();
-        // A subset's name carries a tag of six capitals, from the glyphs it holds.
-        quint32 hash = 2166136261u;
-        for (quint32 glyph : used)
-            hash = (hash ^ glyph) * 16777619u;
-        QByteArray name = face.PostScriptName();
-        QByteArray tag;
-        for (int i = 0; i < 6; ++i, hash /= 26)
-            tag += char('A' + hash % 26);
-        name = tag + '+' + name;
-
-        const int descendant = NewObject(), descriptor = NewObject(), file = NewObject(), unicode = NewObject();
-        const double unit = 1000.0 / face.UnitsPerEm();
-        QByteArray widths = "[";
-        for (quint32 glyph : used) {
-            widths += QByteArray::number(glyph) + " [";
-            Number(widths, font->Widths[glyph]);
-            widths += "] ";
-        }
-        widths += ']';
-        WriteObject(font->Object, "<< /Type /Font /Subtype /Type0 /BaseFont /" + name +
-                                      " /Encoding /Identity-H /DescendantFonts [" + QByteArray::number(descendant) +
-                                      " 0 R] /ToUnicode " + QByteArray::number(unicode) + " 0 R >>");
-        WriteObject(descendant, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
-                                    " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
-                                    " /FontDescriptor " + QByteArray::number(descriptor) +
-                                    " 0 R /CIDToGIDMap /Identity /DW 0 /W " + widths + " >>");
-        const QRect box = face.BoundingBox();
-        QByteArray descriptorText = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
-        for (int value : {box.left(), box.top(), box.right(), box.bottom()}) {
-            Number(descriptorText, value * unit);
-            descriptorText += ' ';
-        }
-        descriptorText += "] /ItalicAngle 0 /Ascent ";
-        Number(descriptorText, face.Ascent() * unit);
-        descriptorText += " /Descent ";
-        Number(descriptorText, face.Descent() * unit);
-        descriptorText += " /CapHeight ";
-        Number(descriptorText, face.Ascent() * unit);
-        descriptorText += " /StemV 80 /FontFile2 " + QByteArray::number(file) + " 0 R >>";
-        WriteObject(descriptor, descriptorText);
-        const QByteArray program = face.Subset(used);
-        const QByteArray packed = Deflate(program.constData(), size_t(program.size()), 6);
-        WriteObject(file, "<< /Filter /FlateDecode /Length " + QByteArray::number(packed.size()) + " /Length1 " +
-                              QByteArray::number(program.size()) + " >>",
-                    &packed);
-
-        const std::map<quint32, char32_t> characters = face.Characters(used);
-        QByteArray map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
-                         "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
-                         "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
-                         "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
-        auto entry = characters.begin();
-        while (entry != characters.end()) {
-            QByteArray block;
-            int count = 0;
-            for (; entry != characters.end() && count < 100; ++entry, ++count) {
-                block += '<';
-                Hex4(block, entry->first);
-                block += "> <";
-                const QString text = QString::fromUcs4(&entry->second, 1);
-                for (QChar c : text)
-                    Hex4(block, c.unicode());
-                block += ">\n";
-            }
-            map += QByteArray::number(count) + " beginbfchar\n" + block + "endbfchar\n";
-        }
-        map += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
-        const QByteArray packedMap = Deflate(map.constData(), size_t(map.size()), 6);
-        WriteObject(unicode, "<< /Filter /FlateDecode /Length " + QByteArray::number(packedMap.size()) + " >>",
-                    &packedMap);
+        WriteFont(*font);
         fontList += font->Resource + ' ' + QByteArray::number(font->Object) + " 0 R ";
     }
 

@@ -54,6 +54,7 @@ public:
 private:
     struct Font;
     Font& FontFor(const QRawFont& raw);
+    void WriteFont(const Font& font);
     void EndPath();
     void SetFill(const QColor& colour);
     int NewObject() { return ++LastObject; }
