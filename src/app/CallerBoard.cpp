@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/CallerBoard.h"
+#include "app/GridAccessible.h"
 #include "app/SampleCardAccessible.h"
 #include "card/CardArrangement.h"
 #include "game/CallerDraw.h"
@@ -30,10 +31,7 @@ void CallerBoard::Show(const CallerDraw* draw, const QStringList& letters, bool 
             if (Draw->Callable(i))
                 Shown.push_back(i);
     update();
-    if (QAccessible::isActive()) {
-        QAccessibleEvent changed(this, QAccessible::TableModelChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    AnnounceGridChanged(this);
 }
 
 bool CallerBoard::Flashboard() const

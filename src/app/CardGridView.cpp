@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/CardGridView.h"
+#include "app/GridAccessible.h"
 #include "app/SampleCardAccessible.h"
 
 #include <QAccessible>
@@ -22,22 +23,14 @@ void CardGridView::Show(const CardView& card, const std::vector<bool>& marked, c
     Winning = winning;
     HasCard = true;
     update();
-    Changed();
+    AnnounceGridChanged(this);
 }
 
 void CardGridView::Clear()
 {
     HasCard = false;
     update();
-    Changed();
-}
-
-void CardGridView::Changed()
-{
-    if (QAccessible::isActive()) {
-        QAccessibleEvent changed(this, QAccessible::TableModelChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    AnnounceGridChanged(this);
 }
 
 int CardGridView::Rows() const

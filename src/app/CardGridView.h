@@ -31,7 +31,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Changed();
     CardView Card;
     std::vector<bool> Marked;
     std::vector<int> Winning;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/GridAccessible.h"
 
+#include <QWidget>
+
 namespace {
 
 class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
@@ -104,4 +106,12 @@ int GridAccessible::indexOfChild(const QAccessibleInterface* child) const
     if (const auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface())
         return cell->rowIndex() * columnCount() + cell->columnIndex();
     return -1;
+}
+
+void AnnounceGridChanged(QWidget* grid)
+{
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(grid, QAccessible::TableModelChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }

@@ -46,3 +46,6 @@ public:
 private:
     mutable QHash<int, QAccessible::Id> Cells; // row * 1024 + column
 };
+
+// Tells a screen reader that a painted grid holds other cells now (another card, a call).
+void AnnounceGridChanged(QWidget* grid);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/TicketGridView.h"
+#include "app/GridAccessible.h"
 #include "app/CardGridView.h"
 #include "app/SampleCardAccessible.h"
 
@@ -25,22 +26,14 @@ void TicketGridView::Show(const NinetyBall::Ticket& ticket, const std::vector<bo
     Winning = winning;
     HasTicket = true;
     update();
-    Changed();
+    AnnounceGridChanged(this);
 }
 
 void TicketGridView::Clear()
 {
     HasTicket = false;
     update();
-    Changed();
-}
-
-void TicketGridView::Changed()
-{
-    if (QAccessible::isActive()) {
-        QAccessibleEvent changed(this, QAccessible::TableModelChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    AnnounceGridChanged(this);
 }
 
 int TicketGridView::Rows() const

@@ -26,7 +26,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Changed();
     bool IsCalled(int number) const;
     NinetyBall::Ticket Ticket{};
     std::vector<bool> Called;
