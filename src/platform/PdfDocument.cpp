@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "platform/PdfDocument.h"
+#include "platform/Deflate.h"
 #include "platform/FontSubset.h"
 
 #include <QIODevice>
 #include <QTimeZone>
-#include <libdeflate.h>
 
 #include <charconv>
 #include <cmath>
-#include <map>
 
 namespace {
 
@@ -74,27 +73,6 @@ void Hex4(Text& out, quint32 value)
     static const char digits[] = "0123456789ABCDEF";
     const char hex[4] = {digits[(value >> 12) & 15], digits[(value >> 8) & 15], digits[(value >> 4) & 15], digits[value & 15]};
     out.append(hex, 4);
-}
-
-// Compressed in the zlib format a PDF's Flate filter reads, by libdeflate: at its fastest
-// level it takes half the time of zlib's fastest and packs a page of cards tighter.
-QByteArray Deflate(const char* data, size_t length, int level)
-{
-    struct Compressors {
-        std::map<int, libdeflate_compressor*> ByLevel;
-        ~Compressors()
-        {
-            for (auto& [level, compressor] : ByLevel)
-                libdeflate_free_compressor(compressor);
-        }
-    };
-    thread_local Compressors compressors;
-    libdeflate_compressor*& compressor = compressors.ByLevel[level];
-    if (!compressor)
-        compressor = libdeflate_alloc_compressor(level);
-    QByteArray out(qsizetype(libdeflate_zlib_compress_bound(compressor, length)), Qt::Uninitialized);
-    out.truncate(qsizetype(libdeflate_zlib_compress(compressor, data, length, out.data(), size_t(out.size()))));
-    return out;
 }
 
 // A text string as PDF text: UTF-16 with its byte-order mark, in hex.

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "platform/PngEncoder.h"
+#include "platform/Deflate.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <libdeflate.h>
 
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -57,15 +57,7 @@ QByteArray EncodePng(const QImage& image)
         }
         out += width;
     }
-    const std::unique_ptr<libdeflate_compressor, void (*)(libdeflate_compressor*)> compressor(
-        libdeflate_alloc_compressor(6), libdeflate_free_compressor);
-    if (!compressor)
-        return QtPng(image);
-    QByteArray packed(qsizetype(libdeflate_zlib_compress_bound(compressor.get(), size_t(rows.size()))), Qt::Uninitialized);
-    packed.truncate(qsizetype(libdeflate_zlib_compress(compressor.get(), rows.constData(), size_t(rows.size()),
-                                                      packed.data(), size_t(packed.size()))));
-    if (packed.isEmpty())
-        return QtPng(image);
+    const QByteArray packed = Deflate(rows.constData(), size_t(rows.size()), 6);
 
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     QByteArray header;
