@@ -243,8 +243,9 @@ bool QtPrinters::BeginDoc()
         setup.Created = PdfDate;
         setup.Dpi = PdfDpi;
         setup.PagePoints = layout.fullRectPoints().size();
-        setup.AreaOffset = layout.paintRectPixels(PdfDpi).topLeft() - layout.fullRectPixels(PdfDpi).topLeft();
-        setup.AreaPixels = layout.paintRectPixels(PdfDpi).size();
+        const DeviceCaps caps = CapsOf(layout, PdfDpi);
+        setup.AreaOffset = QPoint(caps.PhysicalOffsetX, caps.PhysicalOffsetY);
+        setup.AreaPixels = QSize(caps.HorzRes, caps.VertRes);
         Pdf = std::make_unique<PdfDocument>(*PdfDevice, setup);
         Pdf->BeginPage();
         Surface_->Attach(Pdf.get());
