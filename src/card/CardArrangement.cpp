@@ -162,12 +162,13 @@ int CellsShown(bool freeSpace, int sizeIndex)
 
 CardArranger::CardArranger(const QStringList& words) : Words(words), Plan(PlanArrangement(words)) {}
 
-void CardArranger::Arrange(bool freeSpace, int sizeIndex, RandomSource& random, QStringList& cells)
+void CardArranger::Arrange(bool freeSpace, int sizeIndex, RandomSource& random, QStringList& cells) const
 {
-    ArrangeCardIndices(Plan, freeSpace, sizeIndex, random, Order, CellsShown(freeSpace, sizeIndex));
-    cells.resize(static_cast<qsizetype>(Order.size()));
+    thread_local std::vector<int> order;
+    ArrangeCardIndices(Plan, freeSpace, sizeIndex, random, order, CellsShown(freeSpace, sizeIndex));
+    cells.resize(static_cast<qsizetype>(order.size()));
     for (qsizetype i = 0; i < cells.size(); ++i)
-        cells[i] = Order[static_cast<size_t>(i)] >= 0 ? Words.at(Order[static_cast<size_t>(i)]) : QString();
+        cells[i] = order[static_cast<size_t>(i)] >= 0 ? Words.at(order[static_cast<size_t>(i)]) : QString();
 }
 
 void ArrangeCardCells(const QStringList& words, bool freeSpace, int sizeIndex, RandomSource& random,

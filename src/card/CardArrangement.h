@@ -45,10 +45,10 @@ void ArrangeCardIndices(const ArrangementPlan& plan, bool freeSpace, int sizeInd
 class CardArranger {
 public:
     explicit CardArranger(const QStringList& words);
-    void Arrange(bool freeSpace, int sizeIndex, RandomSource& random, QStringList& cells);
+    // Safe to call from several threads at once (an export draws cards on every core).
+    void Arrange(bool freeSpace, int sizeIndex, RandomSource& random, QStringList& cells) const;
 
 private:
     QStringList Words;
     ArrangementPlan Plan;
-    std::vector<int> Order;
 };

@@ -31,7 +31,7 @@
 std::function<QStringList(int)> ArrangedCells(const QStringList& words, const CardOptions& options,
                                               std::optional<std::uint32_t> seed)
 {
-    auto arranger = std::make_shared<CardArranger>(words);
+    auto arranger = std::make_shared<const CardArranger>(words);
     return [arranger, options, seed](int n) {
         std::unique_ptr<Clock> clock;
         if (seed)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <QSet>
+#include <thread>
 
 namespace {
 
@@ -187,4 +188,31 @@ TEST(ArrangeCard, RepeatedNumbersLeaveTheUnfilledEntriesEmpty)
         EXPECT_FALSE(cells[i].isEmpty()) << i;
     for (int i = 70; i < 75; ++i)
         EXPECT_EQ(cells[i], QString()) << i;
+}
+
+// An export draws cards on every core from one arranger: cards arranged on two threads at
+// once come out as they do one at a time.
+TEST(CardArranger, ArrangesOnSeveralThreadsAtOnce)
+{
+    const QStringList words = Numbers(1, 5000);
+    const CardArranger arranger(words);
+    auto card = [&](int n) {
+        SeededClock clock(static_cast<std::uint64_t>(n));
+        RandomSource random(clock);
+        QStringList cells;
+        arranger.Arrange(true, 2, random, cells);
+        return cells;
+    };
+    constexpr int Cards = 4000;
+    std::vector<QStringList> alone(Cards), together(Cards);
+    for (int n = 0; n < Cards; ++n)
+        alone[size_t(n)] = card(n);
+    std::thread other([&] {
+        for (int n = 1; n < Cards; n += 2)
+            together[size_t(n)] = card(n);
+    });
+    for (int n = 0; n < Cards; n += 2)
+        together[size_t(n)] = card(n);
+    other.join();
+    EXPECT_EQ(alone, together);
 }
