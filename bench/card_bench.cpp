@@ -3,8 +3,8 @@
 // In-process figures for the card code: arranging and drawing the sample card.
 #include "card/CardArrangement.h"
 #include "card/RandomSource.h"
-#include "card/CellText.h"
-#include "card/SampleCard.h"
+#include "output/CellText.h"
+#include "output/SampleCard.h"
 #include "platform/Clock.h"
 #include "platform/QtSurface.h"
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Cell fitting on the recording surface with any text and any box: it ends, and every
 // line stays inside the box's width less the margin, or is drawn at 1 point.
-#include "card/CellText.h"
+#include "output/CellText.h"
 #include "support/RecordingSurface.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "platform/CommandLine.h"
 #include "platform/HeapTuning.h"
 #include "app/FocusRingStyle.h"
-#include "app/FormScale.h"
+#include "platform/ui/FormScale.h"
 #include "app/StartupOptions.h"
 #include "app/UnitMain.h"
 #include "platform/Clock.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/PageSetupDialog.h"
-#include "app/Panel.h"
+#include "platform/ui/Panel.h"
 
 #include "app/SpokenValue.h"
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
-#include "app/Guarded.h"
+#include "platform/ui/Guarded.h"
 #include "app/WordListModel.h"
 #include "card/CardOptions.h"
-#include "card/CardExport.h"
-#include "card/CellText.h"
-#include "card/SampleCard.h"
+#include "output/CardExport.h"
+#include "output/CellText.h"
+#include "output/SampleCard.h"
 #include "game/NinetyBall.h"
 #include "card/RandomSource.h"
 #include "settings/GameHistory.h"

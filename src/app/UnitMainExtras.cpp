@@ -8,6 +8,7 @@
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "settings/CardSettings.h"
+#include "platform/Paths.h"
 #include "settings/DataFolders.h"
 #include "settings/SampleFolder.h"
 #include "words/WordListFormat.h"

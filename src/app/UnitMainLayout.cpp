@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The main window's controls, menu and tool bar, at the fixed pixel positions of the
 // form (677 x 492 client area; positions inside a group box are relative to it).
-#include "app/FormScale.h"
-#include "app/Panel.h"
-#include "app/ToolIcons.h"
+#include "platform/ui/FormScale.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/ToolIcons.h"
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"
 #include "app/PasteSafeEdits.h"

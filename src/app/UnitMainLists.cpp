@@ -6,7 +6,7 @@
 #include "app/UnitMain.h"
 #include "platform/MissingGlyphs.h"
 #include "app/WordsEditorDialog.h"
-#include "card/CardPrinting.h"
+#include "output/CardPrinting.h"
 #include "platform/Prompts.h"
 #include "settings/DialogFolders.h"
 #include "settings/RecentLists.h"

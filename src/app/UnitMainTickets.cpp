@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // 90-ball tickets: the option, the sample strip and printing strips.
 #include "app/ExportDialog.h"
-#include "app/FormScale.h"
+#include "platform/ui/FormScale.h"
 #include "app/JobProgressDialog.h"
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"
-#include "card/CardPrinting.h"
-#include "card/TicketPrinting.h"
+#include "output/CardPrinting.h"
+#include "output/TicketPrinting.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "platform/Clock.h"

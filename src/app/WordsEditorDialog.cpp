@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/WordsEditorDialog.h"
-#include "app/Panel.h"
+#include "platform/ui/Panel.h"
 #include "platform/Prompts.h"
 #include "app/PasteSafeEdits.h"
 #include "words/WordLines.h"

@@ -3,7 +3,7 @@
 #include "batch/BatchGame.h"
 #include "batch/BatchMessages.h"
 #include "batch/BatchOptions.h"
-#include "card/CardPrinting.h"
+#include "output/CardPrinting.h"
 #include "game/CardCheck.h"
 #include "game/CardView.h"
 #include "game/GameCode.h"

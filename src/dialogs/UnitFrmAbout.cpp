@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "dialogs/UnitFrmAbout.h"
-#include "app/Guarded.h"
-#include "app/FormScale.h"
-#include "app/Panel.h"
-#include "app/ToolIcons.h"
+#include "platform/ui/Guarded.h"
+#include "platform/ui/FormScale.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/ToolIcons.h"
 #include "platform/Shell.h"
 
 #include <QEvent>

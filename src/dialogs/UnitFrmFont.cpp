@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "dialogs/UnitFrmFont.h"
-#include "app/Guarded.h"
-#include "app/FormScale.h"
-#include "app/Panel.h"
+#include "platform/ui/Guarded.h"
+#include "platform/ui/FormScale.h"
+#include "platform/ui/Panel.h"
 #include "dialogs/FontCatalog.h"
 #include "platform/IntegerConversion.h"
 #include "platform/PlatformError.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "platform/CardFilePrinter.h"
-#include "platform/PngEncoder.h"
+#include "formats/PngEncoder.h"
 #include "platform/QtSurface.h"
 #include "platform/TextFile.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 #include "platform/DrawnBoxes.h"
 #include "platform/Surface.h"
-#include "platform/SurfaceTarget.h"
+#include "formats/SurfaceTarget.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "settings/DataFolders.h"
+#include "platform/Paths.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -9,13 +10,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <functional>
-
-QString JoinPath(const QString& folder, const QString& name)
-{
-    if (folder.endsWith(u'/'))
-        return folder + name;
-    return folder + u'/' + name;
-}
 
 QString UserDataFolder()
 {

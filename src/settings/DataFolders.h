@@ -11,9 +11,6 @@ QString SettingsFilePath();
 // Always ends in "/".
 QString SampleListsPath();
 
-// Joins a folder and a name with exactly one separator between them.
-QString JoinPath(const QString& folder, const QString& name);
-
 // Installation is system-wide here, so the per-user part of it happens at start: when the
 // "Plumwick" folder is missing it is made, with SampleLists copied from the shipped lists;
 // when only SampleLists is missing, it alone is copied (a folder that is there is the

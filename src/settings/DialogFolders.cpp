@@ -3,6 +3,7 @@
 #include "settings/DialogFolders.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
+#include "platform/Paths.h"
 #include "settings/DataFolders.h"
 
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "settings/GameHistory.h"
 #include "platform/PlatformError.h"
 #include "platform/TextFile.h"
+#include "platform/Paths.h"
 #include "settings/DataFolders.h"
 #include "game/GameCode.h"
 #include "game/NinetyBall.h"

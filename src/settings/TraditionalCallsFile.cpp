@@ -4,6 +4,7 @@
 #include "game/TraditionalCalls.h"
 #include "platform/PlatformError.h"
 #include "platform/TextFile.h"
+#include "platform/Paths.h"
 #include "settings/DataFolders.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "share/ShareServer.h"
-#include "card/CardWebPage.h"
+#include "output/CardWebPage.h"
 #include "game/PlayerMessage.h"
 #include "platform/PlatformError.h"
 

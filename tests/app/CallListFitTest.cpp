@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The call list finds each word's size from a measurement or two; it must land on exactly
 // the size that shrinking one point at a time lands on, with the real fonts.
-#include "card/CellText.h"
-#include "card/PrintJob.h"
+#include "output/CellText.h"
+#include "output/PrintJob.h"
 #include "platform/QtSurface.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/SampleCard.h"
+#include "output/SampleCard.h"
 #include "platform/QtSurface.h"
 
 #include <QImage>
@@ -46,7 +46,7 @@ TEST(SampleCard, TheFrameIsWholeAtEverySize)
     }
 }
 
-#include "app/FormScale.h"
+#include "platform/ui/FormScale.h"
 #include "app/PaintBox.h"
 #include "support/MainWindowFixture.h"
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // Page Setup per printer, "Same Text Size" on the sample card, and Export Cards from the window.
 #include "app/ExportDialog.h"
 #include "app/PageSetupDialog.h"
-#include "card/CardExport.h"
+#include "output/CardExport.h"
 #include "settings/DialogFolders.h"
 #include "settings/GameHistory.h"
 #include "support/MainWindowFixture.h"

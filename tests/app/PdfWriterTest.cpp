@@ -3,7 +3,7 @@
 // The PDF printer's own writer against Qt's PDF engine drawing the same page: the words
 // read back at the same places, the page looks the same, the fonts are embedded as subsets
 // with their characters, and the file is sound.
-#include "platform/FontSubset.h"
+#include "formats/FontSubset.h"
 #include "platform/QtPrinters.h"
 #include "platform/QtSurface.h"
 #include "support/TempFolder.h"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "platform/Paths.h"
 #include "settings/DataFolders.h"
 #include "settings/SampleFolder.h"
 #include "support/MainWindowFixture.h"

@@ -11,7 +11,7 @@
 #include "app/PageSetupDialog.h"
 #include "app/WordsEditorDialog.h"
 #include "dialogs/UnitFrmAbout.h"
-#include "app/FormScale.h"
+#include "platform/ui/FormScale.h"
 #include "dialogs/UnitFrmFont.h"
 #include "platform/Translations.h"
 #include "support/MainWindowFixture.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Inputs no well-behaved user makes: each has a clear outcome and loses nothing.
-#include "card/CardPrinting.h"
-#include "card/PrintJob.h"
+#include "output/CardPrinting.h"
+#include "output/PrintJob.h"
 #include "platform/QtSurface.h"
 #include "support/MainWindowFixture.h"
 

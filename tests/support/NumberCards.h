@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "card/CardArrangement.h"
-#include "card/PrintJob.h"
+#include "output/PrintJob.h"
 #include "card/RandomSource.h"
 #include "support/SteppingClock.h"
 #include "support/Words.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/TicketPrinting.h"
-#include "card/CardPrinting.h"
-#include "card/CellText.h"
+#include "output/TicketPrinting.h"
+#include "output/CardPrinting.h"
+#include "output/CellText.h"
 #include "platform/Printers.h"
 #include "platform/Surface.h"
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The PNG writer's files read back as the images written: every grey level, rows alike and
 // unlike the row above, odd widths, the resolution; an image in colour goes Qt's way.
-#include "platform/PngEncoder.h"
+#include "formats/PngEncoder.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

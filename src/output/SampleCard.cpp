@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/SampleCard.h"
-#include "card/CellText.h"
+#include "output/SampleCard.h"
+#include "output/CellText.h"
 #include "platform/Surface.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/CardPrinting.h"
-#include "card/PrintJob.h"
+#include "output/CardPrinting.h"
+#include "output/PrintJob.h"
 #include "platform/Printers.h"
 #include "support/FakePrinters.h"
 

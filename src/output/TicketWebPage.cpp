@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/TicketWebPage.h"
-#include "card/CardWebPage.h"
+#include "output/TicketWebPage.h"
+#include "output/CardWebPage.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/CardPrinting.h"
-#include "card/CellText.h"
+#include "output/CardPrinting.h"
+#include "output/CellText.h"
 #include "support/RecordingSurface.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // A card's web page carries everything in itself, runs only its own script and style, and
 // shows every word as text, whatever the word holds.
-#include "card/CardWebPage.h"
+#include "output/CardWebPage.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/CardExport.h"
+#include "output/CardExport.h"
 #include "card/CardArrangement.h"
-#include "card/CardPrinting.h"
-#include "card/CardWebPage.h"
-#include "card/TicketPrinting.h"
-#include "card/TicketWebPage.h"
+#include "output/CardPrinting.h"
+#include "output/CardWebPage.h"
+#include "output/TicketPrinting.h"
+#include "output/TicketWebPage.h"
 #include "platform/FaceMap.h"
 #include "platform/TextFile.h"
 #include "card/RandomSource.h"
@@ -13,7 +13,7 @@
 #include "platform/CardFilePrinter.h"
 #include "platform/PlatformError.h"
 #include "platform/Surface.h"
-#include "settings/DataFolders.h"
+#include "platform/Paths.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/TicketPrinting.h"
+#include "output/TicketPrinting.h"
 #include "platform/Clock.h"
 #include "support/FakePrinters.h"
 

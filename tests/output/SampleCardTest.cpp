@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/SampleCard.h"
+#include "output/SampleCard.h"
 #include "support/RecordingSurface.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/CellText.h"
+#include "output/CellText.h"
 #include "card/CardOptions.h"
 #include "platform/Surface.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "platform/PngEncoder.h"
-#include "platform/Deflate.h"
+#include "formats/PngEncoder.h"
+#include "formats/Deflate.h"
 
 #include <QBuffer>
 #include <QImage>

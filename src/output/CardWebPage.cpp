@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "card/CardWebPage.h"
+#include "output/CardWebPage.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "card/CardOptions.h"
-#include "card/CellText.h"
+#include "output/CellText.h"
 #include <QStringList>
 
 class CellFitCache;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "platform/PdfDocument.h"
-#include "platform/Deflate.h"
-#include "platform/FontSubset.h"
+#include "formats/PdfDocument.h"
+#include "formats/Deflate.h"
+#include "formats/FontSubset.h"
 
 #include <QIODevice>
 #include <QTimeZone>
