@@ -112,6 +112,22 @@
         <translation>ein Streifen hat die Scheine 1 bis 6</translation>
     </message>
     <message>
+        <source>a whole number from 1 to 16666</source>
+        <translation>eine ganze Zahl von 1 bis 16666</translation>
+    </message>
+    <message>
+        <source>a strip number from 1 to 16667</source>
+        <translation>eine Streifennummer von 1 bis 16667</translation>
+    </message>
+    <message>
+        <source>a ticket number from 1 to 100002</source>
+        <translation>eine Scheinnummer von 1 bis 100002</translation>
+    </message>
+    <message>
+        <source>--strips and --strip go with --tickets</source>
+        <translation>--strips und --strip gehören zu --tickets</translation>
+    </message>
+    <message>
         <source>Usage: plumwick-print [options] LIST.pwk
 Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
 
@@ -138,6 +154,7 @@ Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a p
       --numbered             print a game: numbered cards and a game code
                              (written on standard output)
       --game CODE            print the cards of that game again (or its call list)
+      --more                 with --game: the next cards of the game that no one has had
       --check CODE           show a card of that game with the called words marked,
                              and say whether it wins (exit 0: bingo, 4: not yet)
       --card N               the card to check
@@ -184,6 +201,7 @@ Druckt Bingokarten einer Wortliste, wie Plumwick sie druckt, in eine PDF-Datei o
       --numbered             ein Spiel drucken: nummerierte Karten und ein Spielcode
                              (auf die Standardausgabe geschrieben)
       --game CODE            die Karten dieses Spiels noch einmal drucken (oder seine Ausrufliste)
+      --more                 mit --game: die nächsten Karten des Spiels, die noch niemand hatte
       --check CODE           eine Karte dieses Spiels mit den ausgerufenen Wörtern markiert zeigen
                              und sagen, ob sie gewinnt (Status 0: Bingo, 4: noch nicht)
       --card N               die zu prüfende Karte
@@ -206,20 +224,8 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
 </translation>
     </message>
     <message>
-        <source>a whole number from 1 to 16666</source>
-        <translation>eine ganze Zahl von 1 bis 16666</translation>
-    </message>
-    <message>
-        <source>a strip number from 1 to 16667</source>
-        <translation>eine Streifennummer von 1 bis 16667</translation>
-    </message>
-    <message>
-        <source>a ticket number from 1 to 100002</source>
-        <translation>eine Scheinnummer von 1 bis 100002</translation>
-    </message>
-    <message>
-        <source>--strips and --strip go with --tickets</source>
-        <translation>--strips und --strip gehören zu --tickets</translation>
+        <source>--more goes with --game, for cards or strips to print or export</source>
+        <translation>--more gehört zu --game, für Karten oder Streifen zum Drucken oder Exportieren</translation>
     </message>
 </context>
 <context>
@@ -270,6 +276,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>%1 is not the numbers 1 to 90; tickets are always of those numbers, so leave the list out</source>
         <translation>%1 sind nicht die Zahlen 1 bis 90; Scheine tragen immer diese Zahlen, also die Liste weglassen</translation>
+    </message>
+    <message>
+        <source>--more with --tickets exports the strips: give --export DIR</source>
+        <translation>--more mit --tickets exportiert die Streifen: geben Sie --export ORDNER an</translation>
     </message>
 </context>
 <context>
@@ -670,6 +680,13 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>FileLock</name>
+    <message>
+        <source>another Plumwick has held it for %1 seconds; try again when it has finished</source>
+        <translation>ein anderes Plumwick hält sie seit %1 Sekunden; versuchen Sie es erneut, wenn es fertig ist</translation>
+    </message>
+</context>
+<context>
     <name>GameCode</name>
     <message>
         <source>%1 is not the code of a game: a character is mistyped</source>
@@ -713,6 +730,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Game %1 (90-ball tickets)</source>
         <translation>Spiel %1 (90-Ball-Scheine)</translation>
+    </message>
+    <message>
+        <source>every game code of this list has been used on this computer</source>
+        <translation>jeder Spielcode dieser Liste wurde auf diesem Computer schon vergeben</translation>
     </message>
 </context>
 <context>

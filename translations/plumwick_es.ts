@@ -112,6 +112,22 @@
         <translation>una tira tiene los boletos 1 a 6</translation>
     </message>
     <message>
+        <source>a whole number from 1 to 16666</source>
+        <translation>un número entero de 1 a 16666</translation>
+    </message>
+    <message>
+        <source>a strip number from 1 to 16667</source>
+        <translation>un número de tira de 1 a 16667</translation>
+    </message>
+    <message>
+        <source>a ticket number from 1 to 100002</source>
+        <translation>un número de boleto de 1 a 100002</translation>
+    </message>
+    <message>
+        <source>--strips and --strip go with --tickets</source>
+        <translation>--strips y --strip van con --tickets</translation>
+    </message>
+    <message>
         <source>Usage: plumwick-print [options] LIST.pwk
 Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
 
@@ -138,6 +154,7 @@ Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a p
       --numbered             print a game: numbered cards and a game code
                              (written on standard output)
       --game CODE            print the cards of that game again (or its call list)
+      --more                 with --game: the next cards of the game that no one has had
       --check CODE           show a card of that game with the called words marked,
                              and say whether it wins (exit 0: bingo, 4: not yet)
       --card N               the card to check
@@ -184,6 +201,7 @@ Imprime cartones de bingo de una lista de palabras, como los imprime Plumwick, e
       --numbered             imprimir una partida: cartones numerados y un código de partida
                              (escrito en la salida estándar)
       --game CÓDIGO          volver a imprimir los cartones de esa partida (o su lista para cantar)
+      --more                 con --game: las siguientes cartas del juego que nadie ha tenido
       --check CÓDIGO         mostrar un cartón de esa partida con las palabras cantadas marcadas,
                              y decir si gana (estado 0: bingo, 4: todavía no)
       --card N               el cartón que se comprueba
@@ -206,20 +224,8 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
 </translation>
     </message>
     <message>
-        <source>a whole number from 1 to 16666</source>
-        <translation>un número entero de 1 a 16666</translation>
-    </message>
-    <message>
-        <source>a strip number from 1 to 16667</source>
-        <translation>un número de tira de 1 a 16667</translation>
-    </message>
-    <message>
-        <source>a ticket number from 1 to 100002</source>
-        <translation>un número de boleto de 1 a 100002</translation>
-    </message>
-    <message>
-        <source>--strips and --strip go with --tickets</source>
-        <translation>--strips y --strip van con --tickets</translation>
+        <source>--more goes with --game, for cards or strips to print or export</source>
+        <translation>--more va con --game, para cartones o tiras que imprimir o exportar</translation>
     </message>
 </context>
 <context>
@@ -270,6 +276,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>%1 is not the numbers 1 to 90; tickets are always of those numbers, so leave the list out</source>
         <translation>%1 no son los números del 1 al 90; los boletos llevan siempre esos números, así que quite la lista</translation>
+    </message>
+    <message>
+        <source>--more with --tickets exports the strips: give --export DIR</source>
+        <translation>--more con --tickets exporta las tiras: indique --export CARPETA</translation>
     </message>
 </context>
 <context>
@@ -670,6 +680,13 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>FileLock</name>
+    <message>
+        <source>another Plumwick has held it for %1 seconds; try again when it has finished</source>
+        <translation>otro Plumwick lo retiene desde hace %1 segundos; inténtelo de nuevo cuando termine</translation>
+    </message>
+</context>
+<context>
     <name>GameCode</name>
     <message>
         <source>%1 is not the code of a game: a character is mistyped</source>
@@ -713,6 +730,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Game %1 (90-ball tickets)</source>
         <translation>Partida %1 (boletos de 90 bolas)</translation>
+    </message>
+    <message>
+        <source>every game code of this list has been used on this computer</source>
+        <translation>todos los códigos de juego de esta lista ya se han usado en este ordenador</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,22 @@
         <translation>une bande contient les tickets 1 à 6</translation>
     </message>
     <message>
+        <source>a whole number from 1 to 16666</source>
+        <translation>un nombre entier de 1 à 16666</translation>
+    </message>
+    <message>
+        <source>a strip number from 1 to 16667</source>
+        <translation>un numéro de bande de 1 à 16667</translation>
+    </message>
+    <message>
+        <source>a ticket number from 1 to 100002</source>
+        <translation>un numéro de ticket de 1 à 100002</translation>
+    </message>
+    <message>
+        <source>--strips and --strip go with --tickets</source>
+        <translation>--strips et --strip vont avec --tickets</translation>
+    </message>
+    <message>
         <source>Usage: plumwick-print [options] LIST.pwk
 Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
 
@@ -138,6 +154,7 @@ Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a p
       --numbered             print a game: numbered cards and a game code
                              (written on standard output)
       --game CODE            print the cards of that game again (or its call list)
+      --more                 with --game: the next cards of the game that no one has had
       --check CODE           show a card of that game with the called words marked,
                              and say whether it wins (exit 0: bingo, 4: not yet)
       --card N               the card to check
@@ -184,6 +201,7 @@ Imprime des cartons de bingo d’une liste de mots, comme Plumwick les imprime, 
       --numbered             imprimer une partie : cartons numérotés et code de partie
                              (écrit sur la sortie standard)
       --game CODE            réimprimer les cartons de cette partie (ou sa liste d’appel)
+      --more                 avec --game : les cartes suivantes du jeu que personne n&apos;a encore eues
       --check CODE           montrer un carton de cette partie avec les mots annoncés marqués,
                              et dire s’il gagne (code 0 : bingo, 4 : pas encore)
       --card N               le carton à vérifier
@@ -206,20 +224,8 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
 </translation>
     </message>
     <message>
-        <source>a whole number from 1 to 16666</source>
-        <translation>un nombre entier de 1 à 16666</translation>
-    </message>
-    <message>
-        <source>a strip number from 1 to 16667</source>
-        <translation>un numéro de bande de 1 à 16667</translation>
-    </message>
-    <message>
-        <source>a ticket number from 1 to 100002</source>
-        <translation>un numéro de ticket de 1 à 100002</translation>
-    </message>
-    <message>
-        <source>--strips and --strip go with --tickets</source>
-        <translation>--strips et --strip vont avec --tickets</translation>
+        <source>--more goes with --game, for cards or strips to print or export</source>
+        <translation>--more va avec --game, pour des cartes ou des bandes à imprimer ou à exporter</translation>
     </message>
 </context>
 <context>
@@ -270,6 +276,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>%1 is not the numbers 1 to 90; tickets are always of those numbers, so leave the list out</source>
         <translation>%1 n’est pas la liste des nombres 1 à 90&#xa0;; les tickets portent toujours ces nombres, retirez donc la liste</translation>
+    </message>
+    <message>
+        <source>--more with --tickets exports the strips: give --export DIR</source>
+        <translation>--more avec --tickets exporte les bandes : indiquez --export DOSSIER</translation>
     </message>
 </context>
 <context>
@@ -670,6 +680,13 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>FileLock</name>
+    <message>
+        <source>another Plumwick has held it for %1 seconds; try again when it has finished</source>
+        <translation>un autre Plumwick le tient depuis %1 secondes ; réessayez quand il aura fini</translation>
+    </message>
+</context>
+<context>
     <name>GameCode</name>
     <message>
         <source>%1 is not the code of a game: a character is mistyped</source>
@@ -713,6 +730,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Game %1 (90-ball tickets)</source>
         <translation>Partie %1 (tickets à 90 boules)</translation>
+    </message>
+    <message>
+        <source>every game code of this list has been used on this computer</source>
+        <translation>tous les codes de jeu de cette liste ont déjà servi sur cet ordinateur</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include "share/QrCode.h"
 #include "share/ShareAddress.h"
 #include "share/ShareServer.h"
+#include "settings/GameLedger.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -118,6 +119,14 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
     ClaimTicket->setVisible(game.Tickets);
     auto lock = std::make_shared<std::mutex>();
     auto secret = [] { return QString::fromLatin1(ShareServer::NewSecret()); };
+    // Every phone's card is taken from the game's record when it is dealt: never from a
+    // count kept since the game was chosen.
+    RecordFailureSaid = false;
+    const SharedGame::Ledger ledger = RecordedLedger({game.Code, game.ListFile, game.Options, 0, game.Tickets},
+                                                     [this](const QString& note) {
+                                                         QMetaObject::invokeMethod(this, [this, note] { SayRecordFailure(note); },
+                                                                                   Qt::QueuedConnection);
+                                                     });
     if (game.Tickets) {
         // A phone gets a ticket: the game's strips, planned further as they are dealt, are
         // counted in tickets (the record keeps strips: six tickets each).
@@ -129,8 +138,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
                 strips->Plan(std::max(strip, 2 * strips->Planned() + 4));
             return strips->At(strip)[static_cast<size_t>((n - 1) % NinetyBall::TicketsPerStrip)];
         };
-        Shared = std::make_shared<SharedGame>(game.Code, ChosenTicketPattern(),
-                                              game.Cards * NinetyBall::TicketsPerStrip,
+        Shared = std::make_shared<SharedGame>(game.Code, ChosenTicketPattern(), ledger,
                                               NinetyBall::TicketsPerStrip * NinetyBall::MaxStrips, TicketOf, secret,
                                               SharedGame::Limits{});
     } else {
@@ -148,7 +156,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
             }
             return n <= deal->Planned() ? deal->Card(n) : QStringList();
         };
-        Shared = std::make_shared<SharedGame>(game.Code, game.Options, ChosenPattern(), game.Cards, limit, CardOf, secret,
+        Shared = std::make_shared<SharedGame>(game.Code, game.Options, ChosenPattern(), ledger, limit, CardOf, secret,
                                               SharedGame::Limits{});
     }
     Shared->SetCalls(calls);
@@ -177,7 +185,6 @@ void SharePanel::Listen(const QHostAddress& address)
     connect(Server.get(), &ShareServer::ClaimHeard, this, &SharePanel::AddClaim);
     connect(Server.get(), &ShareServer::ConnectedChanged, this,
             [this](int players) { LblPlayers->setText(tr("Phones connected: %1").arg(players)); });
-    connect(Server.get(), &ShareServer::CardsUsed, this, &SharePanel::RecordUsed);
     LblUrl->setText(Server->Url());
     LblPlayers->setText(tr("Phones connected: %1").arg(0));
     ShowQr();
@@ -202,19 +209,13 @@ void SharePanel::SetCalls(const QStringList& calls)
         Server->SetCalls(calls);
 }
 
-void SharePanel::RecordUsed(int used)
+void SharePanel::SayRecordFailure(const QString& note)
 {
-    // A card dealt to a phone is never printed or dealt again: the game's record says so.
-    auto record = GameHistory::Find(Game.Code);
-    if (!record)
+    // Said once a sharing: the phones go on being dealt cards this program never deals again.
+    if (RecordFailureSaid)
         return;
-    // A ticket game's record counts whole strips.
-    const int count = Game.Tickets ? (used + NinetyBall::TicketsPerStrip - 1) / NinetyBall::TicketsPerStrip : used;
-    record->Cards = std::max(record->Cards, count);
-    if (const QString note = GameHistory::Add(*record); !note.isEmpty() && !RecordFailureSaid) {
-        RecordFailureSaid = true;
-        Asks.Error(note);
-    }
+    RecordFailureSaid = true;
+    Asks.Error(note);
 }
 
 void SharePanel::AddClaim(const QString& text, int card, bool bingo)

@@ -61,7 +61,7 @@ private:
     void AddClaim(const QString& text, int card, bool bingo);
     void ShowClaim();
     void ShowQr();
-    void RecordUsed(int used);
+    void SayRecordFailure(const QString& note);
     WinPattern ChosenPattern() const;
     NinetyBall::TicketPattern ChosenTicketPattern() const;
 

@@ -77,15 +77,28 @@ void TFrmMain::MnuFileExportClick()
     job.Format = dialog.Format();
     job.Title = CurrentFileName.isEmpty() ? QStringLiteral("Bingo") : QFileInfo(CurrentFileName).completeBaseName();
 
-    // A game printed before goes on with its own seed; otherwise a new game begins.
+    // A game printed before goes on with its own seed, from the cards its ledger says are
+    // next at this moment (the phones or another program may have dealt some since the
+    // dialog opened); otherwise a new game begins.
     std::shared_ptr<NumberedGame> game;
     QString listFile = CurrentFileName;
+    QString note;
     if (numbered) {
-        std::uint32_t seed = NewGameSeed();
+        std::uint32_t seed = 0;
         if (const QString code = dialog.GameCode(); !code.isEmpty()) {
             seed = ParseGameCode(code)->Seed;
-            if (const auto record = GameHistory::Find(code))
-                listFile = record->ListFile;
+            int seen = 0;
+            for (const GameRecord& known : games)
+                if (known.Code == code) {
+                    listFile = known.ListFile;
+                    seen = known.Cards;
+                }
+            const GameHistory::TakenCards taken =
+                GameHistory::Take({code, listFile, job.Card.Options, 0, false}, job.Card.Cards, job.Card.FirstCard, seen);
+            job.Card.FirstCard = taken.First;
+            note = taken.Note;
+        } else {
+            seed = GameHistory::NewCardSeed(words, job.Card.Options);
         }
         game = std::make_shared<NumberedGame>(words, job.Card.Options, seed);
         QString error;
@@ -102,8 +115,8 @@ void TFrmMain::MnuFileExportClick()
         return;
     const int written = RunExportJob(job, tr("Exporting card %1 of %2"));
     const int last = job.Card.FirstCard + written - 1;
-    const QString note =
-        game && written > 0 ? GameHistory::Add({job.Card.GameCode, listFile, job.Card.Options, last}) : QString();
+    if (game && written > 0 && dialog.GameCode().isEmpty())
+        note = GameHistory::Add({job.Card.GameCode, listFile, job.Card.Options, last});
     QString message;
     if (written < job.Card.Cards)
         message = tr("Export cancelled: %1 of %2 written to %3.")

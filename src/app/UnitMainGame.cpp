@@ -59,6 +59,7 @@ GameSource TFrmMain::CurrentGameSource() const
         source.Title = tr("Game %1 (the current list)").arg(game->Code);
         source.Key = source.Code = game->Code;
         source.Cards = game->Cards;
+        source.ListFile = game->ListFile;
     }
     return source;
 }

@@ -102,7 +102,7 @@ void TFrmMain::MnuFilePrintClick()
     // A numbered job is a game: planned in full before anything prints.
     std::optional<NumberedGame> game;
     if (MnuNumberCards->isChecked()) {
-        game.emplace(WordList.Items(), job.Options, NewGameSeed());
+        game.emplace(WordList.Items(), job.Options, GameHistory::NewCardSeed(WordList.Items(), job.Options));
         QString error;
         if (!game->Plan(PageCount(job.Cards, job.PerPage) * job.PerPage, error)) {
             const QString note = RoundedUpNote(job.Cards, job.PerPage);

@@ -104,7 +104,7 @@ void TFrmMain::PrintStrips()
     // A numbered job is a game: its strips are worked out before anything prints.
     std::optional<NinetyBall::StripGame> game;
     if (MnuNumberCards->isChecked()) {
-        const GameCode code{NewGameSeed(), NinetyBall::TicketShape()};
+        const GameCode code{GameHistory::NewTicketSeed(), NinetyBall::TicketShape()};
         job.GameCode = code.Text();
         game.emplace(NinetyBall::Dealer(), code.Seed);
         game->Plan(PageCount(job.Strips, job.PerPage) * job.PerPage);
@@ -154,9 +154,24 @@ void TFrmMain::ExportStrips()
     job.Title = QStringLiteral("Bingo");
     // A game exported before goes on with its own seed; otherwise a new game begins.
     std::shared_ptr<NinetyBall::StripGame> game;
+    QString note;
     if (numbered) {
         const QString chosen = dialog.GameCode();
-        const GameCode code{chosen.isEmpty() ? NewGameSeed() : ParseGameCode(chosen)->Seed, NinetyBall::TicketShape()};
+        const GameCode code{chosen.isEmpty() ? GameHistory::NewTicketSeed() : ParseGameCode(chosen)->Seed,
+                            NinetyBall::TicketShape()};
+        if (!chosen.isEmpty()) {
+            // The strips the ledger says are next now, as for cards.
+            GameRecord record;
+            record.Code = chosen;
+            record.Tickets = true;
+            int seen = 0;
+            for (const GameRecord& known : games)
+                if (known.Code == chosen)
+                    seen = known.Cards;
+            const GameHistory::TakenCards taken = GameHistory::Take(record, job.Card.Cards, job.Card.FirstCard, seen);
+            job.Card.FirstCard = taken.First;
+            note = taken.Note;
+        }
         game = std::make_shared<NinetyBall::StripGame>(NinetyBall::Dealer(), code.Seed);
         game->Plan(job.Card.FirstCard + job.Card.Cards - 1);
         job.Card.GameCode = code.Text();
@@ -168,8 +183,7 @@ void TFrmMain::ExportStrips()
         return;
     const int written = RunExportJob(job, tr("Exporting strip %1 of %2"));
     const int last = job.Card.FirstCard + written - 1;
-    QString note;
-    if (game && written > 0) {
+    if (game && written > 0 && dialog.GameCode().isEmpty()) {
         GameRecord record;
         record.Code = job.Card.GameCode;
         record.Cards = last;

@@ -14,6 +14,7 @@
 #include "settings/GameHistory.h"
 #include "words/WordListFormat.h"
 
+#include <QFileInfo>
 #include <QSet>
 #include <cstdio>
 
@@ -38,9 +39,10 @@ void ApplyGameOptions(const QString& code, CardOptions& card)
 }
 
 std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStringList& words, CardOptions& card,
-                                         int& status)
+                                         int count, int& first, int& status)
 {
     status = 0;
+    first = 1;
     if (!options.Numbered && !options.Game)
         return std::nullopt;
     std::uint32_t seed = 0;
@@ -57,13 +59,17 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
         }
         seed = code->Seed;
     } else {
-        seed = NewGameSeed();
+        seed = GameHistory::NewCardSeed(words, card);
     }
     NumberedGame game(words, card, seed);
+    if (options.More) {
+        const GameHistory::TakenCards taken = GameHistory::Take(
+            {game.Code().Text(), QFileInfo(options.ListFile).absoluteFilePath(), card, 0, false}, count);
+        BatchWarn(taken.Note);
+        first = taken.First;
+    }
     QString error;
-    // Every page is full, so a job prints its count rounded up to whole pages: all of them
-    // are the game's cards.
-    if (!game.Plan(options.CallList ? 0 : PageCount(options.Cards, options.PerPage) * options.PerPage, error)) {
+    if (!game.Plan(options.CallList ? 0 : first + count - 1, error)) {
         const QString note = options.CallList ? QString() : RoundedUpNote(options.Cards, options.PerPage);
         BatchFail(note.isEmpty() ? error : error + u' ' + note);
         status = 1;

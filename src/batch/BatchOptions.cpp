@@ -84,6 +84,7 @@ QString BatchUsage()
         "      --numbered             print a game: numbered cards and a game code\n"
         "                             (written on standard output)\n"
         "      --game CODE            print the cards of that game again (or its call list)\n"
+        "      --more                 with --game: the next cards of the game that no one has had\n"
         "      --check CODE           show a card of that game with the called words marked,\n"
         "                             and say whether it wins (exit 0: bingo, 4: not yet)\n"
         "      --card N               the card to check\n"
@@ -133,7 +134,8 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
                                            "--strips", "--strip", "--ticket"};
         static const QStringList switches = {"--no-free-space", "--no-heading", "--word-wrap", "--no-word-wrap",
                                              "--call-list",     "--quiet",      "--help",      "--version",
-                                             "--numbered", "--same-text-size", "--no-same-text-size", "--tickets"};
+                                             "--numbered", "--same-text-size", "--no-same-text-size", "--tickets",
+                                             "--more"};
         QString v;
         if (valued.contains(name)) {
             if (attached) {
@@ -218,6 +220,8 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             o.Numbered = true;
         } else if (name == "--game") {
             o.Game = v;
+        } else if (name == "--more") {
+            o.More = true;
         } else if (name == "--check") {
             o.Check = v;
         } else if (name == "--card") {
@@ -247,6 +251,10 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
     }
     if (o.Help || o.Version)
         return o;
+    if (o.More && (!o.Game || o.Check || o.CallList)) {
+        error = QCoreApplication::translate("BatchOptions", "--more goes with --game, for cards or strips to print or export");
+        return std::nullopt;
+    }
     if (o.Tickets || o.Ticket != 0) {
         if (const QString refused = TicketRules(o, positional, cardsGiven); !refused.isEmpty()) {
             error = refused;

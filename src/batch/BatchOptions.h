@@ -34,6 +34,7 @@ struct BatchOptions {
     // Numbered games: print a new game, print a game again, or check a card of one.
     bool Numbered = false;
     std::optional<QString> Game;
+    bool More = false; // with Game: the next cards (strips) no one has had, not cards 1 to N again
     std::optional<QString> Check;
     int Card = 0;
     QString CalledFile;

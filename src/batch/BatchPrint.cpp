@@ -83,11 +83,12 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
 
 // --export: one file per card in a folder, never over a file that is there.
 int RunExport(const BatchOptions& options, const CardOptions& card, const QStringList& words, const NumberedGame* game,
-              const QString& fontName, int fontSize)
+              int first, const QString& fontName, int fontSize)
 {
     ExportJob job = BatchExportJob(options, fontName, fontSize);
     job.Card.Options = card;
     job.Card.Cards = options.Cards;
+    job.Card.FirstCard = first;
     job.Card.GameCode = game ? game->Code().Text() : QString();
     job.Card.SameTextSize = options.SameTextSize.value_or(SameTextSizeFlag.Read());
     if (job.Card.SameTextSize)
@@ -101,7 +102,7 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
         return 1;
     const int written = *done;
     if (game) {
-        BatchWarn(GameHistory::Add({job.Card.GameCode, QFileInfo(options.ListFile).absoluteFilePath(), card, written}));
+        BatchWarn(GameHistory::Add({job.Card.GameCode, QFileInfo(options.ListFile).absoluteFilePath(), card, first + written - 1}));
         std::printf("Game code: %s\n", qUtf8Printable(job.Card.GameCode));
     }
     return written == job.Card.Cards ? 0 : 1;
@@ -245,12 +246,17 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
 {
     {
         int status = 0;
-        const std::optional<NumberedGame> game = BatchGameFor(options, words.Items(), card, status);
+        int first = 1;
+        // Every page is full, so a job prints its count rounded up to whole pages: all of them
+        // are the game's cards.
+        const int count = options.ExportFolder.isEmpty() ? PageCount(options.Cards, options.PerPage) * options.PerPage
+                                                         : options.Cards;
+        const std::optional<NumberedGame> game = BatchGameFor(options, words.Items(), card, count, first, status);
         if (status != 0)
             return status;
         PreparePrinter(printers, printerIndex, fontName, fontSize);
         if (!options.ExportFolder.isEmpty())
-            return RunExport(options, card, words.Items(), game ? &*game : nullptr, fontName, fontSize);
+            return RunExport(options, card, words.Items(), game ? &*game : nullptr, first, fontName, fontSize);
         if (options.CallList)
             return RunCallListJob(printers, words.Items(), {},
                                   game ? QStringLiteral("Game ") + game->Code().Text() : QString())
@@ -262,11 +268,12 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
             job.Cards = options.Cards;
             job.PerPage = options.PerPage;
             job.GameCode = game->Code().Text();
+            job.FirstCard = first;
             job.SameTextSize = options.SameTextSize.value_or(SameTextSizeFlag.Read());
             if (job.SameTextSize)
                 job.AllWords = words.Items();
             QStringList cells;
-            int next = 0;
+            int next = first - 1;
             TerminalProgress progress(!options.Quiet && ::isatty(STDERR_FILENO));
             const bool done = RunCardJob(printers, job, [&] { cells = game->Card(++next); }, cells,
                                          [&](int d, int total) { return progress.Step(d, total); });

@@ -108,12 +108,21 @@ int RunTicketCheck(const BatchOptions& options)
 }
 
 // --export: a file a ticket in a folder, never over a file that is there.
-int ExportTickets(const BatchOptions& options, const QString& gameCode, const NinetyBall::StripGame* game,
+int ExportTickets(const BatchOptions& options, const QString& gameCode, NinetyBall::StripGame* game,
                   const NinetyBall::StripDealer& dealer, const QString& fontName, int fontSize)
 {
     ExportJob job = BatchExportJob(options, fontName, fontSize);
     job.Card.Cards = options.Strips;
     job.Card.GameCode = gameCode;
+    if (game && options.More) {
+        GameRecord record;
+        record.Code = gameCode;
+        record.Tickets = true;
+        const GameHistory::TakenCards taken = GameHistory::Take(record, options.Strips);
+        BatchWarn(taken.Note);
+        job.Card.FirstCard = taken.First;
+        game->Plan(taken.First + options.Strips - 1);
+    }
     const std::optional<std::uint32_t> seed = options.Seed;
     if (game)
         job.Strips = [game](int n) { return game->At(n); };
@@ -128,7 +137,7 @@ int ExportTickets(const BatchOptions& options, const QString& gameCode, const Ni
     if (game) {
         GameRecord record;
         record.Code = gameCode;
-        record.Cards = written;
+        record.Cards = job.Card.FirstCard + written - 1;
         record.Tickets = true;
         BatchWarn(GameHistory::Add(record));
         std::printf("Game code: %s\n", qUtf8Printable(gameCode));
@@ -172,15 +181,20 @@ int RunTicketBatch(const BatchOptions& options)
             if (!code)
                 return 1;
         } else if (options.Numbered) {
-            code = GameCode{NewGameSeed(), NinetyBall::TicketShape()};
+            code = GameCode{GameHistory::NewTicketSeed(), NinetyBall::TicketShape()};
         }
 
         const NinetyBall::StripDealer& dealer = NinetyBall::Dealer();
         std::optional<NinetyBall::StripGame> game;
         if (code) {
+            // Strips taken with --more are planned as far as the ledger says, when it says.
             game.emplace(dealer, code->Seed);
             game->Plan(options.ExportFolder.isEmpty() ? PageCount(options.Strips, options.PerPage) * options.PerPage
                                                       : options.Strips);
+        }
+        if (options.More && options.ExportFolder.isEmpty()) {
+            BatchFail(Say(QT_TRANSLATE_NOOP("BatchTickets", "--more with --tickets exports the strips: give --export DIR")));
+            return 1;
         }
         if (!options.ExportFolder.isEmpty())
             return ExportTickets(options, code ? code->Text() : QString(), game ? &*game : nullptr, dealer, fontName, fontSize);

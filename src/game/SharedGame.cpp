@@ -4,16 +4,22 @@
 
 #include <QCoreApplication>
 
-SharedGame::SharedGame(QString code, CardOptions options, WinPattern pattern, int used, int limit, Cards cards,
+SharedGame::Ledger SharedGame::Ledger::Counting(int used)
+{
+    auto had = std::make_shared<int>(used);
+    return {[had] { return *had; }, [had] { return ++*had; }};
+}
+
+SharedGame::SharedGame(QString code, CardOptions options, WinPattern pattern, Ledger ledger, int limit, Cards cards,
                        Secrets secrets, Limits limits)
-    : GameCode(std::move(code)), Options(std::move(options)), Playing(pattern), UsedCards(used), Limit(limit),
+    : GameCode(std::move(code)), Options(std::move(options)), Playing(pattern), Book(std::move(ledger)), Limit(limit),
       CardCells(std::move(cards)), NewSecret(std::move(secrets)), Bounds(limits)
 {
 }
 
-SharedGame::SharedGame(QString code, NinetyBall::TicketPattern pattern, int used, int limit, Tickets tickets,
+SharedGame::SharedGame(QString code, NinetyBall::TicketPattern pattern, Ledger ledger, int limit, Tickets tickets,
                        Secrets secrets, Limits limits)
-    : GameCode(std::move(code)), Playing(WinPattern::AnyLine), UsedCards(used), Limit(limit),
+    : GameCode(std::move(code)), Playing(WinPattern::AnyLine), Book(std::move(ledger)), Limit(limit),
       TicketOf(std::move(tickets)), TicketGoal(pattern), NewSecret(std::move(secrets)), Bounds(limits)
 {
 }
@@ -52,18 +58,24 @@ SharedGame::Seat SharedGame::SeatAt(const QString& secret, int card) const
 
 SharedGame::Dealt SharedGame::Deal()
 {
-    if (UsedCards >= Limit)
+    const auto noneLeft = [this] {
         return Refused(TicketOf ? QCoreApplication::translate("SharedGame", "This game has no ticket left to deal.")
                                 : QCoreApplication::translate("SharedGame", "This game has no card left to deal."));
+    };
+    if (Book.Had() >= Limit)
+        return noneLeft();
     if (Players() >= Bounds.MaxPlayers)
         return Full();
-    ++UsedCards;
-    return SeatFor(UsedCards);
+    const int card = Book.TakeNext();
+    if (card < 1 || card > Limit)
+        return noneLeft();
+    UsedCards = std::max(UsedCards, card);
+    return SeatFor(card);
 }
 
 SharedGame::Dealt SharedGame::Take(int card)
 {
-    if (card < 1 || card > UsedCards)
+    if (card < 1 || card > Book.Had())
         return Refused((TicketOf ? QCoreApplication::translate("SharedGame", "There is no printed ticket %1 in this game.")
                                  : QCoreApplication::translate("SharedGame", "There is no printed card %1 in this game."))
                            .arg(card));

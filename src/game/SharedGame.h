@@ -26,14 +26,24 @@ public:
     using Cards = std::function<QStringList(int card)>; // card n's cells, as printed
     using Secrets = std::function<QString()>;            // a new secret: 128 random bits in hex
 
-    // Cards 1 .. `used` were printed, exported or dealt before; phones are dealt from used + 1
-    // on, and no further than `limit`, the cards the list can give.
-    SharedGame(QString code, CardOptions options, WinPattern pattern, int used, int limit, Cards cards,
+    // Where the game's cards are counted: every card printed, exported or dealt by anyone,
+    // asked at the moment a phone is dealt one (the window that prints, plumwick-print and
+    // these phones all deal from one game). Called with the game's own lock held.
+    struct Ledger {
+        std::function<int()> Had;      // how many cards (1 .. Had) have been had by now
+        std::function<int()> TakeNext; // the next card no one has had, counted as had from now on
+        // A ledger of this game alone, for where no record is kept: cards 1 .. used had.
+        static Ledger Counting(int used);
+    };
+
+    // Phones are dealt the cards the ledger gives, no further than `limit`, the cards the
+    // list can give.
+    SharedGame(QString code, CardOptions options, WinPattern pattern, Ledger ledger, int limit, Cards cards,
                Secrets secrets, Limits limits);
     // A game of 90-ball tickets: a seat is a ticket, numbered through the game (ticket 8 is
-    // ticket 2 of strip 2); `used` and `limit` count tickets.
+    // ticket 2 of strip 2); the ledger and `limit` count tickets.
     using Tickets = std::function<NinetyBall::Ticket(int ticket)>;
-    SharedGame(QString code, NinetyBall::TicketPattern pattern, int used, int limit, Tickets tickets, Secrets secrets,
+    SharedGame(QString code, NinetyBall::TicketPattern pattern, Ledger ledger, int limit, Tickets tickets, Secrets secrets,
                Limits limits);
     bool IsTickets() const { return static_cast<bool>(TicketOf); }
 
@@ -49,13 +59,13 @@ public:
     };
     // The next card no one has: never printed, exported or dealt.
     Dealt Deal();
-    // A printed card in a player's hand: one of 1 .. used that no phone holds yet.
+    // A printed card in a player's hand: one the ledger says was had, that no phone holds yet.
     Dealt Take(int card);
     // The seat of a secret (a phone back after a reload).
     std::optional<Seat> SeatOf(const QString& secret) const;
 
     int Players() const { return static_cast<int>(Seats.size()); }
-    // The highest card given out, for the game's record.
+    // The highest card dealt to a phone here.
     int Used() const { return UsedCards; }
     const QString& Code() const { return GameCode; }
     WinPattern Pattern() const { return Playing; }
@@ -82,7 +92,8 @@ private:
     QString GameCode;
     CardOptions Options;
     WinPattern Playing;
-    int UsedCards;
+    Ledger Book;
+    int UsedCards = 0;
     int Limit;
     Cards CardCells;
     Tickets TicketOf;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "settings/GameHistory.h"
+#include "platform/FileLock.h"
 #include "platform/PlatformError.h"
 #include "platform/TextFile.h"
 #include "platform/Paths.h"
 #include "settings/DataFolders.h"
 #include "game/GameCode.h"
 #include "game/NinetyBall.h"
+#include "game/NumberedGame.h"
 
 #include "words/WordList.h"
 #include "words/WordListFormat.h"
@@ -22,6 +24,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QCoreApplication>
+#include <QHash>
+#include <QSet>
 
 namespace {
 
@@ -29,6 +33,27 @@ QString HistoryPath()
 {
     const QString folder = UserDataFolder();
     return folder.isEmpty() ? QString() : JoinPath(folder, QStringLiteral("Games.json"));
+}
+
+// The lock every change of the history takes, and the file of every code ever recorded.
+QString LockPath()
+{
+    const QString path = HistoryPath();
+    return path.isEmpty() ? QString() : path + QStringLiteral(".lock");
+}
+
+QString CodesPath()
+{
+    const QString folder = UserDataFolder();
+    return folder.isEmpty() ? QString() : JoinPath(folder, QStringLiteral("GameCodes.txt"));
+}
+
+// What this process has dealt and the codes it has given, by code, for the history where it
+// is now: kept while that history can't be written. Guarded by the history's lock.
+QHash<QString, int>& DealtHere()
+{
+    static QHash<QString, QHash<QString, int>> dealt;
+    return dealt[HistoryPath()];
 }
 
 QJsonObject ToJson(const GameRecord& g)
@@ -116,7 +141,12 @@ QList<GameRecord> Read()
     return ReadStored().Games;
 }
 
-QString Add(const GameRecord& game)
+} // namespace GameHistory
+
+namespace {
+
+// Add(), with the history's lock held.
+QString AddLocked(const GameRecord& game)
 {
     const QString path = HistoryPath();
     StoredHistory stored = ReadStored();
@@ -146,7 +176,7 @@ QString Add(const GameRecord& game)
     games.removeIf([&](const GameRecord& g) { return g.Code == game.Code; });
     games.prepend(record);
     QJsonArray array;
-    for (const GameRecord& g : games.mid(0, MaxGames))
+    for (const GameRecord& g : games.mid(0, GameHistory::MaxGames))
         array.append(ToJson(g));
     try {
         if (path.isEmpty())
@@ -161,6 +191,104 @@ QString Add(const GameRecord& game)
         return note.isEmpty() ? lost : note + u' ' + lost;
     }
     return note;
+}
+
+QSet<QString> KnownCodes()
+{
+    QSet<QString> codes;
+    for (const GameRecord& game : ReadStored().Games)
+        codes.insert(game.Code);
+    for (auto at = DealtHere().cbegin(); at != DealtHere().cend(); ++at)
+        codes.insert(at.key());
+    const QString path = CodesPath();
+    try {
+        if (!path.isEmpty() && QFileInfo::exists(path))
+            for (const QByteArray& line : TextFile::ReadAll(path).split('\n'))
+                codes.insert(QString::fromLatin1(line.trimmed()));
+    } catch (const PlatformError&) {
+        // A list that can't be read holds no code: the history's own still count.
+    }
+    return codes;
+}
+
+} // namespace
+
+namespace GameHistory {
+
+QString Add(const GameRecord& game)
+{
+    FileLock lock(LockPath());
+    DealtHere()[game.Code] = std::max(DealtHere().value(game.Code), game.Cards);
+    return AddLocked(game);
+}
+
+TakenCards Take(const GameRecord& game, int count, int from, int seen)
+{
+    FileLock lock(LockPath());
+    int had = DealtHere().value(game.Code);
+    for (const GameRecord& known : ReadStored().Games)
+        if (known.Code == game.Code)
+            had = std::max(had, known.Cards);
+    TakenCards taken;
+    taken.First = from > seen ? std::max(from, had + 1) : std::max(from, 1);
+    GameRecord record = game;
+    record.Cards = taken.First + std::max(count, 0) - 1;
+    DealtHere()[game.Code] = std::max(had, record.Cards);
+    taken.Note = AddLocked(record);
+    return taken;
+}
+
+std::uint32_t NewCardSeed(const QStringList& words, const CardOptions& options)
+{
+    const std::uint32_t shape = ShapeCheck(words, options.SizeIndex, options.FreeSpace);
+    return NewSeed([shape](std::uint32_t seed) { return GameCode{seed, shape}.Text(); });
+}
+
+std::uint32_t NewTicketSeed()
+{
+    return NewSeed([](std::uint32_t seed) { return GameCode{seed, NinetyBall::TicketShape()}.Text(); });
+}
+
+int CardsHad(const QString& code)
+{
+    FileLock lock(LockPath());
+    int had = DealtHere().value(code);
+    for (const GameRecord& known : ReadStored().Games)
+        if (known.Code == code)
+            had = std::max(had, known.Cards);
+    return had;
+}
+
+std::uint32_t NewSeed(const std::function<QString(std::uint32_t)>& codeOf)
+{
+    FileLock lock(LockPath());
+    const QSet<QString> known = KnownCodes();
+    // A list's codes are 2^20 seeds: a free one is found at once unless a million games of
+    // one list were made here.
+    for (int tries = 0;; ++tries) {
+        const std::uint32_t seed = NewGameSeed();
+        const QString code = codeOf(seed);
+        if (known.contains(code) && tries < 100000)
+            continue;
+        if (known.contains(code))
+            throw PlatformError(QCoreApplication::translate("GameHistory", "every game code of this list has been used on "
+                                                                          "this computer"));
+        DealtHere().insert(code, 0);
+        const QString path = CodesPath();
+        try {
+            if (!path.isEmpty()) {
+                QByteArray codes = QFileInfo::exists(path) ? TextFile::ReadAll(path) : QByteArray();
+                if (!codes.isEmpty() && !codes.endsWith('\n'))
+                    codes += '\n';
+                QDir().mkpath(UserDataFolder());
+                TextFile::WriteAll(path, codes + code.toLatin1() + '\n');
+            }
+        } catch (const PlatformError&) {
+            // Not kept for later: this process still never gives the code twice, and the
+            // history's own write says what failed.
+        }
+        return seed;
+    }
 }
 
 std::optional<GameRecord> Find(const QString& code)
@@ -218,11 +346,11 @@ GameSource LoadGame(const GameRecord& game)
 {
     if (game.Tickets)
         return {QCoreApplication::translate("GameHistory", "Game %1 (90-ball tickets)").arg(game.Code), game.Code, game.Code,
-                NinetyBall::Numbers(), game.Options, game.Cards, true};
+                NinetyBall::Numbers(), game.Options, game.Cards, true, {}};
     WordList words;
     words.InsertMany(ReadWordListFile(game.ListFile));
     return {QCoreApplication::translate("GameHistory", "Game %1 (%2)").arg(game.Code, QFileInfo(game.ListFile).completeBaseName()), game.Code,
-            game.Code, words.Items(), game.Options, game.Cards};
+            game.Code, words.Items(), game.Options, game.Cards, false, game.ListFile};
 }
 
 GameSource ListSource(const QStringList& words, const CardOptions& options)

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QStringList>
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <optional>
 
 // The last 20 numbered games printed, newest first, for the caller and the checker: the
@@ -30,8 +32,9 @@ struct GameSource {
     QString Code; // empty for a plain list
     QStringList Words;
     CardOptions Options;
-    int Cards = 0;
+    int Cards = 0; // when it was chosen: the ledger below has the count of the moment
     bool Tickets = false;
+    QString ListFile; // a game's list file
 };
 // Raises PlatformError when the game's list file can't be read.
 namespace GameHistory {
@@ -45,6 +48,32 @@ QList<GameRecord> Read();
 // that says so and a new one started; a history that can't be written loses this game.
 [[nodiscard]] QString Add(const GameRecord& game);
 std::optional<GameRecord> Find(const QString& code);
+
+// The game's ledger: the cards (strips, for tickets) of a game that have been printed,
+// exported or dealt, counted from 1. Every change to the history is made under a lock that
+// holds across the threads and the processes of the user (the window, the phones' server,
+// plumwick-print), so two dealers never take the same card and no game is lost; what this
+// process dealt is remembered too, so a history that can't be written still deals nothing twice.
+struct TakenCards {
+    int First = 0; // cards First .. First + count - 1 are the dealer's
+    QString Note;  // what the user must be told, as Add() says it
+};
+// Takes `count` cards of `game` (its code, list and options; its count is not read). With
+// `from` above `seen` (the count the dealer's user saw) the cards are meant to be new: they
+// start at `from` or after the last card had by now, whichever is later. With `from` at or
+// below `seen` the user chose cards had before, on purpose (a lost card made again): they
+// are taken as asked. Take(game, n) takes the next n cards no one has had.
+TakenCards Take(const GameRecord& game, int count, int from = 1, int seen = 0);
+// How many cards of the game have been had, at this moment.
+int CardsHad(const QString& code);
+
+// A seed for a new game whose code no game on this machine has had: the codes of every game
+// recorded here are kept (GameCodes.txt beside the history) and a new one is checked
+// against them and added at once. `codeOf` gives a seed's code.
+std::uint32_t NewSeed(const std::function<QString(std::uint32_t)>& codeOf);
+// The same for a game of these cards, and for a game of 90-ball tickets.
+std::uint32_t NewCardSeed(const QStringList& words, const CardOptions& options);
+std::uint32_t NewTicketSeed();
 // The games printed from this list with this card size and free space, newest first.
 QList<GameRecord> GamesOf(const QStringList& words, const CardOptions& options);
 

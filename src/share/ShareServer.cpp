@@ -331,8 +331,6 @@ QByteArray ShareServer::Say(const QByteArray& body)
             message->Type == PlayerMessage::Kind::Deal ? Game->Deal() : Game->Take(message->Card);
         if (!dealt.Got)
             return error(dealt.Error);
-        const int used = Game->Used();
-        QMetaObject::invokeMethod(this, [this, used] { Q_EMIT CardsUsed(used); }, Qt::QueuedConnection);
         return QJsonDocument(SeatJson(*dealt.Got, Game->Code())).toJson(QJsonDocument::Compact);
     }
     case PlayerMessage::Kind::Hello: {

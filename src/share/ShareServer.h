@@ -54,7 +54,6 @@ public:
 Q_SIGNALS:
     void ClaimHeard(const QString& text, int card, bool bingo);
     void ConnectedChanged(int players);
-    void CardsUsed(int used);
 
 public:
     // For the server's own threads.

@@ -34,6 +34,9 @@ GameSource NumbersGame()
     game.Key = game.Code;
     game.Title = QStringLiteral("Numbers");
     game.Cards = 10;
+    game.ListFile = QStringLiteral("/lists/numbers.pwk");
+    // Ten cards of it were printed: the game's record says so.
+    EXPECT_EQ(GameHistory::Add({game.Code, game.ListFile, game.Options, game.Cards}), QString());
     return game;
 }
 
@@ -170,6 +173,35 @@ TEST_F(SharedByTheCaller, ATicketGameDealsTicketsAndChecksTheirRows)
     caller.ChkShare->setChecked(false);
 }
 
+TEST_F(SharedByTheCaller, PhonesAreDealtFromTheGamesRecordOfTheMomentNotFromWhenItWasChosen)
+{
+    TFrmMain& main = Open();
+    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
+    caller.show();
+    const GameSource game = NumbersGame();
+    caller.Play(game);
+    const auto deal = [&] {
+        const QUrl url(caller.Share->Url());
+        const QByteArray say = url.path().toUtf8() + "say";
+        return QJsonDocument::fromJson(PostTo(static_cast<quint16>(url.port()), say, R"({"type":"deal"})").Body)
+            .object()
+            .value("card")
+            .toInt();
+    };
+    // Cards 11 to 20 are exported while the caller is open; then the game is shared.
+    EXPECT_EQ(GameHistory::Take({game.Code, game.ListFile, game.Options, 0, false}, 10).First, 11);
+    caller.ChkShare->setChecked(true);
+    ASSERT_TRUE(caller.Share->Sharing());
+    EXPECT_EQ(deal(), 21);
+    EXPECT_EQ(deal(), 22);
+    // Sharing stopped and started again goes on after the cards dealt.
+    caller.ChkShare->setChecked(false);
+    caller.ChkShare->setChecked(true);
+    EXPECT_EQ(deal(), 23);
+    EXPECT_EQ(GameHistory::Find(game.Code)->Cards, 23);
+    caller.ChkShare->setChecked(false);
+}
+
 // A phone in headless Chromium joins the caller's game, sees the calls arrive, marks and
 // claims; the caller lists the verified claim; a second phone can't claim for the first.
 using Browser = SharedByTheCaller;
@@ -227,5 +259,6 @@ TEST_F(Browser, PhonePlaysATicket)
     tickets.Words = NinetyBall::Numbers();
     tickets.Code = tickets.Key = GameCode{77, NinetyBall::TicketShape()}.Text();
     tickets.Cards = 1;
+    EXPECT_EQ(GameHistory::Add({tickets.Code, {}, {}, 1, true}), QString());
     PlayAlong(Open(), Asks, tickets, QStringLiteral("ticket"), 90);
 }

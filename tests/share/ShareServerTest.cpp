@@ -24,7 +24,7 @@ std::shared_ptr<SharedGame> Game()
         words << QString::number(i);
     auto counter = std::make_shared<int>(0);
     return std::make_shared<SharedGame>(
-        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, 10, 1000,
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(10), 1000,
         [](int n) {
             QStringList cells;
             for (int i = 0; i < 24; ++i)
@@ -73,7 +73,6 @@ TEST(ShareServer, DealsFindsAgainAndHearsClaims)
     auto game = Game();
     ShareServer server(game, {});
     QSignalSpy claims(&server, &ShareServer::ClaimHeard);
-    QSignalSpy used(&server, &ShareServer::CardsUsed);
     const quint16 port = PortOf(server);
     const QByteArray say = "/" + server.Token() + "/say";
     const QJsonObject seat = Json(PostTo(port, say, R"({"type":"deal"})"));
@@ -93,7 +92,6 @@ TEST(ShareServer, DealsFindsAgainAndHearsClaims)
     EXPECT_EQ(answer.value("answer").toString(), QStringLiteral("Bingo: row 1"));
     ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
     EXPECT_EQ(claims.front().at(0).toString(), QStringLiteral("Card 11 claims bingo: verified, row 1"));
-    EXPECT_TRUE(used.size() >= 1 || used.wait(1000));
     // The host plays four corners now: the same row is no bingo for another phone's card 12.
     server.SetPattern(WinPattern::FourCorners);
     const QJsonObject twelve = Json(PostTo(port, say, R"({"type":"deal"})"));

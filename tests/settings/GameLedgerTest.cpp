@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// A game's ledger: cards meant to be new never repeat one had since, cards chosen again on
+// purpose are had again, a phone is dealt from the record of the moment (also for tickets,
+// a strip at a time), a history that can't be written still deals nothing twice, and a new
+// game never takes a code recorded here.
+#include "settings/GameHistory.h"
+#include "settings/GameLedger.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+GameRecord Cards(const QString& code) { return {code, QStringLiteral("/lists/zoo.pwk"), CardOptions{}, 0, false}; }
+
+} // namespace
+
+TEST(GameLedger, TakesWhatIsMeantAndNeverANewCardTwice)
+{
+    TempDataHome home;
+    ASSERT_EQ(GameHistory::Add({QStringLiteral("K7F2-9QXA"), QStringLiteral("/lists/zoo.pwk"), CardOptions{}, 20}), QString());
+    struct Case {
+        const char* what;
+        int count, from, seen;
+        int first, hadAfter;
+    };
+    const Case cases[] = {
+        {"the next cards", 5, 1, 0, 21, 25},
+        {"the card after the last one seen, taken since: after them", 3, 21, 20, 26, 28},
+        {"a later card than the next, meant as new", 2, 40, 28, 40, 41},
+        {"cards had before, chosen again on purpose", 4, 5, 41, 5, 41},
+        {"a reprint that runs past the last card", 3, 40, 41, 40, 42},
+    };
+    for (const Case& c : cases) {
+        const GameHistory::TakenCards taken = GameHistory::Take(Cards(QStringLiteral("K7F2-9QXA")), c.count, c.from, c.seen);
+        EXPECT_EQ(taken.First, c.first) << c.what;
+        EXPECT_EQ(taken.Note, QString()) << c.what;
+        EXPECT_EQ(GameHistory::CardsHad(QStringLiteral("K7F2-9QXA")), c.hadAfter) << c.what;
+    }
+    // The record keeps its list; a game not recorded yet starts its ledger at card 1.
+    EXPECT_EQ(GameHistory::Find(QStringLiteral("K7F2-9QXA"))->ListFile, QStringLiteral("/lists/zoo.pwk"));
+    EXPECT_EQ(GameHistory::Take(Cards(QStringLiteral("ABCD-EFGH")), 2).First, 1);
+}
+
+TEST(GameLedger, PhonesAreDealtFromTheRecordOfTheMoment)
+{
+    TempDataHome home;
+    std::vector<QString> notes;
+    const SharedGame::Ledger cards = RecordedLedger(Cards(QStringLiteral("K7F2-9QXA")), [&](const QString& n) { notes.push_back(n); });
+    EXPECT_EQ(cards.TakeNext(), 1);
+    // Another dealer (an export, plumwick-print) takes cards 2 to 11 meanwhile.
+    EXPECT_EQ(GameHistory::Take(Cards(QStringLiteral("K7F2-9QXA")), 10).First, 2);
+    EXPECT_EQ(cards.Had(), 11);
+    EXPECT_EQ(cards.TakeNext(), 12);
+    // A second sharing of the same game (the box unticked and ticked again) goes on after it.
+    EXPECT_EQ(RecordedLedger(Cards(QStringLiteral("K7F2-9QXA")), [](const QString&) {}).TakeNext(), 13);
+
+    // Tickets: the record counts strips, the phones tickets; a strip is taken whole.
+    GameRecord tickets;
+    tickets.Code = QStringLiteral("TTTT-0000");
+    tickets.Tickets = true;
+    ASSERT_EQ(GameHistory::Add({tickets.Code, {}, {}, 2, true}), QString()); // strips 1 and 2 printed
+    const SharedGame::Ledger phones = RecordedLedger(tickets, [](const QString&) {});
+    EXPECT_EQ(phones.Had(), 12);
+    EXPECT_EQ(phones.TakeNext(), 13); // ticket 1 of strip 3
+    EXPECT_EQ(phones.TakeNext(), 14);
+    EXPECT_EQ(phones.Had(), 14);      // the rest of strip 3 is still this sharing's to deal
+    EXPECT_EQ(GameHistory::Take(tickets, 1).First, 4); // an export takes strip 4, not strip 3
+    EXPECT_EQ(phones.Had(), 24);
+    for (int ticket = 15; ticket <= 18; ++ticket)
+        EXPECT_EQ(phones.TakeNext(), ticket);
+    EXPECT_EQ(phones.TakeNext(), 25); // strip 5
+    EXPECT_TRUE(notes.empty());
+}
+
+TEST(GameLedger, AHistoryThatCantBeWrittenStillDealsNothingTwice)
+{
+    TempDataHome home;
+    // The data folder's place is taken by a file: nothing can be written there.
+    QFile::remove(home.DataFolder() + QStringLiteral("/Options.ini"));
+    ASSERT_TRUE(QDir(home.DataFolder()).removeRecursively());
+    home.Folder.Write(QStringLiteral("Plumwick"), "not a folder");
+    const GameHistory::TakenCards first = GameHistory::Take(Cards(QStringLiteral("QQQQ-1111")), 3);
+    const GameHistory::TakenCards second = GameHistory::Take(Cards(QStringLiteral("QQQQ-1111")), 3);
+    EXPECT_EQ(first.First, 1);
+    EXPECT_EQ(second.First, 4);
+    EXPECT_TRUE(second.Note.contains(QStringLiteral("QQQQ-1111 was not recorded"))) << second.Note.toStdString();
+}
+
+TEST(GameLedger, ANewGameNeverTakesACodeRecordedHere)
+{
+    TempDataHome home;
+    // Seeds made to fall on three codes only: two of them are taken.
+    const auto codeOf = [](std::uint32_t seed) { return QStringLiteral("AAAA-000%1").arg(seed % 3); };
+    ASSERT_EQ(GameHistory::Add({QStringLiteral("AAAA-0000"), QStringLiteral("/l.pwk"), CardOptions{}, 1}), QString());
+    ASSERT_EQ(GameHistory::Add({QStringLiteral("AAAA-0001"), QStringLiteral("/l.pwk"), CardOptions{}, 1}), QString());
+    for (int game = 0; game < 5; ++game) {
+        // The first new game takes the free code; it is kept, so no later one can.
+        if (game == 0)
+            EXPECT_EQ(codeOf(GameHistory::NewSeed(codeOf)), QStringLiteral("AAAA-0002"));
+        else
+            EXPECT_THROW(GameHistory::NewSeed(codeOf), std::exception);
+    }
+    // Codes kept beyond the last 20 games of the history.
+    const QByteArray kept = home.Folder.Read(QStringLiteral("Plumwick/GameCodes.txt"));
+    EXPECT_EQ(kept, "AAAA-0002\n");
+}
