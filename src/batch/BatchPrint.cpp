@@ -110,6 +110,13 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
 
 } // namespace
 
+// A seeded job's files are dated from the seed, so they come out the same run after run: the
+// seed's number of seconds after the first of January 2000.
+static QDateTime SeededDate(std::uint32_t seed)
+{
+    return QDateTime::fromSecsSinceEpoch(946684800LL + seed, QTimeZone::utc());
+}
+
 ExportJob BatchExportJob(const BatchOptions& options, const QString& fontName, int fontSize)
 {
     ExportJob job;
@@ -121,6 +128,8 @@ ExportJob BatchExportJob(const BatchOptions& options, const QString& fontName, i
                  : options.ExportFormat == QStringLiteral("html") ? ExportFormat::Html
                                                                   : ExportFormat::Png;
     job.Title = options.ListFile.isEmpty() ? QStringLiteral("Bingo") : QFileInfo(options.ListFile).completeBaseName();
+    if (options.Seed)
+        job.Created = SeededDate(*options.Seed);
     return job;
 }
 
@@ -151,7 +160,7 @@ std::optional<int> BatchPrinter(QtPrinters& printers, const BatchOptions& option
     if (options.Paper)
         printers.UsePaper(*options.Paper);
     if (options.Seed)
-        printers.SetPdfCreationDate(QDateTime::fromSecsSinceEpoch(946684800LL + *options.Seed, QTimeZone::utc()));
+        printers.SetPdfCreationDate(SeededDate(*options.Seed));
     return static_cast<int>(names.size()) - 1;
 }
 

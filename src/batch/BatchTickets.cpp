@@ -126,9 +126,13 @@ int ExportTickets(const BatchOptions& options, const QString& gameCode, NinetyBa
     const std::optional<std::uint32_t> seed = options.Seed;
     if (game)
         job.Strips = [game](int n) { return game->At(n); };
-    else // each strip from a seed of its own, whichever thread deals it
+    else // strip n as a print job with the seed deals it, whichever thread deals it
         job.Strips = [&dealer, seed](int n) {
-            return dealer.Deal(seed ? (std::uint64_t(*seed) << 20) ^ std::uint64_t(n) : SteadyClock().Counter());
+            if (!seed)
+                return dealer.Deal(SteadyClock().Counter());
+            SeededClock clock(*seed);
+            clock.Skip(static_cast<std::uint64_t>(n - 1));
+            return dealer.Deal(clock.Counter());
         };
     const std::optional<int> done = WriteBatchExport(job, options.Quiet);
     if (!done)

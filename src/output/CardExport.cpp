@@ -28,16 +28,46 @@
 #include <thread>
 #include <vector>
 
+namespace {
+
+// A seeded clock that counts its readings.
+struct CountingClock final : Clock {
+    explicit CountingClock(std::uint64_t seed) : Seeded(seed) {}
+    std::uint64_t Counter() override
+    {
+        ++Reads;
+        return Seeded.Counter();
+    }
+    SeededClock Seeded;
+    std::uint64_t Reads = 0;
+};
+
+} // namespace
+
 std::function<QStringList(int)> ArrangedCells(const QStringList& words, const CardOptions& options,
                                               std::optional<std::uint32_t> seed)
 {
     auto arranger = std::make_shared<const CardArranger>(words);
-    return [arranger, options, seed](int n) {
+    // With a seed, card n is the n-th card a print job with that seed arranges: the job's
+    // clock is read as often for every card (once a card, or once a pick under the column
+    // rule), so card n starts where n - 1 cards' readings leave it, on whichever thread.
+    std::uint64_t readsPerCard = 0;
+    if (seed) {
+        CountingClock counting(*seed);
+        RandomSource random(counting);
+        QStringList cells;
+        arranger->Arrange(options.FreeSpace, options.SizeIndex, random, cells);
+        readsPerCard = counting.Reads;
+    }
+    return [arranger, options, seed, readsPerCard](int n) {
         std::unique_ptr<Clock> clock;
-        if (seed)
-            clock = std::make_unique<SeededClock>((std::uint64_t(*seed) << 20) ^ static_cast<std::uint64_t>(n));
-        else
+        if (seed) {
+            auto seeded = std::make_unique<SeededClock>(*seed);
+            seeded->Skip(readsPerCard * static_cast<std::uint64_t>(n - 1));
+            clock = std::move(seeded);
+        } else {
             clock = std::make_unique<SteadyClock>();
+        }
         RandomSource random(*clock);
         QStringList cells;
         arranger->Arrange(options.FreeSpace, options.SizeIndex, random, cells);
@@ -141,6 +171,7 @@ void ExportStrip(const ExportJob& job, int n)
             continue;
         }
         CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, name));
+        file.SetCreationDate(job.Created);
         file.SetCrop(TicketFileArea(file.Caps(), file.Canvas().PenWidth()));
         PreparePrinter(file, 0, job.FontName, job.FontSize);
         file.SetTitle(job.Card.GameCode.isEmpty() ? QStringLiteral("Strip %1 \u00b7 Ticket %2").arg(n).arg(t)
@@ -157,6 +188,7 @@ void ExportOne(const ExportJob& job, int n)
         return ExportWebPage(job, n);
     const auto format = job.Format == ExportFormat::Png ? CardFilePrinter::Format::Png : CardFilePrinter::Format::Pdf;
     CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, ExportFileName(n, job.Card.GameCode, job.Format)));
+    file.SetCreationDate(job.Created);
     // Laid out as one card to a page, then cut to the card with a margin of one cell.
     const DeviceCaps caps = file.Caps();
     const int cols = CardSide(job.Card.Options.SizeIndex);

@@ -4,6 +4,7 @@
 #include "output/PrintJob.h"
 #include "game/NinetyBall.h"
 
+#include <QDateTime>
 #include <QPageSize>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,7 @@ struct ExportJob {
     ExportFormat Format = ExportFormat::Png;
     QString Title; // the list's title, on a web page above the card
     int Dpi = 300;
+    QDateTime Created; // a PDF file's creation date; none: when it is written
     // The cells of card n (1-based); called from several threads at once.
     std::function<QStringList(int card)> Cells;
     // 90-ball tickets instead of cards: strip n (Card.Cards strips from Card.FirstCard), a
@@ -37,7 +39,7 @@ struct ExportJob {
 };
 
 // Cells for ExportJob::Cells outside a game: each card arranged anew, from the clock, or
-// with a seed from a sequence of its own per card (whichever thread draws it).
+// with a seed as a print job with that seed arranges its cards (whichever thread draws it).
 std::function<QStringList(int)> ArrangedCells(const QStringList& words, const CardOptions& options,
                                               std::optional<std::uint32_t> seed = std::nullopt);
 

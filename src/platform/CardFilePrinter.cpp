@@ -69,6 +69,12 @@ void CardFilePrinter::EndDoc()
         bytes = EncodePng(Open->Image);
     } else {
         bytes = Open->PdfBytes.data();
+        // Qt's writer dates the file now, as "(D:YYYYMMDDHHmmSSZ)"; a date of the same
+        // length takes its place, so nothing after it moves.
+        static const QByteArray Key = "/CreationDate (D:";
+        const qsizetype at = bytes.indexOf(Key);
+        if (Created.isValid() && at >= 0 && bytes.mid(at + Key.size() + 14, 2) == "Z)")
+            bytes.replace(at + Key.size(), 14, Created.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1());
     }
     Open.reset();
     // A link at the card's name is replaced, never followed out of the folder.

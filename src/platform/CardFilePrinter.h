@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/Printers.h"
 
+#include <QDateTime>
 #include <QPageSize>
 #include <QRect>
 #include <QString>
@@ -25,6 +26,8 @@ public:
     // printer has).
     static DeviceCaps CapsFor(const QPageSize& paper, int dotsPerInch);
     void SetCrop(const QRect& crop) { Crop = crop; }
+    // A PDF's creation date, where it must not be the moment it is written (a seeded job).
+    void SetCreationDate(const QDateTime& date) { Created = date; }
 
     QStringList Names() override { return {QStringLiteral("Card file")}; }
     int DefaultIndex() override { return 0; }
@@ -45,6 +48,7 @@ private:
     DeviceCaps PageCaps;
     QRect Crop;
     QString Title;
+    QDateTime Created;
     std::unique_ptr<QtSurface> Canvas_;
     std::unique_ptr<Page> Open;
 };

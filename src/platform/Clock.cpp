@@ -49,9 +49,18 @@ std::uint64_t MixBits(std::uint64_t z)
     return z ^ (z >> 31);
 }
 
+namespace {
+constexpr std::uint64_t Step = 0x9E3779B97F4A7C15ull; // splitmix64's increment
+}
+
 std::uint64_t SeededClock::Counter()
 {
     // splitmix64: every step gives a well-mixed value, so reseeding before every pick
     // still gives independent draws.
-    return MixBits(State += 0x9E3779B97F4A7C15ull);
+    return MixBits(State += Step);
+}
+
+void SeededClock::Skip(std::uint64_t reads)
+{
+    State += reads * Step;
 }

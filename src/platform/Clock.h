@@ -26,6 +26,8 @@ class SeededClock final : public Clock {
 public:
     explicit SeededClock(std::uint64_t seed) : State(seed) {}
     std::uint64_t Counter() override;
+    // Moves on as `reads` readings would, at once: where a job's n-th card or strip starts.
+    void Skip(std::uint64_t reads);
 
 private:
     std::uint64_t State;
