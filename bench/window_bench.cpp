@@ -32,6 +32,7 @@ public:
     QString Path;
     void Information(const QString&) override {}
     bool Question(const QString&, bool) override { return false; }
+    Answer QuestionOrCancel(const QString&) override { return Answer::No; }
     void Error(const QString& message) override { qFatal("%s", qPrintable(message)); }
     std::optional<QString> OpenFileName(const FileDialogSpec&) override { return Path; }
     std::optional<QString> SaveFileName(const FileDialogSpec&) override { return Path; }

@@ -162,7 +162,8 @@ public:
     void MnuFileSaveClick();
     void MnuFileExitClick();
     bool FormCloseQuery();
-    void SavePrompt();
+    // Offers to save a changed list; false when the user called off what asked (Cancel).
+    bool SavePrompt();
     void WriteWordList(const QString& path);
     void ReadWordList(const QString& path);
 

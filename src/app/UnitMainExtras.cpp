@@ -56,7 +56,8 @@ void TFrmMain::BuildSampleMenu(const QString& folder, QMenu* parent)
 
 void TFrmMain::LoadSampleList(const QString& path)
 {
-    SavePrompt();
+    if (!SavePrompt())
+        return;
     const bool modified = ListModified;
     ListModified = false;
     if (!QFileInfo(path).isFile()) {

@@ -79,22 +79,26 @@ void TFrmMain::RememberOpened(const QString& path)
     MnuFileRecent->setEnabled(true); // from its first entry on (its entries are made as it opens)
 }
 
-void TFrmMain::SavePrompt()
+bool TFrmMain::SavePrompt()
 {
     if (!ListModified)
-        return;
-    if (!Env.Asks.Question(tr("Do you want to save current bingo card?"), true))
-        return;
+        return true;
+    const Prompts::Answer answer = Env.Asks.QuestionOrCancel(tr("Do you want to save current bingo card?"));
+    if (answer != Prompts::Answer::Yes)
+        return answer == Prompts::Answer::No;
     if (!CurrentFileName.isEmpty()) {
         WriteWordList(CurrentFileName);
-        return;
+        return true;
     }
-    // A save made from here does not make the list belong to the chosen file.
-    if (const auto path = Env.Asks.SaveFileName(SaveListDialog(SaveDlgFileName))) {
-        SaveDlgFileName = *path;
-        WriteWordList(*path);
-        DialogFolders::RememberList(*path);
-    }
+    // A save made from here does not make the list belong to the chosen file; the file
+    // dialog cancelled calls off what asked, as Cancel does.
+    const auto path = Env.Asks.SaveFileName(SaveListDialog(SaveDlgFileName));
+    if (!path)
+        return false;
+    SaveDlgFileName = *path;
+    WriteWordList(*path);
+    DialogFolders::RememberList(*path);
+    return true;
 }
 
 // The list, its card and its file name emptied, and the card redrawn without words.
@@ -115,14 +119,16 @@ void TFrmMain::EmptyList()
 
 void TFrmMain::MnuFileNewClick()
 {
-    SavePrompt();
+    if (!SavePrompt())
+        return;
     ListModified = false;
     EmptyList();
 }
 
 void TFrmMain::MnuFileOpenClick()
 {
-    SavePrompt();
+    if (!SavePrompt())
+        return;
     const bool modified = ListModified;
     ListModified = false;
     const auto path = Env.Asks.OpenFileName(OpenDialog(OpenDlgFileName));
@@ -171,7 +177,8 @@ bool TFrmMain::FormCloseQuery()
     } catch (const PlatformError& error) {
         Env.Asks.Error(error.Text());
     }
-    SavePrompt();
+    if (!SavePrompt())
+        return false;
     ListModified = false;
     return true;
 }

@@ -70,7 +70,8 @@ void TFrmMain::BuildRecentMenu()
 
 void TFrmMain::OpenRecentList(const QString& path)
 {
-    SavePrompt();
+    if (!SavePrompt())
+        return;
     if (!QFileInfo(path).isFile()) {
         RecentLists::Remove(path);
         BuildRecentMenu();
@@ -131,7 +132,8 @@ void TFrmMain::DropFiles(const QList<QUrl>& urls)
     const QString path = DroppedList(urls);
     if (path.isEmpty())
         return;
-    SavePrompt();
+    if (!SavePrompt())
+        return;
     OpenListFile(path);
 }
 

@@ -40,7 +40,10 @@ void TFrmMain::MnuTicketsClick()
     const bool on = MnuTickets->isChecked();
     // The numbers 1 to 90 take the list's place: its changes are offered for saving first.
     if (on) {
-        SavePrompt();
+        if (!SavePrompt()) {
+            MnuTickets->setChecked(false);
+            return;
+        }
         ListModified = false;
     }
     ShowTickets(on);

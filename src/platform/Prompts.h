@@ -25,6 +25,10 @@ public:
     virtual void Information(const QString& text) = 0;
     // Yes/No box with the question icon; true for Yes.
     virtual bool Question(const QString& text, bool yesIsDefault) = 0;
+    // Yes/No/Cancel box with the question icon, Yes the default; Escape and the close button
+    // are Cancel (a question before a step that the user may still call off).
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer QuestionOrCancel(const QString& text) = 0;
     // The default error box: stop icon, OK, the message after ErrorBoxText.
     virtual void Error(const QString& message) = 0;
 

@@ -121,17 +121,38 @@ TEST_F(MainWindowTest, SaveFromTheQuestionDoesNotAdoptTheFile)
     EXPECT_EQ(w.CurrentFileName, Home.Folder.Path("other.pwk"));
 }
 
-TEST_F(MainWindowTest, NewAfterYesAndACancelledDialogEmptiesWithoutSaving)
+TEST_F(MainWindowTest, CancelOrACancelledSaveDialogCallsOffNewOpenAndExit)
 {
+    // Cancel (Escape) in the question, or Yes and then Cancel in the file dialog: the step
+    // that asked is called off, and the list stays as it was, still to be saved.
+    struct Step {
+        const char* name;
+        std::function<bool(TFrmMain&)> run; // false: the window did not close
+    };
+    const Step steps[] = {
+        {"New", [](TFrmMain& w) { w.MnuFileNew->trigger(); return true; }},
+        {"Open", [](TFrmMain& w) { w.MnuFileOpen->trigger(); return true; }},
+        {"Exit", [](TFrmMain& w) { return !w.close(); }},
+    };
     TFrmMain& w = Open();
-    AddWords({"a", "b"});
-    Asks.ExpectQuestion(SaveQuestion, true);
-    Asks.ExpectSave(std::nullopt);
+    AddWords({"a", "b", "c"});
+    for (const Step& step : steps)
+        for (const bool yesThenCancel : {false, true}) {
+            if (yesThenCancel) {
+                Asks.ExpectQuestion(SaveQuestion, true);
+                Asks.ExpectSave(std::nullopt);
+            } else {
+                Asks.ExpectQuestionCancelled(SaveQuestion);
+            }
+            EXPECT_TRUE(step.run(w)) << step.name << " closed the window";
+            EXPECT_EQ(w.WordList.Count(), 3) << step.name;
+            EXPECT_TRUE(w.ListModified) << step.name;
+            EXPECT_TRUE(Asks.Done()) << step.name;
+        }
+    // No goes on without saving.
+    Asks.ExpectQuestion(SaveQuestion, false);
     w.MnuFileNew->trigger();
     EXPECT_EQ(w.WordList.Count(), 0);
-    EXPECT_TRUE(w.CardCells.isEmpty());
-    EXPECT_FALSE(w.ListModified);
-    EXPECT_TRUE(w.CurrentFileName.isEmpty());
 }
 
 TEST_F(MainWindowTest, AFailingSaveQuestionStopsNewAndKeepsTheList)

@@ -87,16 +87,16 @@ xdotool key Return
 sleep 0.3
 import -window root "$work/shot.png"
 
-# "Do you want to save current bingo card?" has no Cancel: Escape leaves it standing and
-# the window open, as on the other system; only Yes or No answers it.
+# "Do you want to save current bingo card?": Escape is Cancel, and the program stays open
+# with the list as it was.
 answer '^Plumwick$' Escape xdotool key ctrl+e
 sleep 0.5
 question=$(windows '^Plumwick$' | grep -vx "$main" | head -1 || true)
-[ -n "$question" ] || fail "Escape answered the save question"
-kill -0 "$pid" 2>/dev/null || fail "Escape closed the program"
+[ -z "$question" ] || fail "Escape left the save question standing"
+kill -0 "$pid" 2>/dev/null || fail "Escape (Cancel) closed the program"
 # No: "cherry" is not saved, and the program ends.
-xdotool windowactivate --sync "$question" >/dev/null 2>&1 || true
-xdotool key alt+n
+xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+answer '^Plumwick$' alt+n xdotool key ctrl+e
 for i in $(seq 1 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$pid" 2>/dev/null && fail "the program did not end"
 

@@ -31,6 +31,12 @@ bool ScriptedPrompts::Question(const QString& text, bool yesIsDefault)
     return Next(Kind::Question, text).Yes;
 }
 
+Prompts::Answer ScriptedPrompts::QuestionOrCancel(const QString& text)
+{
+    const Expected e = Next(Kind::Question, text);
+    return e.Cancel ? Answer::Cancel : e.Yes ? Answer::Yes : Answer::No;
+}
+
 void ScriptedPrompts::Error(const QString& message)
 {
     Next(Kind::Error, message);

@@ -19,6 +19,7 @@ public:
         bool Yes = false;                 // answer to a question
         std::optional<QString> File = {}; // answer to a file dialog; nullopt cancels
         QRegularExpression Pattern = {};  // where set, the text must match it instead
+        bool Cancel = false;              // a question answered with Cancel
     };
 
     void ExpectInformation(const QString& text) { Script.push_back({Kind::Information, text}); }
@@ -27,7 +28,10 @@ public:
     {
         Script.push_back({Kind::Information, {}, false, {}, QRegularExpression(pattern)});
     }
+    // A Yes/No question, or Yes or No to a Yes/No/Cancel one.
     void ExpectQuestion(const QString& text, bool yes) { Script.push_back({Kind::Question, text, yes}); }
+    // A Yes/No/Cancel question, cancelled.
+    void ExpectQuestionCancelled(const QString& text) { Script.push_back({Kind::Question, text, false, {}, {}, true}); }
     void ExpectError(const QString& message) { Script.push_back({Kind::Error, message}); }
     void ExpectErrorMatching(const QString& pattern)
     {
@@ -43,6 +47,7 @@ public:
 
     void Information(const QString& text) override;
     bool Question(const QString& text, bool yesIsDefault) override;
+    Answer QuestionOrCancel(const QString& text) override;
     void Error(const QString& message) override;
     std::optional<QString> OpenFileName(const FileDialogSpec& request) override;
     std::optional<QString> SaveFileName(const FileDialogSpec& request) override;

@@ -80,6 +80,16 @@ bool QtPrompts::Question(const QString& text, bool yesIsDefault)
     return box.exec() == QMessageBox::Yes;
 }
 
+Prompts::Answer QtPrompts::QuestionOrCancel(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, Caption, ElideForMessage(text, LongestRun),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Parent());
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes ? Answer::Yes : answer == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
 void QtPrompts::Error(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, Caption, ErrorBoxText(ElideForMessage(message, LongestRun)), QMessageBox::Ok,

@@ -14,6 +14,7 @@ public:
 
     void Information(const QString& text) override;
     bool Question(const QString& text, bool yesIsDefault) override;
+    Answer QuestionOrCancel(const QString& text) override;
     void Error(const QString& message) override;
     std::optional<QString> OpenFileName(const FileDialogSpec& request) override;
     std::optional<QString> SaveFileName(const FileDialogSpec& request) override;
