@@ -595,6 +595,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Bingo Cards</source>
         <translation>Bingokarten</translation>
     </message>
+    <message>
+        <source>Call List</source>
+        <translation>Ausrufliste</translation>
+    </message>
+    <message>
+        <source>%1 call list</source>
+        <translation>%1 Ausrufliste</translation>
+    </message>
 </context>
 <context>
     <name>ExportDialog</name>

@@ -595,6 +595,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Bingo Cards</source>
         <translation>Cartones de bingo</translation>
     </message>
+    <message>
+        <source>Call List</source>
+        <translation>Lista para cantar</translation>
+    </message>
+    <message>
+        <source>%1 call list</source>
+        <translation>%1 lista para cantar</translation>
+    </message>
 </context>
 <context>
     <name>ExportDialog</name>

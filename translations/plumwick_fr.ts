@@ -595,6 +595,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Bingo Cards</source>
         <translation>Cartons de bingo</translation>
     </message>
+    <message>
+        <source>Call List</source>
+        <translation>Liste d’appel</translation>
+    </message>
+    <message>
+        <source>%1 call list</source>
+        <translation>%1 liste d’appel</translation>
+    </message>
 </context>
 <context>
     <name>ExportDialog</name>

@@ -165,6 +165,7 @@ void CallerWindow::FillGames()
                                                  CardCountText(game.Cards)),
                          game.Code);
     CboGame->setCurrentIndex(std::max(0, CboGame->findData(current)));
+    CboGame->setAccessibleDescription(CboGame->currentText());
 }
 
 void CallerWindow::ChooseGame(int index)
@@ -191,8 +192,16 @@ void CallerWindow::Play(const GameSource& source)
     // Tickets are called by number alone, or by their traditional calls.
     ChkTraditional->setVisible(source.Tickets);
     Traditional = source.Tickets ? ReadTraditionalCalls() : std::map<int, QString>();
+    // A game printed since the box was filled joins it first, so the box names the game
+    // whose calls these are; a screen reader hears that name in place of the last call.
+    FillGames();
     const int at = CboGame->findData(source.Code);
-    CboGame->setCurrentIndex(source.Code.isEmpty() ? 0 : std::max(at, 0));
+    {
+        const QSignalBlocker quiet(CboGame);
+        CboGame->setCurrentIndex(source.Code.isEmpty() ? 0 : std::max(at, 0));
+    }
+    CboGame->setAccessibleDescription(CboGame->currentText());
+    Speaker->Say(CboGame->currentText());
     // A game stopped part way offers to go on.
     const CallerDraw resumed = GameHistory::SavedCalls(source);
     if (resumed.CalledCount() > 0 && !resumed.Done() &&

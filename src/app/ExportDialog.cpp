@@ -77,6 +77,14 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     UseWindowColours(this);
 }
 
+void ExportDialog::OfferGame(const QString& code)
+{
+    if (!CboGame || code.isEmpty())
+        return;
+    if (const int at = CboGame->findData(code); at > 0)
+        CboGame->setCurrentIndex(at);
+}
+
 QString ExportDialog::GameCode() const
 {
     return CboGame ? CboGame->currentData().toString() : QString();

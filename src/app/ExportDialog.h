@@ -36,6 +36,9 @@ public:
     QString GameCode() const;
     // The first card's number (1 for a new game).
     int First() const;
+    // Offers this game first (the game in the caller, or the one just printed), where it is
+    // among the games; its next card comes first.
+    void OfferGame(const QString& code);
 
     void accept() override;
 

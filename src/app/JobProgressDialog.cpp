@@ -24,8 +24,16 @@ JobProgressDialog::~JobProgressDialog()
 
 void JobProgressDialog::Close()
 {
+    if (!Box)
+        return;
     delete Box;
     Box = nullptr;
+    // The keyboard goes back to the window the job ran from, not to a box that is gone
+    // (a window manager may otherwise keep pointing at it until the next click).
+    if (Owner) {
+        Owner->window()->activateWindow();
+        Owner->window()->raise();
+    }
 }
 
 bool JobProgressDialog::Step(int done, int total)

@@ -198,6 +198,16 @@ public:
     void RefreshPrinters();
     // The file the built-in PDF printer writes, asked for when a job begins.
     std::optional<QString> AskPdfFileName();
+    bool PrintingCallList = false; // while a call list prints
+    // The game Export offers first among these: the caller's, else the newest.
+    QString GameInPlay(const QList<GameRecord>& games) const;
+    // The list that was there when tickets were turned on.
+    struct KeptList {
+        QStringList Words;
+        QString File;
+        bool Modified = false;
+    };
+    std::optional<KeptList> ListBeforeTickets;
     void MnuFilePageSetupClick();
     void MnuSameTextSizeClick();
     void MnuFileExportClick();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Exporting cards, one file each, for players who are not in the room.
+#include "app/CallerWindow.h"
 #include "app/ExportDialog.h"
 #include "app/JobProgressDialog.h"
 #include "app/UnitMain.h"
@@ -22,6 +23,16 @@
 #include <QSpinBox>
 #include <algorithm>
 #include <memory>
+
+QString TFrmMain::GameInPlay(const QList<GameRecord>& games) const
+{
+    // The game in the caller, else the newest printed of these.
+    if (Caller && Caller->isVisible())
+        for (const GameRecord& game : games)
+            if (game.Code == Caller->Source().Code)
+                return game.Code;
+    return games.isEmpty() ? QString() : games.front().Code;
+}
 
 bool TFrmMain::ConfirmReplacing(const ExportJob& job)
 {
@@ -60,6 +71,7 @@ void TFrmMain::MnuFileExportClick()
     const bool numbered = MnuNumberCards->isChecked();
     const QList<GameRecord> games = numbered ? GameHistory::GamesOf(words, Options()) : QList<GameRecord>();
     ExportDialog dialog(this, Env.Asks, DialogFolders::ExportFolder(), EdtCardNum->value(), numbered ? &games : nullptr);
+    dialog.OfferGame(GameInPlay(games));
     if (dialog.exec() != QDialog::Accepted)
         return;
     ExportJob job;

@@ -106,6 +106,7 @@ void TFrmMain::EmptyList()
 {
     // A list of words is for cards: opening or starting one leaves the tickets.
     if (TicketsOn()) {
+        ListBeforeTickets.reset(); // the list that comes now takes its place
         MnuTickets->setChecked(false);
         ShowTickets(false);
         TicketsFlag.Write(false);

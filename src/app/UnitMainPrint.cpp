@@ -19,6 +19,7 @@
 #include "settings/DialogFolders.h"
 #include "words/CountText.h"
 
+#include <QScopeGuard>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -121,13 +122,17 @@ void TFrmMain::MnuFilePrintClick()
             ++ArrangeCount;
             arranger.Arrange(job.Options.FreeSpace, job.Options.SizeIndex, Random, CardCells);
         };
-        if (RunCardJob(Env.PrinterList, job, arrange, CardCells, step))
+        const bool printed = RunCardJob(Env.PrinterList, job, arrange, CardCells, step);
+        progress.Close();
+        if (printed)
             Announce(tr("Printing done: %1").arg(CardCountText(PageCount(job.Cards, job.PerPage) * job.PerPage)));
         return;
     }
     QStringList cells;
     int next = 0;
-    if (!RunCardJob(Env.PrinterList, job, [&] { cells = game->Card(++next); }, cells, step))
+    const bool printed = RunCardJob(Env.PrinterList, job, [&] { cells = game->Card(++next); }, cells, step);
+    progress.Close(); // gone before the message, which hands the keyboard back to this window
+    if (!printed)
         return;
     const QString note = GameHistory::Add({job.GameCode, CurrentFileName, job.Options, game->Planned()});
     Env.Asks.Information(tr("These cards belong to game %1. Keep the code to check a winning card.")
@@ -141,7 +146,7 @@ std::optional<QString> TFrmMain::AskPdfFileName()
     // The dialog offers the list's name in the folder it last wrote to, and asks before it
     // replaces a file; the open list itself is never replaced by a PDF.
     FileDialogSpec dialog{tr("Save PDF"), QStringLiteral("PDF File (*.pdf)|*.pdf"), QStringLiteral(".pdf"),
-                          DialogFolders::PdfSuggestion(CurrentFileName), {}};
+                          DialogFolders::PdfSuggestion(CurrentFileName, PrintingCallList), {}};
     dialog.AskBeforeReplacing = true;
     for (;;) {
         const auto name = Env.Asks.SaveFileName(dialog);
@@ -153,7 +158,7 @@ std::optional<QString> TFrmMain::AskPdfFileName()
         }
         Env.Asks.Information(tr("%1 is the word list that is open. Choose another name for the PDF file.")
                                  .arg(*name));
-        dialog.FileName = DialogFolders::PdfSuggestion(CurrentFileName);
+        dialog.FileName = DialogFolders::PdfSuggestion(CurrentFileName, PrintingCallList);
     }
 }
 
@@ -164,6 +169,8 @@ void TFrmMain::MnuFilePrintListClick()
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize);
     JobProgressDialog progress(this, tr("Printing word %1 of %2"));
+    PrintingCallList = true; // the PDF printer's file name is the call list's
+    const auto done = qScopeGuard([this] { PrintingCallList = false; });
     // Tickets call their numbers in counting order, not the list's order of text.
     RunCallListJob(Env.PrinterList, TicketsOn() ? NinetyBall::Numbers() : WordList.Items(),
                    [&progress](int done, int total) { return progress.Step(done, total); }, CurrentGameHeading());

@@ -44,10 +44,25 @@ void TFrmMain::MnuTicketsClick()
             MnuTickets->setChecked(false);
             return;
         }
+        // Kept to come back when cards do.
+        ListBeforeTickets = KeptList{WordList.Items(), CurrentFileName, ListModified};
         ListModified = false;
     }
     ShowTickets(on);
     TicketsFlag.Write(on);
+    if (!on) {
+        // Cards come back with the list they left, not with the numbers 1 to 90 (none when
+        // the program started with tickets).
+        const KeptList kept = ListBeforeTickets.value_or(KeptList{});
+        ListBeforeTickets.reset();
+        WordList.Clear();
+        WordList.InsertMany(kept.Words);
+        ClearWordBox();
+        CurrentFileName = kept.File;
+        ListModified = kept.Modified;
+        ArrangeCard();
+        Redraw();
+    }
 }
 
 void TFrmMain::ShowTickets(bool on)
@@ -118,11 +133,16 @@ void TFrmMain::PrintStrips()
     const auto strip = [&](int n) {
         return game ? game->At(n) : NinetyBall::Dealer().Deal(Env.SeedClock.Counter());
     };
-    if (!RunStripJob(Env.PrinterList, job, strip, [&progress](int done, int total) { return progress.Step(done, total); }))
+    const bool finished =
+        RunStripJob(Env.PrinterList, job, strip, [&progress](int done, int total) { return progress.Step(done, total); });
+    progress.Close(); // gone before the message
+    if (!finished)
         return;
     const int printed = PageCount(job.Strips, job.PerPage) * job.PerPage;
     if (!game) {
-        Announce(tr("Printing done: %1").arg(StripCountText(printed)));
+        // The strips asked for, and why the last page holds one more.
+        const QString note = RoundedUpNote(job.Strips, job.PerPage, true);
+        Announce(tr("Printing done: %1").arg(StripCountText(printed)) + (note.isEmpty() ? QString() : u' ' + note));
         return;
     }
     GameRecord record;
@@ -144,6 +164,7 @@ void TFrmMain::ExportStrips()
             games << game;
     ExportDialog dialog(this, Env.Asks, DialogFolders::ExportFolder(), EdtCardNum->value(), numbered ? &games : nullptr,
                         true);
+    dialog.OfferGame(GameInPlay(games));
     if (dialog.exec() != QDialog::Accepted)
         return;
     ExportJob job;

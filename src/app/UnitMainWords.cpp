@@ -18,10 +18,11 @@ void TFrmMain::BtnAddClick()
         Env.Asks.Information(tr("Please don't add an empty string."));
         return;
     }
-    // Asked once for every identical entry already in the list.
+    // Asked once for every entry already in the list that reads the same aloud: "Apple" and
+    // "apple" are one call.
     const QString question = tr("The word '%1' has already been added into the list, do you want to add it again?").arg(word);
     for (const QString& item : WordList.Items()) {
-        if (item == word && !Env.Asks.Question(question, false)) {
+        if (item.compare(word, Qt::CaseInsensitive) == 0 && !Env.Asks.Question(question, false)) {
             ClearWordBox();
             return;
         }

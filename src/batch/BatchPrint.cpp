@@ -9,6 +9,7 @@
 #include "game/NumberedGame.h"
 #include "settings/SettingsFlag.h"
 #include "settings/GameHistory.h"
+#include "settings/PaperSettings.h"
 #include "card/CardArrangement.h"
 #include "output/CardPrinting.h"
 #include "output/PrintJob.h"
@@ -122,7 +123,8 @@ ExportJob BatchExportJob(const BatchOptions& options, const QString& fontName, i
     ExportJob job;
     job.FontName = fontName;
     job.FontSize = fontSize;
-    job.Paper = QtPrinters::PdfPaperNamed(options.Paper.value_or(QString())).value_or(QPageSize(QtPrinters::LocalePaper()));
+    job.Paper = QtPrinters::PdfPaperNamed(options.Paper.value_or(PaperSettings::Stored(PdfPrinterName)))
+                    .value_or(QPageSize(QtPrinters::LocalePaper()));
     job.Folder = options.ExportFolder;
     job.Format = options.ExportFormat == QStringLiteral("pdf")    ? ExportFormat::Pdf
                  : options.ExportFormat == QStringLiteral("html") ? ExportFormat::Html
@@ -154,11 +156,12 @@ std::optional<int> BatchPrinter(QtPrinters& printers, const BatchOptions& option
             BatchFail(QCoreApplication::translate("BatchPrint", "no printer named '%1'").arg(options.Printer));
             return std::nullopt;
         }
+        // The paper chosen for this printer in the window's Page Setup, as the window prints.
+        printers.UsePaper(PaperSettings::Stored(options.Printer));
         return index;
     }
     printers.SetPdfOutput(output);
-    if (options.Paper)
-        printers.UsePaper(*options.Paper);
+    printers.UsePaper(options.Paper.value_or(PaperSettings::Stored(PdfPrinterName)));
     if (options.Seed)
         printers.SetPdfCreationDate(SeededDate(*options.Seed));
     return static_cast<int>(names.size()) - 1;

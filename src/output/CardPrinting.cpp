@@ -25,13 +25,13 @@ QString TooFewWordsMessage(int needed, bool exporting)
         .arg(needed);
 }
 
-QString RoundedUpNote(int cards, int perPage)
+QString RoundedUpNote(int cards, int perPage, bool strips)
 {
     const int printed = PageCount(cards, perPage) * perPage;
     if (printed == cards)
         return {};
     return QCoreApplication::translate("CardPrinting", "%1 at %2 a page print as %3, since every page is full.")
-        .arg(CardCountText(cards))
+        .arg(strips ? StripCountText(cards) : CardCountText(cards))
         .arg(perPage)
         .arg(printed);
 }

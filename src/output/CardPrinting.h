@@ -42,7 +42,7 @@ inline int PageCount(int cards, int perPage)
 
 // Where a job prints more cards than asked for, why: "9 cards at 4 a page print as 12, since
 // every page is full." Empty where the pages hold exactly the cards asked for.
-QString RoundedUpNote(int cards, int perPage);
+QString RoundedUpNote(int cards, int perPage, bool strips = false);
 
 // Draws one card (grid, heading letters, words from `cells`, free space) with its top-left
 // corner at (x, y). The caller arranges `cells` first.

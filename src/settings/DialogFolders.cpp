@@ -82,9 +82,13 @@ void RememberExport(const QString& folder)
     RememberFolder(QStringLiteral("Export"), QFileInfo(folder).absoluteFilePath());
 }
 
-QString PdfSuggestion(const QString& listFile)
+QString PdfSuggestion(const QString& listFile, bool callList)
 {
-    const QString name = listFile.isEmpty() ? QCoreApplication::translate("DialogFolders", "Bingo Cards") : QFileInfo(listFile).completeBaseName();
+    const QString list = QFileInfo(listFile).completeBaseName();
+    const QString name = callList ? (listFile.isEmpty() ? QCoreApplication::translate("DialogFolders", "Call List")
+                                                        : QCoreApplication::translate("DialogFolders", "%1 call list").arg(list))
+                         : listFile.isEmpty() ? QCoreApplication::translate("DialogFolders", "Bingo Cards")
+                                              : list;
     return JoinPath(PdfFolder(), name + QStringLiteral(".pdf"));
 }
 

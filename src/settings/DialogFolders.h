@@ -23,7 +23,8 @@ QString ExportFolder();
 void RememberExport(const QString& folder);
 
 // The name the PDF dialog offers: "<list name>.pdf", or "Bingo Cards.pdf" for a list not
-// saved yet, in PdfFolder().
-QString PdfSuggestion(const QString& listFile);
+// saved yet, in PdfFolder(); for a call list "<list name> call list.pdf" ("Call List.pdf"),
+// so that it never offers to replace the cards printed before.
+QString PdfSuggestion(const QString& listFile, bool callList = false);
 
 } // namespace DialogFolders

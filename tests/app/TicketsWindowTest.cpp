@@ -36,13 +36,22 @@ TEST_F(MainWindowTest, TicketsTakeTheListsPlaceAfterOfferingToSaveIt)
     // Its own section; the eight keys of "Options" untouched.
     EXPECT_TRUE(Settings().contains("[Tickets]\r\nPlay=1")) << Settings().toStdString();
 
-    // Back to cards: every control as it was, the numbers stay as a list of words.
+    // Back to cards: every control as it was, and the list that was there, still unsaved.
     w.MnuTickets->trigger();
     EXPECT_TRUE(w.BtnAdd->isEnabled());
     EXPECT_EQ(w.CboCardsPerPage->count(), 3);
     EXPECT_EQ(w.LblCardNum->text(), "Number of Bingo Card: ");
-    EXPECT_EQ(w.CardCells.size(), 24); // a 5 x 5 card of the numbers as a word list
+    EXPECT_EQ(w.WordList.Items(), (QStringList{"alpha", "beta"}));
+    EXPECT_TRUE(w.ListModified);
     EXPECT_TRUE(Settings().contains("[Tickets]\r\nPlay=0"));
+    // Started with tickets, the program has no list to bring back: cards start empty.
+    Asks.ExpectQuestion("Do you want to save current bingo card?", false);
+    w.MnuTickets->trigger();
+    Window.reset();
+    TFrmMain& again = Open();
+    ASSERT_TRUE(again.TicketsOn());
+    again.MnuTickets->trigger();
+    EXPECT_EQ(again.WordList.Count(), 0);
 }
 
 TEST_F(MainWindowTest, PrintMakesStripsAndANumberedJobIsAGame)
@@ -71,6 +80,8 @@ TEST_F(MainWindowTest, PrintMakesStripsAndANumberedJobIsAGame)
     Printer.Calls.clear();
     Asks.ExpectInformationMatching("These cards belong to game .*");
     w.MnuTickets->trigger();
+    for (int n = 1; n <= 24; ++n)
+        AddWord(QString::number(n));
     w.MnuFilePrint->trigger();
     EXPECT_FALSE(Printer.Calls.contains("landscape"));
 }

@@ -110,7 +110,10 @@ TEST_F(MainWindowTest, DuplicateQuestionIsAskedOncePerIdenticalEntry)
     EXPECT_EQ(w.ArrangeCount, arranged);
     EXPECT_FALSE(w.ListModified);
 
-    // Differences of case or blanks are different words: no question.
+    // A difference of case is the same call: asked as for an exact repeat (once per "cat");
+    // blanks make another word: no question.
+    Asks.ExpectQuestion(Again("Cat"), true);
+    Asks.ExpectQuestion(Again("Cat"), true);
     AddWords({"Cat", " cat", "cat "});
     EXPECT_EQ(w.WordList.Count(), 6);
     EXPECT_TRUE(w.WordList.Items().contains(" cat"));

@@ -37,6 +37,13 @@ TEST_F(PaperAndExportTest, PaperNamesInAnyCase)
         EXPECT_TRUE(Run("pdfinfo", {Folder.Path("p.pdf")}).contains(QRegularExpression(QString("Page size: +") + c.size + " pts")))
             << c.name;
     }
+    // Without --paper, the paper Page Setup chose for the PDF printer, as the window prints,
+    // for cards and for the exported PDFs alike.
+    Folder.Write("home/Plumwick/Options.ini", "[Paper]\r\nPrint to PDF=Legal\r\n");
+    ASSERT_EQ(Print({"-q", "--seed", "1", "-o", "p.pdf", list}).Status, 0);
+    EXPECT_TRUE(Run("pdfinfo", {Folder.Path("p.pdf")}).contains(QRegularExpression("Page size: +612 x 1008 pts")));
+    ASSERT_EQ(Print({"-q", "--seed", "1", "--paper", "a4", "-o", "p.pdf", list}).Status, 0);
+    EXPECT_TRUE(Run("pdfinfo", {Folder.Path("p.pdf")}).contains(QRegularExpression("Page size: +595 x 842 pts")));
     const Result bad = Print({"--paper", "b5", list});
     EXPECT_EQ(bad.Status, 2);
     EXPECT_TRUE(bad.Err.contains("(letter,legal,tabloid,a3,a4,a5)")) << bad.Err.toStdString();
