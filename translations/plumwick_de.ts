@@ -1060,6 +1060,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Strip %1 · Ticket %2</source>
         <translation>Streifen %1 · Schein %2</translation>
     </message>
+    <message>
+        <source>check code</source>
+        <translation>Prüfcode</translation>
+    </message>
 </context>
 <context>
     <name>SharedGame</name>
@@ -1110,6 +1114,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Ticket %1 claims bingo: not yet, %2 missing</source>
         <translation>Schein %1 ruft Bingo: noch nicht, %2 fehlen</translation>
+    </message>
+    <message>
+        <source>Type the check code printed under card %1, after &quot;Check&quot;.</source>
+        <translation>Geben Sie den Prüfcode ein, der unter Karte %1 nach „Check“ gedruckt ist.</translation>
+    </message>
+    <message>
+        <source>That is not the check code of card %1: it is printed under the card, after &quot;Check&quot;.</source>
+        <translation>Das ist nicht der Prüfcode von Karte %1: Er steht unter der Karte, nach „Check“.</translation>
     </message>
 </context>
 <context>

@@ -1060,6 +1060,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Strip %1 · Ticket %2</source>
         <translation>Tira %1 · Boleto %2</translation>
     </message>
+    <message>
+        <source>check code</source>
+        <translation>código de control</translation>
+    </message>
 </context>
 <context>
     <name>SharedGame</name>
@@ -1110,6 +1114,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Ticket %1 claims bingo: not yet, %2 missing</source>
         <translation>El boleto %1 canta bingo: todavía no, faltan %2</translation>
+    </message>
+    <message>
+        <source>Type the check code printed under card %1, after &quot;Check&quot;.</source>
+        <translation>Escriba el código de control impreso bajo el cartón %1, después de «Check».</translation>
+    </message>
+    <message>
+        <source>That is not the check code of card %1: it is printed under the card, after &quot;Check&quot;.</source>
+        <translation>Ese no es el código de control del cartón %1: está impreso bajo el cartón, después de «Check».</translation>
     </message>
 </context>
 <context>

@@ -1060,6 +1060,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Strip %1 · Ticket %2</source>
         <translation>Bande %1 · Ticket %2</translation>
     </message>
+    <message>
+        <source>check code</source>
+        <translation>code de contrôle</translation>
+    </message>
 </context>
 <context>
     <name>SharedGame</name>
@@ -1110,6 +1114,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Ticket %1 claims bingo: not yet, %2 missing</source>
         <translation>Le ticket %1 annonce bingo&#xa0;: pas encore, il en manque %2</translation>
+    </message>
+    <message>
+        <source>Type the check code printed under card %1, after &quot;Check&quot;.</source>
+        <translation>Saisissez le code de contrôle imprimé sous le carton %1, après « Check ».</translation>
+    </message>
+    <message>
+        <source>That is not the check code of card %1: it is printed under the card, after &quot;Check&quot;.</source>
+        <translation>Ce n’est pas le code de contrôle du carton %1 : il est imprimé sous le carton, après « Check ».</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "app/TicketGridView.h"
 #include "app/SpokenValue.h"
 #include "game/CardCheck.h"
+#include "game/CheckCode.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "game/PlayerMessage.h"
@@ -147,6 +148,8 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         auto deal = std::make_shared<NumberedGame>(game.Words, game.Options, code->Seed);
         const auto different = deal->DifferentCards();
         const int limit = static_cast<int>(std::min<std::uint64_t>(different.value_or(MaxSharedCard), MaxSharedCard));
+        // A printed card is taken with the check code under it, where the game's cards have one.
+        const QString checkSecret = GameHistory::SecretOf(game.Code);
         CardOf = [deal, lock, limit](int n) {
             std::lock_guard<std::mutex> guard(*lock);
             if (n > deal->Planned()) {
@@ -158,6 +161,8 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         };
         Shared = std::make_shared<SharedGame>(game.Code, game.Options, ChosenPattern(), ledger, limit, CardOf, secret,
                                               SharedGame::Limits{});
+        if (!checkSecret.isEmpty())
+            Shared->SetCheckCodes([checkSecret](int n) { return CheckCode::Of(checkSecret, n); });
     }
     Shared->SetCalls(calls);
     const QHostAddress chosen = ShareAddress::Chosen();

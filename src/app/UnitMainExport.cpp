@@ -119,6 +119,7 @@ void TFrmMain::MnuFileExportClick()
             return;
         }
         job.Card.GameCode = game->Code().Text();
+        job.Card.CheckSecret = GameHistory::SecretOf(job.Card.GameCode);
         job.Cells = [game](int n) { return game->Card(n); };
     } else {
         job.Cells = ArrangedCells(words, job.Card.Options);

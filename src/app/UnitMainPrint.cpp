@@ -111,6 +111,7 @@ void TFrmMain::MnuFilePrintClick()
             return;
         }
         job.GameCode = game->Code().Text();
+        job.CheckSecret = GameHistory::SecretOf(job.GameCode);
     }
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize);

@@ -30,8 +30,12 @@ std::optional<PlayerMessage> ParsePlayerMessage(const QByteArray& bytes)
         message.Type = PlayerMessage::Kind::Deal;
         return message;
     }
-    if (type == QStringLiteral("take") && o.size() == 2) {
+    if (type == QStringLiteral("take") && (o.size() == 2 || (o.size() == 3 && o.contains(QStringLiteral("check"))))) {
         const QJsonValue card = o.value(QStringLiteral("card"));
+        const QJsonValue check = o.value(QStringLiteral("check"));
+        if (o.size() == 3 && (!check.isString() || check.toString().size() > 16))
+            return std::nullopt;
+        message.Check = check.toString();
         // A whole number in range, not 17.5 or "17".
         if (!card.isDouble() || card.toDouble() != static_cast<double>(card.toInt()) || card.toInt() < 1 ||
             card.toInt() > MaxSharedCard)

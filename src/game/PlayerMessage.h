@@ -8,6 +8,7 @@
 // What a player's phone may say to a shared game, one small JSON object a message:
 //   {"type":"deal"}                        a new card, never printed, exported or dealt
 //   {"type":"take","card":17}              the printed card 17 in the player's hand
+//   {"type":"take","card":17,"check":"MXRTA"}  with the check code printed under it
 //   {"type":"hello","secret":"<32 hex>"}   back after a reload or a sleep: the same seat
 //   {"type":"claim","secret":"<32 hex>"}   bingo on the seat's card
 // Anything else (too long, not JSON, an unknown type, a secret of another shape, a card out
@@ -17,6 +18,7 @@ struct PlayerMessage {
     Kind Type = Kind::Deal;
     QString Secret; // Hello and Claim
     int Card = 0;   // Take
+    QString Check;  // Take: the check code typed, at most 16 characters
 };
 
 inline constexpr qsizetype MaxPlayerMessage = 4096;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "game/SharedGame.h"
+#include "game/CheckCode.h"
 
 #include <QCoreApplication>
 
@@ -73,7 +74,7 @@ SharedGame::Dealt SharedGame::Deal()
     return SeatFor(card);
 }
 
-SharedGame::Dealt SharedGame::Take(int card)
+SharedGame::Dealt SharedGame::Take(int card, const QString& check)
 {
     if (card < 1 || card > Book.Had())
         return Refused((TicketOf ? QCoreApplication::translate("SharedGame", "There is no printed ticket %1 in this game.")
@@ -83,6 +84,11 @@ SharedGame::Dealt SharedGame::Take(int card)
         return Refused((TicketOf ? QCoreApplication::translate("SharedGame", "Ticket %1 is already on another phone.")
                                  : QCoreApplication::translate("SharedGame", "Card %1 is already on another phone."))
                            .arg(card));
+    if (CheckOf && !CheckCode::Matches(check, CheckOf(card)))
+        return Refused(check.trimmed().isEmpty()
+                           ? QCoreApplication::translate("SharedGame", "Type the check code printed under card %1, after \"Check\".").arg(card)
+                           : QCoreApplication::translate("SharedGame", "That is not the check code of card %1: it is printed under the card, after \"Check\".")
+                                 .arg(card));
     if (Players() >= Bounds.MaxPlayers)
         return Full();
     return SeatFor(card);

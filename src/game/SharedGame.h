@@ -59,8 +59,11 @@ public:
     };
     // The next card no one has: never printed, exported or dealt.
     Dealt Deal();
-    // A printed card in a player's hand: one the ledger says was had, that no phone holds yet.
-    Dealt Take(int card);
+    // A printed card in a player's hand: one the ledger says was had, that no phone holds yet,
+    // with the check code printed under it where the game's cards have one.
+    Dealt Take(int card, const QString& check = {});
+    // The check code printed on card n (empty: none); without it, any printed card is taken.
+    void SetCheckCodes(std::function<QString(int card)> codeOf) { CheckOf = std::move(codeOf); }
     // The seat of a secret (a phone back after a reload).
     std::optional<Seat> SeatOf(const QString& secret) const;
 
@@ -97,6 +100,7 @@ private:
     int Limit;
     Cards CardCells;
     Tickets TicketOf;
+    std::function<QString(int)> CheckOf;
     NinetyBall::TicketPattern TicketGoal = NinetyBall::TicketPattern::OneLine;
     Secrets NewSecret;
     Limits Bounds;

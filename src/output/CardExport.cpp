@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/CardExport.h"
 #include "card/CardArrangement.h"
+#include "game/CheckCode.h"
 #include "output/CardPrinting.h"
 #include "output/CardWebPage.h"
 #include "output/TicketPrinting.h"
@@ -137,7 +138,7 @@ void ExportWebPage(const ExportJob& job, int n)
         card.StorageKey = QStringLiteral("card-%1-").arg(n) +
                           QString::fromLatin1(QCryptographicHash::hash(words, QCryptographicHash::Sha256).toHex().left(16));
     } else {
-        card.Footer = CardFooterText(n, job.Card.GameCode);
+        card.Footer = CardFooterText(n, job.Card.GameCode, CheckCode::Of(job.Card.CheckSecret, n));
         card.StorageKey = job.Card.GameCode + QStringLiteral("-card-") + QString::number(n);
     }
     TextFile::WriteAll(JoinPath(job.Folder, ExportFileName(n, job.Card.GameCode, job.Format)), CardWebPage(card),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/PrintJob.h"
+#include "game/CheckCode.h"
 #include "output/CardPrinting.h"
 #include "output/CellText.h"
 #include "platform/Printers.h"
@@ -33,7 +34,9 @@ FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps
         below = std::min(below, next - (place.Y + rows * page.Z));
     }
     FooterStyle style{canvas.FontFace(), std::max(1, canvas.FontSize() / 2), canvas.FontSize(), page.Z / 12};
-    const QString widest = CardFooterText(std::max(total, job.FirstCard + total - 1), job.GameCode);
+    // The widest line: the highest number, and a check code of the widest letter.
+    const QString widest = CardFooterText(std::max(total, job.FirstCard + total - 1), job.GameCode,
+                                          job.CheckSecret.isEmpty() ? QString() : QString(CheckCode::Length, u'W'));
     const int height = std::min(page.Z / 3, below / 3);
     canvas.SetFont(style.Face, style.Points, false);
     while ((canvas.TextHeight(widest) > height || canvas.TextWidth(widest) > cols * page.Z) && ShrinkFont(canvas)) {
@@ -44,9 +47,11 @@ FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps
     return style;
 }
 
-// Every card's line differs only in its number: drawn as "Card ", the number digit by
-// digit and the game part, each piece is measured and shaped once for the whole job.
-void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, int card, const QString& gameCode)
+// Every card's line differs only in its number and check code: drawn as "Card ", the number
+// digit by digit, the game part, then " · Check " and the code letter by letter, each piece
+// is measured and shaped once for the whole job.
+void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, int card, const QString& gameCode,
+                 const QString& check)
 {
     canvas.SetFont(style.Face, style.Points, false);
     const QString number = QString::number(card);
@@ -54,6 +59,11 @@ void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, i
     for (QChar digit : number)
         pieces << QString(digit);
     pieces << CardFooterText(card, gameCode).mid(5 + number.size());
+    if (!check.isEmpty()) {
+        pieces << CardFooterText(card, gameCode, check).mid(CardFooterText(card, gameCode).size()).chopped(check.size());
+        for (QChar letter : check)
+            pieces << QString(letter);
+    }
     for (const QString& piece : pieces) {
         canvas.TextOut(x, bottom + style.Gap, piece);
         x += canvas.TextWidth(piece);
@@ -79,9 +89,10 @@ void OpenJob::End()
     Ended = true;
 }
 
-QString CardFooterText(int card, const QString& gameCode)
+QString CardFooterText(int card, const QString& gameCode, const QString& check)
 {
-    return QStringLiteral("Card %1 \u00b7 Game %2").arg(card).arg(gameCode);
+    const QString line = QStringLiteral("Card %1 \u00b7 Game %2").arg(card).arg(gameCode);
+    return check.isEmpty() ? line : line + QStringLiteral(" \u00b7 Check ") + check;
 }
 
 void PreparePrinter(Printers& printers, int printerIndex, const QString& fontName, int fontSize, bool landscape)
@@ -125,7 +136,7 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
             ++done;
             if (footer)
                 PrintFooter(canvas, *footer, place.X, place.Y + rows * page.Z + canvas.PenWidth(),
-                            job.FirstCard + done - 1, job.GameCode);
+                            job.FirstCard + done - 1, job.GameCode, CheckCode::Of(job.CheckSecret, job.FirstCard + done - 1));
         }
         if (pageIndex + 1 < pages)
             printers.NewPage();

@@ -41,6 +41,8 @@ struct CardJob {
     bool SameTextSize = false;
     QStringList AllWords;
     int FirstCard = 1; // the number the first card's line gives
+    // The game's secret: each card's line then ends in its check code (none: no code).
+    QString CheckSecret;
 };
 bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void()>& arrange,
                 const QStringList& cells, const JobProgress& progress);
@@ -56,7 +58,8 @@ bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgr
 // (1 point at the least). Found from one or two measurements, not one at every point.
 int CallListSize(Surface& canvas, const QString& word, int columnWidth, int start);
 
-QString CardFooterText(int card, const QString& gameCode);
+// "Card 17 · Game K7F2-9QXA", and " · Check MXRTA" where the card has a check code.
+QString CardFooterText(int card, const QString& gameCode, const QString& check = {});
 
 // The part of a job every command shares after its checks: make the printer current
 // (index -1: the default one) with its pages upright or turned, name the document

@@ -6,6 +6,7 @@
 #include "platform/TextFile.h"
 #include "platform/Paths.h"
 #include "settings/DataFolders.h"
+#include "game/CheckCode.h"
 #include "game/GameCode.h"
 #include "game/NinetyBall.h"
 #include "game/NumberedGame.h"
@@ -56,12 +57,19 @@ QHash<QString, int>& DealtHere()
     return dealt[HistoryPath()];
 }
 
+// The secrets of the games this process began, until their records keep them. Guarded by
+// the history's lock.
+QHash<QString, QString>& NewSecrets()
+{
+    static QHash<QString, QHash<QString, QString>> secrets;
+    return secrets[HistoryPath()];
+}
+
 QJsonObject ToJson(const GameRecord& g)
 {
-    if (g.Tickets)
-        return {{QStringLiteral("code"), g.Code}, {QStringLiteral("kind"), QStringLiteral("tickets")},
-                {QStringLiteral("strips"), g.Cards}};
-    return {{QStringLiteral("code"), g.Code},
+    QJsonObject o = g.Tickets ? QJsonObject{{QStringLiteral("code"), g.Code}, {QStringLiteral("kind"), QStringLiteral("tickets")},
+                                            {QStringLiteral("strips"), g.Cards}}
+                              : QJsonObject{{QStringLiteral("code"), g.Code},
             {QStringLiteral("list"), g.ListFile},
             {QStringLiteral("cards"), g.Cards},
             {QStringLiteral("size"), g.Options.SizeIndex},
@@ -70,6 +78,9 @@ QJsonObject ToJson(const GameRecord& g)
             {QStringLiteral("heading"), g.Options.Heading},
             {QStringLiteral("headingText"), g.Options.HeadingText},
             {QStringLiteral("wordWrap"), g.Options.WordWrap}};
+    if (!g.Secret.isEmpty())
+        o.insert(QStringLiteral("secret"), g.Secret);
+    return o;
 }
 
 GameRecord FromJson(const QJsonObject& o)
@@ -87,6 +98,10 @@ GameRecord FromJson(const QJsonObject& o)
     g.Options.Heading = o.value(QStringLiteral("heading")).toBool(true);
     g.Options.HeadingText = o.value(QStringLiteral("headingText")).toString(QStringLiteral("BINGO"));
     g.Options.WordWrap = o.value(QStringLiteral("wordWrap")).toBool(true);
+    // Only a secret as the program makes it: 32 hexadecimal digits.
+    static const QRegularExpression Secret(QStringLiteral("^[0-9a-f]{32}$"));
+    if (const QString secret = o.value(QStringLiteral("secret")).toString(); Secret.match(secret).hasMatch())
+        g.Secret = secret;
     return g;
 }
 
@@ -173,6 +188,8 @@ QString AddLocked(const GameRecord& game)
             record = known;
             record.Cards = std::max(known.Cards, game.Cards);
         }
+    if (record.Secret.isEmpty())
+        record.Secret = NewSecrets().value(game.Code); // a game this process began
     games.removeIf([&](const GameRecord& g) { return g.Code == game.Code; });
     games.prepend(record);
     QJsonArray array;
@@ -249,6 +266,15 @@ std::uint32_t NewTicketSeed()
     return NewSeed([](std::uint32_t seed) { return GameCode{seed, NinetyBall::TicketShape()}.Text(); });
 }
 
+QString SecretOf(const QString& code)
+{
+    FileLock lock(LockPath());
+    for (const GameRecord& known : ReadStored().Games)
+        if (known.Code == code)
+            return known.Secret;
+    return NewSecrets().value(code);
+}
+
 int CardsHad(const QString& code)
 {
     FileLock lock(LockPath());
@@ -274,6 +300,7 @@ std::uint32_t NewSeed(const std::function<QString(std::uint32_t)>& codeOf)
             throw PlatformError(QCoreApplication::translate("GameHistory", "every game code of this list has been used on "
                                                                           "this computer"));
         DealtHere().insert(code, 0);
+        NewSecrets().insert(code, CheckCode::NewSecret());
         const QString path = CodesPath();
         try {
             if (!path.isEmpty()) {

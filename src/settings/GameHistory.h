@@ -22,6 +22,7 @@ struct GameRecord {
     CardOptions Options;
     int Cards = 0;   // strips, for tickets
     bool Tickets = false; // 90-ball tickets, with no list file
+    QString Secret;  // makes the check codes of its cards; none for games printed before them
 };
 
 // What the caller and the checker play: a recent game's list read from its file (sorted as
@@ -66,6 +67,10 @@ struct TakenCards {
 TakenCards Take(const GameRecord& game, int count, int from = 1, int seen = 0);
 // How many cards of the game have been had, at this moment.
 int CardsHad(const QString& code);
+// The secret that makes the check codes of a game's cards: the record's, or that of a game
+// this process has just begun (NewSeed gives each new game one); empty for a game printed
+// before check codes, whose cards carry none.
+QString SecretOf(const QString& code);
 
 // A seed for a new game whose code no game on this machine has had: the codes of every game
 // recorded here are kept (GameCodes.txt beside the history) and a new one is checked

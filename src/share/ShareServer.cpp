@@ -68,11 +68,16 @@ QByteArray PlayerPage(QByteArray& policy, bool tickets)
     html += QStringLiteral("<p id=\"call\" class=\"call\" aria-live=\"polite\"></p>\n<p id=\"last\" class=\"last\"></p>\n");
     html += QStringLiteral("<section id=\"join\">\n<button type=\"button\" id=\"deal\">%1</button>\n"
                            "<label for=\"number\">%2</label> <input id=\"number\" inputmode=\"numeric\" size=\"6\">\n"
-                           "<button type=\"button\" id=\"take\">%3</button>\n</section>\n")
+                           "%4<button type=\"button\" id=\"take\">%3</button>\n</section>\n")
                 .arg(tickets ? e(QT_TRANSLATE_NOOP("ShareServer", "Get a ticket")) : e(QT_TRANSLATE_NOOP("ShareServer", "Get a card")),
                      tickets ? e(QT_TRANSLATE_NOOP("ShareServer", "I have ticket number"))
                              : e(QT_TRANSLATE_NOOP("ShareServer", "I have card number")),
-                     tickets ? e(QT_TRANSLATE_NOOP("ShareServer", "Play this ticket")) : e(QT_TRANSLATE_NOOP("ShareServer", "Play this card")));
+                     tickets ? e(QT_TRANSLATE_NOOP("ShareServer", "Play this ticket")) : e(QT_TRANSLATE_NOOP("ShareServer", "Play this card")),
+                     // A printed card's check code, from the line under it.
+                     tickets ? QString()
+                             : QStringLiteral("<label for=\"check\">%1</label> <input id=\"check\" size=\"6\" maxlength=\"16\" "
+                                              "autocapitalize=\"characters\" autocomplete=\"off\">\n")
+                                   .arg(e(QT_TRANSLATE_NOOP("ShareServer", "check code"))));
     html += QStringLiteral("<div id=\"card\" class=\"card\" hidden></div>\n<p id=\"who\" class=\"footer\"></p>\n"
                            "<p id=\"status\" role=\"status\"></p>\n<div class=\"controls\" id=\"controls\" hidden>\n"
                            "<label><input type=\"checkbox\" id=\"auto\"> %1</label>\n"
@@ -328,7 +333,7 @@ QByteArray ShareServer::Say(const QByteArray& body)
     case PlayerMessage::Kind::Deal:
     case PlayerMessage::Kind::Take: {
         const SharedGame::Dealt dealt =
-            message->Type == PlayerMessage::Kind::Deal ? Game->Deal() : Game->Take(message->Card);
+            message->Type == PlayerMessage::Kind::Deal ? Game->Deal() : Game->Take(message->Card, message->Check);
         if (!dealt.Got)
             return error(dealt.Error);
         return QJsonDocument(SeatJson(*dealt.Got, Game->Code())).toJson(QJsonDocument::Compact);

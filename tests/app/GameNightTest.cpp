@@ -7,6 +7,7 @@
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "platform/Speech.h"
+#include "game/CheckCode.h"
 #include "settings/GameHistory.h"
 #include "support/MainWindowFixture.h"
 #include "support/Words.h"
@@ -73,7 +74,13 @@ TEST_F(MainWindowTest, NumberedCardsAreAGame)
             line += texts[j].Str;
         footers << line;
     }
-    EXPECT_EQ(footers, (QStringList{"Card 1 \u00b7 Game " + code, "Card 2 \u00b7 Game " + code, "Card 3 \u00b7 Game " + code}));
+    // Each with its check code, from the game's secret.
+    const QString secret = GameHistory::SecretOf(code);
+    ASSERT_EQ(secret.size(), 32);
+    QStringList expected;
+    for (int n = 1; n <= 3; ++n)
+        expected << QStringLiteral("Card %1 \u00b7 Game %2 \u00b7 Check %3").arg(n).arg(code, CheckCode::Of(secret, n));
+    EXPECT_EQ(footers, expected);
     ASSERT_EQ(GameHistory::Read().size(), 1);
     EXPECT_EQ(GameHistory::Read().front().Cards, 3);
     // The call list carries the game's code.

@@ -20,7 +20,7 @@ protected:
     // The words of each card of a PDF as text, card by card (the footer line ends a card).
     QStringList CardsIn(const QString& pdf)
     {
-        return ToolOutput("pdftotext", {"-raw", Folder.Path(pdf), "-"}).split(QRegularExpression("Card \\d+ \u00b7 Game \\S+"),
+        return ToolOutput("pdftotext", {"-raw", Folder.Path(pdf), "-"}).split(QRegularExpression("Card \\d+ \u00b7 Game \\S+ \u00b7 Check [A-Z]{5}"),
                                                                    Qt::SkipEmptyParts);
     }
     TempFolder Folder;

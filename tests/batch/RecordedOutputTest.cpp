@@ -2,9 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Seeded jobs print byte for byte what they printed before the later additions to the
 // program; every addition is opt-in, so with it off nothing on paper may change.
+#include "game/CheckCode.h"
+#include "game/GameCode.h"
 #include "support/PrintProcess.h"
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -106,4 +110,41 @@ TEST(RecordedOutput, AGamePrintedAgainIsByteIdenticalEachRun)
         seen << QCryptographicHash::hash(folder.Read("g.pdf"), QCryptographicHash::Sha256);
     }
     EXPECT_EQ(seen.size(), 1);
+}
+
+// A numbered game's cards carry their check codes: the one change of bytes they made,
+// recorded for a game whose record keeps a known secret. Replayed without its record (on
+// another computer), the same game prints its cards as before check codes.
+TEST(RecordedOutput, ANumberedGamesCardsCarryTheirCheckCodes)
+{
+    TempFolder folder;
+    WriteNumbersList(folder);
+    const PrintRun game = RunPlumwickPrint(folder, {"-q", "--numbered", "--cards", "4", "-o", "n.pdf", "numbers.pwk"});
+    ASSERT_EQ(game.Status, 0) << game.Err.toStdString();
+    // The same list's game of a seed fixed here, so that its bytes can be recorded.
+    const QString made = game.Out.trimmed().section(' ', 2);
+    const QString code = GameCode{4242, ParseGameCode(made)->Shape}.Text();
+    const QString secret = QStringLiteral("00112233445566778899aabbccddeeff");
+    QByteArray record = folder.Read("home/Plumwick/Games.json");
+    record.replace(QRegularExpression("\"secret\": \"[0-9a-f]{32}\"").match(QString::fromUtf8(record)).captured(0).toUtf8(),
+                   "\"secret\": \"" + secret.toLatin1() + "\"");
+    record.replace(made.toLatin1(), code.toLatin1());
+    ASSERT_TRUE(record.contains(secret.toLatin1()));
+    QFile::remove(folder.Path("home/Plumwick/Games.json"));
+    const auto print = [&](const QString& output) {
+        const PrintRun run = RunPlumwickPrint(folder, {"-q", "--game", code, "--seed", "5", "--cards", "4", "--per-page", "4",
+                                                       "-o", output, "numbers.pwk"});
+        EXPECT_EQ(run.Status, 0) << run.Err.toStdString();
+        return ToolOutput("pdftotext", {folder.Path(output), "-"});
+    };
+    const QString before = print("before.pdf");
+    EXPECT_TRUE(before.contains("Card 4 · Game " + code + "\n")) << before.toStdString();
+    folder.Write("home/Plumwick/Games.json", record);
+    const QString text = print("g.pdf");
+    for (int card = 1; card <= 4; ++card)
+        EXPECT_TRUE(text.contains(QStringLiteral("Card %1 · Game %2 · Check %3").arg(card).arg(code, CheckCode::Of(secret, card))))
+            << text.toStdString();
+    const QByteArray hash = QCryptographicHash::hash(folder.Read("g.pdf"), QCryptographicHash::Sha256).toHex();
+    if (InstalledVersions() == RecordedWith)
+        EXPECT_EQ(hash, "471b782ec05ba8ec0b4be3c592bbb62f001e84da4b83c89783b19e0b3db16efd") << hash.toStdString();
 }

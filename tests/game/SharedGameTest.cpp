@@ -5,6 +5,9 @@
 // checks them and not too often; the phones' messages read strictly.
 #include "game/PlayerMessage.h"
 #include "game/SharedGame.h"
+#include "game/CheckCode.h"
+
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +102,39 @@ TEST(SharedGame, NoMoreThanTheLimitOfPlayers)
     EXPECT_EQ(game.Used(), 7); // a refused deal uses no card
 }
 
+TEST(SharedGame, APrintedCardIsTakenWithItsCheckCodeWhereItHasOne)
+{
+    const QString secret = QStringLiteral("00112233445566778899aabbccddeeff");
+    // Every code: five letters that read like no digit and no other letter, one per card.
+    QSet<QString> codes;
+    for (int card = 1; card <= 200; ++card) {
+        const QString code = CheckCode::Of(secret, card);
+        EXPECT_EQ(code.size(), CheckCode::Length);
+        for (const QChar letter : code)
+            EXPECT_TRUE(QByteArray(CheckCode::Letters).contains(letter.toLatin1())) << code.toStdString();
+        codes.insert(code);
+    }
+    EXPECT_GE(codes.size(), 199); // 2^20 codes: two cards of 200 alike once in 50 secrets
+    EXPECT_EQ(CheckCode::Of(secret, 7), CheckCode::Of(secret, 7));
+    EXPECT_NE(CheckCode::Of(secret, 7), CheckCode::Of(QStringLiteral("ffeeddccbbaa99887766554433221100"), 7));
+    EXPECT_EQ(CheckCode::Of(QString(), 7), QString());
+
+    SharedGame game = Game(20, 100);
+    game.SetCheckCodes([secret](int n) { return CheckCode::Of(secret, n); });
+    const QString seven = CheckCode::Of(secret, 7);
+    struct Case {
+        QString typed;
+        bool taken;
+    };
+    const Case cases[] = {{QString(), false}, {QStringLiteral("AAAAA"), false}, {seven.left(4), false},
+                          {seven.toLower().insert(2, u' '), true}};
+    for (const Case& c : cases)
+        EXPECT_EQ(static_cast<bool>(game.Take(7, c.typed).Got), c.taken) << c.typed.toStdString();
+    EXPECT_EQ(game.Take(8).Error, QStringLiteral("Type the check code printed under card 8, after \"Check\"."));
+    // A game whose cards were printed without codes takes any printed card as before.
+    EXPECT_TRUE(Game(20, 100).Take(9).Got);
+}
+
 TEST(PlayerMessage, ReadsWhatAPhoneMaySayAndNothingElse)
 {
     const QString secret = QStringLiteral("0123456789abcdef0123456789abcdef");
@@ -106,6 +142,7 @@ TEST(PlayerMessage, ReadsWhatAPhoneMaySayAndNothingElse)
     const auto take = ParsePlayerMessage(R"({"type":"take","card":17})");
     ASSERT_TRUE(take);
     EXPECT_EQ(take->Card, 17);
+    EXPECT_EQ(ParsePlayerMessage(R"({"type":"take","card":17,"check":"mx rta"})")->Check, QStringLiteral("mx rta"));
     const auto claim = ParsePlayerMessage(("{\"type\":\"claim\",\"secret\":\"" + secret + "\"}").toUtf8());
     ASSERT_TRUE(claim);
     EXPECT_EQ(claim->Type, PlayerMessage::Kind::Claim);
@@ -119,6 +156,9 @@ TEST(PlayerMessage, ReadsWhatAPhoneMaySayAndNothingElse)
                                   QByteArray(R"({"type":"claim","secret":"../../etc/passwd"})"),
                                   QByteArray(R"({"type":"claim","secret":"0123","card":3})"),
                                   QByteArray(R"({"type":"settings"})"),
+                                  QByteArray(R"({"type":"take","card":17,"check":5})"),
+                                  QByteArray(R"({"type":"take","card":17,"check":"ABCDEFGHIJKLMNOPQ"})"),
+                                  QByteArray(R"({"type":"take","card":17,"secret":"ABCDE"})"),
                                   QByteArray("{\"type\":\"deal\"}") + QByteArray(MaxPlayerMessage, ' ')})
         EXPECT_FALSE(ParsePlayerMessage(bad)) << bad.left(80).toStdString();
 }

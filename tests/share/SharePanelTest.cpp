@@ -8,11 +8,13 @@
 #include "app/SharePanel.h"
 #include "app/TicketGridView.h"
 #include "settings/GameHistory.h"
+#include "game/CheckCode.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "share/PhoneHttp.h"
 #include "support/MainWindowFixture.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -199,6 +201,32 @@ TEST_F(SharedByTheCaller, PhonesAreDealtFromTheGamesRecordOfTheMomentNotFromWhen
     caller.ChkShare->setChecked(true);
     EXPECT_EQ(deal(), 23);
     EXPECT_EQ(GameHistory::Find(game.Code)->Cards, 23);
+    caller.ChkShare->setChecked(false);
+}
+
+TEST_F(SharedByTheCaller, APrintedCardIsTakenWithTheCheckCodeUnderIt)
+{
+    TFrmMain& main = Open();
+    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
+    caller.show();
+    GameSource game = NumbersGame();
+    const QString secret = QStringLiteral("0123456789abcdef0123456789abcdef");
+    ASSERT_EQ(GameHistory::Add({game.Code, game.ListFile, game.Options, 10, false, secret}), QString()); // kept as it was
+    EXPECT_EQ(GameHistory::SecretOf(game.Code), QString()); // printed before check codes
+    // A game printed with them: its record keeps its secret.
+    QFile::remove(Home.DataFolder() + QStringLiteral("/Games.json"));
+    ASSERT_EQ(GameHistory::Add({game.Code, game.ListFile, game.Options, 10, false, secret}), QString());
+    caller.Play(game);
+    caller.ChkShare->setChecked(true);
+    const QUrl url(caller.Share->Url());
+    const QByteArray say = url.path().toUtf8() + "say";
+    const auto take = [&](const QByteArray& message) {
+        return QJsonDocument::fromJson(PostTo(static_cast<quint16>(url.port()), say, message).Body).object();
+    };
+    EXPECT_EQ(take(R"({"type":"take","card":4})").value("error").toString(),
+              QStringLiteral("Type the check code printed under card 4, after \"Check\"."));
+    EXPECT_TRUE(take(R"({"type":"take","card":4,"check":"AAAAA"})").contains("error"));
+    EXPECT_EQ(take(R"({"type":"take","card":4,"check":")" + CheckCode::Of(secret, 4).toLatin1() + "\"}").value("card").toInt(), 4);
     caller.ChkShare->setChecked(false);
 }
 

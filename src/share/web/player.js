@@ -88,7 +88,9 @@
   $("deal").addEventListener("click", () => join({ type: "deal" }).catch(() => { $("status").textContent = text("t-lost"); }));
   $("take").addEventListener("click", () => {
     const n = Number($("number").value);
-    if (Number.isInteger(n) && n > 0) join({ type: "take", card: n }).catch(() => { $("status").textContent = text("t-lost"); });
+    const check = $("check") ? $("check").value.trim() : "";
+    const message = check ? { type: "take", card: n, check: check } : { type: "take", card: n };
+    if (Number.isInteger(n) && n > 0) join(message).catch(() => { $("status").textContent = text("t-lost"); });
   });
   $("auto").addEventListener("change", autoMark);
   $("bingo").addEventListener("click", async () => {
