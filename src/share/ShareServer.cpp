@@ -16,11 +16,16 @@
 #include <cstring>
 #include <microhttpd.h>
 #include <netinet/in.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 
 struct ShareServer::Stream {
     ShareServer* Server = nullptr;
+    MHD_Connection* Connection = nullptr;
     size_t Next = 0;       // the first event not yet sent
     bool Started = false;  // the snapshot went out
+    bool Suspended = false; // waiting for something to send
+    bool KeepAliveDue = false;
     QByteArray Pending;    // bytes not yet taken by the socket
 };
 
@@ -101,6 +106,8 @@ MHD_Result Queue(MHD_Connection* connection, unsigned status, const QByteArray& 
     MHD_add_response_header(response, "Cache-Control", "no-store");
     MHD_add_response_header(response, "X-Content-Type-Options", "nosniff");
     MHD_add_response_header(response, "Referrer-Policy", "no-referrer");
+    // One request a connection: a phone holds no more than its event stream.
+    MHD_add_response_header(response, "Connection", "close");
     if (!policy.isEmpty())
         MHD_add_response_header(response, "Content-Security-Policy", policy.constData());
     const MHD_Result result = MHD_queue_response(connection, status, response);
@@ -130,6 +137,26 @@ void OnStreamClosed(void* cls)
 {
     auto* stream = static_cast<ShareServer::Stream*>(cls);
     stream->Server->Close(stream);
+}
+
+void OnConnection(void* cls, MHD_Connection* connection, void**, MHD_ConnectionNotificationCode code)
+{
+    auto* server = static_cast<ShareServer*>(cls);
+    if (code == MHD_CONNECTION_NOTIFY_STARTED)
+        server->ConnectionStarted(connection);
+    else
+        server->ConnectionClosed(connection);
+}
+
+// Room for the connections the server takes: the soft limit of open files raised towards the
+// hard one (1,024 is the usual soft limit, and every connection is a file).
+void RaiseOpenFileLimit(int wanted)
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < static_cast<rlim_t>(wanted)) {
+        limit.rlim_cur = std::min<rlim_t>(limit.rlim_max, static_cast<rlim_t>(wanted));
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
 }
 
 QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code)
@@ -177,9 +204,13 @@ ShareServer::ShareServer(std::shared_ptr<SharedGame> game, const Options& option
     : QObject(parent), Game(std::move(game)), Settings(options), SecretToken(NewSecret())
 {
     Page = PlayerPage(PagePolicy, Game->IsTickets());
+    Guard = std::make_unique<ConnectionGuard>(
+        ConnectionGuard::Limits{Settings.HeaderMs, Settings.MaxConnections, Settings.MaxConnections / 10},
+        [](int socket) { ::shutdown(socket, SHUT_RDWR); });
+    RaiseOpenFileLimit(Settings.MaxConnections + 256);
     sockaddr_storage where{};
     socklen_t length = 0;
-    unsigned flags = MHD_USE_THREAD_PER_CONNECTION | MHD_USE_INTERNAL_POLLING_THREAD;
+    unsigned flags = MHD_USE_AUTO_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME;
     bool ok = false;
     const QString host = Settings.Address.toString();
     if (Settings.Address.protocol() == QAbstractSocket::IPv6Protocol) {
@@ -204,17 +235,20 @@ ShareServer::ShareServer(std::shared_ptr<SharedGame> game, const Options& option
     (void)length;
     Daemon = MHD_start_daemon(flags, Settings.Port, nullptr, nullptr, &OnRequest, this,
                               MHD_OPTION_SOCK_ADDR, reinterpret_cast<sockaddr*>(&where),
-                              MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned>(SharedGame::Limits{}.MaxPlayers + 20),
-                              MHD_OPTION_PER_IP_CONNECTION_LIMIT, 16u,
+                              MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned>(Settings.MaxConnections),
+                              MHD_OPTION_PER_IP_CONNECTION_LIMIT, 32u,
                               MHD_OPTION_CONNECTION_TIMEOUT, static_cast<unsigned>(Settings.IdleSeconds),
                               MHD_OPTION_CONNECTION_MEMORY_LIMIT, static_cast<size_t>(3 * MaxRequest),
-                              MHD_OPTION_THREAD_STACK_SIZE, static_cast<size_t>(256 * 1024),
+                              MHD_OPTION_LISTEN_BACKLOG_SIZE, 1024u,
+                              MHD_OPTION_STRICT_FOR_CLIENT, 1, // HTTP/1.1 without Host, or two lengths: refused
+                              MHD_OPTION_NOTIFY_CONNECTION, &OnConnection, this,
                               MHD_OPTION_NOTIFY_COMPLETED, &OnCompleted, nullptr, MHD_OPTION_END);
     if (!Daemon)
         throw PlatformError(T(QT_TRANSLATE_NOOP("ShareServer", "The game could not be shared on this address")), host);
     if (const MHD_DaemonInfo* info = MHD_get_daemon_info(Daemon, MHD_DAEMON_INFO_BIND_PORT))
         BoundPort = info->port;
     SetCalls(Game->Calls());
+    Sweeper = std::thread([this] { SweepLoop(); });
 }
 
 ShareServer::~ShareServer()
@@ -222,10 +256,57 @@ ShareServer::~ShareServer()
     {
         std::lock_guard<std::mutex> guard(Lock);
         Stopping = true;
+        WakeStreams(); // each ends its stream
     }
     Changed.notify_all();
+    if (Sweeper.joinable())
+        Sweeper.join();
     if (Daemon)
-        MHD_stop_daemon(Daemon); // every connection's thread ends before this returns
+        MHD_stop_daemon(Daemon); // every connection closed before this returns
+}
+
+void ShareServer::SweepLoop()
+{
+    // Four times a second: connections overdue or over the limit cut; every KeepAliveSeconds
+    // each waiting stream sends a keep-alive, so a phone that went away is found.
+    auto lastKeepAlive = std::chrono::steady_clock::now();
+    std::unique_lock<std::mutex> guard(Lock);
+    while (!Stopping) {
+        Changed.wait_for(guard, std::chrono::milliseconds(250));
+        if (Stopping)
+            break;
+        guard.unlock();
+        Guard->Sweep(QDateTime::currentMSecsSinceEpoch());
+        guard.lock();
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastKeepAlive >= std::chrono::seconds(Settings.KeepAliveSeconds)) {
+            lastKeepAlive = now;
+            for (Stream* stream : Live)
+                stream->KeepAliveDue = true;
+            WakeStreams();
+        }
+    }
+}
+
+void ShareServer::WakeStreams()
+{
+    for (Stream* stream : Live)
+        if (stream->Suspended) {
+            stream->Suspended = false;
+            MHD_resume_connection(stream->Connection);
+        }
+}
+
+void ShareServer::ConnectionStarted(void* connection)
+{
+    auto* c = static_cast<MHD_Connection*>(connection);
+    const MHD_ConnectionInfo* info = MHD_get_connection_info(c, MHD_CONNECTION_INFO_CONNECTION_FD);
+    Guard->Started(connection, info ? info->connect_fd : -1, QDateTime::currentMSecsSinceEpoch());
+}
+
+void ShareServer::ConnectionClosed(void* connection)
+{
+    Guard->Closed(connection);
 }
 
 QString ShareServer::Url() const
@@ -259,8 +340,8 @@ void ShareServer::SetCalls(const QStringList& calls)
         else if (calls != before || Events.empty())
             Events.push_back(QByteArray()); // an empty event: send the whole state again
         Game->SetCalls(calls);
+        WakeStreams();
     }
-    Changed.notify_all();
 }
 
 void ShareServer::SetPattern(WinPattern pattern)
@@ -284,12 +365,12 @@ QByteArray ShareServer::Snapshot() const
 
 long ShareServer::Read(Stream* stream, char* buffer, size_t size)
 {
-    std::unique_lock<std::mutex> guard(Lock);
+    // On the server's one thread: never waits. With nothing to send the stream is suspended
+    // until a call or its keep-alive wakes it.
+    std::lock_guard<std::mutex> guard(Lock);
+    if (Stopping)
+        return MHD_CONTENT_READER_END_OF_STREAM;
     if (stream->Pending.isEmpty()) {
-        Changed.wait_for(guard, std::chrono::seconds(Settings.KeepAliveSeconds),
-                         [&] { return Stopping || !stream->Started || stream->Next < Events.size(); });
-        if (Stopping)
-            return MHD_CONTENT_READER_END_OF_STREAM;
         if (!stream->Started) {
             stream->Pending = "retry: 2000\ndata: " + Snapshot() + "\n\n";
             stream->Started = true;
@@ -299,8 +380,14 @@ long ShareServer::Read(Stream* stream, char* buffer, size_t size)
                 const QByteArray& event = Events[stream->Next];
                 stream->Pending += "data: " + (event.isEmpty() ? Snapshot() : event) + "\n\n";
             }
-        } else {
+        } else if (stream->KeepAliveDue) {
             stream->Pending = ": still here\n\n"; // the connection is not idle
+        }
+        stream->KeepAliveDue = false;
+        if (stream->Pending.isEmpty()) {
+            stream->Suspended = true;
+            MHD_suspend_connection(stream->Connection);
+            return 0;
         }
     }
     const size_t n = std::min(size, static_cast<size_t>(stream->Pending.size()));
@@ -315,6 +402,7 @@ void ShareServer::Close(Stream* stream)
     {
         std::lock_guard<std::mutex> guard(Lock);
         now = --Streams;
+        Live.erase(std::remove(Live.begin(), Live.end(), stream), Live.end());
     }
     delete stream;
     QMetaObject::invokeMethod(this, [this, now] { Q_EMIT ConnectedChanged(now); }, Qt::QueuedConnection);
@@ -368,6 +456,12 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
 {
     auto* connection = static_cast<MHD_Connection*>(handle);
     const bool post = std::strcmp(method, "POST") == 0;
+    // Nothing without the token: "/TOKEN/", "/TOKEN/events", "/TOKEN/say".
+    const char* rest = url[0] == '/' ? url + 1 : url;
+    const char* slash = std::strchr(rest, '/');
+    static const QByteArray notFound = "Not found\n";
+    if (!slash || !SameBytes(SecretToken, rest, static_cast<size_t>(slash - rest)))
+        return Queue(connection, MHD_HTTP_NOT_FOUND, notFound, "text/plain; charset=utf-8");
     if (post && !*state) { // the headers: the body follows in the next calls
         *state = new Request;
         return MHD_YES;
@@ -381,12 +475,8 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
         *uploadSize = 0;
         return MHD_YES;
     }
-    // Nothing without the token: "/TOKEN/", "/TOKEN/events", "/TOKEN/say".
-    const char* rest = url[0] == '/' ? url + 1 : url;
-    const char* slash = std::strchr(rest, '/');
-    static const QByteArray notFound = "Not found\n";
-    if (!slash || !SameBytes(SecretToken, rest, static_cast<size_t>(slash - rest)))
-        return Queue(connection, MHD_HTTP_NOT_FOUND, notFound, "text/plain; charset=utf-8");
+    // A whole request with the token: the connection is a phone's, kept past the deadline.
+    Guard->Trust(connection);
     const char* path = slash + 1;
     if (post && std::strcmp(path, "say") == 0) {
         auto* request = static_cast<Request*>(*state);
@@ -405,14 +495,18 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
         int now = 0;
         auto* stream = new Stream;
         stream->Server = this;
+        stream->Connection = connection;
         {
             std::lock_guard<std::mutex> guard(Lock);
             now = ++Streams;
+            Live.push_back(stream);
         }
         QMetaObject::invokeMethod(this, [this, now] { Q_EMIT ConnectedChanged(now); }, Qt::QueuedConnection);
         MHD_Response* response = MHD_create_response_from_callback(MHD_SIZE_UNKNOWN, 1024, &OnRead, stream, &OnStreamClosed);
         MHD_add_response_header(response, "Content-Type", "text/event-stream");
         MHD_add_response_header(response, "Cache-Control", "no-store");
+        MHD_add_response_header(response, "X-Content-Type-Options", "nosniff");
+        MHD_add_response_header(response, "Referrer-Policy", "no-referrer");
         const MHD_Result result = MHD_queue_response(connection, MHD_HTTP_OK, response);
         MHD_destroy_response(response);
         return result;

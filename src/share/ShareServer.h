@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "game/SharedGame.h"
+#include "share/ConnectionGuard.h"
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -10,6 +11,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 struct MHD_Daemon;
@@ -21,7 +23,12 @@ struct MHD_Daemon;
 //   GET  /TOKEN/events   the calls as they are made (Server-Sent Events)
 //   POST /TOKEN/say      what a phone says (see PlayerMessage); the game's answer in JSON
 // Requests over 4 KB, more players than the game takes and idle connections are refused or
-// closed. Its threads never touch the window: what the host must hear arrives as signals.
+// closed. One event-driven thread serves every connection (libmicrohttpd's epoll loop): an
+// event stream waits suspended, costing no thread, and is woken by a call or its keep-alive;
+// a connection that has not sent a whole request with the token in a few seconds is cut
+// (ConnectionGuard), and such connections go first when the connections run short. Every
+// answer but the event stream closes its connection. Its threads never touch the window:
+// what the host must hear arrives as signals.
 class ShareServer final : public QObject {
     Q_OBJECT
 
@@ -29,8 +36,10 @@ public:
     struct Options {
         QHostAddress Address = QHostAddress::LocalHost;
         quint16 Port = 0;            // 0: a free one
-        int IdleSeconds = 60;        // a connection that says nothing this long is closed
-        int KeepAliveSeconds = 15;   // a waiting event stream says so this often
+        int IdleSeconds = 30;        // a connection that says nothing this long is closed
+        int KeepAliveSeconds = 2;    // a waiting event stream says so this often: a phone gone is found by then
+        int HeaderMs = 4000;         // a request with the token must have come in whole by then
+        int MaxConnections = 2000;
     };
     // Listens at once; raises PlatformError when it can't.
     ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent = nullptr);
@@ -63,10 +72,15 @@ public:
                void** state);
     long Read(Stream* stream, char* buffer, size_t size);
     void Close(Stream* stream);
+    void ConnectionStarted(void* connection);
+    void ConnectionClosed(void* connection);
 
 private:
     QByteArray Say(const QByteArray& body);
     QByteArray Snapshot() const;
+    // With Lock held: every suspended stream goes on (to send what is new, or a keep-alive).
+    void WakeStreams();
+    void SweepLoop();
 
     std::shared_ptr<SharedGame> Game;
     Options Settings;
@@ -76,9 +90,12 @@ private:
     MHD_Daemon* Daemon = nullptr;
     quint16 BoundPort = 0;
 
+    std::unique_ptr<ConnectionGuard> Guard;
     mutable std::mutex Lock;
-    std::condition_variable Changed;
+    std::condition_variable Changed; // wakes the sweeper to stop
     std::vector<QByteArray> Events; // every call and undo, in order
+    std::vector<Stream*> Live;      // the event streams open
     int Streams = 0;
     bool Stopping = false;
+    std::thread Sweeper;
 };

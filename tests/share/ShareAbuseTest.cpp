@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// The share server against a hostile room, on 127.0.0.0/8 only and bounded in count and
+// time: connections that trickle or say nothing don't keep a phone out, and a room of phones
+// that drop and come back at once is back with the calls in a few seconds.
+#include "share/PhoneHttp.h"
+#include "share/ShareServer.h"
+
+#include <QElapsedTimer>
+#include <QUrl>
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::shared_ptr<SharedGame> Game()
+{
+    return std::make_shared<SharedGame>(
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(0), 1000,
+        [](int n) { return QStringList(24, QString::number(n)); }, [] { return QString(32, u'0'); }, SharedGame::Limits{});
+}
+
+// A connection from 127.0.0.<host> (standing in for a phone's address), not blocking.
+int ConnectFrom(int host, quint16 port)
+{
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in from{};
+    from.sin_family = AF_INET;
+    from.sin_addr.s_addr = htonl(0x7F000000u | static_cast<quint32>(host));
+    ::bind(s, reinterpret_cast<sockaddr*>(&from), sizeof from);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(port);
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::connect(s, reinterpret_cast<sockaddr*>(&to), sizeof to);
+    ::fcntl(s, F_SETFL, O_NONBLOCK);
+    return s;
+}
+
+// Whether the server has closed it (a read finds the end, or an error).
+bool ClosedByServer(int s)
+{
+    char byte;
+    const ssize_t n = ::recv(s, &byte, 1, MSG_DONTWAIT);
+    return n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+}
+
+// Reads from an event stream until `wanted` is in what came, or the time is up.
+bool StreamSays(int s, QByteArray& got, const QByteArray& wanted, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!got.contains(wanted) && timer.elapsed() < ms) {
+        pollfd p{s, POLLIN, 0};
+        if (::poll(&p, 1, 50) > 0) {
+            char buffer[4096];
+            const ssize_t n = ::recv(s, buffer, sizeof buffer, 0);
+            if (n <= 0)
+                return false;
+            got.append(buffer, n);
+        }
+    }
+    return got.contains(wanted);
+}
+
+} // namespace
+
+TEST(ShareAbuse, TricklingAndSilentConnectionsDontKeepAPhoneOut)
+{
+    ShareServer::Options options;
+    options.HeaderMs = 1000;
+    options.MaxConnections = 600;
+    ShareServer server(Game(), options);
+    const quint16 port = static_cast<quint16>(QUrl(server.Url()).port());
+    // 500 hostile connections from 50 addresses: half say nothing, half trickle a header.
+    std::vector<int> hostile;
+    for (int i = 0; i < 500; ++i)
+        hostile.push_back(ConnectFrom(2 + i % 50, port));
+    for (size_t i = 0; i < hostile.size(); i += 2)
+        (void)::send(hostile[i], "GET /", 5, MSG_NOSIGNAL);
+    // A phone with the token gets its page at once.
+    QElapsedTimer timer;
+    timer.start();
+    const PhoneReply page = GetFrom(port, QUrl(server.Url()).path().toUtf8());
+    EXPECT_EQ(page.Status, 200);
+    EXPECT_LT(timer.elapsed(), 2000);
+    // Whatever they trickle, past the deadline they are gone.
+    for (int second = 0; second < 3; ++second) {
+        for (size_t i = 0; i < hostile.size(); i += 2)
+            (void)::send(hostile[i], "x", 1, MSG_NOSIGNAL);
+        ::usleep(700 * 1000);
+    }
+    int closed = 0;
+    for (int s : hostile) {
+        closed += ClosedByServer(s);
+        ::close(s);
+    }
+    EXPECT_EQ(closed, 500);
+}
+
+TEST(ShareAbuse, ARoomThatDropsAndComesBackAtOnceHasTheCallsInAFewSeconds)
+{
+    ShareServer server(Game(), {});
+    const quint16 port = static_cast<quint16>(QUrl(server.Url()).port());
+    const QByteArray request = "GET " + QUrl(server.Url()).path().toUtf8() + "events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    constexpr int Phones = 300;
+    const auto connectAll = [&] {
+        std::vector<int> phones;
+        for (int i = 0; i < Phones; ++i) {
+            phones.push_back(ConnectFrom(2 + i, port));
+            pollfd p{phones.back(), POLLOUT, 0};
+            ::poll(&p, 1, 1000);
+            (void)::send(phones.back(), request.constData(), static_cast<size_t>(request.size()), MSG_NOSIGNAL);
+        }
+        return phones;
+    };
+    std::vector<int> phones = connectAll();
+    server.SetCalls({"7"});
+    // Wi-Fi drops: every phone gone without a word; at once they all come back.
+    for (int s : phones)
+        ::close(s);
+    QElapsedTimer timer;
+    timer.start();
+    phones = connectAll();
+    server.SetCalls({"7", "12"});
+    int caughtUp = 0;
+    for (int s : phones) {
+        QByteArray got;
+        caughtUp += StreamSays(s, got, "\"12\"", 3000 - static_cast<int>(std::min<qint64>(timer.elapsed(), 2900)));
+    }
+    EXPECT_EQ(caughtUp, Phones);
+    EXPECT_LT(timer.elapsed(), 3000);
+    for (int s : phones)
+        ::close(s);
+}
