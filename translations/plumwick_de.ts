@@ -395,6 +395,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Game %1: 90-ball tickets (%2)</source>
         <translation>Spiel %1: 90-Ball-Scheine (%2)</translation>
     </message>
+    <message>
+        <source>Another claim: see the list of claims</source>
+        <translation>Noch ein Bingo-Ruf: siehe die Liste der Rufe</translation>
+    </message>
+    <message>
+        <source>%1 more claims: see the list of claims</source>
+        <translation>%1 weitere Bingo-Rufe: siehe die Liste der Rufe</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -1063,6 +1071,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>check code</source>
         <translation>Prüfcode</translation>
+    </message>
+    <message>
+        <source>Many cards were just given to phones on this connection. Wait a little and try again.</source>
+        <translation>Über diese Verbindung wurden gerade viele Karten an Handys gegeben. Warten Sie ein wenig und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Cards are being given out quickly. Wait a moment and try again.</source>
+        <translation>Gerade werden schnell Karten ausgegeben. Warten Sie einen Moment und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>

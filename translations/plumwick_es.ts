@@ -395,6 +395,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Game %1: 90-ball tickets (%2)</source>
         <translation>Partida %1: boletos de 90 bolas (%2)</translation>
     </message>
+    <message>
+        <source>Another claim: see the list of claims</source>
+        <translation>Otro aviso de bingo: vea la lista de avisos</translation>
+    </message>
+    <message>
+        <source>%1 more claims: see the list of claims</source>
+        <translation>%1 avisos de bingo más: vea la lista de avisos</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -1063,6 +1071,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>check code</source>
         <translation>código de control</translation>
+    </message>
+    <message>
+        <source>Many cards were just given to phones on this connection. Wait a little and try again.</source>
+        <translation>Se acaban de dar muchos cartones a teléfonos en esta conexión. Espere un poco y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Cards are being given out quickly. Wait a moment and try again.</source>
+        <translation>Se están repartiendo cartones muy deprisa. Espere un momento y vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>

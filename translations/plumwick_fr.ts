@@ -395,6 +395,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Game %1: 90-ball tickets (%2)</source>
         <translation>Partie %1&#xa0;: tickets à 90 boules (%2)</translation>
     </message>
+    <message>
+        <source>Another claim: see the list of claims</source>
+        <translation>Une autre annonce de bingo : voir la liste des annonces</translation>
+    </message>
+    <message>
+        <source>%1 more claims: see the list of claims</source>
+        <translation>%1 annonces de bingo de plus : voir la liste des annonces</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -1063,6 +1071,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>check code</source>
         <translation>code de contrôle</translation>
+    </message>
+    <message>
+        <source>Many cards were just given to phones on this connection. Wait a little and try again.</source>
+        <translation>Beaucoup de cartons viennent d’être donnés à des téléphones sur cette connexion. Patientez un peu et réessayez.</translation>
+    </message>
+    <message>
+        <source>Cards are being given out quickly. Wait a moment and try again.</source>
+        <translation>Les cartons sont distribués très vite en ce moment. Patientez un instant et réessayez.</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::function<GameSource()> currentList,
@@ -118,7 +119,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     connect(BtnNewGame, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { NewGame(); }); });
     connect(BtnCheck, &QPushButton::clicked, this, [this] { Q_EMIT CheckRequested(Playing.Code); });
     connect(ChkShare, &QCheckBox::toggled, this, [this](bool on) { SetSharing(on); });
-    connect(Share, &SharePanel::ClaimArrived, this, [this](const QString& text) { Speaker->Say(text); });
+    connect(Share, &SharePanel::ClaimArrived, this, [this](const QString& text) { SayClaim(text); });
     FillGames();
     connect(CboGame, &QComboBox::activated, this, [this](int index) { RunGuarded(Asks, [this, index] { ChooseGame(index); }); });
     UseWindowColours(this);
@@ -133,6 +134,23 @@ QStringList CallerWindow::CalledWords() const
         for (const int index : Calls->Calls())
             words << Calls->Words()[index];
     return words;
+}
+
+void CallerWindow::SayClaim(const QString& text)
+{
+    constexpr qint64 Gap = 3000;
+    if (!ClaimSaid.isValid() || ClaimSaid.elapsed() >= Gap) {
+        Speaker->Say(text);
+        ClaimSaid.start();
+        return;
+    }
+    if (++ClaimsUnsaid > 1)
+        return; // already to be said with the others
+    QTimer::singleShot(Gap - ClaimSaid.elapsed(), this, [this] {
+        Speaker->Say(ClaimsUnsaid == 1 ? tr("Another claim: see the list of claims") : tr("%1 more claims: see the list of claims").arg(ClaimsUnsaid));
+        ClaimsUnsaid = 0;
+        ClaimSaid.start();
+    });
 }
 
 void CallerWindow::SetSharing(bool on)

@@ -4,6 +4,7 @@
 #include "game/CallerDraw.h"
 #include "settings/GameHistory.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -85,6 +86,9 @@ private:
     // The calls so far as the words of the list, for the phones.
     QStringList CalledWords() const;
     void SetSharing(bool on);
+    // A phone's claim, said to a screen reader: one every three seconds at most, those that
+    // came meanwhile as a count, so a flood of claims never buries the calls.
+    void SayClaim(const QString& text);
 
     Prompts& Asks;
     Speech* Voice;
@@ -97,4 +101,6 @@ private:
     QStringList LastCalls; // newest first, as called
     bool SaveFailureSaid = false;
     bool Placed = false;
+    QElapsedTimer ClaimSaid;
+    int ClaimsUnsaid = 0;
 };

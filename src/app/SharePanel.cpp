@@ -225,6 +225,18 @@ void SharePanel::SayRecordFailure(const QString& note)
 
 void SharePanel::AddClaim(const QString& text, int card, bool bingo)
 {
+    // A card's claims are one entry: its last claim, where the host left it in the list.
+    for (int row = 0; row < LstClaims->count(); ++row) {
+        QListWidgetItem* item = LstClaims->item(row);
+        if (item->data(Qt::UserRole).toInt() == card && !item->data(Qt::UserRole + 2).toBool()) {
+            item->setText(text);
+            item->setData(Qt::UserRole + 1, bingo);
+            if (item == LstClaims->currentItem())
+                ShowClaim();
+            Q_EMIT ClaimArrived(text);
+            return;
+        }
+    }
     auto* item = new QListWidgetItem(text, LstClaims);
     item->setData(Qt::UserRole, card);
     item->setData(Qt::UserRole + 1, bingo);

@@ -10,8 +10,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QHostInfo>
 #include <QRandomGenerator>
 #include <arpa/inet.h>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <microhttpd.h>
@@ -208,6 +210,7 @@ ShareServer::ShareServer(std::shared_ptr<SharedGame> game, const Options& option
         ConnectionGuard::Limits{Settings.HeaderMs, Settings.MaxConnections, Settings.MaxConnections / 10},
         [](int socket) { ::shutdown(socket, SHUT_RDWR); });
     RaiseOpenFileLimit(Settings.MaxConnections + 256);
+    Rate = std::make_unique<DealRate>(Settings.Rates);
     sockaddr_storage where{};
     socklen_t length = 0;
     unsigned flags = MHD_USE_AUTO_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME;
@@ -295,6 +298,33 @@ void ShareServer::WakeStreams()
             stream->Suspended = false;
             MHD_resume_connection(stream->Connection);
         }
+}
+
+bool ShareServer::HostAllowed(const char* host) const
+{
+    if (!host)
+        return true; // HTTP/1.0 without one: the library refuses HTTP/1.1 without it
+    QString name = QString::fromLatin1(host).toLower();
+    const QString port = u':' + QString::number(BoundPort);
+    if (name.endsWith(port))
+        name.chop(port.size());
+    const QString address = Settings.Address.protocol() == QAbstractSocket::IPv6Protocol
+                                ? u'[' + Settings.Address.toString().toLower() + u']'
+                                : Settings.Address.toString();
+    const QString computer = QHostInfo::localHostName().toLower();
+    return name == address || (!computer.isEmpty() && (name == computer || name == computer + QStringLiteral(".local")));
+}
+
+void ShareServer::HandOverClaims()
+{
+    std::vector<HeardClaim> claims;
+    {
+        std::lock_guard<std::mutex> guard(Lock);
+        claims.swap(ClaimsHeard);
+        ClaimsPosted = false;
+    }
+    for (const HeardClaim& claim : claims)
+        Q_EMIT ClaimHeard(claim.Text, claim.Card, claim.Bingo);
 }
 
 void ShareServer::ConnectionStarted(void* connection)
@@ -408,7 +438,7 @@ void ShareServer::Close(Stream* stream)
     QMetaObject::invokeMethod(this, [this, now] { Q_EMIT ConnectedChanged(now); }, Qt::QueuedConnection);
 }
 
-QByteArray ShareServer::Say(const QByteArray& body)
+QByteArray ShareServer::Say(const QByteArray& body, const QString& address)
 {
     const auto message = ParsePlayerMessage(body);
     if (!message)
@@ -420,6 +450,16 @@ QByteArray ShareServer::Say(const QByteArray& body)
     switch (message->Type) {
     case PlayerMessage::Kind::Deal:
     case PlayerMessage::Kind::Take: {
+        // A seat already had is found again by its secret; a new one waits its turn.
+        switch (Rate->Take(address, QDateTime::currentMSecsSinceEpoch())) {
+        case DealRate::Verdict::AddressTooFast:
+            return error(T(QT_TRANSLATE_NOOP("ShareServer", "Many cards were just given to phones on this connection. "
+                                                            "Wait a little and try again.")));
+        case DealRate::Verdict::AllTooFast:
+            return error(T(QT_TRANSLATE_NOOP("ShareServer", "Cards are being given out quickly. Wait a moment and try again.")));
+        case DealRate::Verdict::Dealt:
+            break;
+        }
         const SharedGame::Dealt dealt =
             message->Type == PlayerMessage::Kind::Deal ? Game->Deal() : Game->Take(message->Card, message->Check);
         if (!dealt.Got)
@@ -433,12 +473,20 @@ QByteArray ShareServer::Say(const QByteArray& body)
         return QJsonDocument(SeatJson(*seat, Game->Code())).toJson(QJsonDocument::Compact);
     }
     case PlayerMessage::Kind::Claim: {
+        if (!Game->SeatOf(message->Secret))
+            return error(T(QT_TRANSLATE_NOOP("ShareServer", "This phone has no card in this game.")));
         const SharedGame::Claim claim = Game->MakeClaim(message->Secret, QDateTime::currentMSecsSinceEpoch());
         if (!claim.Heard)
             return error(T(QT_TRANSLATE_NOOP("ShareServer", "Wait a moment before you claim again.")));
-        QMetaObject::invokeMethod(
-            this, [this, text = claim.Text, card = claim.Card, bingo = claim.Result.Bingo] { Q_EMIT ClaimHeard(text, card, bingo); },
-            Qt::QueuedConnection);
+        const auto same = std::find_if(ClaimsHeard.begin(), ClaimsHeard.end(), [&](const HeardClaim& c) { return c.Card == claim.Card; });
+        if (same != ClaimsHeard.end())
+            *same = {claim.Text, claim.Card, claim.Result.Bingo};
+        else
+            ClaimsHeard.push_back({claim.Text, claim.Card, claim.Result.Bingo});
+        if (!ClaimsPosted) {
+            ClaimsPosted = true;
+            QMetaObject::invokeMethod(this, [this] { HandOverClaims(); }, Qt::QueuedConnection);
+        }
         QJsonArray cells;
         for (int c : claim.Result.Cells)
             cells.append(c);
@@ -475,6 +523,10 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
         *uploadSize = 0;
         return MHD_YES;
     }
+    // Only for the address shown (or this computer's name): a page elsewhere that learnt the
+    // token and had its own name point here (DNS rebinding) is refused.
+    if (!HostAllowed(MHD_lookup_connection_value(connection, MHD_HEADER_KIND, "Host")))
+        return Queue(connection, 421, "Misdirected request\n", "text/plain; charset=utf-8");
     // A whole request with the token: the connection is a phone's, kept past the deadline.
     Guard->Trust(connection);
     const char* path = slash + 1;
@@ -482,7 +534,9 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
         auto* request = static_cast<Request*>(*state);
         if (request->TooLarge)
             return Queue(connection, MHD_HTTP_CONTENT_TOO_LARGE, "Too large\n", "text/plain; charset=utf-8");
-        const QByteArray answer = Say(request->Body);
+        const MHD_ConnectionInfo* client = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+        const QString address = client && client->client_addr ? QHostAddress(client->client_addr).toString() : QString();
+        const QByteArray answer = Say(request->Body, address);
         if (answer.isEmpty())
             return Queue(connection, MHD_HTTP_BAD_REQUEST, "Bad request\n", "text/plain; charset=utf-8");
         return Queue(connection, MHD_HTTP_OK, answer, "application/json");

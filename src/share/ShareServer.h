@@ -3,6 +3,7 @@
 #pragma once
 #include "game/SharedGame.h"
 #include "share/ConnectionGuard.h"
+#include "share/DealRate.h"
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -40,6 +41,7 @@ public:
         int KeepAliveSeconds = 2;    // a waiting event stream says so this often: a phone gone is found by then
         int HeaderMs = 4000;         // a request with the token must have come in whole by then
         int MaxConnections = 2000;
+        DealRate::Limits Rates;      // how fast seats are dealt, to one address and in all
     };
     // Listens at once; raises PlatformError when it can't.
     ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent = nullptr);
@@ -76,10 +78,12 @@ public:
     void ConnectionClosed(void* connection);
 
 private:
-    QByteArray Say(const QByteArray& body);
+    QByteArray Say(const QByteArray& body, const QString& address);
     QByteArray Snapshot() const;
     // With Lock held: every suspended stream goes on (to send what is new, or a keep-alive).
     void WakeStreams();
+    void HandOverClaims();
+    bool HostAllowed(const char* host) const;
     void SweepLoop();
 
     std::shared_ptr<SharedGame> Game;
@@ -91,10 +95,20 @@ private:
     quint16 BoundPort = 0;
 
     std::unique_ptr<ConnectionGuard> Guard;
+    std::unique_ptr<DealRate> Rate; // under Lock
     mutable std::mutex Lock;
     std::condition_variable Changed; // wakes the sweeper to stop
     std::vector<QByteArray> Events; // every call and undo, in order
     std::vector<Stream*> Live;      // the event streams open
+    // Claims heard and not yet handed to the window: the last of each card, handed over in
+    // one go however many come, so a flood of claims never queues up before a key press.
+    struct HeardClaim {
+        QString Text;
+        int Card = 0;
+        bool Bingo = false;
+    };
+    std::vector<HeardClaim> ClaimsHeard;
+    bool ClaimsPosted = false;
     int Streams = 0;
     bool Stopping = false;
     std::thread Sweeper;

@@ -6,7 +6,11 @@
 #include "share/PhoneHttp.h"
 #include "share/ShareServer.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
 #include <QUrl>
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -15,6 +19,8 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <atomic>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -23,7 +29,8 @@ std::shared_ptr<SharedGame> Game()
 {
     return std::make_shared<SharedGame>(
         QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(0), 1000,
-        [](int n) { return QStringList(24, QString::number(n)); }, [] { return QString(32, u'0'); }, SharedGame::Limits{});
+        [](int n) { return QStringList(24, QString::number(n)); }, [] { return QString::fromLatin1(ShareServer::NewSecret()); },
+        SharedGame::Limits{});
 }
 
 // A connection from 127.0.0.<host> (standing in for a phone's address), not blocking.
@@ -138,4 +145,72 @@ TEST(ShareAbuse, ARoomThatDropsAndComesBackAtOnceHasTheCallsInAFewSeconds)
     EXPECT_LT(timer.elapsed(), 3000);
     for (int s : phones)
         ::close(s);
+}
+
+TEST(ShareAbuse, AClaimFloodNeitherDelaysTheCallsNorFillsTheHostsList)
+{
+    auto game = std::make_shared<SharedGame>(
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(0), 1000,
+        [](int n) { return QStringList(24, QString::number(n)); }, [] { return QString::fromLatin1(ShareServer::NewSecret()); },
+        SharedGame::Limits{500, 0}); // no gap between a seat's claims: the flood at its worst
+    ShareServer::Options options;
+    options.Rates = {100, 1, 100, 100}; // the fifty seats all from 127.0.0.1
+    ShareServer server(game, options);
+    const quint16 port = static_cast<quint16>(QUrl(server.Url()).port());
+    const QByteArray base = QUrl(server.Url()).path().toUtf8();
+    std::vector<QByteArray> secrets;
+    for (int i = 0; i < 50; ++i)
+        secrets.push_back(QJsonDocument::fromJson(PostTo(port, base + "say", R"({"type":"deal"})").Body)
+                              .object().value("secret").toString().toLatin1());
+    QSignalSpy heard(&server, &ShareServer::ClaimHeard);
+    const int stream = ConnectFrom(200, port);
+    const QByteArray request = "GET " + base + "events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    pollfd p{stream, POLLOUT, 0};
+    ::poll(&p, 1, 1000);
+    (void)::send(stream, request.constData(), static_cast<size_t>(request.size()), MSG_NOSIGNAL);
+    QByteArray got;
+    ASSERT_TRUE(StreamSays(stream, got, "\"count\":0", 2000));
+
+    // 1,000 claims from 50 seats on two threads while ten calls are made.
+    std::atomic<bool> flooding = true;
+    std::vector<std::thread> flood;
+    for (int t = 0; t < 2; ++t)
+        flood.emplace_back([&, t] {
+            for (int i = 0; i < 500 && flooding; ++i)
+                PostTo(port, base + "say", "{\"type\":\"claim\",\"secret\":\"" + secrets[static_cast<size_t>((i * 2 + t) % 50)] + "\"}");
+        });
+    QStringList calls;
+    qint64 worst = 0;
+    for (int call = 1; call <= 10; ++call) {
+        calls << QString::number(call);
+        QElapsedTimer timer;
+        timer.start();
+        server.SetCalls(calls);
+        EXPECT_TRUE(StreamSays(stream, got, "\"count\":" + QByteArray::number(call), 1000)) << "call " << call;
+        worst = std::max(worst, timer.elapsed());
+        QCoreApplication::processEvents();
+    }
+    flooding = false;
+    for (std::thread& t : flood)
+        t.join();
+    EXPECT_LT(worst, 1000);
+    QCoreApplication::processEvents();
+    // Handed to the window in batches, a card's claims as one: far fewer than were made.
+    EXPECT_GT(heard.size(), 0);
+    EXPECT_LE(heard.size(), 1000);
+    ::close(stream);
+}
+
+TEST(ShareAbuse, ASeatGrabberOnOneAddressGetsOnlyAFew)
+{
+    ShareServer server(Game(), {});
+    const quint16 port = static_cast<quint16>(QUrl(server.Url()).port());
+    const QByteArray say = QUrl(server.Url()).path().toUtf8() + "say";
+    // A script on one address asks for 100 seats at once: it gets the first few.
+    int grabbed = 0;
+    for (int i = 0; i < 100; ++i)
+        grabbed += QJsonDocument::fromJson(PostTo(port, say, R"({"type":"deal"})").Body).object().contains("card");
+    EXPECT_EQ(grabbed, static_cast<int>(DealRate::Limits{}.PerAddressBurst));
+    EXPECT_EQ(QJsonDocument::fromJson(PostTo(port, say, R"({"type":"deal"})").Body).object().value("error").toString(),
+              QStringLiteral("Many cards were just given to phones on this connection. Wait a little and try again."));
 }

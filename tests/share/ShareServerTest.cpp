@@ -63,6 +63,13 @@ TEST(ShareServer, ServesNothingWithoutItsToken)
     EXPECT_EQ(page.Status, 200);
     EXPECT_TRUE(page.Head.contains("Content-Security-Policy: default-src 'none'; script-src 'sha256-"));
     EXPECT_TRUE(page.Body.contains("<button type=\"button\" id=\"deal\">Get a card</button>"));
+    // Only under the address shown: a rebinding page's own name is refused, token or not.
+    const QByteArray tokenPath = base;
+    EXPECT_EQ(AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nHost: evil.example:" + QByteArray::number(port) +
+                                  "\r\nConnection: close\r\n\r\n").Status, 421);
+    EXPECT_EQ(AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
+                                  "\r\nConnection: close\r\n\r\n").Status, 200);
+    EXPECT_NE(AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nConnection: close\r\n\r\n").Status, 200); // no Host
     // Another sharing, another token.
     ShareServer other(Game(), {});
     EXPECT_NE(other.Token(), server.Token());

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "share/DealRate.h"
+
+#include <algorithm>
+
+void DealRate::Refill(Bucket& bucket, double burst, double perMs, qint64 nowMs)
+{
+    if (bucket.LastMs != 0)
+        bucket.Tokens = std::min(burst, bucket.Tokens + static_cast<double>(nowMs - bucket.LastMs) * perMs);
+    bucket.LastMs = nowMs;
+}
+
+DealRate::Verdict DealRate::Take(const QString& address, qint64 nowMs)
+{
+    Refill(All, Bounds.AllBurst, Bounds.AllPerSecond / 1000.0, nowMs);
+    auto at = ByAddress.find(address);
+    if (at == ByAddress.end())
+        at = ByAddress.insert(address, Bucket{Bounds.PerAddressBurst, nowMs});
+    Refill(*at, Bounds.PerAddressBurst, 1.0 / (Bounds.PerAddressEverySeconds * 1000.0), nowMs);
+    if (at->Tokens < 1)
+        return Verdict::AddressTooFast;
+    if (All.Tokens < 1)
+        return Verdict::AllTooFast;
+    at->Tokens -= 1;
+    All.Tokens -= 1;
+    return Verdict::Dealt;
+}
