@@ -100,6 +100,10 @@ done < <(bench_ms card_bench '.*'; bench_ms window_bench '.*')
 
 fair=$(bench/fairness.sh "$print")
 share=$("$build/bench/share_load" 300 || true)
+abuse=""
+for attack in none slow storm grab claims; do
+  abuse+=$("$build/bench/share_abuse" "$attack" || true)$'\n\n'
+done
 
 {
   echo "# Benchmarks"
@@ -195,6 +199,18 @@ share=$("$build/bench/share_load" 300 || true)
   echo
   echo '```'
   echo "$share"
+  echo '```'
+  echo
+  echo "## 500 phones beside an attack (\`bench/share_abuse none|slow|storm|grab|claims\`)"
+  echo
+  echo "500 honest phones hold their streams (from 127.1.x.y) while 30 calls are made; beside them 1,000"
+  echo "connections from 100 addresses trickle a header byte (slow), every phone drops and comes back at"
+  echo "once (storm), 16 addresses ask for 1,600 seats (grab), or 100 seats claim as fast as they can"
+  echo "(claims). A new phone asks for its card 4 s in. The attackers run in the same process and loop as"
+  echo "the phones, so the loop's lateness under grab is the 1,600 sockets opened at once, not the server."
+  echo
+  echo '```'
+  echo "$abuse"
   echo '```'
 } > bench/README.md
 cat bench/README.md
