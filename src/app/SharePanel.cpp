@@ -123,7 +123,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
     // Every phone's card is taken from the game's record when it is dealt: never from a
     // count kept since the game was chosen.
     RecordFailureSaid = false;
-    const SharedGame::Ledger ledger = RecordedLedger({game.Code, game.ListFile, game.Options, 0, game.Tickets},
+    const SharedGame::Ledger ledger = RecordedLedger({game.Code, game.ListFile, game.Options, 0, game.Tickets, {}},
                                                      [this](const QString& note) {
                                                          QMetaObject::invokeMethod(this, [this, note] { SayRecordFailure(note); },
                                                                                    Qt::QueuedConnection);

@@ -106,7 +106,7 @@ void TFrmMain::MnuFileExportClick()
                     seen = known.Cards;
                 }
             const GameHistory::TakenCards taken =
-                GameHistory::Take({code, listFile, job.Card.Options, 0, false}, job.Card.Cards, job.Card.FirstCard, seen);
+                GameHistory::Take({code, listFile, job.Card.Options, 0, false, {}}, job.Card.Cards, job.Card.FirstCard, seen);
             job.Card.FirstCard = taken.First;
             note = taken.Note;
         } else {
@@ -129,7 +129,7 @@ void TFrmMain::MnuFileExportClick()
     const int written = RunExportJob(job, tr("Exporting card %1 of %2"));
     const int last = job.Card.FirstCard + written - 1;
     if (game && written > 0 && dialog.GameCode().isEmpty())
-        note = GameHistory::Add({job.Card.GameCode, listFile, job.Card.Options, last});
+        note = GameHistory::Add({job.Card.GameCode, listFile, job.Card.Options, last, false, {}});
     QString message;
     if (written < job.Card.Cards)
         message = tr("Export cancelled: %1 of %2 written to %3.")

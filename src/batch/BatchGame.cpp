@@ -64,7 +64,7 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
     NumberedGame game(words, card, seed);
     if (options.More) {
         const GameHistory::TakenCards taken = GameHistory::Take(
-            {game.Code().Text(), QFileInfo(options.ListFile).absoluteFilePath(), card, 0, false}, count);
+            {game.Code().Text(), QFileInfo(options.ListFile).absoluteFilePath(), card, 0, false, {}}, count);
         BatchWarn(taken.Note);
         first = taken.First;
     }

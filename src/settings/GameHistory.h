@@ -22,7 +22,7 @@ struct GameRecord {
     CardOptions Options;
     int Cards = 0;   // strips, for tickets
     bool Tickets = false; // 90-ball tickets, with no list file
-    QString Secret;  // makes the check codes of its cards; none for games printed before them
+    QString Secret = {}; // makes the check codes of its cards; none for games printed before them
 };
 
 // What the caller and the checker play: a recent game's list read from its file (sorted as
@@ -35,7 +35,7 @@ struct GameSource {
     CardOptions Options;
     int Cards = 0; // when it was chosen: the ledger below has the count of the moment
     bool Tickets = false;
-    QString ListFile; // a game's list file
+    QString ListFile = {}; // a game's list file
 };
 // Raises PlatformError when the game's list file can't be read.
 namespace GameHistory {

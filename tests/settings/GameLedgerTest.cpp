@@ -13,7 +13,7 @@
 
 namespace {
 
-GameRecord Cards(const QString& code) { return {code, QStringLiteral("/lists/zoo.pwk"), CardOptions{}, 0, false}; }
+GameRecord Cards(const QString& code) { return {code, QStringLiteral("/lists/zoo.pwk"), CardOptions{}, 0, false, {}}; }
 
 } // namespace
 

@@ -191,7 +191,7 @@ TEST_F(SharedByTheCaller, PhonesAreDealtFromTheGamesRecordOfTheMomentNotFromWhen
             .toInt();
     };
     // Cards 11 to 20 are exported while the caller is open; then the game is shared.
-    EXPECT_EQ(GameHistory::Take({game.Code, game.ListFile, game.Options, 0, false}, 10).First, 11);
+    EXPECT_EQ(GameHistory::Take({game.Code, game.ListFile, game.Options, 0, false, {}}, 10).First, 11);
     caller.ChkShare->setChecked(true);
     ASSERT_TRUE(caller.Share->Sharing());
     EXPECT_EQ(deal(), 21);

@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc != 4)
         return 2;
-    const GameRecord game{QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), CardOptions{}, 0, false};
+    const GameRecord game{QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]), CardOptions{}, 0, false, {}};
     for (int i = 0, n = std::atoi(argv[3]); i < n; ++i)
         std::printf("%d\n", GameHistory::Take(game, 1).First);
     return 0;
