@@ -4,6 +4,7 @@
 // purpose are had again, a phone is dealt from the record of the moment (also for tickets,
 // a strip at a time), a history that can't be written still deals nothing twice, and a new
 // game never takes a code recorded here.
+#include "game/GameCode.h"
 #include "settings/GameHistory.h"
 #include "settings/GameLedger.h"
 #include "support/TempFolder.h"
@@ -15,12 +16,15 @@ namespace {
 
 GameRecord Cards(const QString& code) { return {code, QStringLiteral("/lists/zoo.pwk"), CardOptions{}, 0, false, {}}; }
 
+// A code as the program writes it (the history keeps no other): game n of one list.
+QString Code(std::uint32_t n) { return GameCode{n, 0x5A5}.Text(); }
+
 } // namespace
 
 TEST(GameLedger, TakesWhatIsMeantAndNeverANewCardTwice)
 {
     TempDataHome home;
-    ASSERT_EQ(GameHistory::Add({QStringLiteral("K7F2-9QXA"), QStringLiteral("/lists/zoo.pwk"), CardOptions{}, 20}), QString());
+    ASSERT_EQ(GameHistory::Add({Code(1), QStringLiteral("/lists/zoo.pwk"), CardOptions{}, 20}), QString());
     struct Case {
         const char* what;
         int count, from, seen;
@@ -34,32 +38,34 @@ TEST(GameLedger, TakesWhatIsMeantAndNeverANewCardTwice)
         {"a reprint that runs past the last card", 3, 40, 41, 40, 42},
     };
     for (const Case& c : cases) {
-        const GameHistory::TakenCards taken = GameHistory::Take(Cards(QStringLiteral("K7F2-9QXA")), c.count, c.from, c.seen);
+        const GameHistory::TakenCards taken = GameHistory::Take(Cards(Code(1)), c.count, c.from, c.seen);
         EXPECT_EQ(taken.First, c.first) << c.what;
         EXPECT_EQ(taken.Note, QString()) << c.what;
-        EXPECT_EQ(GameHistory::CardsHad(QStringLiteral("K7F2-9QXA")), c.hadAfter) << c.what;
+        EXPECT_EQ(GameHistory::CardsHad(Code(1)), c.hadAfter) << c.what;
     }
     // The record keeps its list; a game not recorded yet starts its ledger at card 1.
-    EXPECT_EQ(GameHistory::Find(QStringLiteral("K7F2-9QXA"))->ListFile, QStringLiteral("/lists/zoo.pwk"));
-    EXPECT_EQ(GameHistory::Take(Cards(QStringLiteral("ABCD-EFGH")), 2).First, 1);
+    const auto record = GameHistory::Find(Code(1));
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->ListFile, QStringLiteral("/lists/zoo.pwk"));
+    EXPECT_EQ(GameHistory::Take(Cards(Code(2)), 2).First, 1);
 }
 
 TEST(GameLedger, PhonesAreDealtFromTheRecordOfTheMoment)
 {
     TempDataHome home;
     std::vector<QString> notes;
-    const SharedGame::Ledger cards = RecordedLedger(Cards(QStringLiteral("K7F2-9QXA")), [&](const QString& n) { notes.push_back(n); });
+    const SharedGame::Ledger cards = RecordedLedger(Cards(Code(1)), [&](const QString& n) { notes.push_back(n); });
     EXPECT_EQ(cards.TakeNext(), 1);
     // Another dealer (an export, plumwick-print) takes cards 2 to 11 meanwhile.
-    EXPECT_EQ(GameHistory::Take(Cards(QStringLiteral("K7F2-9QXA")), 10).First, 2);
+    EXPECT_EQ(GameHistory::Take(Cards(Code(1)), 10).First, 2);
     EXPECT_EQ(cards.Had(), 11);
     EXPECT_EQ(cards.TakeNext(), 12);
     // A second sharing of the same game (the box unticked and ticked again) goes on after it.
-    EXPECT_EQ(RecordedLedger(Cards(QStringLiteral("K7F2-9QXA")), [](const QString&) {}).TakeNext(), 13);
+    EXPECT_EQ(RecordedLedger(Cards(Code(1)), [](const QString&) {}).TakeNext(), 13);
 
     // Tickets: the record counts strips, the phones tickets; a strip is taken whole.
     GameRecord tickets;
-    tickets.Code = QStringLiteral("TTTT-0000");
+    tickets.Code = Code(3);
     tickets.Tickets = true;
     ASSERT_EQ(GameHistory::Add({tickets.Code, {}, {}, 2, true}), QString()); // strips 1 and 2 printed
     const SharedGame::Ledger phones = RecordedLedger(tickets, [](const QString&) {});
@@ -82,28 +88,28 @@ TEST(GameLedger, AHistoryThatCantBeWrittenStillDealsNothingTwice)
     QFile::remove(home.DataFolder() + QStringLiteral("/Options.ini"));
     ASSERT_TRUE(QDir(home.DataFolder()).removeRecursively());
     home.Folder.Write(QStringLiteral("Plumwick"), "not a folder");
-    const GameHistory::TakenCards first = GameHistory::Take(Cards(QStringLiteral("QQQQ-1111")), 3);
-    const GameHistory::TakenCards second = GameHistory::Take(Cards(QStringLiteral("QQQQ-1111")), 3);
+    const GameHistory::TakenCards first = GameHistory::Take(Cards(Code(4)), 3);
+    const GameHistory::TakenCards second = GameHistory::Take(Cards(Code(4)), 3);
     EXPECT_EQ(first.First, 1);
     EXPECT_EQ(second.First, 4);
-    EXPECT_TRUE(second.Note.contains(QStringLiteral("QQQQ-1111 was not recorded"))) << second.Note.toStdString();
+    EXPECT_TRUE(second.Note.contains(Code(4) + QStringLiteral(" was not recorded"))) << second.Note.toStdString();
 }
 
 TEST(GameLedger, ANewGameNeverTakesACodeRecordedHere)
 {
     TempDataHome home;
     // Seeds made to fall on three codes only: two of them are taken.
-    const auto codeOf = [](std::uint32_t seed) { return QStringLiteral("AAAA-000%1").arg(seed % 3); };
-    ASSERT_EQ(GameHistory::Add({QStringLiteral("AAAA-0000"), QStringLiteral("/l.pwk"), CardOptions{}, 1}), QString());
-    ASSERT_EQ(GameHistory::Add({QStringLiteral("AAAA-0001"), QStringLiteral("/l.pwk"), CardOptions{}, 1}), QString());
+    const auto codeOf = [](std::uint32_t seed) { return Code(100 + seed % 3); };
+    ASSERT_EQ(GameHistory::Add({Code(100), QStringLiteral("/l.pwk"), CardOptions{}, 1}), QString());
+    ASSERT_EQ(GameHistory::Add({Code(101), QStringLiteral("/l.pwk"), CardOptions{}, 1}), QString());
     for (int game = 0; game < 5; ++game) {
         // The first new game takes the free code; it is kept, so no later one can.
         if (game == 0)
-            EXPECT_EQ(codeOf(GameHistory::NewSeed(codeOf)), QStringLiteral("AAAA-0002"));
+            EXPECT_EQ(codeOf(GameHistory::NewSeed(codeOf)), Code(102));
         else
             EXPECT_THROW(GameHistory::NewSeed(codeOf), std::exception);
     }
     // Codes kept beyond the last 20 games of the history.
     const QByteArray kept = home.Folder.Read(QStringLiteral("Plumwick/GameCodes.txt"));
-    EXPECT_EQ(kept, "AAAA-0002\n");
+    EXPECT_EQ(kept, Code(102).toLatin1() + "\n");
 }
