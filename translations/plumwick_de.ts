@@ -1001,6 +1001,34 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Pa&amp;ttern:</source>
         <translation>&amp;Muster:</translation>
     </message>
+    <message>
+        <source>Seats</source>
+        <translation>Plätze</translation>
+    </message>
+    <message>
+        <source>Let This Seat Go</source>
+        <translation>Diesen Platz freigeben</translation>
+    </message>
+    <message>
+        <source>Let Every Seat of This Address Go</source>
+        <translation>Alle Plätze dieser Adresse freigeben</translation>
+    </message>
+    <message>
+        <source>ticket %1</source>
+        <translation>Schein %1</translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation>Karte %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 from this address)</source>
+        <translation>%1: %2 (%3 von dieser Adresse)</translation>
+    </message>
+    <message>
+        <source>%1 seats let go</source>
+        <translation>%1 Plätze freigegeben</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>

@@ -1001,6 +1001,34 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Pa&amp;ttern:</source>
         <translation>&amp;Patrón:</translation>
     </message>
+    <message>
+        <source>Seats</source>
+        <translation>Plazas</translation>
+    </message>
+    <message>
+        <source>Let This Seat Go</source>
+        <translation>Liberar esta plaza</translation>
+    </message>
+    <message>
+        <source>Let Every Seat of This Address Go</source>
+        <translation>Liberar todas las plazas de esta dirección</translation>
+    </message>
+    <message>
+        <source>ticket %1</source>
+        <translation>boleto %1</translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation>cartón %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 from this address)</source>
+        <translation>%1: %2 (%3 desde esta dirección)</translation>
+    </message>
+    <message>
+        <source>%1 seats let go</source>
+        <translation>%1 plazas liberadas</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>

@@ -1001,6 +1001,34 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Pa&amp;ttern:</source>
         <translation>&amp;Motif&#xa0;:</translation>
     </message>
+    <message>
+        <source>Seats</source>
+        <translation>Places</translation>
+    </message>
+    <message>
+        <source>Let This Seat Go</source>
+        <translation>Libérer cette place</translation>
+    </message>
+    <message>
+        <source>Let Every Seat of This Address Go</source>
+        <translation>Libérer toutes les places de cette adresse</translation>
+    </message>
+    <message>
+        <source>ticket %1</source>
+        <translation>ticket %1</translation>
+    </message>
+    <message>
+        <source>card %1</source>
+        <translation>carton %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 from this address)</source>
+        <translation>%1 : %2 (%3 depuis cette adresse)</translation>
+    </message>
+    <message>
+        <source>%1 seats let go</source>
+        <translation>%1 places libérées</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>

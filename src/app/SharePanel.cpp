@@ -48,6 +48,11 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     FillPatternBox(CboPattern, false);
     SpeakValue(CboPattern);
     LblPlayers = new QLabel(this);
+    LstSeats = new QListWidget(this);
+    LstSeats->setAccessibleName(tr("Seats"));
+    LstSeats->setMaximumHeight(120);
+    BtnRemoveSeat = new QPushButton(tr("Let This Seat Go"), this);
+    BtnRemoveAddress = new QPushButton(tr("Let Every Seat of This Address Go"), this);
     LstClaims = new QListWidget(this);
     LstClaims->setAccessibleName(tr("Claims"));
     BtnConfirm = new QPushButton(tr("C&onfirm"), this);
@@ -70,6 +75,12 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     layout->addWidget(LblUrl);
     layout->addLayout(network);
     layout->addWidget(LblPlayers);
+    layout->addWidget(LstSeats);
+    auto* seatButtons = new QHBoxLayout;
+    seatButtons->addWidget(BtnRemoveSeat);
+    seatButtons->addWidget(BtnRemoveAddress);
+    seatButtons->addStretch();
+    layout->addLayout(seatButtons);
     layout->addWidget(LstClaims, 1);
     layout->addLayout(claimButtons);
     layout->addWidget(ClaimCard, 2);
@@ -92,6 +103,8 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
         ShowClaim();
     });
     connect(LstClaims, &QListWidget::currentRowChanged, this, [this] { ShowClaim(); });
+    connect(BtnRemoveSeat, &QPushButton::clicked, this, [this] { RemoveSeats(false); });
+    connect(BtnRemoveAddress, &QPushButton::clicked, this, [this] { RemoveSeats(true); });
     connect(BtnConfirm, &QPushButton::clicked, this, [this] {
         if (QListWidgetItem* item = LstClaims->currentItem(); item && !item->data(Qt::UserRole + 2).toBool()) {
             item->setData(Qt::UserRole + 2, true);
@@ -175,6 +188,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
     CboAddress->setCurrentIndex(static_cast<int>(candidates.indexOf(chosen)));
     Listen(chosen);
     LstClaims->clear();
+    ShowSeats();
     ClaimCard->Clear();
     ClaimTicket->Clear();
     show();
@@ -188,6 +202,7 @@ void SharePanel::Listen(const QHostAddress& address)
     Server = std::make_unique<ShareServer>(Shared, options);
     Server->SetCalls(Calls);
     connect(Server.get(), &ShareServer::ClaimHeard, this, &SharePanel::AddClaim);
+    connect(Server.get(), &ShareServer::SeatsChanged, this, &SharePanel::ShowSeats);
     connect(Server.get(), &ShareServer::ConnectedChanged, this,
             [this](int players) { LblPlayers->setText(tr("Phones connected: %1").arg(players)); });
     LblUrl->setText(Server->Url());
@@ -212,6 +227,39 @@ void SharePanel::SetCalls(const QStringList& calls)
     Calls = calls;
     if (Server)
         Server->SetCalls(calls);
+}
+
+void SharePanel::ShowSeats()
+{
+    // One row a seat, by address, each saying how many seats its address holds: a script
+    // that took many from one place stands out.
+    const QList<SharedGame::SeatRow> seats = Server ? Server->Seats() : QList<SharedGame::SeatRow>();
+    QHash<QString, int> perAddress;
+    for (const SharedGame::SeatRow& seat : seats)
+        ++perAddress[seat.Address];
+    const int kept = LstSeats->currentRow();
+    LstSeats->clear();
+    for (const SharedGame::SeatRow& seat : seats) {
+        const QString what = Game.Tickets ? tr("ticket %1").arg(seat.Card) : tr("card %1").arg(seat.Card);
+        auto* item = new QListWidgetItem(tr("%1: %2 (%3 from this address)").arg(seat.Address, what).arg(perAddress.value(seat.Address)),
+                                         LstSeats);
+        item->setData(Qt::UserRole, seat.Card);
+        item->setData(Qt::UserRole + 1, seat.Address);
+    }
+    LstSeats->setCurrentRow(std::min(kept, LstSeats->count() - 1));
+    BtnRemoveSeat->setEnabled(LstSeats->count() > 0);
+    BtnRemoveAddress->setEnabled(LstSeats->count() > 0);
+}
+
+void SharePanel::RemoveSeats(bool wholeAddress)
+{
+    const QListWidgetItem* item = LstSeats->currentItem();
+    if (!Server || !item)
+        return;
+    const QString address = item->data(Qt::UserRole + 1).toString();
+    const int gone = wholeAddress ? Server->RemoveAddress(address) : Server->RemoveSeat(item->data(Qt::UserRole).toInt());
+    ShowSeats();
+    Announcer::Of(window())->Say(tr("%1 seats let go").arg(gone));
 }
 
 void SharePanel::SayRecordFailure(const QString& note)

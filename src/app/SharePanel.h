@@ -44,6 +44,9 @@ public:
     QComboBox* CboAddress = nullptr;
     QComboBox* CboPattern = nullptr;
     QLabel* LblPlayers = nullptr;
+    QListWidget* LstSeats = nullptr; // the phones' seats, by address: the host may let one go
+    QPushButton* BtnRemoveSeat = nullptr;
+    QPushButton* BtnRemoveAddress = nullptr;
     QListWidget* LstClaims = nullptr;
     QPushButton* BtnConfirm = nullptr;
     QPushButton* BtnClear = nullptr;
@@ -60,6 +63,8 @@ private:
     void Listen(const QHostAddress& address);
     void AddClaim(const QString& text, int card, bool bingo);
     void ShowClaim();
+    void ShowSeats();
+    void RemoveSeats(bool wholeAddress);
     void ShowQr();
     void SayRecordFailure(const QString& note);
     WinPattern ChosenPattern() const;

@@ -4,6 +4,7 @@
 #include "game/CheckCode.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 SharedGame::Ledger SharedGame::Ledger::Counting(int used)
 {
@@ -39,13 +40,14 @@ SharedGame::Dealt Refused(const QString& why)
 
 } // namespace
 
-SharedGame::Dealt SharedGame::SeatFor(int card)
+SharedGame::Dealt SharedGame::SeatFor(int card, const QString& address)
 {
     QString secret;
     do
         secret = NewSecret();
     while (Seats.contains(secret)); // 128 random bits: never, but a seat is never shared
     Seats.insert(secret, card);
+    Addresses.insert(secret, address);
     Taken.insert(card);
     return {SeatAt(secret, card), {}};
 }
@@ -57,7 +59,7 @@ SharedGame::Seat SharedGame::SeatAt(const QString& secret, int card) const
     return Seat{secret, card, MakeCardView(CardCells(card), Options), std::nullopt};
 }
 
-SharedGame::Dealt SharedGame::Deal()
+SharedGame::Dealt SharedGame::Deal(const QString& address)
 {
     const auto noneLeft = [this] {
         return Refused(TicketOf ? QCoreApplication::translate("SharedGame", "This game has no ticket left to deal.")
@@ -71,10 +73,10 @@ SharedGame::Dealt SharedGame::Deal()
     if (card < 1 || card > Limit)
         return noneLeft();
     UsedCards = std::max(UsedCards, card);
-    return SeatFor(card);
+    return SeatFor(card, address);
 }
 
-SharedGame::Dealt SharedGame::Take(int card, const QString& check)
+SharedGame::Dealt SharedGame::Take(int card, const QString& check, const QString& address)
 {
     if (card < 1 || card > Book.Had())
         return Refused((TicketOf ? QCoreApplication::translate("SharedGame", "There is no printed ticket %1 in this game.")
@@ -91,7 +93,46 @@ SharedGame::Dealt SharedGame::Take(int card, const QString& check)
                                  .arg(card));
     if (Players() >= Bounds.MaxPlayers)
         return Full();
-    return SeatFor(card);
+    return SeatFor(card, address);
+}
+
+QList<SharedGame::SeatRow> SharedGame::SeatList() const
+{
+    QList<SeatRow> rows;
+    for (auto at = Seats.cbegin(); at != Seats.cend(); ++at)
+        rows.append({Addresses.value(at.key()), at.value()});
+    std::sort(rows.begin(), rows.end(), [](const SeatRow& a, const SeatRow& b) {
+        return a.Address != b.Address ? a.Address < b.Address : a.Card < b.Card;
+    });
+    return rows;
+}
+
+void SharedGame::Forget(const QString& secret)
+{
+    Taken.remove(Seats.value(secret));
+    Seats.remove(secret);
+    Addresses.remove(secret);
+    LastClaim.remove(secret);
+}
+
+int SharedGame::RemoveSeat(int card)
+{
+    const QString secret = Seats.key(card);
+    if (secret.isEmpty() || !Seats.contains(secret))
+        return 0;
+    Forget(secret);
+    return 1;
+}
+
+int SharedGame::RemoveAddress(const QString& address)
+{
+    QStringList gone;
+    for (auto at = Addresses.cbegin(); at != Addresses.cend(); ++at)
+        if (at.value() == address)
+            gone << at.key();
+    for (const QString& secret : gone)
+        Forget(secret);
+    return static_cast<int>(gone.size());
 }
 
 std::optional<SharedGame::Seat> SharedGame::SeatOf(const QString& secret) const

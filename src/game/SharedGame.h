@@ -57,17 +57,29 @@ public:
         std::optional<Seat> Got;
         QString Error; // why not, for the phone
     };
-    // The next card no one has: never printed, exported or dealt.
-    Dealt Deal();
+    // The next card no one has: never printed, exported or dealt. `address` is the phone's
+    // network address, kept with its seat for the host.
+    Dealt Deal(const QString& address = {});
     // A printed card in a player's hand: one the ledger says was had, that no phone holds yet,
     // with the check code printed under it where the game's cards have one.
-    Dealt Take(int card, const QString& check = {});
+    Dealt Take(int card, const QString& check = {}, const QString& address = {});
     // The check code printed on card n (empty: none); without it, any printed card is taken.
     void SetCheckCodes(std::function<QString(int card)> codeOf) { CheckOf = std::move(codeOf); }
     // The seat of a secret (a phone back after a reload).
     std::optional<Seat> SeatOf(const QString& secret) const;
 
     int Players() const { return static_cast<int>(Seats.size()); }
+    // The seats for the host: each card held, with its phone's address, by address then card.
+    struct SeatRow {
+        QString Address;
+        int Card = 0;
+    };
+    QList<SeatRow> SeatList() const;
+    // The host lets go of a seat, or of every seat of one address, without stopping the game:
+    // their phones are refused from then on, and a printed card can be taken again by the
+    // phone of whoever holds the paper. Returns how many went.
+    int RemoveSeat(int card);
+    int RemoveAddress(const QString& address);
     // The highest card dealt to a phone here.
     int Used() const { return UsedCards; }
     const QString& Code() const { return GameCode; }
@@ -88,7 +100,8 @@ public:
     Claim MakeClaim(const QString& secret, qint64 nowMs);
 
 private:
-    Dealt SeatFor(int card);
+    Dealt SeatFor(int card, const QString& address);
+    void Forget(const QString& secret);
     Seat SeatAt(const QString& secret, int card) const;
     Verdict Judge(const Seat& seat) const;
 
@@ -105,6 +118,7 @@ private:
     Secrets NewSecret;
     Limits Bounds;
     QHash<QString, int> Seats;       // secret -> card
+    QHash<QString, QString> Addresses; // secret -> the phone's address
     QSet<int> Taken;                 // cards held by a phone
     QHash<QString, qint64> LastClaim; // secret -> when
     QStringList CallsSoFar;

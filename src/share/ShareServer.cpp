@@ -317,14 +317,38 @@ bool ShareServer::HostAllowed(const char* host) const
 
 void ShareServer::HandOverClaims()
 {
+    // What the phones did since the window last heard, in one go: the claims, a card's
+    // last only, and whether seats were dealt.
     std::vector<HeardClaim> claims;
+    bool seats = false;
     {
         std::lock_guard<std::mutex> guard(Lock);
         claims.swap(ClaimsHeard);
+        std::swap(seats, SeatsDealt);
         ClaimsPosted = false;
     }
     for (const HeardClaim& claim : claims)
         Q_EMIT ClaimHeard(claim.Text, claim.Card, claim.Bingo);
+    if (seats)
+        Q_EMIT SeatsChanged();
+}
+
+QList<SharedGame::SeatRow> ShareServer::Seats() const
+{
+    std::lock_guard<std::mutex> guard(Lock);
+    return Game->SeatList();
+}
+
+int ShareServer::RemoveSeat(int card)
+{
+    std::lock_guard<std::mutex> guard(Lock);
+    return Game->RemoveSeat(card);
+}
+
+int ShareServer::RemoveAddress(const QString& address)
+{
+    std::lock_guard<std::mutex> guard(Lock);
+    return Game->RemoveAddress(address);
 }
 
 void ShareServer::ConnectionStarted(void* connection)
@@ -460,10 +484,16 @@ QByteArray ShareServer::Say(const QByteArray& body, const QString& address)
         case DealRate::Verdict::Dealt:
             break;
         }
-        const SharedGame::Dealt dealt =
-            message->Type == PlayerMessage::Kind::Deal ? Game->Deal() : Game->Take(message->Card, message->Check);
+        const SharedGame::Dealt dealt = message->Type == PlayerMessage::Kind::Deal
+                                            ? Game->Deal(address)
+                                            : Game->Take(message->Card, message->Check, address);
         if (!dealt.Got)
             return error(dealt.Error);
+        SeatsDealt = true;
+        if (!ClaimsPosted) {
+            ClaimsPosted = true;
+            QMetaObject::invokeMethod(this, [this] { HandOverClaims(); }, Qt::QueuedConnection);
+        }
         return QJsonDocument(SeatJson(*dealt.Got, Game->Code())).toJson(QJsonDocument::Compact);
     }
     case PlayerMessage::Kind::Hello: {

@@ -62,9 +62,15 @@ public:
     void SetPattern(WinPattern pattern);
     void SetTicketPattern(NinetyBall::TicketPattern pattern);
 
+    // The seats, for the host; letting go of one seat, or of every seat of an address.
+    QList<SharedGame::SeatRow> Seats() const;
+    int RemoveSeat(int card);
+    int RemoveAddress(const QString& address);
+
 Q_SIGNALS:
     void ClaimHeard(const QString& text, int card, bool bingo);
     void ConnectedChanged(int players);
+    void SeatsChanged(); // a seat dealt or let go (at most a few times a second)
 
 public:
     // For the server's own threads.
@@ -109,6 +115,7 @@ private:
     };
     std::vector<HeardClaim> ClaimsHeard;
     bool ClaimsPosted = false;
+    bool SeatsDealt = false; // since the window last heard
     int Streams = 0;
     bool Stopping = false;
     std::thread Sweeper;

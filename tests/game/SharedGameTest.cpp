@@ -135,6 +135,30 @@ TEST(SharedGame, APrintedCardIsTakenWithItsCheckCodeWhereItHasOne)
     EXPECT_TRUE(Game(20, 100).Take(9).Got);
 }
 
+TEST(SharedGame, TheHostLetsGoOfASeatOrOfEverySeatOfAnAddress)
+{
+    SharedGame game = Game(10, 100);
+    const auto grabbed7 = game.Take(7, {}, QStringLiteral("10.0.0.9")).Got; // a script took printed card 7
+    ASSERT_TRUE(grabbed7);
+    for (int i = 0; i < 3; ++i)
+        game.Deal(QStringLiteral("10.0.0.9"));
+    const auto honest = game.Deal(QStringLiteral("10.0.0.2")).Got;
+    const QList<SharedGame::SeatRow> seats = game.SeatList();
+    ASSERT_EQ(seats.size(), 5);
+    EXPECT_EQ(seats.front().Address, QStringLiteral("10.0.0.2")); // by address, then card
+    EXPECT_EQ(seats[1].Card, 7);
+    EXPECT_EQ(game.Take(7).Error, QStringLiteral("Card 7 is already on another phone."));
+    // One seat let go: the player with the paper takes card 7 now.
+    EXPECT_EQ(game.RemoveSeat(7), 1);
+    EXPECT_EQ(game.RemoveSeat(7), 0);
+    EXPECT_FALSE(game.SeatOf(grabbed7->Secret));
+    EXPECT_TRUE(game.Take(7, {}, QStringLiteral("10.0.0.3")).Got);
+    // Every seat of the script's address, and nothing else.
+    EXPECT_EQ(game.RemoveAddress(QStringLiteral("10.0.0.9")), 3);
+    EXPECT_EQ(game.Players(), 2);
+    EXPECT_TRUE(game.SeatOf(honest->Secret));
+}
+
 TEST(PlayerMessage, ReadsWhatAPhoneMaySayAndNothingElse)
 {
     const QString secret = QStringLiteral("0123456789abcdef0123456789abcdef");

@@ -196,6 +196,14 @@ TEST_F(SharedByTheCaller, PhonesAreDealtFromTheGamesRecordOfTheMomentNotFromWhen
     ASSERT_TRUE(caller.Share->Sharing());
     EXPECT_EQ(deal(), 21);
     EXPECT_EQ(deal(), 22);
+    // The host sees the seats by address and lets go of every seat of one.
+    QCoreApplication::processEvents();
+    ASSERT_EQ(caller.Share->LstSeats->count(), 2);
+    EXPECT_EQ(caller.Share->LstSeats->item(0)->text(), QStringLiteral("127.0.0.1: card 21 (2 from this address)"));
+    caller.Share->LstSeats->setCurrentRow(0);
+    caller.Share->BtnRemoveAddress->click();
+    EXPECT_EQ(caller.Share->LstSeats->count(), 0);
+    EXPECT_FALSE(caller.Share->BtnRemoveSeat->isEnabled());
     // Sharing stopped and started again goes on after the cards dealt.
     caller.ChkShare->setChecked(false);
     caller.ChkShare->setChecked(true);
