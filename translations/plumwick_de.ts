@@ -1029,6 +1029,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>%1 seats let go</source>
         <translation>%1 Plätze freigegeben</translation>
     </message>
+    <message>
+        <source>Seats:</source>
+        <translation>Plätze:</translation>
+    </message>
+    <message>
+        <source>Claims:</source>
+        <translation>Bingo-Rufe:</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>

@@ -1029,6 +1029,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>%1 seats let go</source>
         <translation>%1 plazas liberadas</translation>
     </message>
+    <message>
+        <source>Seats:</source>
+        <translation>Plazas:</translation>
+    </message>
+    <message>
+        <source>Claims:</source>
+        <translation>Bingos cantados:</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>

@@ -1029,6 +1029,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>%1 seats let go</source>
         <translation>%1 places libérées</translation>
     </message>
+    <message>
+        <source>Seats:</source>
+        <translation>Places :</translation>
+    </message>
+    <message>
+        <source>Claims:</source>
+        <translation>Annonces de bingo :</translation>
+    </message>
 </context>
 <context>
     <name>ShareServer</name>

@@ -75,12 +75,19 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     layout->addWidget(LblUrl);
     layout->addLayout(network);
     layout->addWidget(LblPlayers);
+    // Each list named on screen as for a screen reader: the seats, then the claims.
+    auto* seatsLabel = new QLabel(tr("Seats:"), this);
+    seatsLabel->setBuddy(LstSeats);
+    layout->addWidget(seatsLabel);
     layout->addWidget(LstSeats);
     auto* seatButtons = new QHBoxLayout;
     seatButtons->addWidget(BtnRemoveSeat);
     seatButtons->addWidget(BtnRemoveAddress);
     seatButtons->addStretch();
     layout->addLayout(seatButtons);
+    auto* claimsLabel = new QLabel(tr("Claims:"), this);
+    claimsLabel->setBuddy(LstClaims);
+    layout->addWidget(claimsLabel);
     layout->addWidget(LstClaims, 1);
     layout->addLayout(claimButtons);
     layout->addWidget(ClaimCard, 2);
