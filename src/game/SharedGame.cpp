@@ -107,8 +107,35 @@ QList<SharedGame::SeatRow> SharedGame::SeatList() const
     return rows;
 }
 
+std::optional<SharedGame::Seat> SharedGame::Greet(const QString& secret)
+{
+    if (!Seats.contains(secret))
+        return std::nullopt;
+    Away.remove(secret);
+    LastHeard.remove(secret); // heard from now, at the next look
+    return SeatOf(secret);
+}
+
+int SharedGame::RestAway(qint64 nowMs, qint64 idleMs, const QSet<QString>& listening)
+{
+    int gone = 0;
+    for (auto at = Seats.cbegin(); at != Seats.cend(); ++at) {
+        const QString& secret = at.key();
+        if (listening.contains(secret) || !LastHeard.contains(secret)) {
+            LastHeard.insert(secret, nowMs);
+            Away.remove(secret);
+        } else if (nowMs - LastHeard.value(secret) >= idleMs && !Away.contains(secret)) {
+            Away.insert(secret);
+            ++gone;
+        }
+    }
+    return gone;
+}
+
 void SharedGame::Forget(const QString& secret)
 {
+    LastHeard.remove(secret);
+    Away.remove(secret);
     Taken.remove(Seats.value(secret));
     Seats.remove(secret);
     Addresses.remove(secret);

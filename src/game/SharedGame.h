@@ -68,7 +68,15 @@ public:
     // The seat of a secret (a phone back after a reload).
     std::optional<Seat> SeatOf(const QString& secret) const;
 
-    int Players() const { return static_cast<int>(Seats.size()); }
+    // The seats taken, but those whose phone went away (see RestAway).
+    int Players() const { return static_cast<int>(Seats.size() - Away.size()); }
+    // A phone back (a reload, a wake): its seat, no longer away.
+    std::optional<Seat> Greet(const QString& secret);
+    // Seats whose phone has not held the calls' stream (`listening`: their secrets) for
+    // `idleMs` count no more against the players the game takes: a script that took seats
+    // and left frees them for the phones in the room. Such a phone that comes back (Greet)
+    // has its seat as before. Called now and then; returns how many went away now.
+    int RestAway(qint64 nowMs, qint64 idleMs, const QSet<QString>& listening);
     // The seats for the host: each card held, with its phone's address, by address then card.
     struct SeatRow {
         QString Address;
@@ -119,6 +127,8 @@ private:
     Limits Bounds;
     QHash<QString, int> Seats;       // secret -> card
     QHash<QString, QString> Addresses; // secret -> the phone's address
+    QHash<QString, qint64> LastHeard;  // secret -> when its phone last held the stream
+    QSet<QString> Away;                // seats whose phone went away
     QSet<int> Taken;                 // cards held by a phone
     QHash<QString, qint64> LastClaim; // secret -> when
     QStringList CallsSoFar;

@@ -23,6 +23,7 @@
 
 struct ShareServer::Stream {
     ShareServer* Server = nullptr;
+    QString Seat;          // the secret of the phone's seat, once it has one
     MHD_Connection* Connection = nullptr;
     size_t Next = 0;       // the first event not yet sent
     bool Started = false;  // the snapshot went out
@@ -273,6 +274,7 @@ void ShareServer::SweepLoop()
     // Four times a second: connections overdue or over the limit cut; every KeepAliveSeconds
     // each waiting stream sends a keep-alive, so a phone that went away is found.
     auto lastKeepAlive = std::chrono::steady_clock::now();
+    auto lastRest = lastKeepAlive;
     std::unique_lock<std::mutex> guard(Lock);
     while (!Stopping) {
         Changed.wait_for(guard, std::chrono::milliseconds(250));
@@ -282,6 +284,15 @@ void ShareServer::SweepLoop()
         Guard->Sweep(QDateTime::currentMSecsSinceEpoch());
         guard.lock();
         const auto now = std::chrono::steady_clock::now();
+        if (now - lastRest >= std::chrono::seconds(std::clamp(Settings.SeatAwaySeconds / 4, 1, 5))) {
+            // Seats whose phone holds no stream for a while count no more (see RestAway).
+            lastRest = now;
+            QSet<QString> listening;
+            for (const Stream* stream : Live)
+                if (!stream->Seat.isEmpty())
+                    listening.insert(stream->Seat);
+            Game->RestAway(QDateTime::currentMSecsSinceEpoch(), Settings.SeatAwaySeconds * 1000LL, listening);
+        }
         if (now - lastKeepAlive >= std::chrono::seconds(Settings.KeepAliveSeconds)) {
             lastKeepAlive = now;
             for (Stream* stream : Live)
@@ -497,7 +508,7 @@ QByteArray ShareServer::Say(const QByteArray& body, const QString& address)
         return QJsonDocument(SeatJson(*dealt.Got, Game->Code())).toJson(QJsonDocument::Compact);
     }
     case PlayerMessage::Kind::Hello: {
-        const auto seat = Game->SeatOf(message->Secret);
+        const auto seat = Game->Greet(message->Secret);
         if (!seat)
             return error(T(QT_TRANSLATE_NOOP("ShareServer", "This phone has no card in this game.")));
         return QJsonDocument(SeatJson(*seat, Game->Code())).toJson(QJsonDocument::Compact);
@@ -580,6 +591,8 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
         auto* stream = new Stream;
         stream->Server = this;
         stream->Connection = connection;
+        if (const char* seat = MHD_lookup_connection_value(connection, MHD_GET_ARGUMENT_KIND, "seat"); seat && IsSeatSecret(QString::fromLatin1(seat)))
+            stream->Seat = QString::fromLatin1(seat);
         {
             std::lock_guard<std::mutex> guard(Lock);
             now = ++Streams;

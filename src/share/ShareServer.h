@@ -42,6 +42,7 @@ public:
         int HeaderMs = 4000;         // a request with the token must have come in whole by then
         int MaxConnections = 2000;
         DealRate::Limits Rates;      // how fast seats are dealt, to one address and in all
+        int SeatAwaySeconds = 120;   // a seat whose phone holds no stream this long counts no more
     };
     // Listens at once; raises PlatformError when it can't.
     ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent = nullptr);

@@ -159,6 +159,28 @@ TEST(SharedGame, TheHostLetsGoOfASeatOrOfEverySeatOfAnAddress)
     EXPECT_TRUE(game.SeatOf(honest->Secret));
 }
 
+TEST(SharedGame, SeatsWhosePhonesWentAwayFreeTheirPlaceUntilTheyComeBack)
+{
+    SharedGame game = Game(0, 100, {2, 5000});
+    const auto stays = game.Deal().Got;
+    const auto leaves = game.Deal().Got;
+    ASSERT_TRUE(stays && leaves);
+    EXPECT_EQ(game.Deal().Error, QStringLiteral("This game has as many players as it takes."));
+    const QSet<QString> listening{stays->Secret};
+    EXPECT_EQ(game.RestAway(0, 120000, listening), 0);      // first seen now
+    EXPECT_EQ(game.RestAway(119999, 120000, listening), 0);
+    EXPECT_EQ(game.RestAway(120000, 120000, listening), 1); // two minutes without a stream
+    EXPECT_EQ(game.RestAway(200000, 120000, listening), 0); // once
+    EXPECT_EQ(game.Players(), 1);
+    EXPECT_TRUE(game.Deal().Got); // its place is free for a phone in the room
+    // The phone that went away comes back to its own card.
+    const auto back = game.Greet(leaves->Secret);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->Card, leaves->Card);
+    EXPECT_EQ(game.Players(), 3);
+    EXPECT_FALSE(game.Greet(QString(32, u'e')));
+}
+
 TEST(PlayerMessage, ReadsWhatAPhoneMaySayAndNothingElse)
 {
     const QString secret = QStringLiteral("0123456789abcdef0123456789abcdef");

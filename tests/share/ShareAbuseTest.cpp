@@ -214,3 +214,38 @@ TEST(ShareAbuse, ASeatGrabberOnOneAddressGetsOnlyAFew)
     EXPECT_EQ(QJsonDocument::fromJson(PostTo(port, say, R"({"type":"deal"})").Body).object().value("error").toString(),
               QStringLiteral("Many cards were just given to phones on this connection. Wait a little and try again."));
 }
+
+TEST(ShareAbuse, SeatsTakenByAScriptThatLeftFreeTheirPlaceForThePhones)
+{
+    auto game = std::make_shared<SharedGame>(
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(0), 1000,
+        [](int n) { return QStringList(24, QString::number(n)); }, [] { return QString::fromLatin1(ShareServer::NewSecret()); },
+        SharedGame::Limits{2, 5000}); // a game of two players
+    ShareServer::Options options;
+    options.SeatAwaySeconds = 1;
+    options.Rates = {100, 1, 100, 100}; // every phone here is 127.0.0.1
+    ShareServer server(game, options);
+    const quint16 port = static_cast<quint16>(QUrl(server.Url()).port());
+    const QByteArray base = QUrl(server.Url()).path().toUtf8();
+    const auto deal = [&] { return QJsonDocument::fromJson(PostTo(port, base + "say", R"({"type":"deal"})").Body).object(); };
+    // A phone that holds its stream, and a script that took the other seat and left.
+    const QByteArray phone = deal().value("secret").toString().toLatin1();
+    ASSERT_TRUE(deal().contains("card"));
+    EXPECT_TRUE(deal().contains("error")); // full
+    const int stream = ConnectFrom(9, port);
+    const QByteArray request = "GET " + base + "events?seat=" + phone + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+    pollfd p{stream, POLLOUT, 0};
+    ::poll(&p, 1, 1000);
+    (void)::send(stream, request.constData(), static_cast<size_t>(request.size()), MSG_NOSIGNAL);
+    // Past the time away, the script's seat counts no more: a phone in the room gets one.
+    QElapsedTimer timer;
+    timer.start();
+    QJsonObject third;
+    while (timer.elapsed() < 5000 && !(third = deal()).contains("card"))
+        ::usleep(200 * 1000);
+    EXPECT_TRUE(third.contains("card"));
+    EXPECT_GE(timer.elapsed(), 900);
+    // The phone holding its stream kept its place: the game is full again.
+    EXPECT_TRUE(deal().contains("error"));
+    ::close(stream);
+}

@@ -84,6 +84,7 @@
     if (answer.error) { $("status").textContent = answer.error; return; }
     seat = answer;
     showSeat(null);
+    listen();
   }
   $("deal").addEventListener("click", () => join({ type: "deal" }).catch(() => { $("status").textContent = text("t-lost"); }));
   $("take").addEventListener("click", () => {
@@ -102,17 +103,23 @@
     } catch (e) { $("status").textContent = text("t-lost"); }
   });
 
-  // The calls: the whole list on (re)connecting, then each call and undo.
-  const events = new EventSource("events");
-  events.onmessage = (e) => {
-    const data = JSON.parse(e.data);
-    if (data.calls) calls = data.calls;
-    else if (data.call !== undefined) calls.push(data.call);
-    else if (data.undo !== undefined) calls.pop();
-    if ($("status").textContent === text("t-lost")) $("status").textContent = "";
-    showCalls();
-  };
-  events.onerror = () => { $("status").textContent = text("t-lost"); };
+  // The calls: the whole list on (re)connecting, then each call and undo. With a seat, the
+  // stream names it, so the game knows this phone is still in the room.
+  let events = null;
+  function listen() {
+    if (events) events.close();
+    events = new EventSource(seat ? "events?seat=" + seat.secret : "events");
+    events.onmessage = (e) => {
+      const data = JSON.parse(e.data);
+      if (data.calls) calls = data.calls;
+      else if (data.call !== undefined) calls.push(data.call);
+      else if (data.undo !== undefined) calls.pop();
+      if ($("status").textContent === text("t-lost")) $("status").textContent = "";
+      showCalls();
+    };
+    events.onerror = () => { $("status").textContent = text("t-lost"); };
+  }
+  listen();
 
   // Back after a reload or a sleep: the same seat, the same marks.
   const before = kept();
@@ -121,6 +128,7 @@
       if (answer.error) return;
       seat = answer;
       showSeat(before.marked);
+      listen();
     }).catch(() => {});
   }
   showCalls();
