@@ -19,6 +19,7 @@
 #include <microhttpd.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
+#include <strings.h>
 #include <sys/socket.h>
 
 struct ShareServer::Stream {
@@ -160,6 +161,21 @@ void RaiseOpenFileLimit(int wanted)
         limit.rlim_cur = std::min<rlim_t>(limit.rlim_max, static_cast<rlim_t>(wanted));
         setrlimit(RLIMIT_NOFILE, &limit);
     }
+}
+
+// Whether the request says its length once, and in one way only.
+bool OneLength(MHD_Connection* connection)
+{
+    int lengths = 0;
+    MHD_get_connection_values(
+        connection, MHD_HEADER_KIND,
+        [](void* cls, MHD_ValueKind, const char* key, const char*) {
+            if (strcasecmp(key, "Content-Length") == 0 || strcasecmp(key, "Transfer-Encoding") == 0)
+                ++*static_cast<int*>(cls);
+            return MHD_YES;
+        },
+        &lengths);
+    return lengths <= 1;
 }
 
 QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code)
@@ -551,6 +567,8 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
     static const QByteArray notFound = "Not found\n";
     if (!slash || !SameBytes(SecretToken, rest, static_cast<size_t>(slash - rest)))
         return Queue(connection, MHD_HTTP_NOT_FOUND, notFound, "text/plain; charset=utf-8");
+    if (post && !*state && !OneLength(connection)) // two lengths: which body is meant is anyone's guess
+        return Queue(connection, MHD_HTTP_BAD_REQUEST, "Bad request\n", "text/plain; charset=utf-8");
     if (post && !*state) { // the headers: the body follows in the next calls
         *state = new Request;
         return MHD_YES;

@@ -70,6 +70,13 @@ TEST(ShareServer, ServesNothingWithoutItsToken)
     EXPECT_EQ(AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
                                   "\r\nConnection: close\r\n\r\n").Status, 200);
     EXPECT_NE(AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nConnection: close\r\n\r\n").Status, 200); // no Host
+    // Two requests sent at once on one connection: the first is answered whole and the
+    // connection closed, which tells the browser to send the second again.
+    const PhoneReply pipelined = AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\nGET " + tokenPath +
+                                                     " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    EXPECT_EQ(pipelined.Status, 200);
+    EXPECT_TRUE(pipelined.Head.contains("Connection: close"));
+    EXPECT_TRUE(pipelined.Body.contains("</html>"));
     // Another sharing, another token.
     ShareServer other(Game(), {});
     EXPECT_NE(other.Token(), server.Token());
@@ -107,6 +114,12 @@ TEST(ShareServer, DealsFindsAgainAndHearsClaims)
         Json(PostTo(port, say, ("{\"type\":\"claim\",\"secret\":\"" + twelve.value("secret").toString() + "\"}").toUtf8()));
     EXPECT_FALSE(corners.value("bingo").toBool());
     EXPECT_EQ(corners.value("answer").toString(), QStringLiteral("No bingo yet: 2 words missing for the four corners"));
+    // A claim from a phone the game doesn't know says so.
+    EXPECT_EQ(Json(PostTo(port, say, R"({"type":"claim","secret":"0123456789abcdef0123456789abcdef"})")).value("error").toString(),
+              QStringLiteral("This phone has no card in this game."));
+    // Two lengths that disagree: refused.
+    EXPECT_EQ(AskServer(port, "POST " + say + " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Length: 15\r\nContent-Length: 3\r\n"
+                              "Connection: close\r\n\r\n{\"type\":\"deal\"}").Status, 400);
     // Bad or oversized requests.
     EXPECT_EQ(PostTo(port, say, R"({"type":"settings"})").Status, 400);
     EXPECT_EQ(PostTo(port, say, QByteArray(5000, ' ')).Status, 413);
@@ -133,6 +146,7 @@ TEST(ShareServer, StreamsTheCallsAndClosesEveryConnectionWhenSharingStops)
         return seen.contains(what);
     };
     EXPECT_TRUE(readUntil(R"(data: {"calls":["7"],"count":1})"));
+    EXPECT_TRUE(seen.contains("X-Content-Type-Options: nosniff") && seen.contains("Referrer-Policy: no-referrer"));
     EXPECT_TRUE(connected.wait(1000) || !connected.isEmpty());
     EXPECT_EQ(server->Connected(), 1);
     // A call and an undo reach the phone within a second.
