@@ -10,6 +10,7 @@
 // Reports the honest phones holding their stream, how long a new phone takes to get its
 // card, how long each call takes to reach the phones (median, 99th percentile), the
 // server's memory, and how late the window's event loop ran (a key to a call).
+#include "Measure.h"
 #include "share/ShareServer.h"
 
 #include <QCoreApplication>
@@ -31,25 +32,6 @@
 #include <vector>
 
 namespace {
-
-long RssKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toLong();
-    return 0;
-}
-
-double Percentile(std::vector<qint64> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return static_cast<double>(values[std::min(values.size() - 1, static_cast<size_t>(p * static_cast<double>(values.size())))]);
-}
 
 QHostAddress Loopback(int network, int i)
 {

@@ -5,6 +5,7 @@
 // phone (median and 99th percentile), the server's memory per phone, and how late the
 // window's event loop ran meanwhile. Bounded in count and time: it stops by itself.
 //   share_load [PHONES]
+#include "Measure.h"
 #include "share/ShareServer.h"
 
 #include <QCoreApplication>
@@ -16,29 +17,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-
-namespace {
-
-long RssKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toLong();
-    return 0;
-}
-
-double Percentile(std::vector<qint64> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return static_cast<double>(values[std::min(values.size() - 1, static_cast<size_t>(p * static_cast<double>(values.size())))]);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
