@@ -18,6 +18,7 @@
 #include "settings/TraditionalCallsFile.h"
 #include "game/TraditionalCalls.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -65,8 +66,12 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     ChkShare = new QCheckBox(tr("&Share on this network"), this);
     ChkShare->setToolTip(tr("Phones in the room get cards of this game and see every call; their claims are checked here."));
     Share = new SharePanel(this, Asks);
-    // Space and Enter call the next word wherever the focus is, so no control keeps them.
+    // Space and Enter call the next word from the board and the window, which have the
+    // focus unless the keyboard took it to a control: there they do what the control does
+    // (tick, press, open). A control clicked with the mouse gives the focus back to the board.
     setFocusPolicy(Qt::StrongFocus);
+    Board->setFocusPolicy(Qt::StrongFocus);
+    Board->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud,
                                                        ChkTraditional, ChkShare}) {
         w->setFocusPolicy(Qt::TabFocus);
@@ -228,7 +233,7 @@ void CallerWindow::Play(const GameSource& source)
                       true))
         *Calls = resumed;
     ShowState();
-    setFocus();
+    Board->setFocus(); // the call key works from here
 }
 
 void CallerWindow::Next()
@@ -365,11 +370,26 @@ bool CallerWindow::HandleKey(QObject* from, const QKeyEvent& key)
     switch (key.key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: {
         if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
             return false;
-        RunGuarded(Asks, [this] { Next(); });
+        QWidget* focus = focusWidget();
+        if (!focus || focus == this || focus == Board) {
+            RunGuarded(Asks, [this] { Next(); });
+            return true;
+        }
+        // A control the keyboard reached keeps the key: Space is its own (tick, press,
+        // open); Enter presses a button, ticks a box or opens the Play box, and never calls.
+        if (key.key() == Qt::Key_Space)
+            return false;
+        if (auto* button = qobject_cast<QAbstractButton*>(focus))
+            button->animateClick();
+        else if (focus == CboGame)
+            CboGame->showPopup();
+        else
+            return false; // the share panel's lists and boxes: theirs
         return true;
+    }
     case Qt::Key_Backspace:
         RunGuarded(Asks, [this] { Undo(); });
         return true;
@@ -399,6 +419,11 @@ bool CallerWindow::HandleKey(QObject* from, const QKeyEvent& key)
 
 bool CallerWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // A button or box clicked with the mouse or pressed by its access key: the board has the
+    // keyboard again, so the next Space calls.
+    if ((event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::Shortcut) &&
+        qobject_cast<QAbstractButton*>(watched))
+        QTimer::singleShot(0, Board, [this] { Board->setFocus(Qt::OtherFocusReason); });
     if (event->type() == QEvent::KeyPress && HandleKey(watched, *static_cast<QKeyEvent*>(event)))
         return true;
     // A wheel over the closed box would switch games unasked.

@@ -230,11 +230,33 @@ TEST_F(MainWindowTest, TheCallerKeepsTheKeyboardAndTheGame)
     CallerWindow caller(&w, Asks, nullptr, current, random);
     caller.Play(current());
     EXPECT_FALSE(caller.BtnNewGame->isEnabled()); // nothing to clear yet
-    // Space and Enter call on any control, Undo and the Play box included; Backspace undoes.
-    QTest::keyClick(caller.BtnNext, Qt::Key_Space);
-    QTest::keyClick(caller.BtnUndo, Qt::Key_Space);
-    QTest::keyClick(caller.BtnUndo, Qt::Key_Return);
-    QTest::keyClick(caller.CboGame, Qt::Key_Space);
+    // Space and Enter call from the board, which has the focus when the caller opens.
+    EXPECT_EQ(caller.focusWidget(), caller.Board);
+    QTest::keyClick(caller.Board, Qt::Key_Space);
+    QTest::keyClick(caller.Board, Qt::Key_Return);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 2);
+    // A control the keyboard reached keeps them: Undo undoes, Next calls, the Play box opens.
+    struct Step {
+        QWidget* control;
+        Qt::Key key;
+        int calledAfter;
+    };
+    const Step steps[] = {{caller.BtnUndo, Qt::Key_Space, 1}, {caller.BtnUndo, Qt::Key_Return, 0},
+                          {caller.BtnNext, Qt::Key_Space, 1}, {caller.BtnNext, Qt::Key_Enter, 2},
+                          {caller.CboGame, Qt::Key_Space, 2}};
+    for (const Step& step : steps) {
+        step.control->setFocus();
+        QTest::keyClick(step.control, step.key);
+        QTest::qWait(200); // Enter presses a button as a click does, in a moment
+        caller.CboGame->hidePopup();
+        EXPECT_EQ(caller.Draw()->CalledCount(), step.calledAfter) << step.control->objectName().toStdString() << " " << step.key;
+    }
+    // A button clicked with the mouse gives the keyboard back to the board: Space calls.
+    QTest::mouseClick(caller.BtnUndo, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(caller.focusWidget(), caller.Board);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&caller, Qt::Key_Space);
     EXPECT_EQ(caller.Draw()->CalledCount(), 4);
     EXPECT_TRUE(caller.BtnNewGame->isEnabled());
     QTest::keyClick(caller.ChkReadAloud, Qt::Key_Backspace);
