@@ -137,7 +137,11 @@ bool TFrmMain::MenuShortcutComesFirst(QObject* watched, const QKeyEvent& key) co
     if (!edit)
         if (auto* spin = qobject_cast<QAbstractSpinBox*>(watched))
             edit = spin->findChild<QLineEdit*>();
-    return !(edit && edit->hasSelectedText());
+    if (edit && edit->hasSelectedText())
+        return false;
+    // Any other text control with a selection (a multi-line box, say) copies too.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    return !(widget && !widget->inputMethodQuery(Qt::ImCurrentSelection).toString().isEmpty());
 }
 
 bool TFrmMain::eventFilter(QObject* watched, QEvent* event)

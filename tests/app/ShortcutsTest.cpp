@@ -4,6 +4,8 @@
 #include "support/MainWindowFixture.h"
 
 #include <QPushButton>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QSignalSpy>
 
 TEST_F(MainWindowTest, MenuShortcutsWorkFromEveryControl)
@@ -26,11 +28,18 @@ TEST_F(MainWindowTest, MenuShortcutsWorkFromEveryControl)
         QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(printList.count(), ++calls) << control->metaObject()->className();
     }
-    // Where a text box holds selected text, Ctrl+C copies it instead.
-    w.TxtHeading->setFocus();
-    w.TxtHeading->selectAll();
-    QTest::keyClick(w.TxtHeading, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(printList.count(), calls);
+    // Where a text box holds selected text, Ctrl+C copies it instead: the word box, the card
+    // count and the texts of the free space and the heading alike.
+    w.CboCardStr->setEditText(QStringLiteral("giraffe"));
+    QLineEdit* const texts[] = {w.CboCardStr->lineEdit(), w.EdtCardNum->findChild<QLineEdit*>(), w.TxtFreeSpace, w.TxtHeading};
+    for (QLineEdit* text : texts) {
+        text->setFocus();
+        text->selectAll();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(printList.count(), calls) << text->objectName().toStdString();
+        EXPECT_EQ(QApplication::clipboard()->text(), text->text());
+    }
     // Ctrl+E exits from the card count too (the window stays: the close is scripted away).
     w.EdtCardNum->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
