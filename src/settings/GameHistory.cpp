@@ -40,7 +40,10 @@ QString HistoryPath()
 QString LockPath()
 {
     const QString path = HistoryPath();
-    return path.isEmpty() ? QString() : path + QStringLiteral(".lock");
+    if (path.isEmpty())
+        return {};
+    QDir().mkpath(UserDataFolder()); // plumwick-print may deal before the program ever ran
+    return path + QStringLiteral(".lock");
 }
 
 QString CodesPath()
