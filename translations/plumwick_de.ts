@@ -1254,6 +1254,10 @@ siehe plumwick-print --help.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Plumwick&apos;s icon: a bingo card</source>
+        <translation>Das Symbol von Plumwick: eine Bingokarte</translation>
+    </message>
 </context>
 <context>
     <name>TFrmFonts</name>

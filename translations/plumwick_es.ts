@@ -1254,6 +1254,10 @@ vea plumwick-print --help.
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Plumwick&apos;s icon: a bingo card</source>
+        <translation>El icono de Plumwick: un cartón de bingo</translation>
+    </message>
 </context>
 <context>
     <name>TFrmFonts</name>

@@ -1254,6 +1254,10 @@ voir plumwick-print --help.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Plumwick&apos;s icon: a bingo card</source>
+        <translation>L’icône de Plumwick : un carton de bingo</translation>
+    </message>
 </context>
 <context>
     <name>TFrmFonts</name>

@@ -64,7 +64,8 @@ bool JobProgressDialog::Step(int done, int total)
     if (!LastUpdate.isValid() || LastUpdate.elapsed() >= 100 || done == total) {
         const QString text = LabelText(std::min(done + 1, total), total);
         Box->setLabelText(text);
-        // The bar is named by what it counts, for a screen reader.
+        // The box and its bar are named by what they count, for a screen reader.
+        Box->setAccessibleName(text);
         if (auto* bar = Box->findChild<QProgressBar*>())
             bar->setAccessibleName(text);
         Box->setValue(done);

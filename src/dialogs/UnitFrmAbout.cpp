@@ -39,6 +39,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 32 - band, 48, 48);
     Image1->setPixmap(MakeProgramPicture(48));
+    Image1->setAccessibleName(tr("Plumwick's icon: a bingo card"));
     Label1 = CentredLabel(this, QStringLiteral("Plumwick V" PLUMWICK_VERSION_SHORT), 56, 32 - band, 185, 17, true);
     Label2 = CentredLabel(this, tr("\u00a9 2026 The Plumwick developers."), 40, 50 - band, 286 - 40, 23, false);
     Label3 = CentredLabel(this, tr("Free software: GNU GPL 3 or later."), 40, 72 - band, 286 - 40, 20, true);

@@ -120,6 +120,7 @@ TEST_F(MainWindowTest, TheAboutBoxReadsWholeAndItsLinksWorkFromTheKeyboard)
     about.show();
     QApplication::setActiveWindow(&about);
     EXPECT_EQ(Name(about.Label1), "Plumwick version " PLUMWICK_VERSION);
+    EXPECT_EQ(Name(about.Image1), "Plumwick's icon: a bingo card");
     EXPECT_TRUE(Name(about.LblWebsite).contains(TFrmAbout::Homepage));
     EXPECT_TRUE(about.LblWebsite->textInteractionFlags() & Qt::LinksAccessibleByKeyboard);
     EXPECT_NE(about.LblEmail->focusPolicy(), Qt::NoFocus);

@@ -22,6 +22,7 @@ TEST(JobProgress, AppearsOnlyForLongJobsAndCancels)
     auto* box = owner.findChild<QProgressDialog*>();
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->labelText(), "Printing card 4 of 10");
+    EXPECT_EQ(box->accessibleName(), "Printing card 4 of 10"); // what a screen reader names it
     EXPECT_EQ(box->maximum(), 10);
     // Sized for its longest text, so nothing is cut off along its bottom or side.
     for (QWidget* child : box->findChildren<QWidget*>())
@@ -32,4 +33,7 @@ TEST(JobProgress, AppearsOnlyForLongJobsAndCancels)
     // Cancel stops the job at the next card.
     box->cancel();
     EXPECT_FALSE(progress.Step(4, 10));
+    // Closed before the message that the job is done: gone at once.
+    progress.Close();
+    EXPECT_EQ(owner.findChild<QProgressDialog*>(), nullptr);
 }
