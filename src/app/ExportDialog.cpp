@@ -54,6 +54,7 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
         EdtFirst = new QSpinBox(this);
         EdtFirst->setRange(1, MaxCardNumber);
         EdtFirst->setEnabled(false);
+        SpeakValue(CboGame); // a screen reader says which game
         form->addRow(tr("&Game:"), CboGame);
         form->addRow(tickets ? tr("F&irst strip:") : tr("F&irst card:"), EdtFirst);
         // A game printed before goes on after its last card; a new one starts at 1.

@@ -40,6 +40,7 @@ TEST_F(MainWindowTest, TheCallerNamesTheGameItPlaysAndExportOffersItFirst)
     ExportDialog dialog(&w, Asks, Home.Folder.Path(), 1, &games, true);
     dialog.OfferGame(code);
     EXPECT_EQ(dialog.GameCode(), code);
+    EXPECT_EQ(dialog.CboGame->accessibleDescription(), dialog.CboGame->currentText()); // said by a screen reader
     EXPECT_EQ(dialog.First(), 5);
 }
 

@@ -90,6 +90,7 @@ TEST_F(MainWindowTest, TheCheckerTurnsToTicketsForATicketGame)
     CheckCardDialog check(&w, Asks, [&] { return w.CurrentGameSource(); }, code);
     EXPECT_EQ(check.LblNumber->text(), "&Ticket number:");
     EXPECT_EQ(check.CboPattern->count(), 3);
+    EXPECT_EQ(check.CboPattern->accessibleDescription(), "One line"); // the pattern it shows, said
     check.EdtCard->setValue(8);
     check.CheckClick();
     EXPECT_EQ(check.LblVerdict->text(), "Bingo: row 2");
