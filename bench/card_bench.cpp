@@ -6,7 +6,7 @@
 #include "output/CellText.h"
 #include "output/SampleCard.h"
 #include "platform/Clock.h"
-#include "platform/QtSurface.h"
+#include "output/QtSurface.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -8,7 +8,7 @@
 #include "app/StartupOptions.h"
 #include "app/UnitMain.h"
 #include "platform/Clock.h"
-#include "platform/QtPrinters.h"
+#include "output/QtPrinters.h"
 #include "platform/Translations.h"
 #include "platform/ui/QtPrompts.h"
 #include "platform/ui/QtShell.h"

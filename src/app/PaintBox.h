@@ -3,7 +3,7 @@
 #pragma once
 #include "platform/ui/Panel.h"
 #include "game/CardView.h"
-#include "platform/QtSurface.h"
+#include "output/QtSurface.h"
 #include <QWidget>
 #include <functional>
 

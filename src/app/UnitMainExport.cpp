@@ -12,7 +12,7 @@
 #include "words/CountText.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
-#include "platform/QtPrinters.h"
+#include "output/QtPrinters.h"
 #include "platform/Paths.h"
 #include "settings/DialogFolders.h"
 #include "settings/GameHistory.h"

@@ -13,7 +13,7 @@
 #include "platform/Clock.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"
-#include "platform/QtPrinters.h"
+#include "output/QtPrinters.h"
 #include "settings/DialogFolders.h"
 #include "settings/GameHistory.h"
 #include "settings/PaperSettings.h"

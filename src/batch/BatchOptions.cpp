@@ -3,7 +3,7 @@
 #include "batch/BatchOptions.h"
 #include "game/NumberedGame.h"
 #include "platform/IntegerConversion.h"
-#include "platform/QtPrinters.h"
+#include "output/QtPrinters.h"
 #include <QCoreApplication>
 #include "game/NinetyBall.h"
 

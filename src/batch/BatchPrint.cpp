@@ -18,7 +18,7 @@
 #include "platform/MissingGlyphs.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
-#include "platform/QtPrinters.h"
+#include "output/QtPrinters.h"
 #include "platform/TextFile.h"
 #include "settings/CardSettings.h"
 #include "platform/Paths.h"

@@ -15,7 +15,7 @@
 #include "platform/Clock.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
-#include "platform/QtPrinters.h"
+#include "output/QtPrinters.h"
 #include "platform/TextFile.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"

@@ -11,7 +11,7 @@
 #include "platform/TextFile.h"
 #include "card/RandomSource.h"
 #include "platform/Clock.h"
-#include "platform/CardFilePrinter.h"
+#include "output/CardFilePrinter.h"
 #include "platform/PlatformError.h"
 #include "platform/Surface.h"
 #include "platform/Paths.h"

@@ -4,7 +4,7 @@
 // the size that shrinking one point at a time lands on, with the real fonts.
 #include "output/CellText.h"
 #include "output/PrintJob.h"
-#include "platform/QtSurface.h"
+#include "output/QtSurface.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/SampleCard.h"
-#include "platform/QtSurface.h"
+#include "output/QtSurface.h"
 
 #include <QImage>
 #include <cmath>

@@ -3,7 +3,7 @@
 // The real CUPS route: a page of four cards through the "PDF" queue of cups-pdf, read back
 // from the PDF that lands in the queue's output folder. ./test.sh starts cupsd and makes
 // the queue when it runs as root; elsewhere the test says why it is skipped.
-#include "platform/QtPrinters.h"
+#include "output/QtPrinters.h"
 #include "support/MainWindowFixture.h"
 #include "support/NumberCards.h"
 

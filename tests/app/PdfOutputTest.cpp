@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Real PDF files from the built-in PDF printer, read back with pdftotext.
-#include "platform/QtPrinters.h"
+#include "output/QtPrinters.h"
 #include "support/MainWindowFixture.h"
 #include "support/NumberCards.h"
 

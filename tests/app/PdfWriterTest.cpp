@@ -4,8 +4,8 @@
 // read back at the same places, the page looks the same, the fonts are embedded as subsets
 // with their characters, and the file is sound.
 #include "formats/FontSubset.h"
-#include "platform/QtPrinters.h"
-#include "platform/QtSurface.h"
+#include "output/QtPrinters.h"
+#include "output/QtSurface.h"
 #include "support/TempFolder.h"
 
 #include <QFontDatabase>

@@ -3,7 +3,7 @@
 // Inputs no well-behaved user makes: each has a clear outcome and loses nothing.
 #include "output/CardPrinting.h"
 #include "output/PrintJob.h"
-#include "platform/QtSurface.h"
+#include "output/QtSurface.h"
 #include "support/MainWindowFixture.h"
 
 #include <QImage>

@@ -16,8 +16,8 @@ import re
 import sys
 
 FLOORS = [
-    ["formats"],   # the files the program writes itself: PDF, fonts, PNG, the compressor
     ["platform"],  # adapters over Qt and the OS (platform/ui: those that need widgets)
+    ["formats"],   # the files the program writes itself: PDF, fonts, PNG, the compressor
     ["card"],      # what a card is
     ["words"],     # the word list and its file format
     ["game"],      # codes, numbering, patterns, the draw, tickets, the shared game's seats
@@ -78,12 +78,13 @@ def self_test():
     import tempfile
     tree = {
         "card/CardOptions.h": '#include "platform/Clock.h"\n#include <QString>\n',
+        "platform/Up.cpp": '#include "formats/Pdf.h"\n',
         "card/Up.cpp": '#include "card/CardOptions.h"\n#include "output/SampleCard.h"\n',
         "share/Neighbour.cpp": '#include "output/SampleCard.h"\n  #  include "batch/BatchOptions.h"\n',
         "app/Window.cpp": '#include "dialogs/UnitFrmFont.h"\n#include "ui_Window.h"\n#include "QtCore/qglobal.h"\n',
         "attic/Old.cpp": '#include "card/CardOptions.h"\n',
         "main.cpp": '#include "app/Window.h"\n',
-        "platform/Clock.h": "", "output/SampleCard.h": "", "batch/BatchOptions.h": "", "dialogs/UnitFrmFont.h": "",
+        "platform/Clock.h": "", "formats/Pdf.h": "", "output/SampleCard.h": "", "batch/BatchOptions.h": "", "dialogs/UnitFrmFont.h": "",
     }
     with tempfile.TemporaryDirectory() as folder:
         for name, text in tree.items():
@@ -94,7 +95,7 @@ def self_test():
         with contextlib.redirect_stdout(said):
             status = main(folder)
     found = [line.split(":")[0] + ":" + line.split(":")[1].split(" ")[0] for line in said.getvalue().splitlines()[:-1]]
-    expected = ["attic/Old.cpp:", "card/Up.cpp:2", "share/Neighbour.cpp:2"]
+    expected = ["attic/Old.cpp:", "card/Up.cpp:2", "platform/Up.cpp:1", "share/Neighbour.cpp:2"]
     if status != 1 or sorted(found) != expected:
         print(said.getvalue())
         print(f"self-test: expected faults at {expected}, found {sorted(found)}")

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "platform/QtPrinters.h"
+#include "output/QtPrinters.h"
 #include "formats/PdfDocument.h"
 #include "platform/PlatformError.h"
-#include "platform/QtSurface.h"
+#include "output/QtSurface.h"
 #include "platform/TextFile.h"
 
 #include <QFile>

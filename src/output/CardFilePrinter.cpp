@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "platform/CardFilePrinter.h"
+#include "output/CardFilePrinter.h"
 #include "formats/PngEncoder.h"
-#include "platform/QtSurface.h"
+#include "output/QtSurface.h"
 #include "platform/TextFile.h"
 
 #include <QBuffer>
