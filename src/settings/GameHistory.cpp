@@ -213,6 +213,16 @@ QString AddLocked(const GameRecord& game)
     return note;
 }
 
+// CardsHad(), with the history's lock held: the record's count, or what this process dealt.
+int HadLocked(const QString& code)
+{
+    int had = DealtHere().value(code);
+    for (const GameRecord& known : ReadStored().Games)
+        if (known.Code == code)
+            had = std::max(had, known.Cards);
+    return had;
+}
+
 QSet<QString> KnownCodes()
 {
     QSet<QString> codes;
@@ -245,10 +255,7 @@ QString Add(const GameRecord& game)
 TakenCards Take(const GameRecord& game, int count, int from, int seen)
 {
     FileLock lock(LockPath());
-    int had = DealtHere().value(game.Code);
-    for (const GameRecord& known : ReadStored().Games)
-        if (known.Code == game.Code)
-            had = std::max(had, known.Cards);
+    const int had = HadLocked(game.Code);
     TakenCards taken;
     taken.First = from > seen ? std::max(from, had + 1) : std::max(from, 1);
     GameRecord record = game;
@@ -281,11 +288,7 @@ QString SecretOf(const QString& code)
 int CardsHad(const QString& code)
 {
     FileLock lock(LockPath());
-    int had = DealtHere().value(code);
-    for (const GameRecord& known : ReadStored().Games)
-        if (known.Code == code)
-            had = std::max(had, known.Cards);
-    return had;
+    return HadLocked(code);
 }
 
 std::uint32_t NewSeed(const std::function<QString(std::uint32_t)>& codeOf)
