@@ -45,6 +45,7 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     form->addRow(folderLabel, row);
     form->addRow(tr("F&ormat:"), CboFormat);
     form->addRow(tickets ? tr("&Strips:") : tr("&Cards:"), EdtCards);
+    Games = games;
     if (games) {
         CboGame = new QComboBox(this);
         CboGame->addItem(tr("A new game"));
@@ -76,6 +77,13 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     resize(460, sizeHint().height());
     setFixedSize(size()); // a small fixed form, like the program's other dialogs
     UseWindowColours(this);
+}
+
+std::optional<GameRecord> ExportDialog::ChosenGame() const
+{
+    if (!CboGame || CboGame->currentIndex() < 1)
+        return std::nullopt;
+    return Games->at(CboGame->currentIndex() - 1);
 }
 
 void ExportDialog::OfferGame(const QString& code)

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -36,6 +37,9 @@ public:
     QString GameCode() const;
     // The first card's number (1 for a new game).
     int First() const;
+    // The game printed before that the cards go on, as it was when the dialog opened: its
+    // list and the count its user saw (nothing for a new game).
+    std::optional<GameRecord> ChosenGame() const;
     // Offers this game first (the game in the caller, or the one just printed), where it is
     // among the games; its next card comes first.
     void OfferGame(const QString& code);
@@ -51,5 +55,6 @@ public:
 
 private:
     bool MakeFolderReady();
+    const QList<GameRecord>* Games = nullptr;
     Prompts& Asks;
 };

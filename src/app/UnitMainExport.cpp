@@ -97,16 +97,11 @@ void TFrmMain::MnuFileExportClick()
     QString note;
     if (numbered) {
         std::uint32_t seed = 0;
-        if (const QString code = dialog.GameCode(); !code.isEmpty()) {
-            seed = ParseGameCode(code)->Seed;
-            int seen = 0;
-            for (const GameRecord& known : games)
-                if (known.Code == code) {
-                    listFile = known.ListFile;
-                    seen = known.Cards;
-                }
-            const GameHistory::TakenCards taken =
-                GameHistory::Take({code, listFile, job.Card.Options, 0, false, {}}, job.Card.Cards, job.Card.FirstCard, seen);
+        if (const auto chosen = dialog.ChosenGame()) {
+            seed = ParseGameCode(chosen->Code)->Seed;
+            listFile = chosen->ListFile;
+            const GameHistory::TakenCards taken = GameHistory::Take({chosen->Code, listFile, job.Card.Options, 0, false, {}},
+                                                                    job.Card.Cards, job.Card.FirstCard, chosen->Cards);
             job.Card.FirstCard = taken.First;
             note = taken.Note;
         } else {

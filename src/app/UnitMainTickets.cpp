@@ -188,11 +188,8 @@ void TFrmMain::ExportStrips()
             GameRecord record;
             record.Code = chosen;
             record.Tickets = true;
-            int seen = 0;
-            for (const GameRecord& known : games)
-                if (known.Code == chosen)
-                    seen = known.Cards;
-            const GameHistory::TakenCards taken = GameHistory::Take(record, job.Card.Cards, job.Card.FirstCard, seen);
+            const GameHistory::TakenCards taken =
+                GameHistory::Take(record, job.Card.Cards, job.Card.FirstCard, dialog.ChosenGame()->Cards);
             job.Card.FirstCard = taken.First;
             note = taken.Note;
         }
