@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/CallerWindow.h"
-#include "app/Announcer.h"
+#include "platform/ui/Announcer.h"
 #include "app/CallerBoard.h"
 #include "app/SampleCardAccessible.h"
 #include "app/SharePanel.h"
@@ -77,6 +77,13 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
+    // A box ticked by its access key or the mouse leaves the focus on the board, where a
+    // screen reader would not hear the change: it is said.
+    for (QCheckBox* box : {ChkReadAloud, ChkTraditional, ChkShare})
+        connect(box, &QCheckBox::clicked, this, [this, box](bool on) {
+            if (!box->hasFocus())
+                Announcer::Of(this)->Say((on ? tr("%1: checked") : tr("%1: not checked")).arg(box->text().remove(u'&')));
+        });
 
     auto* top = new QHBoxLayout;
     auto* playLabel = new QLabel(tr("&Play:"), this);

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/CheckCardDialog.h"
-#include "app/Announcer.h"
+#include "platform/ui/Announcer.h"
 #include "app/CardGridView.h"
 #include "platform/ui/Guarded.h"
 #include "platform/ui/Panel.h"
 #include "app/PatternBox.h"
-#include "app/SpokenValue.h"
+#include "platform/ui/SpokenValue.h"
 #include "game/CallerDraw.h"
 #include "game/CardCheck.h"
 #include "game/GameCode.h"
@@ -109,6 +109,10 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
 
 void CheckCardDialog::ShowKind(bool tickets)
 {
+    // The verdict and the note label the card on show: a screen reader takes them as part
+    // of it, not as loose text of the dialog to read out again beside the spoken verdict.
+    LblVerdict->setBuddy(tickets ? static_cast<QWidget*>(TicketGrid) : Grid);
+    LblNote->setBuddy(tickets ? static_cast<QWidget*>(TicketGrid) : Grid);
     if (tickets == Tickets)
         return;
     Tickets = tickets;

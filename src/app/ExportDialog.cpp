@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/ExportDialog.h"
 #include "platform/ui/Panel.h"
-#include "app/SpokenValue.h"
+#include "platform/ui/SpokenValue.h"
 #include "game/NinetyBall.h"
 #include "game/NumberedGame.h"
 #include "platform/PlatformError.h"

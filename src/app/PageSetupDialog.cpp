@@ -3,7 +3,7 @@
 #include "app/PageSetupDialog.h"
 #include "platform/ui/Panel.h"
 
-#include "app/SpokenValue.h"
+#include "platform/ui/SpokenValue.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

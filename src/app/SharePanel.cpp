@@ -4,7 +4,8 @@
 #include "app/CardGridView.h"
 #include "app/PatternBox.h"
 #include "app/TicketGridView.h"
-#include "app/SpokenValue.h"
+#include "platform/ui/SpokenValue.h"
+#include "platform/ui/Announcer.h"
 #include "game/CardCheck.h"
 #include "game/CheckCode.h"
 #include "game/GameCode.h"
@@ -36,6 +37,8 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     LblQr->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     LblUrl = new QLabel(this);
     LblUrl->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    LblUrl->setFocusPolicy(Qt::StrongFocus); // reached by Tab, to be read or copied
+    LblUrl->setAccessibleName(tr("Address for the phones"));
     LblUrl->setWordWrap(true);
     LblUrl->setAlignment(Qt::AlignCenter);
     QFont big = LblUrl->font();
@@ -213,8 +216,10 @@ void SharePanel::Listen(const QHostAddress& address)
     connect(Server.get(), &ShareServer::ConnectedChanged, this,
             [this](int players) { LblPlayers->setText(tr("Phones connected: %1").arg(players)); });
     LblUrl->setText(Server->Url());
+    LblUrl->setAccessibleDescription(Server->Url());
     LblPlayers->setText(tr("Phones connected: %1").arg(0));
     ShowQr();
+    Announcer::Of(window())->Say(tr("Phones can join at %1").arg(Server->Url()));
 }
 
 void SharePanel::Stop()

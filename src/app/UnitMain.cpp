@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Start-up, arranging and drawing of the main window.
 #include "app/UnitMain.h"
-#include "app/Announcer.h"
+#include "platform/ui/Announcer.h"
 #include "settings/RecentLists.h"
 #include "app/PasteSafeEdits.h"
 #include "app/PaintBox.h"

@@ -8,7 +8,7 @@
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"
 #include "app/PasteSafeEdits.h"
-#include "app/SpokenValue.h"
+#include "platform/ui/SpokenValue.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -4,6 +4,7 @@
 #include "platform/ui/Guarded.h"
 #include "platform/ui/FormScale.h"
 #include "platform/ui/Panel.h"
+#include "platform/ui/SpokenValue.h"
 #include "dialogs/FontCatalog.h"
 #include "platform/IntegerConversion.h"
 #include "platform/PlatformError.h"
@@ -94,9 +95,7 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     nameLabel->setBuddy(CboFontName);
     sizeLabel->setBuddy(CboFontSize);
     CboFontName->setAccessibleName(tr("Font name"));
-    CboFontName->setAccessibleDescription(tr("Font name"));
     CboFontSize->setAccessibleName(tr("Font size"));
-    CboFontSize->setAccessibleDescription(tr("Font size"));
 
     setTabOrder(BtnCancel, CboFontName);
     setTabOrder(CboFontName, CboFontSize);
@@ -111,7 +110,10 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
 
     FillNames();
     Guard([this] { FormCreate(); });
-    BtnCancel->setFocus();
+    // Each box says its value to a screen reader, and the dialog opens on the name.
+    SpeakValue(CboFontName);
+    SpeakValue(CboFontSize);
+    CboFontName->setFocus();
     UseWindowColours(this);
     FormScale::Apply(this);
     FormScale::FitTexts(this);

@@ -42,6 +42,13 @@ heard() {
   fail "Orca did not speak /$1/"
 }
 mark() { wc -l < "$log"; }
+# Fails where a line matching the pattern was spoken more than once after line $2.
+once() {
+  sleep 0.5
+  local n
+  n=$(tail -n +"$2" "$log" | grep -a "SPEECH OUTPUT" | grep -acE "$1" || true)
+  [ "$n" -le 1 ] || fail "Orca spoke /$1/ $n times"
+}
 
 seq 1 75 > "$work/numbers.pwk"
 "$printer" -q --numbered --cards 4 -o "$work/game.pdf" "$work/numbers.pwk" >/dev/null
@@ -87,6 +94,7 @@ heard "Check a Card" "$at"
 at=$(mark)
 xdotool key Return
 heard "Card 1: No bingo yet" "$at"
+once "No bingo yet" "$at"
 
 # 90-ball tickets: the option says what it did (after the list's changes are offered for
 # saving), a call is spoken by its traditional call, and a checked ticket says its verdict.
@@ -102,8 +110,9 @@ xdotool key alt+n
 heard "notification 90-ball tickets: strips of six tickets" "$at"
 xdotool key F5
 heard "Call Words" "$at"
+at=$(mark)
 xdotool key alt+d
-sleep 0.3
+heard "notification Traditional Calls: checked" "$at"
 at=$(mark)
 xdotool key space
 heard "notification .+, [0-9]+\." "$at"
@@ -117,5 +126,6 @@ heard "Check a Card" "$at"
 at=$(mark)
 xdotool key Return
 heard "Ticket 1: No bingo yet" "$at"
+once "No bingo yet" "$at"
 grep -a "SPEECH OUTPUT" "$log" | grep -aE "notification" | sed 's/^.*SPEECH OUTPUT: /orca said: /'
 echo "orca: passed"

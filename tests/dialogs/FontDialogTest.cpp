@@ -25,10 +25,15 @@ TEST_F(FontDialogTest, OpensWithArialTwentyWhenNothingIsStored)
     EXPECT_EQ(dialog.CboFontSize->itemText(15), "72");
     EXPECT_EQ(dialog.LblFont->text(), "Font Test");
     EXPECT_EQ(dialog.LblFont->font().pointSize(), 20);
+    // Opens on the name; a screen reader hears each box's value.
+    EXPECT_EQ(dialog.focusWidget(), dialog.CboFontName);
+    EXPECT_EQ(dialog.CboFontName->accessibleDescription(), "Arial");
+    EXPECT_EQ(dialog.CboFontSize->accessibleDescription(), "20");
     // Picking a size shows at once.
     dialog.CboFontSize->setCurrentIndex(15);
     Q_EMIT dialog.CboFontSize->activated(15);
     EXPECT_EQ(dialog.LblFont->font().pointSize(), 72);
+    EXPECT_EQ(dialog.CboFontSize->accessibleDescription(), "72");
     EXPECT_EQ(dialog.LblFont->size(), QSize(185, 28));
 }
 

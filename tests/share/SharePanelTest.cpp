@@ -12,6 +12,7 @@
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "share/PhoneHttp.h"
+#include "platform/ui/Announcer.h"
 #include "support/MainWindowFixture.h"
 
 #include <QFile>
@@ -71,6 +72,9 @@ TEST_F(SharedByTheCaller, OffUntilAskedThenOnTheHostsAddressWithItsCode)
     const QString url = caller.Share->Url();
     EXPECT_TRUE(url.startsWith(QStringLiteral("http://127.0.0.1:"))) << url.toStdString();
     EXPECT_EQ(caller.Share->LblUrl->text(), url);
+    // Reached by Tab and said aloud as sharing starts.
+    EXPECT_TRUE(caller.Share->LblUrl->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(Announcer::Of(&caller)->Last(), "Phones can join at " + url);
     EXPECT_FALSE(caller.Share->LblQr->pixmap().isNull());
     const quint16 port = static_cast<quint16>(QUrl(url).port());
     const QByteArray base = QUrl(url).path().toUtf8();
