@@ -56,7 +56,10 @@ int main(int argc, char* argv[])
     language.Install();
     // The windows carry their own titles; a display name would be appended to the dialogs'.
     QApplication::setDesktopFileName(QStringLiteral("example.plumwick.plumwick"));
-    QApplication::setStyle(new FocusRingStyle);
+    // A platform theme (qt6ct) sets its fonts and colours once the event loop turns: they are
+    // taken now, before any window is measured against them.
+    QCoreApplication::sendPostedEvents();
+    QApplication::setStyle(FocusRingStyle::ForDesktop());
     // The windows are laid out in fixed pixels for an 8-point sans serif at 96 dpi; a larger
     // desktop font grows them and their font alike.
     FormScale::Set(FormScale::ForFont(QApplication::font()));

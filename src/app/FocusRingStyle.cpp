@@ -2,12 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/FocusRingStyle.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
 
 FocusRingStyle::FocusRingStyle(QStyle* base) : QProxyStyle(base ? base : QStyleFactory::create(QStringLiteral("Fusion")))
 {
+}
+
+FocusRingStyle* FocusRingStyle::ForDesktop()
+{
+    return new FocusRingStyle(QStyleFactory::create(QApplication::style()->name()));
 }
 
 void FocusRingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

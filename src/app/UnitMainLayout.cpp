@@ -241,4 +241,5 @@ void TFrmMain::BuildControls()
     UseWindowColours(this);
     FormScale::Apply(this);
     FormScale::FitTexts(this);
+    FormScale::FitScreen(this);
 }

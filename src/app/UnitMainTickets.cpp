@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // 90-ball tickets: the option, the sample strip and printing strips.
 #include "app/ExportDialog.h"
-#include "platform/ui/FormScale.h"
 #include "app/JobProgressDialog.h"
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"
@@ -81,7 +80,7 @@ void TFrmMain::ShowTickets(bool on)
     LblCardNum->setText(on ? tr("Number of Strips: ") : tr("Number of Bingo Card: "));
     LblCardsPerPage->setText(on ? tr("Strips Per Page: ") : tr("Bingo Cards Per Page: "));
     for (QLabel* label : {Label2, LblCardNum, LblCardsPerPage})
-        FormScale::FitLabel(label);
+        label->adjustSize(); // the form is already at its scale
     EdtCardNum->setMaximum(on ? NinetyBall::MaxStrips : 99999);
     const QString count = on ? tr("Number of strips") : tr("Number of bingo cards");
     EdtCardNum->setAccessibleName(count);

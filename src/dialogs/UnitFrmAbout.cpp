@@ -72,6 +72,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     UseWindowColours(this);
     FormScale::Apply(this);
     FormScale::FitTexts(this);
+    FormScale::FitScreen(this);
 }
 
 bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)

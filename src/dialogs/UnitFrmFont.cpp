@@ -117,6 +117,7 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     UseWindowColours(this);
     FormScale::Apply(this);
     FormScale::FitTexts(this);
+    FormScale::FitScreen(this);
 }
 
 void TFrmFonts::FillNames()

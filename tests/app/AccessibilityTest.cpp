@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QStyleFactory>
 #include <QPushButton>
 #include <QStyleOption>
 
@@ -153,33 +154,36 @@ TEST(FocusRing, TwoPixelsWide)
 }
 
 // Buttons and lists that can't be typed in wear the same ring when they have the focus, from
-// the moment their window opens with it.
+// the moment their window opens with it, over every style the desktop may choose.
 TEST(FocusRing, ButtonsAndListsWearItToo)
 {
-    FocusRingStyle style;
-    QWidget window;
-    window.setStyle(&style);
-    QPalette blue = window.palette();
-    blue.setColor(QPalette::Highlight, QColor(0, 0, 255));
-    window.setPalette(blue);
-    auto* button = new QPushButton("OK", &window);
-    button->setGeometry(10, 10, 80, 27);
-    auto* list = new QComboBox(&window);
-    list->addItems({"Letter", "A4"});
-    list->setGeometry(10, 50, 120, 24);
-    for (QWidget* w : std::initializer_list<QWidget*>{button, list})
-        w->setStyle(&style);
-    window.resize(200, 100);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    for (QWidget* control : std::initializer_list<QWidget*>{button, list}) {
-        control->setFocus();
-        ASSERT_TRUE(control->hasFocus());
-        const QImage image = control->grab().toImage();
-        int ring = 0;
-        for (int x = 0; x < 4; ++x)
-            ring += image.pixelColor(x, image.height() / 2) == QColor(0, 0, 255) ? 1 : 0;
-        EXPECT_GE(ring, 2) << control->metaObject()->className();
+    for (const QString& name : QStyleFactory::keys()) {
+        SCOPED_TRACE(name.toStdString());
+        FocusRingStyle style(QStyleFactory::create(name));
+        QWidget window;
+        window.setStyle(&style);
+        QPalette blue = window.palette();
+        blue.setColor(QPalette::Highlight, QColor(0, 0, 255));
+        window.setPalette(blue);
+        auto* button = new QPushButton("OK", &window);
+        button->setGeometry(10, 10, 80, 27);
+        auto* list = new QComboBox(&window);
+        list->addItems({"Letter", "A4"});
+        list->setGeometry(10, 50, 120, 24);
+        for (QWidget* w : std::initializer_list<QWidget*>{button, list})
+            w->setStyle(&style);
+        window.resize(200, 100);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        for (QWidget* control : std::initializer_list<QWidget*>{button, list}) {
+            control->setFocus();
+            ASSERT_TRUE(control->hasFocus());
+            const QImage image = control->grab().toImage();
+            int ring = 0;
+            for (int x = 0; x < 4; ++x)
+                ring += image.pixelColor(x, image.height() / 2) == QColor(0, 0, 255) ? 1 : 0;
+            EXPECT_GE(ring, 2) << control->metaObject()->className();
+        }
     }
 }
 

@@ -53,6 +53,7 @@ TEST(SampleCard, TheFrameIsWholeAtEverySize)
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QToolButton>
 
 // With a large desktop font the window grows with it: nothing clipped, nothing overlapping,
@@ -60,7 +61,7 @@ TEST(SampleCard, TheFrameIsWholeAtEverySize)
 TEST_F(MainWindowTest, ALargeDesktopFontGrowsTheWindow)
 {
     const QFont before = QApplication::font();
-    for (const int pixels : {11, 19, 21}) {
+    for (const int pixels : {11, 19, 21, 27}) {
         SCOPED_TRACE(pixels);
         QFont desktop = before;
         desktop.setPixelSize(pixels);
@@ -76,30 +77,42 @@ TEST_F(MainWindowTest, ALargeDesktopFontGrowsTheWindow)
         w.ArrangeCard();
         w.show();
         QApplication::processEvents();
-        // Every label's and check box's text fits its box.
-        for (QWidget* c : w.findChildren<QWidget*>()) {
-            if (auto* label = qobject_cast<QLabel*>(c); label && !label->wordWrap() && !label->text().isEmpty() && label->isVisible())
-                EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
-            if (auto* box = qobject_cast<QCheckBox*>(c)) {
-                const int needed = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
-                                   box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
-                                   box->fontMetrics().horizontalAdvance(box->text().trimmed());
-                EXPECT_LE(needed, box->width()) << box->text().toStdString();
+        // The window fits its screen (scrolling where it must), and every label's and check
+        // box's text fits its box, for cards and for tickets.
+        const QSize room = w.screen()->availableGeometry().size();
+        EXPECT_LE(w.width(), room.width());
+        EXPECT_LE(w.height(), room.height());
+        for (const bool tickets : {false, true}) {
+            w.ShowTickets(tickets);
+            for (QWidget* c : w.findChildren<QWidget*>()) {
+                if (auto* label = qobject_cast<QLabel*>(c); label && !label->wordWrap() && !label->text().isEmpty() && label->isVisible())
+                    EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+                if (auto* box = qobject_cast<QCheckBox*>(c)) {
+                    const int needed = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                                       box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
+                                       box->fontMetrics().horizontalAdvance(box->text().trimmed());
+                    EXPECT_LE(needed, box->width()) << box->text().toStdString();
+                }
             }
-        }
-        // No menu hides behind the menu bar's extension button.
-        auto* more = w.findChild<QMenuBar*>()->findChild<QToolButton*>("qt_menubar_ext_button");
-        EXPECT_TRUE(!more || !more->isVisible());
-        // The card's top edge is drawn, and nothing covers it.
-        // (On a screen scaled by 1.5 the grab is in device pixels.)
-        const QImage whole = w.grab().toImage();
-        const qreal dpr = whole.devicePixelRatio();
-        const int top = static_cast<int>(std::ceil(w.PB->y() * dpr));
-        for (int x : {w.PB->x() + w.PB->width() / 10, w.PB->x() + w.PB->width() / 2}) {
-            int darkest = 255;
-            for (int y = top; y < top + static_cast<int>(std::ceil(dpr)); ++y)
-                darkest = std::min(darkest, qGray(whole.pixel(static_cast<int>(x * dpr), y)));
-            EXPECT_LT(darkest, 100) << "at x " << x << ", scale " << dpr;
+            if (tickets)
+                break;
+            // No menu hides behind the menu bar's extension button.
+            auto* more = w.findChild<QMenuBar*>()->findChild<QToolButton*>("qt_menubar_ext_button");
+            EXPECT_TRUE(!more || !more->isVisible());
+            // The card's top edge is drawn, and nothing covers it.
+            // (On a screen scaled by 1.5 the grab is in device pixels.)
+            if (auto* scroller = w.findChild<QScrollArea*>()) // a form larger than the screen, from its top
+                scroller->ensureVisible(0, 0);
+            const QImage whole = w.grab().toImage();
+            const qreal dpr = whole.devicePixelRatio();
+            const QPoint card = w.PB->mapTo(&w, QPoint(0, 0));
+            const int top = static_cast<int>(std::ceil(card.y() * dpr));
+            for (int x : {card.x() + w.PB->width() / 10, card.x() + w.PB->width() / 2}) {
+                int darkest = 255;
+                for (int y = top; y < top + static_cast<int>(std::ceil(dpr)); ++y)
+                    darkest = std::min(darkest, qGray(whole.pixel(static_cast<int>(x * dpr), y)));
+                EXPECT_LT(darkest, 100) << "at x " << x << ", scale " << dpr;
+            }
         }
         window.reset();
     }

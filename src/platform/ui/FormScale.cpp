@@ -8,6 +8,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -103,6 +106,40 @@ void FitTexts(QWidget* window)
             field->setGeometry(needed, field->y(), right + 1 - needed, field->height());
         }
     }
+}
+
+void FitScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    // Room for the window manager's frame and title bar.
+    const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+    const QSize form = window->size();
+    if (form.width() <= room.width() && form.height() <= room.height())
+        return;
+    auto* scroller = new QScrollArea(window);
+    scroller->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget;
+    content->setFixedSize(form);
+    content->setAutoFillBackground(window->autoFillBackground());
+    // In the scroll area first, so that the controls stay in their window's Tab order.
+    scroller->setWidget(content);
+    const QObjectList children = window->children();
+    for (QObject* child : children) {
+        auto* control = qobject_cast<QWidget*>(child);
+        if (!control || control == scroller || control->isWindow())
+            continue;
+        const QRect place = control->geometry();
+        const bool hidden = control->isHidden();
+        control->setParent(content);
+        control->setGeometry(place);
+        control->setHidden(hidden);
+    }
+    const int bar = scroller->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize shown(std::min(form.width() + bar, room.width()), std::min(form.height() + bar, room.height()));
+    window->setFixedSize(shown);
+    scroller->setGeometry(QRect(QPoint(0, 0), shown));
 }
 
 } // namespace FormScale

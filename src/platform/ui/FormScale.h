@@ -36,4 +36,9 @@ void Apply(QWidget* window);
 // moves right of its label, keeping its right edge. Where the texts fit, nothing moves.
 void FitTexts(QWidget* window);
 
+// A form larger than its screen's free area (a large desktop font, a scale factor, a small
+// screen) is shown in a window that fits, its contents scrolling inside: every control stays
+// where the form puts it, in the same Tab order, and reachable. A form that fits is left be.
+void FitScreen(QWidget* window);
+
 } // namespace FormScale
