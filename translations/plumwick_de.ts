@@ -403,6 +403,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>%1 more claims: see the list of claims</source>
         <translation>%1 weitere Bingo-Rufe: siehe die Liste der Rufe</translation>
     </message>
+    <message>
+        <source>%1: checked</source>
+        <translation>%1: aktiviert</translation>
+    </message>
+    <message>
+        <source>%1: not checked</source>
+        <translation>%1: nicht aktiviert</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -1036,6 +1044,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Claims:</source>
         <translation>Bingo-Rufe:</translation>
+    </message>
+    <message>
+        <source>Address for the phones</source>
+        <translation>Adresse für die Handys</translation>
+    </message>
+    <message>
+        <source>Phones can join at %1</source>
+        <translation>Handys können unter %1 mitspielen</translation>
     </message>
 </context>
 <context>

@@ -403,6 +403,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>%1 more claims: see the list of claims</source>
         <translation>%1 avisos de bingo más: vea la lista de avisos</translation>
     </message>
+    <message>
+        <source>%1: checked</source>
+        <translation>%1: marcado</translation>
+    </message>
+    <message>
+        <source>%1: not checked</source>
+        <translation>%1: sin marcar</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -1036,6 +1044,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Claims:</source>
         <translation>Bingos cantados:</translation>
+    </message>
+    <message>
+        <source>Address for the phones</source>
+        <translation>Dirección para los teléfonos</translation>
+    </message>
+    <message>
+        <source>Phones can join at %1</source>
+        <translation>Los teléfonos pueden unirse en %1</translation>
     </message>
 </context>
 <context>

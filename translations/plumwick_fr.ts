@@ -403,6 +403,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>%1 more claims: see the list of claims</source>
         <translation>%1 annonces de bingo de plus : voir la liste des annonces</translation>
     </message>
+    <message>
+        <source>%1: checked</source>
+        <translation>%1 : coché</translation>
+    </message>
+    <message>
+        <source>%1: not checked</source>
+        <translation>%1 : non coché</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -1036,6 +1044,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Claims:</source>
         <translation>Annonces de bingo :</translation>
+    </message>
+    <message>
+        <source>Address for the phones</source>
+        <translation>Adresse pour les téléphones</translation>
+    </message>
+    <message>
+        <source>Phones can join at %1</source>
+        <translation>Les téléphones peuvent rejoindre la partie à l’adresse %1</translation>
     </message>
 </context>
 <context>

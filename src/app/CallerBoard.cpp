@@ -5,7 +5,6 @@
 #include "app/SampleCardAccessible.h"
 #include "card/CardArrangement.h"
 #include "game/CallerDraw.h"
-#include "game/NinetyBall.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -49,7 +48,7 @@ int CallerBoard::Columns() const
     if (Shown.empty())
         return 0;
     if (TicketBoard())
-        return NinetyBall::Columns;
+        return 10; // as a hall's board: 1 to 10, 11 to 20, ... 81 to 90
     return Flashboard() ? 16 : std::max(1, static_cast<int>(std::ceil(std::sqrt(Shown.size() * 2.0))));
 }
 
@@ -57,7 +56,7 @@ int CallerBoard::Rows() const
 {
     const int cols = Columns();
     if (TicketBoard())
-        return 11; // 80 to 90
+        return 9;
     return cols == 0 ? 0 : Flashboard() ? 5 : (static_cast<int>(Shown.size()) + cols - 1) / cols;
 }
 
@@ -68,10 +67,8 @@ int CallerBoard::WordAt(int row, int column) const
     if (Flashboard() || TicketBoard()) {
         if (Flashboard() && column == 0)
             return -1;
-        // The numbers 1 to 75 by column group, or 1 to 90 down nine columns.
-        const int number = TicketBoard() ? NinetyBall::ColumnLow(column) + row : row * 15 + column;
-        if (TicketBoard() && number > NinetyBall::ColumnHigh(column))
-            return -1;
+        // The numbers 1 to 75 by column group, or 1 to 90 ten to a row.
+        const int number = TicketBoard() ? row * 10 + column + 1 : row * 15 + column;
         for (int i : Shown)
             if (Draw->Words()[i].toInt() == number)
                 return i;

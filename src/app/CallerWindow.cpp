@@ -102,6 +102,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     buttons->addWidget(ChkReadAloud);
     auto* whole = new QHBoxLayout(this);
     auto* layout = new QVBoxLayout;
+    CallAndBoard = layout;
     whole->addLayout(layout, 3);
     whole->addWidget(Share, 2);
     layout->addLayout(top);
@@ -333,6 +334,10 @@ void CallerWindow::ShowState()
     BtnCheck->setEnabled(!Playing.Code.isEmpty());
     FitTexts();
     static_cast<CallerBoard*>(Board)->Show(Calls.get(), Letters, Playing.Tickets);
+    // The 90-ball board has nine rows to the 75-ball board's five: it takes the height its
+    // numbers need to be as large, and the call still a good part of the window.
+    CallAndBoard->setStretchFactor(LblCall, Playing.Tickets ? 2 : 3);
+    CallAndBoard->setStretchFactor(Board, Playing.Tickets ? 5 : 2);
     ChkShare->setEnabled(!Playing.Code.isEmpty());
     if (Share->Sharing())
         Share->SetCalls(CalledWords());

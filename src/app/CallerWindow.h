@@ -15,6 +15,7 @@ class QCheckBox;
 class QKeyEvent;
 class QComboBox;
 class QLabel;
+class QBoxLayout;
 class QPushButton;
 class Prompts;
 class SharePanel;
@@ -48,6 +49,7 @@ public:
     QComboBox* CboGame = nullptr;
     QLabel* LblCall = nullptr;
     QWidget* Board = nullptr;
+    QBoxLayout* CallAndBoard = nullptr; // the call over the board, sharing the height
     Announcer* Speaker = nullptr; // what a screen reader hears of each call
     QLabel* LblCount = nullptr;
     QLabel* LblLast = nullptr;

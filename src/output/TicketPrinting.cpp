@@ -80,19 +80,41 @@ void PaintSampleStrip(Surface& surface, const NinetyBall::Strip& strip, int widt
 {
     surface.FillBackground();
     const int p = surface.PenWidth();
-    // 18 rows and five gaps of half a row; a cell at most twice as wide as tall.
-    const int cellHeight = std::max(1, (height - p) * 2 / (2 * Rows * TicketsPerStrip + TicketsPerStrip - 1));
-    const int cellWidth = std::max(1, std::min((width - p) / Columns, 2 * cellHeight));
-    const int gap = cellHeight / 2;
-    const int x = (width - Columns * cellWidth) / 2;
-    const int y = (height - TicketsPerStrip * Rows * cellHeight - (TicketsPerStrip - 1) * gap) / 2;
+    // The six tickets in one column or in two of three, which fill a wide box, unless one
+    // column lets the numbers be a tenth larger (a number needs about twice its height
+    // across, "88" and an "M" of room); half a row
+    // between the tickets and half a cell between the columns; a cell at most twice as wide
+    // as tall and at most a fifth taller than wide.
+    struct Plan {
+        int Across = 1, CellWidth = 1, CellHeight = 1;
+    } best;
+    int bestSize = -1;
+    for (const int across : {1, 2}) {
+        const int down = TicketsPerStrip / across;
+        Plan plan{across, 1, 1};
+        plan.CellHeight = std::max(1, (height - p) * 2 / (2 * Rows * down + down - 1));
+        plan.CellWidth = std::max(1, std::min((width - p) * 2 / (2 * Columns * across + across - 1), 2 * plan.CellHeight));
+        plan.CellHeight = std::min(plan.CellHeight, plan.CellWidth * 6 / 5);
+        const int size = std::min(plan.CellWidth * 10 / 2, plan.CellHeight * 8) * (across == 2 ? 11 : 10);
+        if (size > bestSize) {
+            best = plan;
+            bestSize = size;
+        }
+    }
+    const int down = TicketsPerStrip / best.Across;
+    const int gap = best.CellHeight / 2;
+    const int columnGap = best.CellWidth / 2;
+    const int x = (width - best.Across * Columns * best.CellWidth - (best.Across - 1) * columnGap) / 2;
+    const int y = (height - down * Rows * best.CellHeight - (down - 1) * gap) / 2;
     const QString rememberedFace = surface.FontFace();
     const int rememberedPoints = surface.FontSize();
     const bool rememberedBold = surface.FontBold();
     surface.SetFont(face, points, true);
-    surface.SetFontSize(TicketNumberPoints(surface, cellWidth, cellHeight));
+    surface.SetFontSize(TicketNumberPoints(surface, best.CellWidth, best.CellHeight));
     for (int t = 0; t < TicketsPerStrip; ++t)
-        PrintTicket(surface, x, y + t * (Rows * cellHeight + gap), cellWidth, cellHeight, strip[static_cast<size_t>(t)]);
+        PrintTicket(surface, x + (t / down) * (Columns * best.CellWidth + columnGap),
+                    y + (t % down) * (Rows * best.CellHeight + gap), best.CellWidth, best.CellHeight,
+                    strip[static_cast<size_t>(t)]);
     surface.SetFont(rememberedFace, rememberedPoints, rememberedBold);
 }
 

@@ -43,8 +43,9 @@ StripLayout LayoutStrips(int perPage, const DeviceCaps& caps, int penWidth);
 void PrintTicket(Surface& surface, int x, int y, int cellWidth, int cellHeight, const NinetyBall::Ticket& ticket);
 int TicketNumberPoints(Surface& surface, int cellWidth, int cellHeight);
 
-// The main window's sample: a whole strip filling the paint box (the tickets stacked with
-// half a row between them), in the card face, bold, with the font set as it found it.
+// The main window's sample: a whole strip filling the paint box (the tickets in one column,
+// or in two of three where the numbers come out larger), in the card face, bold, with the
+// font set as it found it.
 void PaintSampleStrip(Surface& surface, const NinetyBall::Strip& strip, int width, int height, const QString& face,
                       int points);
 // The strip read out for a screen reader: "Ticket 1. Row 1: 4, 21, ... Ticket 2. ...".

@@ -30,7 +30,7 @@ QString RecordTicketGame(std::uint32_t seed, int strips)
 
 } // namespace
 
-TEST_F(MainWindowTest, TheCallerShowsTicketsOnNineColumnsWithTheirTraditionalCalls)
+TEST_F(MainWindowTest, TheCallerShowsTicketsOnAHallBoardWithTheirTraditionalCalls)
 {
     WriteSettings("[Tickets]\r\nPlay=1\r\n");
     Home.Folder.Write("Plumwick/SampleLists/90-Ball Calls.txt", "# mine\n22\tTwo little ducks\n88  Two fat ladies\n");
@@ -45,13 +45,19 @@ TEST_F(MainWindowTest, TheCallerShowsTicketsOnNineColumnsWithTheirTraditionalCal
     EXPECT_TRUE(caller.ChkTraditional->isVisibleTo(&caller));
     EXPECT_TRUE(caller.ChkShare->isEnabled()); // a printed game of tickets can be shared
     auto* board = static_cast<CallerBoard*>(caller.Board);
-    ASSERT_EQ(board->Columns(), 9);
-    ASSERT_EQ(board->Rows(), 11);
+    // Ten to a row, as on a hall's board, and its rows as tall as a 75-ball board's (about
+    // 38 pixels in this window: the call gives it room).
+    ASSERT_EQ(board->Columns(), 10);
+    ASSERT_EQ(board->Rows(), 9);
     EXPECT_EQ(board->CellText(0, 0), "1, not called");
-    EXPECT_EQ(board->CellText(8, 0), "9, not called");
+    EXPECT_EQ(board->CellText(0, 9), "10, not called");
+    EXPECT_EQ(board->CellText(2, 1), "22, not called");
+    EXPECT_EQ(board->CellText(8, 9), "90, not called");
     EXPECT_EQ(board->CellText(9, 0), "");
-    EXPECT_EQ(board->CellText(2, 2), "22, not called");
-    EXPECT_EQ(board->CellText(10, 8), "90, not called");
+    caller.resize(900, 600);
+    caller.show();
+    QApplication::processEvents();
+    EXPECT_GE(board->height() / 9, 30);
 
     // Called plainly, without a column letter; with the box ticked, by its call where it has one.
     for (int i = 0; i < 500; ++i) { // new games until one opens with 22
@@ -62,7 +68,7 @@ TEST_F(MainWindowTest, TheCallerShowsTicketsOnNineColumnsWithTheirTraditionalCal
         Asks.ExpectQuestion("Start a new game? The 1 calls so far are cleared.", true);
     }
     ASSERT_EQ(caller.LblCall->text(), "22");
-    EXPECT_EQ(board->CellText(2, 2), "22, called");
+    EXPECT_EQ(board->CellText(2, 1), "22, called");
     caller.ChkTraditional->setChecked(true);
     EXPECT_EQ(caller.LblCall->text(), "Two little ducks, 22");
     EXPECT_TRUE(Settings().contains("TraditionalCalls=1"));

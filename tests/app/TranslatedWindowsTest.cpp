@@ -299,7 +299,7 @@ TEST_P(TranslatedWindows, SpeakTheLanguageWholeWithUniqueKeysAndRoomForEveryText
 
     // Texts the same in both languages: only those the catalogue keeps as they are, and the
     // lists a user named (the samples, the recent lists), which are not the program's words.
-    QSet<QString> ownNames{QStringLiteral("Laser")};
+    QSet<QString> ownNames{QStringLiteral("Laser"), QStringLiteral("Arial")}; // a printer's and a font's name
     for (QMenu* menu : {main.MnuSample, main.MnuFileRecent})
         for (QAction* a : menu->actions())
             ownNames << a->text();
