@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
@@ -61,7 +62,7 @@ QString Controls(const std::vector<std::pair<const char*, QString>>& patterns, c
     html += QStringLiteral("</select>\n<button type=\"button\" id=\"bingo\">%1</button>\n"
                            "<button type=\"button\" id=\"clear\">%2</button>\n</div>\n")
                 .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")), HtmlEscaped(QCoreApplication::translate("CardWebPage", "Clear marks")));
-    html += QStringLiteral("<section id=\"bingo-view\" hidden aria-labelledby=\"bingo-title\">\n<h2 id=\"bingo-title\">%1</h2>\n"
+    html += QStringLiteral("<section id=\"bingo-view\" hidden role=\"dialog\" aria-modal=\"true\" aria-labelledby=\"bingo-title\">\n<h2 id=\"bingo-title\">%1</h2>\n"
                            "<p class=\"who\">%2</p>\n<ul id=\"bingo-words\"></ul>\n<button type=\"button\" id=\"close\">%3</button>\n"
                            "</section>\n")
                 .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")), HtmlEscaped(who),
@@ -119,6 +120,26 @@ QString HtmlEscaped(const QString& text)
     return out;
 }
 
+QString CellWord(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    int embeddings = 0, isolates = 0;
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x20 || (c >= 0x7f && c < 0xa0))
+            continue;
+        if (c >= 0x202a && c <= 0x202e) // LRE, RLE, PDF, LRO, RLO
+            embeddings = c == 0x202c ? std::max(0, embeddings - 1) : embeddings + 1;
+        else if (c >= 0x2066 && c <= 0x2069) // LRI, RLI, FSI, PDI
+            isolates = c == 0x2069 ? std::max(0, isolates - 1) : isolates + 1;
+        out += ch;
+    }
+    out += QString(embeddings, QChar(0x202c));
+    out += QString(isolates, QChar(0x2069));
+    return out;
+}
+
 QByteArray CardWebPage(const WebCard& card)
 {
     static const QByteArray script = BuiltInFile(QStringLiteral(":/web/card.js"));
@@ -131,11 +152,11 @@ QByteArray CardWebPage(const WebCard& card)
     QString html;
     html.reserve(8000 + 200 * view.Texts.size());
     html += PageHead(title, style, scriptHash);
-    html += QStringLiteral("<body data-key=\"%1\" data-side=\"%2\" data-free=\"%3\">\n<main>\n<h1>%4</h1>\n")
+    html += QStringLiteral("<body data-key=\"%1\" data-side=\"%2\" data-free=\"%3\">\n<main>\n<h1 dir=\"auto\">%4</h1>\n")
                 .arg(HtmlEscaped(card.StorageKey))
                 .arg(view.Side)
                 .arg(view.FreeCell)
-                .arg(HtmlEscaped(card.Title));
+                .arg(HtmlEscaped(CellWord(card.Title)));
     html += QStringLiteral("<div class=\"card\">\n");
     // A heading row of a cell a column, blank past the heading's last letter (BINGO on 7 x 7).
     if (!view.Heading.isEmpty()) {
@@ -145,10 +166,10 @@ QByteArray CardWebPage(const WebCard& card)
         html += u'\n';
     }
     for (int i = 0; i < view.Texts.size(); ++i) {
-        const QString word = HtmlEscaped(view.Texts[i]);
+        const QString word = HtmlEscaped(CellWord(view.Texts[i]));
         const QString letter = view.Heading.value(i % view.Side);
         const QString name = letter.isEmpty() ? word : HtmlEscaped(letter) + u' ' + word;
-        html += QStringLiteral("<button type=\"button\" class=\"cell\" data-i=\"%1\" data-letter=\"%2\" data-word=\"%3\" "
+        html += QStringLiteral("<button type=\"button\" class=\"cell\" dir=\"auto\" data-i=\"%1\" data-letter=\"%2\" data-word=\"%3\" "
                                "aria-label=\"%4\" aria-pressed=\"false\">%3</button>")
                     .arg(i)
                     .arg(HtmlEscaped(letter), word, name.isEmpty() ? HtmlEscaped(QCoreApplication::translate("CardWebPage", "empty")) : name);
@@ -157,7 +178,7 @@ QByteArray CardWebPage(const WebCard& card)
     }
     html += QStringLiteral("</div>\n");
     if (!card.Footer.isEmpty())
-        html += QStringLiteral("<p class=\"footer\">") + HtmlEscaped(card.Footer) + QStringLiteral("</p>\n");
+        html += QStringLiteral("<p class=\"footer\" dir=\"auto\">") + HtmlEscaped(card.Footer) + QStringLiteral("</p>\n");
     // The patterns, the lines' names and the verdict as the checker says them.
     const std::vector<std::pair<const char*, QString>> patterns = {
         {"line", QCoreApplication::translate("WinPatterns", "Any line")},

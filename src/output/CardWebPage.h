@@ -25,6 +25,10 @@ QByteArray CardWebPage(const WebCard& card);
 
 // Text for HTML: &, <, >, " and ' as entities.
 QString HtmlEscaped(const QString& text);
+// A word as a cell shows it: control characters left out (they would show as boxes), and
+// a direction embedding, override or isolate the word opens closed at its end, so that it
+// can't turn the cells after it round.
+QString CellWord(const QString& text);
 
 // Shared by the pages the program serves or writes:
 // a file built into the program (":/web/card.css");

@@ -121,10 +121,14 @@ try:
     words = [li.text for li in browser.find_elements(By.CSS_SELECTOR, "#bingo-words li")]
     check(len(words) == 9 and "Free Space" in words, f"the Bingo view lists the marked words: {words}")
     check(code in view.text, "the Bingo view shows the game code")
+    check(view.get_attribute("role") == "dialog" and view.get_attribute("aria-modal") == "true",
+          "the Bingo view is a modal dialog")
+    check(browser.execute_script("return document.querySelector('.card').inert"), "the card behind it can't be reached")
     if pictures:
         browser.save_screenshot(os.path.join(pictures, "web-card-bingo.png"))
     browser.switch_to.active_element.send_keys(Keys.ESCAPE)
     check(not view.is_displayed(), "Escape closes the Bingo view")
+    check(not browser.execute_script("return document.querySelector('.card').inert"), "the card is back")
 
     # Clear marks asks first: dismissed, nothing changes; accepted, only the free space stays.
     browser.find_element(By.ID, "clear").click()
@@ -163,6 +167,9 @@ try:
     browser.refresh()
     ground = browser.execute_script("return getComputedStyle(document.body).backgroundColor")
     check(ground == "rgb(22, 22, 22)", f"the page follows a dark theme ({ground})")
+    ring = browser.execute_script("const c = document.querySelectorAll('.cell')[12]; c.classList.add('win');"
+                                  "return getComputedStyle(c).outlineColor")
+    check(ring == "rgb(29, 122, 53)", f"the winning line stands out from the dab in the dark ({ring})")
     browser.execute_script(source)
     result = browser.execute_async_script(run_axe)
     serious = [v for v in result if v[1] in ("serious", "critical")]
@@ -220,8 +227,14 @@ try:
     browser.get(url(os.path.join(folder, "card-0001.html")))
     check(not browser.find_elements(By.TAG_NAME, "img"), "no picture was made of a word")
     check(hostile in [c.text for c in cells()], "the word is shown as text")
+    # A direction override a word opens is closed in its cell; every cell finds its own direction.
+    folder, _ = export(["\u202eevil"] + [f"w{n}" for n in range(30)], "--seed", "1", "--cards", "1")
+    browser.get(url(os.path.join(folder, "card-0001.html")))
+    shown = browser.execute_script("return Array.from(document.querySelectorAll('.cell')).map(c => [c.dir, c.textContent])")
+    check(all(d == "auto" for d, _ in shown), "every cell has dir=auto")
+    check("\u202eevil\u202c" in [t for _, t in shown], f"the override is closed: {[t for _, t in shown if 'evil' in t]}")
 finally:
     browser.quit()
 
-print(f"{9 + 34 - len(failures)} passed, {len(failures)} failed" if failures else "browser: passed")
+print(f"{9 + 40 - len(failures)} passed, {len(failures)} failed" if failures else "browser: passed")
 sys.exit(1 if failures else 0)

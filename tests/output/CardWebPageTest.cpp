@@ -65,7 +65,7 @@ TEST(CardWebPage, AWordIsTextWhateverItHolds)
     EXPECT_EQ(page.count("</style>"), 1);
     EXPECT_TRUE(page.contains(">&lt;img src=x onerror=alert(1)&gt;</button>"));
     EXPECT_TRUE(page.contains(">&quot;quoted&quot; &amp; &#39;single&#39;</button>"));
-    EXPECT_TRUE(page.contains("<h1>&lt;b&gt;title&lt;/b&gt;</h1>"));
+    EXPECT_TRUE(page.contains("<h1 dir=\"auto\">&lt;b&gt;title&lt;/b&gt;</h1>"));
 }
 
 TEST(CardWebPage, OnlyItsOwnScriptAndStyleRunAndNothingIsFetched)
@@ -91,7 +91,7 @@ TEST(CardWebPage, CellsAreButtonsNamedByTheirColumnWithTheFreeSpaceMarkedByTheSc
     EXPECT_TRUE(page.contains("data-free=\"12\""));
     EXPECT_TRUE(page.contains("aria-label=\"N Free Space\""));
     EXPECT_TRUE(page.contains("data-key=\"K7F2-9QXA-card-3\""));
-    EXPECT_TRUE(page.contains("<p class=\"footer\">Card 3 \xc2\xb7 Game K7F2-9QXA</p>"));
+    EXPECT_TRUE(page.contains("<p class=\"footer\" dir=\"auto\">Card 3 \xc2\xb7 Game K7F2-9QXA</p>"));
     // Without a heading or a free space.
     CardOptions bare;
     bare.SizeIndex = 0;

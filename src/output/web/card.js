@@ -98,14 +98,21 @@
     const list = document.getElementById("bingo-words");
     list.replaceChildren(...cells.filter((c) => isMarked(Number(c.dataset.i))).map((c) => {
       const item = document.createElement("li");
+      item.dir = "auto";
       item.textContent = c.dataset.word;
       return item;
     }));
     view.hidden = false;
+    behind(true);
     document.getElementById("close").focus();
   });
+  // While the Bingo view is open, the card and its controls behind it can't be reached.
+  function behind(inert) {
+    for (const part of view.parentElement.children) if (part !== view) part.inert = inert;
+  }
   document.getElementById("close").addEventListener("click", () => {
     view.hidden = true;
+    behind(false);
     document.getElementById("bingo").focus();
   });
   document.addEventListener("keydown", (e) => { if (e.key === "Escape" && !view.hidden) document.getElementById("close").click(); });

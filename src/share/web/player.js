@@ -12,6 +12,19 @@
   let calls = [];
   let cells = [];
 
+  // A word as its cell shows it: no control characters (they show as boxes), and any
+  // direction embedding, override or isolate it opens closed at its end.
+  function shown(word) {
+    let embeddings = 0, isolates = 0;
+    const kept = Array.from(word.replace(/[\u0000-\u001f\u007f-\u009f]/g, "")).map((ch) => {
+      if (/[\u202a\u202b\u202d\u202e]/.test(ch)) embeddings++;
+      else if (ch === "\u202c") embeddings = Math.max(0, embeddings - 1);
+      else if (/[\u2066-\u2068]/.test(ch)) isolates++;
+      else if (ch === "\u2069") isolates = Math.max(0, isolates - 1);
+      return ch;
+    }).join("");
+    return kept + "\u202c".repeat(embeddings) + "\u2069".repeat(isolates);
+  }
   async function say(message) {
     const answer = await fetch("say", { method: "POST", body: JSON.stringify(message), headers: { "Content-Type": "application/json" } });
     if (!answer.ok) throw new Error(String(answer.status));
@@ -60,7 +73,8 @@
       const cell = document.createElement("button");
       cell.type = "button";
       cell.className = "cell";
-      cell.textContent = word;
+      cell.dir = "auto";
+      cell.textContent = shown(word);
       const letter = seat.heading[i % seat.side] || "";
       cell.setAttribute("aria-label", letter ? letter + " " + word : word);
       mark(cell, i === seat.free || (marked && marked[i]));
