@@ -1847,6 +1847,14 @@ siehe plumwick-print --help.
         <source>Clear every mark on this ticket?</source>
         <translation>Alle Markierungen auf diesem Schein löschen?</translation>
     </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Reihe %1</translation>
+    </message>
 </context>
 <context>
     <name>TraditionalCalls</name>

@@ -1847,6 +1847,14 @@ vea plumwick-print --help.
         <source>Clear every mark on this ticket?</source>
         <translation>¿Borrar todas las marcas de este boleto?</translation>
     </message>
+    <message>
+        <source>blank</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
 </context>
 <context>
     <name>TraditionalCalls</name>

@@ -1847,6 +1847,14 @@ voir plumwick-print --help.
         <source>Clear every mark on this ticket?</source>
         <translation>Effacer toutes les marques de ce ticket&#xa0;?</translation>
     </message>
+    <message>
+        <source>blank</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
 </context>
 <context>
     <name>TraditionalCalls</name>

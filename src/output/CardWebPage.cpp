@@ -157,24 +157,38 @@ QByteArray CardWebPage(const WebCard& card)
                 .arg(view.Side)
                 .arg(view.FreeCell)
                 .arg(HtmlEscaped(CellWord(card.Title)));
-    html += QStringLiteral("<div class=\"card\">\n");
+    // A table a screen reader walks row by row and column by column; the rows and the cells'
+    // boxes take no room, so the card stays one grid of cells.
+    html += QStringLiteral("<div class=\"card\" role=\"table\" aria-label=\"%1\">\n")
+                .arg(HtmlEscaped(CellWord(card.Footer.isEmpty() ? card.Title : card.Footer)));
     // A heading row of a cell a column, blank past the heading's last letter (BINGO on 7 x 7).
     if (!view.Heading.isEmpty()) {
+        html += QStringLiteral("<div class=\"row\" role=\"row\">");
         for (int c = 0; c < view.Side; ++c)
-            html += QStringLiteral("<div class=\"head\" aria-hidden=\"true\">") + HtmlEscaped(view.Heading.value(c)) +
+            html += QStringLiteral("<div class=\"head\" role=\"columnheader\">") + HtmlEscaped(view.Heading.value(c)) +
                     QStringLiteral("</div>");
-        html += u'\n';
+        html += QStringLiteral("</div>\n");
     }
     for (int i = 0; i < view.Texts.size(); ++i) {
+        if (i % view.Side == 0)
+            html += QStringLiteral("<div class=\"row\" role=\"row\">");
         const QString word = HtmlEscaped(CellWord(view.Texts[i]));
         const QString letter = view.Heading.value(i % view.Side);
         const QString name = letter.isEmpty() ? word : HtmlEscaped(letter) + u' ' + word;
-        html += QStringLiteral("<button type=\"button\" class=\"cell\" dir=\"auto\" data-i=\"%1\" data-letter=\"%2\" data-word=\"%3\" "
-                               "aria-label=\"%4\" aria-pressed=\"false\">%3</button>")
-                    .arg(i)
-                    .arg(HtmlEscaped(letter), word, name.isEmpty() ? HtmlEscaped(QCoreApplication::translate("CardWebPage", "empty")) : name);
+        if (i == view.FreeCell) // marked from the start, and nothing to press
+            html += QStringLiteral("<div class=\"slot\" role=\"cell\"><div class=\"cell free\" dir=\"auto\" data-i=\"%1\" "
+                                   "data-letter=\"%2\" data-word=\"%3\">%3</div></div>")
+                        .arg(i)
+                        .arg(HtmlEscaped(letter), word);
+        else
+            html += QStringLiteral("<div class=\"slot\" role=\"cell\"><button type=\"button\" class=\"cell\" dir=\"auto\" "
+                                   "data-i=\"%1\" data-letter=\"%2\" data-word=\"%3\" aria-label=\"%4\" "
+                                   "aria-pressed=\"false\">%3</button></div>")
+                        .arg(i)
+                        .arg(HtmlEscaped(letter), word,
+                             name.isEmpty() ? HtmlEscaped(QCoreApplication::translate("CardWebPage", "empty")) : name);
         if (i % view.Side == view.Side - 1)
-            html += u'\n';
+            html += QStringLiteral("</div>\n");
     }
     html += QStringLiteral("</div>\n");
     if (!card.Footer.isEmpty())

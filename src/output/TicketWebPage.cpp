@@ -15,22 +15,26 @@ QByteArray TicketWebPage(const WebTicket& ticket)
     const QByteArray style = PageStyle(ticket.FontFamilies, Columns, Rows, false) + BuiltInFile(QStringLiteral(":/web/ticket.css"));
     const QString title = ticket.Title + QStringLiteral(" \u2013 ") + ticket.Footer;
     QString html = PageHead(title, style, scriptHash);
-    html += QStringLiteral("<body data-key=\"%1\">\n<main>\n<h1>%2</h1>\n<div class=\"card\">\n")
-                .arg(HtmlEscaped(ticket.StorageKey), HtmlEscaped(ticket.Title));
+    html += QStringLiteral("<body data-key=\"%1\">\n<main>\n<h1 dir=\"auto\">%2</h1>\n<div class=\"card\" role=\"table\" aria-label=\"%3\">\n")
+                .arg(HtmlEscaped(ticket.StorageKey), HtmlEscaped(CellWord(ticket.Title)), HtmlEscaped(ticket.Footer));
+    // Each row named, its blanks said as blank cells of it.
+    const QString blank = HtmlEscaped(QCoreApplication::translate("TicketWebPage", "blank"));
     for (int r = 0; r < Rows; ++r) {
+        html += QStringLiteral("<div class=\"row\" role=\"row\" aria-label=\"%1\">")
+                    .arg(HtmlEscaped(QCoreApplication::translate("TicketWebPage", "Row %1").arg(r + 1)));
         for (int c = 0; c < Columns; ++c) {
             const int n = ticket.Ticket.Cells[static_cast<size_t>(r)][static_cast<size_t>(c)];
             if (n == 0)
-                html += QStringLiteral("<div class=\"blank\" aria-hidden=\"true\"></div>");
+                html += QStringLiteral("<div class=\"blank\" role=\"cell\" aria-label=\"%1\"></div>").arg(blank);
             else
-                html += QStringLiteral("<button type=\"button\" class=\"cell\" data-i=\"%1\" data-word=\"%2\" "
-                                       "aria-pressed=\"false\">%2</button>")
+                html += QStringLiteral("<div class=\"slot\" role=\"cell\"><button type=\"button\" class=\"cell\" "
+                                       "data-i=\"%1\" data-word=\"%2\" aria-pressed=\"false\">%2</button></div>")
                             .arg(r * Columns + c)
                             .arg(n);
         }
-        html += u'\n';
+        html += QStringLiteral("</div>\n");
     }
-    html += QStringLiteral("</div>\n<p class=\"footer\">") + HtmlEscaped(ticket.Footer) + QStringLiteral("</p>\n");
+    html += QStringLiteral("</div>\n<p class=\"footer\" dir=\"auto\">") + HtmlEscaped(ticket.Footer) + QStringLiteral("</p>\n");
     const auto say = [](const char* text) { return QCoreApplication::translate("NinetyBall", text); };
     html += Controls({{"line", NinetyBall::TicketPatternName(NinetyBall::TicketPattern::OneLine)},
                       {"two", NinetyBall::TicketPatternName(NinetyBall::TicketPattern::TwoLines)},

@@ -44,7 +44,7 @@ QByteArray PlayerPage(QByteArray& policy, bool tickets)
                              : QStringLiteral("<label for=\"check\">%1</label> <input id=\"check\" size=\"6\" maxlength=\"16\" "
                                               "autocapitalize=\"characters\" autocomplete=\"off\">\n")
                                    .arg(e(QT_TRANSLATE_NOOP("ShareServer", "check code"))));
-    html += QStringLiteral("<div id=\"card\" class=\"card\" hidden></div>\n<p id=\"who\" class=\"footer\"></p>\n"
+    html += QStringLiteral("<div id=\"card\" class=\"card\" role=\"table\" aria-labelledby=\"who\" hidden></div>\n<p id=\"who\" class=\"footer\"></p>\n"
                            "<p id=\"status\" role=\"status\"></p>\n<div class=\"controls\" id=\"controls\" hidden>\n"
                            "<label><input type=\"checkbox\" id=\"auto\"> %1</label>\n"
                            "<button type=\"button\" id=\"bingo\">%2</button>\n</div>\n")
@@ -53,7 +53,9 @@ QByteArray PlayerPage(QByteArray& policy, bool tickets)
         {"t-card", QCoreApplication::translate("SharedGame", "Card %1")},
         {"t-count", T(QT_TRANSLATE_NOOP("ShareServer", "%1 called"))},
         {"t-wait", T(QT_TRANSLATE_NOOP("ShareServer", "Waiting for the first call"))},
-        {"t-lost", T(QT_TRANSLATE_NOOP("ShareServer", "Connection lost; trying again..."))}};
+        {"t-lost", T(QT_TRANSLATE_NOOP("ShareServer", "Connection lost; trying again..."))},
+        {"t-row-name", QCoreApplication::translate("TicketWebPage", "Row %1")},
+        {"t-blank", QCoreApplication::translate("TicketWebPage", "blank")}};
     html += PageEnd(texts, script);
     return html.toUtf8();
 }

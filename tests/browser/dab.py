@@ -73,10 +73,13 @@ try:
     phone(360, 640)
     browser.get(first)
     cells = lambda: browser.find_elements(By.CSS_SELECTOR, ".cell")
-    pressed = lambda: [c.get_attribute("aria-pressed") == "true" for c in cells()]
+    pressed = lambda: [c.get_attribute("aria-pressed") == "true" or "free" in c.get_attribute("class") for c in cells()]
     status = lambda: browser.find_element(By.ID, "status").text
 
     check(len(cells()) == 25, "a 5 x 5 card has 25 cells")
+    check(browser.execute_script("return [...document.querySelectorAll('.card > [role=row]')].map(r => r.querySelectorAll('[role=cell], [role=columnheader]').length).join()") == "5,5,5,5,5,5",
+          "a table of a heading row and five rows of five cells")
+    check(cells()[12].tag_name == "div", "the free space is no button")
     check(pressed() == [i == 12 for i in range(25)], "only the free space starts marked")
     check(browser.execute_script("return performance.getEntriesByType('resource').length") == 0,
           "the page fetches nothing")
@@ -193,6 +196,8 @@ try:
     browser.get(ticket1)
     check(len(cells()) == 15 and len(browser.find_elements(By.CSS_SELECTOR, ".blank")) == 12,
           "a ticket has 15 numbers to tap and 12 blanks")
+    rows = browser.execute_script("return [...document.querySelectorAll('[role=row]')].map(r => r.getAttribute('aria-label') + ':' + r.querySelectorAll('[role=cell]').length + ':' + r.querySelectorAll('[aria-label=blank]').length)")
+    check(rows == ["Row 1:9:4", "Row 2:9:4", "Row 3:9:4"], f"a ticket's rows are named, its blanks blank cells of them: {rows}")
     check(browser.execute_script("return performance.getEntriesByType('resource').length") == 0,
           "the ticket fetches nothing")
     row = lambda r: [c for c in cells() if int(c.get_attribute("data-i")) // 9 == r]
@@ -214,6 +219,13 @@ try:
     for c in row(0):
         c.click()
     check(status() == "Bingo: full house", f"a full house: {status()!r}")
+    # Held sideways, on the narrowest phone, and zoomed to 200% on a laptop (640 x 400 CSS
+    # pixels): it reflows, never scrolling sideways.
+    for width, height in ((640, 360), (320, 568), (640, 400)):
+        phone(width, height)
+        wide = browser.execute_script("return document.documentElement.scrollWidth")
+        check(wide <= width, f"a ticket fits {width} x {height} across ({wide})")
+    phone(360, 640)
     browser.execute_script(source)
     result = browser.execute_async_script(run_axe)
     serious = [v for v in result if v[1] in ("serious", "critical")]
@@ -236,5 +248,5 @@ try:
 finally:
     browser.quit()
 
-print(f"{9 + 40 - len(failures)} passed, {len(failures)} failed" if failures else "browser: passed")
+print(f"{9 + 46 - len(failures)} passed, {len(failures)} failed" if failures else "browser: passed")
 sys.exit(1 if failures else 0)

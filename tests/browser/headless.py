@@ -45,6 +45,6 @@ def reopen(driver, url, marked, tries=5):
     for _ in range(tries):
         time.sleep(0.5)
         driver.get(url)
-        count = sum(c.get_attribute("aria-pressed") == "true" for c in driver.find_elements("css selector", ".cell"))
+        count = len(driver.find_elements("css selector", ".cell[aria-pressed=true], .cell.free"))
         if count == marked:
             return

@@ -22,10 +22,11 @@
     return null;
   }
   function save() {
-    const marked = cells.filter((c) => c.getAttribute("aria-pressed") === "true").map((c) => Number(c.dataset.i));
+    const marked = cells.filter((c) => isMarked(Number(c.dataset.i))).map((c) => Number(c.dataset.i));
     try { localStorage.setItem(key, JSON.stringify({ marked: marked, pattern: pattern.value })); } catch (e) { /* as above */ }
   }
-  function isMarked(i) { return cells[i].getAttribute("aria-pressed") === "true"; }
+  // The free space is always marked, and is no button.
+  function isMarked(i) { return i === free || cells[i].getAttribute("aria-pressed") === "true"; }
 
   function lines() {
     const all = [];
@@ -60,7 +61,7 @@
     if (line) line.cells.forEach((i) => cells[i].classList.add("win"));
     status.textContent = line ? text("t-bingo").replace("%1", line.name) : "";
   }
-  function mark(cell, on) { cell.setAttribute("aria-pressed", on ? "true" : "false"); }
+  function mark(cell, on) { if (Number(cell.dataset.i) !== free) cell.setAttribute("aria-pressed", on ? "true" : "false"); }
 
   // The text of each cell as large as fits, wrapped only where the card wraps.
   function fit() {
@@ -79,7 +80,6 @@
     if (kept.pattern) pattern.value = kept.pattern;
     cells.forEach((c) => mark(c, kept.marked.includes(Number(c.dataset.i))));
   }
-  if (free >= 0) mark(cells[free], true);
   cells.forEach((cell) => cell.addEventListener("click", () => {
     if (Number(cell.dataset.i) === free) return; // the free space stays marked
     mark(cell, !isMarked(Number(cell.dataset.i)));

@@ -36,7 +36,7 @@
   function kept() {
     try { return JSON.parse(localStorage.getItem(key) || "null"); } catch (e) { return null; }
   }
-  function mark(cell, on) { cell.setAttribute("aria-pressed", on ? "true" : "false"); }
+  function mark(cell, on) { if (cell.tagName === "BUTTON") cell.setAttribute("aria-pressed", on ? "true" : "false"); }
   function autoMark() {
     if (!$("auto").checked) return;
     const called = new Set(calls);
@@ -53,37 +53,48 @@
     card.replaceChildren();
     card.style.setProperty("--side", seat.side);
     card.style.setProperty("--rows", seat.rows || seat.side + (seat.heading.length ? 1 : 0));
+    // A table a screen reader walks by row and column; rows and cells' boxes take no room.
+    const made = (tag, className, role) => {
+      const part = document.createElement(tag);
+      part.className = className;
+      if (role) part.setAttribute("role", role);
+      return part;
+    };
+    let row = null;
+    const rowFor = (i) => {
+      if (i % seat.side === 0) {
+        row = card.appendChild(made("div", "row", "row"));
+        if (seat.ticket) row.setAttribute("aria-label", text("t-row-name").replace("%1", i / seat.side + 1));
+      }
+      return row;
+    };
     // A heading cell a column, blank past the heading's last letter (BINGO on 7 x 7).
-    for (let c = 0; seat.heading.length && c < seat.side; c++) {
-      const head = document.createElement("div");
-      head.className = "head";
-      head.setAttribute("aria-hidden", "true");
-      head.textContent = seat.heading[c] || "";
-      card.appendChild(head);
+    if (seat.heading.length) {
+      const heads = card.appendChild(made("div", "row", "row"));
+      for (let c = 0; c < seat.side; c++) heads.appendChild(made("div", "head", "columnheader")).textContent = seat.heading[c] || "";
     }
     cells = seat.cells.map((word, i) => {
-      // A ticket's blank: shaded, nothing to tap.
+      const into = rowFor(i);
+      // A ticket's blank: shaded, nothing to tap, said as blank.
       if (seat.ticket && word === "") {
-        const blank = document.createElement("div");
-        blank.className = "blank";
-        blank.setAttribute("aria-hidden", "true");
-        card.appendChild(blank);
+        const blank = into.appendChild(made("div", "blank", "cell"));
+        blank.setAttribute("aria-label", text("t-blank"));
         return blank;
       }
-      const cell = document.createElement("button");
-      cell.type = "button";
-      cell.className = "cell";
+      const slot = into.appendChild(made("div", "slot", "cell"));
+      // The free space: marked from the start, and nothing to press.
+      const cell = slot.appendChild(i === seat.free ? made("div", "cell free") : made("button", "cell"));
       cell.dir = "auto";
       cell.textContent = shown(word);
+      if (i === seat.free) return cell;
+      cell.type = "button";
       const letter = seat.heading[i % seat.side] || "";
       cell.setAttribute("aria-label", letter ? letter + " " + word : word);
-      mark(cell, i === seat.free || (marked && marked[i]));
+      mark(cell, marked && marked[i]);
       cell.addEventListener("click", () => {
-        if (i === seat.free) return;
         mark(cell, cell.getAttribute("aria-pressed") !== "true");
         keep();
       });
-      card.appendChild(cell);
       return cell;
     });
     $("who").textContent = (seat.label || text("t-card").replace("%1", seat.card)) + " \u00b7 " + seat.game;
