@@ -239,6 +239,14 @@ try:
     browser.get(url(os.path.join(folder, "card-0001.html")))
     check(not browser.find_elements(By.TAG_NAME, "img"), "no picture was made of a word")
     check(hostile in [c.text for c in cells()], "the word is shown as text")
+    # Long phrases on a 7 x 7 card on a phone: nothing clipped, nothing below a readable size.
+    phrases = [" ".join(["incomprehensibilities", "celebration", "afternoon"][: 1 + n % 3] + [f"w{n}"]) for n in range(60)]
+    folder, _ = export(phrases, "--seed", "1", "--cards", "1", "--size", "7")
+    browser.get(url(os.path.join(folder, "card-0001.html")))
+    fitted = browser.execute_script("return [...document.querySelectorAll('.cell')].map(c => [parseFloat(c.style.fontSize),"
+                                    " c.scrollWidth <= c.clientWidth + 1 && c.scrollHeight <= c.clientHeight + 1])")
+    check(all(ok for _, ok in fitted), f"no long phrase is clipped: {sum(not ok for _, ok in fitted)} are")
+    check(min(size for size, _ in fitted) >= 10, f"none is smaller than 10 pixels ({min(size for size, _ in fitted)})")
     # A direction override a word opens is closed in its cell; every cell finds its own direction.
     folder, _ = export(["\u202eevil"] + [f"w{n}" for n in range(30)], "--seed", "1", "--cards", "1")
     browser.get(url(os.path.join(folder, "card-0001.html")))
@@ -248,5 +256,5 @@ try:
 finally:
     browser.quit()
 
-print(f"{9 + 46 - len(failures)} passed, {len(failures)} failed" if failures else "browser: passed")
+print(f"{9 + 48 - len(failures)} passed, {len(failures)} failed" if failures else "browser: passed")
 sys.exit(1 if failures else 0)

@@ -63,15 +63,43 @@
   }
   function mark(cell, on) { if (Number(cell.dataset.i) !== free) cell.setAttribute("aria-pressed", on ? "true" : "false"); }
 
-  // The text of each cell as large as fits, wrapped only where the card wraps.
+  // The text of each cell as large as fits, wrapped only where the card wraps. Every cell is
+  // measured at once, a few rounds, each round one layout of the page (never one a step of
+  // a cell): too wide (a word longer than the cell) scales down by the overflow; too high
+  // (more lines) by its square root, as the lines grow with the size and with the words a
+  // line holds. A word that would need a size below the readable breaks instead; a cell
+  // whose text can't fit at the readable size even so makes its row taller.
+  const heads = Array.from(document.querySelectorAll(".head"));
+  const Readable = 10;
   function fit() {
-    for (const cell of cells.concat(Array.from(document.querySelectorAll(".head")))) {
-      let size = cell.clientHeight * (cell.classList.contains("head") ? 0.55 : 0.42);
-      cell.style.fontSize = size + "px";
-      while ((cell.scrollWidth > cell.clientWidth || cell.scrollHeight > cell.clientHeight) && size > 6) {
-        size *= 0.9;
-        cell.style.fontSize = size + "px";
-      }
+    const all = cells.concat(heads);
+    all.forEach((c) => c.classList.remove("break", "grow"));
+    const style = getComputedStyle(cells[0]);
+    const padX = parseFloat(style.paddingLeft) + parseFloat(style.paddingRight);
+    const padY = parseFloat(style.paddingTop) + parseFloat(style.paddingBottom);
+    const room = all.map((c) => [Math.max(1, c.clientWidth - padX), Math.max(1, c.clientHeight - padY)]);
+    const size = all.map((c, i) => (room[i][1] + padY) * (c.classList.contains("head") ? 0.55 : 0.42));
+    const write = () => all.forEach((c, i) => { c.style.fontSize = size[i] + "px"; });
+    write();
+    for (let round = 0; round < 8; round++) {
+      const over = all.map((c, i) => [(c.scrollWidth - padX) / room[i][0], (c.scrollHeight - padY) / room[i][1]]);
+      let changed = false;
+      all.forEach((c, i) => {
+        const [wide, high] = over[i];
+        if ((wide <= 1.01 && high <= 1.01) || c.classList.contains("grow")) return;
+        let next = size[i] * Math.min(wide > 1.01 ? 1 / wide : 1, high > 1.01 ? 1 / Math.sqrt(high) : 1) * 0.97;
+        if (next < Readable && wide > 1.01 && !c.classList.contains("break")) {
+          c.classList.add("break"); // the long word breaks; the size is fitted again
+          next = size[i];
+        } else if (next < Readable) {
+          c.classList.add("grow");
+          next = Readable;
+        }
+        if (next !== size[i]) changed = true;
+        size[i] = next;
+      });
+      if (!changed) break;
+      write();
     }
   }
 
