@@ -711,6 +711,29 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>FooterWords</name>
+    <message>
+        <source>Card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfcode</translation>
+    </message>
+    <message>
+        <source>Strip</source>
+        <translation>Streifen</translation>
+    </message>
+    <message>
+        <source>Ticket</source>
+        <translation>Schein</translation>
+    </message>
+</context>
+<context>
     <name>GameCode</name>
     <message>
         <source>%1 is not the code of a game: a character is mistyped</source>
@@ -1184,12 +1207,12 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <translation>Schein %1 ruft Bingo: noch nicht, %2 fehlen</translation>
     </message>
     <message>
-        <source>Type the check code printed under card %1, after &quot;Check&quot;.</source>
-        <translation>Geben Sie den Prüfcode ein, der unter Karte %1 nach „Check“ gedruckt ist.</translation>
+        <source>Type the check code printed under card %1, after &quot;%2&quot;.</source>
+        <translation>Geben Sie den Prüfcode ein, der unter Karte %1 nach „%2“ gedruckt ist.</translation>
     </message>
     <message>
-        <source>That is not the check code of card %1: it is printed under the card, after &quot;Check&quot;.</source>
-        <translation>Das ist nicht der Prüfcode von Karte %1: Er steht unter der Karte, nach „Check“.</translation>
+        <source>That is not the check code of card %1: it is printed under the card, after &quot;%2&quot;.</source>
+        <translation>Das ist nicht der Prüfcode von Karte %1: Er steht unter der Karte, nach „%2“.</translation>
     </message>
 </context>
 <context>

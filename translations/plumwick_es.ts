@@ -711,6 +711,29 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>FooterWords</name>
+    <message>
+        <source>Card</source>
+        <translation>Cartón</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Strip</source>
+        <translation>Tira</translation>
+    </message>
+    <message>
+        <source>Ticket</source>
+        <translation>Boleto</translation>
+    </message>
+</context>
+<context>
     <name>GameCode</name>
     <message>
         <source>%1 is not the code of a game: a character is mistyped</source>
@@ -1184,12 +1207,12 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <translation>El boleto %1 canta bingo: todavía no, faltan %2</translation>
     </message>
     <message>
-        <source>Type the check code printed under card %1, after &quot;Check&quot;.</source>
-        <translation>Escriba el código de control impreso bajo el cartón %1, después de «Check».</translation>
+        <source>Type the check code printed under card %1, after &quot;%2&quot;.</source>
+        <translation>Escriba el código de control impreso bajo el cartón %1, después de «%2».</translation>
     </message>
     <message>
-        <source>That is not the check code of card %1: it is printed under the card, after &quot;Check&quot;.</source>
-        <translation>Ese no es el código de control del cartón %1: está impreso bajo el cartón, después de «Check».</translation>
+        <source>That is not the check code of card %1: it is printed under the card, after &quot;%2&quot;.</source>
+        <translation>Ese no es el código de control del cartón %1: está impreso bajo el cartón, después de «%2».</translation>
     </message>
 </context>
 <context>

@@ -711,6 +711,29 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>FooterWords</name>
+    <message>
+        <source>Card</source>
+        <translation>Carton</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Contrôle</translation>
+    </message>
+    <message>
+        <source>Strip</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>Ticket</source>
+        <translation>Ticket</translation>
+    </message>
+</context>
+<context>
     <name>GameCode</name>
     <message>
         <source>%1 is not the code of a game: a character is mistyped</source>
@@ -1184,12 +1207,12 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <translation>Le ticket %1 annonce bingo&#xa0;: pas encore, il en manque %2</translation>
     </message>
     <message>
-        <source>Type the check code printed under card %1, after &quot;Check&quot;.</source>
-        <translation>Saisissez le code de contrôle imprimé sous le carton %1, après « Check ».</translation>
+        <source>Type the check code printed under card %1, after &quot;%2&quot;.</source>
+        <translation>Saisissez le code de contrôle imprimé sous le carton %1, après « %2 ».</translation>
     </message>
     <message>
-        <source>That is not the check code of card %1: it is printed under the card, after &quot;Check&quot;.</source>
-        <translation>Ce n’est pas le code de contrôle du carton %1 : il est imprimé sous le carton, après « Check ».</translation>
+        <source>That is not the check code of card %1: it is printed under the card, after &quot;%2&quot;.</source>
+        <translation>Ce n’est pas le code de contrôle du carton %1 : il est imprimé sous le carton, après « %2 ».</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/SharePanel.h"
+#include "output/PrintJob.h"
 #include "app/CardGridView.h"
 #include "app/PatternBox.h"
 #include "app/TicketGridView.h"
@@ -186,6 +187,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
                                               SharedGame::Limits{});
         if (!checkSecret.isEmpty())
             Shared->SetCheckCodes([checkSecret](int n) { return CheckCode::Of(checkSecret, n); });
+        Shared->SetCheckWord(FooterWords::In(GameHistory::LanguageOf(game.Code)).Check);
     }
     Shared->SetCalls(calls);
     const QHostAddress chosen = ShareAddress::Chosen();

@@ -115,6 +115,7 @@ void TFrmMain::MnuFileExportClick()
         }
         job.Card.GameCode = game->Code().Text();
         job.Card.CheckSecret = GameHistory::SecretOf(job.Card.GameCode);
+        job.Card.Language = GameHistory::LanguageOf(job.Card.GameCode);
         job.Cells = [game](int n) { return game->Card(n); };
     } else {
         job.Cells = ArrangedCells(words, job.Card.Options);

@@ -112,6 +112,7 @@ void TFrmMain::MnuFilePrintClick()
         }
         job.GameCode = game->Code().Text();
         job.CheckSecret = GameHistory::SecretOf(job.GameCode);
+        job.Language = GameHistory::LanguageOf(job.GameCode);
     }
     Env.PrinterList.UsePaper(PaperSettings::Stored(CboPrinters->currentText()));
     PreparePrinter(Env.PrinterList, ChosenPrinter(), CardFontName, CardFontSize);

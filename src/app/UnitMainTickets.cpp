@@ -123,6 +123,7 @@ void TFrmMain::PrintStrips()
     if (MnuNumberCards->isChecked()) {
         const GameCode code{GameHistory::NewTicketSeed(), NinetyBall::TicketShape()};
         job.GameCode = code.Text();
+        job.Language = GameHistory::LanguageOf(job.GameCode);
         game.emplace(NinetyBall::Dealer(), code.Seed);
         game->Plan(PageCount(job.Strips, job.PerPage) * job.PerPage);
     }
@@ -195,6 +196,7 @@ void TFrmMain::ExportStrips()
         game = std::make_shared<NinetyBall::StripGame>(NinetyBall::Dealer(), code.Seed);
         game->Plan(job.Card.FirstCard + job.Card.Cards - 1);
         job.Card.GameCode = code.Text();
+        job.Card.Language = GameHistory::LanguageOf(job.Card.GameCode);
         job.Strips = [game](int n) { return game->At(n); };
     } else {
         job.Strips = [](int) { return NinetyBall::Dealer().Deal(SteadyClock().Counter()); };

@@ -92,6 +92,7 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
     job.Card.FirstCard = first;
     job.Card.GameCode = game ? game->Code().Text() : QString();
     job.Card.CheckSecret = game ? GameHistory::SecretOf(job.Card.GameCode) : QString();
+    job.Card.Language = game ? GameHistory::LanguageOf(job.Card.GameCode) : QString();
     job.Card.SameTextSize = options.SameTextSize.value_or(SameTextSizeFlag.Read());
     if (job.Card.SameTextSize)
         job.Card.AllWords = words;
@@ -283,6 +284,7 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
             job.GameCode = game->Code().Text();
             job.FirstCard = first;
             job.CheckSecret = GameHistory::SecretOf(job.GameCode);
+            job.Language = GameHistory::LanguageOf(job.GameCode);
             job.SameTextSize = options.SameTextSize.value_or(SameTextSizeFlag.Read());
             if (job.SameTextSize)
                 job.AllWords = words.Items();

@@ -114,6 +114,7 @@ int ExportTickets(const BatchOptions& options, const QString& gameCode, NinetyBa
     ExportJob job = BatchExportJob(options, fontName, fontSize);
     job.Card.Cards = options.Strips;
     job.Card.GameCode = gameCode;
+    job.Card.Language = gameCode.isEmpty() ? QString() : GameHistory::LanguageOf(gameCode);
     if (game && options.More) {
         GameRecord record;
         record.Code = gameCode;
@@ -221,6 +222,7 @@ int RunTicketBatch(const BatchOptions& options)
             std::unique_ptr<Clock> clock;
             if (code) {
                 job.GameCode = code->Text();
+                job.Language = GameHistory::LanguageOf(job.GameCode);
                 strip = [&game](int n) { return game->At(n); };
             } else {
                 if (options.Seed)

@@ -88,9 +88,10 @@ SharedGame::Dealt SharedGame::Take(int card, const QString& check, const QString
                            .arg(card));
     if (CheckOf && !CheckCode::Matches(check, CheckOf(card)))
         return Refused(check.trimmed().isEmpty()
-                           ? QCoreApplication::translate("SharedGame", "Type the check code printed under card %1, after \"Check\".").arg(card)
-                           : QCoreApplication::translate("SharedGame", "That is not the check code of card %1: it is printed under the card, after \"Check\".")
-                                 .arg(card));
+                           ? QCoreApplication::translate("SharedGame", "Type the check code printed under card %1, after \"%2\".").arg(card).arg(CheckWord)
+                           : QCoreApplication::translate("SharedGame", "That is not the check code of card %1: it is printed under the card, after \"%2\".")
+                                 .arg(card)
+                                 .arg(CheckWord));
     if (Players() >= Bounds.MaxPlayers)
         return Full();
     return SeatFor(card, address);

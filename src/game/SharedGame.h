@@ -64,6 +64,9 @@ public:
     // with the check code printed under it where the game's cards have one.
     Dealt Take(int card, const QString& check = {}, const QString& address = {});
     // The check code printed on card n (empty: none); without it, any printed card is taken.
+    // The word before the check code on the printed card ("Check", or the game's language's),
+    // named when a phone must type the code.
+    void SetCheckWord(const QString& word) { CheckWord = word; }
     void SetCheckCodes(std::function<QString(int card)> codeOf) { CheckOf = std::move(codeOf); }
     // The seat of a secret (a phone back after a reload).
     std::optional<Seat> SeatOf(const QString& secret) const;
@@ -108,6 +111,7 @@ public:
     Claim MakeClaim(const QString& secret, qint64 nowMs);
 
 private:
+    QString CheckWord = QStringLiteral("Check");
     Dealt SeatFor(int card, const QString& address);
     void Forget(const QString& secret);
     Seat SeatAt(const QString& secret, int card) const;

@@ -138,7 +138,7 @@ void ExportWebPage(const ExportJob& job, int n)
         card.StorageKey = QStringLiteral("card-%1-").arg(n) +
                           QString::fromLatin1(QCryptographicHash::hash(words, QCryptographicHash::Sha256).toHex().left(16));
     } else {
-        card.Footer = CardFooterText(n, job.Card.GameCode, CheckCode::Of(job.Card.CheckSecret, n));
+        card.Footer = CardFooterText(n, job.Card.GameCode, CheckCode::Of(job.Card.CheckSecret, n), FooterWords::In(job.Card.Language));
         card.StorageKey = job.Card.GameCode + QStringLiteral("-card-") + QString::number(n);
     }
     TextFile::WriteAll(JoinPath(job.Folder, ExportFileName(n, job.Card.GameCode, job.Format)), CardWebPage(card),
@@ -156,7 +156,7 @@ void ExportStrip(const ExportJob& job, int n)
             page.Ticket = strip[static_cast<size_t>(t - 1)];
             page.Title = job.Title;
             page.Footer = job.Card.GameCode.isEmpty() ? QStringLiteral("Strip %1 \u00b7 Ticket %2").arg(n).arg(t)
-                                                      : TicketFooterText(n, t, job.Card.GameCode);
+                                                      : TicketFooterText(n, t, job.Card.GameCode, FooterWords::In(job.Card.Language));
             page.FontFamilies = QStringList{job.FontName, InstalledFace(job.FontName)};
             page.FontFamilies.removeDuplicates();
             // Outside a game, the ticket's own numbers tell its marks from another strip 1's.
@@ -176,8 +176,8 @@ void ExportStrip(const ExportJob& job, int n)
         file.SetCrop(TicketFileArea(file.Caps(), file.Canvas().PenWidth()));
         PreparePrinter(file, 0, job.FontName, job.FontSize);
         file.SetTitle(job.Card.GameCode.isEmpty() ? QStringLiteral("Strip %1 \u00b7 Ticket %2").arg(n).arg(t)
-                                                  : TicketFooterText(n, t, job.Card.GameCode));
-        RunTicketFileJob(file, strip[static_cast<size_t>(t - 1)], n, t, job.Card.GameCode);
+                                                  : TicketFooterText(n, t, job.Card.GameCode, FooterWords::In(job.Card.Language)));
+        RunTicketFileJob(file, strip[static_cast<size_t>(t - 1)], n, t, job.Card.GameCode, job.Card.Language);
     }
 }
 
@@ -200,7 +200,8 @@ void ExportOne(const ExportJob& job, int n)
                        (rows + 2) * page.Z + file.Canvas().PenWidth()));
     PreparePrinter(file, 0, job.FontName, job.FontSize);
     // The file's title says which card it is, for a player's PDF reader.
-    file.SetTitle(job.Card.GameCode.isEmpty() ? QStringLiteral("Card %1").arg(n) : CardFooterText(n, job.Card.GameCode));
+    file.SetTitle(job.Card.GameCode.isEmpty() ? QStringLiteral("Card %1").arg(n)
+                                              : CardFooterText(n, job.Card.GameCode, {}, FooterWords::In(job.Card.Language)));
     CardJob one = job.Card;
     one.Cards = 1;
     one.PerPage = 1;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/PrintJob.h"
+#include "platform/Translations.h"
 #include "game/CheckCode.h"
 #include "output/CardPrinting.h"
 #include "output/CellText.h"
@@ -36,7 +37,8 @@ FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps
     FooterStyle style{canvas.FontFace(), std::max(1, canvas.FontSize() / 2), canvas.FontSize(), page.Z / 12};
     // The widest line: the highest number, and a check code of the widest letter.
     const QString widest = CardFooterText(std::max(total, job.FirstCard + total - 1), job.GameCode,
-                                          job.CheckSecret.isEmpty() ? QString() : QString(CheckCode::Length, u'W'));
+                                          job.CheckSecret.isEmpty() ? QString() : QString(CheckCode::Length, u'W'),
+                                          FooterWords::In(job.Language));
     const int height = std::min(page.Z / 3, below / 3);
     canvas.SetFont(style.Face, style.Points, false);
     while ((canvas.TextHeight(widest) > height || canvas.TextWidth(widest) > cols * page.Z) && ShrinkFont(canvas)) {
@@ -51,16 +53,15 @@ FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps
 // digit by digit, the game part, then " · Check " and the code letter by letter, each piece
 // is measured and shaped once for the whole job.
 void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, int card, const QString& gameCode,
-                 const QString& check)
+                 const QString& check, const FooterWords& words)
 {
     canvas.SetFont(style.Face, style.Points, false);
-    const QString number = QString::number(card);
-    QStringList pieces = {QStringLiteral("Card ")};
-    for (QChar digit : number)
+    QStringList pieces = {words.Card + u' '};
+    for (QChar digit : QString::number(card))
         pieces << QString(digit);
-    pieces << CardFooterText(card, gameCode).mid(5 + number.size());
+    pieces << QStringLiteral(" \u00b7 ") + words.Game + u' ' + gameCode;
     if (!check.isEmpty()) {
-        pieces << CardFooterText(card, gameCode, check).mid(CardFooterText(card, gameCode).size()).chopped(check.size());
+        pieces << QStringLiteral(" \u00b7 ") + words.Check + u' ';
         for (QChar letter : check)
             pieces << QString(letter);
     }
@@ -89,10 +90,18 @@ void OpenJob::End()
     Ended = true;
 }
 
-QString CardFooterText(int card, const QString& gameCode, const QString& check)
+FooterWords FooterWords::In(const QString& language)
 {
-    const QString line = QStringLiteral("Card %1 \u00b7 Game %2").arg(card).arg(gameCode);
-    return check.isEmpty() ? line : line + QStringLiteral(" \u00b7 Check ") + check;
+    const auto say = [&](const char* word) { return Translations::Translate(language, "FooterWords", word); };
+    return {say(QT_TRANSLATE_NOOP("FooterWords", "Card")), say(QT_TRANSLATE_NOOP("FooterWords", "Game")),
+            say(QT_TRANSLATE_NOOP("FooterWords", "Check")), say(QT_TRANSLATE_NOOP("FooterWords", "Strip")),
+            say(QT_TRANSLATE_NOOP("FooterWords", "Ticket"))};
+}
+
+QString CardFooterText(int card, const QString& gameCode, const QString& check, const FooterWords& words)
+{
+    const QString line = QStringLiteral("%1 %2 \u00b7 %3 %4").arg(words.Card).arg(card).arg(words.Game, gameCode);
+    return check.isEmpty() ? line : line + QStringLiteral(" \u00b7 %1 %2").arg(words.Check, check);
 }
 
 void PreparePrinter(Printers& printers, int printerIndex, const QString& fontName, int fontSize, bool landscape)
@@ -120,6 +129,7 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
     CellFitCache fits;
     const std::optional<FooterStyle> footer =
         job.GameCode.isEmpty() ? std::nullopt : std::optional(PlanFooter(canvas, page, caps, rows, cols, job, total));
+    const FooterWords words = FooterWords::In(job.Language);
     std::optional<EvenSizes> even;
     if (job.SameTextSize) {
         const int box = page.Z - canvas.PenWidth();
@@ -136,7 +146,8 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
             ++done;
             if (footer)
                 PrintFooter(canvas, *footer, place.X, place.Y + rows * page.Z + canvas.PenWidth(),
-                            job.FirstCard + done - 1, job.GameCode, CheckCode::Of(job.CheckSecret, job.FirstCard + done - 1));
+                            job.FirstCard + done - 1, job.GameCode, CheckCode::Of(job.CheckSecret, job.FirstCard + done - 1),
+                            words);
         }
         if (pageIndex + 1 < pages)
             printers.NewPage();

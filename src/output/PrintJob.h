@@ -25,6 +25,13 @@ private:
 // Reports the progress of a job; returning false cancels it.
 using JobProgress = std::function<bool(int done, int total)>;
 
+// The words of the line under a numbered card or ticket, in a game's language (empty:
+// English, as every game made before games kept their language printed).
+struct FooterWords {
+    QString Card, Game, Check, Strip, Ticket;
+    static FooterWords In(const QString& language);
+};
+
 // A job of cards on the current printer, whose font is already set. Before each card
 // `arrange` fills `cells` anew. Returns false when the job did not run to its end: the
 // user declined the PDF printer's file name (nothing begun), or progress cancelled it
@@ -43,6 +50,7 @@ struct CardJob {
     int FirstCard = 1; // the number the first card's line gives
     // The game's secret: each card's line then ends in its check code (none: no code).
     QString CheckSecret;
+    QString Language; // the language of the cards' lines: the game's (empty: English)
 };
 bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void()>& arrange,
                 const QStringList& cells, const JobProgress& progress);
@@ -59,7 +67,8 @@ bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgr
 int CallListSize(Surface& canvas, const QString& word, int columnWidth, int start);
 
 // "Card 17 · Game K7F2-9QXA", and " · Check MXRTA" where the card has a check code.
-QString CardFooterText(int card, const QString& gameCode, const QString& check = {});
+QString CardFooterText(int card, const QString& gameCode, const QString& check = {},
+                       const FooterWords& words = FooterWords::In({}));
 
 // The part of a job every command shares after its checks: make the printer current
 // (index -1: the default one) with its pages upright or turned, name the document

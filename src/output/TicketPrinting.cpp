@@ -134,9 +134,14 @@ QString DescribeStrip(const NinetyBall::Strip& strip)
     return parts.join(u' ');
 }
 
-QString TicketFooterText(int strip, int ticket, const QString& gameCode)
+QString TicketFooterText(int strip, int ticket, const QString& gameCode, const FooterWords& words)
 {
-    return QStringLiteral("Strip %1 \u00b7 Ticket %2 \u00b7 Game %3").arg(strip).arg(ticket).arg(gameCode);
+    return QStringLiteral("%1 %2 \u00b7 %3 %4 \u00b7 %5 %6")
+        .arg(words.Strip)
+        .arg(strip)
+        .arg(words.Ticket)
+        .arg(ticket)
+        .arg(words.Game, gameCode);
 }
 
 namespace {
@@ -145,18 +150,20 @@ namespace {
 struct TicketLine {
     QString Face;
     int Points;
+    FooterWords Words;
 };
 
-TicketLine PlanTicketLine(Surface& canvas, const StripLayout& layout, int strips, const QString& gameCode)
+TicketLine PlanTicketLine(Surface& canvas, const StripLayout& layout, int strips, const QString& gameCode,
+                          const FooterWords& words)
 {
     const QString face = canvas.FontFace();
     const int cardPoints = canvas.FontSize();
-    const QString widest = TicketFooterText(strips, TicketsPerStrip, gameCode);
+    const QString widest = TicketFooterText(strips, TicketsPerStrip, gameCode, words);
     canvas.SetFont(face, std::max(1, cardPoints / 2), false);
     while ((canvas.TextHeight(widest) > layout.Gap / 2 || canvas.TextWidth(widest) > layout.TicketWidth()) &&
            ShrinkFont(canvas)) {
     }
-    const TicketLine line{face, canvas.FontSize()};
+    const TicketLine line{face, canvas.FontSize(), words};
     canvas.SetFont(face, cardPoints, true);
     return line;
 }
@@ -168,10 +175,11 @@ void PrintTicketLine(Surface& canvas, const TicketLine& style, int x, int y, int
 {
     const int cardPoints = canvas.FontSize();
     canvas.SetFont(style.Face, style.Points, false);
-    QStringList pieces = {QStringLiteral("Strip ")};
+    QStringList pieces = {style.Words.Strip + u' '};
     for (const QChar digit : QString::number(strip))
         pieces << QString(digit);
-    pieces << QStringLiteral(" \u00b7 Ticket ") << QString::number(ticket) << QStringLiteral(" \u00b7 Game ") + gameCode;
+    pieces << QStringLiteral(" \u00b7 ") + style.Words.Ticket + u' ' << QString::number(ticket)
+           << QStringLiteral(" \u00b7 ") + style.Words.Game + u' ' + gameCode;
     for (const QString& piece : pieces) {
         canvas.TextOut(x, y, piece);
         x += canvas.TextWidth(piece);
@@ -193,7 +201,8 @@ bool RunStripJob(Printers& printers, const StripJob& job, const std::function<Ni
         return false;
     OpenJob open(printers);
     const std::optional<TicketLine> line =
-        job.GameCode.isEmpty() ? std::nullopt : std::optional(PlanTicketLine(canvas, layout, total, job.GameCode));
+        job.GameCode.isEmpty() ? std::nullopt
+                               : std::optional(PlanTicketLine(canvas, layout, total, job.GameCode, FooterWords::In(job.Language)));
     const int cardPoints = canvas.FontSize();
     canvas.SetFontSize(TicketNumberPoints(canvas, layout.CellWidth, layout.CellHeight));
     int done = 0;
@@ -230,7 +239,7 @@ QRect TicketFileArea(const DeviceCaps& caps, int penWidth)
 }
 
 bool RunTicketFileJob(Printers& printers, const NinetyBall::Ticket& ticket, int strip, int ticketOnStrip,
-                      const QString& gameCode)
+                      const QString& gameCode, const QString& language)
 {
     const DeviceCaps caps = printers.Caps();
     Surface& canvas = printers.Canvas();
@@ -239,7 +248,8 @@ bool RunTicketFileJob(Printers& printers, const NinetyBall::Ticket& ticket, int 
         return false;
     OpenJob open(printers);
     const std::optional<TicketLine> line =
-        gameCode.isEmpty() ? std::nullopt : std::optional(PlanTicketLine(canvas, layout, strip, gameCode));
+        gameCode.isEmpty() ? std::nullopt
+                           : std::optional(PlanTicketLine(canvas, layout, strip, gameCode, FooterWords::In(language)));
     const int cardPoints = canvas.FontSize();
     canvas.SetFontSize(TicketNumberPoints(canvas, layout.CellWidth, layout.CellHeight));
     const StripPlace place = layout.Strips.front();

@@ -52,7 +52,7 @@ void PaintSampleStrip(Surface& surface, const NinetyBall::Strip& strip, int widt
 QString DescribeStrip(const NinetyBall::Strip& strip);
 
 // "Strip 17 · Ticket 3 · Game K7F2-9QXA", the line under a ticket of a numbered game.
-QString TicketFooterText(int strip, int ticket, const QString& gameCode);
+QString TicketFooterText(int strip, int ticket, const QString& gameCode, const FooterWords& words = FooterWords::In({}));
 
 // A job of strips on the current printer, whose font is already set (and which was made
 // current after UseLandscape where there are two a page). `strip(n)` gives strip n
@@ -61,6 +61,7 @@ struct StripJob {
     int Strips = 1;
     int PerPage = 1; // 1 or 2
     QString GameCode; // with a code, every ticket carries its line
+    QString Language; // its language: the game's (empty: English)
 };
 bool RunStripJob(Printers& printers, const StripJob& job, const std::function<NinetyBall::Strip(int)>& strip,
                  const JobProgress& progress);
@@ -70,4 +71,4 @@ bool RunStripJob(Printers& printers, const StripJob& job, const std::function<Ni
 // cuts out TicketFileArea: the ticket and its line, with half a cell around.
 QRect TicketFileArea(const DeviceCaps& caps, int penWidth);
 bool RunTicketFileJob(Printers& printers, const NinetyBall::Ticket& ticket, int strip, int ticketOnStrip,
-                      const QString& gameCode);
+                      const QString& gameCode, const QString& language = {});

@@ -17,6 +17,12 @@ public:
 
     // The languages a catalogue is built for ("de", "es", "fr").
     static QStringList Shipped();
+    // The language the program speaks: the last catalogue installed ("de"), empty for English.
+    static QString Current();
+    // A text in a language of its own, whatever the program speaks (a game's printed line
+    // in the language it was made in): the source text for English or a language without
+    // a catalogue. Safe from any thread.
+    static QString Translate(const QString& language, const char* context, const char* source);
 
 private:
     QTranslator Own;

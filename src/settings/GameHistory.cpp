@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "settings/GameHistory.h"
+#include "platform/Translations.h"
 #include "platform/FileLock.h"
 #include "platform/PlatformError.h"
 #include "platform/TextFile.h"
@@ -68,6 +69,13 @@ QHash<QString, QString>& NewSecrets()
     return secrets[HistoryPath()];
 }
 
+// The languages of the games this process began, as their secrets.
+QHash<QString, QString>& NewLanguages()
+{
+    static QHash<QString, QHash<QString, QString>> languages;
+    return languages[HistoryPath()];
+}
+
 QJsonObject ToJson(const GameRecord& g)
 {
     QJsonObject o = g.Tickets ? QJsonObject{{QStringLiteral("code"), g.Code}, {QStringLiteral("kind"), QStringLiteral("tickets")},
@@ -83,6 +91,8 @@ QJsonObject ToJson(const GameRecord& g)
             {QStringLiteral("wordWrap"), g.Options.WordWrap}};
     if (!g.Secret.isEmpty())
         o.insert(QStringLiteral("secret"), g.Secret);
+    if (!g.Language.isEmpty())
+        o.insert(QStringLiteral("language"), g.Language);
     return o;
 }
 
@@ -105,6 +115,10 @@ GameRecord FromJson(const QJsonObject& o)
     static const QRegularExpression Secret(QStringLiteral("^[0-9a-f]{32}$"));
     if (const QString secret = o.value(QStringLiteral("secret")).toString(); Secret.match(secret).hasMatch())
         g.Secret = secret;
+    // Only a language the program speaks.
+    static const QStringList shipped = Translations::Shipped();
+    if (const QString language = o.value(QStringLiteral("language")).toString(); shipped.contains(language))
+        g.Language = language;
     return g;
 }
 
@@ -193,6 +207,9 @@ QString AddLocked(const GameRecord& game)
         }
     if (record.Secret.isEmpty())
         record.Secret = NewSecrets().value(game.Code); // a game this process began
+    if (record.Language.isEmpty())
+        record.Language = NewLanguages().value(game.Code); // as its secret
+
     games.removeIf([&](const GameRecord& g) { return g.Code == game.Code; });
     games.prepend(record);
     QJsonArray array;
@@ -276,6 +293,15 @@ std::uint32_t NewTicketSeed()
     return NewSeed([](std::uint32_t seed) { return GameCode{seed, NinetyBall::TicketShape()}.Text(); });
 }
 
+QString LanguageOf(const QString& code)
+{
+    FileLock lock(LockPath());
+    for (const GameRecord& known : ReadStored().Games)
+        if (known.Code == code)
+            return known.Language;
+    return NewLanguages().value(code);
+}
+
 QString SecretOf(const QString& code)
 {
     FileLock lock(LockPath());
@@ -307,6 +333,7 @@ std::uint32_t NewSeed(const std::function<QString(std::uint32_t)>& codeOf)
                                                                           "this computer"));
         DealtHere().insert(code, 0);
         NewSecrets().insert(code, CheckCode::NewSecret());
+        NewLanguages().insert(code, Translations::Current());
         const QString path = CodesPath();
         try {
             if (!path.isEmpty()) {

@@ -23,6 +23,7 @@ struct GameRecord {
     int Cards = 0;   // strips, for tickets
     bool Tickets = false; // 90-ball tickets, with no list file
     QString Secret = {}; // makes the check codes of its cards; none for games printed before them
+    QString Language = {}; // its printed lines' language ("de"); English where empty
 };
 
 // What the caller and the checker play: a recent game's list read from its file (sorted as
@@ -70,6 +71,9 @@ int CardsHad(const QString& code);
 // The secret that makes the check codes of a game's cards: the record's, or that of a game
 // this process has just begun (NewSeed gives each new game one); empty for a game printed
 // before check codes, whose cards carry none.
+// The language a game's lines print in: the program's when the game was made, kept with it,
+// so a game printed again reads as it did (English for games made before games kept it).
+QString LanguageOf(const QString& code);
 QString SecretOf(const QString& code);
 
 // A seed for a new game whose code no game on this machine has had: the codes of every game

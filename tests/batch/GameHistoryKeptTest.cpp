@@ -104,3 +104,30 @@ TEST_F(GameHistoryKept, CodesFromTheFileAreTakenOnlyAsTheProgramWritesThem)
         codes << g.toObject().value("code").toString();
     EXPECT_EQ(codes, (QStringList{next, code}));
 }
+
+// A game's printed lines are in the language the program spoke when the game was made, kept
+// with the game, so that printing it again gives the same lines whatever the program speaks
+// then. A game made in English keeps the record as before, without a language.
+TEST_F(GameHistoryKept, AGamesLinesKeepTheLanguageItWasMadeIn)
+{
+    const QString numbers = WriteNumbersList(Folder);
+    ASSERT_TRUE(QDir().mkpath(Folder.Path("made")) && QDir().mkpath(Folder.Path("again")));
+    const PrintRun made =
+        RunPlumwickPrint(Folder, {"-q", "--numbered", "--cards", "2", "--export", "made", "--format", "html", numbers}, "de_DE");
+    ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
+    const QString code = QRegularExpression("([0-9A-Z]{4}-[0-9A-Z]{4})").match(made.Out).captured(1);
+    ASSERT_FALSE(code.isEmpty()) << made.Out.toStdString();
+    EXPECT_EQ(History().at(0).toObject().value("language").toString(), "de");
+    const QString line = "Karte 2 \u00b7 Spiel " + code + " \u00b7 Pr\u00fcfcode ";
+    EXPECT_TRUE(QString::fromUtf8(Folder.Read("made/" + code + "-card-0002.html")).contains(line));
+    // Printed again with the program in English: the same German line.
+    const PrintRun again = RunPlumwickPrint(
+        Folder, {"-q", "--game", code, "--cards", "2", "--export", "again", "--format", "html", numbers}, "en_GB");
+    ASSERT_EQ(again.Status, 0) << again.Err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(Folder.Read("again/" + code + "-card-0002.html")).contains(line));
+    // In English, no language is kept.
+    const QString english = NewGame(1);
+    for (const QJsonValue game : History())
+        if (game.toObject().value("code").toString() == english)
+            EXPECT_FALSE(game.toObject().contains("language"));
+}

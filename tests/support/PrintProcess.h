@@ -15,10 +15,17 @@ struct PrintRun {
     QString Err; // trimmed
 };
 
-inline PrintRun RunPlumwickPrint(const TempFolder& folder, const QStringList& arguments)
+// `language`: the program's language (LANG and LANGUAGE), else the test's own.
+inline PrintRun RunPlumwickPrint(const TempFolder& folder, const QStringList& arguments, const QString& language = {})
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!language.isEmpty()) {
+        env.remove("LC_ALL");
+        env.remove("LC_MESSAGES");
+        env.insert("LANG", language + ".UTF-8");
+        env.insert("LANGUAGE", language);
+    }
     env.insert("XDG_DATA_HOME", folder.Path("home"));
     env.insert("QT_QPA_PLATFORM", "offscreen");
     p.setProcessEnvironment(env);
