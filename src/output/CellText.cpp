@@ -43,6 +43,37 @@ bool TooWide(Surface& surface, const QString& text, int width, int margin)
     return surface.TextWidth(text) > width - margin * surface.TextWidth(QStringLiteral("M"));
 }
 
+// The direction of a text's first letter that has one: right to left, left to right, or
+// neither (digits and signs alone).
+enum class Direction { None, LeftToRight, RightToLeft };
+Direction FirstStrong(const QString& text)
+{
+    for (const char32_t c : text.toUcs4())
+        switch (QChar::direction(c)) {
+        case QChar::DirL: return Direction::LeftToRight;
+        case QChar::DirR:
+        case QChar::DirAL: return Direction::RightToLeft;
+        default: break;
+        }
+    return Direction::None;
+}
+
+// Each line of a wrapped text is laid out alone, taking its direction from its own first
+// letter: the second line of a Hebrew phrase that starts with an English word would read
+// left to right, its words in the wrong order. Such a line starts with a mark of the
+// phrase's direction (it draws nothing).
+void KeepDirection(const QString& text, TwoLines& lines)
+{
+    const Direction phrase = FirstStrong(text);
+    if (phrase == Direction::None)
+        return;
+    for (QString* line : {&lines.First, &lines.Second}) {
+        const Direction own = FirstStrong(*line);
+        if (own != Direction::None && own != phrase)
+            line->prepend(phrase == Direction::RightToLeft ? QChar(0x200F) : QChar(0x200E));
+    }
+}
+
 } // namespace
 
 FittedText ComputeFit(Surface& surface, int width, int height, const QString& text, bool wordWrap, int margin)
@@ -58,7 +89,8 @@ FittedText ComputeFit(Surface& surface, int width, int height, const QString& te
     if (!TooWide(surface, text, width, margin)) {
         centred(text);
     } else if (wordWrap && text.contains(u' ')) {
-        const TwoLines lines = BalancedSplit(surface, text);
+        TwoLines lines = BalancedSplit(surface, text);
+        KeepDirection(text, lines);
         while ((TooWide(surface, lines.First, width, margin) || TooWide(surface, lines.Second, width, margin)) &&
                ShrinkFont(surface)) {
         }

@@ -4,6 +4,9 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QFontInfo>
 #include <QHash>
 #include <QMutex>
@@ -79,7 +82,47 @@ QString InstalledFace(const QString& face)
     return resolved;
 }
 
+namespace {
+
+// The face the system sets Han in (Noto Sans CJK, say), found once: it comes before Symbola,
+// which has a few ideographs among its symbols (中) and no bold, so a word of Chinese keeps
+// one face.
+QString HanFace()
+{
+    static const QString face = [] {
+        QTextLayout layout(QStringLiteral("\u4e2d\u6587"), QFont(QStringLiteral("sans-serif")));
+        layout.beginLayout();
+        layout.createLine().setLineWidth(1e9);
+        layout.endLayout();
+        for (const QGlyphRun& run : layout.glyphRuns())
+            if (const QString family = run.rawFont().familyName(); !family.isEmpty() && family != QStringLiteral("Symbola"))
+                return family;
+        return QString();
+    }();
+    return face;
+}
+
+} // namespace
+
 QStringList CardFamilies(const QString& face)
 {
-    return {InstalledFace(face), QStringLiteral("Symbola")};
+    QStringList families{InstalledFace(face)};
+    if (const QString han = HanFace(); !han.isEmpty() && han != families.front())
+        families << han;
+    return families << QStringLiteral("Symbola");
+}
+
+bool HasOutlines(const QRawFont& font)
+{
+    static QMutex lock;
+    static QHash<QString, bool> known;
+    const QString key = font.familyName() + u'/' + font.styleName();
+    QMutexLocker guard(&lock);
+    if (const auto it = known.constFind(key); it != known.cend())
+        return *it;
+    // A table's presence is enough; a colour emoji face has bitmaps (CBDT) and none of these.
+    const bool outlines = !font.fontTable("glyf").isEmpty() || !font.fontTable("CFF ").isEmpty() ||
+                          !font.fontTable("CFF2").isEmpty();
+    known.insert(key, outlines);
+    return outlines;
 }

@@ -12,10 +12,14 @@
 // to, never to whatever the font configuration happens to pick.
 QString InstalledFace(const QString& face);
 
-// The families a card's text is set in: the installed face, then a face whose emoji are
-// outlines (Symbola), before the system's own fallbacks. The system's emoji face has colour
-// bitmaps that the PDF engine can't carry: those cells would print blank.
+// The families a card's text is set in: the installed face, the system's face for Han, then
+// a face whose emoji are outlines (Symbola), before the system's own fallbacks. The system's
+// emoji face has colour bitmaps that the PDF engine can't carry: those cells would print blank.
 QStringList CardFamilies(const QString& face);
+
+// Whether a face draws with outlines, as paper needs: a colour emoji face has only bitmaps.
+class QRawFont;
+bool HasOutlines(const QRawFont& font);
 
 // The installed families, each once and named as the family: the font database tags a
 // family that several foundries supply ("C059 [UKWN]", "C059 [urw]"); the tag is dropped.

@@ -4,6 +4,7 @@
 #include "platform/FaceMap.h"
 
 #include <QGlyphRun>
+#include <QRawFont>
 #include <QSet>
 #include <QTextLayout>
 #include <QCoreApplication>
@@ -11,7 +12,8 @@
 namespace {
 
 // Whether the text, laid out in the font with the system's fallbacks, shows a box: glyph 0
-// is every font's "no such character".
+// is every font's "no such character"; a glyph of a face without outlines (the colour emoji
+// face) prints as nothing.
 bool ShowsABox(const QString& text, const QFont& font)
 {
     QTextLayout layout(text, font);
@@ -19,10 +21,13 @@ bool ShowsABox(const QString& text, const QFont& font)
     QTextLine line = layout.createLine();
     line.setLineWidth(1e9);
     layout.endLayout();
-    for (const QGlyphRun& run : layout.glyphRuns())
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        if (!HasOutlines(run.rawFont()))
+            return true;
         for (quint32 glyph : run.glyphIndexes())
             if (glyph == 0)
                 return true;
+    }
     return false;
 }
 

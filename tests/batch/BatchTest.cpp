@@ -273,11 +273,22 @@ TEST_F(BatchTest, EveryScriptPrintsAndABoxIsNamed)
         EXPECT_TRUE(ToolOutput("pdffonts", {Folder.Path("world.pdf")}).contains("Symbola"));
         EXPECT_FALSE(ToolOutput("pdffonts", {Folder.Path("world.pdf")}).contains("NotoColorEmoji"));
     }
-    // A private-use character: no font has it. Said, with its code; the job still prints.
+    // A Chinese word prints in one face, bold, not partly in Symbola, which has 中 among its
+    // symbols but no bold.
+    ASSERT_EQ(Print({"-q", "--size", "3", "--no-free-space", "-o", "han.pdf",
+                     List("han.pwk", {"a", "b", "c", "d", "e", "f", "g", "h", "\u5b66\u4e60\u4e2d\u6587"})})
+                  .Status,
+              0);
+    EXPECT_FALSE(ToolOutput("pdffonts", {Folder.Path("han.pdf")}).contains("Symbola"));
+    // A private-use character: no font has it; an emoji only the colour face has prints
+    // blank. Said, with their codes; the job still prints.
     const Outcome boxed = Print({"-q", "--size", "3", "--no-free-space", "-o", "boxed.pdf",
-                                 List("boxed.pwk", {"a", "b", "c", "d", "e", "f", "g", "h", QString(QChar(0xE000)) + "x"})});
+                                 List("boxed.pwk", {"a", "b", "c", "d", "e", "f", "g", QString(QChar(0xE000)) + "x", "\U0001F9FF"})});
     EXPECT_EQ(boxed.Status, 0);
-    EXPECT_EQ(boxed.Err, "plumwick-print: warning: These words contain characters that no installed font can draw, and "
-                         "would print with empty boxes: \u201c\ue000x\u201d (U+E000)");
+    EXPECT_TRUE(boxed.Err.startsWith("plumwick-print: warning: These words contain characters that no installed font can draw, and "
+                                     "would print with empty boxes: ")) << boxed.Err.toStdString();
+    EXPECT_TRUE(boxed.Err.contains("\u201c\ue000x\u201d (U+E000)"));
+    if (!ToolOutput("fc-list", {":family=Noto Color Emoji"}).trimmed().isEmpty())
+        EXPECT_TRUE(boxed.Err.contains("\u201c\U0001F9FF\u201d (U+1F9FF)")) << boxed.Err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(Folder.Path("boxed.pdf")));
 }

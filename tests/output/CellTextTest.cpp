@@ -115,3 +115,25 @@ TEST(CellText, BalancedSplitIncludesTheWholeTextOverNothing)
     EXPECT_EQ(lines.First, "ab");
     EXPECT_EQ(lines.Second, "cd");
 }
+
+// A wrapped phrase keeps its own direction on both lines: a line of a Hebrew phrase that
+// starts with an English word (or of an English phrase that starts with a Hebrew one) is
+// marked to read as the phrase does; lines that read so already are left alone.
+TEST(CellText, AWrappedPhraseKeepsItsDirectionOnEachLine)
+{
+    const QString hebrew = QStringLiteral("\u05d0\u05d1\u05d2\u05d3"), other = QStringLiteral("\u05d4\u05d5\u05d6");
+    struct Case {
+        QString text, first, second;
+    } cases[] = {
+        {hebrew + " hello " + other, hebrew, QString(QChar(0x200F)) + "hello " + other},
+        {"hello " + hebrew + QStringLiteral("\u05d4 x"), "hello", QString(QChar(0x200E)) + hebrew + QStringLiteral("\u05d4 x")},
+        {"hello there world", "hello there", "world"},
+        {"12 " + hebrew + " 34", "12 " + hebrew, "34"},
+    };
+    for (const Case& c : cases) {
+        const auto texts = Fit(c.text, 60, 200, true);
+        ASSERT_EQ(texts.size(), 2u) << c.text.toStdString();
+        EXPECT_EQ(texts[0].Str, c.first) << c.text.toStdString();
+        EXPECT_EQ(texts[1].Str, c.second) << c.text.toStdString();
+    }
+}
