@@ -33,12 +33,12 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     const int band = DialogTitleBand;
     setFixedSize(286, 200 + 27 + 8 - band);
     QFont font = this->font();
-    font.setPointSize(10);
+    font.setPixelSize(FormScale::Px(13)); // 10 points at 96 dpi, grown with the desktop's font
     setFont(font);
 
     Image1 = new QLabel(this);
     Image1->setGeometry(8, 32 - band, 48, 48);
-    Image1->setPixmap(MakeProgramPicture(48));
+    Image1->setPixmap(MakeProgramPicture(FormScale::Px(48)));
     Image1->setAccessibleName(tr("Plumwick's icon: a bingo card"));
     Label1 = CentredLabel(this, QStringLiteral("Plumwick V" PLUMWICK_VERSION_SHORT), 56, 32 - band, 185, 17, true);
     Label2 = CentredLabel(this, tr("\u00a9 2026 The Plumwick developers."), 40, 50 - band, 286 - 40, 23, false);
@@ -48,8 +48,10 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     auto link = [&](const QString& caption, const QString& target, int left, int top, int width) {
         QLabel* label = CentredLabel(this, QString(), left, top, width, 25, false);
         label->setTextFormat(Qt::RichText);
-        label->setText(QStringLiteral("<a href=\"%1\" style=\"color: black; text-decoration: none\">%2</a>")
-                           .arg(target.toHtmlEscaped(), (caption + target).toHtmlEscaped()));
+        // In the window's text colour: black on the light panel, light in a dark theme.
+        label->setText(QStringLiteral("<a href=\"%1\" style=\"color: %3; text-decoration: none\">%2</a>")
+                           .arg(target.toHtmlEscaped(), (caption + target).toHtmlEscaped(),
+                                IsDarkPalette(palette()) ? palette().color(QPalette::WindowText).name() : QStringLiteral("black")));
         label->setTextInteractionFlags(Qt::TextBrowserInteraction);
         label->setFocusPolicy(Qt::StrongFocus);
         label->setAccessibleName(caption + target);
