@@ -8,6 +8,7 @@
 #include <QTimeZone>
 
 #include <charconv>
+#include <map>
 #include <cmath>
 
 namespace {
@@ -100,6 +101,8 @@ struct PdfDocument::Font {
     QByteArray Resource;
     // By glyph: its width as the font's widths give it (-1 until first used).
     std::vector<int> Widths;
+    // Glyphs the face's own map doesn't name, with the characters they stand for.
+    std::map<quint32, QString> Named;
 
     int Use(quint32 glyph)
     {
@@ -208,7 +211,7 @@ void PdfDocument::WriteObject(int id, const QByteArray& dictionary, const QByteA
 
 QRect PdfDocument::Area() const
 {
-    return QRect(QPoint(0, 0), Page.AreaPixels);
+    return QRect(Page.AreaCorner, Page.AreaPixels);
 }
 
 void PdfDocument::BeginPage()
@@ -373,6 +376,24 @@ void PdfDocument::DrawGlyphs(const QRawFont& raw, const QList<quint32>& glyphs, 
     Content += "] TJ\nET\n";
 }
 
+void PdfDocument::NameGlyph(const QRawFont& raw, quint32 glyph, const QString& text)
+{
+    FontFor(raw).Named.emplace(glyph, text);
+}
+
+void PdfDocument::BeginActualText(const QString& text)
+{
+    EndPath();
+    Content += "/Span <</ActualText ";
+    Content += TextString(text).toStdString();
+    Content += ">> BDC\n";
+}
+
+void PdfDocument::EndActualText()
+{
+    Content += "EMC\n";
+}
+
 // A font's objects: the composite font, its glyphs' widths, its descriptor, the subset
 // program and the map back to the characters.
 void PdfDocument::WriteFont(const Font& font)
@@ -425,7 +446,12 @@ void PdfDocument::WriteFont(const Font& font)
                           QByteArray::number(program.size()) + " >>",
                 &packed);
 
-    const std::map<quint32, char32_t> characters = face.Characters(used);
+    std::map<quint32, QString> characters;
+    for (const auto& [glyph, character] : face.Characters(used))
+        characters.emplace(glyph, QString::fromUcs4(&character, 1));
+    for (const auto& [glyph, text] : font.Named)
+        if (used.count(glyph))
+            characters.emplace(glyph, text); // where the face's map says nothing of it
     QByteArray map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
                      "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
                      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
@@ -438,8 +464,7 @@ void PdfDocument::WriteFont(const Font& font)
             block += '<';
             Hex4(block, entry->first);
             block += "> <";
-            const QString text = QString::fromUcs4(&entry->second, 1);
-            for (QChar c : text)
+            for (QChar c : entry->second)
                 Hex4(block, c.unicode());
             block += ">\n";
         }

@@ -33,8 +33,9 @@ public:
         QDateTime Created;
         int Dpi = 600;
         QSize PagePoints;   // the paper
-        QPoint AreaOffset;  // where the drawable area starts on it, in device pixels
+        QPoint AreaOffset;  // where the drawing's origin lies on it, in device pixels
         QSize AreaPixels;   // the drawable area
+        QPoint AreaCorner;  // its top-left corner in the drawing (a page cut to a card: not the origin)
     };
     // Writes to the device, which must stay open until Finish; what the device can't
     // write it keeps as its error (the writer goes on, so a job ends the same way).
@@ -50,6 +51,9 @@ public:
     void Fill(const QRect& box, const QColor& colour) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
     void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) override;
+    void NameGlyph(const QRawFont& font, quint32 glyph, const QString& text) override;
+    void BeginActualText(const QString& text) override;
+    void EndActualText() override;
 
 private:
     struct Font;

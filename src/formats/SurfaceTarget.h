@@ -19,4 +19,10 @@ public:
     virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
     // Black glyphs of one font, each at its baseline position.
     virtual void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) = 0;
+    // A glyph that its font's own map doesn't tie to a character (a ligature, a conjunct, a
+    // contextual form), with the characters it stands for; and, around the glyphs of a text
+    // that don't read back alone as it was written, the text itself. Only a document keeps them.
+    virtual void NameGlyph(const QRawFont&, quint32, const QString&) {}
+    virtual void BeginActualText(const QString&) {}
+    virtual void EndActualText() {}
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/CardFilePrinter.h"
+#include "formats/PdfDocument.h"
 #include "formats/PngEncoder.h"
 #include "output/QtSurface.h"
 #include "platform/TextFile.h"
@@ -9,13 +10,12 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
 
 struct CardFilePrinter::Page {
     QImage Image;
-    QBuffer PdfBytes;
-    std::unique_ptr<QPdfWriter> Pdf;
     QPainter Painter;
+    QBuffer PdfBytes;
+    std::unique_ptr<PdfDocument> Pdf; // the program's own writer, as a job printed to PDF
 };
 
 CardFilePrinter::CardFilePrinter(Format format, int dotsPerInch, const QPageSize& paper, QString path)
@@ -44,37 +44,36 @@ bool CardFilePrinter::BeginDoc()
         Open->Image.setDotsPerMeterY(qRound(Dpi / 0.0254));
         Open->Image.fill(Qt::white);
         Open->Painter.begin(&Open->Image);
-    } else {
-        Open->PdfBytes.open(QIODevice::WriteOnly);
-        Open->Pdf = std::make_unique<QPdfWriter>(&Open->PdfBytes);
-        Open->Pdf->setResolution(Dpi);
-        Open->Pdf->setCreator(QStringLiteral("Plumwick"));
-        Open->Pdf->setTitle(Title);
-        Open->Pdf->setPageLayout(QPageLayout(QPageSize(QSizeF(Crop.width() * 72.0 / Dpi, Crop.height() * 72.0 / Dpi),
-                                                       QPageSize::Point, QString(), QPageSize::ExactMatch),
-                                             QPageLayout::Portrait, QMarginsF()));
-        Open->Painter.begin(Open->Pdf.get());
+        Open->Painter.translate(-Crop.topLeft());
+        Canvas_->Attach(&Open->Painter);
+        return true;
     }
-    Open->Painter.translate(-Crop.topLeft());
-    Canvas_->Attach(&Open->Painter);
+    // The page is the card cut out: what lies at the cut's corner lies at the page's.
+    Open->PdfBytes.open(QIODevice::WriteOnly);
+    PdfDocument::Setup setup;
+    setup.Title = Title;
+    setup.Created = Created;
+    setup.Dpi = Dpi;
+    setup.PagePoints = QSize(qRound(Crop.width() * 72.0 / Dpi), qRound(Crop.height() * 72.0 / Dpi));
+    setup.AreaOffset = -Crop.topLeft();
+    setup.AreaPixels = Crop.size();
+    setup.AreaCorner = Crop.topLeft();
+    Open->Pdf = std::make_unique<PdfDocument>(Open->PdfBytes, setup);
+    Open->Pdf->BeginPage();
+    Canvas_->Attach(Open->Pdf.get());
     return true;
 }
 
 void CardFilePrinter::EndDoc()
 {
     Canvas_->Attach(nullptr);
-    Open->Painter.end();
     QByteArray bytes;
     if (Kind == Format::Png) {
+        Open->Painter.end();
         bytes = EncodePng(Open->Image);
     } else {
+        Open->Pdf->Finish();
         bytes = Open->PdfBytes.data();
-        // Qt's writer dates the file now, as "(D:YYYYMMDDHHmmSSZ)"; a date of the same
-        // length takes its place, so nothing after it moves.
-        static const QByteArray Key = "/CreationDate (D:";
-        const qsizetype at = bytes.indexOf(Key);
-        if (Created.isValid() && at >= 0 && bytes.mid(at + Key.size() + 14, 2) == "Z)")
-            bytes.replace(at + Key.size(), 14, Created.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1());
     }
     Open.reset();
     // A link at the card's name is replaced, never followed out of the folder.
@@ -85,7 +84,8 @@ void CardFilePrinter::Abort()
 {
     if (Open) {
         Canvas_->Attach(nullptr);
-        Open->Painter.end();
+        if (Open->Painter.isActive())
+            Open->Painter.end();
         Open.reset();
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/QtSurface.h"
+#include "output/GlyphNames.h"
 #include "platform/FaceMap.h"
 
 #include <QPainter>
@@ -184,10 +185,29 @@ void QtSurface::TextOut(int x, int y, const QString& text)
         layout.endLayout();
         for (const QGlyphRun& run : layout.glyphRuns())
             shaped.Runs.push_back({FaceIndex(run.rawFont()), run.glyphIndexes(), run.positions()});
+        GlyphNames names = NameGlyphs(layout, text);
+        shaped.Actual = names.Actual;
+        for (GlyphNames::Named& named : names.Names)
+            shaped.Names.push_back({FaceIndex(named.Font), named.Glyph, std::move(named.Text)});
         shaped.Shaped = true;
     }
     // The runs' baseline sits at the font's ascent below the layout's top.
     const QPointF origin(x, y);
+    if (shaped.Actual) {
+        // Drawn at once, with what its glyphs stand for, between what was drawn before and after.
+        Flush();
+        for (const NamedGlyph& named : shaped.Names)
+            Target->NameGlyph(Faces[size_t(named.Face)], named.Glyph, named.Text);
+        Target->BeginActualText(text);
+        for (const ShapedRun& run : shaped.Runs) {
+            QList<QPointF> placed = run.Positions;
+            for (QPointF& position : placed)
+                position += origin;
+            Target->DrawGlyphs(Faces[size_t(run.Face)], run.Glyphs, placed);
+        }
+        Target->EndActualText();
+        return;
+    }
     for (const ShapedRun& run : shaped.Runs) {
         PendingRun& pending = Pending[size_t(run.Face)];
         pending.Glyphs += run.Glyphs;

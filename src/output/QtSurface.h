@@ -58,10 +58,17 @@ private:
         QList<quint32> Glyphs;
         QList<QPointF> Positions;
     };
+    struct NamedGlyph {
+        int Face;
+        quint32 Glyph;
+        QString Text;
+    };
     struct ShapedText {
         int Width = 0;
         bool Shaped = false;
         std::vector<ShapedRun> Runs;
+        bool Actual = false; // given to the target as written, around its glyphs
+        std::vector<NamedGlyph> Names;
     };
     struct SizedFont {
         QFont Font;
