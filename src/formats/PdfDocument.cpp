@@ -337,6 +337,12 @@ void PdfDocument::DrawGlyphs(const QRawFont& raw, const QList<quint32>& glyphs, 
     Content += ' ';
     Number(Content, size);
     Content += " Tf\n";
+    if (Bolder > 0) {
+        // Filled and stroked: the outline grows by half the stroke on every side.
+        Content += "2 Tr ";
+        Number(Content, Bolder);
+        Content += " w\n";
+    }
     // A line of text is one string; where a glyph stands off from where the one before
     // leaves the pen (kerning, rounding), the string carries the difference. A glyph far
     // from the pen starts a line of its own.
@@ -373,7 +379,10 @@ void PdfDocument::DrawGlyphs(const QRawFont& raw, const QList<quint32>& glyphs, 
     }
     if (inString)
         Content += '>';
-    Content += "] TJ\nET\n";
+    Content += "] TJ\n";
+    if (Bolder > 0)
+        Content += "0 Tr 1 w\n";
+    Content += "ET\n";
 }
 
 void PdfDocument::NameGlyph(const QRawFont& raw, quint32 glyph, const QString& text)

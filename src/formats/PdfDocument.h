@@ -52,6 +52,7 @@ public:
     void DrawLine(int x1, int y1, int x2, int y2) override;
     void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) override;
     void NameGlyph(const QRawFont& font, quint32 glyph, const QString& text) override;
+    void Embolden(double pixels) override { Bolder = pixels; }
     void BeginActualText(const QString& text) override;
     void EndActualText() override;
 
@@ -79,6 +80,7 @@ private:
     bool InPage = false;
     bool InPath = false;
     QColor FillColour = Qt::black;
+    double Bolder = 0; // the stroke around the glyphs drawn next
     std::vector<std::unique_ptr<Font>> Fonts;
     QHash<QString, Font*> FontsByFace;
     std::vector<std::pair<QRawFont, Font*>> FontsBySize;

@@ -23,6 +23,9 @@ public:
     // contextual form), with the characters it stands for; and, around the glyphs of a text
     // that don't read back alone as it was written, the text itself. Only a document keeps them.
     virtual void NameGlyph(const QRawFont&, quint32, const QString&) {}
+    // The glyphs drawn next made bolder by this many pixels, as the screen draws a face that
+    // has no bold of its own in a bold text (0: as they are). A painter does so itself.
+    virtual void Embolden(double) {}
     virtual void BeginActualText(const QString&) {}
     virtual void EndActualText() {}
 };

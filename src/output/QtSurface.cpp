@@ -57,8 +57,10 @@ void QtSurface::Flush()
         return;
     for (size_t face = 0; face < Pending.size(); ++face) {
         PendingRun& pending = Pending[face];
-        if (Target && !pending.Glyphs.isEmpty())
+        if (Target && !pending.Glyphs.isEmpty()) {
+            Target->Embolden(Bolder[face]);
             Target->DrawGlyphs(Faces[face], pending.Glyphs, pending.Positions);
+        }
         pending.Glyphs.clear();
         pending.Positions.clear();
     }
@@ -148,6 +150,9 @@ int QtSurface::FaceIndex(const QRawFont& face)
         if (Faces[i] == face)
             return int(i);
     Faces.push_back(face);
+    // A bold text in a face that has no bold (its own weight is regular) is drawn bolder by
+    // a 24th of the em, as the screen's font engine does.
+    Bolder.push_back(Bold && FaceWeight(face) < 600 ? face.pixelSize() / 24.0 : 0.0);
     Pending.emplace_back();
     return int(Faces.size() - 1);
 }
@@ -203,6 +208,7 @@ void QtSurface::TextOut(int x, int y, const QString& text)
             QList<QPointF> placed = run.Positions;
             for (QPointF& position : placed)
                 position += origin;
+            Target->Embolden(Bolder[size_t(run.Face)]);
             Target->DrawGlyphs(Faces[size_t(run.Face)], run.Glyphs, placed);
         }
         Target->EndActualText();

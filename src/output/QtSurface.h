@@ -101,6 +101,7 @@ private:
     // The faces met so far, at their sizes; what is pending is kept per face (emptied
     // rather than dropped when flushed, so its memory serves the next page).
     std::vector<QRawFont> Faces;
+    std::vector<double> Bolder; // by face: how much bolder a face without a bold is drawn
     struct PendingRun {
         QList<quint32> Glyphs;
         QList<QPointF> Positions;

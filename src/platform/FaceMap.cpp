@@ -112,17 +112,42 @@ QStringList CardFamilies(const QString& face)
     return families << QStringLiteral("Symbola");
 }
 
-bool HasOutlines(const QRawFont& font)
+namespace {
+
+// What a face says of itself, read from its tables once a face.
+struct FaceFacts {
+    bool Outlines = true;
+    int Weight = 400;
+};
+
+FaceFacts FactsOf(const QRawFont& font)
 {
     static QMutex lock;
-    static QHash<QString, bool> known;
+    static QHash<QString, FaceFacts> known;
     const QString key = font.familyName() + u'/' + font.styleName();
     QMutexLocker guard(&lock);
     if (const auto it = known.constFind(key); it != known.cend())
         return *it;
+    FaceFacts facts;
     // A table's presence is enough; a colour emoji face has bitmaps (CBDT) and none of these.
-    const bool outlines = !font.fontTable("glyf").isEmpty() || !font.fontTable("CFF ").isEmpty() ||
-                          !font.fontTable("CFF2").isEmpty();
-    known.insert(key, outlines);
-    return outlines;
+    facts.Outlines = !font.fontTable("glyf").isEmpty() || !font.fontTable("CFF ").isEmpty() ||
+                     !font.fontTable("CFF2").isEmpty();
+    // The OS/2 table's weight class, at its fifth byte.
+    const QByteArray os2 = font.fontTable("OS/2");
+    if (os2.size() >= 6)
+        facts.Weight = (quint8(os2[4]) << 8) | quint8(os2[5]);
+    known.insert(key, facts);
+    return facts;
+}
+
+} // namespace
+
+bool HasOutlines(const QRawFont& font)
+{
+    return FactsOf(font).Outlines;
+}
+
+int FaceWeight(const QRawFont& font)
+{
+    return FactsOf(font).Weight;
 }

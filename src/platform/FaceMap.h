@@ -20,6 +20,8 @@ QStringList CardFamilies(const QString& face);
 // Whether a face draws with outlines, as paper needs: a colour emoji face has only bitmaps.
 class QRawFont;
 bool HasOutlines(const QRawFont& font);
+// The weight the face itself is made in (400 regular, 700 bold), whatever weight was asked.
+int FaceWeight(const QRawFont& font);
 
 // The installed families, each once and named as the family: the font database tags a
 // family that several foundries supply ("C059 [UKWN]", "C059 [urw]"); the tag is dropped.

@@ -280,6 +280,8 @@ TEST_F(BatchTest, EveryScriptPrintsAndABoxIsNamed)
     if (!ToolOutput("fc-list", {":family=Symbola"}).trimmed().isEmpty()) {
         EXPECT_TRUE(ToolOutput("pdffonts", {Folder.Path("world.pdf")}).contains("Symbola"));
         EXPECT_FALSE(ToolOutput("pdffonts", {Folder.Path("world.pdf")}).contains("NotoColorEmoji"));
+        // Symbola has no bold: drawn bolder (filled and stroked), as the screen draws it.
+        EXPECT_TRUE(ToolOutput("qpdf", {"--qdf", "--object-streams=disable", Folder.Path("world.pdf"), "-"}).contains("2 Tr "));
     }
     // A Chinese word prints in one face, bold, not partly in Symbola, which has 中 among its
     // symbols but no bold.
