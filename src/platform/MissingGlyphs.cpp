@@ -5,6 +5,7 @@
 
 #include <QGlyphRun>
 #include <QRawFont>
+#include <QHash>
 #include <QSet>
 #include <QTextLayout>
 #include <QCoreApplication>
@@ -38,22 +39,33 @@ QStringList WordsWithMissingGlyphs(const QStringList& words, const QString& face
     QFont font(InstalledFace(face));
     font.setFamilies(CardFamilies(face));
     font.setPixelSize(20);
+    // Each character is looked at once, however many words hold it: what the card face
+    // draws with outlines needs no more; anything else is laid out alone, with the
+    // system's fallbacks, as a word holding it would be.
+    const QRawFont primary = QRawFont::fromFont(font);
+    const bool primaryDraws = primary.isValid() && HasOutlines(primary);
+    QHash<char32_t, bool> boxed;
+    const auto showsABox = [&](char32_t c) {
+        if (primaryDraws && primary.supportsCharacter(c))
+            return false;
+        const auto it = boxed.constFind(c);
+        if (it != boxed.cend())
+            return *it;
+        return *boxed.insert(c, ShowsABox(QString::fromUcs4(&c, 1), font));
+    };
     QStringList missing;
     QSet<QString> seen;
     for (const QString& word : words) {
-        if (seen.contains(word))
-            continue;
-        seen.insert(word);
-        if (!ShowsABox(word, font))
-            continue;
         // Named with the characters that can't be drawn, which may show as nothing here.
         QStringList codes;
-        for (char32_t c : word.toUcs4()) {
-            const QString one = QString::fromUcs4(&c, 1);
-            if (ShowsABox(one, font))
+        for (const char32_t c : word.toUcs4())
+            if (showsABox(c))
                 codes << QStringLiteral("U+") + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0');
-        }
-        missing << (codes.isEmpty() ? word : QStringLiteral("%1 (%2)").arg(word, codes.join(QStringLiteral(", "))));
+        if (codes.isEmpty() || seen.contains(word))
+            continue;
+        seen.insert(word);
+        codes.removeDuplicates();
+        missing << QStringLiteral("%1 (%2)").arg(word, codes.join(QStringLiteral(", ")));
     }
     return missing;
 }
