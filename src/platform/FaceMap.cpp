@@ -94,8 +94,10 @@ QString HanFace()
         layout.beginLayout();
         layout.createLine().setLineWidth(1e9);
         layout.endLayout();
+        // None where no installed face has Han: then nothing comes before Symbola.
         for (const QGlyphRun& run : layout.glyphRuns())
-            if (const QString family = run.rawFont().familyName(); !family.isEmpty() && family != QStringLiteral("Symbola"))
+            if (const QString family = run.rawFont().familyName();
+                !family.isEmpty() && family != QStringLiteral("Symbola") && run.rawFont().supportsCharacter(0x4e2d))
                 return family;
         return QString();
     }();

@@ -29,6 +29,26 @@ QString InstalledVersions()
     return QString::fromUtf8(dpkg.readAllStandardOutput()).trimmed();
 }
 
+// The fonts the jobs were recorded with, and only those, through a font configuration of
+// the test's own: fonts-liberation's files (a builder may have fonts-liberation2's beside
+// them, which fontconfig would prefer) and DejaVu's, with the system's usual aliases.
+class PinnedFonts {
+public:
+    explicit PinnedFonts(const TempFolder& folder)
+    {
+        folder.Write("fonts.conf", "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+                                   "<fontconfig>\n<dir>/usr/share/fonts/truetype/liberation</dir>\n"
+                                   "<dir>/usr/share/fonts/truetype/dejavu</dir>\n<cachedir>" +
+                                       folder.Path("fontcache").toUtf8() +
+                                       "</cachedir>\n<include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n"
+                                       "</fontconfig>\n");
+        qputenv("FONTCONFIG_FILE", folder.Path("fonts.conf").toLocal8Bit());
+    }
+    ~PinnedFonts() { qunsetenv("FONTCONFIG_FILE"); }
+    PinnedFonts(const PinnedFonts&) = delete;
+    PinnedFonts& operator=(const PinnedFonts&) = delete;
+};
+
 } // namespace
 
 TEST(RecordedOutput, SeededJobsAreByteIdentical)
@@ -36,6 +56,7 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
     if (InstalledVersions() != RecordedWith)
         GTEST_SKIP() << "recorded with " << RecordedWith << ", this machine has " << InstalledVersions().toStdString();
     TempFolder folder;
+    const PinnedFonts fonts(folder);
     WriteNumbersList(folder); // the list is sorted when read: the order in the file does not matter
     folder.Write("zoo.pwk", "Lion\r\nTiger King\r\nA very long phrase for a cell\r\nGiraffe\r\nZebra\r\nOkapi\r\n"
                             "Elephant\r\nRhino\r\nHippo\r\n");
@@ -118,6 +139,7 @@ TEST(RecordedOutput, AGamePrintedAgainIsByteIdenticalEachRun)
 TEST(RecordedOutput, ANumberedGamesCardsCarryTheirCheckCodes)
 {
     TempFolder folder;
+    const PinnedFonts fonts(folder);
     WriteNumbersList(folder);
     const PrintRun game = RunPlumwickPrint(folder, {"-q", "--numbered", "--cards", "4", "-o", "n.pdf", "numbers.pwk"});
     ASSERT_EQ(game.Status, 0) << game.Err.toStdString();
