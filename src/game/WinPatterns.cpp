@@ -40,7 +40,7 @@ Verdict CheckPattern(const std::vector<bool>& marked, int side, WinPattern patte
     auto single = [&](const std::vector<int>& cells, const QString& name, const QString& forWhat) {
         const int missing = Unmarked(marked, cells);
         return missing == 0 ? Verdict{true, QCoreApplication::translate("WinPatterns", "Bingo: %1").arg(name), 0, cells, name}
-                            : Verdict{false, Missing(missing, forWhat), missing, {}};
+                            : Verdict{false, Missing(missing, forWhat), missing, {}, {}};
     };
     switch (pattern) {
     case WinPattern::FourCorners:
@@ -80,7 +80,7 @@ Verdict CheckPattern(const std::vector<bool>& marked, int side, WinPattern patte
             return {true, QCoreApplication::translate("WinPatterns", "Bingo: %1").arg(line.Name), 0, line.Cells, line.Name};
         best = std::min(best, missing);
     }
-    return {false, Missing(best, QCoreApplication::translate("WinPatterns", "the best line")), best, {}};
+    return {false, Missing(best, QCoreApplication::translate("WinPatterns", "the best line")), best, {}, {}};
 }
 
 bool ParsePattern(const QString& name, WinPattern& pattern)

@@ -30,6 +30,7 @@ COMP_WORDS=(plumwick-print --nu); COMP_CWORD=1; offers --numbered
 COMP_WORDS=(plumwick-print -q ""); COMP_CWORD=2; offers folder "list one.pwk" other.PWK
 COMP_WORDS=(plumwick-print -o ""); COMP_CWORD=2; offers folder cards.pdf
 COMP_WORDS=(plumwick-print --cards ""); COMP_CWORD=2; offers
+COMP_WORDS=(plumwick-print --called ""); COMP_CWORD=2; offers folder "list one.pwk" other.PWK notes.txt cards.pdf
 COMP_WORDS=(plumwick-print --tickets --per-page ""); COMP_CWORD=3; offers 1 2
 COMP_WORDS=(plumwick-print --tickets --pattern ""); COMP_CWORD=3; offers line two-lines full-house
 COMP_WORDS=(plumwick-print --tic); COMP_CWORD=1; offers --tickets --ticket
