@@ -78,6 +78,10 @@ void KeepDirection(const QString& text, TwoLines& lines)
 
 FittedText ComputeFit(Surface& surface, int width, int height, const QString& text, bool wordWrap, int margin)
 {
+    if (text.size() > MaxCellCharacters) {
+        const qsizetype keep = text[MaxCellCharacters - 2].isHighSurrogate() ? MaxCellCharacters - 2 : MaxCellCharacters - 1;
+        return ComputeFit(surface, width, height, text.left(keep) + QChar(0x2026), wordWrap, margin);
+    }
     const int remembered = surface.FontSize();
     const QString m = QStringLiteral("M");
     FittedText fitted;

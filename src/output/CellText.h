@@ -30,7 +30,11 @@ using FittedText = std::vector<FittedLine>;
 
 // The fitting rules without the drawing: measures from the surface's current font and
 // leaves its size as it found it.
+// A text longer than MaxCellCharacters is fitted as its beginning and an ellipsis: no cell
+// shows more legibly, and shaping a line of millions of characters at every size tried would
+// take seconds and gigabytes.
 FittedText ComputeFit(Surface& surface, int width, int height, const QString& text, bool wordWrap, int margin);
+inline constexpr qsizetype MaxCellCharacters = 1000;
 void DrawFitted(Surface& surface, int left, int top, const FittedText& fitted);
 
 // Remembers the outcome of fitting per text, box, font and margin. Every card of a job has

@@ -137,3 +137,12 @@ TEST(CellText, AWrappedPhraseKeepsItsDirectionOnEachLine)
         EXPECT_EQ(texts[1].Str, c.second) << c.text.toStdString();
     }
 }
+
+// A text of thousands of characters is fitted as its beginning and an ellipsis, never
+// shaped whole at every size (a 30 MB line took seconds and a gigabyte).
+TEST(CellText, AnEndlessWordIsFittedAsItsBeginning)
+{
+    const auto texts = Fit(QString(5000, u'a'), 60, 30, true);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].Str, QString(MaxCellCharacters - 1, u'a') + QChar(0x2026));
+}
