@@ -306,7 +306,7 @@ QByteArray FontFace::OutlineGlyph(quint32 glyph) const
     return out;
 }
 
-QByteArray FontFace::Subset(const std::set<quint32>& wanted) const
+QByteArray FontFace::Subset(const std::set<quint32>& wanted, std::map<quint32, quint32>* renumbered) const
 {
     // The glyphs to keep: those asked for, .notdef, and the parts of composite glyphs.
     std::map<quint32, QByteArray> kept;
@@ -331,8 +331,21 @@ QByteArray FontFace::Subset(const std::set<quint32>& wanted) const
         }
     }
 
+    // Outlines made here have no composite glyphs: their glyphs can be numbered afresh.
+    const bool compact = Glyf.isEmpty() && renumbered;
+    std::vector<quint32> order;
+    if (compact) {
+        for (const auto& [glyph, data] : kept) {
+            (*renumbered)[glyph] = quint32(order.size());
+            order.push_back(glyph);
+        }
+    } else {
+        for (quint32 glyph = 0; glyph < quint32(Glyphs); ++glyph)
+            order.push_back(glyph);
+    }
+    const int count = int(order.size());
     QByteArray glyf, loca, hmtx;
-    for (quint32 glyph = 0; glyph < quint32(Glyphs); ++glyph) {
+    for (const quint32 glyph : order) {
         Put32(loca, quint32(glyf.size()));
         const auto it = kept.find(glyph);
         if (it == kept.end()) {
@@ -353,7 +366,7 @@ QByteArray FontFace::Subset(const std::set<quint32>& wanted) const
     Set32(head, 8, 0);
     Set16(head, 50, 1); // long offsets
     QByteArray hhea = Hhea;
-    Set16(hhea, 34, Glyphs);
+    Set16(hhea, 34, count);
     tables["head"] = head;
     tables["hhea"] = hhea;
     tables["hmtx"] = hmtx;
@@ -376,12 +389,23 @@ QByteArray FontFace::Subset(const std::set<quint32>& wanted) const
         }
         QByteArray maxp;
         Put32(maxp, 0x00010000);
-        Put16(maxp, Glyphs);
+        Put16(maxp, count);
         Put16(maxp, points);
         Put16(maxp, contours);
         for (int field : {0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0})
             Put16(maxp, field);
         tables["maxp"] = maxp;
+        // Tables font tools and viewers look for, where cheap: the face's weights and widths,
+        // and a glyph-name table that names none (version 3). (Its names table is left out:
+        // a CJK face's runs to tens of kilobytes.)
+        if (compact) {
+            if (const QByteArray t = Font.fontTable("OS/2"); !t.isEmpty())
+                tables["OS/2"] = t;
+            if (QByteArray post = Font.fontTable("post").left(32); post.size() == 32) {
+                Set32(post, 0, 0x00030000);
+                tables["post"] = post;
+            }
+        }
     }
     return FontFile(std::move(tables));
 }

@@ -30,8 +30,11 @@ public:
     std::map<quint32, char32_t> Characters(const std::set<quint32>& glyphs) const;
 
     // A TrueType font holding only these glyphs (and .notdef and any a composite glyph
-    // uses), each under its own number, so the PDF can name glyphs as the face does.
-    QByteArray Subset(const std::set<quint32>& glyphs) const;
+    // uses), each under its own number, so the PDF can name glyphs as the face does. A face
+    // made TrueType here (CJK: tens of thousands of glyphs) numbers its glyphs afresh, from 1
+    // in the order of their own numbers, so that the subset grows with the glyphs used, not
+    // with the face; `renumbered` then says each glyph's new number (empty otherwise).
+    QByteArray Subset(const std::set<quint32>& glyphs, std::map<quint32, quint32>* renumbered = nullptr) const;
 
 private:
     QByteArray GlyphData(quint32 glyph) const;

@@ -419,7 +419,12 @@ void PdfDocument::WriteFont(const Font& font)
         tag += char('A' + hash % 26);
     name = tag + '+' + name;
 
+    // The program first: a face made TrueType here numbers its glyphs afresh, and the font
+    // then maps the pages' glyph numbers to the subset's.
+    std::map<quint32, quint32> renumbered;
+    const QByteArray program = face.Subset(used, &renumbered);
     const int descendant = NewObject(), descriptor = NewObject(), file = NewObject(), unicode = NewObject();
+    const int glyphMap = renumbered.empty() ? 0 : NewObject();
     const double unit = 1000.0 / face.UnitsPerEm();
     QByteArray widths = "[";
     for (quint32 glyph : used) {
@@ -434,7 +439,9 @@ void PdfDocument::WriteFont(const Font& font)
     WriteObject(descendant, "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
                                 " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
                                 " /FontDescriptor " + QByteArray::number(descriptor) +
-                                " 0 R /CIDToGIDMap /Identity /DW 0 /W " + widths + " >>");
+                                " 0 R /CIDToGIDMap " +
+                                (glyphMap ? QByteArray::number(glyphMap) + " 0 R" : QByteArray("/Identity")) +
+                                " /DW 0 /W " + widths + " >>");
     const QRect box = face.BoundingBox();
     QByteArray descriptorText = "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [";
     for (int value : {box.left(), box.top(), box.right(), box.bottom()}) {
@@ -449,7 +456,17 @@ void PdfDocument::WriteFont(const Font& font)
     Number(descriptorText, face.Ascent() * unit);
     descriptorText += " /StemV 80 /FontFile2 " + QByteArray::number(file) + " 0 R >>";
     WriteObject(descriptor, descriptorText);
-    const QByteArray program = face.Subset(used);
+    if (glyphMap) {
+        // Two bytes a page glyph number, up to the highest used: the subset's number.
+        QByteArray map(2 * qsizetype(renumbered.rbegin()->first + 1), '\0');
+        for (const auto& [glyph, number] : renumbered) {
+            map[2 * qsizetype(glyph)] = char(number >> 8);
+            map[2 * qsizetype(glyph) + 1] = char(number & 0xFF);
+        }
+        const QByteArray packedGlyphMap = Deflate(map.constData(), size_t(map.size()), 6);
+        WriteObject(glyphMap, "<< /Filter /FlateDecode /Length " + QByteArray::number(packedGlyphMap.size()) + " >>",
+                    &packedGlyphMap);
+    }
     const QByteArray packed = Deflate(program.constData(), size_t(program.size()), 6);
     WriteObject(file, "<< /Filter /FlateDecode /Length " + QByteArray::number(packed.size()) + " /Length1 " +
                           QByteArray::number(program.size()) + " >>",
