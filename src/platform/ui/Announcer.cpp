@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
+#include <QTimer>
 
 namespace {
 
@@ -40,9 +42,37 @@ Announcer* Announcer::Of(QWidget* window)
 void Announcer::Say(const QString& text)
 {
     Text = text;
+    QWidget* own = window();
+    if (own->isVisible() && !own->isActiveWindow()) {
+        if (!Waiting) {
+            Waiting = true;
+            own->installEventFilter(this);
+            QTimer::singleShot(2000, this, [this] {
+                if (Waiting)
+                    Appear();
+            });
+        }
+        return;
+    }
+    Appear();
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && watched == window())
+        Appear();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Announcer::Appear()
+{
+    if (Waiting) {
+        Waiting = false;
+        window()->removeEventFilter(this);
+    }
     // Shown again with the new text: the appearance is what is spoken.
     hide();
-    setAccessibleName(text);
+    setAccessibleName(Text);
     show();
     lower();
 }

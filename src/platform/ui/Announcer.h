@@ -16,12 +16,19 @@ public:
     explicit Announcer(QWidget* window);
     // The window's announcer, made the first time it is asked for.
     static Announcer* Of(QWidget* window);
+    // Said at once, or, while its window is not the active one (a question box just
+    // closed, the window manager not yet back to it), as soon as it is again: a screen
+    // reader passes over what appears in an inactive window. At most two seconds later.
     void Say(const QString& text);
     const QString& Last() const { return Text; }
 
 protected:
     void paintEvent(QPaintEvent*) override {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Appear();
+
     QString Text;
+    bool Waiting = false;
 };
