@@ -111,8 +111,9 @@ void CheckCardDialog::ShowKind(bool tickets)
 {
     // The verdict and the note label the card on show: a screen reader takes them as part
     // of it, not as loose text of the dialog to read out again beside the spoken verdict.
-    LblVerdict->setBuddy(tickets ? static_cast<QWidget*>(TicketGrid) : Grid);
-    LblNote->setBuddy(tickets ? static_cast<QWidget*>(TicketGrid) : Grid);
+    QWidget* shown = tickets ? static_cast<QWidget*>(TicketGrid) : Grid;
+    LblVerdict->setBuddy(shown);
+    LblNote->setBuddy(shown);
     if (tickets == Tickets)
         return;
     Tickets = tickets;

@@ -197,6 +197,12 @@ void PdfDocument::BeginObject(int id)
     Write(QByteArray::number(id) + " 0 obj\n");
 }
 
+void PdfDocument::WritePacked(int id, const QByteArray& data, const QByteArray& more)
+{
+    const QByteArray packed = Deflate(data.constData(), size_t(data.size()), 6);
+    WriteObject(id, "<< /Filter /FlateDecode /Length " + QByteArray::number(packed.size()) + more + " >>", &packed);
+}
+
 void PdfDocument::WriteObject(int id, const QByteArray& dictionary, const QByteArray* stream)
 {
     BeginObject(id);
@@ -463,14 +469,9 @@ void PdfDocument::WriteFont(const Font& font)
             map[2 * qsizetype(glyph)] = char(number >> 8);
             map[2 * qsizetype(glyph) + 1] = char(number & 0xFF);
         }
-        const QByteArray packedGlyphMap = Deflate(map.constData(), size_t(map.size()), 6);
-        WriteObject(glyphMap, "<< /Filter /FlateDecode /Length " + QByteArray::number(packedGlyphMap.size()) + " >>",
-                    &packedGlyphMap);
+        WritePacked(glyphMap, map);
     }
-    const QByteArray packed = Deflate(program.constData(), size_t(program.size()), 6);
-    WriteObject(file, "<< /Filter /FlateDecode /Length " + QByteArray::number(packed.size()) + " /Length1 " +
-                          QByteArray::number(program.size()) + " >>",
-                &packed);
+    WritePacked(file, program, " /Length1 " + QByteArray::number(program.size()));
 
     std::map<quint32, QString> characters;
     for (const auto& [glyph, character] : face.Characters(used))
@@ -497,9 +498,7 @@ void PdfDocument::WriteFont(const Font& font)
         map += QByteArray::number(count) + " beginbfchar\n" + block + "endbfchar\n";
     }
     map += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
-    const QByteArray packedMap = Deflate(map.constData(), size_t(map.size()), 6);
-    WriteObject(unicode, "<< /Filter /FlateDecode /Length " + QByteArray::number(packedMap.size()) + " >>",
-                &packedMap);
+    WritePacked(unicode, map);
 }
 
 void PdfDocument::Finish()

@@ -67,6 +67,8 @@ private:
     void Write(const QByteArray& bytes);
     void BeginObject(int id);
     void WriteObject(int id, const QByteArray& dictionary, const QByteArray* stream = nullptr);
+    // A stream object of the font's data, compressed; `more` adds to its dictionary.
+    void WritePacked(int id, const QByteArray& data, const QByteArray& more = {});
     void Flush();
     void WriterLoop();
     void StopWriter();

@@ -293,22 +293,29 @@ std::uint32_t NewTicketSeed()
     return NewSeed([](std::uint32_t seed) { return GameCode{seed, NinetyBall::TicketShape()}.Text(); });
 }
 
-QString LanguageOf(const QString& code)
+namespace {
+
+// What a game's record keeps (its secret, its language), else what this process gave a game
+// it began and has not recorded yet.
+QString KeptOr(const QString& code, QString GameRecord::*field, QHash<QString, QString>& (*begun)())
 {
     FileLock lock(LockPath());
     for (const GameRecord& known : ReadStored().Games)
         if (known.Code == code)
-            return known.Language;
-    return NewLanguages().value(code);
+            return known.*field;
+    return begun().value(code);
+}
+
+} // namespace
+
+QString LanguageOf(const QString& code)
+{
+    return KeptOr(code, &GameRecord::Language, NewLanguages);
 }
 
 QString SecretOf(const QString& code)
 {
-    FileLock lock(LockPath());
-    for (const GameRecord& known : ReadStored().Games)
-        if (known.Code == code)
-            return known.Secret;
-    return NewSecrets().value(code);
+    return KeptOr(code, &GameRecord::Secret, NewSecrets);
 }
 
 int CardsHad(const QString& code)
