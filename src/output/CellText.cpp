@@ -17,6 +17,44 @@ bool ShrinkFont(Surface& surface)
     return true;
 }
 
+int ShrunkSize(Surface& surface, long long room, const std::function<long long()>& needs)
+{
+    const int start = surface.FontSize();
+    const long long atStart = needs();
+    if (start <= 1 || atStart <= room)
+        return start;
+    // Shrinking goes from min(start, the largest size) - 1 down to 1 point and stops at 1
+    // whether the text fits there or not.
+    const int top = std::min(start, MaxFontPoints) - 1;
+    if (top <= 1) {
+        surface.SetFontSize(std::max(top, 1));
+        return surface.FontSize();
+    }
+    // Estimated from the one measurement, and measured again only where the estimate is
+    // within a quarter of the room of the edge.
+    const int drawn = std::min(start, MaxFontPoints);
+    auto tooWide = [&](int size) {
+        const double guess = static_cast<double>(atStart) * size / drawn;
+        if (guess > 1.25 * room)
+            return true;
+        if (guess < 0.8 * room)
+            return false;
+        surface.SetFontSize(size);
+        return needs() > room;
+    };
+    int size = static_cast<int>(
+        std::clamp<long long>(atStart > 0 && room > 0 ? drawn * room / atStart : 1, 1, top));
+    if (tooWide(size)) {
+        while (size > 1 && tooWide(--size)) {
+        }
+    } else {
+        while (size < top && !tooWide(size + 1))
+            ++size;
+    }
+    surface.SetFontSize(size);
+    return size;
+}
+
 TwoLines BalancedSplit(Surface& surface, const QString& text)
 {
     TwoLines best;
@@ -95,9 +133,10 @@ FittedText ComputeFit(Surface& surface, int width, int height, const QString& te
     } else if (wordWrap && text.contains(u' ')) {
         TwoLines lines = BalancedSplit(surface, text);
         KeepDirection(text, lines);
-        while ((TooWide(surface, lines.First, width, margin) || TooWide(surface, lines.Second, width, margin)) &&
-               ShrinkFont(surface)) {
-        }
+        ShrunkSize(surface, width, [&] {
+            return std::max(surface.TextWidth(lines.First), surface.TextWidth(lines.Second)) +
+                   margin * static_cast<long long>(surface.TextWidth(m));
+        });
         auto pairHeight = [&] { return surface.TextHeight(lines.First) + surface.TextHeight(lines.Second); };
         while (pairHeight() > height - margin * surface.TextHeight(m) && ShrinkFont(surface)) {
         }
@@ -107,8 +146,9 @@ FittedText ComputeFit(Surface& surface, int width, int height, const QString& te
         fitted.push_back({(width - surface.TextWidth(lines.Second)) / 2, y + surface.TextHeight(lines.First),
                           lines.Second, size});
     } else {
-        while (TooWide(surface, text, width, margin) && ShrinkFont(surface)) {
-        }
+        ShrunkSize(surface, width, [&] {
+            return surface.TextWidth(text) + margin * static_cast<long long>(surface.TextWidth(m));
+        });
         centred(text);
     }
 

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class Surface;
@@ -68,6 +69,14 @@ size_t qHash(const CellFitCache::Key& key, size_t seed = 0);
 // Lowers the font by one point (sizes above MaxFontPoints all look alike, so from there it
 // drops straight to the largest distinct size). Returns false at 1 point, where it stops.
 bool ShrinkFont(Surface& surface);
+
+// Where shrinking one point at a time from the surface's size stops: the first size at which
+// `needs` (measured at the surface's current size) is no more than `room`, or 1 point.
+// Widths grow in proportion to the size, give or take the rounding of each glyph's advance,
+// so most sizes are judged from the first measurement and only those near the edge are
+// measured: a word that must shrink far costs two or three shapings instead of dozens.
+// Leaves the surface at the size it returns.
+int ShrunkSize(Surface& surface, long long room, const std::function<long long()>& needs);
 
 struct TwoLines {
     QString First;

@@ -161,41 +161,10 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
 int CallListSize(Surface& canvas, const QString& word, int columnWidth, int start)
 {
     // What the word needs at a size: its width and a margin of one "M" on either side.
-    auto needs = [&](int size) {
-        canvas.SetFontSize(size);
+    canvas.SetFontSize(start);
+    return ShrunkSize(canvas, columnWidth, [&] {
         return canvas.TextWidth(word) + 2LL * canvas.TextWidth(QStringLiteral("M"));
-    };
-    const long long atStart = needs(start);
-    if (start <= 1 || atStart <= columnWidth)
-        return start;
-    // Shrinking goes from min(start, the largest size) - 1 down to 1 point and stops at 1
-    // whether the word fits there or not.
-    const int top = std::min(start, MaxFontPoints) - 1;
-    if (top <= 1)
-        return std::max(top, 1);
-    // Widths grow in proportion to the size, give or take the rounding of each glyph's
-    // advance: estimate from the one measurement, and measure again only where the
-    // estimate is within a quarter of the column of the edge.
-    const int drawn = std::min(start, MaxFontPoints);
-    auto estimate = [&](int size) { return static_cast<double>(atStart) * size / drawn; };
-    auto tooWide = [&](int size) {
-        const double guess = estimate(size);
-        if (guess > 1.25 * columnWidth)
-            return true;
-        if (guess < 0.8 * columnWidth)
-            return false;
-        return needs(size) > columnWidth;
-    };
-    int size = static_cast<int>(std::clamp<long long>(atStart > 0 ? drawn * static_cast<long long>(columnWidth) / atStart : 1,
-                                                      1, top));
-    if (tooWide(size)) {
-        while (size > 1 && tooWide(--size)) {
-        }
-        return size;
-    }
-    while (size < top && !tooWide(size + 1))
-        ++size;
-    return size;
+    });
 }
 
 bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress, const QString& heading)

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTextLayout>
 #include <QCoreApplication>
+#include <vector>
 
 namespace {
 
@@ -44,23 +45,42 @@ QStringList WordsWithMissingGlyphs(const QStringList& words, const QString& face
     // system's fallbacks, as a word holding it would be.
     const QRawFont primary = QRawFont::fromFont(font);
     const bool primaryDraws = primary.isValid() && HasOutlines(primary);
-    QHash<char32_t, bool> boxed;
-    const auto showsABox = [&](char32_t c) {
+    // What is known of the characters of the Basic Multilingual Plane sits in a table
+    // (0 not looked at yet, 1 drawn, 2 a box): a list of a million words is mostly a few
+    // dozen characters over and over.
+    std::vector<quint8> plane(0x10000, 0);
+    QHash<char32_t, bool> beyond;
+    const auto looksUp = [&](char32_t c) {
         if (primaryDraws && primary.supportsCharacter(c))
             return false;
-        const auto it = boxed.constFind(c);
-        if (it != boxed.cend())
+        return ShowsABox(QString::fromUcs4(&c, 1), font);
+    };
+    const auto showsABox = [&](char32_t c) {
+        if (c < 0x10000) {
+            quint8& known = plane[c];
+            if (known == 0)
+                known = looksUp(c) ? 2 : 1;
+            return known == 2;
+        }
+        const auto it = beyond.constFind(c);
+        if (it != beyond.cend())
             return *it;
-        return *boxed.insert(c, ShowsABox(QString::fromUcs4(&c, 1), font));
+        return *beyond.insert(c, looksUp(c));
     };
     QStringList missing;
     QSet<QString> seen;
     for (const QString& word : words) {
         // Named with the characters that can't be drawn, which may show as nothing here.
         QStringList codes;
-        for (const char32_t c : word.toUcs4())
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            char32_t c = word[i].unicode();
+            if (QChar::isHighSurrogate(c) && i + 1 < word.size() && word[i + 1].isLowSurrogate()) {
+                c = QChar::surrogateToUcs4(word[i], word[i + 1]);
+                ++i;
+            }
             if (showsABox(c))
                 codes << QStringLiteral("U+") + QString::number(static_cast<uint>(c), 16).toUpper().rightJustified(4, u'0');
+        }
         if (codes.isEmpty() || seen.contains(word))
             continue;
         seen.insert(word);

@@ -7,6 +7,7 @@
 
 #include <QFileInfo>
 #include <QCoreApplication>
+#include <cstring>
 
 namespace {
 
@@ -15,30 +16,34 @@ QStringList ParseLines(const QByteArray& bytes, qsizetype start, TextCodec codec
     const char* data = bytes.constData();
     const qsizetype n = bytes.size();
     QStringList words;
-    QByteArray line;
+    QByteArray line; // a line with a CR inside it, without the CRs
     qsizetype i = start;
     while (i < n) {
         if (data[i] == 26)
             break; // Ctrl+Z at the start of a line ends the file
-        line.clear();
-        bool cut = false;
-        for (; i < n && data[i] != '\n'; ++i) {
-            const char c = data[i];
-            if (c == 26)
-                cut = true;
-            if (!cut && c != '\r')
-                line.append(c);
-        }
-        if (i < n)
-            ++i; // the LF
-        qsizetype b = 0;
-        qsizetype e = line.size();
-        while (b < e && static_cast<unsigned char>(line[b]) <= 32)
+        const char* newline = static_cast<const char*>(std::memchr(data + i, '\n', size_t(n - i)));
+        const qsizetype end = newline ? newline - data : n;
+        // A Ctrl+Z inside a line cuts the rest of it off.
+        const char* cut = static_cast<const char*>(std::memchr(data + i, 26, size_t(end - i)));
+        qsizetype b = i;
+        qsizetype e = cut ? cut - data : end;
+        i = newline ? end + 1 : n;
+        // Blanks, controls and CRs at either end are no part of a word.
+        while (b < e && static_cast<unsigned char>(data[b]) <= 32)
             ++b;
-        while (e > b && static_cast<unsigned char>(line[e - 1]) <= 32)
+        while (e > b && static_cast<unsigned char>(data[e - 1]) <= 32)
             --e;
-        if (e > b)
-            words.append(DecodeText(line.constData() + b, e - b, codec));
+        if (e == b)
+            continue;
+        if (!std::memchr(data + b, '\r', size_t(e - b))) {
+            words.append(DecodeText(data + b, e - b, codec));
+            continue;
+        }
+        line.clear();
+        for (qsizetype k = b; k < e; ++k)
+            if (data[k] != '\r')
+                line.append(data[k]);
+        words.append(DecodeText(line.constData(), line.size(), codec));
     }
     return words;
 }

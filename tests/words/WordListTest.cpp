@@ -5,6 +5,7 @@
 #include "words/WordListFormat.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 TEST(WordListFormat, ReadingRule)
@@ -62,6 +63,23 @@ TEST(WordList, SortsCaseInsensitivelyWithNumbersAsText)
     EXPECT_EQ(bulk.Items().first(), "0");
     EXPECT_EQ(bulk.Items()[8], "b");
     EXPECT_EQ(bulk.InsertPosition("APPLE"), 8);
+
+    // A long list is sorted in pieces; words equal but for case keep their order of reading
+    // across the pieces, as inserting them one at a time does. Read in order or reversed.
+    QStringList many;
+    for (int i = 0; i < 30000; ++i)
+        many << QStringLiteral("w%1").arg((i * 7919) % 10007) << QStringLiteral("W%1").arg((i * 7919) % 10007);
+    for (const QStringList& read : {many, QStringList(many.crbegin(), many.crend())}) {
+        WordList sorted;
+        sorted.InsertMany(read);
+        QStringList expected = read;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const QString& a, const QString& b) { return sorted.Less(a, b); });
+        EXPECT_EQ(sorted.Items(), expected);
+        WordList again;
+        again.InsertMany(sorted.Items());
+        EXPECT_EQ(again.Items(), expected);
+    }
 }
 
 TEST(WordList, SameOrderUnderTheCLocaleAndEnglish)
