@@ -9,7 +9,7 @@ PLUMWICK_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji fonts-symbola
-  poppler-utils qpdf mupdf-tools xvfb xauth
+  poppler-utils qpdf mupdf-tools ghostscript xvfb xauth
   openbox xdotool x11-utils imagemagick
   desktop-file-utils shared-mime-info
   qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev

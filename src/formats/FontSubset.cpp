@@ -306,6 +306,44 @@ QByteArray FontFace::OutlineGlyph(quint32 glyph) const
     return out;
 }
 
+namespace {
+
+// A TrueType glyph without its hinting program. Renderers differ in whether they run it;
+// Ghostscript does, and at screen sizes it nudges letters apart unevenly, where the others
+// (and the sample card) draw the outlines as they are. Printers' resolutions need no hints.
+QByteArray WithoutInstructions(const QByteArray& data)
+{
+    if (data.size() < 10)
+        return data;
+    const int contours = S16(data, 0);
+    if (contours >= 0) {
+        const qsizetype at = 10 + 2 * qsizetype(contours);
+        if (at + 2 > data.size())
+            return data;
+        const qsizetype length = U16(data, at);
+        if (length == 0 || at + 2 + length > data.size())
+            return data;
+        QByteArray out = data.left(at);
+        Put16(out, 0);
+        out.append(data.constData() + at + 2 + length, data.size() - at - 2 - length);
+        return out;
+    }
+    // A composite glyph: its program follows the last part, if a part says there is one.
+    QByteArray out = data;
+    for (qsizetype at = 10;;) {
+        if (at + 4 > out.size())
+            return data;
+        const quint32 flags = U16(out, at);
+        Set16(out, at, int(flags & ~0x100u));
+        at += 4 + ((flags & 0x1) ? 4 : 2);
+        at += (flags & 0x8) ? 2 : (flags & 0x40) ? 4 : (flags & 0x80) ? 8 : 0;
+        if (!(flags & 0x20))
+            return out.left(std::min(at, out.size()));
+    }
+}
+
+} // namespace
+
 QByteArray FontFace::Subset(const std::set<quint32>& wanted, std::map<quint32, quint32>* renumbered) const
 {
     // The glyphs to keep: those asked for, .notdef, and the parts of composite glyphs.
@@ -352,7 +390,7 @@ QByteArray FontFace::Subset(const std::set<quint32>& wanted, std::map<quint32, q
             Put32(hmtx, 0);
             continue;
         }
-        glyf.append(it->second);
+        glyf.append(WithoutInstructions(it->second));
         glyf.append(QByteArray(glyf.size() % 2, '\0'));
         const quint32 entry = std::min<quint32>(glyph, quint32(HMetrics - 1));
         Put16(hmtx, int(U16(Hmtx, 4 * qsizetype(entry))));
@@ -374,9 +412,6 @@ QByteArray FontFace::Subset(const std::set<quint32>& wanted, std::map<quint32, q
     tables["glyf"] = glyf;
     if (!Glyf.isEmpty()) {
         tables["maxp"] = Maxp;
-        for (const char* tag : {"cvt ", "fpgm", "prep"})
-            if (const QByteArray t = Font.fontTable(tag); !t.isEmpty())
-                tables[tag] = t;
     } else {
         // TrueType's maximum profile for outlines without instructions.
         int points = 0, contours = 0;

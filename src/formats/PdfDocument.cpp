@@ -236,7 +236,9 @@ void PdfDocument::BeginPage()
     Number(Content, Page.AreaOffset.x() * scale);
     Content += ' ';
     Number(Content, Page.PagePoints.height() - Page.AreaOffset.y() * scale);
-    Content += " cm\n1 w 2 J 2 j 0 G 0 g\n";
+    // Lines of one device pixel, with stroke adjustment: a viewer that honours it draws each
+    // line as whole pixels, crisp as on the screen, rather than smeared over two.
+    Content += " cm\n/GS0 gs 1 w 2 J 2 j 0 G 0 g\n";
 }
 
 void PdfDocument::EndPage()
@@ -513,7 +515,8 @@ void PdfDocument::Finish()
     }
 
     const int resources = NewObject();
-    WriteObject(resources, "<< /Font << " + fontList + ">> /ProcSet [/PDF /Text] >>");
+    WriteObject(resources,
+                "<< /Font << " + fontList + ">> /ExtGState << /GS0 << /SA true >> >> /ProcSet [/PDF /Text] >>");
     QByteArray mediaBox = "[0 0 " + QByteArray::number(Page.PagePoints.width()) + ' ' +
                           QByteArray::number(Page.PagePoints.height()) + ']';
     for (const auto& [page, contents] : Pages)

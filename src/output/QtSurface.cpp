@@ -121,7 +121,8 @@ QtSurface::SizedFont& QtSurface::Current()
         font.setPixelSize(pixels);
         font.setBold(Bold);
         font.setStyleStrategy(QFont::PreferAntialias);
-        slot = std::make_shared<SizedFont>(SizedFont{font, QFontMetrics(font), {}});
+        const QFontMetrics metrics(font);
+        slot = std::make_shared<SizedFont>(SizedFont{font, metrics, metrics.ascent() + metrics.descent(), {}});
     }
     Active = slot.get();
     return *Active;
@@ -164,8 +165,7 @@ int QtSurface::TextWidth(const QString& text)
 
 int QtSurface::TextHeight(const QString&)
 {
-    const auto& m = Current().Metrics;
-    return m.ascent() + m.descent();
+    return Current().Height;
 }
 
 void QtSurface::TextOut(int x, int y, const QString& text)
@@ -174,7 +174,7 @@ void QtSurface::TextOut(int x, int y, const QString& text)
         return;
     SizedFont& f = Current();
     ShapedText& shaped = Measured(f, text);
-    const int height = f.Metrics.ascent() + f.Metrics.descent();
+    const int height = f.Height;
     const QRect box(x, y, shaped.Width, height);
     if (shaped.Width > 0 && height > 0 && Drawn.Touches(box)) {
         Flush();

@@ -73,6 +73,7 @@ private:
     struct SizedFont {
         QFont Font;
         QFontMetrics Metrics;
+        int Height; // ascent and descent: asked for by every text drawn, and a look-up in Qt each time
         QHash<QString, ShapedText> Texts;
     };
     SizedFont& Current();

@@ -24,8 +24,30 @@ std::uint64_t DrawnBoxes::Key(int column, int row)
     return static_cast<std::uint64_t>(static_cast<std::uint32_t>(column)) << 32 | static_cast<std::uint32_t>(row);
 }
 
+std::vector<QRect>& DrawnBoxes::At(int column, int row)
+{
+    if (column >= 0 && column < Near && row >= 0 && row < Near) {
+        std::vector<QRect>& tile = Dense[size_t(row * Near + column)];
+        if (tile.empty())
+            Filled.push_back(row * Near + column);
+        return tile;
+    }
+    return Tiles[Key(column, row)];
+}
+
+const std::vector<QRect>* DrawnBoxes::Find(int column, int row) const
+{
+    if (column >= 0 && column < Near && row >= 0 && row < Near)
+        return &Dense[size_t(row * Near + column)];
+    const auto at = Tiles.find(Key(column, row));
+    return at == Tiles.end() ? nullptr : &at->second;
+}
+
 void DrawnBoxes::Clear()
 {
+    for (int tile : Filled)
+        Dense[size_t(tile)].clear();
+    Filled.clear();
     // The tiles stay, emptied, for the next page: a page of cards covers the same tiles
     // as the one before, and making them again was most of the memory work of a job.
     if (Tiles.size() > 4096)
@@ -45,7 +67,7 @@ void DrawnBoxes::Add(const QRect& box)
     }
     for (int c = c0; c <= c1; ++c)
         for (int r = r0; r <= r1; ++r)
-            Tiles[Key(c, r)].push_back(box);
+            At(c, r).push_back(box);
 }
 
 bool DrawnBoxes::Touches(const QRect& box) const
@@ -56,6 +78,10 @@ bool DrawnBoxes::Touches(const QRect& box) const
     const int r0 = TileOf(box.top(), Tile), r1 = TileOf(box.bottom(), Tile);
     if (static_cast<long long>(c1 - c0 + 1) * (r1 - r0 + 1) > MaxTiles) {
         // A box larger than the tiles are for: every box kept is looked at.
+        for (int tile : Filled)
+            if (std::any_of(Dense[size_t(tile)].cbegin(), Dense[size_t(tile)].cend(),
+                            [&](const QRect& r) { return Meet(r, box); }))
+                return true;
         for (const auto& [key, boxes] : Tiles)
             if (std::any_of(boxes.cbegin(), boxes.cend(), [&](const QRect& r) { return Meet(r, box); }))
                 return true;
@@ -63,8 +89,8 @@ bool DrawnBoxes::Touches(const QRect& box) const
     }
     for (int c = c0; c <= c1; ++c)
         for (int r = r0; r <= r1; ++r)
-            if (const auto at = Tiles.find(Key(c, r)); at != Tiles.end())
-                if (std::any_of(at->second.cbegin(), at->second.cend(), [&](const QRect& k) { return Meet(k, box); }))
+            if (const std::vector<QRect>* boxes = Find(c, r))
+                if (std::any_of(boxes->cbegin(), boxes->cend(), [&](const QRect& k) { return Meet(k, box); }))
                     return true;
     return false;
 }

@@ -22,6 +22,13 @@ private:
     static constexpr int Tile = 256;
     static constexpr int MaxTiles = 64;
     static std::uint64_t Key(int column, int row);
+    // The tiles of a page (from its corner, up to 16,384 pixels each way) are looked up
+    // directly; any beyond, in the map.
+    static constexpr int Near = 64;
+    std::vector<QRect>& At(int column, int row);
+    const std::vector<QRect>* Find(int column, int row) const;
+    std::vector<std::vector<QRect>> Dense = std::vector<std::vector<QRect>>(Near * Near);
+    std::vector<int> Filled; // the dense tiles holding boxes
     std::unordered_map<std::uint64_t, std::vector<QRect>> Tiles;
     std::vector<QRect> Large;
 };
