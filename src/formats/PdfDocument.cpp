@@ -8,8 +8,9 @@
 #include <QTimeZone>
 
 #include <charconv>
-#include <map>
 #include <cmath>
+#include <cstring>
+#include <map>
 
 namespace {
 
@@ -23,6 +24,29 @@ constexpr qsizetype WriteChunk = 1 << 16;
 // it packs within a few per cent of the slower levels.
 constexpr int CompressionLevel = 1;
 
+// A few numbers and operators gathered on the stack, to go into the page in one piece.
+struct Scratch {
+    char Data[160];
+    size_t Size = 0;
+    void append(const char* text, size_t length)
+    {
+        std::memcpy(Data + Size, text, length);
+        Size += length;
+    }
+    Scratch& operator+=(char c)
+    {
+        Data[Size++] = c;
+        return *this;
+    }
+    template <size_t N>
+    Scratch& operator+=(const char (&text)[N])
+    {
+        append(text, N - 1);
+        return *this;
+    }
+    void AppendTo(std::string& out) const { out.append(Data, Size); }
+};
+
 template <class Text>
 void Number(Text& out, int value)
 {
@@ -34,9 +58,42 @@ void Number(Text& out, int value)
 // A number as short as it reads back: positions come in 64ths of a pixel and spacing in
 // thousandths of the em, so most take a whole part and a few decimals, written here
 // directly; anything else goes the general (slower) way.
+// The decimals of each 64th: ".015625" to ".984375".
+struct Sixtyfourths {
+    char Digits[64][8];
+    int Lengths[64];
+    Sixtyfourths()
+    {
+        for (int k = 0; k < 64; ++k) {
+            long long fraction = k * 15625LL;
+            Digits[k][0] = '.';
+            for (int i = 6; i > 0; --i, fraction /= 10)
+                Digits[k][i] = char('0' + fraction % 10);
+            int length = 7;
+            while (length > 1 && Digits[k][length - 1] == '0')
+                --length;
+            Lengths[k] = length == 1 ? 0 : length;
+        }
+    }
+};
+
 template <class Text>
 void Number(Text& out, double value)
 {
+    // Positions are mostly whole 64ths of a pixel: written from a table, no rounding needed.
+    static const Sixtyfourths table;
+    if (const double scaled = value * 64; std::abs(scaled) < 1e15) {
+        const long long n = static_cast<long long>(scaled);
+        if (double(n) == scaled) {
+            const long long magnitude = n < 0 ? -n : n;
+            if (n < 0)
+                out += '-';
+            char text[24];
+            out.append(text, std::to_chars(text, text + sizeof text, magnitude / 64).ptr - text);
+            out.append(table.Digits[magnitude % 64], size_t(table.Lengths[magnitude % 64]));
+            return;
+        }
+    }
     for (const long long parts : {64LL, 1000LL}) {
         const double scaled = value * double(parts);
         const double whole = std::round(scaled);
@@ -74,6 +131,21 @@ void Hex4(Text& out, quint32 value)
     static const char digits[] = "0123456789ABCDEF";
     const char hex[4] = {digits[(value >> 12) & 15], digits[(value >> 8) & 15], digits[(value >> 4) & 15], digits[value & 15]};
     out.append(hex, 4);
+}
+
+// A glyph's two bytes in a string: as they are, but for the bytes a string ends or escapes
+// with, and line ends, which a reader would take as one.
+void GlyphBytes(std::string& out, quint32 glyph)
+{
+    for (const char byte : {char((glyph >> 8) & 0xFF), char(glyph & 0xFF)})
+        switch (byte) {
+        case '(': out += "\\("; break;
+        case ')': out += "\\)"; break;
+        case '\\': out += "\\\\"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        default: out += byte;
+        }
 }
 
 // A text string as PDF text: UTF-16 with its byte-order mark, in hex.
@@ -301,14 +373,16 @@ void PdfDocument::DrawLine(int x1, int y1, int x2, int y2)
 {
     // Lines gather into one path, stroked once.
     InPath = true;
-    Number(Content, x1);
-    Content += ' ';
-    Number(Content, y1);
-    Content += " m ";
-    Number(Content, x2);
-    Content += ' ';
-    Number(Content, y2);
-    Content += " l\n";
+    Scratch line;
+    Number(line, x1);
+    line += ' ';
+    Number(line, y1);
+    line += " m ";
+    Number(line, x2);
+    line += ' ';
+    Number(line, y2);
+    line += " l\n";
+    line.AppendTo(Content);
 }
 
 PdfDocument::Font& PdfDocument::FontFor(const QRawFont& raw)
@@ -334,7 +408,53 @@ PdfDocument::Font& PdfDocument::FontFor(const QRawFont& raw)
 
 void PdfDocument::DrawGlyphs(const QRawFont& raw, const QList<quint32>& glyphs, const QList<QPointF>& positions)
 {
-    if (glyphs.isEmpty())
+    DrawRuns(raw, {PlacedRun{0, glyphs, positions, QPointF()}});
+}
+
+PdfDocument::Shown PdfDocument::ShowRun(Font& font, double size, const QList<quint32>& glyphs,
+                                        const QList<QPointF>& positions)
+{
+    // A line of text is one string; where a glyph stands off from where the one before
+    // leaves the pen (kerning, rounding), the string carries the difference. A glyph far
+    // from the pen starts a line of its own, moved to from the line before. The glyphs'
+    // numbers go in as bytes, two to a glyph.
+    Shown shown;
+    std::string& out = shown.Text;
+    const qsizetype count = std::min(glyphs.size(), positions.size());
+    const QPointF first = positions[0];
+    double penX = 0, lineX = 0, lineY = 0;
+    out += "[(";
+    for (qsizetype i = 0; i < count; ++i) {
+        const quint32 glyph = glyphs[i];
+        const QPointF at = positions[i] - first;
+        const int width = font.Use(glyph);
+        const double shift = Round3((penX - at.x()) * 1000 / size);
+        if (at.y() != lineY || std::abs(shift) > 1000) {
+            // The text's matrix turns y up: a line lower on the page is a move down.
+            out += ")] TJ\n";
+            Number(out, at.x() - lineX);
+            out += ' ';
+            Number(out, lineY - at.y());
+            out += " Td [(";
+            penX = lineX = at.x();
+            lineY = at.y();
+        } else if (std::abs(penX - at.x()) > MaxDrift) {
+            out += ')';
+            Number(out, shift);
+            out += '(';
+            penX -= shift * size / 1000;
+        }
+        GlyphBytes(out, glyph);
+        penX += width * size / 1000;
+    }
+    out += ")] TJ\n";
+    shown.LastLine = QPointF(lineX, lineY);
+    return shown;
+}
+
+void PdfDocument::DrawRuns(const QRawFont& raw, const std::vector<PlacedRun>& runs)
+{
+    if (std::all_of(runs.cbegin(), runs.cend(), [](const PlacedRun& run) { return run.Glyphs.isEmpty() || run.Positions.isEmpty(); }))
         return;
     EndPath();
     SetFill(Qt::black);
@@ -351,43 +471,44 @@ void PdfDocument::DrawGlyphs(const QRawFont& raw, const QList<quint32>& glyphs, 
         Number(Content, Bolder);
         Content += " w\n";
     }
-    // A line of text is one string; where a glyph stands off from where the one before
-    // leaves the pen (kerning, rounding), the string carries the difference. A glyph far
-    // from the pen starts a line of its own.
-    bool open = false, inString = false;
-    double penX = 0, lineY = 0;
-    for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
-        const quint32 glyph = glyphs[i];
-        const QPointF at = positions[i];
-        const int width = font.Use(glyph);
-        const double shift = Round3((penX - at.x()) * 1000 / size);
-        if (!open || at.y() != lineY || std::abs(shift) > 1000) {
-            if (inString)
-                Content += '>';
-            if (open)
-                Content += "] TJ\n";
-            Content += "1 0 0 -1 ";
-            Number(Content, at.x());
-            Content += ' ';
-            Number(Content, at.y());
-            Content += " Tm [<";
-            open = inString = true;
-            penX = at.x();
-            lineY = at.y();
-        } else if (std::abs(penX - at.x()) > MaxDrift) {
-            if (inString)
-                Content += '>';
-            Number(Content, shift);
-            Content += '<';
-            inString = true;
-            penX -= shift * size / 1000;
+    // The first text placed by a matrix, the others moved to from the line before.
+    bool placed = false;
+    QPointF line;
+    if (ShownRuns.size() > 20000)
+        ShownRuns.clear();
+    for (const PlacedRun& run : runs) {
+        if (run.Glyphs.isEmpty() || run.Positions.isEmpty())
+            continue;
+        const QPointF start = run.Origin + run.Positions[0];
+        Scratch move;
+        if (placed) {
+            Number(move, start.x() - line.x());
+            move += ' ';
+            Number(move, line.y() - start.y());
+            move += " Td ";
+        } else {
+            move += "1 0 0 -1 ";
+            Number(move, start.x());
+            move += ' ';
+            Number(move, start.y());
+            move += " Tm ";
+            placed = true;
         }
-        Hex4(Content, glyph);
-        penX += width * size / 1000;
+        move.AppendTo(Content);
+        const Shown* shown;
+        Shown once;
+        if (run.Key == 0) {
+            once = ShowRun(font, size, run.Glyphs, run.Positions);
+            shown = &once;
+        } else {
+            auto it = ShownRuns.find(run.Key);
+            if (it == ShownRuns.end())
+                it = ShownRuns.emplace(run.Key, ShowRun(font, size, run.Glyphs, run.Positions)).first;
+            shown = &it->second;
+        }
+        Content += shown->Text;
+        line = start + shown->LastLine;
     }
-    if (inString)
-        Content += '>';
-    Content += "] TJ\n";
     if (Bolder > 0)
         Content += "0 Tr 1 w\n";
     Content += "ET\n";

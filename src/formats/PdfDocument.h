@@ -15,6 +15,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 class FontFace;
@@ -51,6 +52,7 @@ public:
     void Fill(const QRect& box, const QColor& colour) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
     void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) override;
+    void DrawRuns(const QRawFont& font, const std::vector<PlacedRun>& runs) override;
     void NameGlyph(const QRawFont& font, quint32 glyph, const QString& text) override;
     void Embolden(double pixels) override { Bolder = pixels; }
     void BeginActualText(const QString& text) override;
@@ -59,6 +61,14 @@ public:
 private:
     struct Font;
     Font& FontFor(const QRawFont& raw);
+    // A run's text-showing operators, from its first glyph, and where its last line starts
+    // from there: made once per run and kept, as every card draws the same texts.
+    struct Shown {
+        std::string Text;
+        QPointF LastLine;
+    };
+    Shown ShowRun(Font& font, double size, const QList<quint32>& glyphs, const QList<QPointF>& positions);
+    std::unordered_map<quint64, Shown> ShownRuns;
     void WriteFont(const Font& font);
     void EndPath();
     void SetFill(const QColor& colour);

@@ -7,6 +7,8 @@
 #include <QRawFont>
 #include <QRect>
 
+#include <vector>
+
 // Where a QtSurface's drawing goes, in device pixels: a QPainter (the screen, an image, a
 // system printer) or the program's own PDF writer.
 class SurfaceTarget {
@@ -19,6 +21,27 @@ public:
     virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
     // Black glyphs of one font, each at its baseline position.
     virtual void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) = 0;
+    // Texts of one font: each a run of glyphs placed from its own origin, and that origin.
+    // A job draws the same few texts over and over at other places; a run's key is the same
+    // for the same glyphs at the same places and never stands for others, so a target may
+    // keep what it made of a run. By default they are drawn as one list of glyphs.
+    struct PlacedRun {
+        quint64 Key;
+        QList<quint32> Glyphs;
+        QList<QPointF> Positions;
+        QPointF Origin;
+    };
+    virtual void DrawRuns(const QRawFont& font, const std::vector<PlacedRun>& runs)
+    {
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        for (const PlacedRun& run : runs) {
+            glyphs += run.Glyphs;
+            for (const QPointF& position : run.Positions)
+                positions.append(position + run.Origin);
+        }
+        DrawGlyphs(font, glyphs, positions);
+    }
     // A glyph that its font's own map doesn't tie to a character (a ligature, a conjunct, a
     // contextual form), with the characters it stands for; and, around the glyphs of a text
     // that don't read back alone as it was written, the text itself. Only a document keeps them.

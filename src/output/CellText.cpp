@@ -177,20 +177,33 @@ void FitCellText(Surface& surface, int left, int top, int width, int height, con
 void CellFitCache::Draw(Surface& surface, int left, int top, int width, int height, const QString& text,
                         bool wordWrap, int margin)
 {
-    const Key key{text,   surface.FontFace(), width,    height, surface.FontSize(),
-                  margin, wordWrap,           surface.FontBold()};
-    auto it = Outcomes.constFind(key);
-    if (it == Outcomes.cend()) {
-        if (Outcomes.size() >= 50000)
+    const Box box{surface.FontFace(), width, height, surface.FontSize(), margin, wordWrap, surface.FontBold()};
+    if (Last >= Outcomes.size() || !(Outcomes[Last].first == box)) {
+        Last = 0;
+        while (Last < Outcomes.size() && !(Outcomes[Last].first == box))
+            ++Last;
+        if (Last == Outcomes.size()) {
+            if (Outcomes.size() >= 64) { // a window resized many times
+                Outcomes.clear();
+                Count = 0;
+                Last = 0;
+            }
+            Outcomes.emplace_back(box, QHash<QString, FittedText>());
+        }
+    }
+    QHash<QString, FittedText>& outcomes = Outcomes[Last].second;
+    auto it = outcomes.constFind(text);
+    if (it == outcomes.cend()) {
+        if (Count >= 50000) {
             Outcomes.clear();
-        it = Outcomes.insert(key, ComputeFit(surface, width, height, text, wordWrap, margin));
+            Count = 0;
+            Draw(surface, left, top, width, height, text, wordWrap, margin);
+            return;
+        }
+        ++Count;
+        it = outcomes.insert(text, ComputeFit(surface, width, height, text, wordWrap, margin));
     }
     DrawFitted(surface, left, top, *it);
-}
-
-size_t qHash(const CellFitCache::Key& key, size_t seed)
-{
-    return qHashMulti(seed, key.Text, key.Face, key.Width, key.Height, key.Size, key.Margin, key.WordWrap, key.Bold);
 }
 
 int EvenSize(Surface& surface, const QStringList& texts, int width, int height, bool wordWrap, int margin)

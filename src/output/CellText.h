@@ -45,11 +45,16 @@ class CellFitCache {
 public:
     void Draw(Surface& surface, int left, int top, int width, int height, const QString& text, bool wordWrap,
               int margin);
-    void Clear() { Outcomes.clear(); }
+    void Clear()
+    {
+        Outcomes.clear();
+        Count = 0;
+    }
 
-    // Everything an outcome depends on.
-    struct Key {
-        QString Text;
+private:
+    // Everything an outcome depends on besides the text: the same for every cell of a job,
+    // so it is compared with the last one and the text alone looked up.
+    struct Box {
         QString Face;
         int Width;
         int Height;
@@ -57,14 +62,13 @@ public:
         int Margin;
         bool WordWrap;
         bool Bold;
-        bool operator==(const Key&) const = default;
+        bool operator==(const Box&) const = default;
     };
-
-private:
-    QHash<Key, FittedText> Outcomes;
+    std::vector<std::pair<Box, QHash<QString, FittedText>>> Outcomes;
+    size_t Last = 0;
+    size_t Count = 0;
 };
 
-size_t qHash(const CellFitCache::Key& key, size_t seed = 0);
 
 // Lowers the font by one point (sizes above MaxFontPoints all look alike, so from there it
 // drops straight to the largest distinct size). Returns false at 1 point, where it stops.

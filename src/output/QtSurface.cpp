@@ -56,13 +56,12 @@ void QtSurface::Flush()
     if (!AnyPending)
         return;
     for (size_t face = 0; face < Pending.size(); ++face) {
-        PendingRun& pending = Pending[face];
-        if (Target && !pending.Glyphs.isEmpty()) {
+        std::vector<SurfaceTarget::PlacedRun>& pending = Pending[face];
+        if (Target && !pending.empty()) {
             Target->Embolden(Bolder[face]);
-            Target->DrawGlyphs(Faces[face], pending.Glyphs, pending.Positions);
+            Target->DrawRuns(Faces[face], pending);
         }
-        pending.Glyphs.clear();
-        pending.Positions.clear();
+        pending.clear();
     }
     AnyPending = false;
 }
@@ -96,6 +95,8 @@ void QtSurface::FillBackground()
 
 void QtSurface::SetFont(const QString& face, int points, bool bold)
 {
+    if (face != Face || bold != Bold)
+        BySize.clear();
     Face = face;
     Bold = bold;
     SetFontSize(points);
@@ -111,7 +112,10 @@ QtSurface::SizedFont& QtSurface::Current()
 {
     if (Active)
         return *Active;
-    const int pixels = std::max(1, PointsToPixels(std::clamp(Points, 1, MaxFontPoints), Dpi));
+    const int points = std::clamp(Points, 1, MaxFontPoints);
+    if (size_t(points) < BySize.size() && BySize[size_t(points)])
+        return *(Active = BySize[size_t(points)]);
+    const int pixels = std::max(1, PointsToPixels(points, Dpi));
     // Fonts are kept per face, weight and size: a job that switches between two (the cards
     // and a line under them) keeps what both have measured.
     auto& slot = Fonts[FontKey{Face, Bold, pixels}];
@@ -124,6 +128,9 @@ QtSurface::SizedFont& QtSurface::Current()
         const QFontMetrics metrics(font);
         slot = std::make_shared<SizedFont>(SizedFont{font, metrics, metrics.ascent() + metrics.descent(), {}});
     }
+    if (BySize.size() <= size_t(points))
+        BySize.resize(size_t(points) + 1, nullptr);
+    BySize[size_t(points)] = slot.get();
     Active = slot.get();
     return *Active;
 }
@@ -189,7 +196,7 @@ void QtSurface::TextOut(int x, int y, const QString& text)
         line.setPosition(QPointF(0, 0));
         layout.endLayout();
         for (const QGlyphRun& run : layout.glyphRuns())
-            shaped.Runs.push_back({FaceIndex(run.rawFont()), run.glyphIndexes(), run.positions()});
+            shaped.Runs.push_back({FaceIndex(run.rawFont()), run.glyphIndexes(), run.positions(), ++RunsShaped});
         GlyphNames names = NameGlyphs(layout, text);
         shaped.Actual = names.Actual;
         for (GlyphNames::Named& named : names.Names)
@@ -215,10 +222,7 @@ void QtSurface::TextOut(int x, int y, const QString& text)
         return;
     }
     for (const ShapedRun& run : shaped.Runs) {
-        PendingRun& pending = Pending[size_t(run.Face)];
-        pending.Glyphs += run.Glyphs;
-        for (const QPointF& position : run.Positions)
-            pending.Positions.append(position + origin);
+        Pending[size_t(run.Face)].push_back({run.Key, run.Glyphs, run.Positions, origin});
         AnyPending = true;
     }
 }

@@ -57,6 +57,7 @@ private:
         int Face; // in Faces
         QList<quint32> Glyphs;
         QList<QPointF> Positions;
+        quint64 Key; // a number of its own, for the target
     };
     struct NamedGlyph {
         int Face;
@@ -96,6 +97,8 @@ private:
     };
     QHash<FontKey, std::shared_ptr<SizedFont>> Fonts;
     SizedFont* Active = nullptr;
+    // The current face's fonts by point size: cells switch sizes all the time.
+    std::vector<SizedFont*> BySize;
     // Glyphs waiting to be drawn, one run per face and size: the PDF engine writes a whole
     // text object for every run, so a card's texts go out as a few runs, not dozens.
     // They are flushed before anything that could be drawn over them.
@@ -103,11 +106,8 @@ private:
     // rather than dropped when flushed, so its memory serves the next page).
     std::vector<QRawFont> Faces;
     std::vector<double> Bolder; // by face: how much bolder a face without a bold is drawn
-    struct PendingRun {
-        QList<quint32> Glyphs;
-        QList<QPointF> Positions;
-    };
-    std::vector<PendingRun> Pending; // by face
+    std::vector<std::vector<SurfaceTarget::PlacedRun>> Pending; // by face
+    quint64 RunsShaped = 0;
     bool AnyPending = false;
     // What has been drawn since the area was last cleared. A text's opaque box only
     // changes pixels where it covers something; elsewhere the area is background already.
