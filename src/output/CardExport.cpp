@@ -145,7 +145,7 @@ void ExportWebPage(const ExportJob& job, int n)
                     TextFile::Links::Replace);
 }
 
-void ExportStrip(const ExportJob& job, int n)
+void ExportStrip(const ExportJob& job, int n, CardFilePrinter::Kept& kept)
 {
     const NinetyBall::Strip strip = job.Strips(n);
     const auto format = job.Format == ExportFormat::Png ? CardFilePrinter::Format::Png : CardFilePrinter::Format::Pdf;
@@ -171,7 +171,7 @@ void ExportStrip(const ExportJob& job, int n)
             TextFile::WriteAll(JoinPath(job.Folder, name), TicketWebPage(page), TextFile::Links::Replace);
             continue;
         }
-        CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, name));
+        CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, name), &kept);
         file.SetCreationDate(job.Created);
         file.SetCrop(TicketFileArea(file.Caps(), file.Canvas().PenWidth()));
         PreparePrinter(file, 0, job.FontName, job.FontSize);
@@ -181,14 +181,15 @@ void ExportStrip(const ExportJob& job, int n)
     }
 }
 
-void ExportOne(const ExportJob& job, int n)
+void ExportOne(const ExportJob& job, int n, CardFilePrinter::Kept& kept)
 {
     if (job.Strips)
-        return ExportStrip(job, n);
+        return ExportStrip(job, n, kept);
     if (job.Format == ExportFormat::Html)
         return ExportWebPage(job, n);
     const auto format = job.Format == ExportFormat::Png ? CardFilePrinter::Format::Png : CardFilePrinter::Format::Pdf;
-    CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, ExportFileName(n, job.Card.GameCode, job.Format)));
+    CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, ExportFileName(n, job.Card.GameCode, job.Format)),
+                         &kept);
     file.SetCreationDate(job.Created);
     // Laid out as one card to a page, then cut to the card with a margin of one cell.
     const DeviceCaps caps = file.Caps();
@@ -224,9 +225,9 @@ int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progr
     std::atomic<bool> stop{false};
     std::exception_ptr failure;
     std::mutex failureLock;
-    auto drawOne = [&](int n) {
+    auto drawOne = [&](int n, CardFilePrinter::Kept& kept) {
         try {
-            ExportOne(job, n);
+            ExportOne(job, n, kept);
             ++written;
         } catch (...) {
             std::lock_guard<std::mutex> guard(failureLock);
@@ -239,8 +240,10 @@ int ExportCards(const ExportJob& job, const std::function<bool(int, int)>& progr
     std::condition_variable cardDone;
     int running = 0;
     auto work = [&] {
+        // Each thread keeps its fonts, shaped texts and drawn glyphs from card to card.
+        CardFilePrinter::Kept kept;
         for (int n = next++; n <= last && !stop; n = next++) {
-            drawOne(n);
+            drawOne(n, kept);
             cardDone.notify_one();
         }
         std::lock_guard<std::mutex> guard(doneLock);

@@ -3,26 +3,35 @@
 #include "output/CardFilePrinter.h"
 #include "formats/PdfDocument.h"
 #include "formats/PngEncoder.h"
+#include "output/ImageTarget.h"
 #include "output/QtSurface.h"
 #include "platform/TextFile.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
-#include <QPainter>
+
+CardFilePrinter::Kept::Kept() = default;
+CardFilePrinter::Kept::~Kept() = default;
 
 struct CardFilePrinter::Page {
     QImage Image;
-    QPainter Painter;
     QBuffer PdfBytes;
     std::unique_ptr<PdfDocument> Pdf; // the program's own writer, as a job printed to PDF
 };
 
-CardFilePrinter::CardFilePrinter(Format format, int dotsPerInch, const QPageSize& paper, QString path)
+CardFilePrinter::CardFilePrinter(Format format, int dotsPerInch, const QPageSize& paper, QString path, Kept* kept)
     : Kind(format), Dpi(dotsPerInch), Path(std::move(path)), PageCaps(CapsFor(paper, dotsPerInch)),
-      Canvas_(std::make_unique<QtSurface>(dotsPerInch, Qt::white))
+      Tools(kept ? *kept : Own)
 {
     Crop = QRect(0, 0, PageCaps.HorzRes, PageCaps.VertRes);
+    if (!Tools.Canvas || Tools.Dpi != dotsPerInch) {
+        Tools.Canvas = std::make_unique<QtSurface>(dotsPerInch, Qt::white);
+        Tools.Images.reset();
+        Tools.Dpi = dotsPerInch;
+    }
+    if (!Tools.Images)
+        Tools.Images = std::make_unique<ImageTarget>();
 }
 
 CardFilePrinter::~CardFilePrinter() = default;
@@ -43,9 +52,8 @@ bool CardFilePrinter::BeginDoc()
         Open->Image.setDotsPerMeterX(qRound(Dpi / 0.0254));
         Open->Image.setDotsPerMeterY(qRound(Dpi / 0.0254));
         Open->Image.fill(Qt::white);
-        Open->Painter.begin(&Open->Image);
-        Open->Painter.translate(-Crop.topLeft());
-        Canvas_->Attach(&Open->Painter);
+        Tools.Images->Begin(&Open->Image, Crop.topLeft());
+        Tools.Canvas->Attach(Tools.Images.get());
         return true;
     }
     // The page is the card cut out: what lies at the cut's corner lies at the page's.
@@ -60,16 +68,16 @@ bool CardFilePrinter::BeginDoc()
     setup.AreaCorner = Crop.topLeft();
     Open->Pdf = std::make_unique<PdfDocument>(Open->PdfBytes, setup);
     Open->Pdf->BeginPage();
-    Canvas_->Attach(Open->Pdf.get());
+    Tools.Canvas->Attach(Open->Pdf.get());
     return true;
 }
 
 void CardFilePrinter::EndDoc()
 {
-    Canvas_->Attach(nullptr);
+    Tools.Canvas->Attach(nullptr);
     QByteArray bytes;
     if (Kind == Format::Png) {
-        Open->Painter.end();
+        Tools.Images->Begin(nullptr, QPoint());
         bytes = EncodePng(Open->Image);
     } else {
         Open->Pdf->Finish();
@@ -83,14 +91,13 @@ void CardFilePrinter::EndDoc()
 void CardFilePrinter::Abort()
 {
     if (Open) {
-        Canvas_->Attach(nullptr);
-        if (Open->Painter.isActive())
-            Open->Painter.end();
+        Tools.Canvas->Attach(nullptr);
+        Tools.Images->Begin(nullptr, QPoint());
         Open.reset();
     }
 }
 
 Surface& CardFilePrinter::Canvas()
 {
-    return *Canvas_;
+    return *Tools.Canvas;
 }

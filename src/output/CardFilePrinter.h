@@ -9,6 +9,7 @@
 #include <QString>
 #include <memory>
 
+class ImageTarget;
 class QtSurface;
 
 // A "printer" whose one page is a file of its own: a card laid out as it prints one to a
@@ -19,7 +20,17 @@ class CardFilePrinter final : public Printers {
 public:
     enum class Format { Png, Pdf };
 
-    CardFilePrinter(Format format, int dotsPerInch, const QPageSize& paper, QString path);
+    // What a thread writing file after file keeps from one to the next: the fonts and the
+    // texts shaped, and the glyphs drawn into images. Made by the first printer given it.
+    struct Kept {
+        Kept();
+        ~Kept();
+        int Dpi = 0;
+        std::unique_ptr<QtSurface> Canvas;
+        std::unique_ptr<ImageTarget> Images;
+    };
+
+    CardFilePrinter(Format format, int dotsPerInch, const QPageSize& paper, QString path, Kept* kept = nullptr);
     ~CardFilePrinter() override;
 
     // The printable area of the paper at this resolution (a quarter-inch border, as the PDF
@@ -49,6 +60,7 @@ private:
     QRect Crop;
     QString Title;
     QDateTime Created;
-    std::unique_ptr<QtSurface> Canvas_;
+    Kept Own; // when none is given
+    Kept& Tools;
     std::unique_ptr<Page> Open;
 };

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-// The floor of a print job: what it would cost to compress and write its pages' contents and
-// nothing else. Reads a PDF the program wrote, takes its page contents back out, then
-// deflates each at the job's level and writes it as an object to a file, as the writer does,
-// and says the CPU seconds that took.
+// The floor of a job: what writing its output costs with nothing drawn.
+//   floor pdf JOB.pdf OUT  takes a PDF's page contents back out, then deflates each at the
+//                          job's level and writes it as an object to OUT, as the writer does;
+//   floor png DIR          encodes the PNG cards of an export again, as the export does.
+// Each says the CPU seconds that took.
 #include "formats/Deflate.h"
+#include "formats/PngEncoder.h"
+#include "platform/HeapTuning.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <libdeflate.h>
 
 #include <cstdio>
@@ -49,19 +54,13 @@ std::vector<std::string> PageContents(const QByteArray& pdf)
     return pages;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int PdfFloor(const char* job, const char* output)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: pdf_floor JOB.pdf OUT\n");
-        return 2;
-    }
-    QFile in(QString::fromLocal8Bit(argv[1]));
+    QFile in(QString::fromLocal8Bit(job));
     if (!in.open(QIODevice::ReadOnly))
         return 1;
     const std::vector<std::string> pages = PageContents(in.readAll());
-    QFile out(QString::fromLocal8Bit(argv[2]));
+    QFile out(QString::fromLocal8Bit(output));
     if (!out.open(QIODevice::WriteOnly))
         return 1;
     size_t bytes = 0;
@@ -79,4 +78,34 @@ int main(int argc, char** argv)
     std::printf("%zu pages, %.1f MB of contents: %.2f s CPU to compress and write\n", pages.size(), double(bytes) / 1e6,
                 CpuSeconds() - start);
     return 0;
+}
+
+int PngFloor(const char* folder)
+{
+    const QDir dir(QString::fromLocal8Bit(folder));
+    // One at a time, as the export has them: only the encoding is counted.
+    size_t bytes = 0, count = 0;
+    double spent = 0;
+    for (const QString& name : dir.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name)) {
+        const QImage image = QImage(dir.filePath(name)).convertToFormat(QImage::Format_Grayscale8);
+        const double start = CpuSeconds();
+        bytes += size_t(EncodePng(image).size());
+        spent += CpuSeconds() - start;
+        ++count;
+    }
+    std::printf("%zu images, %.1f MB of PNG: %.2f s CPU to encode\n", count, double(bytes) / 1e6, spent);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    KeepFreedMemoryForReuse(); // as the program does
+    if (argc == 4 && std::string(argv[1]) == "pdf")
+        return PdfFloor(argv[2], argv[3]);
+    if (argc == 3 && std::string(argv[1]) == "png")
+        return PngFloor(argv[2]);
+    std::fprintf(stderr, "usage: floor pdf JOB.pdf OUT | floor png FOLDER\n");
+    return 2;
 }
