@@ -41,6 +41,8 @@ job "numbers 1 to 75" "$work/numbers.pwk" 1000
 job "numbers 1 to 75" "$work/numbers.pwk" 99999
 job "60 phrases" "$work/phrases.pwk" 1000
 job "60 phrases" "$work/phrases.pwk" 99999
+# The floor of that job: its page contents compressed and written, nothing drawn.
+floor_pdf=$("$build/bench/floor" pdf "$work/out.pdf" "$work/floor.out")
 
 # A numbered game of 99,999 cards of 1 to 75, and checking its last card.
 read -r secs kb < <(measure "$print" -q --numbered --cards 99999 --per-page 4 --size 5 --heading --free-space \
@@ -58,6 +60,7 @@ for threads in 0 1; do
   read -r secs kb < <(measure env PLUMWICK_THREADS=$threads bash -c \
     "rm -f '$work'/export/*; exec '$print' -q --export '$work/export' --cards 1000 --seed 1 '$work/numbers.pwk'")
   label=$([ $threads = 0 ] && echo "all $(nproc) cores" || echo "one thread")
+  [ $threads = 1 ] && floor_png=$("$build/bench/floor" png "$work/export")
   rows+=("| export 1,000 PNG cards at 300 dpi, $label | ${secs} s | $(awk -v s="$secs" 'BEGIN { printf "%d", 1000 / s }') cards/s | $((kb / 1024)) MB | \`PLUMWICK_THREADS=$threads plumwick-print -q --export DIR --cards 1000 numbers.pwk\` |")
 done
 # 1,000 cards as web pages (the goal: under 2 s on two cores).
@@ -84,6 +87,11 @@ awk 'BEGIN { srand(9); for (i = 0; i < 100000; i++) { n = 3 + int(rand() * 12); 
              for (j = 0; j < n; j++) w = w sprintf("%c", 97 + int(rand() * 26)); print w } }' > "$work/words.pwk"
 read -r secs kb < <(measure "$print" -q --call-list --font-size 72 --seed 1 -o "$work/out.pdf" "$work/words.pwk")
 rows+=("| call list, 100,000 words at 72 pt | ${secs} s | - | $((kb / 1024)) MB | \`plumwick-print -q --call-list --font-size 72 --seed 1 -o out.pdf words.pwk\` |")
+# Cards of that list (in no order: read, sorted, checked for characters no font draws).
+for cards in 1 1000; do
+  read -r secs kb < <(measure "$print" -q --cards $cards --per-page 4 --seed 1 -o "$work/out.pdf" "$work/words.pwk")
+  rows+=("| 100,000 words, $cards cards | ${secs} s | - | $((kb / 1024)) MB | \`plumwick-print -q --cards $cards --per-page 4 --seed 1 -o out.pdf words.pwk\` |")
+done
 
 bench_ms() { # program filter -> "name time unit" lines
   # The window's figures under X where Xvfb is installed, so that painting is real painting.
@@ -116,6 +124,11 @@ done
   echo "| job | time | rate | peak memory | command |"
   echo "|---|---|---|---|---|"
   printf '%s\n' "${rows[@]}"
+  echo
+  echo "Floors, from \`bench/floor\` (CPU seconds of writing the output alone, nothing drawn):"
+  echo
+  echo "- 60 phrases, 99999 cards: $floor_pdf"
+  echo "- export 1,000 PNG cards, one thread: $floor_png"
   echo
   echo "## In-process (Google Benchmark)"
   echo

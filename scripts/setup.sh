@@ -4,7 +4,7 @@
 # Usage: source scripts/setup.sh; plumwick_setup BUILD_DIR [extra cmake args...]
 
 PLUMWICK_PACKAGES=(
-  build-essential cmake pkg-config libmicrohttpd-dev libqrencode-dev libdeflate-dev
+  build-essential cmake pkg-config libmicrohttpd-dev libqrencode-dev libdeflate-dev libicu-dev
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue

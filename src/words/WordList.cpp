@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "words/WordList.h"
+#include "platform/CollationOrder.h"
 
 #include <QLocale>
 #include <algorithm>
 #include <numeric>
-#include <thread>
 #include <vector>
 
 QCollator WordList::MakeCollator()
@@ -45,40 +45,21 @@ void WordList::InsertMany(QStringList words)
 {
     if (words.isEmpty())
         return;
-    // Sort keys make each comparison a byte compare instead of a full collation. A long list
-    // is keyed and sorted in two halves at once (the second half with a collator of its own)
-    // and the halves merged, which orders ties as one stable sort does.
-    const size_t count = static_cast<size_t>(words.size());
-    const size_t half = count >= 20000 ? count / 2 : count;
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(count);
-    for (size_t i = 0; i < half; ++i)
-        keys.push_back(Collator.sortKey(words[qsizetype(i)]));
-    std::vector<QCollatorSortKey> later;
-    std::vector<qsizetype> order(count);
-    std::iota(order.begin(), order.end(), 0);
-    const auto less = [&](qsizetype a, qsizetype b) {
-        const auto& ka = size_t(a) < half ? keys[size_t(a)] : later[size_t(a) - half];
-        const auto& kb = size_t(b) < half ? keys[size_t(b)] : later[size_t(b) - half];
-        return ka.compare(kb) < 0;
-    };
-    const auto firstHalf = order.begin() + qsizetype(half);
-    std::thread other;
-    if (half < count)
-        other = std::thread([&] {
-            QCollator own = MakeCollator();
-            later.reserve(count - half);
-            for (size_t i = half; i < count; ++i)
-                later.push_back(own.sortKey(words[qsizetype(i)]));
-            if (!std::is_sorted(firstHalf, order.end(), less))
-                std::stable_sort(firstHalf, order.end(), less);
-        });
-    // A saved list is read in order already: checking costs one comparison a word.
-    if (!std::is_sorted(order.begin(), firstHalf, less))
-        std::stable_sort(order.begin(), firstHalf, less);
-    if (other.joinable()) {
-        other.join();
-        std::inplace_merge(order.begin(), firstHalf, order.end(), less);
+    // The collator's own order, its keys made and compared in one block; where that can't be
+    // had, its sort keys one by one (a byte compare each instead of a full collation).
+    std::optional<std::vector<qsizetype>> collated = CollationOrder(words, Collator.locale());
+    std::vector<qsizetype> order;
+    if (collated) {
+        order = std::move(*collated);
+    } else {
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(static_cast<size_t>(words.size()));
+        for (const QString& w : words)
+            keys.push_back(Collator.sortKey(w));
+        order.resize(static_cast<size_t>(words.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](qsizetype a, qsizetype b) { return keys[a].compare(keys[b]) < 0; });
     }
     QStringList sorted;
     sorted.reserve(words.size());
