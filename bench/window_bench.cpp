@@ -58,9 +58,12 @@ public:
     void Open(const QUrl&) override {}
 };
 
-// Debian's word list where it is installed, else 100,000 made-up words.
+// Debian's word list where it is installed, else 100,000 made-up words (or the list that
+// PLUMWICK_BENCH_WORDS names, to try a longer one).
 QString WordFile(QTemporaryDir& dir)
 {
+    if (const QString chosen = qEnvironmentVariable("PLUMWICK_BENCH_WORDS"); !chosen.isEmpty())
+        return chosen;
     const QString dict = QStringLiteral("/usr/share/dict/words");
     if (QFile::exists(dict))
         return dict;
