@@ -411,6 +411,58 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>%1: not checked</source>
         <translation>%1: nicht aktiviert</translation>
     </message>
+    <message>
+        <source>Calls the next word on its own after the seconds given; Space pauses and resumes.</source>
+        <translation>Ruft nach den angegebenen Sekunden von selbst das nächste Wort aus; die Leertaste hält an und setzt fort.</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Seconds between calls</source>
+        <translation>Sekunden zwischen den Ausrufen</translation>
+    </message>
+    <message>
+        <source>Auto Call paused: a claim came in</source>
+        <translation>Automatisches Ausrufen angehalten: ein Bingo-Ruf ist eingegangen</translation>
+    </message>
+    <message>
+        <source>Auto Call paused</source>
+        <translation>Automatisches Ausrufen angehalten</translation>
+    </message>
+    <message>
+        <source>Auto Call goes on</source>
+        <translation>Automatisches Ausrufen geht weiter</translation>
+    </message>
+    <message>
+        <source>Paused: press Space to go on</source>
+        <translation>Angehalten: Leertaste drücken zum Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Next call once this one is read</source>
+        <translation>Nächster Ausruf, sobald dieser vorgelesen ist</translation>
+    </message>
+    <message>
+        <source>Next call in %1 s</source>
+        <translation>Nächster Ausruf in %1 s</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>The first call is coming</source>
+        <translation>Der erste Ausruf kommt gleich</translation>
+    </message>
+    <message>
+        <source>Auto Call e&amp;very</source>
+        <translation>Automatisch &amp;rufen, alle</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>Pa&amp;use</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>

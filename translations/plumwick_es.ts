@@ -411,6 +411,58 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>%1: not checked</source>
         <translation>%1: sin marcar</translation>
     </message>
+    <message>
+        <source>Calls the next word on its own after the seconds given; Space pauses and resumes.</source>
+        <translation>Canta la siguiente palabra por sí solo tras los segundos indicados; Espacio pausa y reanuda.</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Seconds between calls</source>
+        <translation>Segundos entre cantos</translation>
+    </message>
+    <message>
+        <source>Auto Call paused: a claim came in</source>
+        <translation>Canto automático en pausa: ha llegado un aviso de bingo</translation>
+    </message>
+    <message>
+        <source>Auto Call paused</source>
+        <translation>Canto automático en pausa</translation>
+    </message>
+    <message>
+        <source>Auto Call goes on</source>
+        <translation>El canto automático continúa</translation>
+    </message>
+    <message>
+        <source>Paused: press Space to go on</source>
+        <translation>En pausa: pulse Espacio para continuar</translation>
+    </message>
+    <message>
+        <source>Next call once this one is read</source>
+        <translation>Siguiente canto cuando se haya leído este</translation>
+    </message>
+    <message>
+        <source>Next call in %1 s</source>
+        <translation>Siguiente canto en %1 s</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me</source>
+        <translation>&amp;Reanudar</translation>
+    </message>
+    <message>
+        <source>The first call is coming</source>
+        <translation>El primer canto está por llegar</translation>
+    </message>
+    <message>
+        <source>Auto Call e&amp;very</source>
+        <translation>Canto &amp;automático cada</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>Pa&amp;usa</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>

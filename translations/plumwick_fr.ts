@@ -411,6 +411,58 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>%1: not checked</source>
         <translation>%1 : non coché</translation>
     </message>
+    <message>
+        <source>Calls the next word on its own after the seconds given; Space pauses and resumes.</source>
+        <translation>Annonce le mot suivant d’elle-même après les secondes indiquées&#xa0;; Espace met en pause et reprend.</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Seconds between calls</source>
+        <translation>Secondes entre les annonces</translation>
+    </message>
+    <message>
+        <source>Auto Call paused: a claim came in</source>
+        <translation>Tirage automatique en pause&#xa0;: une annonce de bingo est arrivée</translation>
+    </message>
+    <message>
+        <source>Auto Call paused</source>
+        <translation>Tirage automatique en pause</translation>
+    </message>
+    <message>
+        <source>Auto Call goes on</source>
+        <translation>Le tirage automatique reprend</translation>
+    </message>
+    <message>
+        <source>Paused: press Space to go on</source>
+        <translation>En pause&#xa0;: appuyez sur Espace pour reprendre</translation>
+    </message>
+    <message>
+        <source>Next call once this one is read</source>
+        <translation>Annonce suivante une fois celle-ci lue</translation>
+    </message>
+    <message>
+        <source>Next call in %1 s</source>
+        <translation>Annonce suivante dans %1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Resu&amp;me</source>
+        <translation>Repren&amp;dre</translation>
+    </message>
+    <message>
+        <source>The first call is coming</source>
+        <translation>La première annonce arrive</translation>
+    </message>
+    <message>
+        <source>Auto Call e&amp;very</source>
+        <translation>Tirage a&amp;uto toutes les</translation>
+    </message>
+    <message>
+        <source>P&amp;ause</source>
+        <translation>Paus&amp;e</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>

@@ -25,10 +25,12 @@
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QHBoxLayout>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -66,6 +68,18 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     ChkShare = new QCheckBox(tr("&Share on this network"), this);
     ChkShare->setToolTip(tr("Phones in the room get cards of this game and see every call; their claims are checked here."));
     Share = new SharePanel(this, Asks);
+    ChkAutoCall = new QCheckBox(tr("Auto Call e&very"), this);
+    ChkAutoCall->setToolTip(tr("Calls the next word on its own after the seconds given; Space pauses and resumes."));
+    SpnSeconds = new QSpinBox(this);
+    SpnSeconds->setRange(AutoCall::MinSeconds, AutoCall::MaxSeconds);
+    SpnSeconds->setSuffix(tr(" s"));
+    SpnSeconds->setAccessibleName(tr("Seconds between calls"));
+    SpnSeconds->setValue(AutoCall::Clamped(AutoCallSecondsSetting.Read()));
+    Auto.SetSeconds(SpnSeconds->value());
+    LblCountdown = new QLabel(this);
+    BtnPause = new QPushButton(tr("P&ause"), this);
+    AutoTicker = new QTimer(this);
+    AutoTicker->setInterval(200);
     // Space and Enter call the next word from the board and the window, which have the
     // focus unless the keyboard took it to a control: there they do what the control does
     // (tick, press, open). A control clicked with the mouse gives the focus back to the board.
@@ -73,13 +87,13 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     Board->setFocusPolicy(Qt::StrongFocus);
     Board->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud,
-                                                       ChkTraditional, ChkShare}) {
+                                                       ChkTraditional, ChkShare, ChkAutoCall, SpnSeconds, BtnPause}) {
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
     // A box ticked by its access key or the mouse leaves the focus on the board, where a
     // screen reader would not hear the change: it is said.
-    for (QCheckBox* box : {ChkReadAloud, ChkTraditional, ChkShare})
+    for (QCheckBox* box : {ChkReadAloud, ChkTraditional, ChkShare, ChkAutoCall})
         connect(box, &QCheckBox::clicked, this, [this, box](bool on) {
             if (!box->hasFocus())
                 Announcer::Of(this)->Say((on ? tr("%1: checked") : tr("%1: not checked")).arg(box->text().remove(u'&')));
@@ -100,6 +114,11 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     buttons->addWidget(ChkShare);
     buttons->addWidget(ChkTraditional);
     buttons->addWidget(ChkReadAloud);
+    auto* automatic = new QHBoxLayout;
+    automatic->addWidget(ChkAutoCall);
+    automatic->addWidget(SpnSeconds);
+    automatic->addWidget(BtnPause);
+    automatic->addWidget(LblCountdown, 1);
     auto* whole = new QHBoxLayout(this);
     auto* layout = new QVBoxLayout;
     CallAndBoard = layout;
@@ -110,6 +129,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     layout->addWidget(Board, 2);
     layout->addLayout(status);
     layout->addLayout(buttons);
+    layout->addLayout(automatic);
 
     QString why;
     if (!Voice || !Voice->Available(&why)) {
@@ -132,9 +152,26 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     connect(BtnNewGame, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { NewGame(); }); });
     connect(BtnCheck, &QPushButton::clicked, this, [this] { Q_EMIT CheckRequested(Playing.Code); });
     connect(ChkShare, &QCheckBox::toggled, this, [this](bool on) { SetSharing(on); });
-    connect(Share, &SharePanel::ClaimArrived, this, [this](const QString& text) { SayClaim(text); });
+    connect(Share, &SharePanel::ClaimArrived, this, [this](const QString& text) {
+        SayClaim(text);
+        if (Auto.Now() == AutoCall::State::Counting || Auto.Now() == AutoCall::State::WaitingForSpeech)
+            PauseAutoCall(true, tr("Auto Call paused: a claim came in"));
+    });
+    connect(ChkAutoCall, &QCheckBox::toggled, this, [this](bool on) { SetAutoCall(on); });
+    connect(SpnSeconds, &QSpinBox::valueChanged, this, [this](int seconds) {
+        Auto.SetSeconds(seconds);
+        ShowAutoCall();
+        RunGuarded(Asks, [seconds] { AutoCallSecondsSetting.Write(seconds); });
+    });
+    connect(BtnPause, &QPushButton::clicked, this,
+            [this] { PauseAutoCall(Auto.Now() != AutoCall::State::Paused, QString()); });
+    connect(AutoTicker, &QTimer::timeout, this, [this] {
+        const int elapsed = int(AutoTicked.restart());
+        AdvanceAutoCall(elapsed);
+    });
     FillGames();
     connect(CboGame, &QComboBox::activated, this, [this](int index) { RunGuarded(Asks, [this, index] { ChooseGame(index); }); });
+    ShowAutoCall();
     UseWindowColours(this);
 }
 
@@ -164,6 +201,58 @@ void CallerWindow::SayClaim(const QString& text)
         ClaimsUnsaid = 0;
         ClaimSaid.start();
     });
+}
+
+void CallerWindow::SetAutoCall(bool on)
+{
+    if (on && Calls && !Calls->Done()) {
+        Auto.Start();
+        AutoTicked.start();
+        AutoTicker->start();
+    } else {
+        Auto.Stop();
+        AutoTicker->stop();
+        if (on) {
+            const QSignalBlocker quiet(ChkAutoCall);
+            ChkAutoCall->setChecked(false);
+        }
+    }
+    ShowState();
+    ShowAutoCall();
+}
+
+void CallerWindow::PauseAutoCall(bool pause, const QString& why)
+{
+    if (!Auto.On())
+        return;
+    if (pause)
+        Auto.Pause();
+    else
+        Auto.Resume();
+    ShowAutoCall();
+    Speaker->Say(!why.isEmpty() ? why : pause ? tr("Auto Call paused") : tr("Auto Call goes on"));
+}
+
+void CallerWindow::AdvanceAutoCall(int milliseconds)
+{
+    const int shown = Auto.SecondsLeft();
+    const AutoCall::State before = Auto.Now();
+    if (Auto.Advance(milliseconds, ChkReadAloud->isChecked() && Voice && Voice->Speaking()))
+        RunGuarded(Asks, [this] { Next(); });
+    if (Auto.SecondsLeft() != shown || Auto.Now() != before)
+        ShowAutoCall();
+}
+
+void CallerWindow::ShowAutoCall()
+{
+    BtnPause->setEnabled(Auto.On());
+    BtnPause->setText(Auto.Now() == AutoCall::State::Paused ? tr("Resu&me") : tr("P&ause"));
+    switch (Auto.Now()) {
+    case AutoCall::State::Off: LblCountdown->clear(); break;
+    case AutoCall::State::Paused: LblCountdown->setText(tr("Paused: press Space to go on")); break;
+    case AutoCall::State::WaitingForSpeech: LblCountdown->setText(tr("Next call once this one is read")); break;
+    case AutoCall::State::Counting: LblCountdown->setText(tr("Next call in %1 s").arg(Auto.SecondsLeft())); break;
+    }
 }
 
 void CallerWindow::SetSharing(bool on)
@@ -212,9 +301,10 @@ void CallerWindow::ChooseGame(int index)
 
 void CallerWindow::Play(const GameSource& source)
 {
-    // Another game: the phones of the last one are let go.
+    // Another game: the phones of the last one are let go, and the timer stops.
     if (Share->Sharing() && source.Code != Playing.Code)
         ChkShare->setChecked(false);
+    ChkAutoCall->setChecked(false);
     Playing = source;
     Calls = std::make_unique<CallerDraw>(source.Words);
     Letters.clear();
@@ -257,8 +347,15 @@ void CallerWindow::Next()
                                      .arg(SaidText(index))
                                      .arg(Calls->Total())
                                : SaidText(index));
-    if (ChkReadAloud->isChecked() && Voice)
+    const bool reading = ChkReadAloud->isChecked() && Voice;
+    if (reading)
         Voice->Say(SaidText(index));
+    // The timer counts from this call, whoever made it; the last call ends it.
+    if (Calls->Done())
+        ChkAutoCall->setChecked(false);
+    else
+        Auto.Called(reading);
+    ShowAutoCall();
     Save();
 }
 
@@ -279,6 +376,7 @@ void CallerWindow::NewGame()
     if (!Asks.Question(tr("Start a new game? The %1 calls so far are cleared.").arg(Calls->CalledCount()), false))
         return;
     Calls->Restart();
+    ChkAutoCall->setChecked(false);
     ShowState();
     Save();
 }
@@ -321,8 +419,9 @@ void CallerWindow::ShowState()
     const bool any = Calls && Calls->CalledCount() > 0;
     const bool empty = !Calls || Calls->Total() == 0;
     LblCall->setText(empty  ? tr("This list has no words to call")
-                     : any ? SaidText(Calls->Calls().back())
-                           : tr("Press Space to call"));
+                     : any       ? SaidText(Calls->Calls().back())
+                     : Auto.On() ? tr("The first call is coming")
+                                 : tr("Press Space to call"));
     LblCount->setText(Calls ? tr("%1 of %2 called").arg(Calls->CalledCount()).arg(Calls->Total()) : QString());
     LastCalls.clear();
     if (Calls)
@@ -387,7 +486,11 @@ bool CallerWindow::HandleKey(QObject* from, const QKeyEvent& key)
             return false;
         QWidget* focus = focusWidget();
         if (!focus || focus == this || focus == Board) {
-            RunGuarded(Asks, [this] { Next(); });
+            // With Auto Call on, Space pauses and resumes it; Enter still calls at once.
+            if (key.key() == Qt::Key_Space && Auto.On())
+                PauseAutoCall(Auto.Now() != AutoCall::State::Paused);
+            else
+                RunGuarded(Asks, [this] { Next(); });
             return true;
         }
         // A control the keyboard reached keeps the key: Space is its own (tick, press,
@@ -467,6 +570,13 @@ void CallerWindow::showEvent(QShowEvent* event)
         move(frame.topLeft());
     }
     QWidget::showEvent(event);
+}
+
+void CallerWindow::closeEvent(QCloseEvent* event)
+{
+    // A closed caller calls nothing more.
+    ChkAutoCall->setChecked(false);
+    QWidget::closeEvent(event);
 }
 
 void CallerWindow::resizeEvent(QResizeEvent* event)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "game/AutoCall.h"
 #include "game/CallerDraw.h"
 #include "settings/GameHistory.h"
 
@@ -17,6 +18,8 @@ class QComboBox;
 class QLabel;
 class QBoxLayout;
 class QPushButton;
+class QSpinBox;
+class QTimer;
 class Prompts;
 class SharePanel;
 class Speech;
@@ -27,6 +30,8 @@ class Speech;
 // or Undo takes the last call back, wherever the focus is in the window; F11 toggles full
 // screen for a projector and Escape leaves it. Every call is saved at once, so a closed
 // window or a crash loses nothing: opened again for the same game, it offers to go on.
+// Auto Call calls on a timer; while it is on, Space or Pause pauses and resumes it, and a
+// phone's claim pauses it.
 class CallerWindow final : public QWidget {
     Q_OBJECT
 
@@ -61,6 +66,15 @@ public:
     QCheckBox* ChkTraditional = nullptr; // a game of tickets only
     QCheckBox* ChkShare = nullptr;
     SharePanel* Share = nullptr;
+    QCheckBox* ChkAutoCall = nullptr;
+    QSpinBox* SpnSeconds = nullptr;
+    QLabel* LblCountdown = nullptr;
+    QPushButton* BtnPause = nullptr;
+    AutoCall Auto;
+    // Pauses or resumes Auto Call; `why` is said (a claim, the host).
+    void PauseAutoCall(bool pause, const QString& why = {});
+    // Time passing for Auto Call (the window's timer calls it; a test may).
+    void AdvanceAutoCall(int milliseconds);
 
 Q_SIGNALS:
     void CheckRequested(const QString& code);
@@ -71,6 +85,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FillGames();
@@ -91,6 +106,8 @@ private:
     // A phone's claim, said to a screen reader: one every three seconds at most, those that
     // came meanwhile as a count, so a flood of claims never buries the calls.
     void SayClaim(const QString& text);
+    void SetAutoCall(bool on);
+    void ShowAutoCall();
 
     Prompts& Asks;
     Speech* Voice;
@@ -105,4 +122,6 @@ private:
     bool Placed = false;
     QElapsedTimer ClaimSaid;
     int ClaimsUnsaid = 0;
+    QTimer* AutoTicker = nullptr;
+    QElapsedTimer AutoTicked;
 };

@@ -10,4 +10,6 @@ public:
     virtual ~Speech() = default;
     virtual bool Available(QString* why = nullptr) = 0;
     virtual void Say(const QString& text) = 0;
+    // Still saying the last text (the caller's Auto Call waits for it).
+    virtual bool Speaking() { return false; }
 };

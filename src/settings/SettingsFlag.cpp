@@ -13,3 +13,13 @@ void SettingsFlag::Write(bool on) const
 {
     ProfileFile(SettingsFilePath()).WriteBool(Section, Key, on);
 }
+
+int SettingsNumber::Read() const
+{
+    return ProfileFile(SettingsFilePath()).ReadInteger(Section, Key, Default);
+}
+
+void SettingsNumber::Write(int value) const
+{
+    ProfileFile(SettingsFilePath()).WriteInteger(Section, Key, value);
+}

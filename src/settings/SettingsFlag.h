@@ -13,6 +13,16 @@ struct SettingsFlag {
     void Write(bool on) const;
 };
 
+// A number an addition remembers in a section of its own, `Default` when absent or unreadable.
+struct SettingsNumber {
+    QString Section;
+    QString Key;
+    int Default;
+
+    int Read() const;
+    void Write(int value) const;
+};
+
 // Options > Number the Cards; the caller's Read Aloud; Options > Same Text Size.
 inline const SettingsFlag NumberCardsFlag{QStringLiteral("Game"), QStringLiteral("NumberCards")};
 inline const SettingsFlag ReadAloudFlag{QStringLiteral("Game"), QStringLiteral("ReadAloud")};
@@ -21,3 +31,5 @@ inline const SettingsFlag SameTextSizeFlag{QStringLiteral("Look"), QStringLitera
 inline const SettingsFlag TicketsFlag{QStringLiteral("Tickets"), QStringLiteral("Play")};
 // The caller's Traditional Calls, for a game of tickets.
 inline const SettingsFlag TraditionalCallsFlag{QStringLiteral("Tickets"), QStringLiteral("TraditionalCalls")};
+// The caller's Auto Call: seconds between calls.
+inline const SettingsNumber AutoCallSecondsSetting{QStringLiteral("AutoCall"), QStringLiteral("Seconds"), 8};

@@ -84,6 +84,13 @@ heard "Call Words" "$at"
 at=$(mark)
 xdotool key space
 heard "notification (([BINGO] )?[0-9]+|Giraffe)\\." "$at" # the word added above is one of the calls
+# Auto Call: ticked by its key, then paused with Space.
+at=$(mark)
+xdotool key alt+v
+heard "notification Auto Call every: checked" "$at"
+at=$(mark)
+xdotool key space
+heard "notification Auto Call paused" "$at"
 xdotool key alt+F4
 
 # The verdict of a checked card (the game printed above, its first card).

@@ -4,6 +4,7 @@
 #include "app/CallerWindow.h"
 #include "app/CardGridView.h"
 #include "app/CheckCardDialog.h"
+#include "app/SharePanel.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "platform/Speech.h"
@@ -34,6 +35,8 @@ public:
         return Works;
     }
     void Say(const QString& text) override { Said << text; }
+    bool Busy = false;
+    bool Speaking() override { return Busy; }
 };
 
 void AddNumbers(TFrmMain& w)
@@ -218,6 +221,65 @@ TEST_F(MainWindowTest, AGameThatCannotBeRecordedIsSaid)
                              "/Games\\.json: .*Check a Card will not know the game until it is recorded\\.$");
     w.MnuFilePrint->trigger();
     EXPECT_EQ(Printer.Calls.count("end"), 1); // the cards are printed
+}
+
+TEST_F(MainWindowTest, AutoCallCallsOnATimerAndPauses)
+{
+    TFrmMain& w = Open();
+    AddNumbers(w);
+    SilentVoice voice;
+    std::uint64_t r = 3;
+    auto current = [&] { return w.CurrentGameSource(); };
+    CallerWindow caller(&w, Asks, &voice, current, [&] { return r = r * 6364136223846793005ull + 1442695040888963407ull; });
+    caller.Play(current());
+    // Off until the host turns it on: time calls nothing, Space calls.
+    EXPECT_FALSE(caller.BtnPause->isEnabled());
+    caller.AdvanceAutoCall(120000);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 0);
+    caller.SpnSeconds->setValue(3);
+    EXPECT_TRUE(Settings().contains("[AutoCall]\r\nSeconds=3\r\n"));
+    caller.ChkAutoCall->setChecked(true);
+    EXPECT_EQ(caller.LblCountdown->text(), "Next call in 3 s");
+    caller.AdvanceAutoCall(2000);
+    EXPECT_EQ(caller.LblCountdown->text(), "Next call in 1 s");
+    caller.AdvanceAutoCall(1000);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 1);
+    // Space pauses and resumes; Enter still calls at once.
+    QTest::keyClick(caller.Board, Qt::Key_Space);
+    EXPECT_EQ(caller.LblCountdown->text(), "Paused: press Space to go on");
+    EXPECT_EQ(caller.BtnPause->text(), "Resu&me");
+    caller.AdvanceAutoCall(30000);
+    QTest::keyClick(caller.Board, Qt::Key_Return);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 2);
+    QTest::keyClick(caller.Board, Qt::Key_Space);
+    caller.AdvanceAutoCall(3000);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 3);
+    // Read aloud, the next call waits for the voice to finish the last.
+    caller.ChkReadAloud->setChecked(true);
+    voice.Busy = true;
+    caller.AdvanceAutoCall(3000);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 4);
+    caller.AdvanceAutoCall(20000);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 4);
+    EXPECT_EQ(caller.LblCountdown->text(), "Next call once this one is read");
+    voice.Busy = false;
+    caller.AdvanceAutoCall(200);
+    caller.AdvanceAutoCall(3000);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 5);
+    // A phone's claim pauses it, and says so.
+    Q_EMIT caller.Share->ClaimArrived("Card 4 claims Bingo");
+    EXPECT_EQ(caller.LblCountdown->text(), "Paused: press Space to go on");
+    caller.AdvanceAutoCall(30000);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 5);
+    // The pause button resumes; the last call turns it off.
+    caller.BtnPause->click();
+    for (int i = 0; i < 75 && !caller.Draw()->Done(); ++i) {
+        caller.AdvanceAutoCall(200);
+        caller.AdvanceAutoCall(3000);
+    }
+    EXPECT_TRUE(caller.Draw()->Done());
+    EXPECT_FALSE(caller.ChkAutoCall->isChecked());
+    EXPECT_EQ(caller.LblCountdown->text(), "");
 }
 
 TEST_F(MainWindowTest, TheCallerKeepsTheKeyboardAndTheGame)

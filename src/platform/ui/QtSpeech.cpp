@@ -51,3 +51,12 @@ void QtSpeech::Say(const QString& text)
     (void)text;
 #endif
 }
+
+bool QtSpeech::Speaking()
+{
+#ifdef PLUMWICK_HAVE_SPEECH
+    return Voice && Voice->Tts.state() == QTextToSpeech::Speaking;
+#else
+    return false;
+#endif
+}

@@ -15,6 +15,7 @@ public:
     ~QtSpeech() override;
     bool Available(QString* why = nullptr) override;
     void Say(const QString& text) override;
+    bool Speaking() override;
 
 private:
     struct Engine;
