@@ -463,6 +463,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>P&amp;ause</source>
         <translation>Pa&amp;use</translation>
     </message>
+    <message>
+        <source>Claim: %1</source>
+        <translation>Bingo-Ruf: %1</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>

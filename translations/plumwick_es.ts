@@ -463,6 +463,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>P&amp;ause</source>
         <translation>Pa&amp;usa</translation>
     </message>
+    <message>
+        <source>Claim: %1</source>
+        <translation>Aviso de bingo: %1</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>

@@ -463,6 +463,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>P&amp;ause</source>
         <translation>Paus&amp;e</translation>
     </message>
+    <message>
+        <source>Claim: %1</source>
+        <translation>Annonce de bingo&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>

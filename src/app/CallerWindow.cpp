@@ -19,6 +19,7 @@
 #include "game/TraditionalCalls.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -48,6 +49,16 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     LblCall->setWordWrap(true);
     LblCall->setMinimumHeight(120);
     LblCall->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    // In the selection's colours, which every theme makes stand out from the window.
+    LblClaim = new QLabel(this);
+    LblClaim->setAlignment(Qt::AlignCenter);
+    LblClaim->setWordWrap(true);
+    LblClaim->setAutoFillBackground(true);
+    LblClaim->setBackgroundRole(QPalette::Highlight);
+    LblClaim->setForegroundRole(QPalette::HighlightedText);
+    LblClaim->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    LblClaim->setMargin(8);
+    LblClaim->hide();
     Board = new CallerBoard(this);
     Speaker = Announcer::Of(this);
     LblCount = new QLabel(this);
@@ -125,6 +136,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     whole->addLayout(layout, 3);
     whole->addWidget(Share, 2);
     layout->addLayout(top);
+    layout->addWidget(LblClaim);
     layout->addWidget(LblCall, 3);
     layout->addWidget(Board, 2);
     layout->addLayout(status);
@@ -152,8 +164,17 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     connect(BtnNewGame, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { NewGame(); }); });
     connect(BtnCheck, &QPushButton::clicked, this, [this] { Q_EMIT CheckRequested(Playing.Code); });
     connect(ChkShare, &QCheckBox::toggled, this, [this](bool on) { SetSharing(on); });
+    connect(Share, &SharePanel::ClaimsChanged, this, [this] { ShowClaimBanner(); });
     connect(Share, &SharePanel::ClaimArrived, this, [this](const QString& text) {
         SayClaim(text);
+        // Heard across the hall: a sound, and the claim read out where calls are; in a
+        // flood of claims, once every three seconds.
+        if (!ClaimSounded.isValid() || ClaimSounded.elapsed() >= 3000) {
+            ClaimSounded.start();
+            QApplication::beep();
+            if (ChkReadAloud->isChecked() && Voice)
+                Voice->Say(text);
+        }
         if (Auto.Now() == AutoCall::State::Counting || Auto.Now() == AutoCall::State::WaitingForSpeech)
             PauseAutoCall(true, tr("Auto Call paused: a claim came in"));
     });
@@ -201,6 +222,19 @@ void CallerWindow::SayClaim(const QString& text)
         ClaimsUnsaid = 0;
         ClaimSaid.start();
     });
+}
+
+void CallerWindow::ShowClaimBanner()
+{
+    const QString waiting = Share->WaitingClaim();
+    const QString text = waiting.isEmpty() ? QString() : tr("Claim: %1").arg(waiting);
+    if (text == LblClaim->text())
+        return;
+    const bool shownBefore = !LblClaim->text().isEmpty();
+    LblClaim->setText(text);
+    LblClaim->setVisible(!text.isEmpty());
+    if (shownBefore != !text.isEmpty()) // the call gets another height once laid out again
+        QTimer::singleShot(0, this, [this] { FitCall(); });
 }
 
 void CallerWindow::SetAutoCall(bool on)
@@ -451,6 +485,10 @@ void CallerWindow::FitTexts()
     LblLast->setFont(status);
     const QString last = LastCalls.isEmpty() ? QString() : tr("Last calls: %1").arg(JoinIsolated(LastCalls, QStringLiteral(", ")));
     LblLast->setText(QFontMetrics(status).elidedText(last, Qt::ElideRight, std::max(40, LblLast->width())));
+    QFont claim = LblClaim->font();
+    claim.setBold(true);
+    claim.setPixelSize(std::max(14, height() / 14));
+    LblClaim->setFont(claim);
     LblLast->setToolTip(last);
     FitCall();
 }

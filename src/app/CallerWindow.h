@@ -53,6 +53,7 @@ public:
 
     QComboBox* CboGame = nullptr;
     QLabel* LblCall = nullptr;
+    QLabel* LblClaim = nullptr; // a phone's claim, large, until the host confirms or clears it
     QWidget* Board = nullptr;
     QBoxLayout* CallAndBoard = nullptr; // the call over the board, sharing the height
     Announcer* Speaker = nullptr; // what a screen reader hears of each call
@@ -107,6 +108,7 @@ private:
     // came meanwhile as a count, so a flood of claims never buries the calls.
     void SayClaim(const QString& text);
     void SetAutoCall(bool on);
+    void ShowClaimBanner();
     void ShowAutoCall();
 
     Prompts& Asks;
@@ -121,6 +123,7 @@ private:
     bool SaveFailureSaid = false;
     bool Placed = false;
     QElapsedTimer ClaimSaid;
+    QElapsedTimer ClaimSounded;
     int ClaimsUnsaid = 0;
     QTimer* AutoTicker = nullptr;
     QElapsedTimer AutoTicked;

@@ -120,11 +120,13 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
         if (QListWidgetItem* item = LstClaims->currentItem(); item && !item->data(Qt::UserRole + 2).toBool()) {
             item->setData(Qt::UserRole + 2, true);
             item->setText(tr("%1 (confirmed)").arg(item->text()));
+            Q_EMIT ClaimsChanged();
         }
     });
     connect(BtnClear, &QPushButton::clicked, this, [this] {
         delete LstClaims->currentItem();
         ShowClaim();
+        Q_EMIT ClaimsChanged();
     });
     hide();
 }
@@ -200,6 +202,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
     CboAddress->setCurrentIndex(static_cast<int>(candidates.indexOf(chosen)));
     Listen(chosen);
     LstClaims->clear();
+    Q_EMIT ClaimsChanged();
     ShowSeats();
     ClaimCard->Clear();
     ClaimTicket->Clear();
@@ -228,7 +231,17 @@ void SharePanel::Stop()
 {
     Server.reset();
     Shared.reset();
+    LstClaims->clear();
+    Q_EMIT ClaimsChanged();
     hide();
+}
+
+QString SharePanel::WaitingClaim() const
+{
+    for (int row = 0; row < LstClaims->count(); ++row)
+        if (!LstClaims->item(row)->data(Qt::UserRole + 2).toBool())
+            return LstClaims->item(row)->text();
+    return {};
 }
 
 QString SharePanel::Url() const
@@ -296,6 +309,7 @@ void SharePanel::AddClaim(const QString& text, int card, bool bingo)
             if (item == LstClaims->currentItem())
                 ShowClaim();
             Q_EMIT ClaimArrived(text);
+            Q_EMIT ClaimsChanged();
             return;
         }
     }
@@ -304,6 +318,7 @@ void SharePanel::AddClaim(const QString& text, int card, bool bingo)
     item->setData(Qt::UserRole + 1, bingo);
     LstClaims->setCurrentItem(item);
     Q_EMIT ClaimArrived(text);
+    Q_EMIT ClaimsChanged();
 }
 
 void SharePanel::ShowClaim()

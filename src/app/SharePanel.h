@@ -38,6 +38,8 @@ public:
     bool Sharing() const { return Server != nullptr; }
     void SetCalls(const QStringList& calls);
     QString Url() const;
+    // The oldest claim neither confirmed nor cleared, as listed; empty when none waits.
+    QString WaitingClaim() const;
 
     QLabel* LblQr = nullptr;
     QLabel* LblUrl = nullptr;
@@ -55,6 +57,8 @@ public:
 
 Q_SIGNALS:
     void ClaimArrived(const QString& text);
+    // A claim came, or was confirmed or cleared: WaitingClaim() may say another.
+    void ClaimsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

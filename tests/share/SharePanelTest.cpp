@@ -92,7 +92,11 @@ TEST_F(SharedByTheCaller, OffUntilAskedThenOnTheHostsAddressWithItsCode)
     EXPECT_EQ(caller.Share->LstClaims->count(), 1);
     EXPECT_TRUE(caller.Share->LstClaims->item(0)->text().startsWith(QStringLiteral("Card 11 claims bingo: verified")));
     EXPECT_TRUE(caller.Share->ClaimCard->Showing());
+    // Large over the call until the host confirms it (or clears it).
+    EXPECT_TRUE(caller.LblClaim->isVisible());
+    EXPECT_TRUE(caller.LblClaim->text().startsWith(QStringLiteral("Claim: Card 11 claims bingo: verified")));
     caller.Share->BtnConfirm->click();
+    EXPECT_FALSE(caller.LblClaim->isVisible());
     EXPECT_TRUE(caller.Share->LstClaims->item(0)->text().endsWith(QStringLiteral("(confirmed)")));
     caller.Share->BtnClear->click();
     EXPECT_EQ(caller.Share->LstClaims->count(), 0);
