@@ -357,8 +357,12 @@ void CallerWindow::Play(const GameSource& source)
     }
     CboGame->setAccessibleDescription(CboGame->currentText());
     Speaker->Say(CboGame->currentText());
+    // The window shows the new game before it asks anything: the question's own event loop
+    // paints it, and the board must not be left drawing the calls just let go.
+    ShowState();
     // A game stopped part way offers to go on.
     const CallerDraw resumed = GameHistory::SavedCalls(source);
+    const AskingFrom asking(Asks, this); // over the caller, though it may be opening still
     if (resumed.CalledCount() > 0 && !resumed.Done() &&
         Asks.Question(tr("This game was stopped after %1 calls. Go on where it stopped?")
                           .arg(resumed.CalledCount()),

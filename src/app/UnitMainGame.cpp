@@ -77,13 +77,16 @@ void TFrmMain::MnuCallWordsClick()
         });
     }
     // Open, the caller only comes to the front: its game and its calls stay as they are.
-    if (!Caller->isVisible())
-        Caller->Play(CurrentGameSource());
+    // Opening, it shows before it plays, so that its question (go on where a game stopped?)
+    // comes over it.
+    const bool opening = !Caller->isVisible();
     if (Caller->isMinimized())
         Caller->showNormal();
     Caller->show();
     Caller->raise();
     Caller->activateWindow();
+    if (opening)
+        Caller->Play(CurrentGameSource());
 }
 
 void TFrmMain::MnuCheckCardClick()

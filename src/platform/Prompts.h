@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <optional>
 
@@ -36,4 +38,25 @@ public:
     virtual std::optional<QString> SaveFileName(const FileDialogSpec& request) = 0;
     // A folder to write into, starting at `start`; nothing when the user cancels.
     virtual std::optional<QString> FolderName(const QString& title, const QString& start) = 0;
+
+    // The window asking the questions to come, where the window manager may not have made it
+    // the active one yet (a window asking as it opens); none: the active window asks.
+    QObject* Asker() const { return AskerWindow; }
+    void SetAsker(QObject* window) { AskerWindow = window; }
+
+private:
+    QPointer<QObject> AskerWindow;
+};
+
+// The questions asked in a scope belong to `window`, whichever window is active.
+class AskingFrom {
+public:
+    AskingFrom(Prompts& asks, QObject* window) : Asks(asks), Before(asks.Asker()) { asks.SetAsker(window); }
+    ~AskingFrom() { Asks.SetAsker(Before); }
+    AskingFrom(const AskingFrom&) = delete;
+    AskingFrom& operator=(const AskingFrom&) = delete;
+
+private:
+    Prompts& Asks;
+    QPointer<QObject> Before;
 };

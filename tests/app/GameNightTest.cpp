@@ -121,8 +121,13 @@ TEST_F(MainWindowTest, TheCallerDrawsUndoesAndGoesOn)
     // Closed after three calls: opened again, it offers to go on.
     Asks.ExpectQuestion("This game was stopped after 3 calls. Go on where it stopped?", true);
     CallerWindow again(&w, Asks, &voice, current, random);
+    again.show(); // open already: the box's own loop paints the board while it asks
+    Asks.WhileAsking = [&] { again.Board->repaint(); };
     again.Play(current());
+    Asks.WhileAsking = nullptr;
     EXPECT_EQ(again.Draw()->CalledCount(), 3);
+    EXPECT_EQ(Asks.QuestionAskers.back(), &again); // asked over the caller, not the main window
+    EXPECT_EQ(Asks.Asker(), nullptr);
     // New Game asks, No the default; Yes starts over.
     Asks.ExpectQuestion("Start a new game? The 3 calls so far are cleared.", true);
     again.BtnNewGame->click();

@@ -28,6 +28,9 @@ void ScriptedPrompts::Information(const QString& text)
 bool ScriptedPrompts::Question(const QString& text, bool yesIsDefault)
 {
     QuestionDefaults.push_back(yesIsDefault);
+    QuestionAskers.push_back(Asker());
+    if (WhileAsking)
+        WhileAsking();
     return Next(Kind::Question, text).Yes;
 }
 

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 
 // A Prompts fake that is told in advance which questions come and how to answer them.
@@ -56,6 +57,8 @@ public:
     QStringList Shown;                     // every text and title, in order
     std::vector<FileDialogSpec> Dialogs;   // every file dialog's set-up
     std::vector<bool> QuestionDefaults;    // whether Yes was the default, per question
+    std::vector<QObject*> QuestionAskers;  // the window said to ask it, per question
+    std::function<void()> WhileAsking;     // what a real box's event loop would do meanwhile (paint)
 
 private:
     Expected Next(Kind kind, const QString& text);

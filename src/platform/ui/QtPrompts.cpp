@@ -42,6 +42,8 @@ QWidget* QtPrompts::Parent() const
     // and the keyboard goes back to it afterwards.
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
+    if (auto* asker = qobject_cast<QWidget*>(Asker()); asker && asker->isVisible())
+        return asker->window();
     if (QWidget* active = QApplication::activeWindow())
         return active;
     return Owner;
