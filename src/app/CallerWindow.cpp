@@ -79,18 +79,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     ChkShare = new QCheckBox(tr("&Share on this network"), this);
     ChkShare->setToolTip(tr("Phones in the room get cards of this game and see every call; their claims are checked here."));
     Share = new SharePanel(this, Asks);
-    ChkAutoCall = new QCheckBox(tr("Auto Call e&very"), this);
-    ChkAutoCall->setToolTip(tr("Calls the next word on its own after the seconds given; Space pauses and resumes."));
-    SpnSeconds = new QSpinBox(this);
-    SpnSeconds->setRange(AutoCall::MinSeconds, AutoCall::MaxSeconds);
-    SpnSeconds->setSuffix(tr(" s"));
-    SpnSeconds->setAccessibleName(tr("Seconds between calls"));
-    SpnSeconds->setValue(AutoCall::Clamped(AutoCallSecondsSetting.Read()));
-    Auto.SetSeconds(SpnSeconds->value());
-    LblCountdown = new QLabel(this);
-    BtnPause = new QPushButton(tr("P&ause"), this);
-    AutoTicker = new QTimer(this);
-    AutoTicker->setInterval(200);
+    QBoxLayout* automatic = BuildAutoCall();
     // Space and Enter call the next word from the board and the window, which have the
     // focus unless the keyboard took it to a control: there they do what the control does
     // (tick, press, open). A control clicked with the mouse gives the focus back to the board.
@@ -125,11 +114,6 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     buttons->addWidget(ChkShare);
     buttons->addWidget(ChkTraditional);
     buttons->addWidget(ChkReadAloud);
-    auto* automatic = new QHBoxLayout;
-    automatic->addWidget(ChkAutoCall);
-    automatic->addWidget(SpnSeconds);
-    automatic->addWidget(BtnPause);
-    automatic->addWidget(LblCountdown, 1);
     auto* whole = new QHBoxLayout(this);
     auto* layout = new QVBoxLayout;
     CallAndBoard = layout;
@@ -178,18 +162,6 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
         if (Auto.Now() == AutoCall::State::Counting || Auto.Now() == AutoCall::State::WaitingForSpeech)
             PauseAutoCall(true, tr("Auto Call paused: a claim came in"));
     });
-    connect(ChkAutoCall, &QCheckBox::toggled, this, [this](bool on) { SetAutoCall(on); });
-    connect(SpnSeconds, &QSpinBox::valueChanged, this, [this](int seconds) {
-        Auto.SetSeconds(seconds);
-        ShowAutoCall();
-        RunGuarded(Asks, [seconds] { AutoCallSecondsSetting.Write(seconds); });
-    });
-    connect(BtnPause, &QPushButton::clicked, this,
-            [this] { PauseAutoCall(Auto.Now() != AutoCall::State::Paused, QString()); });
-    connect(AutoTicker, &QTimer::timeout, this, [this] {
-        const int elapsed = int(AutoTicked.restart());
-        AdvanceAutoCall(elapsed);
-    });
     FillGames();
     connect(CboGame, &QComboBox::activated, this, [this](int index) { RunGuarded(Asks, [this, index] { ChooseGame(index); }); });
     ShowAutoCall();
@@ -235,58 +207,6 @@ void CallerWindow::ShowClaimBanner()
     LblClaim->setVisible(!text.isEmpty());
     if (shownBefore != !text.isEmpty()) // the call gets another height once laid out again
         QTimer::singleShot(0, this, [this] { FitCall(); });
-}
-
-void CallerWindow::SetAutoCall(bool on)
-{
-    if (on && Calls && !Calls->Done()) {
-        Auto.Start();
-        AutoTicked.start();
-        AutoTicker->start();
-    } else {
-        Auto.Stop();
-        AutoTicker->stop();
-        if (on) {
-            const QSignalBlocker quiet(ChkAutoCall);
-            ChkAutoCall->setChecked(false);
-        }
-    }
-    ShowState();
-    ShowAutoCall();
-}
-
-void CallerWindow::PauseAutoCall(bool pause, const QString& why)
-{
-    if (!Auto.On())
-        return;
-    if (pause)
-        Auto.Pause();
-    else
-        Auto.Resume();
-    ShowAutoCall();
-    Speaker->Say(!why.isEmpty() ? why : pause ? tr("Auto Call paused") : tr("Auto Call goes on"));
-}
-
-void CallerWindow::AdvanceAutoCall(int milliseconds)
-{
-    const int shown = Auto.SecondsLeft();
-    const AutoCall::State before = Auto.Now();
-    if (Auto.Advance(milliseconds, ChkReadAloud->isChecked() && Voice && Voice->Speaking()))
-        RunGuarded(Asks, [this] { Next(); });
-    if (Auto.SecondsLeft() != shown || Auto.Now() != before)
-        ShowAutoCall();
-}
-
-void CallerWindow::ShowAutoCall()
-{
-    BtnPause->setEnabled(Auto.On());
-    BtnPause->setText(Auto.Now() == AutoCall::State::Paused ? tr("Resu&me") : tr("P&ause"));
-    switch (Auto.Now()) {
-    case AutoCall::State::Off: LblCountdown->clear(); break;
-    case AutoCall::State::Paused: LblCountdown->setText(tr("Paused: press Space to go on")); break;
-    case AutoCall::State::WaitingForSpeech: LblCountdown->setText(tr("Next call once this one is read")); break;
-    case AutoCall::State::Counting: LblCountdown->setText(tr("Next call in %1 s").arg(Auto.SecondsLeft())); break;
-    }
 }
 
 void CallerWindow::SetSharing(bool on)

@@ -107,6 +107,8 @@ private:
     // A phone's claim, said to a screen reader: one every three seconds at most, those that
     // came meanwhile as a count, so a flood of claims never buries the calls.
     void SayClaim(const QString& text);
+    // The Auto Call row, its controls made and connected (CallerWindowAutoCall.cpp).
+    QBoxLayout* BuildAutoCall();
     void SetAutoCall(bool on);
     void ShowClaimBanner();
     void ShowAutoCall();
