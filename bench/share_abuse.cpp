@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("none");
     constexpr int Phones = 500, Calls = 30;
     auto game = std::make_shared<SharedGame>(
-        QStringLiteral("LOAD-TEST"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(0), 100000,
+        QStringLiteral("LOAD-TEST"), CardOptions{}, ClassicPattern(WinPattern::AnyLine), SharedGame::Ledger::Counting(0), 100000,
         [](int n) { return QStringList(24, QString::number(n)); }, [] { return QString::fromLatin1(ShareServer::NewSecret()); },
         SharedGame::Limits{100000, 0});
     ShareServer::Options options;

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     for (int i = 1; i <= 75; ++i)
         words << QString::number(i);
     auto game = std::make_shared<SharedGame>(
-        QStringLiteral("LOAD-TEST"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(0), 1000,
+        QStringLiteral("LOAD-TEST"), CardOptions{}, ClassicPattern(WinPattern::AnyLine), SharedGame::Ledger::Counting(0), 1000,
         [](int) { return QStringList(); }, [] { return QString(32, u'0'); }, SharedGame::Limits{});
     ShareServer::Options options;
     options.Address = QHostAddress::LocalHost;

@@ -80,6 +80,9 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     ChkShare->setToolTip(tr("Phones in the room get cards of this game and see every call; their claims are checked here."));
     Share = new SharePanel(this, Asks);
     QBoxLayout* automatic = BuildAutoCall();
+    QBoxLayout* prizes = BuildPrizes();
+    automatic->addWidget(BtnPrizes);
+    automatic->addWidget(BtnNextPrize);
     // Space and Enter call the next word from the board and the window, which have the
     // focus unless the keyboard took it to a control: there they do what the control does
     // (tick, press, open). A control clicked with the mouse gives the focus back to the board.
@@ -87,7 +90,8 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     Board->setFocusPolicy(Qt::StrongFocus);
     Board->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud,
-                                                       ChkTraditional, ChkShare, ChkAutoCall, SpnSeconds, BtnPause}) {
+                                                       ChkTraditional, ChkShare, ChkAutoCall, SpnSeconds, BtnPause,
+                                                       BtnPrizes, BtnNextPrize}) {
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
@@ -121,6 +125,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     whole->addWidget(Share, 2);
     layout->addLayout(top);
     layout->addWidget(LblClaim);
+    layout->addLayout(prizes);
     layout->addWidget(LblCall, 3);
     layout->addWidget(Board, 2);
     layout->addLayout(status);
@@ -146,7 +151,8 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     connect(BtnNext, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { Next(); }); });
     connect(BtnUndo, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { Undo(); }); });
     connect(BtnNewGame, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { NewGame(); }); });
-    connect(BtnCheck, &QPushButton::clicked, this, [this] { Q_EMIT CheckRequested(Playing.Code); });
+    connect(BtnCheck, &QPushButton::clicked, this,
+            [this] { Q_EMIT CheckRequested(Playing.Code, Round.Now() ? Round.Now()->Pattern : QString()); });
     connect(ChkShare, &QCheckBox::toggled, this, [this](bool on) { SetSharing(on); });
     connect(Share, &SharePanel::ClaimsChanged, this, [this] { ShowClaimBanner(); });
     connect(Share, &SharePanel::ClaimArrived, this, [this](const QString& text) {
@@ -279,15 +285,23 @@ void CallerWindow::Play(const GameSource& source)
     Speaker->Say(CboGame->currentText());
     // The window shows the new game before it asks anything: the question's own event loop
     // paints it, and the board must not be left drawing the calls just let go.
+    Round = PrizeRound();
+    ShowPrize();
     ShowState();
     // A game stopped part way offers to go on.
     const CallerDraw resumed = GameHistory::SavedCalls(source);
     const AskingFrom asking(Asks, this); // over the caller, though it may be opening still
-    if (resumed.CalledCount() > 0 && !resumed.Done() &&
-        Asks.Question(tr("This game was stopped after %1 calls. Go on where it stopped?")
-                          .arg(resumed.CalledCount()),
-                      true))
+    const bool goOn = resumed.CalledCount() > 0 && !resumed.Done() &&
+                      Asks.Question(tr("This game was stopped after %1 calls. Go on where it stopped?")
+                                        .arg(resumed.CalledCount()),
+                                    true);
+    if (goOn)
         *Calls = resumed;
+    // Its prizes, with their winners where it goes on.
+    Round = GameHistory::SavedPrizes(source);
+    if (!goOn)
+        Round = PrizeRound(Round.Prizes());
+    ShowPrize();
     ShowState();
     Board->setFocus(); // the call key works from here
 }
@@ -335,6 +349,12 @@ void CallerWindow::NewGame()
         return;
     Calls->Restart();
     ChkAutoCall->setChecked(false);
+    // The same prizes, won by no one yet.
+    if (Round.Active()) {
+        Round = PrizeRound(Round.Prizes());
+        SavePrizes();
+        ShowPrize();
+    }
     ShowState();
     Save();
 }

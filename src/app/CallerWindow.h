@@ -3,6 +3,7 @@
 #pragma once
 #include "game/AutoCall.h"
 #include "game/CallerDraw.h"
+#include "game/Prizes.h"
 #include "settings/GameHistory.h"
 
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 #include <memory>
 
 class Announcer;
+class PatternPicture;
 class QCheckBox;
 class QKeyEvent;
 class QComboBox;
@@ -72,13 +74,26 @@ public:
     QLabel* LblCountdown = nullptr;
     QPushButton* BtnPause = nullptr;
     AutoCall Auto;
+    PrizeRound Round;
     // Pauses or resumes Auto Call; `why` is said (a claim, the host).
     void PauseAutoCall(bool pause, const QString& why = {});
     // Time passing for Auto Call (the window's timer calls it; a test may).
     void AdvanceAutoCall(int milliseconds);
+    // Prizes in turn: the prize played and its pattern, who won, the host's choice.
+    QPushButton* BtnPrizes = nullptr;
+    QPushButton* BtnNextPrize = nullptr;
+    QLabel* LblPrize = nullptr;
+    PatternPicture* PrizePicture = nullptr;
+    const PrizeRound& Prizes() const { return Round; }
+    void SetPrizes(std::vector<Prize> prizes);
+    // A claim the host confirmed: "Bingo! Card 17" on every phone, and the winner of the
+    // prize played, where there are prizes.
+    void ConfirmWinner(int card, const QString& line);
+    void NextPrize();
 
 Q_SIGNALS:
-    void CheckRequested(const QString& code);
+    // `pattern`: the key of the prize played, empty where the game is played without prizes.
+    void CheckRequested(const QString& code, const QString& pattern);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,6 +127,11 @@ private:
     void SetAutoCall(bool on);
     void ShowClaimBanner();
     void ShowAutoCall();
+    // The prizes' row (CallerWindowPrizes.cpp).
+    QBoxLayout* BuildPrizes();
+    void EditPrizes();
+    void ShowPrize();
+    void SavePrizes();
 
     Prompts& Asks;
     Speech* Voice;

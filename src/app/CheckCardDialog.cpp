@@ -6,6 +6,8 @@
 #include "platform/ui/Guarded.h"
 #include "platform/ui/Panel.h"
 #include "app/PatternBox.h"
+#include "app/PatternPicture.h"
+#include "game/Prizes.h"
 #include "platform/ui/SpokenValue.h"
 #include "game/CallerDraw.h"
 #include "game/CardCheck.h"
@@ -22,6 +24,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -59,6 +62,10 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     CboPattern = new QComboBox(this);
     FillPatternBox(CboPattern, false);
     SpeakValue(CboPattern);
+    Picture = new PatternPicture(this, 10);
+    BtnWinner = new QPushButton(tr("Confirm &Winner"), this);
+    BtnWinner->setToolTip(tr("The card wins the prize being played."));
+    BtnWinner->hide();
     BtnCheck = new QPushButton(tr("C&heck"), this);
     BtnCheck->setDefault(true);
     Grid = new CardGridView(this);
@@ -86,7 +93,12 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     auto* form = new QFormLayout;
     form->addRow(tr("&Game code:"), CboCode);
     form->addRow(LblNumber, EdtCard);
-    form->addRow(tr("&Pattern:"), CboPattern);
+    auto* pattern = new QHBoxLayout;
+    pattern->addWidget(CboPattern, 1);
+    pattern->addWidget(Picture);
+    auto* patternLabel = new QLabel(tr("&Pattern:"), this);
+    patternLabel->setBuddy(CboPattern);
+    form->addRow(patternLabel, pattern);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(BtnCheck, 0, Qt::AlignRight);
@@ -94,6 +106,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     layout->addWidget(TicketGrid, 1);
     layout->addWidget(LblVerdict);
     layout->addWidget(LblNote);
+    layout->addWidget(BtnWinner, 0, Qt::AlignRight);
     layout->addWidget(close);
     connect(BtnCheck, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { CheckClick(); }); });
     // A card on show always answers what the boxes say: a change takes it away.
@@ -104,6 +117,13 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     ShowKind(IsTicketCode(CboCode->currentText()));
     connect(EdtCard, &QSpinBox::valueChanged, this, &CheckCardDialog::ClearResult);
     connect(CboPattern, &QComboBox::currentIndexChanged, this, &CheckCardDialog::ClearResult);
+    connect(CboPattern, &QComboBox::currentIndexChanged, this, &CheckCardDialog::ShowPicture);
+    connect(BtnWinner, &QPushButton::clicked, this, [this] {
+        BtnWinner->setEnabled(false);
+        if (Winner)
+            Winner(EdtCard->value(), WinningLine);
+    });
+    ShowPicture();
     UseWindowColours(this);
 }
 
@@ -122,6 +142,7 @@ void CheckCardDialog::ShowKind(bool tickets)
                                 : QString());
     EdtCard->setRange(1, tickets ? NinetyBall::TicketsPerStrip * (NinetyBall::MaxStrips + 1) : MaxCardNumber);
     FillPatternBox(CboPattern, tickets);
+    ShowPicture();
     Grid->setVisible(!tickets);
     TicketGrid->setVisible(tickets);
 }
@@ -133,6 +154,20 @@ void CheckCardDialog::ClearResult()
     LblVerdict->clear();
     LblVerdict->setPalette(palette());
     LblNote->clear();
+    BtnWinner->setEnabled(false);
+    WinningLine.clear();
+}
+
+void CheckCardDialog::ShowPicture()
+{
+    const Pattern pattern = BoxPattern(CboPattern);
+    Picture->Show(Tickets ? nullptr : &pattern, pattern.Side == 0 ? 5 : pattern.Side);
+}
+
+void CheckCardDialog::OnWinner(std::function<void(int card, const QString& line)> winner)
+{
+    Winner = std::move(winner);
+    BtnWinner->setVisible(static_cast<bool>(Winner));
 }
 
 void CheckCardDialog::ShowVerdict(const QString& text, bool bingo)
@@ -163,7 +198,7 @@ void CheckCardDialog::CheckClick()
     if (code && source.Code.isEmpty())
         source.Key = code->Text(); // calls are kept by the game's code
     const QSet<QString> called = CalledIn(source);
-    const auto pattern = static_cast<WinPattern>(CboPattern->currentData().toInt());
+    const Pattern pattern = BoxPattern(CboPattern);
     const CardCheck check = CheckCard(source.Words, source.Options, typed, EdtCard->value(), source.Cards, called, pattern);
     if (!check.Error.isEmpty()) {
         Asks.Error(check.Error);
@@ -171,9 +206,21 @@ void CheckCardDialog::CheckClick()
     }
     Grid->Show(check.Card, check.Card.Marked(called), check.Result.Cells);
     ShowVerdict(check.Result.Text, check.Result.Bingo);
+    WinningLine = check.Result.Name;
+    BtnWinner->setEnabled(check.Result.Bingo);
     LblNote->setText(check.Note);
     Speaker->Say(check.Note.isEmpty() ? tr("Card %1: %2").arg(EdtCard->value()).arg(check.Result.Text)
                                       : tr("Card %1: %2. %3").arg(EdtCard->value()).arg(check.Result.Text, check.Note));
+}
+
+void CheckCardDialog::PlayFor(const QString& key)
+{
+    if (Tickets) {
+        if (const int at = CboPattern->findData(static_cast<int>(TicketPrizePattern(key))); at >= 0)
+            CboPattern->setCurrentIndex(at);
+    } else {
+        ChoosePattern(CboPattern, key);
+    }
 }
 
 void CheckCardDialog::CheckTicketClick(const QString& typed)
@@ -193,6 +240,8 @@ void CheckCardDialog::CheckTicketClick(const QString& typed)
     }
     TicketGrid->Show(check.Shown, called, check.Result.Rows);
     ShowVerdict(check.Result.Text, check.Result.Won);
+    WinningLine = CboPattern->currentText();
+    BtnWinner->setEnabled(check.Result.Won);
     const QString where = tr("Ticket %1 is ticket %2 of strip %3.").arg(EdtCard->value()).arg(check.Ticket).arg(check.Strip);
     LblNote->setText(check.Note.isEmpty() ? where : where + u' ' + check.Note);
     Speaker->Say(tr("Ticket %1: %2. %3").arg(EdtCard->value()).arg(check.Result.Text, LblNote->text()));

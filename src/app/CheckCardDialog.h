@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
-#include "game/WinPatterns.h"
+#include "game/Patterns.h"
 #include "settings/GameHistory.h"
 
 #include <QDialog>
 #include <functional>
 
 class Announcer;
+class PatternPicture;
 class CardGridView;
 class TicketGridView;
 class QComboBox;
@@ -30,11 +31,17 @@ public:
     CheckCardDialog(QWidget* owner, Prompts& asks, std::function<GameSource()> currentList, const QString& code = {});
 
     void CheckClick();
+    // Checks for the prize played: the pattern of that key (a ticket's "one", "two", "house").
+    void PlayFor(const QString& key);
+    // Where the caller plays for prizes: Confirm Winner, on a card that wins, tells it.
+    void OnWinner(std::function<void(int card, const QString& line)> winner);
 
     QComboBox* CboCode = nullptr;
     QSpinBox* EdtCard = nullptr;
     QComboBox* CboPattern = nullptr;
     QPushButton* BtnCheck = nullptr;
+    QPushButton* BtnWinner = nullptr;
+    PatternPicture* Picture = nullptr;
     CardGridView* Grid = nullptr;
     TicketGridView* TicketGrid = nullptr;
     QLabel* LblNumber = nullptr; // "Card number:" or "Ticket number:" 
@@ -48,6 +55,9 @@ private:
     void ShowKind(bool tickets);
     void CheckTicketClick(const QString& typed);
     bool Tickets = false;
+    void ShowPicture();
+    std::function<void(int, const QString&)> Winner;
+    QString WinningLine;
     void ShowVerdict(const QString& text, bool bingo);
     Prompts& Asks;
     std::function<GameSource()> CurrentList;

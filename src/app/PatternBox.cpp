@@ -2,24 +2,60 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/PatternBox.h"
 #include "game/NinetyBall.h"
-#include "game/WinPatterns.h"
+#include "settings/OwnPatterns.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
 
-void FillPatternBox(QComboBox* box, bool tickets)
+namespace {
+constexpr int OwnRole = Qt::UserRole + 1; // a host's pattern, as its file holds it
+}
+
+void FillPatternBox(QComboBox* box, bool tickets, int side)
 {
     {
         const QSignalBlocker quiet(box);
+        const QString was = box->currentData().toString();
         box->clear();
-        if (tickets)
+        if (tickets) {
             for (const NinetyBall::TicketPattern p : NinetyBall::TicketPatterns)
                 box->addItem(NinetyBall::TicketPatternName(p), static_cast<int>(p));
-        else
-            for (const WinPattern p : {WinPattern::AnyLine, WinPattern::FourCorners, WinPattern::X, WinPattern::FullCard})
-                box->addItem(PatternName(p), static_cast<int>(p));
+        } else {
+            const std::vector<Pattern> own = OwnPatterns::Read();
+            for (const Pattern* p : side == 0 ? PatternsFor(5, own) : PatternsFor(side, own)) {
+                box->addItem(p->AnyWayRound ? QComboBox::tr("%1 (any way round)").arg(p->Name) : p->Name, p->Key);
+                if (p->Own)
+                    box->setItemData(box->count() - 1, WritePatterns({*p}), OwnRole);
+            }
+            if (side == 0) // the host's drawn for 3 x 3 and 7 x 7 too
+                for (const Pattern& p : own)
+                    if (!p.PlaysOn(5)) {
+                        box->addItem(p.AnyWayRound ? QComboBox::tr("%1 (any way round)").arg(p.Name) : p.Name, p.Key);
+                        box->setItemData(box->count() - 1, WritePatterns({p}), OwnRole);
+                    }
+            box->setCurrentIndex(std::max(0, box->findData(was)));
+        }
     }
     // The value a screen reader says is the pattern the box shows now (filled quietly, the
     // box tells no one else).
     box->setAccessibleDescription(box->currentText());
+}
+
+Pattern BoxPattern(const QComboBox* box)
+{
+    if (const QByteArray own = box->currentData(OwnRole).toByteArray(); !own.isEmpty()) {
+        const PatternFile file = ReadPatterns(own);
+        if (!file.Patterns.empty())
+            return file.Patterns.front();
+    }
+    const Pattern* found = FindPattern(box->currentData().toString());
+    return found ? *found : ClassicPattern(WinPattern::AnyLine);
+}
+
+bool ChoosePattern(QComboBox* box, const QString& key)
+{
+    const int at = box->findData(key);
+    if (at >= 0)
+        box->setCurrentIndex(at);
+    return at >= 0;
 }

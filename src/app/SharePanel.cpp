@@ -12,6 +12,7 @@
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "game/PlayerMessage.h"
+#include "game/Prizes.h"
 #include "game/SharedGame.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
@@ -108,9 +109,9 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     });
     connect(CboPattern, &QComboBox::currentIndexChanged, this, [this] {
         if (Server && Game.Tickets)
-            Server->SetTicketPattern(ChosenTicketPattern());
+            Server->SetTicketPattern(ChosenTicketPattern(), PrizeTitle);
         else if (Server)
-            Server->SetPattern(ChosenPattern());
+            Server->SetPattern(ChosenPattern(), PrizeTitle);
         ShowClaim();
     });
     connect(LstClaims, &QListWidget::currentRowChanged, this, [this] { ShowClaim(); });
@@ -121,6 +122,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
             item->setData(Qt::UserRole + 2, true);
             item->setText(tr("%1 (confirmed)").arg(item->text()));
             Q_EMIT ClaimsChanged();
+            Q_EMIT ClaimConfirmed(item->data(Qt::UserRole).toInt(), WinningLine(item->data(Qt::UserRole).toInt()));
         }
     });
     connect(BtnClear, &QPushButton::clicked, this, [this] {
@@ -141,7 +143,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         throw PlatformError(tr("Only a printed game can be shared: choose it in \"Play\"."));
     Game = game;
     Calls = calls;
-    FillPatternBox(CboPattern, game.Tickets);
+    FillPatternBox(CboPattern, game.Tickets, CardSide(game.Options.SizeIndex));
     ClaimCard->setVisible(!game.Tickets);
     ClaimTicket->setVisible(game.Tickets);
     auto lock = std::make_shared<std::mutex>();
@@ -341,8 +343,42 @@ void SharePanel::ShowClaim()
     // The card as the phone got it, from the game's own deal.
     const CardView view = MakeCardView(CardOf(item->data(Qt::UserRole).toInt()), Game.Options);
     const std::vector<bool> marked = view.Marked(QSet<QString>(Calls.cbegin(), Calls.cend()));
-    const Verdict verdict = CheckPattern(marked, view.Side, ChosenPattern(), view.Heading);
+    const Verdict verdict = CheckFor(marked, view.Side, ChosenPattern(), view.Heading);
     ClaimCard->Show(view, marked, verdict.Cells);
+}
+
+QString SharePanel::WinningLine(int card) const
+{
+    if (Game.Tickets) {
+        const NinetyBall::Ticket ticket = TicketOf(card);
+        const auto verdict = NinetyBall::CheckTicket(ticket, NinetyBall::CalledNumbers(Calls), ChosenTicketPattern());
+        return verdict.Won ? NinetyBall::TicketPatternName(ChosenTicketPattern()) : QString();
+    }
+    const CardView view = MakeCardView(CardOf(card), Game.Options);
+    return CheckFor(view.Marked(QSet<QString>(Calls.cbegin(), Calls.cend())), view.Side, ChosenPattern(), view.Heading).Name;
+}
+
+void SharePanel::PlayFor(const QString& key, const QString& title)
+{
+    PrizeTitle = title;
+    if (Game.Tickets) {
+        const int at = CboPattern->findData(static_cast<int>(TicketPrizePattern(key)));
+        if (at >= 0)
+            CboPattern->setCurrentIndex(at);
+    } else {
+        ChoosePattern(CboPattern, key);
+    }
+    // The phones hear the title even where the pattern stayed the same.
+    if (Server && Game.Tickets)
+        Server->SetTicketPattern(ChosenTicketPattern(), PrizeTitle);
+    else if (Server)
+        Server->SetPattern(ChosenPattern(), PrizeTitle);
+}
+
+void SharePanel::Announce(const QString& news)
+{
+    if (Server)
+        Server->Announce(news);
 }
 
 NinetyBall::TicketPattern SharePanel::ChosenTicketPattern() const
@@ -350,9 +386,9 @@ NinetyBall::TicketPattern SharePanel::ChosenTicketPattern() const
     return static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt());
 }
 
-WinPattern SharePanel::ChosenPattern() const
+Pattern SharePanel::ChosenPattern() const
 {
-    return static_cast<WinPattern>(CboPattern->currentData().toInt());
+    return BoxPattern(CboPattern);
 }
 
 void SharePanel::ShowQr()

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "game/NinetyBall.h"
-#include "game/WinPatterns.h"
+#include "game/Patterns.h"
 #include "settings/GameHistory.h"
 
 #include <QHostAddress>
@@ -40,6 +40,11 @@ public:
     QString Url() const;
     // The oldest claim neither confirmed nor cleared, as listed; empty when none waits.
     QString WaitingClaim() const;
+    // Plays for a prize: the pattern of that key ("corners"; a ticket's "one", "two",
+    // "house") chosen, and `title` shown on the phones. Empty title: the pattern's name.
+    void PlayFor(const QString& key, const QString& title);
+    // Said on every phone: "Bingo! Card 17".
+    void Announce(const QString& news);
 
     QLabel* LblQr = nullptr;
     QLabel* LblUrl = nullptr;
@@ -59,6 +64,8 @@ Q_SIGNALS:
     void ClaimArrived(const QString& text);
     // A claim came, or was confirmed or cleared: WaitingClaim() may say another.
     void ClaimsChanged();
+    // The host confirmed a card's claim; `line` is what it won with, as it stands now.
+    void ClaimConfirmed(int card, const QString& line);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -71,7 +78,9 @@ private:
     void RemoveSeats(bool wholeAddress);
     void ShowQr();
     void SayRecordFailure(const QString& note);
-    WinPattern ChosenPattern() const;
+    Pattern ChosenPattern() const;
+    // The pattern a card won the claim with ("row 2"), or a ticket's prize; empty if none.
+    QString WinningLine(int card) const;
     NinetyBall::TicketPattern ChosenTicketPattern() const;
 
     Prompts& Asks;
@@ -82,4 +91,5 @@ private:
     std::shared_ptr<SharedGame> Shared;
     std::unique_ptr<ShareServer> Server;
     bool RecordFailureSaid = false;
+    QString PrizeTitle; // what the phones show of the prize played
 };

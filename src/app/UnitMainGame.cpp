@@ -69,9 +69,13 @@ void TFrmMain::MnuCallWordsClick()
     if (!Caller) {
         Caller = new CallerWindow(this, Env.Asks, Env.Voice, [this] { return CurrentGameSource(); },
                                   [] { return SteadyClock().Counter(); });
-        connect(Caller, &CallerWindow::CheckRequested, this, [this](const QString& code) {
-            Guard([this, code] {
+        connect(Caller, &CallerWindow::CheckRequested, this, [this](const QString& code, const QString& pattern) {
+            Guard([this, code, pattern] {
                 CheckCardDialog check(Caller, Env.Asks, [this] { return CurrentGameSource(); }, code);
+                if (!pattern.isEmpty()) {
+                    check.PlayFor(pattern);
+                    check.OnWinner([this](int card, const QString& line) { Caller->ConfirmWinner(card, line); });
+                }
                 check.exec();
             });
         });

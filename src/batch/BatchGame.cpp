@@ -8,12 +8,14 @@
 #include "game/CardView.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
-#include "game/WinPatterns.h"
+#include "game/Patterns.h"
 #include "platform/PlatformError.h"
 #include "platform/TextFile.h"
 #include "settings/GameHistory.h"
+#include "settings/OwnPatterns.h"
 #include "words/WordListFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 #include <cstdio>
@@ -89,10 +91,10 @@ int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions 
     const QSet<QString> called(calls->cbegin(), calls->cend());
     const auto code = ParseGameCode(*options.Check);
     const auto record = code ? GameHistory::Find(code->Text()) : std::nullopt;
-    WinPattern pattern = WinPattern::AnyLine;
-    ParsePattern(options.Pattern, pattern);
-    const CardCheck check =
-        CheckCard(words, card, *options.Check, options.Card, record ? record->Cards : 0, called, pattern);
+    const std::vector<Pattern> own = OwnPatterns::Read();
+    const Pattern* pattern = FindPattern(options.Pattern, own);
+    const CardCheck check = CheckCard(words, card, *options.Check, options.Card, record ? record->Cards : 0, called,
+                                      pattern ? *pattern : ClassicPattern(WinPattern::AnyLine));
     if (!check.Error.isEmpty()) {
         BatchFail(check.Error);
         return 1;
@@ -102,4 +104,27 @@ int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions 
     if (!check.Note.isEmpty())
         std::printf("%s\n", qUtf8Printable(check.Note));
     return check.Result.Bingo ? 0 : 4;
+}
+
+QString PatternListing()
+{
+    // The key --pattern takes, then the name; a pattern of one card size says which.
+    QString listing;
+    QStringList problems;
+    std::vector<Pattern> own = OwnPatterns::Read(&problems);
+    for (const QString& problem : std::as_const(problems))
+        BatchFail(problem);
+    const auto line = [&](const Pattern& p) {
+        QString name = p.Name;
+        if (p.Side != 0)
+            name = QCoreApplication::translate("BatchGame", "%1, on %2 x %2 cards").arg(name).arg(p.Side);
+        if (p.AnyWayRound)
+            name = QCoreApplication::translate("BatchGame", "%1, any way round").arg(name);
+        listing += QStringLiteral("%1  %2\n").arg(p.Own ? u'"' + p.Key + u'"' : p.Key, -18).arg(name);
+    };
+    for (const Pattern& p : PatternLibrary())
+        line(p);
+    for (const Pattern& p : own)
+        line(p);
+    return listing;
 }

@@ -21,6 +21,8 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
                                          CardOptions& card, int count, int& first, int& status);
 
 // --check: writes the card as text and the verdict; 0 for a bingo, 4 for none, 1 for errors.
+// The patterns --pattern takes, a line each: the key, then the name.
+QString PatternListing();
 int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions card);
 
 // The card options a game was printed with, where the history knows the code.

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "batch/BatchOptions.h"
 #include "game/NumberedGame.h"
+#include "game/Patterns.h"
+#include "settings/OwnPatterns.h"
 #include "platform/IntegerConversion.h"
 #include "output/QtPrinters.h"
 #include <QCoreApplication>
@@ -89,7 +91,9 @@ QString BatchUsage()
         "                             and say whether it wins (exit 0: bingo, 4: not yet)\n"
         "      --card N               the card to check\n"
         "      --called FILE          the words called so far, one per line\n"
-        "      --pattern line|corners|x|full   the winning pattern (default line)\n"
+        "      --pattern NAME         the winning pattern: line (the default), corners, x, full, a named\n"
+        "                             shape (postage-stamp, letter-t ...) or one you drew\n"
+        "      --patterns             list the patterns --pattern takes and exit\n"
         "\n"
         "90-ball tickets (no LIST needed; a list given must be the numbers 1 to 90):\n"
         "      --tickets              print strips of six tickets instead of cards\n"
@@ -237,6 +241,8 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             o.Quiet = true;
         } else if (name == "-h" || name == "--help") {
             o.Help = true;
+        } else if (name == "--patterns") {
+            o.ListPatterns = true;
         } else if (name == "--version") {
             o.Version = true;
         } else if (name == "--") {
@@ -249,7 +255,7 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             positional << arg;
         }
     }
-    if (o.Help || o.Version)
+    if (o.Help || o.Version || o.ListPatterns)
         return o;
     if (o.More && (!o.Game || o.Check || o.CallList)) {
         error = QCoreApplication::translate("BatchOptions", "--more goes with --game, for cards or strips to print or export");
@@ -263,10 +269,10 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         o.ListFile = positional.value(0);
         return o;
     }
-    if (WinPattern pattern; !ParsePattern(o.Pattern, pattern)) {
+    if (!FindPattern(o.Pattern, OwnPatterns::Read())) {
         error = QCoreApplication::translate("BatchOptions", "invalid value for %1: '%2' (%3)")
                     .arg(QStringLiteral("--pattern"), o.Pattern,
-                         QCoreApplication::translate("BatchOptions", "line, corners, x or full"));
+                         QCoreApplication::translate("BatchOptions", "--patterns lists the patterns"));
         return std::nullopt;
     }
     if (o.Strip != 0 || o.Strips != 1) {

@@ -46,6 +46,7 @@ struct BatchOptions {
     int Ticket = 0; // ... or, without a strip, the ticket's number counted through the game
     bool Help = false;
     bool Version = false;
+    bool ListPatterns = false;
 };
 
 // Parses the arguments (without the program name). A bad option or value gives the

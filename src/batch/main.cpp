@@ -3,6 +3,7 @@
 // plumwick-print: prints bingo cards or the call list of a word list without a window.
 #include "platform/CommandLine.h"
 #include "platform/HeapTuning.h"
+#include "batch/BatchGame.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchPrint.h"
 #include "platform/Translations.h"
@@ -52,6 +53,10 @@ int main(int argc, char* argv[])
     }
     if (options->Help) {
         std::fputs(qUtf8Printable(BatchUsage()), stdout);
+        return 0;
+    }
+    if (options->ListPatterns) {
+        std::fputs(qUtf8Printable(PatternListing()), stdout);
         return 0;
     }
     if (options->Version) {

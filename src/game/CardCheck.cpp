@@ -31,7 +31,7 @@ QString ShapeMismatchText(const GameCode& code, const QStringList& words, const 
 }
 
 CardCheck CheckCard(const QStringList& words, const CardOptions& options, const QString& codeText, int card,
-                    int knownCards, const QSet<QString>& called, WinPattern pattern)
+                    int knownCards, const QSet<QString>& called, const Pattern& pattern)
 {
     CardCheck check;
     GameCodeError why = GameCodeError::None;
@@ -65,6 +65,6 @@ CardCheck CheckCard(const QStringList& words, const CardOptions& options, const 
         check.Note = QCoreApplication::translate("CardCheck", "This computer has no record of game %1, so it cannot confirm how many cards the "
                                     "game has.")
                          .arg(check.Code);
-    check.Result = CheckPattern(check.Card.Marked(called), check.Card.Side, pattern, check.Card.Heading);
+    check.Result = CheckFor(check.Card.Marked(called), check.Card.Side, pattern, check.Card.Heading);
     return check;
 }

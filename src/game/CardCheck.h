@@ -3,7 +3,7 @@
 #pragma once
 #include "card/CardOptions.h"
 #include "game/CardView.h"
-#include "game/WinPatterns.h"
+#include "game/Patterns.h"
 
 #include <QSet>
 #include <QString>
@@ -31,4 +31,4 @@ QString ShapeMismatchText(const GameCode& code, const QStringList& words, const 
 
 // `knownCards`: the game's count where the history knows it (0: unknown).
 CardCheck CheckCard(const QStringList& words, const CardOptions& options, const QString& code, int card,
-                    int knownCards, const QSet<QString>& called, WinPattern pattern);
+                    int knownCards, const QSet<QString>& called, const Pattern& pattern);

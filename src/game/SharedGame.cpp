@@ -12,16 +12,16 @@ SharedGame::Ledger SharedGame::Ledger::Counting(int used)
     return {[had] { return *had; }, [had] { return ++*had; }};
 }
 
-SharedGame::SharedGame(QString code, CardOptions options, WinPattern pattern, Ledger ledger, int limit, Cards cards,
+SharedGame::SharedGame(QString code, CardOptions options, Pattern pattern, Ledger ledger, int limit, Cards cards,
                        Secrets secrets, Limits limits)
-    : GameCode(std::move(code)), Options(std::move(options)), Playing(pattern), Book(std::move(ledger)), Limit(limit),
+    : GameCode(std::move(code)), Options(std::move(options)), Playing(std::move(pattern)), Book(std::move(ledger)), Limit(limit),
       CardCells(std::move(cards)), NewSecret(std::move(secrets)), Bounds(limits)
 {
 }
 
 SharedGame::SharedGame(QString code, NinetyBall::TicketPattern pattern, Ledger ledger, int limit, Tickets tickets,
                        Secrets secrets, Limits limits)
-    : GameCode(std::move(code)), Playing(WinPattern::AnyLine), Book(std::move(ledger)), Limit(limit),
+    : GameCode(std::move(code)), Playing(ClassicPattern(WinPattern::AnyLine)), Book(std::move(ledger)), Limit(limit),
       TicketOf(std::move(tickets)), TicketGoal(pattern), NewSecret(std::move(secrets)), Bounds(limits)
 {
 }
@@ -175,7 +175,7 @@ Verdict SharedGame::Judge(const Seat& seat) const
 {
     if (!seat.Ticket) {
         const QSet<QString> called(CallsSoFar.cbegin(), CallsSoFar.cend());
-        return CheckPattern(seat.View.Marked(called), seat.View.Side, Playing, seat.View.Heading);
+        return CheckFor(seat.View.Marked(called), seat.View.Side, Playing, seat.View.Heading);
     }
     // A ticket, as the checker judges it; the winning rows' numbers are its cells.
     const NinetyBall::TicketVerdict ticket = NinetyBall::CheckTicket(*seat.Ticket, NinetyBall::CalledNumbers(CallsSoFar), TicketGoal);

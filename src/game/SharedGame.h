@@ -4,7 +4,7 @@
 #include "card/CardOptions.h"
 #include "game/CardView.h"
 #include "game/NinetyBall.h"
-#include "game/WinPatterns.h"
+#include "game/Patterns.h"
 
 #include <QHash>
 #include <QSet>
@@ -38,7 +38,7 @@ public:
 
     // Phones are dealt the cards the ledger gives, no further than `limit`, the cards the
     // list can give.
-    SharedGame(QString code, CardOptions options, WinPattern pattern, Ledger ledger, int limit, Cards cards,
+    SharedGame(QString code, CardOptions options, Pattern pattern, Ledger ledger, int limit, Cards cards,
                Secrets secrets, Limits limits);
     // A game of 90-ball tickets: a seat is a ticket, numbered through the game (ticket 8 is
     // ticket 2 of strip 2); the ledger and `limit` count tickets.
@@ -46,6 +46,7 @@ public:
     SharedGame(QString code, NinetyBall::TicketPattern pattern, Ledger ledger, int limit, Tickets tickets, Secrets secrets,
                Limits limits);
     bool IsTickets() const { return static_cast<bool>(TicketOf); }
+    const CardOptions& CardOptionsOf() const { return Options; }
 
     struct Seat {
         QString Secret;
@@ -94,8 +95,8 @@ public:
     // The highest card dealt to a phone here.
     int Used() const { return UsedCards; }
     const QString& Code() const { return GameCode; }
-    WinPattern Pattern() const { return Playing; }
-    void SetPattern(WinPattern pattern) { Playing = pattern; }
+    const ::Pattern& PlayingFor() const { return Playing; }
+    void SetPattern(::Pattern pattern) { Playing = std::move(pattern); }
     NinetyBall::TicketPattern TicketPlaying() const { return TicketGoal; }
     void SetTicketPattern(NinetyBall::TicketPattern pattern) { TicketGoal = pattern; }
 
@@ -119,7 +120,7 @@ private:
 
     QString GameCode;
     CardOptions Options;
-    WinPattern Playing;
+    ::Pattern Playing;
     Ledger Book;
     int UsedCards = 0;
     int Limit;

@@ -3,6 +3,7 @@
 #pragma once
 #include "card/CardOptions.h"
 #include "game/CallerDraw.h"
+#include "game/Prizes.h"
 
 #include <QList>
 #include <QStringList>
@@ -96,5 +97,9 @@ QString CallsPath(const QString& key);
 // none where nothing (readable, fitting these words) is saved.
 CallerDraw SavedCalls(const GameSource& source);
 void SaveCalls(const GameSource& source, const CallerDraw& calls);
+// The prizes a game is played for and their winners, kept beside its calls (Prizes-KEY.json);
+// none where nothing readable is kept. Saving no prizes removes the file.
+PrizeRound SavedPrizes(const GameSource& source);
+void SavePrizes(const GameSource& source, const PrizeRound& round);
 
 } // namespace GameHistory

@@ -31,7 +31,10 @@ QByteArray PlayerPage(QByteArray& policy, bool tickets)
     html += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>%1</title>\n<style>")
                 .arg(e(QT_TRANSLATE_NOOP("ShareServer", "Bingo with Plumwick")));
     html += QString::fromUtf8(style) + QStringLiteral("</style>\n</head>\n<body>\n<main>\n");
+    html += QStringLiteral("<p id=\"news\" class=\"news\" role=\"alert\" hidden></p>\n");
     html += QStringLiteral("<p id=\"call\" class=\"call\" aria-live=\"polite\"></p>\n<p id=\"last\" class=\"last\"></p>\n");
+    html += QStringLiteral("<div id=\"prize\" class=\"prize\" hidden><span id=\"prize-title\"></span>"
+                           "<span id=\"prize-picture\" class=\"pattern\" aria-hidden=\"true\"></span></div>\n");
     html += QStringLiteral("<section id=\"join\">\n<button type=\"button\" id=\"deal\">%1</button>\n"
                            "<label for=\"number\">%2</label> <input id=\"number\" inputmode=\"numeric\" size=\"6\">\n"
                            "%4<button type=\"button\" id=\"take\">%3</button>\n</section>\n")
@@ -55,7 +58,8 @@ QByteArray PlayerPage(QByteArray& policy, bool tickets)
         {"t-wait", T(QT_TRANSLATE_NOOP("ShareServer", "Waiting for the first call"))},
         {"t-lost", T(QT_TRANSLATE_NOOP("ShareServer", "Connection lost; trying again..."))},
         {"t-row-name", QCoreApplication::translate("TicketWebPage", "Row %1")},
-        {"t-blank", QCoreApplication::translate("TicketWebPage", "blank")}};
+        {"t-blank", QCoreApplication::translate("TicketWebPage", "blank")},
+        {"t-round", T(QT_TRANSLATE_NOOP("ShareServer", "%1 (any way round)"))}};
     html += PageEnd(texts, script);
     return html.toUtf8();
 }

@@ -352,23 +352,54 @@ void ShareServer::SetCalls(const QStringList& calls)
     }
 }
 
-void ShareServer::SetPattern(WinPattern pattern)
+void ShareServer::SetPattern(const Pattern& pattern, const QString& title)
 {
+    const int side = CardSide(Game->CardOptionsOf().SizeIndex);
+    QJsonArray cells;
+    const std::vector<bool> drawn = pattern.PlaysOn(side) ? pattern.Drawn(side) : std::vector<bool>();
+    for (int i = 0; i < static_cast<int>(drawn.size()); ++i)
+        if (drawn[static_cast<std::size_t>(i)])
+            cells.append(i);
+    const QJsonObject prize{{QStringLiteral("title"), title.isEmpty() ? pattern.Name : title},
+                            {QStringLiteral("side"), side},
+                            {QStringLiteral("cells"), cells},
+                            {QStringLiteral("round"), pattern.AnyWayRound}};
     std::lock_guard<std::mutex> guard(Lock);
     Game->SetPattern(pattern);
+    ShowPrize(prize);
 }
 
-void ShareServer::SetTicketPattern(NinetyBall::TicketPattern pattern)
+void ShareServer::SetTicketPattern(NinetyBall::TicketPattern pattern, const QString& title)
 {
+    const QJsonObject prize{{QStringLiteral("title"), title.isEmpty() ? NinetyBall::TicketPatternName(pattern) : title}};
     std::lock_guard<std::mutex> guard(Lock);
     Game->SetTicketPattern(pattern);
+    ShowPrize(prize);
+}
+
+void ShareServer::ShowPrize(const QJsonObject& prize)
+{
+    if (prize == Prize)
+        return;
+    Prize = prize;
+    Events.push_back(QJsonDocument(QJsonObject{{QStringLiteral("prize"), Prize}}).toJson(QJsonDocument::Compact));
+    WakeStreams();
+}
+
+void ShareServer::Announce(const QString& news)
+{
+    std::lock_guard<std::mutex> guard(Lock);
+    Events.push_back(QJsonDocument(QJsonObject{{QStringLiteral("news"), news.left(200)}}).toJson(QJsonDocument::Compact));
+    WakeStreams();
 }
 
 QByteArray ShareServer::Snapshot() const
 {
-    return QJsonDocument(QJsonObject{{QStringLiteral("calls"), QJsonArray::fromStringList(Game->Calls())},
-                                     {QStringLiteral("count"), Game->Calls().size()}})
-        .toJson(QJsonDocument::Compact);
+    QJsonObject state{{QStringLiteral("calls"), QJsonArray::fromStringList(Game->Calls())},
+                      {QStringLiteral("count"), Game->Calls().size()}};
+    if (!Prize.isEmpty())
+        state.insert(QStringLiteral("prize"), Prize);
+    return QJsonDocument(state).toJson(QJsonDocument::Compact);
 }
 
 long ShareServer::Read(Stream* stream, char* buffer, size_t size)

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QHostAddress>
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <condition_variable>
@@ -59,9 +60,13 @@ public:
 
     // The calls now, after a call or an undo in the caller.
     void SetCalls(const QStringList& calls);
-    // The pattern claims are checked against from now on.
-    void SetPattern(WinPattern pattern);
-    void SetTicketPattern(NinetyBall::TicketPattern pattern);
+    // The pattern claims are checked against from now on, and what the phones show of it:
+    // `title` ("Prize 2 of 3: Four corners"; empty: the pattern's name) and, for a card, its
+    // picture.
+    void SetPattern(const Pattern& pattern, const QString& title = {});
+    void SetTicketPattern(NinetyBall::TicketPattern pattern, const QString& title = {});
+    // Said on every phone at once, large: "Bingo! Card 17".
+    void Announce(const QString& news);
 
     // The seats, for the host; letting go of one seat, or of every seat of an address.
     QList<SharedGame::SeatRow> Seats() const;
@@ -89,6 +94,7 @@ private:
     QByteArray Snapshot() const;
     // With Lock held: every suspended stream goes on (to send what is new, or a keep-alive).
     void WakeStreams();
+    void ShowPrize(const QJsonObject& prize); // with Lock held
     void HandOverClaims();
     bool HostAllowed(const char* host) const;
     void SweepLoop();
@@ -106,6 +112,7 @@ private:
     mutable std::mutex Lock;
     std::condition_variable Changed; // wakes the sweeper to stop
     std::vector<QByteArray> Events; // every call and undo, in order
+    QJsonObject Prize;              // what the phones show of the pattern played
     std::vector<Stream*> Live;      // the event streams open
     // Claims heard and not yet handed to the window: the last of each card, handed over in
     // one go however many come, so a flood of claims never queues up before a key press.

@@ -121,7 +121,8 @@ TEST_F(MainWindowTest, TheCheckerTurnsToTicketsForATicketGame)
     EXPECT_FALSE(check.TicketGrid->Showing());
     check.CboCode->setEditText(GameCode{99, 5}.Text());
     EXPECT_EQ(check.LblNumber->text(), "&Card number:");
-    EXPECT_EQ(check.CboPattern->count(), 4);
+    EXPECT_EQ(check.CboPattern->count(), static_cast<int>(PatternsFor(5, {}).size()));
+    EXPECT_EQ(check.CboPattern->itemText(1), "Four corners");
 }
 
 TEST(TraditionalCalls, AHostsListIsReadLeniently)

@@ -230,20 +230,20 @@ TEST(CardCheck, WhatTheCheckCannotKnowIsSaid)
     const QString code = game.Code().Text();
     // Without the game's record the card is shown, and the note says what can't be known;
     // the last card a game can print can be asked for.
-    const CardCheck unknown = CheckCard(numbers, options, code, MaxCardNumber, 0, {}, WinPattern::AnyLine);
+    const CardCheck unknown = CheckCard(numbers, options, code, MaxCardNumber, 0, {}, ClassicPattern(WinPattern::AnyLine));
     EXPECT_TRUE(unknown.Error.isEmpty()) << unknown.Error.toStdString();
     EXPECT_EQ(unknown.Note, "This computer has no record of game " + code + ", so it cannot confirm how many cards the game has.");
-    EXPECT_TRUE(CheckCard(numbers, options, code, 3, 10, {}, WinPattern::AnyLine).Note.isEmpty());
+    EXPECT_TRUE(CheckCard(numbers, options, code, 3, 10, {}, ClassicPattern(WinPattern::AnyLine)).Note.isEmpty());
     // Another card size or free space is named; another list is said as such.
     CardOptions small = options;
     small.SizeIndex = 0;
     small.FreeSpace = false;
-    EXPECT_EQ(CheckCard(numbers, small, code, 1, 10, {}, WinPattern::AnyLine).Error,
+    EXPECT_EQ(CheckCard(numbers, small, code, 1, 10, {}, ClassicPattern(WinPattern::AnyLine)).Error,
               "Game " + code + " has cards of 5 x 5 with a free space, but the check is set to 3 x 3 without a free "
               "space. Change the card size or the free space and check again.");
-    EXPECT_EQ(CheckCard(NumberWords(1, 74), options, code, 1, 10, {}, WinPattern::AnyLine).Error,
+    EXPECT_EQ(CheckCard(NumberWords(1, 74), options, code, 1, 10, {}, ClassicPattern(WinPattern::AnyLine)).Error,
               "This card was printed from another word list.");
-    EXPECT_EQ(CheckCard(numbers, options, "  ", 1, 10, {}, WinPattern::AnyLine).Error,
+    EXPECT_EQ(CheckCard(numbers, options, "  ", 1, 10, {}, ClassicPattern(WinPattern::AnyLine)).Error,
               "Please type the game code printed on the card (as K7F2-9QXA).");
 }
 

@@ -25,7 +25,7 @@ QStringList Numbers(int from, int count)
 SharedGame Game(int used, int limit, SharedGame::Limits limits = {})
 {
     auto counter = std::make_shared<int>(0);
-    return SharedGame(QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(used), limit,
+    return SharedGame(QStringLiteral("K7F2-9QXA"), CardOptions{}, ClassicPattern(WinPattern::AnyLine), SharedGame::Ledger::Counting(used), limit,
                       [](int n) { return Numbers(n * 100, 24); },
                       [counter] { return QStringLiteral("%1").arg(++*counter, 32, 16, QChar(u'0')); }, limits);
 }

@@ -28,7 +28,7 @@ namespace {
 std::shared_ptr<SharedGame> Game()
 {
     return std::make_shared<SharedGame>(
-        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(0), 1000,
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, ClassicPattern(WinPattern::AnyLine), SharedGame::Ledger::Counting(0), 1000,
         [](int n) { return QStringList(24, QString::number(n)); }, [] { return QString::fromLatin1(ShareServer::NewSecret()); },
         SharedGame::Limits{});
 }
@@ -150,7 +150,7 @@ TEST(ShareAbuse, ARoomThatDropsAndComesBackAtOnceHasTheCallsInAFewSeconds)
 TEST(ShareAbuse, AClaimFloodNeitherDelaysTheCallsNorFillsTheHostsList)
 {
     auto game = std::make_shared<SharedGame>(
-        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(0), 1000,
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, ClassicPattern(WinPattern::AnyLine), SharedGame::Ledger::Counting(0), 1000,
         [](int n) { return QStringList(24, QString::number(n)); }, [] { return QString::fromLatin1(ShareServer::NewSecret()); },
         SharedGame::Limits{500, 0}); // no gap between a seat's claims: the flood at its worst
     ShareServer::Options options;
@@ -218,7 +218,7 @@ TEST(ShareAbuse, ASeatGrabberOnOneAddressGetsOnlyAFew)
 TEST(ShareAbuse, SeatsTakenByAScriptThatLeftFreeTheirPlaceForThePhones)
 {
     auto game = std::make_shared<SharedGame>(
-        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(0), 1000,
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, ClassicPattern(WinPattern::AnyLine), SharedGame::Ledger::Counting(0), 1000,
         [](int n) { return QStringList(24, QString::number(n)); }, [] { return QString::fromLatin1(ShareServer::NewSecret()); },
         SharedGame::Limits{2, 5000}); // a game of two players
     ShareServer::Options options;

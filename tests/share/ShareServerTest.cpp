@@ -24,7 +24,7 @@ std::shared_ptr<SharedGame> Game()
         words << QString::number(i);
     auto counter = std::make_shared<int>(0);
     return std::make_shared<SharedGame>(
-        QStringLiteral("K7F2-9QXA"), CardOptions{}, WinPattern::AnyLine, SharedGame::Ledger::Counting(10), 1000,
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, ClassicPattern(WinPattern::AnyLine), SharedGame::Ledger::Counting(10), 1000,
         [](int n) {
             QStringList cells;
             for (int i = 0; i < 24; ++i)
@@ -107,7 +107,7 @@ TEST(ShareServer, DealsFindsAgainAndHearsClaims)
     ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
     EXPECT_EQ(claims.front().at(0).toString(), QStringLiteral("Card 11 claims bingo: verified, row 1"));
     // The host plays four corners now: the same row is no bingo for another phone's card 12.
-    server.SetPattern(WinPattern::FourCorners);
+    server.SetPattern(ClassicPattern(WinPattern::FourCorners));
     const QJsonObject twelve = Json(PostTo(port, say, R"({"type":"deal"})"));
     server.SetCalls({"1200", "1201", "1202", "1203", "1204"});
     const QJsonObject corners =

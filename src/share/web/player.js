@@ -128,6 +128,20 @@
     } catch (e) { $("status").textContent = text("t-lost"); }
   });
 
+  // The prize played: its name, and its pattern as a small grid.
+  function showPrize(prize) {
+    $("prize").hidden = !prize || !prize.title;
+    if (!prize || !prize.title) return;
+    $("prize-title").textContent = prize.round ? text("t-round").replace("%1", prize.title) : prize.title;
+    const picture = $("prize-picture");
+    picture.replaceChildren();
+    picture.hidden = !prize.side;
+    if (!prize.side) return;
+    picture.style.setProperty("--pside", prize.side);
+    const on = new Set(prize.cells || []);
+    for (let i = 0; i < prize.side * prize.side; i++) picture.appendChild(document.createElement("span")).className = on.has(i) ? "on" : "";
+  }
+
   // The calls: the whole list on (re)connecting, then each call and undo. With a seat, the
   // stream names it, so the game knows this phone is still in the room.
   let events = null;
@@ -136,9 +150,12 @@
     events = new EventSource(seat ? "events?seat=" + seat.secret : "events");
     events.onmessage = (e) => {
       const data = JSON.parse(e.data);
+      if (data.prize !== undefined) showPrize(data.prize);
+      if (data.news !== undefined) { $("news").textContent = data.news; $("news").hidden = false; return; }
       if (data.calls) calls = data.calls;
-      else if (data.call !== undefined) calls.push(data.call);
+      else if (data.call !== undefined) { calls.push(data.call); $("news").hidden = true; }
       else if (data.undo !== undefined) calls.pop();
+      else return;
       if ($("status").textContent === text("t-lost")) $("status").textContent = "";
       showCalls();
     };

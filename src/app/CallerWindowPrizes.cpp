@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// The caller's prizes: the prize played and its pattern, the host's choice of prizes, the
+// winners, and moving on to the next prize.
+#include "app/CallerWindow.h"
+#include "app/PatternPicture.h"
+#include "app/PrizesDialog.h"
+#include "app/SharePanel.h"
+#include "platform/PlatformError.h"
+#include "platform/Prompts.h"
+#include "platform/Speech.h"
+#include "platform/ui/Announcer.h"
+#include "platform/ui/Guarded.h"
+#include "settings/OwnPatterns.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+QBoxLayout* CallerWindow::BuildPrizes()
+{
+    LblPrize = new QLabel(this);
+    LblPrize->setWordWrap(true);
+    LblPrize->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    PrizePicture = new PatternPicture(this, 12);
+    BtnPrizes = new QPushButton(tr("Pri&zes..."), this);
+    BtnPrizes->setToolTip(tr("Play the game for prizes in turn: one line, then two lines, then a full house, or any patterns."));
+    BtnNextPrize = new QPushButton(tr("Ne&xt Prize"), this);
+    connect(BtnPrizes, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { EditPrizes(); }); });
+    connect(BtnNextPrize, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { NextPrize(); }); });
+    connect(Share, &SharePanel::ClaimConfirmed, this, [this](int card, const QString& line) {
+        RunGuarded(Asks, [this, card, line] { ConfirmWinner(card, line); });
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(PrizePicture);
+    row->addWidget(LblPrize, 1);
+    return row;
+}
+
+void CallerWindow::EditPrizes()
+{
+    PrizesDialog prizes(this, Asks, Playing.Tickets, CardSide(Playing.Options.SizeIndex), Round.Prizes());
+    if (prizes.exec() != QDialog::Accepted)
+        return;
+    SetPrizes(prizes.Result());
+}
+
+void CallerWindow::SetPrizes(std::vector<Prize> prizes)
+{
+    Round.SetPrizes(std::move(prizes));
+    SavePrizes();
+    ShowPrize();
+    Speaker->Say(LblPrize->text());
+}
+
+void CallerWindow::ConfirmWinner(int card, const QString& line)
+{
+    const QString bingo = Playing.Tickets ? tr("Bingo! Ticket %1").arg(card) : tr("Bingo! Card %1").arg(card);
+    Share->Announce(bingo);
+    const Prize* prize = Round.Now();
+    if (!prize) {
+        Speaker->Say(bingo);
+        return;
+    }
+    const QString name = PrizeName(prize->Pattern, Playing.Tickets, OwnPatterns::Read());
+    bool movedOn = false;
+    if (!Round.Confirm({card, line, Calls ? Calls->CalledCount() : 0}, movedOn))
+        return; // this card has won this prize already
+    QString said = tr("%1 wins %2").arg(bingo, name);
+    if (movedOn)
+        said = Round.Now() ? tr("%1. Now playing for: %2").arg(said, PrizeName(Round.Now()->Pattern, Playing.Tickets, OwnPatterns::Read()))
+                           : tr("%1. Every prize is won").arg(said);
+    SavePrizes();
+    ShowPrize();
+    Speaker->Say(said);
+    if (ChkReadAloud->isChecked() && Voice)
+        Voice->Say(said);
+}
+
+void CallerWindow::NextPrize()
+{
+    if (!Round.Now())
+        return;
+    Round.Next();
+    SavePrizes();
+    ShowPrize();
+    const QString said = Round.Now() ? tr("Now playing for: %1").arg(PrizeName(Round.Now()->Pattern, Playing.Tickets, OwnPatterns::Read()))
+                                     : tr("Every prize is won");
+    Speaker->Say(said);
+    if (ChkReadAloud->isChecked() && Voice)
+        Voice->Say(said);
+}
+
+void CallerWindow::SavePrizes()
+{
+    try {
+        GameHistory::SavePrizes(Playing, Round);
+    } catch (const PlatformError& e) {
+        Asks.Error(tr("The prizes could not be saved (%1). The game goes on here.").arg(e.Text()));
+    }
+}
+
+void CallerWindow::ShowPrize()
+{
+    const std::vector<Pattern> own = OwnPatterns::Read();
+    const int side = CardSide(Playing.Options.SizeIndex);
+    const Prize* prize = Round.Now();
+    // Who has won so far: "Any line: card 17; Four corners: cards 3, 8".
+    QStringList won;
+    for (std::size_t i = 0; i < Round.Winners().size(); ++i) {
+        QStringList cards;
+        for (const PrizeWinner& w : Round.Winners()[i])
+            cards << QString::number(w.Card);
+        if (!cards.isEmpty())
+            won << tr("%1: %2").arg(PrizeName(Round.Prizes()[i].Pattern, Playing.Tickets, own), cards.join(QStringLiteral(", ")));
+    }
+    QString text;
+    if (prize)
+        text = tr("Prize %1 of %2: %3").arg(Round.Current() + 1).arg(Round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own));
+    else if (Round.Over())
+        text = tr("Every prize is won");
+    if (!won.isEmpty())
+        text += u'\n' + tr("Won: %1").arg(won.join(QStringLiteral("; ")));
+    LblPrize->setText(text);
+    LblPrize->setVisible(Round.Active());
+    const Pattern* pattern = prize && !Playing.Tickets ? FindPattern(prize->Pattern, own) : nullptr;
+    PrizePicture->Show(pattern, side);
+    BtnNextPrize->setEnabled(prize != nullptr);
+    BtnNextPrize->setVisible(Round.Active());
+    // The phones and the claims list play for the prize too.
+    if (prize)
+        Share->PlayFor(prize->Pattern, tr("Prize %1 of %2: %3").arg(Round.Current() + 1).arg(Round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own)));
+}

@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "app/PatternEditorDialog.h"
+#include "platform/PlatformError.h"
+#include "platform/Prompts.h"
+#include "platform/ui/Panel.h"
+#include "platform/ui/SpokenValue.h"
+#include "settings/OwnPatterns.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+PatternEditorDialog::PatternEditorDialog(QWidget* owner, Prompts& asks, int side) : QDialog(owner), Asks(asks)
+{
+    setWindowTitle(tr("Your Patterns"));
+    LstPatterns = new QListWidget(this);
+    LstPatterns->setAccessibleName(tr("Your patterns"));
+    EdtName = new QLineEdit(this);
+    EdtName->setMaxLength(60);
+    CboSide = new QComboBox(this);
+    for (const int s : {3, 5, 7})
+        CboSide->addItem(tr("%1 x %1").arg(s), s);
+    SpeakValue(CboSide);
+    Grid = new QTableWidget(this);
+    Grid->setAccessibleName(tr("Pattern cells"));
+    Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid->setTabKeyNavigation(false); // Tab leaves the grid; the arrows walk it
+    ChkAnyWayRound = new QCheckBox(tr("&Any way round (turned or mirrored)"), this);
+    BtnNew = new QPushButton(tr("&New"), this);
+    BtnSave = new QPushButton(tr("&Save"), this);
+    BtnDelete = new QPushButton(tr("&Delete"), this);
+    auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* help = new QLabel(tr("Arrow keys move over the cells; Space covers a cell or leaves it."), this);
+    help->setWordWrap(true);
+
+    auto* listLabel = new QLabel(tr("&Patterns:"), this);
+    listLabel->setBuddy(LstPatterns);
+    auto* left = new QVBoxLayout;
+    left->addWidget(listLabel);
+    left->addWidget(LstPatterns, 1);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Na&me:"), EdtName);
+    form->addRow(tr("Si&ze:"), CboSide);
+    auto* gridLabel = new QLabel(tr("&Cells:"), this);
+    gridLabel->setBuddy(Grid);
+    form->addRow(gridLabel, Grid);
+    form->addRow(QString(), ChkAnyWayRound);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(BtnNew);
+    buttons->addWidget(BtnSave);
+    buttons->addWidget(BtnDelete);
+    buttons->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addLayout(form);
+    right->addWidget(help);
+    right->addLayout(buttons);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addLayout(right, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(close);
+
+    QStringList problems;
+    Own = OwnPatterns::Read(&problems);
+    FillList();
+    SetSide(side == 3 || side == 7 ? side : 5, {});
+    connect(CboSide, &QComboBox::activated, this, [this] { SetSide(CboSide->currentData().toInt(), {}); });
+    connect(Grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        item->setBackground(item->checkState() == Qt::Checked ? palette().brush(QPalette::Highlight) : QBrush());
+    });
+    // A click anywhere in a cell covers it or leaves it, not only on its box (which the view
+    // turns itself, before the click is told).
+    connect(Grid, &QTableWidget::cellPressed, this, [this](int row, int column) {
+        if (const QTableWidgetItem* item = Grid->item(row, column))
+            PressedState = item->checkState();
+    });
+    connect(Grid, &QTableWidget::cellClicked, this, [this](int row, int column) {
+        if (QTableWidgetItem* item = Grid->item(row, column); item && item->checkState() == PressedState)
+            item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    });
+    connect(LstPatterns, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row < static_cast<int>(Own.size()))
+            ShowPattern(Own[static_cast<std::size_t>(row)]);
+        BtnDelete->setEnabled(row >= 0);
+    });
+    connect(BtnNew, &QPushButton::clicked, this, [this] {
+        LstPatterns->setCurrentRow(-1);
+        EdtName->clear();
+        ChkAnyWayRound->setChecked(false);
+        SetSide(CboSide->currentData().toInt(), {});
+        EdtName->setFocus();
+    });
+    connect(BtnSave, &QPushButton::clicked, this, [this] { SaveClick(); });
+    connect(BtnDelete, &QPushButton::clicked, this, [this] { DeleteClick(); });
+    connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    BtnDelete->setEnabled(false);
+    UseWindowColours(this);
+    if (!problems.isEmpty())
+        Asks.Error(problems.join(u'\n'));
+}
+
+void PatternEditorDialog::FillList()
+{
+    LstPatterns->clear();
+    for (const Pattern& p : Own)
+        LstPatterns->addItem(tr("%1 (%2 x %2)").arg(p.Name).arg(p.Side));
+}
+
+void PatternEditorDialog::SetSide(int side, const std::vector<bool>& cells)
+{
+    CboSide->setCurrentIndex(std::max(0, CboSide->findData(side)));
+    const QSignalBlocker quiet(Grid);
+    Grid->clear();
+    Grid->setRowCount(side);
+    Grid->setColumnCount(side);
+    const int cell = 34;
+    for (int i = 0; i < side; ++i) {
+        Grid->setColumnWidth(i, cell);
+        Grid->setRowHeight(i, cell);
+    }
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            const bool on = static_cast<int>(cells.size()) == side * side && cells[static_cast<std::size_t>(r * side + c)];
+            item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+            item->setBackground(on ? palette().brush(QPalette::Highlight) : QBrush());
+            Grid->setItem(r, c, item);
+        }
+    const int extent = side * cell + Grid->horizontalHeader()->height() + 4;
+    Grid->setFixedSize(side * cell + Grid->verticalHeader()->width() + 4, extent);
+    Grid->setCurrentCell(side / 2, side / 2);
+}
+
+void PatternEditorDialog::ShowPattern(const Pattern& pattern)
+{
+    EdtName->setText(pattern.Name);
+    ChkAnyWayRound->setChecked(pattern.AnyWayRound);
+    SetSide(pattern.Side, pattern.Cells);
+}
+
+Pattern PatternEditorDialog::Drawn() const
+{
+    Pattern p;
+    p.Own = true;
+    p.Name = p.Key = EdtName->text().trimmed();
+    p.Side = Grid->rowCount();
+    p.AnyWayRound = ChkAnyWayRound->isChecked();
+    for (int r = 0; r < p.Side; ++r)
+        for (int c = 0; c < p.Side; ++c)
+            p.Cells.push_back(Grid->item(r, c)->checkState() == Qt::Checked);
+    return p;
+}
+
+bool PatternEditorDialog::SaveClick()
+{
+    const Pattern p = Drawn();
+    QString problem = PatternProblem(p);
+    if (problem.isEmpty() && p.Name.contains(u'\n'))
+        problem = tr("The name takes one line.");
+    if (problem.isEmpty())
+        for (const Pattern& q : PatternLibrary())
+            if (q.Key.compare(p.Name, Qt::CaseInsensitive) == 0 || q.Name.compare(p.Name, Qt::CaseInsensitive) == 0)
+                problem = tr("\"%1\" is the name of a pattern that comes with Plumwick; choose another name.").arg(p.Name);
+    if (!problem.isEmpty()) {
+        Asks.Error(problem);
+        return false;
+    }
+    std::vector<Pattern> patterns = Own;
+    const auto same = std::find_if(patterns.begin(), patterns.end(), [&](const Pattern& q) { return q.Key.compare(p.Key, Qt::CaseInsensitive) == 0; });
+    if (same != patterns.end())
+        *same = p;
+    else
+        patterns.push_back(p);
+    try {
+        OwnPatterns::Write(patterns);
+    } catch (const PlatformError& e) {
+        Asks.Error(tr("The pattern could not be saved: %1").arg(e.Text()));
+        return false;
+    }
+    Own = std::move(patterns);
+    Saved = p.Key;
+    FillList();
+    LstPatterns->setCurrentRow(static_cast<int>(std::distance(Own.cbegin(), std::find(Own.cbegin(), Own.cend(), p))));
+    return true;
+}
+
+void PatternEditorDialog::DeleteClick()
+{
+    const int row = LstPatterns->currentRow();
+    if (row < 0 || row >= static_cast<int>(Own.size()))
+        return;
+    if (!Asks.Question(tr("Delete the pattern \"%1\"?").arg(Own[static_cast<std::size_t>(row)].Name), false))
+        return;
+    std::vector<Pattern> patterns = Own;
+    patterns.erase(patterns.begin() + row);
+    try {
+        OwnPatterns::Write(patterns);
+    } catch (const PlatformError& e) {
+        Asks.Error(tr("The pattern could not be deleted: %1").arg(e.Text()));
+        return;
+    }
+    Own = std::move(patterns);
+    FillList();
+}
