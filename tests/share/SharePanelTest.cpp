@@ -5,6 +5,7 @@
 // closed when sharing stops. The browser test plays along on a real phone page.
 #include "app/CallerWindow.h"
 #include "app/CardGridView.h"
+#include "app/PatternPicture.h"
 #include "app/SharePanel.h"
 #include "app/TicketGridView.h"
 #include "settings/GameHistory.h"
@@ -305,4 +306,50 @@ TEST_F(Browser, PhonePlaysATicket)
     tickets.Cards = 1;
     EXPECT_EQ(GameHistory::Add({tickets.Code, {}, {}, 1, true}), QString());
     PlayAlong(Open(), Asks, tickets, QStringLiteral("ticket"), 90);
+}
+
+TEST_F(SharedByTheCaller, PrizesInTurnMoveOnAsTheHostConfirmsAndThePhonesFollow)
+{
+    TFrmMain& main = Open();
+    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
+    caller.show();
+    const GameSource game = NumbersGame();
+    caller.Play(game);
+    // Without prizes the row says nothing and Next Prize is not there.
+    EXPECT_FALSE(caller.LblPrize->isVisibleTo(&caller));
+    EXPECT_FALSE(caller.BtnNextPrize->isVisibleTo(&caller));
+    caller.SetPrizes({{"corners", 1}, {"full", 2}});
+    EXPECT_EQ(caller.LblPrize->text(), "Prize 1 of 2: Four corners");
+    EXPECT_EQ(caller.PrizePicture->accessibleName(), "Pattern: Four corners");
+    caller.ChkShare->setChecked(true);
+    ASSERT_TRUE(caller.Share->Sharing());
+    EXPECT_EQ(caller.Share->CboPattern->currentData().toString(), "corners");
+    const QUrl url(caller.Share->Url());
+    const quint16 port = static_cast<quint16>(url.port());
+    const QByteArray base = url.path().toUtf8();
+    const QJsonObject seat = QJsonDocument::fromJson(PostTo(port, base + "say", R"({"type":"deal"})").Body).object();
+    for (int i = 0; i < 75; ++i)
+        caller.Next();
+    QSignalSpy claims(caller.Share, &SharePanel::ClaimArrived);
+    const QByteArray claim = "{\"type\":\"claim\",\"secret\":\"" + seat.value("secret").toString().toUtf8() + "\"}";
+    EXPECT_EQ(QJsonDocument::fromJson(PostTo(port, base + "say", claim).Body).object().value("answer").toString(),
+              "Bingo: four corners");
+    ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
+    caller.Share->BtnConfirm->click();
+    // The corners are won: the full card is played, by the phones too.
+    EXPECT_EQ(caller.LblPrize->text(), "Prize 2 of 2: Full card\nWon: Four corners: 11");
+    EXPECT_EQ(Announcer::Of(&caller)->Last(), "Bingo! Card 11 wins Four corners. Now playing for: Full card");
+    EXPECT_EQ(caller.Share->CboPattern->currentData().toString(), "full");
+    EXPECT_EQ(GameHistory::SavedPrizes(game).Winners()[0], (std::vector<PrizeWinner>{{11, "four corners", 75}}));
+    // A paper card checked and confirmed wins it too; two may win the full card, so it stays.
+    caller.ConfirmWinner(3, "full card");
+    EXPECT_EQ(caller.Prizes().Current(), 1);
+    caller.BtnNextPrize->click();
+    EXPECT_EQ(caller.LblPrize->text(), "Every prize is won\nWon: Four corners: 11; Full card: 3");
+    EXPECT_FALSE(caller.BtnNextPrize->isEnabled());
+    // A new game: the same prizes, no winners.
+    Asks.ExpectQuestion("Start a new game? The 75 calls so far are cleared.", true);
+    caller.NewGame();
+    EXPECT_EQ(caller.LblPrize->text(), "Prize 1 of 2: Four corners");
+    caller.ChkShare->setChecked(false);
 }

@@ -154,6 +154,11 @@ TEST(ShareServer, StreamsTheCallsAndClosesEveryConnectionWhenSharingStops)
     EXPECT_TRUE(readUntil(R"(data: {"call":"12","count":2})"));
     server->SetCalls({"7"});
     EXPECT_TRUE(readUntil(R"(data: {"count":1,"undo":"12"})"));
+    // The prize played, drawn, and a win told to every phone.
+    server->SetPattern(*FindPattern("postage-stamp"), "Prize 2 of 3: Postage stamp");
+    EXPECT_TRUE(readUntil(R"(data: {"prize":{"cells":[0,1,5,6],"round":true,"side":5,"title":"Prize 2 of 3: Postage stamp"}})"));
+    server->Announce("Bingo! Card 17");
+    EXPECT_TRUE(readUntil(R"(data: {"news":"Bingo! Card 17"})"));
     // Sharing off: the connection is closed.
     server.reset();
     QElapsedTimer timer;
