@@ -71,6 +71,18 @@ TEST_F(GameBatchTest, AGameIsPrintedAgainAndCheckedFromItsCode)
     const Result notYet = Print({"--check", code, "--card", "2", "--called", Folder.Path("called.pwk"), "--pattern", "line", list});
     EXPECT_EQ(notYet.Status, 4);
     EXPECT_TRUE(notYet.Out.endsWith("No bingo yet: 1 word missing for the best line\n"));
+    // A named shape, and the host's own pattern from their Patterns.txt (listed by --patterns).
+    Folder.Write("home/Plumwick/Patterns.txt", "Top row\nXXXX.\n.....\n.....\n.....\n.....\n");
+    const Result own = Print({"--check", code, "--card", "2", "--called", Folder.Path("called.pwk"), "--pattern", "top row", list});
+    EXPECT_EQ(own.Status, 0) << own.Err.toStdString();
+    EXPECT_TRUE(own.Out.endsWith("Bingo: Top row\n")) << own.Out.toStdString();
+    const Result stamp = Print({"--check", code, "--card", "2", "--called", Folder.Path("called.pwk"), "--pattern", "postage-stamp", list});
+    EXPECT_EQ(stamp.Status, 4);
+    EXPECT_TRUE(stamp.Out.endsWith("No bingo yet: 2 words missing for Postage stamp\n")) << stamp.Out.toStdString();
+    const Result listed = Print({"--patterns"});
+    EXPECT_EQ(listed.Status, 0);
+    EXPECT_TRUE(listed.Out.contains("crazy-l             Crazy L, on 5 x 5 cards, any way round\n")) << listed.Out.toStdString();
+    EXPECT_TRUE(listed.Out.endsWith("\"Top row\"           Top row, on 5 x 5 cards\n")) << listed.Out.toStdString();
 
     struct Case {
         QStringList arguments;
@@ -87,7 +99,8 @@ TEST_F(GameBatchTest, AGameIsPrintedAgainAndCheckedFromItsCode)
         {{"--check", "HELLO", "--card", "1", "--called", called, list}, 1, "HELLO is not a game code (eight letters and digits, as K7F2-9QXA)"},
         {{"--check", code, "--card", "1", "--called", called, Folder.Path("other.pwk")}, 1, "This card was printed from another word list."},
         {{"--check", code, "--card", "1", list}, 2, "--check needs --card N and --called FILE (try --help)"},
-        {{"--check", code, "--card", "1", "--called", called, "--pattern", "zigzag", list}, 2, ""},
+        {{"--check", code, "--card", "1", "--called", called, "--pattern", "zigzag", list}, 2,
+         "invalid value for --pattern: 'zigzag' (--patterns lists the patterns) (try --help)"},
     };
     for (const Case& c : cases) {
         const Result r = Print(c.arguments);
