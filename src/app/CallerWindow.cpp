@@ -91,13 +91,13 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     Board->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud,
                                                        ChkTraditional, ChkShare, ChkAutoCall, SpnSeconds, BtnPause,
-                                                       BtnPrizes, BtnNextPrize}) {
+                                                       BtnPrizes, BtnNextPrize, ChkSkip}) {
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
     // A box ticked by its access key or the mouse leaves the focus on the board, where a
     // screen reader would not hear the change: it is said.
-    for (QCheckBox* box : {ChkReadAloud, ChkTraditional, ChkShare, ChkAutoCall})
+    for (QCheckBox* box : {ChkReadAloud, ChkTraditional, ChkShare, ChkAutoCall, ChkSkip})
         connect(box, &QCheckBox::clicked, this, [this, box](bool on) {
             if (!box->hasFocus())
                 Announcer::Of(this)->Say((on ? tr("%1: checked") : tr("%1: not checked")).arg(box->text().remove(u'&')));
@@ -268,7 +268,8 @@ void CallerWindow::Play(const GameSource& source)
     Playing = source;
     Calls = std::make_unique<CallerDraw>(source.Words);
     Letters.clear();
-    if (!source.Tickets && source.Options.Heading && PlanArrangement(source.Words).ColumnRule)
+    ColumnGame = !source.Tickets && PlanArrangement(source.Words).ColumnRule;
+    if (ColumnGame && source.Options.Heading)
         Letters = HeadingLetters(source.Options.HeadingText);
     // Tickets are called by number alone, or by their traditional calls.
     ChkTraditional->setVisible(source.Tickets);
@@ -310,9 +311,15 @@ void CallerWindow::Next()
 {
     if (!Calls)
         return;
-    const int index = Calls->Draw(Random());
-    if (index < 0)
+    const int index = DrawNext();
+    if (index < 0) {
+        // Skipping, every number the pattern can use is called.
+        if (!Calls->Done()) {
+            ChkAutoCall->setChecked(false);
+            Speaker->Say(tr("Every number the pattern can use is called"));
+        }
         return;
+    }
     // What shows is what was called, whether or not it could be saved.
     ShowState();
     Speaker->Say(Calls->Done() ? tr("%1. %2 of %2 called, the game is complete")
@@ -401,6 +408,8 @@ void CallerWindow::ShowState()
                      : Auto.On() ? tr("The first call is coming")
                                  : tr("Press Space to call"));
     LblCount->setText(Calls ? tr("%1 of %2 called").arg(Calls->CalledCount()).arg(Calls->Total()) : QString());
+    if (const QString skipping = SkipText(); !skipping.isEmpty())
+        LblCount->setText(tr("%1; %2").arg(LblCount->text(), skipping));
     LastCalls.clear();
     if (Calls)
         for (qsizetype i = Calls->Calls().size() - 1; i >= 0 && LastCalls.size() < 5; --i)

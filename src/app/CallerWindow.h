@@ -84,6 +84,7 @@ public:
     QPushButton* BtnNextPrize = nullptr;
     QLabel* LblPrize = nullptr;
     PatternPicture* PrizePicture = nullptr;
+    QCheckBox* ChkSkip = nullptr; // a 75-ball game's numbers the pattern can't use, not called
     const PrizeRound& Prizes() const { return Round; }
     void SetPrizes(std::vector<Prize> prizes);
     // A claim the host confirmed: "Bingo! Card 17" on every phone, and the winner of the
@@ -132,6 +133,12 @@ private:
     void EditPrizes();
     void ShowPrize();
     void SavePrizes();
+    // The pattern the game is played for now: the prize's, else the one chosen for the
+    // phones' claims; null for tickets. `own` and `chosen` hold what it points into.
+    const Pattern* PatternPlayed(std::vector<Pattern>& own, Pattern& chosen) const;
+    std::vector<int> SkippedColumns() const;
+    QString SkipText() const; // "skipping I, N, G: ...", empty when nothing is skipped
+    int DrawNext();           // a call, skipping what is skipped
 
     Prompts& Asks;
     Speech* Voice;
@@ -140,6 +147,7 @@ private:
     GameSource Playing;
     std::unique_ptr<CallerDraw> Calls;
     QStringList Letters; // the heading's letters where the list is the numbers 1 to 75
+    bool ColumnGame = false; // the numbers 1 to 75 in their columns
     std::map<int, QString> Traditional;
     QStringList LastCalls; // newest first, as called
     bool SaveFailureSaid = false;

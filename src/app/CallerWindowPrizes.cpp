@@ -3,6 +3,7 @@
 // The caller's prizes: the prize played and its pattern, the host's choice of prizes, the
 // winners, and moving on to the next prize.
 #include "app/CallerWindow.h"
+#include "app/PatternBox.h"
 #include "app/PatternPicture.h"
 #include "app/PrizesDialog.h"
 #include "app/SharePanel.h"
@@ -14,6 +15,7 @@
 #include "settings/OwnPatterns.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -32,10 +34,59 @@ QBoxLayout* CallerWindow::BuildPrizes()
     connect(Share, &SharePanel::ClaimConfirmed, this, [this](int card, const QString& line) {
         RunGuarded(Asks, [this, card, line] { ConfirmWinner(card, line); });
     });
+    ChkSkip = new QCheckBox(tr("S&kip numbers the pattern can't use"), this);
+    ChkSkip->setToolTip(tr("Numbers in a column that the pattern leaves empty can't help any card win: they are not called."));
+    ChkSkip->hide();
+    connect(ChkSkip, &QCheckBox::toggled, this, [this] { ShowState(); });
+    connect(Share->CboPattern, &QComboBox::currentIndexChanged, this, [this] {
+        if (ChkSkip->isChecked())
+            ShowState();
+    });
     auto* row = new QHBoxLayout;
     row->addWidget(PrizePicture);
     row->addWidget(LblPrize, 1);
+    row->addWidget(ChkSkip);
     return row;
+}
+
+const Pattern* CallerWindow::PatternPlayed(std::vector<Pattern>& own, Pattern& chosen) const
+{
+    if (Playing.Tickets)
+        return nullptr;
+    own = OwnPatterns::Read();
+    if (const Prize* prize = Round.Now())
+        return FindPattern(prize->Pattern, own);
+    chosen = BoxPattern(Share->CboPattern);
+    return &chosen;
+}
+
+std::vector<int> CallerWindow::SkippedColumns() const
+{
+    if (!ChkSkip->isChecked() || !ColumnGame || CardSide(Playing.Options.SizeIndex) != 5)
+        return {};
+    std::vector<Pattern> own;
+    Pattern chosen;
+    const Pattern* pattern = PatternPlayed(own, chosen);
+    return pattern ? ColumnsUnused(*pattern, 5) : std::vector<int>();
+}
+
+QString CallerWindow::SkipText() const
+{
+    QStringList columns;
+    for (const int c : SkippedColumns())
+        columns << (c < Letters.size() && !Letters[c].trimmed().isEmpty() ? Letters[c] : QString::number(c + 1));
+    return columns.isEmpty() ? QString() : tr("skipping %1: the pattern can't use them").arg(columns.join(QStringLiteral(", ")));
+}
+
+int CallerWindow::DrawNext()
+{
+    const std::vector<int> skipped = SkippedColumns();
+    if (skipped.empty())
+        return Calls->Draw(Random());
+    return Calls->Draw(Random(), [&](int index) {
+        const int column = (Calls->Words()[index].toInt() - 1) / 15;
+        return std::find(skipped.begin(), skipped.end(), column) == skipped.end();
+    });
 }
 
 void CallerWindow::EditPrizes()
@@ -126,6 +177,7 @@ void CallerWindow::ShowPrize()
     LblPrize->setVisible(Round.Active());
     const Pattern* pattern = prize && !Playing.Tickets ? FindPattern(prize->Pattern, own) : nullptr;
     PrizePicture->Show(pattern, side);
+    ChkSkip->setVisible(ColumnGame && side == 5 && !Playing.Tickets);
     BtnNextPrize->setEnabled(prize != nullptr);
     BtnNextPrize->setVisible(Round.Active());
     // The phones and the claims list play for the prize too.

@@ -41,14 +41,24 @@ QStringList CallerDraw::LastCalls(int count) const
 
 int CallerDraw::Draw(std::uint64_t random)
 {
-    const int left = Total() - CalledCount();
+    return Draw(random, nullptr);
+}
+
+int CallerDraw::Draw(std::uint64_t random, const std::function<bool(int)>& allowed)
+{
+    int left = Total() - CalledCount();
+    if (allowed) {
+        left = 0;
+        for (int i = 0; i < All.size(); ++i)
+            left += !Taken[i] && Callable(i) && allowed(i) ? 1 : 0;
+    }
     if (left <= 0)
         return -1;
     // The k-th word not yet called, k uniform in 0 .. left-1 (multiply-shift, no modulo bias
     // worth the name at 64 bits).
     auto k = static_cast<int>((static_cast<unsigned __int128>(random) * static_cast<unsigned>(left)) >> 64);
     for (int i = 0; i < All.size(); ++i) {
-        if (Taken[i] || !Callable(i))
+        if (Taken[i] || !Callable(i) || (allowed && !allowed(i)))
             continue;
         if (k-- == 0) {
             Taken[i] = true;

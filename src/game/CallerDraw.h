@@ -29,6 +29,8 @@ public:
     // Draws the next word with a 64-bit random number (uniform over what is left); returns
     // its index, or -1 when every word is called.
     int Draw(std::uint64_t random);
+    // The same among the words `allowed` lets be called (where given); -1 when none is left.
+    int Draw(std::uint64_t random, const std::function<bool(int index)>& allowed);
     bool Undo();
     void Restart();
 

@@ -351,5 +351,15 @@ TEST_F(SharedByTheCaller, PrizesInTurnMoveOnAsTheHostConfirmsAndThePhonesFollow)
     Asks.ExpectQuestion("Start a new game? The 75 calls so far are cleared.", true);
     caller.NewGame();
     EXPECT_EQ(caller.LblPrize->text(), "Prize 1 of 2: Four corners");
+    // Four corners use the first and last columns alone: skipping, only those are called.
+    ASSERT_TRUE(caller.ChkSkip->isVisibleTo(&caller));
+    caller.ChkSkip->setChecked(true);
+    EXPECT_TRUE(caller.LblCount->text().endsWith("; skipping I, N, G: the pattern can't use them")) << caller.LblCount->text().toStdString();
+    for (int i = 0; i < 31; ++i)
+        caller.Next();
+    ASSERT_EQ(caller.Draw()->CalledCount(), 30);
+    for (const int index : caller.Draw()->Calls())
+        EXPECT_TRUE(caller.Draw()->Words()[index].toInt() <= 15 || caller.Draw()->Words()[index].toInt() > 60);
+    EXPECT_EQ(Announcer::Of(&caller)->Last(), "Every number the pattern can use is called");
     caller.ChkShare->setChecked(false);
 }
