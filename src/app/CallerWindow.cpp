@@ -81,6 +81,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     Share = new SharePanel(this, Asks);
     QBoxLayout* automatic = BuildAutoCall();
     QBoxLayout* prizes = BuildPrizes();
+    BuildRoomDisplay();
     automatic->addWidget(BtnPrizes);
     automatic->addWidget(BtnNextPrize);
     // Space and Enter call the next word from the board and the window, which have the
@@ -91,13 +92,13 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     Board->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud,
                                                        ChkTraditional, ChkShare, ChkAutoCall, SpnSeconds, BtnPause,
-                                                       BtnPrizes, BtnNextPrize, ChkSkip}) {
+                                                       BtnPrizes, BtnNextPrize, ChkSkip, ChkRoom}) {
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
     // A box ticked by its access key or the mouse leaves the focus on the board, where a
     // screen reader would not hear the change: it is said.
-    for (QCheckBox* box : {ChkReadAloud, ChkTraditional, ChkShare, ChkAutoCall, ChkSkip})
+    for (QCheckBox* box : {ChkReadAloud, ChkTraditional, ChkShare, ChkAutoCall, ChkSkip, ChkRoom})
         connect(box, &QCheckBox::clicked, this, [this, box](bool on) {
             if (!box->hasFocus())
                 Announcer::Of(this)->Say((on ? tr("%1: checked") : tr("%1: not checked")).arg(box->text().remove(u'&')));
@@ -115,6 +116,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     for (QWidget* w : std::initializer_list<QWidget*>{BtnNext, BtnUndo, BtnNewGame, BtnCheck})
         buttons->addWidget(w);
     buttons->addStretch();
+    buttons->addWidget(ChkRoom);
     buttons->addWidget(ChkShare);
     buttons->addWidget(ChkTraditional);
     buttons->addWidget(ChkReadAloud);
@@ -427,6 +429,7 @@ void CallerWindow::ShowState()
     ChkShare->setEnabled(!Playing.Code.isEmpty());
     if (Share->Sharing())
         Share->SetCalls(CalledWords());
+    ShowRoom();
 }
 
 void CallerWindow::FitTexts()

@@ -14,6 +14,7 @@
 
 class Announcer;
 class PatternPicture;
+class RoomDisplay;
 class QCheckBox;
 class QKeyEvent;
 class QComboBox;
@@ -85,6 +86,8 @@ public:
     QLabel* LblPrize = nullptr;
     PatternPicture* PrizePicture = nullptr;
     QCheckBox* ChkSkip = nullptr; // a 75-ball game's numbers the pattern can't use, not called
+    QCheckBox* ChkRoom = nullptr;
+    RoomDisplay* Room = nullptr; // made when first asked for
     const PrizeRound& Prizes() const { return Round; }
     void SetPrizes(std::vector<Prize> prizes);
     // A claim the host confirmed: "Bingo! Card 17" on every phone, and the winner of the
@@ -139,6 +142,10 @@ private:
     std::vector<int> SkippedColumns() const;
     QString SkipText() const; // "skipping I, N, G: ...", empty when nothing is skipped
     int DrawNext();           // a call, skipping what is skipped
+    // The room display (CallerWindowRoom.cpp).
+    QCheckBox* BuildRoomDisplay();
+    void SetRoomDisplay(bool on);
+    void ShowRoom();
 
     Prompts& Asks;
     Speech* Voice;

@@ -6,6 +6,7 @@
 #include "app/PatternBox.h"
 #include "app/PatternPicture.h"
 #include "app/PrizesDialog.h"
+#include "app/RoomDisplay.h"
 #include "app/SharePanel.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
@@ -109,6 +110,8 @@ void CallerWindow::ConfirmWinner(int card, const QString& line)
 {
     const QString bingo = Playing.Tickets ? tr("Bingo! Ticket %1").arg(card) : tr("Bingo! Card %1").arg(card);
     Share->Announce(bingo);
+    if (Room)
+        Room->ShowNews(bingo);
     const Prize* prize = Round.Now();
     if (!prize) {
         Speaker->Say(bingo);
@@ -180,6 +183,7 @@ void CallerWindow::ShowPrize()
     ChkSkip->setVisible(ColumnGame && side == 5 && !Playing.Tickets);
     BtnNextPrize->setEnabled(prize != nullptr);
     BtnNextPrize->setVisible(Round.Active());
+    ShowRoom();
     // The phones and the claims list play for the prize too.
     if (prize)
         Share->PlayFor(prize->Pattern, tr("Prize %1 of %2: %3").arg(Round.Current() + 1).arg(Round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own)));

@@ -92,6 +92,7 @@ void TFrmMain::ConnectHandlers()
     on(MnuFileExport, &QAction::triggered, &TFrmMain::MnuFileExportClick);
     on(MnuCallWords, &QAction::triggered, &TFrmMain::MnuCallWordsClick);
     on(MnuCheckCard, &QAction::triggered, &TFrmMain::MnuCheckCardClick);
+    on(MnuRoomDisplay, &QAction::triggered, &TFrmMain::MnuRoomDisplayClick);
     on(MnuHelpFile, &QAction::triggered, &TFrmMain::MnuHelpFileClick);
     on(MnuHomepage, &QAction::triggered, &TFrmMain::MnuHomepageClick);
     on(MnuAbout, &QAction::triggered, &TFrmMain::MnuAboutClick);

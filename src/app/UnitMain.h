@@ -107,6 +107,7 @@ public:
     QMenu* MnuGame = nullptr;
     QAction* MnuCallWords = nullptr;
     QAction* MnuCheckCard = nullptr;
+    QAction* MnuRoomDisplay = nullptr;
     QMenu* MnuSample = nullptr;
     QMenu* MnuHelp = nullptr;
     QAction* MnuHelpFile = nullptr;
@@ -216,6 +217,7 @@ public:
     void MnuNumberCardsClick();
     void MnuCallWordsClick();
     void MnuCheckCardClick();
+    void MnuRoomDisplayClick();
     QString CurrentGameHeading() const;
     GameSource CurrentGameSource() const;
 

@@ -9,6 +9,7 @@
 #include "settings/GameHistory.h"
 #include "settings/SettingsFlag.h"
 
+#include <QCheckBox>
 #include <QAction>
 
 namespace {
@@ -91,6 +92,13 @@ void TFrmMain::MnuCallWordsClick()
     Caller->activateWindow();
     if (opening)
         Caller->Play(CurrentGameSource());
+}
+
+void TFrmMain::MnuRoomDisplayClick()
+{
+    // The display shows the caller's game: the caller opens with it.
+    MnuCallWordsClick();
+    Caller->ChkRoom->setChecked(true);
 }
 
 void TFrmMain::MnuCheckCardClick()

@@ -82,6 +82,7 @@ void TFrmMain::BuildMenu()
     MnuGame = MainMenu->addMenu(tr("&Game"));
     MnuCallWords = add(MnuGame, tr("&Call Words..."), QKeySequence(Qt::Key_F5));
     MnuCheckCard = add(MnuGame, tr("C&heck a Card..."), QKeySequence(Qt::Key_F6));
+    MnuRoomDisplay = add(MnuGame, tr("&Room Display"), QKeySequence(Qt::Key_F7));
 
     MnuHelp = MainMenu->addMenu(tr("&Help"));
     MnuHelpFile = add(MnuHelp, tr("&Contents"), QKeySequence(Qt::Key_F1));

@@ -6,6 +6,7 @@
 #include "app/CallerWindow.h"
 #include "app/CardGridView.h"
 #include "app/PatternPicture.h"
+#include "app/RoomDisplay.h"
 #include "app/SharePanel.h"
 #include "app/TicketGridView.h"
 #include "settings/GameHistory.h"
@@ -319,6 +320,12 @@ TEST_F(SharedByTheCaller, PrizesInTurnMoveOnAsTheHostConfirmsAndThePhonesFollow)
     EXPECT_FALSE(caller.LblPrize->isVisibleTo(&caller));
     EXPECT_FALSE(caller.BtnNextPrize->isVisibleTo(&caller));
     caller.SetPrizes({{"corners", 1}, {"full", 2}});
+    // The room display shows the hall what the caller shows the host.
+    caller.ChkRoom->setChecked(true);
+    ASSERT_NE(caller.Room, nullptr);
+    EXPECT_TRUE(caller.Room->isVisible());
+    EXPECT_EQ(caller.Room->LblPrize->text(), "Prize 1 of 2: Four corners");
+    EXPECT_EQ(caller.Room->Picture->accessibleName(), "Pattern: Four corners");
     EXPECT_EQ(caller.LblPrize->text(), "Prize 1 of 2: Four corners");
     EXPECT_EQ(caller.PrizePicture->accessibleName(), "Pattern: Four corners");
     caller.ChkShare->setChecked(true);
@@ -340,6 +347,14 @@ TEST_F(SharedByTheCaller, PrizesInTurnMoveOnAsTheHostConfirmsAndThePhonesFollow)
     EXPECT_EQ(caller.LblPrize->text(), "Prize 2 of 2: Full card\nWon: Four corners: 11");
     EXPECT_EQ(Announcer::Of(&caller)->Last(), "Bingo! Card 11 wins Four corners. Now playing for: Full card");
     EXPECT_EQ(caller.Share->CboPattern->currentData().toString(), "full");
+    EXPECT_EQ(caller.Room->LblNews->text(), "Bingo! Card 11");
+    EXPECT_TRUE(caller.Room->LblNews->isVisible());
+    EXPECT_EQ(caller.Room->LblWinners->text(), "Won: Four corners: 11");
+    EXPECT_EQ(caller.Room->LblCall->text(), caller.LblCall->text());
+    EXPECT_GE(caller.Room->LblCall->font().pixelSize(), caller.Room->height() / 5);
+    // Closed by the window manager, the box says so.
+    caller.Room->close();
+    EXPECT_FALSE(caller.ChkRoom->isChecked());
     EXPECT_EQ(GameHistory::SavedPrizes(game).Winners()[0], (std::vector<PrizeWinner>{{11, "four corners", 75}}));
     // A paper card checked and confirmed wins it too; two may win the full card, so it stays.
     caller.ConfirmWinner(3, "full card");

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// The caller's room display: opened and closed from the caller, and shown what it shows.
+#include "app/CallerWindow.h"
+#include "app/RoomDisplay.h"
+#include "settings/OwnPatterns.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+QCheckBox* CallerWindow::BuildRoomDisplay()
+{
+    ChkRoom = new QCheckBox(tr("Room Displa&y"), this);
+    ChkRoom->setToolTip(tr("The call, the board and the prize for the hall, on a second screen where there is one."));
+    connect(ChkRoom, &QCheckBox::toggled, this, [this](bool on) { SetRoomDisplay(on); });
+    return ChkRoom;
+}
+
+void CallerWindow::SetRoomDisplay(bool on)
+{
+    if (!on) {
+        if (Room)
+            Room->hide();
+        return;
+    }
+    if (!Room) {
+        Room = new RoomDisplay(this);
+        connect(Room, &RoomDisplay::Closed, this, [this] {
+            const QSignalBlocker quiet(ChkRoom);
+            ChkRoom->setChecked(false);
+        });
+    }
+    ShowRoom();
+    Room->Open();
+}
+
+void CallerWindow::ShowRoom()
+{
+    if (!Room || !ChkRoom->isChecked())
+        return;
+    Room->ShowCalls(Calls.get(), Letters, Playing.Tickets, LblCall->text(), LastCalls);
+    std::vector<Pattern> own;
+    Pattern chosen;
+    const Pattern* pattern = Round.Now() ? PatternPlayed(own, chosen) : nullptr;
+    const QStringList prize = LblPrize->text().split(u'\n');
+    Room->ShowPrize(Round.Active() ? prize.value(0) : QString(), pattern, CardSide(Playing.Options.SizeIndex), prize.value(1));
+}

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "app/RoomDisplay.h"
+#include "app/CallerBoard.h"
+#include "app/PatternPicture.h"
+#include "platform/ui/Panel.h"
+#include "words/Bidi.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+RoomDisplay::RoomDisplay(QWidget* caller) : QWidget(caller, Qt::Window)
+{
+    setWindowTitle(tr("Room Display"));
+    setAttribute(Qt::WA_ShowWithoutActivating); // the host's keys stay with the caller
+    resize(960, 640);
+    LblNews = new QLabel(this);
+    LblNews->setAlignment(Qt::AlignCenter);
+    LblNews->setWordWrap(true);
+    LblNews->setAutoFillBackground(true);
+    LblNews->setBackgroundRole(QPalette::Highlight);
+    LblNews->setForegroundRole(QPalette::HighlightedText);
+    LblNews->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    LblNews->hide();
+    LblPrize = new QLabel(this);
+    LblPrize->setWordWrap(true);
+    LblPrize->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Picture = new PatternPicture(this, 24);
+    LblCall = new QLabel(this);
+    LblCall->setAlignment(Qt::AlignCenter);
+    LblCall->setWordWrap(true);
+    LblCall->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    LblLast = new QLabel(this);
+    LblLast->setAlignment(Qt::AlignCenter);
+    LblLast->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Board = new CallerBoard(this);
+    LblWinners = new QLabel(this);
+    LblWinners->setWordWrap(true);
+    LblWinners->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    auto* prize = new QHBoxLayout;
+    prize->addWidget(Picture);
+    prize->addWidget(LblPrize, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LblNews);
+    layout->addLayout(prize);
+    layout->addWidget(LblCall, 3);
+    layout->addWidget(LblLast);
+    layout->addWidget(Board, 3);
+    layout->addWidget(LblWinners);
+    UseWindowColours(this);
+}
+
+void RoomDisplay::Open()
+{
+    // A second screen: the display there, full screen; the caller keeps its own.
+    const QScreen* own = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != own) {
+            setScreen(screen);
+            setGeometry(screen->geometry());
+            showFullScreen();
+            return;
+        }
+    show();
+}
+
+void RoomDisplay::ShowCalls(const CallerDraw* draw, const QStringList& letters, bool tickets, const QString& call,
+                            const QStringList& lastCalls)
+{
+    const bool newCall = call != LblCall->text();
+    LblCall->setText(call);
+    LblCall->setAccessibleName(call);
+    LblLast->setText(lastCalls.isEmpty() ? QString() : tr("Last calls: %1").arg(JoinIsolated(lastCalls, QStringLiteral(", "))));
+    Board->Show(draw, letters, tickets);
+    if (newCall)
+        ShowNews({});
+    Fit();
+}
+
+void RoomDisplay::ShowPrize(const QString& prize, const Pattern* pattern, int side, const QString& winners)
+{
+    LblPrize->setText(prize);
+    LblPrize->setVisible(!prize.isEmpty());
+    Picture->Show(pattern, side);
+    LblWinners->setText(winners);
+    LblWinners->setVisible(!winners.isEmpty());
+    Fit();
+}
+
+void RoomDisplay::ShowNews(const QString& news)
+{
+    LblNews->setText(news);
+    LblNews->setVisible(!news.isEmpty());
+    Fit();
+}
+
+void RoomDisplay::Fit()
+{
+    // Read from the back of a hall: the call a third of the window's height where it fits (a
+    // number always does), a phrase in two lines as large as they fit; the rest in proportion.
+    const int h = std::max(200, height());
+    QFont call = LblCall->font();
+    call.setBold(true);
+    const int least = h / 10; // a long phrase, where a fifth won't hold it in two lines
+    int size = h / 3;
+    const QRect space(0, 0, std::max(100, width() - 32), h / 2);
+    for (; size > least; size -= std::max(1, size / 20)) {
+        call.setPixelSize(size);
+        const QRect need = QFontMetrics(call).boundingRect(space, Qt::AlignCenter | Qt::TextWordWrap, LblCall->text());
+        if (need.width() <= space.width() && need.height() <= space.height())
+            break;
+    }
+    call.setPixelSize(size);
+    LblCall->setFont(call);
+    LblCall->setMinimumHeight(QFontMetrics(call).height());
+    QFont big = font();
+    big.setBold(true);
+    big.setPixelSize(std::max(16, h / 14));
+    LblNews->setFont(big);
+    QFont medium = font();
+    medium.setPixelSize(std::max(14, h / 24));
+    LblPrize->setFont(medium);
+    LblLast->setFont(medium);
+    LblWinners->setFont(medium);
+}
+
+void RoomDisplay::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F11)
+        isFullScreen() ? showNormal() : showFullScreen();
+    else if (event->key() == Qt::Key_Escape && isFullScreen())
+        showNormal();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void RoomDisplay::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Fit();
+}
+
+void RoomDisplay::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    Q_EMIT Closed();
+}

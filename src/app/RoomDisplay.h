@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include "game/Patterns.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class CallerBoard;
+class CallerDraw;
+class PatternPicture;
+class QLabel;
+
+// The caller's room display: what the hall sees on a second screen or a projector while the
+// host keeps the caller's controls on the laptop. The call as large as the window allows (a
+// fifth of its height at the least), the last calls, the board, the prize played and its
+// pattern, the winners so far, and a win as "Bingo! Card 17" until the next call. It opens
+// full screen on a second screen where there is one; F11 toggles full screen, Escape leaves
+// it. It shows what the caller gives it and changes nothing.
+class RoomDisplay final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit RoomDisplay(QWidget* caller);
+
+    // Opens on the screen the caller is not on, full screen there; else beside it.
+    void Open();
+    // The calls: `draw` stays the caller's, and is given again whenever it changes.
+    void ShowCalls(const CallerDraw* draw, const QStringList& letters, bool tickets, const QString& call,
+                   const QStringList& lastCalls);
+    // The prize: "Prize 2 of 3: Four corners" and its pattern (null: none to draw), and who won.
+    void ShowPrize(const QString& prize, const Pattern* pattern, int side, const QString& winners);
+    // "Bingo! Card 17", large, until the next call; empty takes it away.
+    void ShowNews(const QString& news);
+
+    QLabel* LblCall = nullptr;
+    QLabel* LblNews = nullptr;
+    QLabel* LblPrize = nullptr;
+    QLabel* LblLast = nullptr;
+    QLabel* LblWinners = nullptr;
+    PatternPicture* Picture = nullptr;
+    CallerBoard* Board = nullptr;
+
+Q_SIGNALS:
+    void Closed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Fit();
+};
