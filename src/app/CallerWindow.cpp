@@ -27,6 +27,7 @@
 #include <QSignalBlocker>
 #include <QHBoxLayout>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -84,6 +85,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     BuildRoomDisplay();
     automatic->addWidget(BtnPrizes);
     automatic->addWidget(BtnNextPrize);
+    automatic->addWidget(BtnRecord);
     // Space and Enter call the next word from the board and the window, which have the
     // focus unless the keyboard took it to a control: there they do what the control does
     // (tick, press, open). A control clicked with the mouse gives the focus back to the board.
@@ -92,7 +94,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     Board->installEventFilter(this);
     for (QWidget* w : std::initializer_list<QWidget*>{CboGame, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkReadAloud,
                                                        ChkTraditional, ChkShare, ChkAutoCall, SpnSeconds, BtnPause,
-                                                       BtnPrizes, BtnNextPrize, ChkSkip, ChkRoom}) {
+                                                       BtnPrizes, BtnNextPrize, ChkSkip, ChkRoom, BtnRecord}) {
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
@@ -300,6 +302,9 @@ void CallerWindow::Play(const GameSource& source)
                                     true);
     if (goOn)
         *Calls = resumed;
+    // Its log: the times of the calls it goes on from, none for a game started afresh.
+    Log = goOn ? GameHistory::SavedLog(source) : GameLog();
+    Log.Follow(CalledWords());
     // Its prizes, with their winners where it goes on.
     Round = GameHistory::SavedPrizes(source);
     if (!goOn)
@@ -323,6 +328,7 @@ void CallerWindow::Next()
         return;
     }
     // What shows is what was called, whether or not it could be saved.
+    Log.Called(Calls->Words()[index], QDateTime::currentDateTimeUtc());
     ShowState();
     Speaker->Say(Calls->Done() ? tr("%1. %2 of %2 called, the game is complete")
                                      .arg(SaidText(index))
@@ -345,6 +351,7 @@ void CallerWindow::Undo()
     const QString last = Calls && Calls->CalledCount() > 0 ? CallText(Calls->Calls().back()) : QString();
     if (Calls && Calls->Undo()) {
         ShowState();
+        Log.Undone();
         Speaker->Say(tr("%1 taken back").arg(last));
         Save();
     }
@@ -357,6 +364,7 @@ void CallerWindow::NewGame()
     if (!Asks.Question(tr("Start a new game? The %1 calls so far are cleared.").arg(Calls->CalledCount()), false))
         return;
     Calls->Restart();
+    Log = GameLog();
     ChkAutoCall->setChecked(false);
     // The same prizes, won by no one yet.
     if (Round.Active()) {
@@ -372,8 +380,11 @@ void CallerWindow::Save()
 {
     // A full disk or a folder gone is said once; the game goes on, and the calls are saved
     // with the next call that can be.
+    if (!Calls)
+        return;
     try {
         GameHistory::SaveCalls(Playing, *Calls);
+        GameHistory::SaveLog(Playing, Log);
         SaveFailureSaid = false;
     } catch (const PlatformError& error) {
         if (SaveFailureSaid)

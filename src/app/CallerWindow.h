@@ -3,6 +3,7 @@
 #pragma once
 #include "game/AutoCall.h"
 #include "game/CallerDraw.h"
+#include "game/GameLog.h"
 #include "game/Prizes.h"
 #include "settings/GameHistory.h"
 
@@ -76,6 +77,7 @@ public:
     QPushButton* BtnPause = nullptr;
     AutoCall Auto;
     PrizeRound Round;
+    GameLog Log; // the calls' times and the claims, for the record
     // Pauses or resumes Auto Call; `why` is said (a claim, the host).
     void PauseAutoCall(bool pause, const QString& why = {});
     // Time passing for Auto Call (the window's timer calls it; a test may).
@@ -87,6 +89,9 @@ public:
     PatternPicture* PrizePicture = nullptr;
     QCheckBox* ChkSkip = nullptr; // a 75-ball game's numbers the pattern can't use, not called
     QCheckBox* ChkRoom = nullptr;
+    QPushButton* BtnRecord = nullptr;
+    // Saves the game's record as PDF or CSV, where the host chooses.
+    void SaveRecord();
     RoomDisplay* Room = nullptr; // made when first asked for
     const PrizeRound& Prizes() const { return Round; }
     void SetPrizes(std::vector<Prize> prizes);

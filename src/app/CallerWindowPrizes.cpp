@@ -7,6 +7,7 @@
 #include "app/PatternPicture.h"
 #include "app/PrizesDialog.h"
 #include "app/RoomDisplay.h"
+#include "output/GameRecordPdf.h"
 #include "app/SharePanel.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
@@ -17,6 +18,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -30,6 +32,13 @@ QBoxLayout* CallerWindow::BuildPrizes()
     BtnPrizes = new QPushButton(tr("Pri&zes..."), this);
     BtnPrizes->setToolTip(tr("Play the game for prizes in turn: one line, then two lines, then a full house, or any patterns."));
     BtnNextPrize = new QPushButton(tr("Ne&xt Prize"), this);
+    BtnRecord = new QPushButton(tr("Save t&he Game's Record..."), this);
+    BtnRecord->setToolTip(tr("The calls with their times, the prizes' winners with their cards, and the claims: as a PDF or CSV file."));
+    connect(BtnRecord, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { SaveRecord(); }); });
+    connect(Share, &SharePanel::ClaimCleared, this, [this](int card, const QString& text) {
+        Log.Claimed(card, text, false, QDateTime::currentDateTimeUtc());
+        Save();
+    });
     connect(BtnPrizes, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { EditPrizes(); }); });
     connect(BtnNextPrize, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { NextPrize(); }); });
     connect(Share, &SharePanel::ClaimConfirmed, this, [this](int card, const QString& line) {
@@ -109,6 +118,8 @@ void CallerWindow::SetPrizes(std::vector<Prize> prizes)
 void CallerWindow::ConfirmWinner(int card, const QString& line)
 {
     const QString bingo = Playing.Tickets ? tr("Bingo! Ticket %1").arg(card) : tr("Bingo! Card %1").arg(card);
+    Log.Claimed(card, line.isEmpty() ? bingo : tr("%1: %2").arg(bingo, line), true, QDateTime::currentDateTimeUtc());
+    Save();
     Share->Announce(bingo);
     if (Room)
         Room->ShowNews(bingo);
@@ -187,4 +198,20 @@ void CallerWindow::ShowPrize()
     // The phones and the claims list play for the prize too.
     if (prize)
         Share->PlayFor(prize->Pattern, tr("Prize %1 of %2: %3").arg(Round.Current() + 1).arg(Round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own)));
+}
+
+void CallerWindow::SaveRecord()
+{
+    const QString name = (Playing.Code.isEmpty() ? tr("Game") : Playing.Code) + QStringLiteral(".pdf");
+    const auto path = Asks.SaveFileName({tr("Save the Game's Record"), tr("PDF (*.pdf);;CSV (*.csv)"), QStringLiteral(".pdf"), name, {}, true});
+    if (!path)
+        return;
+    Save(); // the record is what is saved
+    try {
+        WriteRecord(*path, GameHistory::RecordSheet(Playing));
+    } catch (const PlatformError& e) {
+        Asks.Error(tr("The record could not be saved: %1").arg(e.Text()));
+        return;
+    }
+    Speaker->Say(tr("The record is saved as %1").arg(*path));
 }

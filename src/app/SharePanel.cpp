@@ -126,6 +126,8 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
         }
     });
     connect(BtnClear, &QPushButton::clicked, this, [this] {
+        if (const QListWidgetItem* item = LstClaims->currentItem(); item && !item->data(Qt::UserRole + 2).toBool())
+            Q_EMIT ClaimCleared(item->data(Qt::UserRole).toInt(), item->text());
         delete LstClaims->currentItem();
         ShowClaim();
         Q_EMIT ClaimsChanged();

@@ -66,6 +66,8 @@ Q_SIGNALS:
     void ClaimsChanged();
     // The host confirmed a card's claim; `line` is what it won with, as it stands now.
     void ClaimConfirmed(int card, const QString& line);
+    // The host cleared a claim not confirmed: rejected, as the list said it.
+    void ClaimCleared(int card, const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

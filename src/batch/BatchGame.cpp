@@ -4,6 +4,7 @@
 #include "batch/BatchMessages.h"
 #include "batch/BatchOptions.h"
 #include "output/CardPrinting.h"
+#include "output/GameRecordPdf.h"
 #include "game/CardCheck.h"
 #include "game/CardView.h"
 #include "game/GameCode.h"
@@ -127,4 +128,24 @@ QString PatternListing()
     for (const Pattern& p : own)
         line(p);
     return listing;
+}
+
+int RunRecord(const BatchOptions& options)
+{
+    const auto code = ReadCode(*options.Record);
+    if (!code)
+        return 1;
+    const auto record = GameHistory::Find(code->Text());
+    if (!record) {
+        BatchFail(QCoreApplication::translate("BatchGame", "This computer has no record of game %1.").arg(code->Text()));
+        return 1;
+    }
+    const QString output = options.Output.isEmpty() ? code->Text() + QStringLiteral(".pdf") : options.Output;
+    try {
+        WriteRecord(output, GameHistory::RecordSheet(GameHistory::LoadGame(*record)));
+    } catch (const PlatformError& e) {
+        BatchFail(e.Text());
+        return 1;
+    }
+    return 0;
 }

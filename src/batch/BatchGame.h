@@ -21,6 +21,8 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
                                          CardOptions& card, int count, int& first, int& status);
 
 // --check: writes the card as text and the verdict; 0 for a bingo, 4 for none, 1 for errors.
+// --record CODE: the game's record from what the caller saved, as PDF or CSV.
+int RunRecord(const BatchOptions& options);
 // The patterns --pattern takes, a line each: the key, then the name.
 QString PatternListing();
 int RunCheck(const BatchOptions& options, const QStringList& words, CardOptions card);

@@ -94,6 +94,8 @@ QString BatchUsage()
         "      --pattern NAME         the winning pattern: line (the default), corners, x, full, a named\n"
         "                             shape (postage-stamp, letter-t ...) or one you drew\n"
         "      --patterns             list the patterns --pattern takes and exit\n"
+        "      --record CODE          write the game's record as the caller saved it (calls with\n"
+        "                             their times, prizes and winners, claims): -o FILE.pdf or FILE.csv\n"
         "\n"
         "90-ball tickets (no LIST needed; a list given must be the numbers 1 to 90):\n"
         "      --tickets              print strips of six tickets instead of cards\n"
@@ -134,7 +136,7 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
         static const QStringList valued = {"-o",     "--output",   "-P",        "--printer", "--cards", "--per-page",
                                            "--size", "--font",     "--font-size", "--paper", "--seed",
                                            "--game", "--check",    "--card",      "--called", "--pattern",
-                                           "--export", "--format",
+                                           "--export", "--format", "--record",
                                            "--strips", "--strip", "--ticket"};
         static const QStringList switches = {"--no-free-space", "--no-heading", "--word-wrap", "--no-word-wrap",
                                              "--call-list",     "--quiet",      "--help",      "--version",
@@ -241,6 +243,8 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
             o.Quiet = true;
         } else if (name == "-h" || name == "--help") {
             o.Help = true;
+        } else if (name == "--record") {
+            o.Record = v;
         } else if (name == "--patterns") {
             o.ListPatterns = true;
         } else if (name == "--version") {
@@ -257,6 +261,13 @@ std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QStr
     }
     if (o.Help || o.Version || o.ListPatterns)
         return o;
+    if (o.Record) {
+        if (!positional.isEmpty() || !o.Printer.isEmpty()) {
+            error = QCoreApplication::translate("BatchOptions", "--record takes a game code and -o FILE.pdf or FILE.csv alone");
+            return std::nullopt;
+        }
+        return o;
+    }
     if (o.More && (!o.Game || o.Check || o.CallList)) {
         error = QCoreApplication::translate("BatchOptions", "--more goes with --game, for cards or strips to print or export");
         return std::nullopt;

@@ -36,6 +36,7 @@ struct BatchOptions {
     std::optional<QString> Game;
     bool More = false; // with Game: the next cards (strips) no one has had, not cards 1 to N again
     std::optional<QString> Check;
+    std::optional<QString> Record; // a game code: its record written
     int Card = 0;
     QString CalledFile;
     QString Pattern = QStringLiteral("line");

@@ -59,6 +59,8 @@ int main(int argc, char* argv[])
         std::fputs(qUtf8Printable(PatternListing()), stdout);
         return 0;
     }
+    if (options->Record)
+        return RunRecord(*options);
     if (options->Version) {
         std::puts("plumwick-print " PLUMWICK_VERSION);
         return 0;

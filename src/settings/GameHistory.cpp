@@ -409,39 +409,6 @@ void SaveCalls(const GameSource& source, const CallerDraw& calls)
         TextFile::WriteAll(path, calls.Save());
 }
 
-namespace {
-
-QString PrizesPath(const QString& key)
-{
-    const QString calls = CallsPath(key);
-    return calls.isEmpty() ? QString() : JoinPath(QFileInfo(calls).path(), QStringLiteral("Prizes-") + key + QStringLiteral(".json"));
-}
-
-} // namespace
-
-PrizeRound SavedPrizes(const GameSource& source)
-{
-    const QString prizes = PrizesPath(source.Key);
-    try {
-        if (!prizes.isEmpty() && QFileInfo::exists(prizes) && QFileInfo(prizes).size() < 1024 * 1024)
-            return PrizeRound::Load(TextFile::ReadAll(prizes));
-    } catch (const PlatformError&) {
-        // Prizes that can't be read are none: the game is played as without.
-    }
-    return {};
-}
-
-void SavePrizes(const GameSource& source, const PrizeRound& round)
-{
-    const QString prizes = PrizesPath(source.Key);
-    if (prizes.isEmpty())
-        return;
-    if (round.Active())
-        TextFile::WriteAll(prizes, round.Save());
-    else
-        QFile::remove(prizes);
-}
-
 GameSource LoadGame(const GameRecord& game)
 {
     if (game.Tickets)

@@ -3,6 +3,7 @@
 #pragma once
 #include "card/CardOptions.h"
 #include "game/CallerDraw.h"
+#include "game/GameLog.h"
 #include "game/Prizes.h"
 
 #include <QList>
@@ -101,5 +102,13 @@ void SaveCalls(const GameSource& source, const CallerDraw& calls);
 // none where nothing readable is kept. Saving no prizes removes the file.
 PrizeRound SavedPrizes(const GameSource& source);
 void SavePrizes(const GameSource& source, const PrizeRound& round);
+// The game's log (the calls' times, the claims confirmed and cleared), beside its calls as
+// Log-KEY.json; raises PlatformError when it can't be written.
+GameLog SavedLog(const GameSource& source);
+void SaveLog(const GameSource& source, const GameLog& log);
+// Its record as saved: the calls (with their times where the log has them), the prizes and
+// their winners with their cards, the claims. Raises PlatformError when the game's list
+// can't be read.
+GameRecordSheet RecordSheet(const GameSource& source);
 
 } // namespace GameHistory

@@ -16,6 +16,7 @@
 #include "share/PhoneHttp.h"
 #include "platform/ui/Announcer.h"
 #include "support/MainWindowFixture.h"
+#include "support/PrintProcess.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -377,4 +378,51 @@ TEST_F(SharedByTheCaller, PrizesInTurnMoveOnAsTheHostConfirmsAndThePhonesFollow)
         EXPECT_TRUE(caller.Draw()->Words()[index].toInt() <= 15 || caller.Draw()->Words()[index].toInt() > 60);
     EXPECT_EQ(Announcer::Of(&caller)->Last(), "Every number the pattern can use is called");
     caller.ChkShare->setChecked(false);
+}
+
+TEST_F(SharedByTheCaller, TheGamesRecordIsSavedByTheCallerAndWrittenAgainByPlumwickPrint)
+{
+    TFrmMain& main = Open();
+    TempFolder files;
+    GameRecord record{QString(), WriteNumbersList(files), CardOptions{}, 10};
+    record.Code = NumberedGame(GameHistory::LoadGame(record).Words, record.Options, 4243).Code().Text();
+    ASSERT_EQ(GameHistory::Add(record), "");
+    const GameSource game = GameHistory::LoadGame(record);
+    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
+    caller.show();
+    caller.Play(game);
+    caller.SetPrizes({{"line", 1}, {"full", 0}});
+    for (int i = 0; i < 75; ++i)
+        caller.Next();
+    caller.ConfirmWinner(4, "row 1");
+    Q_EMIT caller.Share->ClaimCleared(5, "Card 5 claims bingo: not yet, 2 missing");
+
+    Asks.ExpectSave(files.Path("record.pdf"), "Save the Game's Record");
+    caller.SaveRecord();
+    if (qEnvironmentVariableIsSet("PLUMWICK_KEEP_RECORD")) // to look at
+        QFile::copy(files.Path("record.pdf"), qEnvironmentVariable("PLUMWICK_KEEP_RECORD"));
+    const QString pdf = ToolOutput("pdftotext", {"-layout", files.Path("record.pdf"), "-"});
+    for (const QString& part : {"Game record: " + record.Code, QString("Prize 1: Any line"), QString("Card 4: row 1, after 75 calls"),
+                                QString("Prize 2: Full card"), QString("Not won."), QString("Card 5 claims bingo: not yet, 2 missing")})
+        EXPECT_TRUE(pdf.contains(part)) << part.toStdString() << "\n" << pdf.toStdString();
+
+    // The same record from the saved game, by plumwick-print, as CSV.
+    const auto print = [&](const QStringList& arguments) {
+        QProcess p;
+        p.setWorkingDirectory(files.Path());
+        p.start(PLUMWICK_PRINT, arguments);
+        p.waitForFinished(60000);
+        return std::make_pair(p.exitCode(), QString::fromUtf8(p.readAllStandardError()).trimmed());
+    };
+    ASSERT_EQ(print({"--record", record.Code, "-o", "record.csv"}).first, 0);
+    const QStringList rows = QString::fromUtf8(files.Read("record.csv")).split("\r\n");
+    ASSERT_EQ(rows.size(), 2 + 75 + 1 + 2 + 1); // the heads, the calls, the winner, the claims, and the last line's end
+    EXPECT_EQ(rows[0], "Game," + record.Code + ",Game " + record.Code + " (numbers)");
+    const QString first = game.Words[caller.Draw()->Calls().front()];
+    EXPECT_TRUE(rows[2].startsWith("call,1," + first + ",," + QDate::currentDate().toString("yyyy-MM-dd"))) << rows[2].toStdString();
+    EXPECT_EQ(rows[77], "winner,1,Any line,4,\"row 1, after 75 calls\"");
+    EXPECT_TRUE(rows[78].startsWith("confirmed,,Bingo! Card 4: row 1,4,")) << rows[78].toStdString();
+    EXPECT_TRUE(rows[79].startsWith("cleared,,\"Card 5 claims bingo: not yet, 2 missing\",5,")) << rows[79].toStdString();
+    const QString unknown = GameCode{99, 5}.Text();
+    EXPECT_EQ(print({"--record", unknown}), std::make_pair(1, "plumwick-print: This computer has no record of game " + unknown + "."));
 }
