@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/CardWebPage.h"
+#include "game/Patterns.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -53,12 +54,16 @@ QString PageHead(const QString& title, const QByteArray& style, const QByteArray
 
 // Under the card: the verdict, the pattern chooser, Bingo! and Clear marks, and the Bingo
 // view that shows whose card it is (`who`) and the marked words large.
-QString Controls(const std::vector<std::pair<const char*, QString>>& patterns, const QString& who)
+QString Controls(const std::vector<std::pair<QString, QString>>& patterns, const QString& who, const QStringList& ways)
 {
     QString html = QStringLiteral("<p id=\"status\" role=\"status\"></p>\n<div class=\"controls\">\n");
     html += QStringLiteral("<label for=\"pattern\">%1</label>\n<select id=\"pattern\">").arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Pattern:")));
-    for (const auto& [value, name] : patterns)
-        html += QStringLiteral("<option value=\"%1\">%2</option>").arg(QLatin1String(value), HtmlEscaped(name));
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+        const QString shape = ways.value(static_cast<qsizetype>(i));
+        html += QStringLiteral("<option value=\"%1\"%3>%2</option>")
+                    .arg(HtmlEscaped(patterns[i].first), HtmlEscaped(patterns[i].second),
+                         shape.isEmpty() ? QString() : QStringLiteral(" data-ways=\"%1\"").arg(shape));
+    }
     html += QStringLiteral("</select>\n<button type=\"button\" id=\"bingo\">%1</button>\n"
                            "<button type=\"button\" id=\"clear\">%2</button>\n</div>\n")
                 .arg(HtmlEscaped(QCoreApplication::translate("CardWebPage", "Bingo!")), HtmlEscaped(QCoreApplication::translate("CardWebPage", "Clear marks")));
@@ -194,12 +199,27 @@ QByteArray CardWebPage(const WebCard& card)
     if (!card.Footer.isEmpty())
         html += QStringLiteral("<p class=\"footer\" dir=\"auto\">") + HtmlEscaped(card.Footer) + QStringLiteral("</p>\n");
     // The patterns, the lines' names and the verdict as the checker says them.
-    const std::vector<std::pair<const char*, QString>> patterns = {
+    std::vector<std::pair<QString, QString>> patterns = {
         {"line", QCoreApplication::translate("WinPatterns", "Any line")},
         {"corners", QCoreApplication::translate("WinPatterns", "Four corners")},
         {"x", QCoreApplication::translate("WinPatterns", "X")},
         {"full", QCoreApplication::translate("WinPatterns", "Full card")}};
-    html += Controls(patterns, card.Footer.isEmpty() ? card.Title : card.Footer);
+    // The named shapes of the card's size, each with every way it may stand ("0,1,5,6;3,4,8,9").
+    QStringList ways(4);
+    for (const Pattern* shape : PatternsFor(view.Side, {})) {
+        if (shape->Classic)
+            continue;
+        QStringList each;
+        for (const std::vector<int>& cells : shape->WaysRound()) {
+            QStringList numbers;
+            for (const int c : cells)
+                numbers << QString::number(c);
+            each << numbers.join(u',');
+        }
+        patterns.emplace_back(shape->Key, shape->Name);
+        ways << each.join(u';');
+    }
+    html += Controls(patterns, card.Footer.isEmpty() ? card.Title : card.Footer, ways);
     // The texts the script says, in the page's language.
     const auto said = [](const char* text) { return QCoreApplication::translate("WinPatterns", text); };
     const std::vector<std::pair<const char*, QString>> texts = {

@@ -41,7 +41,8 @@ QByteArray PageStyle(const QStringList& families, int columns, int rows, bool wo
 QString PageHead(const QString& title, const QByteArray& style, const QByteArray& scriptHash);
 // under the card: the verdict, the patterns (value, name), Bingo!, Clear marks, and the
 // Bingo view naming whose card it is;
-QString Controls(const std::vector<std::pair<const char*, QString>>& patterns, const QString& who);
+// `ways`, beside each pattern, the cells of each way it may stand, where the script needs them.
+QString Controls(const std::vector<std::pair<QString, QString>>& patterns, const QString& who, const QStringList& ways = {});
 // the end of a page: the texts its script says, in the page's language (hidden, read by
 // id), then the script itself.
 QString PageEnd(const std::vector<std::pair<const char*, QString>>& texts, const QByteArray& script);

@@ -116,6 +116,14 @@ try:
     for i in (20, 24):
         cells()[i].click()
     check(status() == "Bingo: four corners", f"four corners complete: {status()!r}")
+    # A named shape, any way round: the postage stamp in the top left corner, once complete.
+    Select(browser.find_element(By.ID, "pattern")).select_by_value("postage-stamp")
+    check(status() == "", "the stamp is not complete")
+    cells()[5].click()
+    check(status() == "Bingo: Postage stamp", f"the stamp complete: {status()!r}")
+    check([i for i in range(25) if "win" in cells()[i].get_attribute("class")] == [0, 1, 5, 6], "the stamp's cells are shown")
+    cells()[5].click()
+    Select(browser.find_element(By.ID, "pattern")).select_by_value("corners")
 
     # The Bingo view shows the card and the marked words large; Escape closes it.
     browser.find_element(By.ID, "bingo").click()

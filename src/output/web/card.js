@@ -51,8 +51,15 @@
       }
       case "full":
         return every(cells.map((c, i) => i)) ? { name: text("t-full"), cells: cells.map((c, i) => i) } : null;
-      default:
+      case "line":
         return all.find((line) => every(line.cells)) || null;
+      default: {
+        // A named shape: any of the ways it may stand.
+        const option = pattern.selectedOptions[0];
+        const ways = option && option.dataset.ways ? option.dataset.ways.split(";").map((w) => w.split(",").map(Number)) : [];
+        const way = ways.find((w) => w.every((i) => i < cells.length) && every(w));
+        return way ? { name: option.textContent, cells: way } : null;
+      }
     }
   }
   function show() {
