@@ -93,6 +93,7 @@ void TFrmMain::ConnectHandlers()
     on(MnuCallWords, &QAction::triggered, &TFrmMain::MnuCallWordsClick);
     on(MnuCheckCard, &QAction::triggered, &TFrmMain::MnuCheckCardClick);
     on(MnuRoomDisplay, &QAction::triggered, &TFrmMain::MnuRoomDisplayClick);
+    on(MnuPatterns, &QAction::triggered, &TFrmMain::MnuPatternsClick);
     on(MnuHelpFile, &QAction::triggered, &TFrmMain::MnuHelpFileClick);
     on(MnuHomepage, &QAction::triggered, &TFrmMain::MnuHomepageClick);
     on(MnuAbout, &QAction::triggered, &TFrmMain::MnuAboutClick);

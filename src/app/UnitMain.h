@@ -108,6 +108,7 @@ public:
     QAction* MnuCallWords = nullptr;
     QAction* MnuCheckCard = nullptr;
     QAction* MnuRoomDisplay = nullptr;
+    QAction* MnuPatterns = nullptr;
     QMenu* MnuSample = nullptr;
     QMenu* MnuHelp = nullptr;
     QAction* MnuHelpFile = nullptr;
@@ -218,6 +219,7 @@ public:
     void MnuCallWordsClick();
     void MnuCheckCardClick();
     void MnuRoomDisplayClick();
+    void MnuPatternsClick();
     QString CurrentGameHeading() const;
     GameSource CurrentGameSource() const;
 

@@ -3,6 +3,7 @@
 // Game night: numbering the cards, the caller and the checker.
 #include "app/CallerWindow.h"
 #include "app/CheckCardDialog.h"
+#include "app/PatternEditorDialog.h"
 #include "app/UnitMain.h"
 #include "game/GameCode.h"
 #include "platform/Clock.h"
@@ -99,6 +100,12 @@ void TFrmMain::MnuRoomDisplayClick()
     // The display shows the caller's game: the caller opens with it.
     MnuCallWordsClick();
     Caller->ChkRoom->setChecked(true);
+}
+
+void TFrmMain::MnuPatternsClick()
+{
+    PatternEditorDialog patterns(this, Env.Asks);
+    patterns.exec();
 }
 
 void TFrmMain::MnuCheckCardClick()

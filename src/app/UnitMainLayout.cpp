@@ -83,6 +83,7 @@ void TFrmMain::BuildMenu()
     MnuCallWords = add(MnuGame, tr("&Call Words..."), QKeySequence(Qt::Key_F5));
     MnuCheckCard = add(MnuGame, tr("C&heck a Card..."), QKeySequence(Qt::Key_F6));
     MnuRoomDisplay = add(MnuGame, tr("&Room Display"), QKeySequence(Qt::Key_F7));
+    MnuPatterns = add(MnuGame, tr("Your &Patterns..."), {});
 
     MnuHelp = MainMenu->addMenu(tr("&Help"));
     MnuHelpFile = add(MnuHelp, tr("&Contents"), QKeySequence(Qt::Key_F1));
