@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BatchGame</name>
+    <message>
+        <source>%1, on %2 x %2 cards</source>
+        <translation>%1, auf Karten von %2 x %2</translation>
+    </message>
+    <message>
+        <source>%1, any way round</source>
+        <translation>%1, in jeder Lage</translation>
+    </message>
+    <message>
+        <source>This computer has no record of game %1.</source>
+        <translation>Dieser Computer kennt das Spiel %1 nicht.</translation>
+    </message>
+</context>
+<context>
     <name>BatchOptions</name>
     <message>
         <source>invalid value for %1: &apos;%2&apos; (%3)</source>
@@ -42,10 +57,6 @@
     <message>
         <source>a card number from 1 to 100000</source>
         <translation>eine Kartennummer von 1 bis 100000</translation>
-    </message>
-    <message>
-        <source>line, corners, x or full</source>
-        <translation>line, corners, x oder full</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -128,6 +139,10 @@
         <translation>--strips und --strip gehören zu --tickets</translation>
     </message>
     <message>
+        <source>--more goes with --game, for cards or strips to print or export</source>
+        <translation>--more gehört zu --game, für Karten oder Streifen zum Drucken oder Exportieren</translation>
+    </message>
+    <message>
         <source>Usage: plumwick-print [options] LIST.pwk
 Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
 
@@ -159,7 +174,11 @@ Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a p
                              and say whether it wins (exit 0: bingo, 4: not yet)
       --card N               the card to check
       --called FILE          the words called so far, one per line
-      --pattern line|corners|x|full   the winning pattern (default line)
+      --pattern NAME         the winning pattern: line (the default), corners, x, full, a named
+                             shape (postage-stamp, letter-t ...) or one you drew
+      --patterns             list the patterns --pattern takes and exit
+      --record CODE          write the game&apos;s record as the caller saved it (calls with
+                             their times, prizes and winners, claims): -o FILE.pdf or FILE.csv
 
 90-ball tickets (no LIST needed; a list given must be the numbers 1 to 90):
       --tickets              print strips of six tickets instead of cards
@@ -206,7 +225,11 @@ Druckt Bingokarten einer Wortliste, wie Plumwick sie druckt, in eine PDF-Datei o
                              und sagen, ob sie gewinnt (Status 0: Bingo, 4: noch nicht)
       --card N               die zu prüfende Karte
       --called DATEI         die bisher ausgerufenen Wörter, eines pro Zeile
-      --pattern line|corners|x|full   das Gewinnmuster (Standard line)
+      --pattern NAME         das Gewinnmuster: line (Standard), corners, x, full, eine benannte
+                             Form (postage-stamp, letter-t ...) oder ein eigenes Muster
+      --patterns             die Muster auflisten, die --pattern nimmt, und beenden
+      --record CODE          das Spielprotokoll schreiben, wie der Ausrufer es gespeichert hat
+                             (Ausrufe mit Zeiten, Gewinne, Gewinner, Meldungen): -o DATEI.pdf oder DATEI.csv
 
 90-Ball-Scheine (keine LISTE nötig; eine angegebene Liste muss die Zahlen 1 bis 90 sein):
       --tickets              Streifen zu sechs Scheinen statt Karten drucken
@@ -224,8 +247,12 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
 </translation>
     </message>
     <message>
-        <source>--more goes with --game, for cards or strips to print or export</source>
-        <translation>--more gehört zu --game, für Karten oder Streifen zum Drucken oder Exportieren</translation>
+        <source>--record takes a game code and -o FILE.pdf or FILE.csv alone</source>
+        <translation>--record nimmt nur einen Spielcode und -o DATEI.pdf oder DATEI.csv</translation>
+    </message>
+    <message>
+        <source>--patterns lists the patterns</source>
+        <translation>--patterns listet die Muster auf</translation>
     </message>
 </context>
 <context>
@@ -467,6 +494,118 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Claim: %1</source>
         <translation>Bingo-Ruf: %1</translation>
     </message>
+    <message>
+        <source>Every number the pattern can use is called</source>
+        <translation>Jede Zahl, die das Muster brauchen kann, ist ausgerufen</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Pri&amp;zes...</source>
+        <translation>&amp;Gewinne...</translation>
+    </message>
+    <message>
+        <source>Play the game for prizes in turn: one line, then two lines, then a full house, or any patterns.</source>
+        <translation>Um Gewinne nacheinander spielen: eine Reihe, dann zwei Reihen, dann volles Haus, oder beliebige Muster.</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Prize</source>
+        <translation>Nä&amp;chster Gewinn</translation>
+    </message>
+    <message>
+        <source>Save t&amp;he Game&apos;s Record...</source>
+        <translation>Spielproto&amp;koll speichern...</translation>
+    </message>
+    <message>
+        <source>The calls with their times, the prizes&apos; winners with their cards, and the claims: as a PDF or CSV file.</source>
+        <translation>Die Ausrufe mit ihren Zeiten, die Gewinner mit ihren Karten und die Meldungen: als PDF- oder CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>S&amp;kip numbers the pattern can&apos;t use</source>
+        <translation>Unnötige Zahlen aus&amp;lassen</translation>
+    </message>
+    <message>
+        <source>Numbers in a column that the pattern leaves empty can&apos;t help any card win: they are not called.</source>
+        <translation>Zahlen einer Spalte, die das Muster frei lässt, helfen keiner Karte zum Gewinn: sie werden nicht ausgerufen.</translation>
+    </message>
+    <message>
+        <source>skipping %1: the pattern can&apos;t use them</source>
+        <translation>%1 ausgelassen: das Muster braucht sie nicht</translation>
+    </message>
+    <message>
+        <source>Bingo! Ticket %1</source>
+        <translation>Bingo! Schein %1</translation>
+    </message>
+    <message>
+        <source>Bingo! Card %1</source>
+        <translation>Bingo! Karte %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation>%1 gewinnt %2</translation>
+    </message>
+    <message>
+        <source>%1. Now playing for: %2</source>
+        <translation>%1. Jetzt geht es um: %2</translation>
+    </message>
+    <message>
+        <source>%1. Every prize is won</source>
+        <translation>%1. Alle Gewinne sind vergeben</translation>
+    </message>
+    <message>
+        <source>Now playing for: %1</source>
+        <translation>Jetzt geht es um: %1</translation>
+    </message>
+    <message>
+        <source>Every prize is won</source>
+        <translation>Alle Gewinne sind vergeben</translation>
+    </message>
+    <message>
+        <source>The prizes could not be saved (%1). The game goes on here.</source>
+        <translation>Die Gewinne konnten nicht gespeichert werden (%1). Das Spiel geht hier weiter.</translation>
+    </message>
+    <message>
+        <source>Prize %1 of %2: %3</source>
+        <translation>Gewinn %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Save the Game&apos;s Record</source>
+        <translation>Spielprotokoll speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The record could not be saved: %1</source>
+        <translation>Das Protokoll konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>The record is saved as %1</source>
+        <translation>Das Protokoll ist als %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Room Displa&amp;y</source>
+        <translation>Anzeige für &amp;den Saal</translation>
+    </message>
+    <message>
+        <source>The call, the board and the prize for the hall, on a second screen where there is one.</source>
+        <translation>Der Ausruf, die Tafel und der Gewinn für den Saal, auf einem zweiten Bildschirm, wo es einen gibt.</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -640,6 +779,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Ticket %1: %2. %3</source>
         <translation>Schein %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Confirm &amp;Winner</source>
+        <translation>&amp;Gewinner bestätigen</translation>
+    </message>
+    <message>
+        <source>The card wins the prize being played.</source>
+        <translation>Die Karte gewinnt den Gewinn, um den gerade gespielt wird.</translation>
     </message>
 </context>
 <context>
@@ -840,6 +987,104 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>GameLog</name>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Call or prize</source>
+        <translation>Ausruf oder Gewinn</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Time or line</source>
+        <translation>Zeit oder Linie</translation>
+    </message>
+    <message>
+        <source>call</source>
+        <translation>Ausruf</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>Gewinner</translation>
+    </message>
+    <message>
+        <source>%1, after %2 calls</source>
+        <translation>%1, nach %2 Ausrufen</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>bestätigt</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>entfernt</translation>
+    </message>
+</context>
+<context>
+    <name>GameRecordPdf</name>
+    <message>
+        <source>Game record: %1</source>
+        <translation>Spielprotokoll: %1</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Ausrufe</translation>
+    </message>
+    <message>
+        <source>No calls were made.</source>
+        <translation>Es wurde nichts ausgerufen.</translation>
+    </message>
+    <message>
+        <source>First call: %1</source>
+        <translation>Erster Ausruf: %1</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Gewinne</translation>
+    </message>
+    <message>
+        <source>Prize %1: %2</source>
+        <translation>Gewinn %1: %2</translation>
+    </message>
+    <message>
+        <source>Not won.</source>
+        <translation>Nicht gewonnen.</translation>
+    </message>
+    <message>
+        <source>Card %1: %2, after %3 calls</source>
+        <translation>Karte %1: %2, nach %3 Ausrufen</translation>
+    </message>
+    <message>
+        <source>Claims</source>
+        <translation>Meldungen</translation>
+    </message>
+    <message>
+        <source>No claims were confirmed or cleared.</source>
+        <translation>Keine Meldung wurde bestätigt oder entfernt.</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>bestätigt</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>entfernt</translation>
+    </message>
+</context>
+<context>
     <name>GridAccessible</name>
     <message>
         <source>Column %1</source>
@@ -971,6 +1216,21 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>OwnPatterns</name>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>die Datei ist größer als 1 MB</translation>
+    </message>
+    <message>
+        <source>Your patterns could not be read from %1: %2</source>
+        <translation>Ihre Muster konnten nicht aus %1 gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept aside as %2</source>
+        <translation>%1 konnte nicht als %2 beiseitegelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>PageSetupDialog</name>
     <message>
         <source>Page Setup</source>
@@ -989,6 +1249,251 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>PatternEditorDialog</name>
+    <message>
+        <source>Your Patterns</source>
+        <translation>Eigene Muster</translation>
+    </message>
+    <message>
+        <source>Your patterns</source>
+        <translation>Eigene Muster</translation>
+    </message>
+    <message>
+        <source>%1 x %1</source>
+        <translation>%1 x %1</translation>
+    </message>
+    <message>
+        <source>Pattern cells</source>
+        <translation>Felder des Musters</translation>
+    </message>
+    <message>
+        <source>&amp;Any way round (turned or mirrored)</source>
+        <translation>In jeder &amp;Lage (gedreht oder gespiegelt)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Arrow keys move over the cells; Space covers a cell or leaves it.</source>
+        <translation>Die Pfeiltasten gehen über die Felder; die Leertaste nimmt ein Feld ins Muster auf oder wieder heraus.</translation>
+    </message>
+    <message>
+        <source>&amp;Patterns:</source>
+        <translation>&amp;Ihre Muster:</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>Na&amp;me:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Cells:</source>
+        <translation>&amp;Zellen:</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %2)</source>
+        <translation>%1 (%2 x %2)</translation>
+    </message>
+    <message>
+        <source>The name takes one line.</source>
+        <translation>Der Name passt in eine Zeile.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a pattern that comes with Plumwick; choose another name.</source>
+        <translation>„%1“ ist der Name eines Musters, das Plumwick mitbringt; wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>The pattern could not be saved: %1</source>
+        <translation>Das Muster konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Delete the pattern &quot;%1&quot;?</source>
+        <translation>Das Muster „%1“ entfernen?</translation>
+    </message>
+    <message>
+        <source>The pattern could not be deleted: %1</source>
+        <translation>Das Muster konnte nicht entfernt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatternPicture</name>
+    <message>
+        <source>Pattern: %1, any way round</source>
+        <translation>Muster: %1, in jeder Lage</translation>
+    </message>
+    <message>
+        <source>Pattern: %1</source>
+        <translation>Muster: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Patterns</name>
+    <message>
+        <source>Postage stamp</source>
+        <translation>Briefmarke</translation>
+    </message>
+    <message>
+        <source>Small frame</source>
+        <translation>Kleiner Rahmen</translation>
+    </message>
+    <message>
+        <source>Large frame</source>
+        <translation>Großer Rahmen</translation>
+    </message>
+    <message>
+        <source>Block of nine</source>
+        <translation>Neunerblock</translation>
+    </message>
+    <message>
+        <source>Plus sign</source>
+        <translation>Pluszeichen</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Raute</translation>
+    </message>
+    <message>
+        <source>Letter T</source>
+        <translation>Buchstabe T</translation>
+    </message>
+    <message>
+        <source>Crazy T</source>
+        <translation>Verrücktes T</translation>
+    </message>
+    <message>
+        <source>Letter L</source>
+        <translation>Buchstabe L</translation>
+    </message>
+    <message>
+        <source>Crazy L</source>
+        <translation>Verrücktes L</translation>
+    </message>
+    <message>
+        <source>Letter H</source>
+        <translation>Buchstabe H</translation>
+    </message>
+    <message>
+        <source>Letter E</source>
+        <translation>Buchstabe E</translation>
+    </message>
+    <message>
+        <source>Letter C</source>
+        <translation>Buchstabe C</translation>
+    </message>
+    <message>
+        <source>Letter U</source>
+        <translation>Buchstabe U</translation>
+    </message>
+    <message>
+        <source>Letter Z</source>
+        <translation>Buchstabe Z</translation>
+    </message>
+    <message>
+        <source>Letter N</source>
+        <translation>Buchstabe N</translation>
+    </message>
+    <message>
+        <source>Letter I</source>
+        <translation>Buchstabe I</translation>
+    </message>
+    <message>
+        <source>Letter P</source>
+        <translation>Buchstabe P</translation>
+    </message>
+    <message>
+        <source>Letter Y</source>
+        <translation>Buchstabe Y</translation>
+    </message>
+    <message>
+        <source>Number 7</source>
+        <translation>Zahl 7</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Pfeil</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Drachen</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Pyramide</translation>
+    </message>
+    <message>
+        <source>Six pack</source>
+        <translation>Sechserpack</translation>
+    </message>
+    <message>
+        <source>Railroad tracks</source>
+        <translation>Schienen</translation>
+    </message>
+    <message>
+        <source>Top and bottom lines</source>
+        <translation>Oberste und unterste Reihe</translation>
+    </message>
+    <message>
+        <source>Checkerboard</source>
+        <translation>Schachbrett</translation>
+    </message>
+    <message>
+        <source>Sputnik</source>
+        <translation>Sputnik</translation>
+    </message>
+    <message>
+        <source>%1 is drawn for cards of %2 x %2</source>
+        <translation>%1 ist für Karten von %2 x %2 gezeichnet</translation>
+    </message>
+    <message>
+        <source>The pattern has no name.</source>
+        <translation>Das Muster hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>A pattern is drawn on 3, 5 or 7 rows of as many cells.</source>
+        <translation>Ein Muster wird auf 3, 5 oder 7 Reihen mit ebenso vielen Feldern gezeichnet.</translation>
+    </message>
+    <message>
+        <source>The pattern covers no cell.</source>
+        <translation>Das Muster enthält kein Feld.</translation>
+    </message>
+    <message>
+        <source>The name is longer than 60 characters.</source>
+        <translation>Der Name ist länger als 60 Zeichen.</translation>
+    </message>
+    <message>
+        <source>a row holds something other than X and .</source>
+        <translation>eine Reihe enthält etwas anderes als X und .</translation>
+    </message>
+    <message>
+        <source>the rows are not all %1 long</source>
+        <translation>die Reihen sind nicht alle %1 lang</translation>
+    </message>
+    <message>
+        <source>another pattern has this name</source>
+        <translation>ein anderes Muster hat diesen Namen</translation>
+    </message>
+    <message>
+        <source>Pattern %1 (%2): %3</source>
+        <translation>Muster %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
     <name>Printers</name>
     <message>
         <source>There is no default printer currently selected</source>
@@ -996,10 +1501,88 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>PrizesDialog</name>
+    <message>
+        <source>Prizes</source>
+        <translation>Gewinne</translation>
+    </message>
+    <message>
+        <source>Prizes in turn</source>
+        <translation>Gewinne nacheinander</translation>
+    </message>
+    <message>
+        <source>Any number, until you move on</source>
+        <translation>Beliebig viele, bis Sie weitergehen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>One Line, Two Lines, &amp;Full House</source>
+        <translation>Eine Reihe, zwei Reihen, &amp;volles Haus</translation>
+    </message>
+    <message>
+        <source>Any Line, Four Corners, &amp;Full Card</source>
+        <translation>Beliebige Linie, vier Ecken, &amp;volle Karte</translation>
+    </message>
+    <message>
+        <source>Dra&amp;w a Pattern...</source>
+        <translation>Muster &amp;zeichnen...</translation>
+    </message>
+    <message>
+        <source>The game is played for each prize in turn; a confirmed claim wins the prize being played. With no prizes, the game is played for the pattern chosen beside the claims.</source>
+        <translation>Das Spiel geht um einen Gewinn nach dem anderen; eine bestätigte Meldung gewinnt den Gewinn, um den gerade gespielt wird. Ohne Gewinne wird um das Muster gespielt, das neben den Meldungen gewählt ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Prizes:</source>
+        <translation>&amp;Gewinne:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ttern:</source>
+        <translation>&amp;Muster:</translation>
+    </message>
+    <message>
+        <source>%1: any number of winners</source>
+        <translation>%1: beliebig viele Gewinner</translation>
+    </message>
+    <message>
+        <source>%1: one winner</source>
+        <translation>%1: ein Gewinner</translation>
+    </message>
+    <message>
+        <source>%1: %2 winners</source>
+        <translation>%1: %2 Gewinner</translation>
+    </message>
+    <message>
+        <source>Cards that may w&amp;in it:</source>
+        <translation>Karten, die ihn gewinnen &amp;können:</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>QComboBox</name>
+    <message>
+        <source>%1 (any way round)</source>
+        <translation>%1 (in jeder Lage)</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1616,17 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>This build of Plumwick has no speech.</source>
         <translation>Diese Ausgabe von Plumwick hat keine Sprachausgabe.</translation>
+    </message>
+</context>
+<context>
+    <name>RoomDisplay</name>
+    <message>
+        <source>Room Display</source>
+        <translation>Anzeige für den Saal</translation>
+    </message>
+    <message>
+        <source>Last calls: %1</source>
+        <translation>Letzte Ausrufe: %1</translation>
     </message>
 </context>
 <context>
@@ -1210,6 +1804,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Cards are being given out quickly. Wait a moment and try again.</source>
         <translation>Gerade werden schnell Karten ausgegeben. Warten Sie einen Moment und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 (any way round)</source>
+        <translation>%1 (in jeder Lage)</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2412,14 @@ siehe plumwick-print --help.
     <message>
         <source>%1 were exported to %2, a file a ticket.</source>
         <translation>%1 wurden nach %2 exportiert, eine Datei je Schein.</translation>
+    </message>
+    <message>
+        <source>&amp;Room Display</source>
+        <translation>Anzeige für den &amp;Saal</translation>
+    </message>
+    <message>
+        <source>Your &amp;Patterns...</source>
+        <translation>&amp;Eigene Muster...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BatchGame</name>
+    <message>
+        <source>%1, on %2 x %2 cards</source>
+        <translation>%1, en cartones de %2 x %2</translation>
+    </message>
+    <message>
+        <source>%1, any way round</source>
+        <translation>%1, en cualquier posición</translation>
+    </message>
+    <message>
+        <source>This computer has no record of game %1.</source>
+        <translation>Este ordenador no tiene registro de la partida %1.</translation>
+    </message>
+</context>
+<context>
     <name>BatchOptions</name>
     <message>
         <source>invalid value for %1: &apos;%2&apos; (%3)</source>
@@ -42,10 +57,6 @@
     <message>
         <source>a card number from 1 to 100000</source>
         <translation>un número de cartón de 1 a 100000</translation>
-    </message>
-    <message>
-        <source>line, corners, x or full</source>
-        <translation>line, corners, x o full</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -128,6 +139,10 @@
         <translation>--strips y --strip van con --tickets</translation>
     </message>
     <message>
+        <source>--more goes with --game, for cards or strips to print or export</source>
+        <translation>--more va con --game, para cartones o tiras que imprimir o exportar</translation>
+    </message>
+    <message>
         <source>Usage: plumwick-print [options] LIST.pwk
 Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
 
@@ -159,7 +174,11 @@ Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a p
                              and say whether it wins (exit 0: bingo, 4: not yet)
       --card N               the card to check
       --called FILE          the words called so far, one per line
-      --pattern line|corners|x|full   the winning pattern (default line)
+      --pattern NAME         the winning pattern: line (the default), corners, x, full, a named
+                             shape (postage-stamp, letter-t ...) or one you drew
+      --patterns             list the patterns --pattern takes and exit
+      --record CODE          write the game&apos;s record as the caller saved it (calls with
+                             their times, prizes and winners, claims): -o FILE.pdf or FILE.csv
 
 90-ball tickets (no LIST needed; a list given must be the numbers 1 to 90):
       --tickets              print strips of six tickets instead of cards
@@ -206,7 +225,11 @@ Imprime cartones de bingo de una lista de palabras, como los imprime Plumwick, e
                              y decir si gana (estado 0: bingo, 4: todavía no)
       --card N               el cartón que se comprueba
       --called ARCHIVO       las palabras cantadas hasta ahora, una por línea
-      --pattern line|corners|x|full   el patrón ganador (predeterminado line)
+      --pattern NOMBRE       el patrón ganador: line (predeterminado), corners, x, full, una forma
+                             con nombre (postage-stamp, letter-t ...) o uno dibujado por usted
+      --patterns             mostrar los patrones que admite --pattern y salir
+      --record CODE          escribir el informe de la partida tal como lo guardó el cantor
+                             (cantos con hora, premios, ganadores, reclamaciones): -o ARCHIVO.pdf o ARCHIVO.csv
 
 Boletos de 90 bolas (no hace falta LISTA; una lista dada debe ser los números del 1 al 90):
       --tickets              imprimir tiras de seis boletos en lugar de cartones
@@ -224,8 +247,12 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
 </translation>
     </message>
     <message>
-        <source>--more goes with --game, for cards or strips to print or export</source>
-        <translation>--more va con --game, para cartones o tiras que imprimir o exportar</translation>
+        <source>--record takes a game code and -o FILE.pdf or FILE.csv alone</source>
+        <translation>--record solo admite un código de partida y -o ARCHIVO.pdf o ARCHIVO.csv</translation>
+    </message>
+    <message>
+        <source>--patterns lists the patterns</source>
+        <translation>--patterns muestra los patrones</translation>
     </message>
 </context>
 <context>
@@ -467,6 +494,118 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Claim: %1</source>
         <translation>Aviso de bingo: %1</translation>
     </message>
+    <message>
+        <source>Every number the pattern can use is called</source>
+        <translation>Se han cantado todos los números que el patrón puede usar</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Pri&amp;zes...</source>
+        <translation>Pre&amp;mios...</translation>
+    </message>
+    <message>
+        <source>Play the game for prizes in turn: one line, then two lines, then a full house, or any patterns.</source>
+        <translation>Jugar premios uno tras otro: una línea, luego dos líneas, luego cartón lleno, o cualquier patrón.</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Prize</source>
+        <translation>Premio si&amp;guiente</translation>
+    </message>
+    <message>
+        <source>Save t&amp;he Game&apos;s Record...</source>
+        <translation>Guardar el &amp;informe de la partida...</translation>
+    </message>
+    <message>
+        <source>The calls with their times, the prizes&apos; winners with their cards, and the claims: as a PDF or CSV file.</source>
+        <translation>Los cantos con su hora, los ganadores con sus cartones y las reclamaciones: en un archivo PDF o CSV.</translation>
+    </message>
+    <message>
+        <source>S&amp;kip numbers the pattern can&apos;t use</source>
+        <translation>Saltar los núm&amp;eros que el patrón no usa</translation>
+    </message>
+    <message>
+        <source>Numbers in a column that the pattern leaves empty can&apos;t help any card win: they are not called.</source>
+        <translation>Los números de una columna que el patrón deja vacía no ayudan a ganar a ningún cartón: no se cantan.</translation>
+    </message>
+    <message>
+        <source>skipping %1: the pattern can&apos;t use them</source>
+        <translation>se saltan %1: el patrón no los usa</translation>
+    </message>
+    <message>
+        <source>Bingo! Ticket %1</source>
+        <translation>¡Bingo! Boleto %1</translation>
+    </message>
+    <message>
+        <source>Bingo! Card %1</source>
+        <translation>¡Bingo! Cartón %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation>%1 gana %2</translation>
+    </message>
+    <message>
+        <source>%1. Now playing for: %2</source>
+        <translation>%1. Ahora se juega: %2</translation>
+    </message>
+    <message>
+        <source>%1. Every prize is won</source>
+        <translation>%1. Todos los premios tienen ganador</translation>
+    </message>
+    <message>
+        <source>Now playing for: %1</source>
+        <translation>Ahora se juega: %1</translation>
+    </message>
+    <message>
+        <source>Every prize is won</source>
+        <translation>Todos los premios tienen ganador</translation>
+    </message>
+    <message>
+        <source>The prizes could not be saved (%1). The game goes on here.</source>
+        <translation>No se pudieron guardar los premios (%1). La partida sigue aquí.</translation>
+    </message>
+    <message>
+        <source>Prize %1 of %2: %3</source>
+        <translation>Premio %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Ganados: %1</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Save the Game&apos;s Record</source>
+        <translation>Guardar el informe de la partida</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The record could not be saved: %1</source>
+        <translation>No se pudo guardar el informe: %1</translation>
+    </message>
+    <message>
+        <source>The record is saved as %1</source>
+        <translation>El informe se ha guardado como %1</translation>
+    </message>
+    <message>
+        <source>Room Displa&amp;y</source>
+        <translation>&amp;Vista para la sala</translation>
+    </message>
+    <message>
+        <source>The call, the board and the prize for the hall, on a second screen where there is one.</source>
+        <translation>El canto, el tablero y el premio para la sala, en una segunda pantalla si la hay.</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -640,6 +779,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Ticket %1: %2. %3</source>
         <translation>Boleto %1: %2. %3</translation>
+    </message>
+    <message>
+        <source>Confirm &amp;Winner</source>
+        <translation>Confirmar el &amp;ganador</translation>
+    </message>
+    <message>
+        <source>The card wins the prize being played.</source>
+        <translation>El cartón gana el premio que se está jugando.</translation>
     </message>
 </context>
 <context>
@@ -840,6 +987,104 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>GameLog</name>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Qué</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Call or prize</source>
+        <translation>Canto o premio</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Cartón</translation>
+    </message>
+    <message>
+        <source>Time or line</source>
+        <translation>Hora o línea</translation>
+    </message>
+    <message>
+        <source>call</source>
+        <translation>canto</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>ganador</translation>
+    </message>
+    <message>
+        <source>%1, after %2 calls</source>
+        <translation>%1, tras %2 cantos</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmada</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>quitada</translation>
+    </message>
+</context>
+<context>
+    <name>GameRecordPdf</name>
+    <message>
+        <source>Game record: %1</source>
+        <translation>Registro de la partida: %1</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Cantos</translation>
+    </message>
+    <message>
+        <source>No calls were made.</source>
+        <translation>No se cantó nada.</translation>
+    </message>
+    <message>
+        <source>First call: %1</source>
+        <translation>Primer canto: %1</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Premios</translation>
+    </message>
+    <message>
+        <source>Prize %1: %2</source>
+        <translation>Premio %1: %2</translation>
+    </message>
+    <message>
+        <source>Not won.</source>
+        <translation>Sin ganador.</translation>
+    </message>
+    <message>
+        <source>Card %1: %2, after %3 calls</source>
+        <translation>Cartón %1: %2, tras %3 cantos</translation>
+    </message>
+    <message>
+        <source>Claims</source>
+        <translation>Reclamaciones</translation>
+    </message>
+    <message>
+        <source>No claims were confirmed or cleared.</source>
+        <translation>No se confirmó ni se quitó ninguna reclamación.</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmada</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>quitada</translation>
+    </message>
+</context>
+<context>
     <name>GridAccessible</name>
     <message>
         <source>Column %1</source>
@@ -971,6 +1216,21 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>OwnPatterns</name>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>el archivo supera 1 MB</translation>
+    </message>
+    <message>
+        <source>Your patterns could not be read from %1: %2</source>
+        <translation>No se pudieron leer sus patrones de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept aside as %2</source>
+        <translation>No se pudo apartar %1 como %2</translation>
+    </message>
+</context>
+<context>
     <name>PageSetupDialog</name>
     <message>
         <source>Page Setup</source>
@@ -989,6 +1249,251 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>PatternEditorDialog</name>
+    <message>
+        <source>Your Patterns</source>
+        <translation>Mis patrones</translation>
+    </message>
+    <message>
+        <source>Your patterns</source>
+        <translation>Mis patrones</translation>
+    </message>
+    <message>
+        <source>%1 x %1</source>
+        <translation>%1 x %1</translation>
+    </message>
+    <message>
+        <source>Pattern cells</source>
+        <translation>Casillas del patrón</translation>
+    </message>
+    <message>
+        <source>&amp;Any way round (turned or mirrored)</source>
+        <translation>En &amp;cualquier posición (girado o reflejado)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Arrow keys move over the cells; Space covers a cell or leaves it.</source>
+        <translation>Las flechas recorren las casillas; Espacio añade una casilla al patrón o la quita.</translation>
+    </message>
+    <message>
+        <source>&amp;Patterns:</source>
+        <translation>&amp;Patrones:</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>N&amp;ombre:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Tamaño:</translation>
+    </message>
+    <message>
+        <source>&amp;Cells:</source>
+        <translation>Ca&amp;sillas:</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %2)</source>
+        <translation>%1 (%2 x %2)</translation>
+    </message>
+    <message>
+        <source>The name takes one line.</source>
+        <translation>El nombre ocupa una sola línea.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a pattern that comes with Plumwick; choose another name.</source>
+        <translation>«%1» es el nombre de un patrón que trae Plumwick; elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>The pattern could not be saved: %1</source>
+        <translation>No se pudo guardar el patrón: %1</translation>
+    </message>
+    <message>
+        <source>Delete the pattern &quot;%1&quot;?</source>
+        <translation>¿Eliminar el patrón «%1»?</translation>
+    </message>
+    <message>
+        <source>The pattern could not be deleted: %1</source>
+        <translation>No se pudo eliminar el patrón: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatternPicture</name>
+    <message>
+        <source>Pattern: %1, any way round</source>
+        <translation>Patrón: %1, en cualquier posición</translation>
+    </message>
+    <message>
+        <source>Pattern: %1</source>
+        <translation>Patrón: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Patterns</name>
+    <message>
+        <source>Postage stamp</source>
+        <translation>Sello</translation>
+    </message>
+    <message>
+        <source>Small frame</source>
+        <translation>Marco pequeño</translation>
+    </message>
+    <message>
+        <source>Large frame</source>
+        <translation>Marco grande</translation>
+    </message>
+    <message>
+        <source>Block of nine</source>
+        <translation>Bloque de nueve</translation>
+    </message>
+    <message>
+        <source>Plus sign</source>
+        <translation>Signo más</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Rombo</translation>
+    </message>
+    <message>
+        <source>Letter T</source>
+        <translation>Letra T</translation>
+    </message>
+    <message>
+        <source>Crazy T</source>
+        <translation>T loca</translation>
+    </message>
+    <message>
+        <source>Letter L</source>
+        <translation>Letra L</translation>
+    </message>
+    <message>
+        <source>Crazy L</source>
+        <translation>L loca</translation>
+    </message>
+    <message>
+        <source>Letter H</source>
+        <translation>Letra H</translation>
+    </message>
+    <message>
+        <source>Letter E</source>
+        <translation>Letra E</translation>
+    </message>
+    <message>
+        <source>Letter C</source>
+        <translation>Letra C</translation>
+    </message>
+    <message>
+        <source>Letter U</source>
+        <translation>Letra U</translation>
+    </message>
+    <message>
+        <source>Letter Z</source>
+        <translation>Letra Z</translation>
+    </message>
+    <message>
+        <source>Letter N</source>
+        <translation>Letra N</translation>
+    </message>
+    <message>
+        <source>Letter I</source>
+        <translation>Letra I</translation>
+    </message>
+    <message>
+        <source>Letter P</source>
+        <translation>Letra P</translation>
+    </message>
+    <message>
+        <source>Letter Y</source>
+        <translation>Letra Y</translation>
+    </message>
+    <message>
+        <source>Number 7</source>
+        <translation>Número 7</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flecha</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Corazón</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Cometa</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Pirámide</translation>
+    </message>
+    <message>
+        <source>Six pack</source>
+        <translation>Paquete de seis</translation>
+    </message>
+    <message>
+        <source>Railroad tracks</source>
+        <translation>Vías del tren</translation>
+    </message>
+    <message>
+        <source>Top and bottom lines</source>
+        <translation>Líneas de arriba y abajo</translation>
+    </message>
+    <message>
+        <source>Checkerboard</source>
+        <translation>Tablero de damas</translation>
+    </message>
+    <message>
+        <source>Sputnik</source>
+        <translation>Sputnik</translation>
+    </message>
+    <message>
+        <source>%1 is drawn for cards of %2 x %2</source>
+        <translation>%1 está dibujado para cartones de %2 x %2</translation>
+    </message>
+    <message>
+        <source>The pattern has no name.</source>
+        <translation>El patrón no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>A pattern is drawn on 3, 5 or 7 rows of as many cells.</source>
+        <translation>Un patrón se dibuja en 3, 5 o 7 filas de otras tantas casillas.</translation>
+    </message>
+    <message>
+        <source>The pattern covers no cell.</source>
+        <translation>El patrón no cubre ninguna casilla.</translation>
+    </message>
+    <message>
+        <source>The name is longer than 60 characters.</source>
+        <translation>El nombre tiene más de 60 caracteres.</translation>
+    </message>
+    <message>
+        <source>a row holds something other than X and .</source>
+        <translation>una fila contiene algo distinto de X y .</translation>
+    </message>
+    <message>
+        <source>the rows are not all %1 long</source>
+        <translation>no todas las filas tienen %1 casillas</translation>
+    </message>
+    <message>
+        <source>another pattern has this name</source>
+        <translation>otro patrón tiene este nombre</translation>
+    </message>
+    <message>
+        <source>Pattern %1 (%2): %3</source>
+        <translation>Patrón %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
     <name>Printers</name>
     <message>
         <source>There is no default printer currently selected</source>
@@ -996,10 +1501,88 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>PrizesDialog</name>
+    <message>
+        <source>Prizes</source>
+        <translation>Premios</translation>
+    </message>
+    <message>
+        <source>Prizes in turn</source>
+        <translation>Premios uno tras otro</translation>
+    </message>
+    <message>
+        <source>Any number, until you move on</source>
+        <translation>Los que sean, hasta pasar al siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>One Line, Two Lines, &amp;Full House</source>
+        <translation>Una línea, dos líneas, cartón &amp;lleno</translation>
+    </message>
+    <message>
+        <source>Any Line, Four Corners, &amp;Full Card</source>
+        <translation>Cualquier línea, cuatro esquinas, cartón &amp;lleno</translation>
+    </message>
+    <message>
+        <source>Dra&amp;w a Pattern...</source>
+        <translation>&amp;Dibujar un patrón...</translation>
+    </message>
+    <message>
+        <source>The game is played for each prize in turn; a confirmed claim wins the prize being played. With no prizes, the game is played for the pattern chosen beside the claims.</source>
+        <translation>La partida se juega por cada premio por turno; una reclamación confirmada gana el premio en juego. Sin premios, se juega por el patrón elegido junto a las reclamaciones.</translation>
+    </message>
+    <message>
+        <source>&amp;Prizes:</source>
+        <translation>&amp;Premios:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ttern:</source>
+        <translation>Pa&amp;trón:</translation>
+    </message>
+    <message>
+        <source>%1: any number of winners</source>
+        <translation>%1: los ganadores que sean</translation>
+    </message>
+    <message>
+        <source>%1: one winner</source>
+        <translation>%1: un ganador</translation>
+    </message>
+    <message>
+        <source>%1: %2 winners</source>
+        <translation>%1: %2 ganadores</translation>
+    </message>
+    <message>
+        <source>Cards that may w&amp;in it:</source>
+        <translation>Cartones que pueden &amp;ganarlo:</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>No se puede escribir en %1</translation>
+    </message>
+</context>
+<context>
+    <name>QComboBox</name>
+    <message>
+        <source>%1 (any way round)</source>
+        <translation>%1 (en cualquier posición)</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1616,17 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>This build of Plumwick has no speech.</source>
         <translation>Esta versión de Plumwick no tiene voz.</translation>
+    </message>
+</context>
+<context>
+    <name>RoomDisplay</name>
+    <message>
+        <source>Room Display</source>
+        <translation>Vista para la sala</translation>
+    </message>
+    <message>
+        <source>Last calls: %1</source>
+        <translation>Últimos cantos: %1</translation>
     </message>
 </context>
 <context>
@@ -1210,6 +1804,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Cards are being given out quickly. Wait a moment and try again.</source>
         <translation>Se están repartiendo cartones muy deprisa. Espere un momento y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 (any way round)</source>
+        <translation>%1 (en cualquier posición)</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2412,14 @@ vea plumwick-print --help.
     <message>
         <source>%1 were exported to %2, a file a ticket.</source>
         <translation>%1 exportadas a %2, un archivo por boleto.</translation>
+    </message>
+    <message>
+        <source>&amp;Room Display</source>
+        <translation>&amp;Vista para la sala</translation>
+    </message>
+    <message>
+        <source>Your &amp;Patterns...</source>
+        <translation>&amp;Mis patrones...</translation>
     </message>
 </context>
 <context>

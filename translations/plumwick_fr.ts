@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BatchGame</name>
+    <message>
+        <source>%1, on %2 x %2 cards</source>
+        <translation>%1, sur des cartons de %2 x %2</translation>
+    </message>
+    <message>
+        <source>%1, any way round</source>
+        <translation>%1, dans tous les sens</translation>
+    </message>
+    <message>
+        <source>This computer has no record of game %1.</source>
+        <translation>Cet ordinateur n’a aucune trace de la partie %1.</translation>
+    </message>
+</context>
+<context>
     <name>BatchOptions</name>
     <message>
         <source>invalid value for %1: &apos;%2&apos; (%3)</source>
@@ -42,10 +57,6 @@
     <message>
         <source>a card number from 1 to 100000</source>
         <translation>un numéro de carton de 1 à 100000</translation>
-    </message>
-    <message>
-        <source>line, corners, x or full</source>
-        <translation>line, corners, x ou full</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -128,6 +139,10 @@
         <translation>--strips et --strip vont avec --tickets</translation>
     </message>
     <message>
+        <source>--more goes with --game, for cards or strips to print or export</source>
+        <translation>--more va avec --game, pour des cartes ou des bandes à imprimer ou à exporter</translation>
+    </message>
+    <message>
         <source>Usage: plumwick-print [options] LIST.pwk
 Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a printer.
 
@@ -159,7 +174,11 @@ Prints bingo cards of a word list, as Plumwick prints them, to a PDF file or a p
                              and say whether it wins (exit 0: bingo, 4: not yet)
       --card N               the card to check
       --called FILE          the words called so far, one per line
-      --pattern line|corners|x|full   the winning pattern (default line)
+      --pattern NAME         the winning pattern: line (the default), corners, x, full, a named
+                             shape (postage-stamp, letter-t ...) or one you drew
+      --patterns             list the patterns --pattern takes and exit
+      --record CODE          write the game&apos;s record as the caller saved it (calls with
+                             their times, prizes and winners, claims): -o FILE.pdf or FILE.csv
 
 90-ball tickets (no LIST needed; a list given must be the numbers 1 to 90):
       --tickets              print strips of six tickets instead of cards
@@ -206,7 +225,11 @@ Imprime des cartons de bingo d’une liste de mots, comme Plumwick les imprime, 
                              et dire s’il gagne (code 0 : bingo, 4 : pas encore)
       --card N               le carton à vérifier
       --called FICHIER       les mots annoncés jusqu’ici, un par ligne
-      --pattern line|corners|x|full   le motif gagnant (par défaut line)
+      --pattern NOM          le motif gagnant&#xa0;: line (par défaut), corners, x, full, une forme
+                             nommée (postage-stamp, letter-t ...) ou un motif à vous
+      --patterns             lister les motifs que prend --pattern, puis quitter
+      --record CODE          écrire le compte rendu de la partie tel que l’annonceur l’a enregistré
+                             (annonces et heures, prix, gagnants, réclamations)&#xa0;: -o FICHIER.pdf ou FICHIER.csv
 
 Tickets à 90 boules (LISTE inutile&#xa0;; une liste donnée doit être les nombres 1 à 90)&#xa0;:
       --tickets              imprimer des bandes de six tickets au lieu de cartons
@@ -224,8 +247,12 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
 </translation>
     </message>
     <message>
-        <source>--more goes with --game, for cards or strips to print or export</source>
-        <translation>--more va avec --game, pour des cartes ou des bandes à imprimer ou à exporter</translation>
+        <source>--record takes a game code and -o FILE.pdf or FILE.csv alone</source>
+        <translation>--record ne prend qu’un code de partie et -o FICHIER.pdf ou FICHIER.csv</translation>
+    </message>
+    <message>
+        <source>--patterns lists the patterns</source>
+        <translation>--patterns liste les motifs</translation>
     </message>
 </context>
 <context>
@@ -467,6 +494,118 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Claim: %1</source>
         <translation>Annonce de bingo&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Every number the pattern can use is called</source>
+        <translation>Tous les numéros utiles au motif sont annoncés</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>Pri&amp;zes...</source>
+        <translation>Pri&amp;x...</translation>
+    </message>
+    <message>
+        <source>Play the game for prizes in turn: one line, then two lines, then a full house, or any patterns.</source>
+        <translation>Jouer des prix l’un après l’autre&#xa0;: une ligne, puis deux lignes, puis carton plein, ou n’importe quels motifs.</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Prize</source>
+        <translation>Pr&amp;ix suivant</translation>
+    </message>
+    <message>
+        <source>Save t&amp;he Game&apos;s Record...</source>
+        <translation>Enre&amp;gistrer le compte rendu...</translation>
+    </message>
+    <message>
+        <source>The calls with their times, the prizes&apos; winners with their cards, and the claims: as a PDF or CSV file.</source>
+        <translation>Les annonces avec leur heure, les gagnants des prix avec leurs cartons, et les réclamations&#xa0;: en fichier PDF ou CSV.</translation>
+    </message>
+    <message>
+        <source>S&amp;kip numbers the pattern can&apos;t use</source>
+        <translation>Sauter les &amp;numéros inutiles au motif</translation>
+    </message>
+    <message>
+        <source>Numbers in a column that the pattern leaves empty can&apos;t help any card win: they are not called.</source>
+        <translation>Les numéros d’une colonne que le motif laisse vide n’aident aucun carton à gagner&#xa0;: ils ne sont pas annoncés.</translation>
+    </message>
+    <message>
+        <source>skipping %1: the pattern can&apos;t use them</source>
+        <translation>%1 sautés&#xa0;: le motif ne les utilise pas</translation>
+    </message>
+    <message>
+        <source>Bingo! Ticket %1</source>
+        <translation>Bingo&#xa0;! Ticket %1</translation>
+    </message>
+    <message>
+        <source>Bingo! Card %1</source>
+        <translation>Bingo&#xa0;! Carton %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 wins %2</source>
+        <translation>%1 gagne %2</translation>
+    </message>
+    <message>
+        <source>%1. Now playing for: %2</source>
+        <translation>%1. On joue maintenant&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1. Every prize is won</source>
+        <translation>%1. Tous les prix sont gagnés</translation>
+    </message>
+    <message>
+        <source>Now playing for: %1</source>
+        <translation>On joue maintenant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Every prize is won</source>
+        <translation>Tous les prix sont gagnés</translation>
+    </message>
+    <message>
+        <source>The prizes could not be saved (%1). The game goes on here.</source>
+        <translation>Les prix n’ont pas pu être enregistrés (%1). La partie continue ici.</translation>
+    </message>
+    <message>
+        <source>Prize %1 of %2: %3</source>
+        <translation>Prix %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation>Gagnés&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Save the Game&apos;s Record</source>
+        <translation>Enregistrer le compte rendu de la partie</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf);;CSV (*.csv)</source>
+        <translation>PDF (*.pdf);;CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The record could not be saved: %1</source>
+        <translation>Le compte rendu n’a pas pu être enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The record is saved as %1</source>
+        <translation>Le compte rendu est enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>Room Displa&amp;y</source>
+        <translation>A&amp;ffichage pour la salle</translation>
+    </message>
+    <message>
+        <source>The call, the board and the prize for the hall, on a second screen where there is one.</source>
+        <translation>L’annonce, le tableau et le prix pour la salle, sur un second écran s’il y en a un.</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -640,6 +779,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Ticket %1: %2. %3</source>
         <translation>Ticket %1&#xa0;: %2. %3</translation>
+    </message>
+    <message>
+        <source>Confirm &amp;Winner</source>
+        <translation>Confirmer le &amp;gagnant</translation>
+    </message>
+    <message>
+        <source>The card wins the prize being played.</source>
+        <translation>Le carton gagne le prix en jeu.</translation>
     </message>
 </context>
 <context>
@@ -840,6 +987,104 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>GameLog</name>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Call or prize</source>
+        <translation>Annonce ou prix</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Carton</translation>
+    </message>
+    <message>
+        <source>Time or line</source>
+        <translation>Heure ou ligne</translation>
+    </message>
+    <message>
+        <source>call</source>
+        <translation>annonce</translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation>gagnant</translation>
+    </message>
+    <message>
+        <source>%1, after %2 calls</source>
+        <translation>%1, après %2 annonces</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmée</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>effacée</translation>
+    </message>
+</context>
+<context>
+    <name>GameRecordPdf</name>
+    <message>
+        <source>Game record: %1</source>
+        <translation>Compte rendu de la partie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Calls</source>
+        <translation>Annonces</translation>
+    </message>
+    <message>
+        <source>No calls were made.</source>
+        <translation>Aucune annonce n’a été faite.</translation>
+    </message>
+    <message>
+        <source>First call: %1</source>
+        <translation>Première annonce&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Prizes</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Prize %1: %2</source>
+        <translation>Prix %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Not won.</source>
+        <translation>Non gagné.</translation>
+    </message>
+    <message>
+        <source>Card %1: %2, after %3 calls</source>
+        <translation>Carton %1&#xa0;: %2, après %3 annonces</translation>
+    </message>
+    <message>
+        <source>Claims</source>
+        <translation>Réclamations</translation>
+    </message>
+    <message>
+        <source>No claims were confirmed or cleared.</source>
+        <translation>Aucune réclamation n’a été confirmée ni effacée.</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmée</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>effacée</translation>
+    </message>
+</context>
+<context>
     <name>GridAccessible</name>
     <message>
         <source>Column %1</source>
@@ -971,6 +1216,21 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>OwnPatterns</name>
+    <message>
+        <source>the file is larger than 1 MB</source>
+        <translation>le fichier dépasse 1 Mo</translation>
+    </message>
+    <message>
+        <source>Your patterns could not be read from %1: %2</source>
+        <translation>Vos motifs n’ont pas pu être lus dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept aside as %2</source>
+        <translation>%1 n’a pas pu être mis de côté sous le nom %2</translation>
+    </message>
+</context>
+<context>
     <name>PageSetupDialog</name>
     <message>
         <source>Page Setup</source>
@@ -989,6 +1249,251 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>PatternEditorDialog</name>
+    <message>
+        <source>Your Patterns</source>
+        <translation>Mes motifs</translation>
+    </message>
+    <message>
+        <source>Your patterns</source>
+        <translation>Mes motifs</translation>
+    </message>
+    <message>
+        <source>%1 x %1</source>
+        <translation>%1 x %1</translation>
+    </message>
+    <message>
+        <source>Pattern cells</source>
+        <translation>Cases du motif</translation>
+    </message>
+    <message>
+        <source>&amp;Any way round (turned or mirrored)</source>
+        <translation>&amp;Dans tous les sens (tourné ou en miroir)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Arrow keys move over the cells; Space covers a cell or leaves it.</source>
+        <translation>Les flèches parcourent les cases&#xa0;; Espace ajoute une case au motif ou l’en retire.</translation>
+    </message>
+    <message>
+        <source>&amp;Patterns:</source>
+        <translation>&amp;Motifs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>N&amp;om&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Cells:</source>
+        <translation>&amp;Cases&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %2)</source>
+        <translation>%1 (%2 x %2)</translation>
+    </message>
+    <message>
+        <source>The name takes one line.</source>
+        <translation>Le nom tient sur une ligne.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the name of a pattern that comes with Plumwick; choose another name.</source>
+        <translation>«&#xa0;%1&#xa0;» est le nom d’un motif fourni avec Plumwick&#xa0;; choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>The pattern could not be saved: %1</source>
+        <translation>Le motif n’a pas pu être enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Delete the pattern &quot;%1&quot;?</source>
+        <translation>Supprimer le motif «&#xa0;%1&#xa0;»&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The pattern could not be deleted: %1</source>
+        <translation>Le motif n’a pas pu être supprimé&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatternPicture</name>
+    <message>
+        <source>Pattern: %1, any way round</source>
+        <translation>Motif&#xa0;: %1, dans tous les sens</translation>
+    </message>
+    <message>
+        <source>Pattern: %1</source>
+        <translation>Motif&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Patterns</name>
+    <message>
+        <source>Postage stamp</source>
+        <translation>Timbre-poste</translation>
+    </message>
+    <message>
+        <source>Small frame</source>
+        <translation>Petit cadre</translation>
+    </message>
+    <message>
+        <source>Large frame</source>
+        <translation>Grand cadre</translation>
+    </message>
+    <message>
+        <source>Block of nine</source>
+        <translation>Bloc de neuf</translation>
+    </message>
+    <message>
+        <source>Plus sign</source>
+        <translation>Signe plus</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Losange</translation>
+    </message>
+    <message>
+        <source>Letter T</source>
+        <translation>Lettre T</translation>
+    </message>
+    <message>
+        <source>Crazy T</source>
+        <translation>T fou</translation>
+    </message>
+    <message>
+        <source>Letter L</source>
+        <translation>Lettre L</translation>
+    </message>
+    <message>
+        <source>Crazy L</source>
+        <translation>L fou</translation>
+    </message>
+    <message>
+        <source>Letter H</source>
+        <translation>Lettre H</translation>
+    </message>
+    <message>
+        <source>Letter E</source>
+        <translation>Lettre E</translation>
+    </message>
+    <message>
+        <source>Letter C</source>
+        <translation>Lettre C</translation>
+    </message>
+    <message>
+        <source>Letter U</source>
+        <translation>Lettre U</translation>
+    </message>
+    <message>
+        <source>Letter Z</source>
+        <translation>Lettre Z</translation>
+    </message>
+    <message>
+        <source>Letter N</source>
+        <translation>Lettre N</translation>
+    </message>
+    <message>
+        <source>Letter I</source>
+        <translation>Lettre I</translation>
+    </message>
+    <message>
+        <source>Letter P</source>
+        <translation>Lettre P</translation>
+    </message>
+    <message>
+        <source>Letter Y</source>
+        <translation>Lettre Y</translation>
+    </message>
+    <message>
+        <source>Number 7</source>
+        <translation>Chiffre 7</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Flèche</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Cœur</translation>
+    </message>
+    <message>
+        <source>Kite</source>
+        <translation>Cerf-volant</translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation>Pyramide</translation>
+    </message>
+    <message>
+        <source>Six pack</source>
+        <translation>Pack de six</translation>
+    </message>
+    <message>
+        <source>Railroad tracks</source>
+        <translation>Rails</translation>
+    </message>
+    <message>
+        <source>Top and bottom lines</source>
+        <translation>Lignes du haut et du bas</translation>
+    </message>
+    <message>
+        <source>Checkerboard</source>
+        <translation>Damier</translation>
+    </message>
+    <message>
+        <source>Sputnik</source>
+        <translation>Spoutnik</translation>
+    </message>
+    <message>
+        <source>%1 is drawn for cards of %2 x %2</source>
+        <translation>%1 est dessiné pour des cartons de %2 x %2</translation>
+    </message>
+    <message>
+        <source>The pattern has no name.</source>
+        <translation>Le motif n’a pas de nom.</translation>
+    </message>
+    <message>
+        <source>A pattern is drawn on 3, 5 or 7 rows of as many cells.</source>
+        <translation>Un motif se dessine sur 3, 5 ou 7 lignes d’autant de cases.</translation>
+    </message>
+    <message>
+        <source>The pattern covers no cell.</source>
+        <translation>Le motif ne couvre aucune case.</translation>
+    </message>
+    <message>
+        <source>The name is longer than 60 characters.</source>
+        <translation>Le nom dépasse 60 caractères.</translation>
+    </message>
+    <message>
+        <source>a row holds something other than X and .</source>
+        <translation>une ligne contient autre chose que X et .</translation>
+    </message>
+    <message>
+        <source>the rows are not all %1 long</source>
+        <translation>les lignes n’ont pas toutes %1 cases</translation>
+    </message>
+    <message>
+        <source>another pattern has this name</source>
+        <translation>un autre motif porte ce nom</translation>
+    </message>
+    <message>
+        <source>Pattern %1 (%2): %3</source>
+        <translation>Motif %1 (%2)&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
     <name>Printers</name>
     <message>
         <source>There is no default printer currently selected</source>
@@ -996,10 +1501,88 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>PrizesDialog</name>
+    <message>
+        <source>Prizes</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Prizes in turn</source>
+        <translation>Prix l’un après l’autre</translation>
+    </message>
+    <message>
+        <source>Any number, until you move on</source>
+        <translation>Autant qu’il y en a, jusqu’au prix suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>One Line, Two Lines, &amp;Full House</source>
+        <translation>Une ligne, deux lignes, carton &amp;plein</translation>
+    </message>
+    <message>
+        <source>Any Line, Four Corners, &amp;Full Card</source>
+        <translation>Une ligne, quatre coins, carton &amp;plein</translation>
+    </message>
+    <message>
+        <source>Dra&amp;w a Pattern...</source>
+        <translation>Dessi&amp;ner un motif...</translation>
+    </message>
+    <message>
+        <source>The game is played for each prize in turn; a confirmed claim wins the prize being played. With no prizes, the game is played for the pattern chosen beside the claims.</source>
+        <translation>La partie se joue pour chaque prix l’un après l’autre&#xa0;; une réclamation confirmée gagne le prix en jeu. Sans prix, la partie se joue pour le motif choisi à côté des réclamations.</translation>
+    </message>
+    <message>
+        <source>&amp;Prizes:</source>
+        <translation>Pri&amp;x&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ttern:</source>
+        <translation>Mo&amp;tif&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: any number of winners</source>
+        <translation>%1&#xa0;: autant de gagnants qu’il y en a</translation>
+    </message>
+    <message>
+        <source>%1: one winner</source>
+        <translation>%1&#xa0;: un gagnant</translation>
+    </message>
+    <message>
+        <source>%1: %2 winners</source>
+        <translation>%1&#xa0;: %2 gagnants</translation>
+    </message>
+    <message>
+        <source>Cards that may w&amp;in it:</source>
+        <translation>Cartons pouvant le &amp;gagner&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>Unable to write to %1</source>
         <translation>Impossible d’écrire dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>QComboBox</name>
+    <message>
+        <source>%1 (any way round)</source>
+        <translation>%1 (dans tous les sens)</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1616,17 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>This build of Plumwick has no speech.</source>
         <translation>Cette version de Plumwick n’a pas de synthèse vocale.</translation>
+    </message>
+</context>
+<context>
+    <name>RoomDisplay</name>
+    <message>
+        <source>Room Display</source>
+        <translation>Affichage pour la salle</translation>
+    </message>
+    <message>
+        <source>Last calls: %1</source>
+        <translation>Dernières annonces&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1210,6 +1804,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Cards are being given out quickly. Wait a moment and try again.</source>
         <translation>Les cartons sont distribués très vite en ce moment. Patientez un instant et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 (any way round)</source>
+        <translation>%1 (dans tous les sens)</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +2412,14 @@ voir plumwick-print --help.
     <message>
         <source>%1 were exported to %2, a file a ticket.</source>
         <translation>%1 exportées vers %2, un fichier par ticket.</translation>
+    </message>
+    <message>
+        <source>&amp;Room Display</source>
+        <translation>Affichage pour la &amp;salle</translation>
+    </message>
+    <message>
+        <source>Your &amp;Patterns...</source>
+        <translation>&amp;Mes motifs...</translation>
     </message>
 </context>
 <context>

@@ -59,7 +59,7 @@ PrizesDialog::PrizesDialog(QWidget* owner, Prompts& asks, bool tickets, int side
     auto* patternLabel = new QLabel(tr("Pa&ttern:"), this);
     patternLabel->setBuddy(CboPattern);
     form->addRow(patternLabel, pattern);
-    form->addRow(tr("Cards that may &win it:"), SpnWinners);
+    form->addRow(tr("Cards that may w&in it:"), SpnWinners);
     auto* side1 = new QVBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{BtnAdd, BtnRemove, BtnUp, BtnDown, BtnUsual, BtnDraw})
         side1->addWidget(w);

@@ -109,16 +109,19 @@ QByteArray RecordCsv(const GameRecordSheet& sheet)
             out << CsvCell(c);
         rows << out.join(u',');
     };
-    row({Tr("Game"), sheet.Code, sheet.Title});
-    row({Tr("What"), Tr("Number"), Tr("Call or prize"), Tr("Card"), Tr("Time or line")});
+    row({Tr(QT_TRANSLATE_NOOP("GameLog", "Game")), sheet.Code, sheet.Title});
+    row({Tr(QT_TRANSLATE_NOOP("GameLog", "What")), Tr(QT_TRANSLATE_NOOP("GameLog", "Number")),
+         Tr(QT_TRANSLATE_NOOP("GameLog", "Call or prize")), Tr(QT_TRANSLATE_NOOP("GameLog", "Card")),
+         Tr(QT_TRANSLATE_NOOP("GameLog", "Time or line"))});
     for (std::size_t i = 0; i < sheet.Log.Calls.size(); ++i)
-        row({Tr("call"), QString::number(i + 1), sheet.Log.Calls[i].Word, QString(), RecordTime(sheet.Log.Calls[i].At)});
+        row({Tr(QT_TRANSLATE_NOOP("GameLog", "call")), QString::number(i + 1), sheet.Log.Calls[i].Word, QString(), RecordTime(sheet.Log.Calls[i].At)});
     for (std::size_t p = 0; p < sheet.Prizes.Prizes().size(); ++p)
         for (const PrizeWinner& w : sheet.Prizes.Winners()[p])
-            row({Tr("winner"), QString::number(p + 1), sheet.PrizeNames.value(static_cast<qsizetype>(p)), QString::number(w.Card),
-                 Tr("%1, after %2 calls").arg(w.Line).arg(w.Calls)});
+            row({Tr(QT_TRANSLATE_NOOP("GameLog", "winner")), QString::number(p + 1), sheet.PrizeNames.value(static_cast<qsizetype>(p)), QString::number(w.Card),
+                 Tr(QT_TRANSLATE_NOOP("GameLog", "%1, after %2 calls")).arg(w.Line).arg(w.Calls)});
     for (const GameLog::Claim& c : sheet.Log.Claims)
-        row({c.Confirmed ? Tr("confirmed") : Tr("cleared"), QString(), c.Text, QString::number(c.Card), RecordTime(c.At)});
+        row({c.Confirmed ? Tr(QT_TRANSLATE_NOOP("GameLog", "confirmed")) : Tr(QT_TRANSLATE_NOOP("GameLog", "cleared")), QString(),
+             c.Text, QString::number(c.Card), RecordTime(c.At)});
     return (rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 

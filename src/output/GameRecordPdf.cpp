@@ -61,11 +61,11 @@ QString CardTable(const WinnerCard& card)
 QString RecordHtml(const GameRecordSheet& sheet)
 {
     QString html = QStringLiteral("<html><body>");
-    html += QStringLiteral("<h1>%1</h1><p>%2</p>").arg(E(Tr("Game record: %1").arg(sheet.Code)), E(sheet.Title));
+    html += QStringLiteral("<h1>%1</h1><p>%2</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Game record: %1")).arg(sheet.Code)), E(sheet.Title));
 
-    html += QStringLiteral("<h2>%1</h2>").arg(E(Tr("Calls")));
+    html += QStringLiteral("<h2>%1</h2>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Calls"))));
     if (sheet.Log.Calls.empty())
-        html += QStringLiteral("<p>%1</p>").arg(E(Tr("No calls were made.")));
+        html += QStringLiteral("<p>%1</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "No calls were made."))));
     // Three calls to a row: number, call, time.
     html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
     constexpr std::size_t Across = 3;
@@ -79,17 +79,17 @@ QString RecordHtml(const GameRecordSheet& sheet)
     }
     html += QStringLiteral("</table>");
     if (!sheet.Log.Calls.empty() && sheet.Log.Calls.front().At.isValid())
-        html += QStringLiteral("<p>%1</p>").arg(E(Tr("First call: %1").arg(RecordTime(sheet.Log.Calls.front().At))));
+        html += QStringLiteral("<p>%1</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "First call: %1")).arg(RecordTime(sheet.Log.Calls.front().At))));
 
     if (sheet.Prizes.Active()) {
-        html += QStringLiteral("<h2>%1</h2>").arg(E(Tr("Prizes")));
+        html += QStringLiteral("<h2>%1</h2>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Prizes"))));
         for (std::size_t p = 0; p < sheet.Prizes.Prizes().size(); ++p) {
             const auto& winners = sheet.Prizes.Winners()[p];
-            html += QStringLiteral("<h3>%1</h3>").arg(E(Tr("Prize %1: %2").arg(p + 1).arg(sheet.PrizeNames.value(static_cast<qsizetype>(p)))));
+            html += QStringLiteral("<h3>%1</h3>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Prize %1: %2")).arg(p + 1).arg(sheet.PrizeNames.value(static_cast<qsizetype>(p)))));
             if (winners.empty())
-                html += QStringLiteral("<p>%1</p>").arg(E(Tr("Not won.")));
+                html += QStringLiteral("<p>%1</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Not won."))));
             for (const PrizeWinner& w : winners) {
-                html += QStringLiteral("<p>%1</p>").arg(E(Tr("Card %1: %2, after %3 calls").arg(w.Card).arg(w.Line).arg(w.Calls)));
+                html += QStringLiteral("<p>%1</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Card %1: %2, after %3 calls")).arg(w.Card).arg(w.Line).arg(w.Calls)));
                 for (const WinnerCard& card : sheet.Winners)
                     if (card.Prize == static_cast<int>(p) && card.Card == w.Card)
                         html += CardTable(card);
@@ -97,12 +97,12 @@ QString RecordHtml(const GameRecordSheet& sheet)
         }
     }
 
-    html += QStringLiteral("<h2>%1</h2>").arg(E(Tr("Claims")));
+    html += QStringLiteral("<h2>%1</h2>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Claims"))));
     if (sheet.Log.Claims.empty())
-        html += QStringLiteral("<p>%1</p>").arg(E(Tr("No claims were confirmed or cleared.")));
+        html += QStringLiteral("<p>%1</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "No claims were confirmed or cleared."))));
     for (const GameLog::Claim& c : sheet.Log.Claims)
         html += QStringLiteral("<p>%1 &nbsp; %2 &nbsp; <b>%3</b></p>")
-                    .arg(E(RecordTime(c.At)), E(c.Text), E(c.Confirmed ? Tr("confirmed") : Tr("cleared")));
+                    .arg(E(RecordTime(c.At)), E(c.Text), E(c.Confirmed ? Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "confirmed")) : Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "cleared"))));
     return html + QStringLiteral("</body></html>");
 }
 
@@ -114,7 +114,7 @@ QByteArray RecordPdf(const GameRecordSheet& sheet)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&buffer);
-        pdf.setTitle(Tr("Game record: %1").arg(sheet.Code));
+        pdf.setTitle(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Game record: %1")).arg(sheet.Code));
         pdf.setCreator(QStringLiteral("Plumwick"));
         pdf.setPageSize(QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
