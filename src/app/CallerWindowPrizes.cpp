@@ -32,6 +32,8 @@ QBoxLayout* CallerWindow::BuildPrizes()
     BtnPrizes = new QPushButton(tr("Pri&zes..."), this);
     BtnPrizes->setToolTip(tr("Play the game for prizes in turn: one line, then two lines, then a full house, or any patterns."));
     BtnNextPrize = new QPushButton(tr("Ne&xt Prize"), this);
+    BtnNextPrize->hide(); // until there are prizes
+    LblPrize->hide();
     BtnRecord = new QPushButton(tr("Save t&he Game's Record..."), this);
     BtnRecord->setToolTip(tr("The calls with their times, the prizes' winners with their cards, and the claims: as a PDF or CSV file."));
     connect(BtnRecord, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { SaveRecord(); }); });

@@ -79,8 +79,10 @@ PatternEditorDialog::PatternEditorDialog(QWidget* owner, Prompts& asks, int side
     FillList();
     SetSide(side == 3 || side == 7 ? side : 5, {});
     connect(CboSide, &QComboBox::activated, this, [this] { SetSide(CboSide->currentData().toInt(), {}); });
+    // A covered cell is filled in the text's colour, as the pattern's picture draws it (the
+    // selection's colour marks the cell the keys are on).
     connect(Grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        item->setBackground(item->checkState() == Qt::Checked ? palette().brush(QPalette::Highlight) : QBrush());
+        item->setBackground(item->checkState() == Qt::Checked ? palette().brush(QPalette::WindowText) : QBrush());
     });
     // A click anywhere in a cell covers it or leaves it, not only on its box (which the view
     // turns itself, before the click is told).
@@ -138,7 +140,7 @@ void PatternEditorDialog::SetSide(int side, const std::vector<bool>& cells)
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
             const bool on = static_cast<int>(cells.size()) == side * side && cells[static_cast<std::size_t>(r * side + c)];
             item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
-            item->setBackground(on ? palette().brush(QPalette::Highlight) : QBrush());
+            item->setBackground(on ? palette().brush(QPalette::WindowText) : QBrush());
             Grid->setItem(r, c, item);
         }
     const int extent = side * cell + Grid->horizontalHeader()->height() + 4;
