@@ -1326,6 +1326,18 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>The pattern could not be deleted: %1</source>
         <translation>Das Muster konnte nicht entfernt werden: %1</translation>
     </message>
+    <message>
+        <source>Row %1, column %2: covered</source>
+        <translation>Reihe %1, Spalte %2: im Muster</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: left out</source>
+        <translation>Reihe %1, Spalte %2: nicht im Muster</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Reihe %1, Spalte %2</translation>
+    </message>
 </context>
 <context>
     <name>PatternPicture</name>

@@ -1326,6 +1326,18 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>The pattern could not be deleted: %1</source>
         <translation>No se pudo eliminar el patrón: %1</translation>
     </message>
+    <message>
+        <source>Row %1, column %2: covered</source>
+        <translation>Fila %1, columna %2: en el patrón</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: left out</source>
+        <translation>Fila %1, columna %2: fuera del patrón</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Fila %1, columna %2</translation>
+    </message>
 </context>
 <context>
     <name>PatternPicture</name>

@@ -1326,6 +1326,18 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>The pattern could not be deleted: %1</source>
         <translation>Le motif n’a pas pu être supprimé&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Row %1, column %2: covered</source>
+        <translation>Ligne %1, colonne %2&#xa0;: dans le motif</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: left out</source>
+        <translation>Ligne %1, colonne %2&#xa0;: hors du motif</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Ligne %1, colonne %2</translation>
+    </message>
 </context>
 <context>
     <name>PatternPicture</name>

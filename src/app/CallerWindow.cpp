@@ -3,6 +3,7 @@
 #include "app/CallerWindow.h"
 #include "platform/ui/Announcer.h"
 #include "app/CallerBoard.h"
+#include "app/RoomDisplay.h"
 #include "app/SampleCardAccessible.h"
 #include "app/SharePanel.h"
 #include "words/Bidi.h"
@@ -516,6 +517,10 @@ bool CallerWindow::HandleKey(QObject* from, const QKeyEvent& key)
     case Qt::Key_F11:
         isFullScreen() ? showNormal() : showFullScreen();
         return true;
+    case Qt::Key_F12: // the room display's, which never has the keys
+        if (Room && Room->isVisible())
+            Room->ToggleFullScreen();
+        return Room != nullptr;
     case Qt::Key_Escape:
         if (!isFullScreen())
             return false;
@@ -579,8 +584,9 @@ void CallerWindow::showEvent(QShowEvent* event)
 
 void CallerWindow::closeEvent(QCloseEvent* event)
 {
-    // A closed caller calls nothing more.
+    // A closed caller calls nothing more, and shows the room nothing.
     ChkAutoCall->setChecked(false);
+    ChkRoom->setChecked(false);
     QWidget::closeEvent(event);
 }
 

@@ -33,13 +33,17 @@ void CallerWindow::SetRoomDisplay(bool on)
     }
     ShowRoom();
     Room->Open();
+    activateWindow(); // the host's keys stay with the caller
 }
 
 void CallerWindow::ShowRoom()
 {
     if (!Room || !ChkRoom->isChecked())
         return;
-    Room->ShowCalls(Calls.get(), Letters, Playing.Tickets, LblCall->text(), LastCalls);
+    // Before the first call the hall sees the board and the prize; the caller's own hint is
+    // for the host.
+    Room->ShowCalls(Calls.get(), Letters, Playing.Tickets, Calls && Calls->CalledCount() > 0 ? LblCall->text() : QString(),
+                    LastCalls);
     std::vector<Pattern> own;
     Pattern chosen;
     const Pattern* pattern = Round.Now() ? PatternPlayed(own, chosen) : nullptr;

@@ -3,6 +3,7 @@
 #include "app/PatternEditorDialog.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
+#include "platform/ui/Announcer.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/SpokenValue.h"
 #include "settings/OwnPatterns.h"
@@ -82,7 +83,12 @@ PatternEditorDialog::PatternEditorDialog(QWidget* owner, Prompts& asks, int side
     // A covered cell is filled in the text's colour, as the pattern's picture draws it (the
     // selection's colour marks the cell the keys are on).
     connect(Grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        item->setBackground(item->checkState() == Qt::Checked ? palette().brush(QPalette::WindowText) : QBrush());
+        const bool covered = item->checkState() == Qt::Checked;
+        item->setBackground(covered ? palette().brush(QPalette::WindowText) : QBrush());
+        // The view tells a screen reader nothing of a cell's change: it is said.
+        Announcer::Of(this)->Say((covered ? tr("Row %1, column %2: covered") : tr("Row %1, column %2: left out"))
+                                     .arg(item->row() + 1)
+                                     .arg(item->column() + 1));
     });
     // A click anywhere in a cell covers it or leaves it, not only on its box (which the view
     // turns itself, before the click is told).
@@ -138,6 +144,7 @@ void PatternEditorDialog::SetSide(int side, const std::vector<bool>& cells)
         for (int c = 0; c < side; ++c) {
             auto* item = new QTableWidgetItem;
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            item->setData(Qt::AccessibleTextRole, tr("Row %1, column %2").arg(r + 1).arg(c + 1));
             const bool on = static_cast<int>(cells.size()) == side * side && cells[static_cast<std::size_t>(r * side + c)];
             item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
             item->setBackground(on ? palette().brush(QPalette::WindowText) : QBrush());

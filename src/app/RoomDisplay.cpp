@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -16,7 +15,9 @@
 RoomDisplay::RoomDisplay(QWidget* caller) : QWidget(caller, Qt::Window)
 {
     setWindowTitle(tr("Room Display"));
-    setAttribute(Qt::WA_ShowWithoutActivating); // the host's keys stay with the caller
+    // Never the focus: the host's keys stay with the caller, whatever the window manager does.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     resize(960, 640);
     LblNews = new QLabel(this);
     LblNews->setAlignment(Qt::AlignCenter);
@@ -129,14 +130,14 @@ void RoomDisplay::Fit()
     LblWinners->setFont(medium);
 }
 
-void RoomDisplay::keyPressEvent(QKeyEvent* event)
+void RoomDisplay::ToggleFullScreen()
 {
-    if (event->key() == Qt::Key_F11)
-        isFullScreen() ? showNormal() : showFullScreen();
-    else if (event->key() == Qt::Key_Escape && isFullScreen())
-        showNormal();
-    else
-        QWidget::keyPressEvent(event);
+    isFullScreen() ? showNormal() : showFullScreen();
+}
+
+void RoomDisplay::mouseDoubleClickEvent(QMouseEvent*)
+{
+    ToggleFullScreen();
 }
 
 void RoomDisplay::resizeEvent(QResizeEvent* event)

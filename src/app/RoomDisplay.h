@@ -15,8 +15,9 @@ class QLabel;
 // host keeps the caller's controls on the laptop. The call as large as the window allows (a
 // fifth of its height at the least), the last calls, the board, the prize played and its
 // pattern, the winners so far, and a win as "Bingo! Card 17" until the next call. It opens
-// full screen on a second screen where there is one; F11 toggles full screen, Escape leaves
-// it. It shows what the caller gives it and changes nothing.
+// full screen on a second screen where there is one; a double click, or the caller's F12,
+// toggles full screen. It never takes the focus, so the host's keys stay with the caller.
+// It shows what the caller gives it.
 class RoomDisplay final : public QWidget {
     Q_OBJECT
 
@@ -32,6 +33,7 @@ public:
     void ShowPrize(const QString& prize, const Pattern* pattern, int side, const QString& winners);
     // "Bingo! Card 17", large, until the next call; empty takes it away.
     void ShowNews(const QString& news);
+    void ToggleFullScreen();
 
     QLabel* LblCall = nullptr;
     QLabel* LblNews = nullptr;
@@ -45,7 +47,7 @@ Q_SIGNALS:
     void Closed();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

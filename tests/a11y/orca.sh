@@ -91,6 +91,19 @@ heard "notification Auto Call every: checked" "$at"
 at=$(mark)
 xdotool key space
 heard "notification Auto Call paused" "$at"
+# Prizes in turn: the usual three chosen in their window, the first said as it is played;
+# the room display opened beside the caller, which keeps the keys.
+at=$(mark)
+xdotool key alt+z
+heard "Prizes" "$at"
+at=$(mark)
+xdotool key alt+f
+sleep 0.3
+xdotool key alt+p Return
+heard "notification Prize 1 of 3: Any line" "$at"
+at=$(mark)
+xdotool key alt+y
+heard "notification Room Display: checked" "$at"
 xdotool key alt+F4
 
 # The verdict of a checked card (the game printed above, its first card).
@@ -102,6 +115,18 @@ at=$(mark)
 xdotool key Return
 heard "Card 1: No bingo yet" "$at"
 once "No bingo yet" "$at"
+# The host's own patterns: the window, and a cell of its grid covered with Space.
+at=$(mark)
+xdotool key Escape
+heard "Plumwick\." "$at"
+sleep 0.3
+at=$(mark)
+xdotool key alt+g p
+heard "Your Patterns" "$at"
+at=$(mark)
+xdotool key alt+c space
+heard "notification Row 3, column 3: covered" "$at"
+xdotool key Escape
 
 # 90-ball tickets: the option says what it did (after the list's changes are offered for
 # saving), a call is spoken by its traditional call, and a checked ticket says its verdict.
