@@ -190,51 +190,6 @@ QStringList CallerWindow::CalledWords() const
     return words;
 }
 
-void CallerWindow::SayClaim(const QString& text)
-{
-    constexpr qint64 Gap = 3000;
-    if (!ClaimSaid.isValid() || ClaimSaid.elapsed() >= Gap) {
-        Speaker->Say(text);
-        ClaimSaid.start();
-        return;
-    }
-    if (++ClaimsUnsaid > 1)
-        return; // already to be said with the others
-    QTimer::singleShot(Gap - ClaimSaid.elapsed(), this, [this] {
-        Speaker->Say(ClaimsUnsaid == 1 ? tr("Another claim: see the list of claims") : tr("%1 more claims: see the list of claims").arg(ClaimsUnsaid));
-        ClaimsUnsaid = 0;
-        ClaimSaid.start();
-    });
-}
-
-void CallerWindow::ShowClaimBanner()
-{
-    const QString waiting = Share->WaitingClaim();
-    const QString text = waiting.isEmpty() ? QString() : tr("Claim: %1").arg(waiting);
-    if (text == LblClaim->text())
-        return;
-    const bool shownBefore = !LblClaim->text().isEmpty();
-    LblClaim->setText(text);
-    LblClaim->setVisible(!text.isEmpty());
-    if (shownBefore != !text.isEmpty()) // the call gets another height once laid out again
-        QTimer::singleShot(0, this, [this] { FitCall(); });
-}
-
-void CallerWindow::SetSharing(bool on)
-{
-    if (!on) {
-        Share->Stop();
-        return;
-    }
-    try {
-        Share->Start(Playing, CalledWords());
-    } catch (const PlatformError& e) {
-        const QSignalBlocker quiet(ChkShare);
-        ChkShare->setChecked(false);
-        Asks.Error(e.Text());
-    }
-}
-
 void CallerWindow::FillGames()
 {
     // Filled afresh as the window comes to the front: games printed meanwhile join it. A
