@@ -50,6 +50,7 @@ void CallerWindow::SetSharing(bool on)
     }
     try {
         Share->Start(Playing, CalledWords());
+        ShowPrize(); // the phones play for the prize being played, and see it
     } catch (const PlatformError& e) {
         const QSignalBlocker quiet(ChkShare);
         ChkShare->setChecked(false);

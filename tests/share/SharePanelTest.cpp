@@ -184,6 +184,12 @@ TEST_F(SharedByTheCaller, ATicketGameDealsTicketsAndChecksTheirRows)
     caller.Share->CboPattern->setCurrentIndex(1);
     EXPECT_EQ(winning(), 0);
     caller.ChkShare->setChecked(false);
+    // Played for a prize of two lines, sharing again plays for it.
+    caller.SetPrizes({{"two", 1}, {"house", 1}});
+    caller.Share->CboPattern->setCurrentIndex(0);
+    caller.ChkShare->setChecked(true);
+    EXPECT_EQ(caller.Share->CboPattern->currentData().toInt(), static_cast<int>(NinetyBall::TicketPattern::TwoLines));
+    caller.ChkShare->setChecked(false);
 }
 
 TEST_F(SharedByTheCaller, PhonesAreDealtFromTheGamesRecordOfTheMomentNotFromWhenItWasChosen)
