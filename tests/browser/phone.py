@@ -12,6 +12,7 @@ the first one's card.
 A ticket game's phone holds a 90-ball ticket: fifteen numbers to tap and twelve shaded blanks.
 """
 import json
+import os
 import sys
 import time
 
@@ -67,6 +68,11 @@ try:
     check(len(phone.find_elements(By.CSS_SELECTOR, "#card [role=row]")) == (3 if ticket else 6),
           "the rows are rows to a screen reader")
     print("holding", card, flush=True)
+    # The prize played, drawn small for a card.
+    first = "One line" if ticket else "Any line"
+    check(until(lambda: text(phone, "prize-title") == f"Prize 1 of 3: {first}"), f"the prize is shown ({text(phone, 'prize-title')!r})")
+    drawn = phone.find_elements(By.CSS_SELECTOR, "#prize-picture span")
+    check(ticket or (len(drawn) == 25 and sum("on" in s.get_attribute("class") for s in drawn) == 5), "a card's prize is drawn")
 
     # The caller calls every number; they arrive, the last one large.
     check(until(lambda: f"({numbers} " in text(phone, "last"), 30), f"every call arrived ({text(phone, 'last')!r})")
@@ -75,6 +81,13 @@ try:
           "Mark calls for me marks every called cell")
     phone.find_element(By.ID, "bingo").click()
     check(until(lambda: text(phone, "status").startswith("Bingo")), f"the claim is answered ({text(phone, 'status')!r})")
+    # The host confirms it: every phone hears the win, and the next prize is played.
+    won = f"Bingo! {'Ticket' if ticket else 'Card'} {card}"
+    check(until(lambda: text(phone, "news") == won, 30), f"the win is told ({text(phone, 'news')!r})")
+    second = "Two lines" if ticket else "Four corners"
+    check(until(lambda: text(phone, "prize-title") == f"Prize 2 of 3: {second}"), f"the next prize ({text(phone, 'prize-title')!r})")
+    if os.environ.get("PLUMWICK_PICTURES"):
+        phone.save_screenshot(os.path.join(os.environ["PLUMWICK_PICTURES"], f"phone-win-{'ticket' if ticket else 'card'}.png"))
 
     # Reloaded: the same card, its marks, the calls caught up.
     phone.refresh()

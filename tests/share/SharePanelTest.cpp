@@ -266,6 +266,7 @@ void PlayAlong(TFrmMain& main, ScriptedPrompts& asks, const GameSource& game, co
     CallerWindow caller(&main, asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
     caller.show();
     caller.Play(game);
+    caller.SetPrizes(PrizeRound::Usual(game.Tickets)); // the phone sees the prize, and its win
     caller.ChkShare->setChecked(true);
     ASSERT_TRUE(caller.Share->Sharing());
     QProcess phone;
@@ -288,6 +289,11 @@ void PlayAlong(TFrmMain& main, ScriptedPrompts& asks, const GameSource& game, co
     while (phone.state() != QProcess::NotRunning && timer.elapsed() < 120000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         phone.waitForFinished(50);
+        // The host confirms the claim when it comes.
+        if (caller.Share->LstClaims->count() > 0 && !caller.Share->LstClaims->item(0)->text().endsWith("(confirmed)")) {
+            caller.Share->LstClaims->setCurrentRow(0);
+            caller.Share->BtnConfirm->click();
+        }
     }
     said += phone.readAllStandardOutput();
     EXPECT_EQ(phone.exitCode(), 0) << said.toStdString();
