@@ -89,7 +89,8 @@ TEST(BatchOptions, BadValuesAreRefused)
     for (const QStringList& args : {QStringList{"--cards", "0", "l"}, {"--cards", "100000", "l"}, {"--size", "4", "l"},
                                     {"--per-page", "3", "l"}, {"--seed", "abc", "l"}, {"--seed", "-1", "l"},
                                     {"--cards=", "l"}, {"--bogus", "l"}, {}, {"a", "b"}, {"--no-heading=x", "l"},
-                                    {"-o", "x.pdf", "-P", "p", "l"}, {"--cards"}}) {
+                                    {"-o", "x.pdf", "-P", "p", "l"}, {"--cards"}, {"--record", "K7F2-9QXA", "l.pwk"},
+                                    {"--record", "K7F2-9QXA", "-P", "p"}, {"--record"}}) {
         QString error;
         EXPECT_FALSE(ParseBatchOptions(args, error).has_value()) << args.join(' ').toStdString();
         EXPECT_FALSE(error.isEmpty());
