@@ -1083,6 +1083,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>cleared</source>
         <translation>entfernt</translation>
     </message>
+    <message>
+        <source>Ticket %1: %2, after %3 calls</source>
+        <translation>Schein %1: %2, nach %3 Ausrufen</translation>
+    </message>
 </context>
 <context>
     <name>GridAccessible</name>

@@ -1083,6 +1083,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>cleared</source>
         <translation>quitada</translation>
     </message>
+    <message>
+        <source>Ticket %1: %2, after %3 calls</source>
+        <translation>Boleto %1: %2, tras %3 cantos</translation>
+    </message>
 </context>
 <context>
     <name>GridAccessible</name>

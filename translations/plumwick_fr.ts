@@ -1083,6 +1083,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>cleared</source>
         <translation>effacée</translation>
     </message>
+    <message>
+        <source>Ticket %1: %2, after %3 calls</source>
+        <translation>Ticket %1&#xa0;: %2, après %3 annonces</translation>
+    </message>
 </context>
 <context>
     <name>GridAccessible</name>

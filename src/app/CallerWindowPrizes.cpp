@@ -198,7 +198,9 @@ void CallerWindow::ShowPrize()
     BtnNextPrize->setVisible(Round.Active());
     ShowRoom();
     // The phones and the claims list play for the prize too.
-    if (prize)
+    if (!prize)
+        Share->PlayFor({}, {});
+    else
         Share->PlayFor(prize->Pattern, tr("Prize %1 of %2: %3").arg(Round.Current() + 1).arg(Round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own)));
 }
 

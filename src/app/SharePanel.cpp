@@ -354,7 +354,7 @@ QString SharePanel::WinningLine(int card) const
     if (Game.Tickets) {
         const NinetyBall::Ticket ticket = TicketOf(card);
         const auto verdict = NinetyBall::CheckTicket(ticket, NinetyBall::CalledNumbers(Calls), ChosenTicketPattern());
-        return verdict.Won ? NinetyBall::TicketPatternName(ChosenTicketPattern()) : QString();
+        return verdict.Won ? verdict.Name : QString();
     }
     const CardView view = MakeCardView(CardOf(card), Game.Options);
     return CheckFor(view.Marked(QSet<QString>(Calls.cbegin(), Calls.cend())), view.Side, ChosenPattern(), view.Heading).Name;
@@ -363,7 +363,9 @@ QString SharePanel::WinningLine(int card) const
 void SharePanel::PlayFor(const QString& key, const QString& title)
 {
     PrizeTitle = title;
-    if (Game.Tickets) {
+    if (key.isEmpty()) {
+        // No prize: the pattern stays as chosen, shown by its name.
+    } else if (Game.Tickets) {
         const int at = CboPattern->findData(static_cast<int>(TicketPrizePattern(key)));
         if (at >= 0)
             CboPattern->setCurrentIndex(at);

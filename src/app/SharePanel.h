@@ -41,7 +41,8 @@ public:
     // The oldest claim neither confirmed nor cleared, as listed; empty when none waits.
     QString WaitingClaim() const;
     // Plays for a prize: the pattern of that key ("corners"; a ticket's "one", "two",
-    // "house") chosen, and `title` shown on the phones. Empty title: the pattern's name.
+    // "house") chosen, and `title` shown on the phones. Empty title: the pattern's name;
+    // empty key: the pattern as chosen.
     void PlayFor(const QString& key, const QString& title);
     // Said on every phone: "Bingo! Card 17".
     void Announce(const QString& news);

@@ -89,10 +89,17 @@ QString RecordHtml(const GameRecordSheet& sheet)
             if (winners.empty())
                 html += QStringLiteral("<p>%1</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Not won."))));
             for (const PrizeWinner& w : winners) {
-                html += QStringLiteral("<p>%1</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Card %1: %2, after %3 calls")).arg(w.Card).arg(w.Line).arg(w.Calls)));
-                for (const WinnerCard& card : sheet.Winners)
-                    if (card.Prize == static_cast<int>(p) && card.Card == w.Card)
-                        html += CardTable(card);
+                const auto drawn = std::find_if(sheet.Winners.begin(), sheet.Winners.end(), [&](const WinnerCard& card) {
+                    return card.Prize == static_cast<int>(p) && card.Card == w.Card;
+                });
+                const bool ticket = drawn != sheet.Winners.end() && drawn->Ticket;
+                html += QStringLiteral("<p>%1</p>").arg(E((ticket ? Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Ticket %1: %2, after %3 calls"))
+                                                                   : Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Card %1: %2, after %3 calls")))
+                                                                  .arg(w.Card)
+                                                                  .arg(w.Line)
+                                                                  .arg(w.Calls)));
+                if (drawn != sheet.Winners.end())
+                    html += CardTable(*drawn);
             }
         }
     }
