@@ -126,7 +126,6 @@ heard "Your Patterns" "$at"
 at=$(mark)
 xdotool key alt+c space
 heard "notification Row 3, column 3: covered" "$at"
-xdotool key Escape
 
 # 90-ball tickets: the option says what it did (after the list's changes are offered for
 # saving), a call is spoken by its traditional call, and a checked ticket says its verdict.
