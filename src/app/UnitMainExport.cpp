@@ -14,6 +14,7 @@
 #include "platform/Prompts.h"
 #include "output/QtPrinters.h"
 #include "platform/Paths.h"
+#include "settings/OwnPatterns.h"
 #include "settings/DialogFolders.h"
 #include "settings/GameHistory.h"
 #include "settings/PaperSettings.h"
@@ -88,6 +89,7 @@ void TFrmMain::MnuFileExportClick()
     job.Folder = dialog.Folder();
     job.Format = dialog.Format();
     job.Title = CurrentFileName.isEmpty() ? QStringLiteral("Bingo") : QFileInfo(CurrentFileName).completeBaseName();
+    job.OwnPatterns = OwnPatterns::Read();
 
     // A game printed before goes on with its own seed, from the cards its ledger says are
     // next at this moment (the phones or another program may have dealt some since the

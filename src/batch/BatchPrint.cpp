@@ -7,6 +7,7 @@
 #include "batch/BatchTickets.h"
 #include "output/CardExport.h"
 #include "game/NumberedGame.h"
+#include "settings/OwnPatterns.h"
 #include "settings/SettingsFlag.h"
 #include "settings/GameHistory.h"
 #include "settings/PaperSettings.h"
@@ -132,6 +133,7 @@ ExportJob BatchExportJob(const BatchOptions& options, const QString& fontName, i
                  : options.ExportFormat == QStringLiteral("html") ? ExportFormat::Html
                                                                   : ExportFormat::Png;
     job.Title = options.ListFile.isEmpty() ? QStringLiteral("Bingo") : QFileInfo(options.ListFile).completeBaseName();
+    job.OwnPatterns = OwnPatterns::Read();
     if (options.Seed)
         job.Created = SeededDate(*options.Seed);
     return job;

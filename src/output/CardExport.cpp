@@ -132,6 +132,7 @@ void ExportWebPage(const ExportJob& job, int n)
     card.FontFamilies = QStringList{job.FontName, InstalledFace(job.FontName)};
     card.FontFamilies.removeDuplicates();
     card.WordWrap = job.Card.Options.WordWrap;
+    card.Own = job.OwnPatterns;
     if (job.Card.GameCode.isEmpty()) {
         // Outside a game, the card's own words tell its marks from another card-0001's.
         const QByteArray words = cells.join(u'\n').toUtf8();

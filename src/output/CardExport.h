@@ -3,6 +3,7 @@
 #pragma once
 #include "output/PrintJob.h"
 #include "game/NinetyBall.h"
+#include "game/Patterns.h"
 
 #include <QDateTime>
 #include <QPageSize>
@@ -29,6 +30,7 @@ struct ExportJob {
     QString Folder;
     ExportFormat Format = ExportFormat::Png;
     QString Title; // the list's title, on a web page above the card
+    std::vector<Pattern> OwnPatterns; // the host's, offered by a web page beside the named shapes
     int Dpi = 300;
     QDateTime Created; // a PDF file's creation date; none: when it is written
     // The cells of card n (1-based); called from several threads at once.

@@ -206,7 +206,7 @@ QByteArray CardWebPage(const WebCard& card)
         {"full", QCoreApplication::translate("WinPatterns", "Full card")}};
     // The named shapes of the card's size, each with every way it may stand ("0,1,5,6;3,4,8,9").
     QStringList ways(4);
-    for (const Pattern* shape : PatternsFor(view.Side, {})) {
+    for (const Pattern* shape : PatternsFor(view.Side, card.Own)) {
         if (shape->Classic)
             continue;
         QStringList each;

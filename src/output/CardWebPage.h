@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "game/CardView.h"
+#include "game/Patterns.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,6 +20,7 @@ struct WebCard {
     QStringList FontFamilies; // the card face, where the device has one of them
     QString StorageKey; // where the browser keeps the marks: the game code and card number
     bool WordWrap = true;
+    std::vector<Pattern> Own; // the host's own patterns, offered beside the named shapes
 };
 
 QByteArray CardWebPage(const WebCard& card);

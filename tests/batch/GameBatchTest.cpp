@@ -4,6 +4,7 @@
 // again from the code, and the check of a claimed card with its exit status.
 #include "support/PrintProcess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -83,6 +84,12 @@ TEST_F(GameBatchTest, AGameIsPrintedAgainAndCheckedFromItsCode)
     EXPECT_EQ(listed.Status, 0);
     EXPECT_TRUE(listed.Out.contains("crazy-l             Crazy L, on 5 x 5 cards, any way round\n")) << listed.Out.toStdString();
     EXPECT_TRUE(listed.Out.endsWith("\"Top row\"           Top row, on 5 x 5 cards\n")) << listed.Out.toStdString();
+    // A card's web page offers it beside the named shapes.
+    QDir(Folder.Path()).mkdir("web");
+    ASSERT_EQ(Print({"-q", "--export", "web", "--format", "html", list}).Status, 0);
+    const QByteArray page = Folder.Read("web/card-0001.html");
+    EXPECT_TRUE(page.contains("<option value=\"Top row\" data-ways=\"0,1,2,3\">Top row</option>"));
+    EXPECT_TRUE(page.contains("<option value=\"postage-stamp\" data-ways=\"0,1,5,6;3,4,8,9;18,19,23,24;15,16,20,21\">"));
 
     struct Case {
         QStringList arguments;
