@@ -8,6 +8,7 @@
 #include "app/SharePanel.h"
 #include "words/Bidi.h"
 #include "words/CountText.h"
+#include "platform/ui/FitText.h"
 #include "platform/ui/Guarded.h"
 #include "platform/ui/Panel.h"
 #include "card/CardArrangement.h"
@@ -422,18 +423,7 @@ void CallerWindow::FitCall()
     QFont font = LblCall->font();
     font.setBold(true);
     const QRect space = LblCall->contentsRect().adjusted(8, 8, -8, -8);
-    int low = 8, high = std::max(8, space.height());
-    while (low < high) {
-        const int mid = (low + high + 1) / 2;
-        font.setPixelSize(mid);
-        const QRect need = QFontMetrics(font).boundingRect(space, Qt::AlignCenter | Qt::TextWordWrap, LblCall->text());
-        const int lines = need.height() / std::max(1, QFontMetrics(font).lineSpacing());
-        if (need.width() <= space.width() && need.height() <= space.height() && lines <= 2)
-            low = mid;
-        else
-            high = mid - 1;
-    }
-    font.setPixelSize(low);
+    font.setPixelSize(LargestFittingSize(font, space, LblCall->text(), 8, space.height(), 2));
     LblCall->setFont(font);
 }
 

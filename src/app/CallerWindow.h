@@ -141,6 +141,15 @@ private:
     void EditPrizes();
     void ShowPrize();
     void SavePrizes();
+    // What the prizes' row says: the prize played ("Prize 2 of 3: Four corners"), and who won.
+    struct PrizeLines {
+        QString Playing;
+        QString Won;
+    };
+    PrizeLines PrizeText() const;
+    QString PrizeNameOf(const QString& key) const;
+    // Said to a screen reader, and aloud where Read Aloud is on.
+    void SayAloud(const QString& said);
     // The pattern the game is played for now: the prize's, else the one chosen for the
     // phones' claims; null for tickets. `own` and `chosen` hold what it points into.
     const Pattern* PatternPlayed(std::vector<Pattern>& own, Pattern& chosen) const;

@@ -117,6 +117,18 @@ void CallerWindow::SetPrizes(std::vector<Prize> prizes)
     Speaker->Say(LblPrize->text());
 }
 
+QString CallerWindow::PrizeNameOf(const QString& key) const
+{
+    return PrizeName(key, Playing.Tickets, OwnPatterns::Read());
+}
+
+void CallerWindow::SayAloud(const QString& said)
+{
+    Speaker->Say(said);
+    if (ChkReadAloud->isChecked() && Voice)
+        Voice->Say(said);
+}
+
 void CallerWindow::ConfirmWinner(int card, const QString& line)
 {
     const QString bingo = Playing.Tickets ? tr("Bingo! Ticket %1").arg(card) : tr("Bingo! Card %1").arg(card);
@@ -130,19 +142,17 @@ void CallerWindow::ConfirmWinner(int card, const QString& line)
         Speaker->Say(bingo);
         return;
     }
-    const QString name = PrizeName(prize->Pattern, Playing.Tickets, OwnPatterns::Read());
+    const QString name = PrizeNameOf(prize->Pattern);
     bool movedOn = false;
     if (!Round.Confirm({card, line, Calls ? Calls->CalledCount() : 0}, movedOn))
         return; // this card has won this prize already
     QString said = tr("%1 wins %2").arg(bingo, name);
     if (movedOn)
-        said = Round.Now() ? tr("%1. Now playing for: %2").arg(said, PrizeName(Round.Now()->Pattern, Playing.Tickets, OwnPatterns::Read()))
+        said = Round.Now() ? tr("%1. Now playing for: %2").arg(said, PrizeNameOf(Round.Now()->Pattern))
                            : tr("%1. Every prize is won").arg(said);
     SavePrizes();
     ShowPrize();
-    Speaker->Say(said);
-    if (ChkReadAloud->isChecked() && Voice)
-        Voice->Say(said);
+    SayAloud(said);
 }
 
 void CallerWindow::NextPrize()
@@ -152,11 +162,7 @@ void CallerWindow::NextPrize()
     Round.Next();
     SavePrizes();
     ShowPrize();
-    const QString said = Round.Now() ? tr("Now playing for: %1").arg(PrizeName(Round.Now()->Pattern, Playing.Tickets, OwnPatterns::Read()))
-                                     : tr("Every prize is won");
-    Speaker->Say(said);
-    if (ChkReadAloud->isChecked() && Voice)
-        Voice->Say(said);
+    SayAloud(Round.Now() ? tr("Now playing for: %1").arg(PrizeNameOf(Round.Now()->Pattern)) : tr("Every prize is won"));
 }
 
 void CallerWindow::SavePrizes()
@@ -168,12 +174,15 @@ void CallerWindow::SavePrizes()
     }
 }
 
-void CallerWindow::ShowPrize()
+CallerWindow::PrizeLines CallerWindow::PrizeText() const
 {
     const std::vector<Pattern> own = OwnPatterns::Read();
-    const int side = CardSide(Playing.Options.SizeIndex);
-    const Prize* prize = Round.Now();
-    // Who has won so far: "Any line: card 17; Four corners: cards 3, 8".
+    PrizeLines lines;
+    if (const Prize* prize = Round.Now())
+        lines.Playing = tr("Prize %1 of %2: %3").arg(Round.Current() + 1).arg(Round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own));
+    else if (Round.Over())
+        lines.Playing = tr("Every prize is won");
+    // Who has won so far: "Any line: 17; Four corners: 3, 8".
     QStringList won;
     for (std::size_t i = 0; i < Round.Winners().size(); ++i) {
         QStringList cards;
@@ -182,26 +191,27 @@ void CallerWindow::ShowPrize()
         if (!cards.isEmpty())
             won << tr("%1: %2").arg(PrizeName(Round.Prizes()[i].Pattern, Playing.Tickets, own), cards.join(QStringLiteral(", ")));
     }
-    QString text;
-    if (prize)
-        text = tr("Prize %1 of %2: %3").arg(Round.Current() + 1).arg(Round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own));
-    else if (Round.Over())
-        text = tr("Every prize is won");
     if (!won.isEmpty())
-        text += u'\n' + tr("Won: %1").arg(won.join(QStringLiteral("; ")));
-    LblPrize->setText(text);
+        lines.Won = tr("Won: %1").arg(won.join(QStringLiteral("; ")));
+    return lines;
+}
+
+void CallerWindow::ShowPrize()
+{
+    const int side = CardSide(Playing.Options.SizeIndex);
+    const Prize* prize = Round.Now();
+    const PrizeLines lines = PrizeText();
+    LblPrize->setText(lines.Won.isEmpty() ? lines.Playing : lines.Playing + u'\n' + lines.Won);
     LblPrize->setVisible(Round.Active());
-    const Pattern* pattern = prize && !Playing.Tickets ? FindPattern(prize->Pattern, own) : nullptr;
-    PrizePicture->Show(pattern, side);
+    std::vector<Pattern> own;
+    Pattern chosen;
+    PrizePicture->Show(prize ? PatternPlayed(own, chosen) : nullptr, side);
     ChkSkip->setVisible(ColumnGame && side == 5 && !Playing.Tickets);
     BtnNextPrize->setEnabled(prize != nullptr);
     BtnNextPrize->setVisible(Round.Active());
     ShowRoom();
-    // The phones and the claims list play for the prize too.
-    if (!prize)
-        Share->PlayFor({}, {});
-    else
-        Share->PlayFor(prize->Pattern, tr("Prize %1 of %2: %3").arg(Round.Current() + 1).arg(Round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own)));
+    // The phones and the claims list play for the prize too; with none, for the pattern chosen.
+    Share->PlayFor(prize ? prize->Pattern : QString(), prize ? lines.Playing : QString());
 }
 
 void CallerWindow::SaveRecord()

@@ -46,7 +46,6 @@ void CallerWindow::ShowRoom()
                     LastCalls);
     std::vector<Pattern> own;
     Pattern chosen;
-    const Pattern* pattern = Round.Now() ? PatternPlayed(own, chosen) : nullptr;
-    const QStringList prize = LblPrize->text().split(u'\n');
-    Room->ShowPrize(Round.Active() ? prize.value(0) : QString(), pattern, CardSide(Playing.Options.SizeIndex), prize.value(1));
+    const PrizeLines lines = PrizeText();
+    Room->ShowPrize(lines.Playing, Round.Now() ? PatternPlayed(own, chosen) : nullptr, CardSide(Playing.Options.SizeIndex), lines.Won);
 }

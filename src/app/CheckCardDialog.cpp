@@ -7,7 +7,6 @@
 #include "platform/ui/Panel.h"
 #include "app/PatternBox.h"
 #include "app/PatternPicture.h"
-#include "game/Prizes.h"
 #include "platform/ui/SpokenValue.h"
 #include "game/CallerDraw.h"
 #include "game/CardCheck.h"
@@ -215,12 +214,7 @@ void CheckCardDialog::CheckClick()
 
 void CheckCardDialog::PlayFor(const QString& key)
 {
-    if (Tickets) {
-        if (const int at = CboPattern->findData(static_cast<int>(TicketPrizePattern(key))); at >= 0)
-            CboPattern->setCurrentIndex(at);
-    } else {
-        ChoosePattern(CboPattern, key);
-    }
+    ChoosePattern(CboPattern, key);
 }
 
 void CheckCardDialog::CheckTicketClick(const QString& typed)

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/PatternBox.h"
 #include "game/NinetyBall.h"
+#include "game/Prizes.h"
 #include "settings/OwnPatterns.h"
 
 #include <QComboBox>
@@ -22,17 +23,11 @@ void FillPatternBox(QComboBox* box, bool tickets, int side)
                 box->addItem(NinetyBall::TicketPatternName(p), static_cast<int>(p));
         } else {
             const std::vector<Pattern> own = OwnPatterns::Read();
-            for (const Pattern* p : side == 0 ? PatternsFor(5, own) : PatternsFor(side, own)) {
+            for (const Pattern* p : PatternsFor(side, own)) {
                 box->addItem(p->AnyWayRound ? QComboBox::tr("%1 (any way round)").arg(p->Name) : p->Name, p->Key);
                 if (p->Own)
                     box->setItemData(box->count() - 1, WritePatterns({*p}), OwnRole);
             }
-            if (side == 0) // the host's drawn for 3 x 3 and 7 x 7 too
-                for (const Pattern& p : own)
-                    if (!p.PlaysOn(5)) {
-                        box->addItem(p.AnyWayRound ? QComboBox::tr("%1 (any way round)").arg(p.Name) : p.Name, p.Key);
-                        box->setItemData(box->count() - 1, WritePatterns({p}), OwnRole);
-                    }
             box->setCurrentIndex(std::max(0, box->findData(was)));
         }
     }
@@ -52,10 +47,26 @@ Pattern BoxPattern(const QComboBox* box)
     return found ? *found : ClassicPattern(WinPattern::AnyLine);
 }
 
+namespace {
+
+// A box of tickets holds each pattern by its enum's value, a box of cards by its key.
+bool HoldsTickets(const QComboBox* box)
+{
+    return box->count() > 0 && box->itemData(0).typeId() == QMetaType::Int;
+}
+
+} // namespace
+
 bool ChoosePattern(QComboBox* box, const QString& key)
 {
-    const int at = box->findData(key);
+    const int at = HoldsTickets(box) ? box->findData(static_cast<int>(TicketPrizePattern(key))) : box->findData(key);
     if (at >= 0)
         box->setCurrentIndex(at);
     return at >= 0;
+}
+
+QString BoxKey(const QComboBox* box)
+{
+    return HoldsTickets(box) ? TicketPrizeKey(static_cast<NinetyBall::TicketPattern>(box->currentData().toInt()))
+                             : box->currentData().toString();
 }

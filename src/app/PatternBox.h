@@ -11,5 +11,8 @@ class QComboBox;
 void FillPatternBox(QComboBox* box, bool tickets, int side = 0);
 // The card pattern the box shows (any line where it shows none).
 Pattern BoxPattern(const QComboBox* box);
-// Shows the pattern of that key where the box has it; false where it has not.
+// Shows the pattern of that key where the box has it (a ticket's "one", "two", "house"
+// where the box holds tickets); false where it has not.
 bool ChoosePattern(QComboBox* box, const QString& key);
+// The key of the pattern the box shows, as a prize names it.
+QString BoxKey(const QComboBox* box);

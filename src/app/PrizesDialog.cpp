@@ -84,10 +84,7 @@ PrizesDialog::PrizesDialog(QWidget* owner, Prompts& asks, bool tickets, int side
     showPicture();
     connect(CboPattern, &QComboBox::currentIndexChanged, this, showPicture);
     connect(BtnAdd, &QPushButton::clicked, this, [this] {
-        AddItem({Tickets ? TicketPrizeKey(static_cast<NinetyBall::TicketPattern>(CboPattern->currentData().toInt()))
-                         : CboPattern->currentData().toString(),
-                 SpnWinners->value()},
-                LstPrizes->currentRow() + 1);
+        AddItem({BoxKey(CboPattern), SpnWinners->value()}, LstPrizes->currentRow() + 1);
         LstPrizes->setCurrentRow(LstPrizes->currentRow() + 1);
         ShowButtons();
     });

@@ -3,6 +3,7 @@
 #include "app/RoomDisplay.h"
 #include "app/CallerBoard.h"
 #include "app/PatternPicture.h"
+#include "platform/ui/FitText.h"
 #include "platform/ui/Panel.h"
 #include "words/Bidi.h"
 
@@ -107,16 +108,9 @@ void RoomDisplay::Fit()
     const int h = std::max(200, height());
     QFont call = LblCall->font();
     call.setBold(true);
-    const int least = h / 10; // a long phrase, where a fifth won't hold it in two lines
-    int size = h / 3;
+    // A long phrase that a fifth won't hold in two lines goes down to a tenth.
     const QRect space(0, 0, std::max(100, width() - 32), h / 2);
-    for (; size > least; size -= std::max(1, size / 20)) {
-        call.setPixelSize(size);
-        const QRect need = QFontMetrics(call).boundingRect(space, Qt::AlignCenter | Qt::TextWordWrap, LblCall->text());
-        if (need.width() <= space.width() && need.height() <= space.height())
-            break;
-    }
-    call.setPixelSize(size);
+    call.setPixelSize(LargestFittingSize(call, space, LblCall->text(), h / 10, h / 3, 2));
     LblCall->setFont(call);
     LblCall->setMinimumHeight(QFontMetrics(call).height());
     QFont big = font();

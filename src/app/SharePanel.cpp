@@ -12,7 +12,6 @@
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "game/PlayerMessage.h"
-#include "game/Prizes.h"
 #include "game/SharedGame.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
@@ -108,10 +107,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
         }
     });
     connect(CboPattern, &QComboBox::currentIndexChanged, this, [this] {
-        if (Server && Game.Tickets)
-            Server->SetTicketPattern(ChosenTicketPattern(), PrizeTitle);
-        else if (Server)
-            Server->SetPattern(ChosenPattern(), PrizeTitle);
+        TellPattern();
         ShowClaim();
     });
     connect(LstClaims, &QListWidget::currentRowChanged, this, [this] { ShowClaim(); });
@@ -333,46 +329,48 @@ void SharePanel::ShowClaim()
         ClaimTicket->Clear();
         return;
     }
+    const Judged judged = Judge(item->data(Qt::UserRole).toInt());
+    if (Game.Tickets)
+        ClaimTicket->Show(judged.Ticket, judged.Marked, judged.TicketResult.Rows);
+    else
+        ClaimCard->Show(judged.Card, judged.Marked, judged.CardResult.Cells);
+}
+
+SharePanel::Judged SharePanel::Judge(int card) const
+{
+    // The ticket or card as the phone got it, from the game's own deal, with the calls marked.
+    Judged judged;
     if (Game.Tickets) {
-        // The ticket as the phone got it, with the calls marked and the winning rows outlined.
-        const NinetyBall::Ticket ticket = TicketOf(item->data(Qt::UserRole).toInt());
-        const std::vector<bool> called = NinetyBall::CalledNumbers(Calls);
-        const auto verdict =
-            NinetyBall::CheckTicket(ticket, called, ChosenTicketPattern());
-        ClaimTicket->Show(ticket, called, verdict.Rows);
-        return;
+        judged.Ticket = TicketOf(card);
+        judged.Marked = NinetyBall::CalledNumbers(Calls);
+        judged.TicketResult = NinetyBall::CheckTicket(judged.Ticket, judged.Marked, ChosenTicketPattern());
+    } else {
+        judged.Card = MakeCardView(CardOf(card), Game.Options);
+        judged.Marked = judged.Card.Marked(QSet<QString>(Calls.cbegin(), Calls.cend()));
+        judged.CardResult = CheckFor(judged.Marked, judged.Card.Side, ChosenPattern(), judged.Card.Heading);
     }
-    // The card as the phone got it, from the game's own deal.
-    const CardView view = MakeCardView(CardOf(item->data(Qt::UserRole).toInt()), Game.Options);
-    const std::vector<bool> marked = view.Marked(QSet<QString>(Calls.cbegin(), Calls.cend()));
-    const Verdict verdict = CheckFor(marked, view.Side, ChosenPattern(), view.Heading);
-    ClaimCard->Show(view, marked, verdict.Cells);
+    return judged;
 }
 
 QString SharePanel::WinningLine(int card) const
 {
-    if (Game.Tickets) {
-        const NinetyBall::Ticket ticket = TicketOf(card);
-        const auto verdict = NinetyBall::CheckTicket(ticket, NinetyBall::CalledNumbers(Calls), ChosenTicketPattern());
-        return verdict.Won ? verdict.Name : QString();
-    }
-    const CardView view = MakeCardView(CardOf(card), Game.Options);
-    return CheckFor(view.Marked(QSet<QString>(Calls.cbegin(), Calls.cend())), view.Side, ChosenPattern(), view.Heading).Name;
+    const Judged judged = Judge(card);
+    if (Game.Tickets)
+        return judged.TicketResult.Won ? judged.TicketResult.Name : QString();
+    return judged.CardResult.Name;
 }
 
 void SharePanel::PlayFor(const QString& key, const QString& title)
 {
     PrizeTitle = title;
-    if (key.isEmpty()) {
-        // No prize: the pattern stays as chosen, shown by its name.
-    } else if (Game.Tickets) {
-        const int at = CboPattern->findData(static_cast<int>(TicketPrizePattern(key)));
-        if (at >= 0)
-            CboPattern->setCurrentIndex(at);
-    } else {
+    if (!key.isEmpty()) // no key: the pattern stays as chosen, shown by its name
         ChoosePattern(CboPattern, key);
-    }
     // The phones hear the title even where the pattern stayed the same.
+    TellPattern();
+}
+
+void SharePanel::TellPattern()
+{
     if (Server && Game.Tickets)
         Server->SetTicketPattern(ChosenTicketPattern(), PrizeTitle);
     else if (Server)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "game/CardView.h"
 #include "game/NinetyBall.h"
 #include "game/Patterns.h"
 #include "settings/GameHistory.h"
@@ -82,9 +83,20 @@ private:
     void ShowQr();
     void SayRecordFailure(const QString& note);
     Pattern ChosenPattern() const;
-    // The pattern a card won the claim with ("row 2"), or a ticket's prize; empty if none.
+    // A claimed card or ticket judged for the pattern chosen, with the calls so far.
+    struct Judged {
+        CardView Card;
+        NinetyBall::Ticket Ticket;
+        std::vector<bool> Marked; // the card's cells; for a ticket, the numbers called
+        Verdict CardResult;
+        NinetyBall::TicketVerdict TicketResult;
+    };
+    Judged Judge(int card) const;
+    // What a card or ticket won the claim with ("row 2", "rows 1 and 3"); empty if nothing.
     QString WinningLine(int card) const;
     NinetyBall::TicketPattern ChosenTicketPattern() const;
+    // The server checks claims for the pattern chosen, and the phones show it.
+    void TellPattern();
 
     Prompts& Asks;
     GameSource Game;

@@ -155,10 +155,10 @@ std::vector<const Pattern*> PatternsFor(int side, const std::vector<Pattern>& ow
 {
     std::vector<const Pattern*> fit;
     for (const Pattern& p : PatternLibrary())
-        if (p.PlaysOn(side))
+        if (side == 0 || p.PlaysOn(side))
             fit.push_back(&p);
     for (const Pattern& p : own)
-        if (p.PlaysOn(side))
+        if (side == 0 || p.PlaysOn(side))
             fit.push_back(&p);
     return fit;
 }

@@ -37,7 +37,8 @@ const std::vector<Pattern>& PatternLibrary();
 const Pattern* FindPattern(const QString& key, const std::vector<Pattern>& own = {});
 // The library's classic.
 const Pattern& ClassicPattern(WinPattern pattern);
-// The patterns a card of `side` can be played for: the library's, then the host's.
+// The patterns a card of `side` can be played for: the library's, then the host's; every
+// pattern where `side` is 0.
 std::vector<const Pattern*> PatternsFor(int side, const std::vector<Pattern>& own);
 
 // A card's marks judged for a pattern; a classic as CheckPattern judges it. A shape that
