@@ -181,10 +181,8 @@ bool PatternEditorDialog::SaveClick()
     QString problem = PatternProblem(p);
     if (problem.isEmpty() && p.Name.contains(u'\n'))
         problem = tr("The name takes one line.");
-    if (problem.isEmpty())
-        for (const Pattern& q : PatternLibrary())
-            if (q.Key.compare(p.Name, Qt::CaseInsensitive) == 0 || q.Name.compare(p.Name, Qt::CaseInsensitive) == 0)
-                problem = tr("\"%1\" is the name of a pattern that comes with Plumwick; choose another name.").arg(p.Name);
+    if (problem.isEmpty() && LibraryHasName(p.Name))
+        problem = tr("\"%1\" is the name of a pattern that comes with Plumwick; choose another name.").arg(p.Name);
     if (!problem.isEmpty()) {
         Asks.Error(problem);
         return false;

@@ -135,6 +135,13 @@ const std::vector<Pattern>& PatternLibrary()
     return library;
 }
 
+bool LibraryHasName(const QString& name)
+{
+    return std::any_of(PatternLibrary().begin(), PatternLibrary().end(), [&](const Pattern& p) {
+        return p.Key.compare(name, Qt::CaseInsensitive) == 0 || p.Name.compare(name, Qt::CaseInsensitive) == 0;
+    });
+}
+
 const Pattern& ClassicPattern(WinPattern pattern)
 {
     return PatternLibrary()[static_cast<std::size_t>(pattern)];
@@ -290,7 +297,7 @@ PatternFile ReadPatterns(const QByteArray& text)
         }
         if (problem.isEmpty())
             problem = PatternProblem(p);
-        if (problem.isEmpty() && (FindPattern(p.Key) || std::any_of(file.Patterns.begin(), file.Patterns.end(), [&](const Pattern& q) {
+        if (problem.isEmpty() && (LibraryHasName(p.Name) || std::any_of(file.Patterns.begin(), file.Patterns.end(), [&](const Pattern& q) {
                                       return q.Key.compare(p.Key, Qt::CaseInsensitive) == 0;
                                   })))
             problem = QCoreApplication::translate("Patterns", "another pattern has this name");

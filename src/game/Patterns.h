@@ -35,6 +35,9 @@ struct Pattern {
 const std::vector<Pattern>& PatternLibrary();
 // The library's pattern of that key, then the host's of that name (either case); null if none.
 const Pattern* FindPattern(const QString& key, const std::vector<Pattern>& own = {});
+// Whether a pattern that comes with the program has this key or name (either case): the
+// host's own may not take it.
+bool LibraryHasName(const QString& name);
 // The library's classic.
 const Pattern& ClassicPattern(WinPattern pattern);
 // The patterns a card of `side` can be played for: the library's, then the host's; every

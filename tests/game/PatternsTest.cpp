@@ -117,6 +117,7 @@ TEST(Patterns, TheHostsOwnAreReadBackAsWrittenAndABadBlockIsNamedAndLeftOut)
                                            "Arrow\nX..\n.X.\n..X\n\n"
                                            "good\nX..\n...\n...\n\n"
                                            "Stray\nX?.\n...\n...\n\n"
+                                           "postage stamp\nX..\n...\n...\n\n"
                                            "Nameless rows only\n");
     ASSERT_EQ(mixed.Patterns.size(), 1u);
     EXPECT_EQ(mixed.Patterns[0].Key, "Good");
@@ -128,7 +129,8 @@ TEST(Patterns, TheHostsOwnAreReadBackAsWrittenAndABadBlockIsNamedAndLeftOut)
                                   "Pattern 5 (Arrow): another pattern has this name",
                                   "Pattern 6 (good): another pattern has this name",
                                   "Pattern 7 (Stray): a row holds something other than X and .",
-                                  "Pattern 8 (Nameless rows only): A pattern is drawn on 3, 5 or 7 rows of as many cells."};
+                                  "Pattern 8 (postage stamp): another pattern has this name",
+                                  "Pattern 9 (Nameless rows only): A pattern is drawn on 3, 5 or 7 rows of as many cells."};
     EXPECT_EQ(mixed.Problems, expected);
 }
 
