@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
-#include "game/GameLog.h"
+#include "game/GameRecordSheet.h"
 
 #include <QByteArray>
 #include <QString>

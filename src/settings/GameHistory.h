@@ -3,7 +3,7 @@
 #pragma once
 #include "card/CardOptions.h"
 #include "game/CallerDraw.h"
-#include "game/GameLog.h"
+#include "game/GameRecordSheet.h"
 #include "game/Prizes.h"
 
 #include <QList>

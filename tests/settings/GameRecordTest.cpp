@@ -3,7 +3,7 @@
 // A game's record: its log follows the calls, its CSV is safe to open in a spreadsheet, a
 // ticket's winner is drawn with its winning rows, and the host's pattern file is never
 // written over while it holds something that could not be read.
-#include "game/GameLog.h"
+#include "game/GameRecordSheet.h"
 #include "settings/OwnPatterns.h"
 #include "support/TempFolder.h"
 
