@@ -112,21 +112,17 @@ QString PatternListing()
     // The key --pattern takes, then the name; a pattern of one card size says which.
     QString listing;
     QStringList problems;
-    std::vector<Pattern> own = OwnPatterns::Read(&problems);
+    const std::vector<Pattern> own = OwnPatterns::Read(&problems);
     for (const QString& problem : std::as_const(problems))
         BatchFail(problem);
-    const auto line = [&](const Pattern& p) {
-        QString name = p.Name;
-        if (p.Side != 0)
-            name = QCoreApplication::translate("BatchGame", "%1, on %2 x %2 cards").arg(name).arg(p.Side);
-        if (p.AnyWayRound)
+    for (const Pattern* p : PatternsFor(0, own)) {
+        QString name = p->Name;
+        if (p->Side != 0)
+            name = QCoreApplication::translate("BatchGame", "%1, on %2 x %2 cards").arg(name).arg(p->Side);
+        if (p->AnyWayRound)
             name = QCoreApplication::translate("BatchGame", "%1, any way round").arg(name);
-        listing += QStringLiteral("%1  %2\n").arg(p.Own ? u'"' + p.Key + u'"' : p.Key, -18).arg(name);
-    };
-    for (const Pattern& p : PatternLibrary())
-        line(p);
-    for (const Pattern& p : own)
-        line(p);
+        listing += QStringLiteral("%1  %2\n").arg(p->Own ? u'"' + p->Key + u'"' : p->Key, -18).arg(name);
+    }
     return listing;
 }
 
