@@ -65,6 +65,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     BtnWinner = new QPushButton(tr("Confirm &Winner"), this);
     BtnWinner->setToolTip(tr("The card wins the prize being played."));
     BtnWinner->hide();
+    BtnWinner->setEnabled(false); // until a card checked wins
     BtnCheck = new QPushButton(tr("C&heck"), this);
     BtnCheck->setDefault(true);
     Grid = new CardGridView(this);
