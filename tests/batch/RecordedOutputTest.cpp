@@ -4,6 +4,8 @@
 // program; every addition is opt-in, so with it off nothing on paper may change.
 #include "game/CheckCode.h"
 #include "game/GameCode.h"
+#include "game/GameLog.h"
+#include "game/Prizes.h"
 #include "support/PrintProcess.h"
 
 #include <QCryptographicHash>
@@ -84,6 +86,7 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
         QByteArray settings;
         QStringList extra;
         QByteArray language;
+        bool evening = false; // the host's patterns, a game's prizes and log kept in the data folder
     };
     const Setting settings[] = {
         {"no settings", "", {}},
@@ -93,11 +96,21 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
          "[Share]\r\nAddress=127.0.0.1\r\n[Tickets]\r\nPlay=0\r\nTraditionalCalls=1\r\n[AutoCall]\r\nSeconds=12\r\n",
          {}, {}},
         {"additions off as options", "", {"--no-same-text-size"}, {}},
+        {"the host's patterns, prizes and a game's log kept", "", {}, {}, true},
         {"in German", "", {}, "de"},
         {"in Spanish", "", {}, "es"},
     };
     for (const Setting& setting : settings) {
         folder.Write("home/Plumwick/Options.ini", setting.settings);
+        for (const char* kept : {"Patterns.txt", "Prizes-K7F2-9QXA.json", "Log-K7F2-9QXA.json"})
+            QFile::remove(folder.Path(QStringLiteral("home/Plumwick/") + kept));
+        if (setting.evening) {
+            folder.Write("home/Plumwick/Patterns.txt", "Corner hook\nany way round\nXX.\nX..\n...\n");
+            folder.Write("home/Plumwick/Prizes-K7F2-9QXA.json", PrizeRound(PrizeRound::Usual(false)).Save());
+            GameLog log;
+            log.Called("12", QDateTime::currentDateTimeUtc());
+            folder.Write("home/Plumwick/Log-K7F2-9QXA.json", log.Save());
+        }
         if (setting.language.isEmpty())
             qunsetenv("LANGUAGE");
         else
