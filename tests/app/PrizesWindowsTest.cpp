@@ -9,8 +9,10 @@
 #include "app/PatternPicture.h"
 #include "app/PrizesDialog.h"
 #include "game/NumberedGame.h"
+#include "output/GameRecordPdf.h"
 #include "settings/GameHistory.h"
 #include "support/MainWindowFixture.h"
+#include "support/PrintProcess.h"
 #include "support/Words.h"
 
 #include <QComboBox>
@@ -121,4 +123,30 @@ TEST_F(MainWindowTest, APaperCardCheckedForThePrizeIsConfirmedAndTheGameGoesOnWi
     Asks.ExpectQuestion("This game was stopped after 74 calls. Go on where it stopped?", false);
     again.Play(source);
     EXPECT_EQ(again.LblPrize->text(), "Prize 1 of 2: Any line");
+}
+
+TEST(GameRecordPdf, ATicketsRecordNamesItsTicketsAndItsUnwonPrizes)
+{
+    GameRecordSheet sheet;
+    sheet.Code = QStringLiteral("TICKETS");
+    sheet.Prizes = PrizeRound(PrizeRound::Usual(true));
+    sheet.PrizeNames = {"One line", "Two lines", "Full house"};
+    NinetyBall::StripGame strips(NinetyBall::Dealer(), 99);
+    strips.Plan(1);
+    for (const int n : strips.At(1)[1].Cells[0])
+        if (n != 0)
+            sheet.Log.Called(QString::number(n), QDateTime::currentDateTimeUtc());
+    bool movedOn = false;
+    sheet.Prizes.Confirm({2, "row 1", 5}, movedOn);
+    sheet.Log.Claimed(4, "Ticket 4 claims bingo: not yet", false, QDateTime::currentDateTimeUtc());
+    sheet.Winners = WinnerCards(sheet, {}, {}, 99, true, {});
+    TempFolder folder;
+    WriteRecord(folder.Path("record.pdf"), sheet);
+    const QString text = ToolOutput("pdftotext", {"-layout", folder.Path("record.pdf"), "-"});
+    for (const char* part : {"Game record: TICKETS", "Ticket 2: row 1, after 5 calls", "Prize 2: Two lines", "Not won.",
+                             "Ticket 4 claims bingo: not yet", "cleared"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << part << "\n" << text.toStdString();
+    // The CSV beside it, by the name's ending.
+    WriteRecord(folder.Path("record.CSV"), sheet);
+    EXPECT_TRUE(folder.Read("record.CSV").startsWith("Game,TICKETS,\r\n"));
 }

@@ -159,6 +159,11 @@ TEST(ShareServer, StreamsTheCallsAndClosesEveryConnectionWhenSharingStops)
     EXPECT_TRUE(readUntil(R"(data: {"prize":{"cells":[0,1,5,6],"round":true,"side":5,"title":"Prize 2 of 3: Postage stamp"}})"));
     server->Announce("Bingo! Card 17");
     EXPECT_TRUE(readUntil(R"(data: {"news":"Bingo! Card 17"})"));
+    // The same prize again is not sent again; a news of any length is cut to a line's worth.
+    server->SetPattern(*FindPattern("postage-stamp"), "Prize 2 of 3: Postage stamp");
+    server->Announce(QString(500, u'x'));
+    EXPECT_TRUE(readUntil("data: {\"news\":\"" + QByteArray(200, 'x') + "\"}"));
+    EXPECT_EQ(seen.count("\"prize\""), 1);
     // Sharing off: the connection is closed.
     server.reset();
     QElapsedTimer timer;
