@@ -81,6 +81,7 @@ void CardGridView::paintEvent(QPaintEvent*)
         p.drawText(box.adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, text);
     };
     int y = top;
+    p.setPen(Qt::black); // on the card's white in every theme, the heading too
     if (!Card.Heading.isEmpty()) {
         for (int c = 0; c < side && c < Card.Heading.size(); ++c)
             fitted(Card.Heading[c], QRect(left + c * cell, y, cell, cell), true);

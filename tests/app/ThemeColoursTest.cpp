@@ -10,7 +10,12 @@
 #include "dialogs/UnitFrmAbout.h"
 #include "dialogs/UnitFrmFont.h"
 #include "support/Contrast.h"
+#include "app/CardGridView.h"
+#include "app/PatternEditorDialog.h"
+#include "app/PrizesDialog.h"
+#include "app/RoomDisplay.h"
 #include "support/MainWindowFixture.h"
+#include "support/Words.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -97,6 +102,27 @@ TEST_P(ThemeColours, EveryTextOfEveryWindowIsReadable)
     ExpectReadable(&words, "words editor");
     TFrmAbout about(&w, Desktop, Asks);
     ExpectReadable(&about, "about box");
+    PrizesDialog prizes(&w, Asks, false, 5, PrizeRound::Usual(false));
+    ExpectReadable(&prizes, "prizes");
+    PatternEditorDialog patterns(&w, Asks);
+    ExpectReadable(&patterns, "patterns");
+    RoomDisplay room(&w);
+    room.ShowPrize("Prize 1 of 3: Any line", &ClassicPattern(WinPattern::AnyLine), 5, "Won: Any line: 3");
+    ExpectReadable(&room, "room display");
+    // A checked card is drawn on white whatever the theme: its heading too is dark on it.
+    CardGridView grid(nullptr);
+    grid.resize(300, 360);
+    CardOptions options;
+    grid.Show(MakeCardView(NumberWords(1, 24), options), {}, {});
+    const QImage drawn = grid.grab().toImage();
+    // Inside the heading's first cell ("B"), away from its lines.
+    const int cell = std::min((grid.width() - 1) / 5, (grid.height() - 1) / 6);
+    const int left = (grid.width() - cell * 5) / 2, top = (grid.height() - cell * 6) / 2;
+    int darkest = 255;
+    for (int y = top + cell / 5; y < top + cell * 4 / 5; ++y)
+        for (int x = left + cell / 5; x < left + cell * 4 / 5; ++x)
+            darkest = std::min(darkest, qGray(drawn.pixel(x, y)));
+    EXPECT_LT(darkest, 80) << "the heading letters stand out on the card";
     QApplication::setPalette(before);
 }
 
