@@ -133,7 +133,8 @@ TEST(GameRecordPdf, ATicketsRecordNamesItsTicketsAndItsUnwonPrizes)
     sheet.PrizeNames = {"One line", "Two lines", "Full house"};
     NinetyBall::StripGame strips(NinetyBall::Dealer(), 99);
     strips.Plan(1);
-    for (const int n : strips.At(1)[1].Cells[0])
+    const NinetyBall::Strip strip = strips.At(1); // kept: the loop reads into it
+    for (const int n : strip[1].Cells[0])
         if (n != 0)
             sheet.Log.Called(QString::number(n), QDateTime::currentDateTimeUtc());
     bool movedOn = false;
