@@ -127,6 +127,7 @@ void PdfDocument::BeginPage()
         EndPage();
     InPage = true;
     FillColour = Qt::black;
+    StrokeColour = Qt::black;
     Content.clear();
     // Device pixels from the drawable area's corner, y downwards, as the painter has them.
     const double scale = 72.0 / Page.Dpi;
@@ -170,21 +171,40 @@ void PdfDocument::EndPath()
     InPath = false;
 }
 
+namespace {
+
+// "0.5 g" or "1 0 0 rg" (fill), "0.5 G" or "1 0 0 RG" (stroke).
+void AppendColour(std::string& content, const QColor& colour, bool stroke)
+{
+    if (colour.red() == colour.green() && colour.green() == colour.blue()) {
+        Number(content, Round3(colour.redF()));
+        content += stroke ? " G\n" : " g\n";
+    } else {
+        for (double part : {colour.redF(), colour.greenF(), colour.blueF()}) {
+            Number(content, Round3(part));
+            content += ' ';
+        }
+        content += stroke ? "RG\n" : "rg\n";
+    }
+}
+
+} // namespace
+
 void PdfDocument::SetFill(const QColor& colour)
 {
     if (colour == FillColour)
         return;
     FillColour = colour;
-    if (colour.red() == colour.green() && colour.green() == colour.blue()) {
-        Number(Content, Round3(colour.redF()));
-        Content += " g\n";
-    } else {
-        for (double part : {colour.redF(), colour.greenF(), colour.blueF()}) {
-            Number(Content, Round3(part));
-            Content += ' ';
-        }
-        Content += "rg\n";
-    }
+    AppendColour(Content, colour, false);
+}
+
+void PdfDocument::SetStroke(const QColor& colour)
+{
+    if (colour == StrokeColour)
+        return;
+    EndPath();
+    StrokeColour = colour;
+    AppendColour(Content, colour, true);
 }
 
 void PdfDocument::Fill(const QRect& box, const QColor& colour)
@@ -201,6 +221,7 @@ void PdfDocument::Fill(const QRect& box, const QColor& colour)
 void PdfDocument::DrawLine(int x1, int y1, int x2, int y2)
 {
     // Lines gather into one path, stroked once.
+    SetStroke(Ink);
     InPath = true;
     Scratch line;
     Number(line, x1);
@@ -225,9 +246,16 @@ void PdfDocument::Finish()
         fontList += font->Resource + ' ' + QByteArray::number(font->Object) + " 0 R ";
     }
 
+    QByteArray imageList;
+    for (const ImageObject& image : ImageObjects) {
+        WriteObject(image.Object, image.Dictionary, &image.Stream);
+        if (image.Named)
+            imageList += "/Im" + QByteArray::number(image.Object) + ' ' + QByteArray::number(image.Object) + " 0 R ";
+    }
     const int resources = NewObject();
-    WriteObject(resources,
-                "<< /Font << " + fontList + ">> /ExtGState << /GS0 << /SA true >> >> /ProcSet [/PDF /Text] >>");
+    WriteObject(resources, "<< /Font << " + fontList + ">> /ExtGState << /GS0 << /SA true >> >>" +
+                               (imageList.isEmpty() ? QByteArray() : " /XObject << " + imageList + ">>") +
+                               " /ProcSet [/PDF /Text" + (imageList.isEmpty() ? "" : " /ImageC") + "] >>");
     QByteArray mediaBox = "[0 0 " + QByteArray::number(Page.PagePoints.width()) + ' ' +
                           QByteArray::number(Page.PagePoints.height()) + ']';
     for (const auto& [page, contents] : Pages)

@@ -50,6 +50,8 @@ public:
 
     QRect Area() const override;
     void Fill(const QRect& box, const QColor& colour) override;
+    void SetInk(const QColor& ink) override { Ink = ink; }
+    void DrawPicture(const QRect& box, const Picture& picture) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
     void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) override;
     void DrawRuns(const QRawFont& font, const std::vector<PlacedRun>& runs) override;
@@ -72,6 +74,18 @@ private:
     void WriteFont(const Font& font);
     void EndPath();
     void SetFill(const QColor& colour);
+    void SetStroke(const QColor& colour);
+    // Each picture is an image object (and its transparency another), written once at the end
+    // whatever the number of pages that show it.
+    struct ImageObject {
+        int Object;
+        QByteArray Dictionary;
+        QByteArray Stream;
+        bool Named; // drawn by name from a page; a transparency is only referred to
+    };
+    std::unordered_map<quint64, int> ImagesByKey; // picture key -> its image object
+    std::vector<ImageObject> ImageObjects;
+    int ImageFor(const Picture& picture);
     int NewObject() { return ++LastObject; }
     // The writing side, on the writer thread while pages go out and on the caller's after.
     void Write(const QByteArray& bytes);
@@ -92,6 +106,8 @@ private:
     bool InPage = false;
     bool InPath = false;
     QColor FillColour = Qt::black;
+    QColor StrokeColour = Qt::black;
+    QColor Ink = Qt::black;
     double Bolder = 0; // the stroke around the glyphs drawn next
     std::vector<std::unique_ptr<Font>> Fonts;
     QHash<QString, Font*> FontsByFace;

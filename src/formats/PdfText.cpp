@@ -106,7 +106,9 @@ void PdfDocument::DrawRuns(const QRawFont& raw, const std::vector<PlacedRun>& ru
     if (std::all_of(runs.cbegin(), runs.cend(), [](const PlacedRun& run) { return run.Glyphs.isEmpty() || run.Positions.isEmpty(); }))
         return;
     EndPath();
-    SetFill(Qt::black);
+    SetFill(Ink);
+    if (Bolder > 0)
+        SetStroke(Ink);
     Font& font = FontFor(raw);
     const double size = raw.pixelSize();
     Content += "BT ";

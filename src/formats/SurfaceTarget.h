@@ -9,6 +9,8 @@
 
 #include <vector>
 
+struct Picture;
+
 // Where a QtSurface's drawing goes, in device pixels: a QPainter (the screen, an image, a
 // system printer) or the program's own PDF writer.
 class SurfaceTarget {
@@ -17,9 +19,13 @@ public:
     // The drawable area: what filling the background covers.
     virtual QRect Area() const = 0;
     virtual void Fill(const QRect& box, const QColor& colour) = 0;
-    // A 1-pixel black line between the two points, both drawn.
+    // The colour of the lines and glyphs drawn next: black until set.
+    virtual void SetInk(const QColor&) {}
+    // A 1-pixel line in the ink colour between the two points, both drawn.
     virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
-    // Black glyphs of one font, each at its baseline position.
+    // A picture scaled into a box (its proportions already fitted), over what is there.
+    virtual void DrawPicture(const QRect&, const Picture&) {}
+    // Glyphs of one font in the ink colour, each at its baseline position.
     virtual void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) = 0;
     // Texts of one font: each a run of glyphs placed from its own origin, and that origin.
     // A job draws the same few texts over and over at other places; a run's key is the same

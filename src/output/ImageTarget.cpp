@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/ImageTarget.h"
+#include "platform/Picture.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -26,6 +27,11 @@ void ImageTarget::Fill(const QRect& box, const QColor& colour)
     if (!Image)
         return;
     const QRect on = box.translated(-Corner) & Image->rect();
+    if (Image->format() == QImage::Format_RGB32) {
+        for (int y = on.top(); y <= on.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(Image->scanLine(y)) + on.left(), on.width(), colour.rgb() | 0xFF000000);
+        return;
+    }
     const int grey = qGray(colour.rgb());
     for (int y = on.top(); y <= on.bottom(); ++y)
         std::memset(Image->scanLine(y) + on.left(), grey, size_t(on.width()));
@@ -34,13 +40,13 @@ void ImageTarget::Fill(const QRect& box, const QColor& colour)
 void ImageTarget::DrawLine(int x1, int y1, int x2, int y2)
 {
     if (x1 == x2 || y1 == y2) {
-        Fill(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), Qt::black);
+        Fill(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2))), QColor(Ink));
         return;
     }
     // Anything slanted, a pixel a step, both ends drawn.
     const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1), sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
     for (int error = dx + dy;;) {
-        Fill(QRect(x1, y1, 1, 1), Qt::black);
+        Fill(QRect(x1, y1, 1, 1), QColor(Ink));
         if (x1 == x2 && y1 == y2)
             break;
         if (2 * error >= dy) {
@@ -96,16 +102,31 @@ const ImageTarget::Mask& ImageTarget::MaskFor(const QRawFont& font, quint32 glyp
 
 void ImageTarget::Blend(const Mask& mask, int x, int y)
 {
-    // Black over the page by each pixel's coverage.
+    // The ink over the page by each pixel's coverage.
     const QRect on = QRect(QPoint(x, y), mask.Coverage.size()) & Image->rect();
+    const auto over = [](uint page, uint ink, uint a) {
+        const uint kept = page * (255 - a) + ink * a + 128;
+        return (kept + (kept >> 8)) >> 8;
+    };
+    if (Image->format() == QImage::Format_RGB32) {
+        for (int row = on.top(); row <= on.bottom(); ++row) {
+            const uchar* coverage = mask.Coverage.constScanLine(row - y) + (on.left() - x);
+            auto* page = reinterpret_cast<QRgb*>(Image->scanLine(row)) + on.left();
+            for (int i = 0; i < on.width(); ++i)
+                if (const uint a = coverage[i])
+                    page[i] = qRgb(int(over(uint(qRed(page[i])), uint(qRed(Ink)), a)),
+                                   int(over(uint(qGreen(page[i])), uint(qGreen(Ink)), a)),
+                                   int(over(uint(qBlue(page[i])), uint(qBlue(Ink)), a)));
+        }
+        return;
+    }
+    const uint ink = uint(qGray(Ink));
     for (int row = on.top(); row <= on.bottom(); ++row) {
         const uchar* coverage = mask.Coverage.constScanLine(row - y) + (on.left() - x);
         uchar* page = Image->scanLine(row) + on.left();
         for (int i = 0; i < on.width(); ++i)
-            if (const uint a = coverage[i]) {
-                const uint kept = page[i] * (255 - a) + 128;
-                page[i] = uchar((kept + (kept >> 8)) >> 8);
-            }
+            if (const uint a = coverage[i])
+                page[i] = uchar(over(page[i], ink, a));
     }
 }
 
@@ -122,4 +143,21 @@ void ImageTarget::DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs,
         const Mask& mask = MaskFor(font, glyphs[i], int(qx) - 4 * x, int(qy) - 4 * y);
         Blend(mask, x + mask.Offset.x(), y + mask.Offset.y());
     }
+}
+
+void ImageTarget::DrawPicture(const QRect& box, const Picture& picture)
+{
+    if (!Image || picture.IsNull() || box.isEmpty())
+        return;
+    auto scaled = std::find_if(Pictures.begin(), Pictures.end(), [&](const Scaled& s) {
+        return s.Key == picture.Key && s.Image.size() == box.size();
+    });
+    if (scaled == Pictures.end()) {
+        if (Pictures.size() >= 64)
+            Pictures.clear();
+        Pictures.push_back({picture.Key, picture.Image.scaled(box.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
+        scaled = Pictures.end() - 1;
+    }
+    QPainter painter(Image);
+    painter.drawImage(box.topLeft() - Corner, scaled->Image);
 }

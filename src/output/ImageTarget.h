@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-// Drawing straight into a greyscale image (a card exported as PNG), without a painter:
+// Drawing straight into a greyscale image (or an RGB32 one, for a card in colour) (a card exported as PNG), without a painter:
 // rectangles and lines are rows of bytes, and each glyph is drawn once, at each quarter-pixel
 // offset it meets, as a mask of coverage that every card after reuses. Qt's painter fills
 // a large glyph's outline anew each time, on a pool of threads whose waking cost more than
@@ -26,6 +26,8 @@ public:
     void Fill(const QRect& box, const QColor& colour) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
     void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) override;
+    void SetInk(const QColor& ink) override { Ink = ink.rgb(); }
+    void DrawPicture(const QRect& box, const Picture& picture) override;
     void Embolden(double pixels) override { Bolder = pixels; }
 
 private:
@@ -38,7 +40,14 @@ private:
 
     QImage* Image = nullptr;
     QPoint Corner;
+    QRgb Ink = 0xFF000000;
     double Bolder = 0;
+    // Pictures scaled to the size they are drawn at, by key: every card shows the same few.
+    struct Scaled {
+        quint64 Key;
+        QImage Image;
+    };
+    std::vector<Scaled> Pictures;
     // By face (its raw font at its size, and how much bolder), then by glyph and offset.
     struct Face {
         QRawFont Font;

@@ -3,13 +3,14 @@
 #include "output/QtSurface.h"
 #include "output/GlyphNames.h"
 #include "platform/FaceMap.h"
+#include "platform/Picture.h"
 
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
 
 QtSurface::QtSurface(int dotsPerInch, QColor background)
-    : Dpi(dotsPerInch), Background(background)
+    : Dpi(dotsPerInch), Background(background), Paper(background)
 {
 }
 
@@ -35,6 +36,21 @@ public:
         return Painter.hasClipping() ? Painter.clipBoundingRect().toAlignedRect() : Painter.window();
     }
     void Fill(const QRect& box, const QColor& colour) override { Painter.fillRect(box, colour); }
+    void SetInk(const QColor& ink) override
+    {
+        if (Painter.pen().color() == ink)
+            return;
+        QPen pen(ink, 1);
+        pen.setCosmetic(true);
+        Painter.setPen(pen);
+    }
+    void DrawPicture(const QRect& box, const Picture& picture) override
+    {
+        Painter.save();
+        Painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        Painter.drawImage(box, picture.Image);
+        Painter.restore();
+    }
     void DrawLine(int x1, int y1, int x2, int y2) override { Painter.drawLine(x1, y1, x2, y2); }
     void DrawGlyphs(const QRawFont& font, const QList<quint32>& glyphs, const QList<QPointF>& positions) override
     {
@@ -81,6 +97,8 @@ void QtSurface::Attach(SurfaceTarget* target)
     if (target != OnPainter.get())
         OnPainter.reset();
     Target = target;
+    if (Target)
+        Target->SetInk(Ink);
     Drawn.Clear();
 }
 
@@ -185,7 +203,7 @@ void QtSurface::TextOut(int x, int y, const QString& text)
     const QRect box(x, y, shaped.Width, height);
     if (shaped.Width > 0 && height > 0 && Drawn.Touches(box)) {
         Flush();
-        Target->Fill(box, Background);
+        Target->Fill(box, Paper);
     }
     Drawn.Add(box);
     if (!shaped.Shaped) {
@@ -252,4 +270,35 @@ void QtSurface::Shade(int x, int y, int width, int height)
     const QRect box(x, y, width, height);
     Target->Fill(box, QColor(0xDD, 0xDD, 0xDD));
     Drawn.Add(box);
+}
+
+void QtSurface::SetInk(const QColor& ink)
+{
+    const QColor wanted = ink.isValid() ? ink : QColor(Qt::black);
+    if (wanted == Ink)
+        return;
+    // What is pending was written in the ink before.
+    Flush();
+    Ink = wanted;
+    if (Target)
+        Target->SetInk(Ink);
+}
+
+void QtSurface::FillBox(const QRect& box, const QColor& colour)
+{
+    if (!Target || box.isEmpty())
+        return;
+    Flush();
+    Target->Fill(box, colour);
+    Drawn.Add(box);
+}
+
+void QtSurface::DrawPicture(const QRect& box, const Picture& picture)
+{
+    const QRect fitted = FittedPicture(picture.Image.size(), box);
+    if (!Target || fitted.isEmpty())
+        return;
+    Flush();
+    Target->DrawPicture(fitted, picture);
+    Drawn.Add(fitted);
 }

@@ -45,6 +45,10 @@ public:
     void Line(int x1, int y1, int x2, int y2) override;
     int PenWidth() const override { return 1; }
     void Shade(int x, int y, int width, int height) override;
+    void SetInk(const QColor& ink) override;
+    void SetPaper(const QColor& paper) override { Paper = paper.isValid() ? paper : Background; }
+    void FillBox(const QRect& box, const QColor& colour) override;
+    void DrawPicture(const QRect& box, const Picture& picture) override;
     QString FontFace() const override { return Face; }
     bool FontBold() const override { return Bold; }
 
@@ -83,6 +87,8 @@ private:
 
     int Dpi;
     QColor Background;
+    QColor Paper; // behind a text
+    QColor Ink = Qt::black;
     SurfaceTarget* Target = nullptr;
     std::unique_ptr<SurfaceTarget> OnPainter;
     QString Face;

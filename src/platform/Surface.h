@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include <QColor>
+#include <QRect>
 #include <QString>
+
+struct Picture;
 
 // A drawing surface with the few operations the card drawing needs: the sample card on
 // screen, the printed page, and the recording surface of the tests all implement it.
@@ -35,6 +39,15 @@ public:
     virtual int PenWidth() const = 0;
     // Fills a box (corner at x, y) with a light grey: the blanks of a ticket.
     virtual void Shade(int x, int y, int width, int height) = 0;
+
+    // A designed card's colours. Until they are set, text and lines are black and a text's
+    // box is the background colour, as on every plain card. An invalid paper is the background.
+    virtual void SetInk(const QColor&) {}
+    virtual void SetPaper(const QColor&) {}
+    // Fills a box with a colour: a card's tint, its heading band, its free space.
+    virtual void FillBox(const QRect&, const QColor&) {}
+    // A picture fitted into a box (FittedPicture).
+    virtual void DrawPicture(const QRect&, const Picture&) {}
 };
 
 // Sizes above this many points draw as this size: beyond it a glyph is larger than any page,

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "platform/Picture.h"
+#include "platform/PlatformError.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImageReader>
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("Picture", text);
+}
+
+// The components of a baseline or progressive JPEG, from its frame header (0: not found).
+int JpegComponents(const QByteArray& bytes)
+{
+    const auto* b = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    if (n < 4 || b[0] != 0xFF || b[1] != 0xD8)
+        return 0;
+    for (qsizetype i = 2; i + 9 < n;) {
+        if (b[i] != 0xFF)
+            return 0;
+        const uchar marker = b[i + 1];
+        if (marker == 0xFF) {
+            ++i;
+            continue;
+        }
+        const int length = b[i + 2] << 8 | b[i + 3];
+        if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2)
+            return b[i + 9];
+        if (marker == 0xDA || length < 2)
+            return 0;
+        i += 2 + length;
+    }
+    return 0;
+}
+
+} // namespace
+
+Picture ReadPicture(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PlatformError(file.errorString(), path);
+    if (file.size() > MaxPictureBytes)
+        throw PlatformError(Tr("The picture is larger than 64 MB"), path);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw PlatformError(file.errorString(), path);
+    return ReadPicture(bytes, path);
+}
+
+Picture ReadPicture(const QByteArray& bytes, const QString& name)
+{
+    if (bytes.size() > MaxPictureBytes)
+        throw PlatformError(Tr("The picture is larger than 64 MB"), name);
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setAutoTransform(true);
+    const QByteArray format = reader.format();
+    if (format.isEmpty()) {
+        if (bytes.contains("<svg") && !QImageReader::supportedImageFormats().contains("svg"))
+            throw PlatformError(Tr("SVG pictures need Qt's SVG support (the package libqt6svg6)"), name);
+        throw PlatformError(Tr("This is not a picture that can be read"), name);
+    }
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
+        throw PlatformError(Tr("The picture is larger than %1 x %1 pixels").arg(MaxPictureSide), name);
+    const bool svg = format == "svg" || format == "svgz";
+    if (svg && size.isValid() && !size.isEmpty())
+        reader.setScaledSize(size.scaled(SvgPictureSide, SvgPictureSide, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    if (image.isNull())
+        throw PlatformError(Tr("The picture could not be read: %1").arg(reader.errorString()), name);
+    if (image.width() > MaxPictureSide || image.height() > MaxPictureSide)
+        throw PlatformError(Tr("The picture is larger than %1 x %1 pixels").arg(MaxPictureSide), name);
+    static std::atomic<quint64> keys{0};
+    Picture picture;
+    picture.Key = ++keys;
+    picture.Image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                  : QImage::Format_RGB32);
+    // A JPEG turned on reading (its orientation tag) is kept decoded: its bytes stand the other way.
+    const int components = format == "jpeg" || format == "jpg" ? JpegComponents(bytes) : 0;
+    if ((components == 1 || components == 3) && reader.transformation() == QImageIOHandler::TransformationNone)
+    {
+        picture.Jpeg = bytes;
+        picture.JpegComponents = components;
+    }
+    return picture;
+}
+
+QRect FittedPicture(QSize size, const QRect& box)
+{
+    if (size.isEmpty() || box.isEmpty())
+        return {};
+    QSize fitted = size.scaled(box.size(), Qt::KeepAspectRatio);
+    if (fitted.width() > 2 * size.width())
+        fitted = size * 2;
+    fitted = fitted.expandedTo(QSize(1, 1));
+    return QRect(box.x() + (box.width() - fitted.width()) / 2, box.y() + (box.height() - fitted.height()) / 2,
+                 fitted.width(), fitted.height());
+}

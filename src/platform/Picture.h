@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#pragma once
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// A picture as the drawing surfaces take it (a logo in the free space, a picture on a card):
+// decoded once, with what a document can keep of its file as it is.
+struct Picture {
+    // The same for the same picture read once, and never for another: a document writes a
+    // picture once however many cards show it.
+    quint64 Key = 0;
+    // RGB32, or ARGB32 premultiplied where it has transparency. An SVG is drawn at a size of
+    // its own, large enough for any card on paper.
+    QImage Image;
+    // A JPEG file's own bytes (one or three components), which a PDF keeps as they are.
+    QByteArray Jpeg;
+    int JpegComponents = 0;
+    bool IsNull() const { return Image.isNull(); }
+};
+
+// The largest picture file read, and the largest side in pixels: past them a picture is refused.
+inline constexpr qint64 MaxPictureBytes = 64LL * 1024 * 1024;
+inline constexpr int MaxPictureSide = 10000;
+// The longer side an SVG is drawn at.
+inline constexpr int SvgPictureSide = 1200;
+
+// Reads a picture file (PNG, JPEG, SVG, or another format the image readers know). A file
+// that is missing, unreadable, too large, not a picture, or damaged part way raises
+// PlatformError naming the file and why.
+Picture ReadPicture(const QString& path);
+// The same from bytes already read; `name` names it in a message.
+Picture ReadPicture(const QByteArray& bytes, const QString& name);
+
+// The box a picture of `size` takes in `box`: as large as fits, its proportions kept, centred,
+// and never more than twice its own size (past that it blurs).
+QRect FittedPicture(QSize size, const QRect& box);
