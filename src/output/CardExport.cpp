@@ -195,9 +195,10 @@ void ExportOne(const ExportJob& job, int n, CardFilePrinter::Kept& kept)
     // Laid out as one card to a page, then cut to the card with a margin of one cell.
     const DeviceCaps caps = file.Caps();
     const int cols = CardSide(job.Card.Options.SizeIndex);
-    const int rows = cols + (job.Card.Options.Heading ? 1 : 0);
+    const int rows = PageRows(job.Card.Options, job.Card.Look.Design);
     const PageLayout page = LayoutPage(1, caps, rows, cols, file.Canvas().PenWidth());
     const CardPlace place = page.Cards.front();
+    file.SetColour(job.Card.Look.Design.HasColour());
     file.SetCrop(QRect(place.X - page.Z, place.Y - page.Z, (cols + 2) * page.Z + file.Canvas().PenWidth(),
                        (rows + 2) * page.Z + file.Canvas().PenWidth()));
     PreparePrinter(file, 0, job.FontName, job.FontSize);

@@ -48,7 +48,7 @@ bool CardFilePrinter::BeginDoc()
 {
     Open = std::make_unique<Page>();
     if (Kind == Format::Png) {
-        Open->Image = QImage(Crop.size(), QImage::Format_Grayscale8);
+        Open->Image = QImage(Crop.size(), Colour ? QImage::Format_RGB32 : QImage::Format_Grayscale8);
         Open->Image.setDotsPerMeterX(qRound(Dpi / 0.0254));
         Open->Image.setDotsPerMeterY(qRound(Dpi / 0.0254));
         Open->Image.fill(Qt::white);

@@ -14,7 +14,7 @@ class QtSurface;
 
 // A "printer" whose one page is a file of its own: a card laid out as it prints one to a
 // page on the given paper, then cut to `crop` (in the page's printable-area pixels) and
-// written as a PNG (greyscale, white background) or a one-page PDF of that size, through a
+// written as a PNG (greyscale, or colour for a card in colour; white background) or a one-page PDF of that size, through a
 // temporary file. Used to export cards for players who are not in the room.
 class CardFilePrinter final : public Printers {
 public:
@@ -37,6 +37,8 @@ public:
     // printer has).
     static DeviceCaps CapsFor(const QPageSize& paper, int dotsPerInch);
     void SetCrop(const QRect& crop) { Crop = crop; }
+    // A PNG in colour rather than grey (a card with a design in colour).
+    void SetColour(bool colour) { Colour = colour; }
     // A PDF's creation date, where it must not be the moment it is written (a seeded job).
     void SetCreationDate(const QDateTime& date) { Created = date; }
 
@@ -58,6 +60,7 @@ private:
     QString Path;
     DeviceCaps PageCaps;
     QRect Crop;
+    bool Colour = false;
     QString Title;
     QDateTime Created;
     Kept Own; // when none is given

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/CardPrinting.h"
 #include "words/CountText.h"
+#include "output/CardLook.h"
 #include "output/CellText.h"
 #include "platform/Printers.h"
 #include "platform/Surface.h"
@@ -67,8 +68,9 @@ void PrintCellText(Surface& surface, int x, int y, int height, int width, const 
 }
 
 void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
-               const QStringList& cells, CellFitCache* cache, const EvenSizes* even)
+               const QStringList& cells, CellFitCache* cache, const EvenSizes* even, const DesignedLook* look)
 {
+    CardLook design(surface, look);
     // With even sizes, a word or heading letter starts fitting from its kind's size.
     auto print = [&](int left, int top, const QString& text, int startSize = 0) {
         const int cardSize = surface.FontSize();
@@ -82,6 +84,17 @@ void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const 
             surface.SetFontSize(cardSize);
     };
     const int p = surface.PenWidth();
+    const int side = CardSide(options.SizeIndex);
+    const int count = side * side;
+    const int centre = count / 2 + 1;
+    const auto cellBox = [&](int k) {
+        const int c = (k - 1) % cols + 1;
+        const int r = (k - 1) / cols + 1 + (options.Heading ? 1 : 0);
+        return QRect(x + (c - 1) * z + p, y + (r - 1) * z + p, z - p, z - p);
+    };
+    design.Grounds(QRect(x, y, z * cols, z * rows), options.Heading ? QRect(x, y, z * cols, z) : QRect(),
+                   options.FreeSpace ? cellBox(centre) : QRect());
+    design.ForGrid();
     surface.Line(x, y, x, y + z * rows);
     surface.Line(x, y, x + z * cols, y);
     for (int i = 1; i <= rows; ++i)
@@ -90,27 +103,29 @@ void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const 
         surface.Line(x + z * j, y, x + z * j, y + z * rows);
 
     if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {
+        design.ForHeading();
         const QStringList letters = HeadingLetters(options.HeadingText);
         const int shown = std::min<int>(static_cast<int>(letters.size()), cols);
         for (int i = 1; i <= shown; ++i)
             print(x + (i - 1) * z + p, y + p, letters[i - 1], even ? even->Heading : 0);
     }
 
-    const int side = CardSide(options.SizeIndex);
-    const int count = side * side;
-    const int centre = count / 2 + 1;
+    design.ForWords();
     qsizetype w = 0;
     for (int k = 1; k <= count; ++k) {
-        const int c = (k - 1) % cols + 1;
-        const int r = (k - 1) / cols + 1 + (options.Heading ? 1 : 0);
-        QString text;
-        const bool freeCell = k == centre && options.FreeSpace;
-        if (freeCell)
-            text = options.FreeSpaceText;
-        else if (w >= cells.size())
-            text = QStringLiteral(" ");
-        else
-            text = cells[w++];
-        print(x + (c - 1) * z + p, y + (r - 1) * z + p, text, even && !freeCell ? even->Words : 0);
+        const QRect box = cellBox(k);
+        if (k == centre && options.FreeSpace) {
+            design.ForFreeSpace();
+            if (!design.DrawLogo(box))
+                print(box.x(), box.y(), options.FreeSpaceText);
+            design.ForWords();
+            continue;
+        }
+        print(box.x(), box.y(), w < cells.size() ? cells[w++] : QStringLiteral(" "), even ? even->Words : 0);
     }
+}
+
+int PageRows(const CardOptions& options, const CardDesign& design)
+{
+    return CardSide(options.SizeIndex) + (options.Heading ? 1 : 0) + (design.Title.isEmpty() ? 0 : 1);
 }

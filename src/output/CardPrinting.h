@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "card/CardDesign.h"
 #include "card/CardOptions.h"
 #include <QStringList>
 #include <functional>
 #include <vector>
 
 class CellFitCache;
+struct DesignedLook;
 struct EvenSizes;
 class Surface;
 struct DeviceCaps;
@@ -48,8 +50,14 @@ QString RoundedUpNote(int cards, int perPage, bool strips = false);
 // corner at (x, y). The caller arranges `cells` first.
 // A cache, when given, remembers how each text fits (the same for every card of a job).
 // With `even`, words and heading letters start fitting from their kind's shared size.
+// A look, when given, draws the card in its design's colours with its logo.
 void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
-               const QStringList& cells, CellFitCache* cache = nullptr, const EvenSizes* even = nullptr);
+               const QStringList& cells, CellFitCache* cache = nullptr, const EvenSizes* even = nullptr,
+               const DesignedLook* look = nullptr);
+
+// Rows of cells a card takes on its page: its side, the heading row, and a row for a
+// design's title above it.
+int PageRows(const CardOptions& options, const CardDesign& design);
 
 // One text fitted and centred in a box, as on paper.
 void PrintCellText(Surface& surface, int x, int y, int height, int width, const QString& text, bool wordWrap);

@@ -23,8 +23,16 @@ struct FooterStyle {
     int Gap; // between the grid and the text
 };
 
+// The line under a card: a numbered card's "Card 17 · Game CODE" on the left, a design's
+// footer on the right (centred where it stands alone).
+struct FooterLine {
+    bool Numbered;
+    QString Design;
+    bool Any() const { return Numbered || !Design.isEmpty(); }
+};
+
 FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps& caps, int rows, int cols,
-                       const CardJob& job, int total)
+                       const CardJob& job, int total, const FooterLine& line)
 {
     int below = caps.VertRes;
     for (const CardPlace& place : page.Cards) {
@@ -36,9 +44,12 @@ FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps
     }
     FooterStyle style{canvas.FontFace(), std::max(1, canvas.FontSize() / 2), canvas.FontSize(), page.Z / 12};
     // The widest line: the highest number, and a check code of the widest letter.
-    const QString widest = CardFooterText(std::max(total, job.FirstCard + total - 1), job.GameCode,
-                                          job.CheckSecret.isEmpty() ? QString() : QString(CheckCode::Length, u'W'),
-                                          FooterWords::In(job.Language));
+    QString widest = line.Numbered ? CardFooterText(std::max(total, job.FirstCard + total - 1), job.GameCode,
+                                                    job.CheckSecret.isEmpty() ? QString() : QString(CheckCode::Length, u'W'),
+                                                    FooterWords::In(job.Language))
+                                   : QString();
+    if (!line.Design.isEmpty())
+        widest += (line.Numbered ? QStringLiteral("    ") : QString()) + line.Design;
     const int height = std::min(page.Z / 3, below / 3);
     canvas.SetFont(style.Face, style.Points, false);
     while ((canvas.TextHeight(widest) > height || canvas.TextWidth(widest) > cols * page.Z) && ShrinkFont(canvas)) {
@@ -52,14 +63,21 @@ FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps
 // Every card's line differs only in its number and check code: drawn as "Card ", the number
 // digit by digit, the game part, then " · Check " and the code letter by letter, each piece
 // is measured and shaped once for the whole job.
-void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, int card, const QString& gameCode,
-                 const QString& check, const FooterWords& words)
+void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, int width, int card,
+                 const QString& gameCode, const QString& check, const FooterWords& words, const FooterLine& line)
 {
     canvas.SetFont(style.Face, style.Points, false);
-    QStringList pieces = {words.Card + u' '};
-    for (QChar digit : QString::number(card))
-        pieces << QString(digit);
-    pieces << QStringLiteral(" \u00b7 ") + words.Game + u' ' + gameCode;
+    if (!line.Design.isEmpty()) {
+        const int w = canvas.TextWidth(line.Design);
+        canvas.TextOut(line.Numbered ? x + width - w : x + (width - w) / 2, bottom + style.Gap, line.Design);
+    }
+    QStringList pieces;
+    if (line.Numbered) {
+        pieces << words.Card + u' ';
+        for (QChar digit : QString::number(card))
+            pieces << QString(digit);
+        pieces << QStringLiteral(" \u00b7 ") + words.Game + u' ' + gameCode;
+    }
     if (!check.isEmpty()) {
         pieces << QStringLiteral(" \u00b7 ") + words.Check + u' ';
         for (QChar letter : check)
@@ -70,6 +88,14 @@ void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, i
         x += canvas.TextWidth(piece);
     }
     canvas.SetFont(style.Face, style.CardPoints, true);
+}
+
+// A design's title, fitted into the row above its card as a word into a cell.
+void PrintTitle(Surface& canvas, const DesignedLook& look, int x, int y, int width, int height, CellFitCache* fits)
+{
+    CardLook lines(canvas, &look);
+    lines.ForLines();
+    fits->Draw(canvas, x, y, width, height, look.Design.Title, true, 2);
 }
 
 } // namespace
@@ -119,7 +145,9 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
     Surface& canvas = printers.Canvas();
     const int cols = CardSide(job.Options.SizeIndex);
     const int rows = cols + (job.Options.Heading ? 1 : 0);
-    const PageLayout page = LayoutPage(job.PerPage, caps, rows, cols, canvas.PenWidth());
+    // A title takes a row above the card: the page is laid out for it, the card drawn below.
+    const int titleRows = PageRows(job.Options, job.Look.Design) - rows;
+    const PageLayout page = LayoutPage(job.PerPage, caps, rows + titleRows, cols, canvas.PenWidth());
     const int pages = PageCount(job.Cards, job.PerPage);
     const int total = pages * job.PerPage;
 
@@ -127,8 +155,9 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
         return false;
     OpenJob open(printers);
     CellFitCache fits;
+    const FooterLine line{!job.GameCode.isEmpty(), job.Look.Design.Footer};
     const std::optional<FooterStyle> footer =
-        job.GameCode.isEmpty() ? std::nullopt : std::optional(PlanFooter(canvas, page, caps, rows, cols, job, total));
+        line.Any() ? std::optional(PlanFooter(canvas, page, caps, rows + titleRows, cols, job, total, line)) : std::nullopt;
     const FooterWords words = FooterWords::In(job.Language);
     std::optional<EvenSizes> even;
     if (job.SameTextSize) {
@@ -142,12 +171,19 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
             if (progress && !progress(done, total))
                 return false;
             arrange();
-            PrintCard(canvas, place.X, place.Y, page.Z, rows, cols, job.Options, cells, &fits, even ? &*even : nullptr);
+            const int top = place.Y + titleRows * page.Z;
+            if (titleRows > 0)
+                PrintTitle(canvas, job.Look, place.X, place.Y, page.Z * cols, page.Z - canvas.PenWidth(), &fits);
+            PrintCard(canvas, place.X, top, page.Z, rows, cols, job.Options, cells, &fits, even ? &*even : nullptr,
+                      &job.Look);
             ++done;
-            if (footer)
-                PrintFooter(canvas, *footer, place.X, place.Y + rows * page.Z + canvas.PenWidth(),
-                            job.FirstCard + done - 1, job.GameCode, CheckCode::Of(job.CheckSecret, job.FirstCard + done - 1),
-                            words);
+            if (footer) {
+                CardLook look(canvas, &job.Look);
+                look.ForLines();
+                PrintFooter(canvas, *footer, place.X, top + rows * page.Z + canvas.PenWidth(), page.Z * cols,
+                            job.FirstCard + done - 1, job.GameCode,
+                            line.Numbered ? CheckCode::Of(job.CheckSecret, job.FirstCard + done - 1) : QString(), words, line);
+            }
         }
         if (pageIndex + 1 < pages)
             printers.NewPage();

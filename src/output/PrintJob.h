@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "output/CardLook.h"
 #include "card/CardOptions.h"
 #include <QStringList>
 #include <functional>
@@ -51,6 +52,9 @@ struct CardJob {
     // The game's secret: each card's line then ends in its check code (none: no code).
     QString CheckSecret;
     QString Language; // the language of the cards' lines: the game's (empty: English)
+    // The cards' design: its title in a row of its own above each card, its footer on the
+    // line under it (right of a numbered card's line), its colours and logo.
+    DesignedLook Look;
 };
 bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void()>& arrange,
                 const QStringList& cells, const JobProgress& progress);

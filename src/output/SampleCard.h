@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "output/CardLook.h"
 #include "card/CardOptions.h"
 #include "output/CellText.h"
 #include <QStringList>
@@ -23,6 +24,9 @@ struct SampleCardInput {
     bool SameTextSize = false;
     QStringList AllWords;
     int ListRevision = 0; // changes whenever the list does, for the memo below
+    // The list's design: its colours and logo, its title in a row above the grid and its
+    // footer in one below (none: the plain card).
+    const DesignedLook* Look = nullptr;
 };
 
 // The even sizes last worked out for the sample card, and what they were worked out for:
@@ -45,5 +49,8 @@ struct SampleGrid {
     int Rows;
     int RowH;
     int ColW;
+    int Top = 0; // where the grid starts: below a design's title
 };
-SampleGrid SampleCardGrid(const CardOptions& options, int width, int height, int penWidth);
+// `extraRows`: a design's title and footer, a row each; the title's above the grid.
+SampleGrid SampleCardGrid(const CardOptions& options, int width, int height, int penWidth, int extraRows = 0,
+                          bool titleRow = false);

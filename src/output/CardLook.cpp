@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "output/CardLook.h"
+#include "platform/Surface.h"
+
+CardLook::CardLook(Surface& surface, const DesignedLook* look)
+    : On(surface), Look(look && !look->IsPlain() ? look : nullptr)
+{
+}
+
+CardLook::~CardLook()
+{
+    if (!Look)
+        return;
+    On.SetInk(Qt::black);
+    On.SetPaper(QColor());
+}
+
+void CardLook::Grounds(const QRect& card, const QRect& band, const QRect& freeCell)
+{
+    if (!Look)
+        return;
+    const CardDesign& d = Look->Design;
+    if (d.Tint.isValid())
+        On.FillBox(card, d.Tint);
+    if (d.Band.isValid() && !band.isEmpty())
+        On.FillBox(band, d.Band);
+    if (d.FreeSpace.isValid() && !freeCell.isEmpty())
+        On.FillBox(freeCell, d.FreeSpace);
+}
+
+void CardLook::ForGrid()
+{
+    if (Look)
+        On.SetInk(Look->Design.GridInk());
+}
+
+void CardLook::ForHeading()
+{
+    if (!Look)
+        return;
+    On.SetInk(Look->Design.BandInk());
+    On.SetPaper(Look->Design.BandGround());
+}
+
+void CardLook::ForWords()
+{
+    if (!Look)
+        return;
+    On.SetInk(Look->Design.TextInk());
+    On.SetPaper(Look->Design.CellGround());
+}
+
+void CardLook::ForFreeSpace()
+{
+    if (!Look)
+        return;
+    On.SetInk(Look->Design.TextInk());
+    On.SetPaper(Look->Design.FreeGround());
+}
+
+bool CardLook::DrawLogo(const QRect& cell)
+{
+    if (!Look || Look->Logo.IsNull())
+        return false;
+    const int inset = cell.width() / 10;
+    On.DrawPicture(cell.adjusted(inset, inset, -inset, -inset), Look->Logo);
+    return true;
+}
+
+void CardLook::ForLines()
+{
+    if (!Look)
+        return;
+    On.SetInk(Look->Design.TextInk());
+    On.SetPaper(QColor());
+}
