@@ -37,6 +37,7 @@ public:
     std::optional<QString> OpenFileName(const FileDialogSpec&) override { return Path; }
     std::optional<QString> SaveFileName(const FileDialogSpec&) override { return Path; }
     std::optional<QString> FolderName(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QColor> ChooseColour(const QString&, const QColor&) override { return std::nullopt; }
 };
 
 class NoPrinters final : public Printers {

@@ -14,6 +14,7 @@
 #include "platform/PlatformError.h"
 #include "platform/Printers.h"
 #include "platform/ProfileFile.h"
+#include "settings/DesignFile.h"
 #include "platform/Prompts.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
@@ -85,6 +86,7 @@ void TFrmMain::ConnectHandlers()
     on(MnuFilePrintList, &QAction::triggered, &TFrmMain::MnuFilePrintListClick);
     on(MnuFileExit, &QAction::triggered, &TFrmMain::MnuFileExitClick);
     on(MnuFont, &QAction::triggered, &TFrmMain::MnuFontClick);
+    on(MnuCardDesign, &QAction::triggered, &TFrmMain::MnuCardDesignClick);
     on(MnuNumberCards, &QAction::triggered, &TFrmMain::MnuNumberCardsClick);
     on(MnuSameTextSize, &QAction::triggered, &TFrmMain::MnuSameTextSizeClick);
     on(MnuTickets, &QAction::triggered, &TFrmMain::MnuTicketsClick);
@@ -181,6 +183,7 @@ void TFrmMain::FormCreate()
     const CardSettings::CardFont font = CardSettings::ReadFont(settings);
     CardFontName = font.Name;
     CardFontSize = font.Size;
+    Look = ReadLook(DesignFile::Read(settings)); // a logo that can't be read is said when the design window opens
     const CardOptions stored = CardSettings::ReadOptions(settings);
     // Setting a control to a different value runs its handler, as a user's change would.
     ChkFreeSpace->setChecked(stored.FreeSpace);
@@ -269,13 +272,19 @@ void TFrmMain::PBPaint(Surface& surface)
         PaintSampleStrip(surface, SampleStrip, PB->width(), PB->height(), CardFontName, CardFontSize);
         return;
     }
+    PaintCard(surface, PB->width(), PB->height(), &Look);
+}
+
+void TFrmMain::PaintCard(Surface& surface, int width, int height, const DesignedLook* look)
+{
     SampleCardInput input;
     input.Options = Options();
     input.Cells = CardCells;
     input.FontName = CardFontName;
     input.FontSize = CardFontSize;
-    input.Width = PB->width();
-    input.Height = PB->height();
+    input.Width = width;
+    input.Height = height;
+    input.Look = look;
     input.SameTextSize = MnuSameTextSize->isChecked();
     if (input.SameTextSize) {
         input.AllWords = WordList.Items();

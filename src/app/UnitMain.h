@@ -76,6 +76,9 @@ public:
     QString CurrentFileName;
     QString CardFontName = QStringLiteral("Arial");
     int CardFontSize = 20;
+    // The list's design, with its logo read: kept beside the list file, the settings'
+    // default for a new list.
+    DesignedLook Look;
 
     // The band the title bar took inside the window on the other system, and a top
     // position of the form moved up by it.
@@ -101,6 +104,7 @@ public:
     QAction* MnuFileExit = nullptr;
     QMenu* MnuOptions = nullptr;
     QAction* MnuFont = nullptr;
+    QAction* MnuCardDesign = nullptr;
     QAction* MnuNumberCards = nullptr;
     QAction* MnuSameTextSize = nullptr;
     QAction* MnuTickets = nullptr;
@@ -145,6 +149,8 @@ public:
     void ArrangeCard();
     void Redraw();
     void PBPaint(Surface& surface);
+    // The sample card at a size, in a look (the paint box's, or the design window's).
+    void PaintCard(Surface& surface, int width, int height, const DesignedLook* look);
     CardOptions Options() const;
 
     // Word list and options.
@@ -238,6 +244,11 @@ public:
     void BuildSampleMenu(const QString& folder, QMenu* parent);
     void LoadSampleList(const QString& path);
     void MnuFontClick();
+    void MnuCardDesignClick();
+    // The design a list opened with (its own, or none), and a new list's (the default).
+    void UseDesign(const CardDesign& design);
+    void UseListDesign(const QString& path);
+    void UseDefaultDesign();
     void MnuHelpFileClick();
     void MnuHomepageClick();
     void MnuAboutClick();

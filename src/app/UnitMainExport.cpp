@@ -82,6 +82,7 @@ void TFrmMain::MnuFileExportClick()
     job.Card.SameTextSize = MnuSameTextSize->isChecked();
     if (job.Card.SameTextSize)
         job.Card.AllWords = words;
+    job.Card.Look = Look;
     job.FontName = CardFontName;
     job.FontSize = CardFontSize;
     job.Paper = QtPrinters::PdfPaperNamed(PaperSettings::Stored(PdfPrinterName))

@@ -9,6 +9,7 @@
 #include "platform/TextFile.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
+#include "settings/DesignFile.h"
 #include "settings/DialogFolders.h"
 #include "settings/RecentLists.h"
 #include "settings/SettingsFlag.h"
@@ -37,6 +38,7 @@ FileDialogSpec OpenDialog(const QString& lastName)
 void TFrmMain::WriteWordList(const QString& path)
 {
     TextFile::WriteAll(path, FormatWordList(WordList.Items()));
+    DesignFile::SaveForList(path, Look.Design);
     Announce(tr("Saved as %1").arg(QFileInfo(path).fileName()));
 }
 
@@ -59,6 +61,7 @@ void TFrmMain::ReadWordList(const QString& path)
     ArrangeCard();
     Redraw();
     CurrentFileName = path;
+    UseListDesign(path);
     Announce(tr("%1 opened: %2").arg(QFileInfo(path).fileName(), WordsEditorDialog::CountText(WordList.Count())));
 }
 
@@ -124,6 +127,7 @@ void TFrmMain::MnuFileNewClick()
         return;
     ListModified = false;
     EmptyList();
+    UseDefaultDesign();
 }
 
 void TFrmMain::MnuFileOpenClick()

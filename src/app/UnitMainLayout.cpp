@@ -70,6 +70,7 @@ void TFrmMain::BuildMenu()
 
     MnuOptions = MainMenu->addMenu(tr("&Options"));
     MnuFont = add(MnuOptions, tr("&Font"), {});
+    MnuCardDesign = add(MnuOptions, tr("Card &Design..."), {});
     MnuNumberCards = add(MnuOptions, tr("&Number the Cards"), {});
     MnuNumberCards->setCheckable(true);
     MnuSameTextSize = add(MnuOptions, tr("&Same Text Size"), {});

@@ -100,6 +100,7 @@ void TFrmMain::MnuFilePrintClick()
     job.SameTextSize = MnuSameTextSize->isChecked();
     if (job.SameTextSize)
         job.AllWords = WordList.Items();
+    job.Look = Look;
     // A numbered job is a game: planned in full before anything prints.
     std::optional<NumberedGame> game;
     if (MnuNumberCards->isChecked()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "batch/BatchPrint.h"
+#include "settings/DesignFile.h"
 #include "batch/BatchGame.h"
 #include "batch/BatchMessages.h"
 #include "batch/BatchOptions.h"
@@ -38,6 +39,17 @@
 #include <unistd.h>
 
 namespace {
+
+// The list's design, kept beside it; a logo that can't be read is said, and left out.
+DesignedLook ListLook(const QString& listFile)
+{
+    QString problem;
+    DesignedLook look = ReadLook(DesignFile::ForList(listFile), &problem);
+    if (!problem.isEmpty())
+        BatchWarn(problem);
+    return look;
+}
+
 
 QString CardName(const CardOptions& card)
 {
@@ -89,6 +101,7 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
 {
     ExportJob job = BatchExportJob(options, fontName, fontSize);
     job.Card.Options = card;
+    job.Card.Look = ListLook(options.ListFile);
     job.Card.Cards = options.Cards;
     job.Card.FirstCard = first;
     job.Card.GameCode = game ? game->Code().Text() : QString();
@@ -278,9 +291,11 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
                                   game ? QStringLiteral("Game ") + game->Code().Text() : QString())
                        ? 0
                        : 1;
+        const DesignedLook look = ListLook(options.ListFile);
         if (game) {
             CardJob job;
             job.Options = card;
+            job.Look = look;
             job.Cards = options.Cards;
             job.PerPage = options.PerPage;
             job.GameCode = game->Code().Text();
@@ -311,6 +326,7 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
         RandomSource random(*clock);
         CardJob job;
         job.Options = card;
+        job.Look = look;
         job.Cards = options.Cards;
         job.PerPage = options.PerPage;
         job.SameTextSize = options.SameTextSize.value_or(SameTextSizeFlag.Read());

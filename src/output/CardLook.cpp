@@ -1,7 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/CardLook.h"
+#include "platform/PlatformError.h"
 #include "platform/Surface.h"
+
+#include <QCoreApplication>
+
+DesignedLook ReadLook(const CardDesign& design, QString* problem)
+{
+    DesignedLook look{design, {}};
+    if (design.Logo.isEmpty())
+        return look;
+    try {
+        look.Logo = ReadPicture(design.Logo);
+    } catch (const PlatformError& error) {
+        if (problem)
+            *problem = QCoreApplication::translate("CardLook", "The logo could not be used, and the cards have none:\n%1")
+                           .arg(error.Text());
+    }
+    return look;
+}
 
 CardLook::CardLook(Surface& surface, const DesignedLook* look)
     : On(surface), Look(look && !look->IsPlain() ? look : nullptr)

@@ -15,6 +15,10 @@ struct DesignedLook {
     bool IsPlain() const { return Design.IsPlain(); }
 };
 
+// A design with its logo read. A logo that can't be read is left out (the design keeps its
+// name), and `problem`, when given, says which and why.
+DesignedLook ReadLook(const CardDesign& design, QString* problem = nullptr);
+
 // What a design adds to the drawing of one card, for the printed card and the sample card
 // alike: the grounds first, then the grid, the heading and the words each in their colours.
 // A plain design (or none) draws nothing and sets nothing, so the card is drawn as it

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include <QColor>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -38,6 +39,8 @@ public:
     virtual std::optional<QString> SaveFileName(const FileDialogSpec& request) = 0;
     // A folder to write into, starting at `start`; nothing when the user cancels.
     virtual std::optional<QString> FolderName(const QString& title, const QString& start) = 0;
+    // A colour, starting from `start`; nothing when the user cancels.
+    virtual std::optional<QColor> ChooseColour(const QString& title, const QColor& start) = 0;
 
     // The window asking the questions to come, where the window manager may not have made it
     // the active one yet (a window asking as it opens); none: the active window asks.

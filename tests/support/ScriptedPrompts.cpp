@@ -61,3 +61,9 @@ std::optional<QString> ScriptedPrompts::FolderName(const QString& title, const Q
 {
     return Next(Kind::Folder, title).File;
 }
+
+std::optional<QColor> ScriptedPrompts::ChooseColour(const QString& title, const QColor&)
+{
+    const std::optional<QString> answer = Next(Kind::Colour, title).File;
+    return answer ? std::optional<QColor>(QColor::fromString(*answer)) : std::nullopt;
+}

@@ -13,7 +13,7 @@
 // Any prompt it was not told about fails the running test; what it showed is kept.
 class ScriptedPrompts final : public Prompts {
 public:
-    enum class Kind { Information, Question, Error, OpenFile, SaveFile, Folder };
+    enum class Kind { Information, Question, Error, OpenFile, SaveFile, Folder, Colour };
     struct Expected {
         Kind What;
         QString Text;                  // message, or dialog title
@@ -44,6 +44,8 @@ public:
         Script.push_back({Kind::SaveFile, title, false, file});
     }
     void ExpectFolder(std::optional<QString> folder, const QString& title) { Script.push_back({Kind::Folder, title, false, folder}); }
+    // A colour chosen ("#rrggbb"; nullopt cancels).
+    void ExpectColour(std::optional<QString> colour, const QString& title) { Script.push_back({Kind::Colour, title, false, colour}); }
     bool Done() const { return Script.empty(); }
 
     void Information(const QString& text) override;
@@ -53,6 +55,7 @@ public:
     std::optional<QString> OpenFileName(const FileDialogSpec& request) override;
     std::optional<QString> SaveFileName(const FileDialogSpec& request) override;
     std::optional<QString> FolderName(const QString& title, const QString& start) override;
+    std::optional<QColor> ChooseColour(const QString& title, const QColor& start) override;
 
     QStringList Shown;                     // every text and title, in order
     std::vector<FileDialogSpec> Dialogs;   // every file dialog's set-up

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -137,4 +138,14 @@ std::optional<QString> QtPrompts::FolderName(const QString& title, const QString
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QColor> QtPrompts::ChooseColour(const QString& title, const QColor& start)
+{
+    QColorDialog dialog(start.isValid() ? start : QColor(Qt::white), Parent());
+    dialog.setWindowTitle(title);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
+        return std::nullopt;
+    return dialog.selectedColor();
 }

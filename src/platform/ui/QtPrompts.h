@@ -19,6 +19,7 @@ public:
     std::optional<QString> OpenFileName(const FileDialogSpec& request) override;
     std::optional<QString> SaveFileName(const FileDialogSpec& request) override;
     std::optional<QString> FolderName(const QString& title, const QString& start) override;
+    std::optional<QColor> ChooseColour(const QString& title, const QColor& start) override;
 
 private:
     std::optional<QString> RunFileDialog(const FileDialogSpec& request, bool save);
