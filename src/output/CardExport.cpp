@@ -133,6 +133,7 @@ void ExportWebPage(const ExportJob& job, int n)
     card.FontFamilies.removeDuplicates();
     card.WordWrap = job.Card.Options.WordWrap;
     card.Own = job.OwnPatterns;
+    card.Look = &job.Card.Look;
     if (job.Card.GameCode.isEmpty()) {
         // Outside a game, the card's own words tell its marks from another card-0001's.
         const QByteArray words = cells.join(u'\n').toUtf8();

@@ -3,7 +3,10 @@
 #include "output/CardWebPage.h"
 #include "game/Patterns.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+
+#include <mutex>
 #include <QCryptographicHash>
 #include <QFile>
 #include <algorithm>
@@ -37,15 +40,16 @@ QString CssFamilies(const QStringList& families)
 
 // The page up to its body: the language, a policy that allows this script and style alone,
 // the title and the style.
-QString PageHead(const QString& title, const QByteArray& style, const QByteArray& scriptHash)
+QString PageHead(const QString& title, const QByteArray& style, const QByteArray& scriptHash, bool dataImages)
 {
     //: The language code of the exported web page (the one of this translation).
     const QString language = QCoreApplication::translate("CardWebPage", "en");
     QString html = QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
                        .arg(HtmlEscaped(language));
     html += QStringLiteral("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; script-src %1; "
-                           "style-src %2; base-uri 'none'; form-action 'none'\">\n")
-                .arg(QString::fromLatin1(scriptHash), QString::fromLatin1(PolicyHash(style)));
+                           "style-src %2;%3 base-uri 'none'; form-action 'none'\">\n")
+                .arg(QString::fromLatin1(scriptHash), QString::fromLatin1(PolicyHash(style)),
+                     dataImages ? QStringLiteral(" img-src data:;") : QString());
     html += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>") +
             HtmlEscaped(title) + QStringLiteral("</title>\n<style>") + QString::fromUtf8(style) +
             QStringLiteral("</style>\n</head>\n");
@@ -145,23 +149,71 @@ QString CellWord(const QString& text)
     return out;
 }
 
+QByteArray DesignStyle(const CardDesign& design)
+{
+    if (design.IsPlain())
+        return {};
+    // Colours are written from their own numbers ("#1f4e79"), never from text.
+    const auto hex = [](const QColor& colour) { return colour.name().toLatin1(); };
+    QByteArray css = "\n.free img { display: block; max-width: 80%; max-height: 80%; margin: auto; }\n";
+    if (design.Grid.isValid())
+        css += ".card { --line: " + hex(design.Grid) + "; }\n";
+    if (design.Band.isValid() || design.BandText.isValid() || design.Text.isValid())
+        css += ".head { background: " + hex(design.BandGround()) + "; color: " + hex(design.BandInk()) + "; }\n";
+    if (design.Tint.isValid() || design.Text.isValid())
+        css += ".cell:not(.free):not([aria-pressed=\"true\"]) { background: " + hex(design.CellGround()) + "; color: " +
+               hex(design.TextInk()) + "; }\n";
+    if (design.FreeSpace.isValid())
+        css += ".cell.free { background: " + hex(design.FreeSpace) + "; color: " + hex(design.TextInk()) + "; }\n";
+    return css;
+}
+
+QString PictureDataUrl(const Picture& picture, int side)
+{
+    if (picture.IsNull())
+        return {};
+    // Every card of a job shows the same logo: it is encoded once (on whichever thread asks first).
+    static std::mutex lock;
+    static quint64 lastKey = 0;
+    static int lastSide = 0;
+    static QString last;
+    std::lock_guard<std::mutex> hold(lock);
+    if (picture.Key == lastKey && side == lastSide)
+        return last;
+    lastKey = picture.Key;
+    lastSide = side;
+    if (!picture.Jpeg.isEmpty() && picture.Jpeg.size() < 512 * 1024)
+        return last = QStringLiteral("data:image/jpeg;base64,") + QString::fromLatin1(picture.Jpeg.toBase64());
+    QImage image = picture.Image;
+    if (image.width() > side || image.height() > side)
+        image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return last = QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
+}
+
 QByteArray CardWebPage(const WebCard& card)
 {
     static const QByteArray script = BuiltInFile(QStringLiteral(":/web/card.js"));
     static const QByteArray scriptHash = PolicyHash(script);
     const CardView& view = card.View;
     const int rows = view.Side + (view.Heading.isEmpty() ? 0 : 1);
-    const QByteArray style = PageStyle(card.FontFamilies, view.Side, rows, card.WordWrap);
-    const QString title = card.Footer.isEmpty() ? card.Title : card.Title + QStringLiteral(" \u2013 ") + card.Footer;
+    const CardDesign design = card.Look ? card.Look->Design : CardDesign();
+    const QString logo = card.Look && view.FreeCell >= 0 ? PictureDataUrl(card.Look->Logo) : QString();
+    const QByteArray style = PageStyle(card.FontFamilies, view.Side, rows, card.WordWrap) + DesignStyle(design);
+    const QString heading = design.Title.isEmpty() ? card.Title : design.Title;
+    const QString title = card.Footer.isEmpty() ? heading : heading + QStringLiteral(" \u2013 ") + card.Footer;
 
     QString html;
     html.reserve(8000 + 200 * view.Texts.size());
-    html += PageHead(title, style, scriptHash);
+    html += PageHead(title, style, scriptHash, !logo.isEmpty());
     html += QStringLiteral("<body data-key=\"%1\" data-side=\"%2\" data-free=\"%3\">\n<main>\n<h1 dir=\"auto\">%4</h1>\n")
                 .arg(HtmlEscaped(card.StorageKey))
                 .arg(view.Side)
                 .arg(view.FreeCell)
-                .arg(HtmlEscaped(CellWord(card.Title)));
+                .arg(HtmlEscaped(CellWord(heading)));
     // A table a screen reader walks row by row and column by column; the rows and the cells'
     // boxes take no room, so the card stays one grid of cells.
     html += QStringLiteral("<div class=\"card\" role=\"table\" aria-label=\"%1\">\n")
@@ -182,9 +234,10 @@ QByteArray CardWebPage(const WebCard& card)
         const QString name = letter.isEmpty() ? word : HtmlEscaped(letter) + u' ' + word;
         if (i == view.FreeCell) // marked from the start, and nothing to press
             html += QStringLiteral("<div class=\"slot\" role=\"cell\"><div class=\"cell free\" dir=\"auto\" data-i=\"%1\" "
-                                   "data-letter=\"%2\" data-word=\"%3\">%3</div></div>")
+                                   "data-letter=\"%2\" data-word=\"%3\">%4</div></div>")
                         .arg(i)
-                        .arg(HtmlEscaped(letter), word);
+                        .arg(HtmlEscaped(letter), word,
+                             logo.isEmpty() ? word : QStringLiteral("<img src=\"%1\" alt=\"%2\">").arg(logo, word));
         else
             html += QStringLiteral("<div class=\"slot\" role=\"cell\"><button type=\"button\" class=\"cell\" dir=\"auto\" "
                                    "data-i=\"%1\" data-letter=\"%2\" data-word=\"%3\" aria-label=\"%4\" "
@@ -198,6 +251,9 @@ QByteArray CardWebPage(const WebCard& card)
     html += QStringLiteral("</div>\n");
     if (!card.Footer.isEmpty())
         html += QStringLiteral("<p class=\"footer\" dir=\"auto\">") + HtmlEscaped(card.Footer) + QStringLiteral("</p>\n");
+    if (!design.Footer.isEmpty())
+        html += QStringLiteral("<p class=\"footer\" dir=\"auto\">") + HtmlEscaped(CellWord(design.Footer)) +
+                QStringLiteral("</p>\n");
     // The patterns, the lines' names and the verdict as the checker says them.
     std::vector<std::pair<QString, QString>> patterns = {
         {"line", QCoreApplication::translate("WinPatterns", "Any line")},

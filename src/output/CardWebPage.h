@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "output/CardLook.h"
 #include "game/CardView.h"
 #include "game/Patterns.h"
 
@@ -21,6 +22,9 @@ struct WebCard {
     QString StorageKey; // where the browser keeps the marks: the game code and card number
     bool WordWrap = true;
     std::vector<Pattern> Own; // the host's own patterns, offered beside the named shapes
+    // The card's design: its title over the list's, its footer, its colours, and its logo in
+    // the free space (a data: image, which the page's policy then allows).
+    const DesignedLook* Look = nullptr;
 };
 
 QByteArray CardWebPage(const WebCard& card);
@@ -40,7 +44,12 @@ QByteArray PolicyHash(const QByteArray& text);
 // the style: the card face, the grid's columns and rows, wrapping, and the built-in rules;
 QByteArray PageStyle(const QStringList& families, int columns, int rows, bool wordWrap);
 // the page up to its body (language, a policy allowing this script and style alone, title);
-QString PageHead(const QString& title, const QByteArray& style, const QByteArray& scriptHash);
+// `dataImages`: the page shows pictures of its own (data: images), which the policy allows.
+QString PageHead(const QString& title, const QByteArray& style, const QByteArray& scriptHash, bool dataImages = false);
+// A design's colours as style rules over the built-in ones (none for a plain design).
+QByteArray DesignStyle(const CardDesign& design);
+// A picture as a data: address: a JPEG as it is, others as PNG, no larger than `side`.
+QString PictureDataUrl(const Picture& picture, int side = 512);
 // under the card: the verdict, the patterns (value, name), Bingo!, Clear marks, and the
 // Bingo view naming whose card it is;
 // `ways`, beside each pattern, the cells of each way it may stand, where the script needs them.
