@@ -87,16 +87,19 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
         QStringList extra;
         QByteArray language;
         bool evening = false; // the host's patterns, a game's prizes and log kept in the data folder
+        bool plainDesign = false; // a design beside each list that chooses nothing
     };
     const Setting settings[] = {
         {"no settings", "", {}},
         {"additions off in the settings",
          "[Options]\r\nCardSize=1\r\n[Game]\r\nNumberCards=0\r\nReadAloud=0\r\n[Look]\r\nSameTextSize=0\r\n"
          "[Paper]\r\nLaser=Legal\r\n[Folders]\r\nLists=/tmp\r\n[Recent]\r\nFile1=/tmp/x.pwk\r\n"
-         "[Share]\r\nAddress=127.0.0.1\r\n[Tickets]\r\nPlay=0\r\nTraditionalCalls=1\r\n[AutoCall]\r\nSeconds=12\r\n",
+         "[Share]\r\nAddress=127.0.0.1\r\n[Tickets]\r\nPlay=0\r\nTraditionalCalls=1\r\n[AutoCall]\r\nSeconds=12\r\n"
+         "[Card Design]\r\nTitle=Only for new lists\r\nTint=#eef5fb\r\n",
          {}, {}},
         {"additions off as options", "", {"--no-same-text-size"}, {}},
         {"the host's patterns, prizes and a game's log kept", "", {}, {}, true},
+        {"a design beside the list that chooses nothing", "", {}, {}, false, true},
         {"in German", "", {}, "de"},
         {"in Spanish", "", {}, "es"},
     };
@@ -111,6 +114,11 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
             log.Called("12", QDateTime::currentDateTimeUtc());
             folder.Write("home/Plumwick/Log-K7F2-9QXA.json", log.Save());
         }
+        for (const char* design : {"numbers.design", "zoo.design"}) {
+            QFile::remove(folder.Path(design));
+            if (setting.plainDesign)
+                folder.Write(design, "[Card Design]\r\nTitle=\r\nFooter=\r\nGrid=\r\nTint=not a colour\r\nLogo=\r\n");
+        }
         if (setting.language.isEmpty())
             qunsetenv("LANGUAGE");
         else
@@ -124,7 +132,11 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
         }
     }
     qunsetenv("LANGUAGE");
-    // Turned on, a switch does change the page: the comparison above can tell.
+    // Turned on, a switch or a design does change the page: the comparison above can tell.
+    folder.Write("zoo.design", "[Card Design]\r\nTint=#eef5fb\r\n");
+    ASSERT_EQ(RunPlumwickPrint(folder, jobs[2].arguments).Status, 0);
+    EXPECT_NE(QCryptographicHash::hash(folder.Read("z.pdf"), QCryptographicHash::Sha256).toHex(), jobs[2].sha256);
+    QFile::remove(folder.Path("zoo.design"));
     folder.Write("home/Plumwick/Options.ini", "[Look]\r\nSameTextSize=1\r\n");
     ASSERT_EQ(RunPlumwickPrint(folder, jobs[2].arguments).Status, 0);
     EXPECT_NE(QCryptographicHash::hash(folder.Read("z.pdf"), QCryptographicHash::Sha256).toHex(), jobs[2].sha256);

@@ -38,7 +38,10 @@ public:
     {
         Script.push_back({Kind::Error, {}, false, {}, QRegularExpression(pattern)});
     }
-    void ExpectOpen(std::optional<QString> file) { Script.push_back({Kind::OpenFile, "Select Bingo Card", false, file}); }
+    void ExpectOpen(std::optional<QString> file, const QString& title = "Select Bingo Card")
+    {
+        Script.push_back({Kind::OpenFile, title, false, file});
+    }
     void ExpectSave(std::optional<QString> file, const QString& title = "Save Bingo Card")
     {
         Script.push_back({Kind::SaveFile, title, false, file});

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// Options > Card Design: the host gives the card a title, colours and a logo, sees each on the
+// sample card, is told of a colour hard to read and of a picture that can't be used; the
+// design is saved beside the list, opens with it, becomes the default for new lists, and
+// is on the exported cards.
+#include "app/CardDesignDialog.h"
+#include "app/PaintBox.h"
+#include "output/CardExport.h"
+#include "output/CardFilePrinter.h"
+#include "output/CardPrinting.h"
+#include "platform/Printers.h"
+#include "support/MainWindowFixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QPushButton* ColourButton(CardDesignDialog* dialog, QColor CardDesign::*colour)
+{
+    for (const CardDesignDialog::ColourButton& button : dialog->Colours)
+        if (button.Colour == colour)
+            return button.Button;
+    return nullptr;
+}
+
+// The free space's centre on the main window's sample card.
+QColor FreeSpaceCentre(TFrmMain& main)
+{
+    const QImage shown = main.PB->grab().toImage();
+    const SampleGrid g = SampleCardGrid(main.Options(), main.PB->width(), main.PB->height(), 1,
+                                        int(!main.Look.Design.Title.isEmpty()) + int(!main.Look.Design.Footer.isEmpty()),
+                                        !main.Look.Design.Title.isEmpty());
+    return shown.pixelColor(g.ColW * 5 / 2, g.Top + g.RowH * 7 / 2);
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, TheHostDesignsACardThatTravelsWithItsList)
+{
+    TFrmMain& main = Open();
+    for (int i = 1; i <= 30; ++i)
+        AddWord(QString::number(i));
+    QImage red(40, 40, QImage::Format_RGB32);
+    red.fill(QColor("#d04020"));
+    QDir().mkpath(Home.Folder.Path("lists/art"));
+    ASSERT_TRUE(red.save(Home.Folder.Path("lists/art/logo.png")));
+    Home.Folder.Write("lists/art/broken.png", "\x89PNG\r\n\x1a\nnot really");
+    EXPECT_EQ(FreeSpaceCentre(main), QColor(Qt::white));
+
+    WhenOpen<CardDesignDialog>([&](CardDesignDialog* dialog) {
+        QTest::keyClicks(dialog->EdtTitle, "Spring Fair");
+        EXPECT_EQ(dialog->Look().Design.Title, "Spring Fair");
+        // A grey that is hard to read on white is said, and said no more once it is darker.
+        Asks.ExpectColour("#aaaaaa", "Colour of the Words");
+        ColourButton(dialog, &CardDesign::Text)->click();
+        EXPECT_TRUE(dialog->LblWarnings->text().startsWith("The words are hard to read: #aaaaaa on #ffffff has a contrast "
+                                                           "of 2.3:1, under 4.5:1."))
+            << dialog->LblWarnings->text().toStdString();
+        EXPECT_EQ(ColourButton(dialog, &CardDesign::Text)->accessibleDescription(), "#aaaaaa");
+        Asks.ExpectColour("#1a1a1a", "Colour of the Words");
+        ColourButton(dialog, &CardDesign::Text)->click();
+        Asks.ExpectColour(std::nullopt, "Colour of the Tint"); // cancelled: nothing changes
+        ColourButton(dialog, &CardDesign::Tint)->click();
+        EXPECT_FALSE(dialog->Look().Design.Tint.isValid());
+        EXPECT_TRUE(dialog->LblWarnings->isHidden());
+        // A damaged picture is named and changes nothing; a good one is the logo, and small.
+        Asks.ExpectOpen(Home.Folder.Path("lists/art/broken.png"), "Choose a Logo");
+        Asks.ExpectErrorMatching("^The picture can't be used as a logo:\\n.*broken\\.png");
+        dialog->BtnLogo->click();
+        EXPECT_TRUE(dialog->Look().Logo.IsNull());
+        Asks.ExpectOpen(Home.Folder.Path("lists/art/logo.png"), "Choose a Logo");
+        dialog->BtnLogo->click();
+        EXPECT_EQ(dialog->EdtLogo->text(), "logo.png");
+        EXPECT_TRUE(dialog->LblWarnings->text().startsWith("The logo is small (40 x 40 pixels)"));
+        dialog->ChkDefault->setChecked(true);
+        dialog->accept();
+    });
+    main.MnuCardDesign->trigger();
+    EXPECT_EQ(main.Look.Design.Title, "Spring Fair");
+    EXPECT_TRUE(main.ListModified);
+    EXPECT_EQ(FreeSpaceCentre(main), QColor("#d04020")); // the sample card shows the logo
+    EXPECT_TRUE(Settings().contains("[Card Design]\r\nTitle=Spring Fair\r\n")) << Settings().toStdString();
+
+    // Saved beside the list, read back with it; a new list takes the default.
+    const QString list = Home.Folder.Path("lists/Fair.pwk");
+    Asks.ExpectSave(list);
+    main.MnuFileSaveClick();
+    EXPECT_TRUE(Home.Folder.Read("lists/Fair.design").contains("Logo=art/logo.png"));
+    main.MnuFileNewClick();
+    EXPECT_EQ(main.Look.Design.Title, "Spring Fair");
+    Home.Folder.Write("Plumwick/Options.ini", "");
+    main.MnuFileNewClick();
+    EXPECT_TRUE(main.Look.IsPlain());
+    main.ReplaceList(list, false);
+    EXPECT_EQ(main.Look.Design.Text, QColor("#1a1a1a"));
+    EXPECT_FALSE(main.Look.Logo.IsNull());
+
+    // A logo gone missing is said when the list opens; the list opens all the same.
+    QFile::remove(Home.Folder.Path("lists/art/logo.png"));
+    Asks.ExpectErrorMatching("^The logo could not be used, and the cards have none:\\n");
+    main.ReplaceList(list, false);
+    EXPECT_EQ(main.WordList.Count(), 30);
+    EXPECT_TRUE(main.Look.Logo.IsNull());
+}
+
+TEST(CardDesignOnFiles, AnExportedCardInItsColours)
+{
+    TempFolder folder;
+    ExportJob job;
+    job.Card.Cards = 1;
+    job.Folder = folder.Path();
+    job.Dpi = 100;
+    job.Card.Look.Design.Title = "Spring Fair";
+    job.Card.Look.Design.Band = QColor("#1f4e79");
+    job.Card.Look.Design.Tint = QColor("#eef5fb");
+    QImage logo(60, 60, QImage::Format_ARGB32);
+    logo.fill(Qt::transparent); // a transparent picture leaves the free space's own colour
+    for (int y = 20; y < 40; ++y)
+        for (int x = 20; x < 40; ++x)
+            logo.setPixelColor(x, y, QColor("#d04020"));
+    job.Card.Look.Design.Logo = "logo.png";
+    job.Card.Look.Design.FreeSpace = QColor("#fde9c8");
+    job.Card.Look.Logo.Key = 7;
+    job.Card.Look.Logo.Image = logo.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QStringList words = QString("a b c d e f g h i j k l m n o p q r s t u v w x").split(' ');
+    job.Cells = [words](int) { return words; };
+    ASSERT_EQ(ExportCards(job), 1);
+    const QImage png(folder.Path("card-0001.png"));
+    ASSERT_FALSE(png.isGrayscale());
+    // Laid out as one card to a page, with a row for the title above it.
+    const DeviceCaps caps = CardFilePrinter::CapsFor(job.Paper, job.Dpi);
+    const PageLayout page = LayoutPage(1, caps, 7, 5, 1);
+    const QPoint corner(page.Cards[0].X - page.Z, page.Cards[0].Y - page.Z);
+    const auto at = [&](double column, double row) {
+        return png.pixelColor(QPoint(page.Cards[0].X + int(column * page.Z), page.Cards[0].Y + int(row * page.Z)) - corner);
+    };
+    EXPECT_EQ(at(0.1, 1.1), QColor("#1f4e79"));  // the band, below the title's row
+    EXPECT_EQ(at(0.05, 2.05), QColor("#eef5fb")); // a cell's tint
+    EXPECT_EQ(at(2.5, 4.5), QColor("#d04020"));   // the logo in the free space
+    EXPECT_EQ(at(2.15, 4.15), QColor("#fde9c8")); // seen through its transparent corner
+}

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+// Pictures are read by Qt's readers and checked before use: what can't be used is named with
+// the reason, never a crash; a JPEG is kept as its own bytes for a PDF; a picture is fitted
+// into its box with its proportions, never past twice its size.
+#include "platform/PlatformError.h"
+#include "platform/Picture.h"
+#include "support/TempFolder.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Encoded(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+} // namespace
+
+TEST(Pictures, ReadCheckedAndFitted)
+{
+    QImage star(40, 20, QImage::Format_ARGB32);
+    star.fill(Qt::transparent);
+    star.setPixelColor(5, 5, Qt::red);
+    const QByteArray png = Encoded(star, "PNG");
+    QImage photo(64, 48, QImage::Format_RGB32);
+    photo.fill(QColor("#3070a0"));
+    const QByteArray jpeg = Encoded(photo, "JPEG");
+    const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='20'><rect width='10' height='20' "
+                           "fill='#00ff00'/></svg>";
+
+    const Picture fromPng = ReadPicture(png, "star.png");
+    EXPECT_EQ(fromPng.Image.size(), QSize(40, 20));
+    EXPECT_TRUE(fromPng.Image.hasAlphaChannel()); // transparency kept
+    EXPECT_TRUE(fromPng.Jpeg.isEmpty());
+    const Picture fromJpeg = ReadPicture(jpeg, "photo.jpg");
+    EXPECT_EQ(fromJpeg.Jpeg, jpeg);
+    EXPECT_EQ(fromJpeg.JpegComponents, 3);
+    EXPECT_NE(fromJpeg.Key, fromPng.Key);
+    const Picture fromSvg = ReadPicture(svg, "bar.svg"); // drawn large enough for paper
+    EXPECT_EQ(fromSvg.Image.size(), QSize(SvgPictureSide / 2, SvgPictureSide));
+    EXPECT_EQ(fromSvg.Image.pixelColor(100, 100), QColor("#00ff00"));
+
+    // What can't be used: each named, with why.
+    QImage wide(MaxPictureSide + 1, 1, QImage::Format_Mono);
+    wide.fill(0);
+    const struct {
+        QByteArray Bytes;
+        const char* Why;
+    } refused[] = {
+        {"", "not a picture"},
+        {"Lion\r\nTiger\r\n", "not a picture"},
+        {png.left(png.size() / 2), "could not be read"},    // cut short
+        {jpeg.left(40), "could not be read"},
+        {Encoded(wide, "PNG"), "larger than 10000 x 10000"},
+        {"<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'><rect", "could not be read"},
+    };
+    for (const auto& r : refused) {
+        try {
+            ReadPicture(r.Bytes, "bad.png");
+            ADD_FAILURE() << "read: " << r.Why;
+        } catch (const PlatformError& error) {
+            EXPECT_EQ(error.File(), "bad.png");
+            EXPECT_TRUE(error.Text().contains(r.Why)) << error.Text().toStdString();
+        }
+    }
+    TempFolder folder;
+    EXPECT_THROW(ReadPicture(folder.Path("missing.png")), PlatformError);
+
+    // Fitted: centred, proportions kept, no larger than twice the picture.
+    EXPECT_EQ(FittedPicture(QSize(200, 100), QRect(0, 0, 100, 100)), QRect(0, 25, 100, 50));
+    EXPECT_EQ(FittedPicture(QSize(10, 20), QRect(10, 10, 300, 300)), QRect(150, 140, 20, 40));
+    EXPECT_EQ(FittedPicture(QSize(0, 0), QRect(0, 0, 10, 10)), QRect());
+}
