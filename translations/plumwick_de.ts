@@ -647,6 +647,139 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>CardDesignDialog</name>
+    <message>
+        <source>Card Design</source>
+        <translation>Kartengestaltung</translation>
+    </message>
+    <message>
+        <source>&amp;Title above the card:</source>
+        <translation>&amp;Titel über der Karte:</translation>
+    </message>
+    <message>
+        <source>F&amp;ooter under the card:</source>
+        <translation>F&amp;ußzeile unter der Karte:</translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines</source>
+        <translation>&amp;Gitterlinien</translation>
+    </message>
+    <message>
+        <source>Colour of the Grid Lines</source>
+        <translation>Farbe der Gitterlinien</translation>
+    </message>
+    <message>
+        <source>Heading &amp;Band</source>
+        <translation>Kopf&amp;band</translation>
+    </message>
+    <message>
+        <source>Colour of the Heading Band</source>
+        <translation>Farbe des Kopfbands</translation>
+    </message>
+    <message>
+        <source>Heading L&amp;etters</source>
+        <translation>Kopfbuchstab&amp;en</translation>
+    </message>
+    <message>
+        <source>Colour of the Heading Letters</source>
+        <translation>Farbe der Kopfbuchstaben</translation>
+    </message>
+    <message>
+        <source>&amp;Words</source>
+        <translation>&amp;Wörter</translation>
+    </message>
+    <message>
+        <source>Colour of the Words</source>
+        <translation>Farbe der Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;Free Space</source>
+        <translation>&amp;Freifeld</translation>
+    </message>
+    <message>
+        <source>Colour of the Free Space</source>
+        <translation>Farbe des Freifelds</translation>
+    </message>
+    <message>
+        <source>T&amp;int</source>
+        <translation>&amp;Hintergrundtönung</translation>
+    </message>
+    <message>
+        <source>Colour of the Tint</source>
+        <translation>Farbe der Tönung</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Colours</source>
+        <translation>&amp;Schlichte Farben</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Farben:</translation>
+    </message>
+    <message>
+        <source>Logo in the free space</source>
+        <translation>Logo im Freifeld</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Logo...</source>
+        <translation>&amp;Logo wählen...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Logo</source>
+        <translation>Logo entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>Logo in the free space:</source>
+        <translation>Logo im Freifeld:</translation>
+    </message>
+    <message>
+        <source>Sample card</source>
+        <translation>Beispielkarte</translation>
+    </message>
+    <message>
+        <source>Use for &amp;new lists too</source>
+        <translation>Auch für &amp;neue Listen verwenden</translation>
+    </message>
+    <message>
+        <source>as on a plain card</source>
+        <translation>wie auf einer schlichten Karte</translation>
+    </message>
+    <message>
+        <source>The logo is small (%1 x %2 pixels): it is drawn at most twice that size, so it may not fill the free space on paper.</source>
+        <translation>Das Logo ist klein (%1 x %2 Pixel): Es wird höchstens doppelt so groß gezeichnet und füllt das Freifeld auf Papier vielleicht nicht aus.</translation>
+    </message>
+    <message>
+        <source>Choose a Logo</source>
+        <translation>Logo wählen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg|All Files (*.*)|*.*</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The picture can&apos;t be used as a logo:
+%1</source>
+        <translation>Das Bild kann nicht als Logo dienen:
+%1</translation>
+    </message>
+    <message>
+        <source>The words are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Die Wörter sind schwer zu lesen: %1 auf %2 hat einen Kontrast von %3:1, unter 4,5:1.</translation>
+    </message>
+    <message>
+        <source>The heading letters are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Die Kopfbuchstaben sind schwer zu lesen: %1 auf %2 hat einen Kontrast von %3:1, unter 4,5:1.</translation>
+    </message>
+    <message>
+        <source>The free space&apos;s text is hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Der Text des Freifelds ist schwer zu lesen: %1 auf %2 hat einen Kontrast von %3:1, unter 4,5:1.</translation>
+    </message>
+    <message>
+        <source>The title and the footer are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Titel und Fußzeile sind schwer zu lesen: %1 auf %2 hat einen Kontrast von %3:1, unter 4,5:1.</translation>
+    </message>
+</context>
+<context>
     <name>CardExport</name>
     <message>
         <source>There is no such folder</source>
@@ -670,6 +803,15 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>, in the winning line</source>
         <translation>, in der Gewinnreihe</translation>
+    </message>
+</context>
+<context>
+    <name>CardLook</name>
+    <message>
+        <source>The logo could not be used, and the cards have none:
+%1</source>
+        <translation>Das Logo konnte nicht verwendet werden; die Karten haben keines:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1649,29 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Pattern %1 (%2): %3</source>
         <translation>Muster %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture is larger than 64 MB</source>
+        <translation>Das Bild ist größer als 64 MB</translation>
+    </message>
+    <message>
+        <source>SVG pictures need Qt&apos;s SVG support (the package libqt6svg6)</source>
+        <translation>SVG-Bilder brauchen die SVG-Unterstützung von Qt (das Paket libqt6svg6)</translation>
+    </message>
+    <message>
+        <source>This is not a picture that can be read</source>
+        <translation>Das ist kein lesbares Bild</translation>
+    </message>
+    <message>
+        <source>The picture is larger than %1 x %1 pixels</source>
+        <translation>Das Bild ist größer als %1 x %1 Pixel</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>Das Bild konnte nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -2436,6 +2601,10 @@ siehe plumwick-print --help.
     <message>
         <source>Your &amp;Patterns...</source>
         <translation>&amp;Eigene Muster...</translation>
+    </message>
+    <message>
+        <source>Card &amp;Design...</source>
+        <translation>&amp;Kartengestaltung...</translation>
     </message>
 </context>
 <context>

@@ -647,6 +647,139 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     </message>
 </context>
 <context>
+    <name>CardDesignDialog</name>
+    <message>
+        <source>Card Design</source>
+        <translation>Diseño del cartón</translation>
+    </message>
+    <message>
+        <source>&amp;Title above the card:</source>
+        <translation>&amp;Título sobre el cartón:</translation>
+    </message>
+    <message>
+        <source>F&amp;ooter under the card:</source>
+        <translation>Pie ba&amp;jo el cartón:</translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines</source>
+        <translation>Líneas de la cuad&amp;rícula</translation>
+    </message>
+    <message>
+        <source>Colour of the Grid Lines</source>
+        <translation>Color de las líneas de la cuadrícula</translation>
+    </message>
+    <message>
+        <source>Heading &amp;Band</source>
+        <translation>&amp;Banda del encabezado</translation>
+    </message>
+    <message>
+        <source>Colour of the Heading Band</source>
+        <translation>Color de la banda del encabezado</translation>
+    </message>
+    <message>
+        <source>Heading L&amp;etters</source>
+        <translation>Letras del &amp;encabezado</translation>
+    </message>
+    <message>
+        <source>Colour of the Heading Letters</source>
+        <translation>Color de las letras del encabezado</translation>
+    </message>
+    <message>
+        <source>&amp;Words</source>
+        <translation>&amp;Palabras</translation>
+    </message>
+    <message>
+        <source>Colour of the Words</source>
+        <translation>Color de las palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Free Space</source>
+        <translation>Casilla &amp;libre</translation>
+    </message>
+    <message>
+        <source>Colour of the Free Space</source>
+        <translation>Color de la casilla libre</translation>
+    </message>
+    <message>
+        <source>T&amp;int</source>
+        <translation>T&amp;inte</translation>
+    </message>
+    <message>
+        <source>Colour of the Tint</source>
+        <translation>Color del tinte</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Colours</source>
+        <translation>Colores &amp;sencillos</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Colores:</translation>
+    </message>
+    <message>
+        <source>Logo in the free space</source>
+        <translation>Logotipo en la casilla libre</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Logo...</source>
+        <translation>Elegir l&amp;ogotipo...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Logo</source>
+        <translation>&amp;Quitar logotipo</translation>
+    </message>
+    <message>
+        <source>Logo in the free space:</source>
+        <translation>Logotipo en la casilla libre:</translation>
+    </message>
+    <message>
+        <source>Sample card</source>
+        <translation>Cartón de muestra</translation>
+    </message>
+    <message>
+        <source>Use for &amp;new lists too</source>
+        <translation>Usar también para listas &amp;nuevas</translation>
+    </message>
+    <message>
+        <source>as on a plain card</source>
+        <translation>como en un cartón sencillo</translation>
+    </message>
+    <message>
+        <source>The logo is small (%1 x %2 pixels): it is drawn at most twice that size, so it may not fill the free space on paper.</source>
+        <translation>El logotipo es pequeño (%1 x %2 píxeles): se dibuja como mucho al doble de su tamaño, y puede no llenar la casilla libre en papel.</translation>
+    </message>
+    <message>
+        <source>Choose a Logo</source>
+        <translation>Elegir un logotipo</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg|All Files (*.*)|*.*</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The picture can&apos;t be used as a logo:
+%1</source>
+        <translation>La imagen no puede usarse como logotipo:
+%1</translation>
+    </message>
+    <message>
+        <source>The words are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Las palabras son difíciles de leer: %1 sobre %2 tiene un contraste de %3:1, por debajo de 4,5:1.</translation>
+    </message>
+    <message>
+        <source>The heading letters are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Las letras del encabezado son difíciles de leer: %1 sobre %2 tiene un contraste de %3:1, por debajo de 4,5:1.</translation>
+    </message>
+    <message>
+        <source>The free space&apos;s text is hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>El texto de la casilla libre es difícil de leer: %1 sobre %2 tiene un contraste de %3:1, por debajo de 4,5:1.</translation>
+    </message>
+    <message>
+        <source>The title and the footer are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>El título y el pie son difíciles de leer: %1 sobre %2 tiene un contraste de %3:1, por debajo de 4,5:1.</translation>
+    </message>
+</context>
+<context>
     <name>CardExport</name>
     <message>
         <source>There is no such folder</source>
@@ -670,6 +803,15 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>, in the winning line</source>
         <translation>, en la línea ganadora</translation>
+    </message>
+</context>
+<context>
+    <name>CardLook</name>
+    <message>
+        <source>The logo could not be used, and the cards have none:
+%1</source>
+        <translation>No se pudo usar el logotipo; los cartones no llevan ninguno:
+%1</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1649,29 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Pattern %1 (%2): %3</source>
         <translation>Patrón %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture is larger than 64 MB</source>
+        <translation>La imagen ocupa más de 64 MB</translation>
+    </message>
+    <message>
+        <source>SVG pictures need Qt&apos;s SVG support (the package libqt6svg6)</source>
+        <translation>Las imágenes SVG necesitan el soporte SVG de Qt (el paquete libqt6svg6)</translation>
+    </message>
+    <message>
+        <source>This is not a picture that can be read</source>
+        <translation>No es una imagen que se pueda leer</translation>
+    </message>
+    <message>
+        <source>The picture is larger than %1 x %1 pixels</source>
+        <translation>La imagen es mayor de %1 x %1 píxeles</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>No se pudo leer la imagen: %1</translation>
     </message>
 </context>
 <context>
@@ -2436,6 +2601,10 @@ vea plumwick-print --help.
     <message>
         <source>Your &amp;Patterns...</source>
         <translation>&amp;Mis patrones...</translation>
+    </message>
+    <message>
+        <source>Card &amp;Design...</source>
+        <translation>&amp;Diseño del cartón...</translation>
     </message>
 </context>
 <context>

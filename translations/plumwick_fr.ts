@@ -647,6 +647,139 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     </message>
 </context>
 <context>
+    <name>CardDesignDialog</name>
+    <message>
+        <source>Card Design</source>
+        <translation>Présentation du carton</translation>
+    </message>
+    <message>
+        <source>&amp;Title above the card:</source>
+        <translation>&amp;Titre au-dessus du carton :</translation>
+    </message>
+    <message>
+        <source>F&amp;ooter under the card:</source>
+        <translation>&amp;Pied sous le carton :</translation>
+    </message>
+    <message>
+        <source>&amp;Grid Lines</source>
+        <translation>Lignes de la &amp;grille</translation>
+    </message>
+    <message>
+        <source>Colour of the Grid Lines</source>
+        <translation>Couleur des lignes de la grille</translation>
+    </message>
+    <message>
+        <source>Heading &amp;Band</source>
+        <translation>&amp;Bandeau d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Colour of the Heading Band</source>
+        <translation>Couleur du bandeau d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Heading L&amp;etters</source>
+        <translation>Lettres d&apos;&amp;en-tête</translation>
+    </message>
+    <message>
+        <source>Colour of the Heading Letters</source>
+        <translation>Couleur des lettres d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>&amp;Words</source>
+        <translation>&amp;Mots</translation>
+    </message>
+    <message>
+        <source>Colour of the Words</source>
+        <translation>Couleur des mots</translation>
+    </message>
+    <message>
+        <source>&amp;Free Space</source>
+        <translation>Case &amp;libre</translation>
+    </message>
+    <message>
+        <source>Colour of the Free Space</source>
+        <translation>Couleur de la case libre</translation>
+    </message>
+    <message>
+        <source>T&amp;int</source>
+        <translation>Te&amp;inte</translation>
+    </message>
+    <message>
+        <source>Colour of the Tint</source>
+        <translation>Couleur de la teinte</translation>
+    </message>
+    <message>
+        <source>&amp;Plain Colours</source>
+        <translation>Couleurs &amp;simples</translation>
+    </message>
+    <message>
+        <source>Colours:</source>
+        <translation>Couleurs :</translation>
+    </message>
+    <message>
+        <source>Logo in the free space</source>
+        <translation>Logo dans la case libre</translation>
+    </message>
+    <message>
+        <source>Choose &amp;Logo...</source>
+        <translation>&amp;Choisir un logo...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Logo</source>
+        <translation>&amp;Retirer le logo</translation>
+    </message>
+    <message>
+        <source>Logo in the free space:</source>
+        <translation>Logo dans la case libre :</translation>
+    </message>
+    <message>
+        <source>Sample card</source>
+        <translation>Carton d’exemple</translation>
+    </message>
+    <message>
+        <source>Use for &amp;new lists too</source>
+        <translation>Utiliser aussi pour les &amp;nouvelles listes</translation>
+    </message>
+    <message>
+        <source>as on a plain card</source>
+        <translation>comme sur un carton simple</translation>
+    </message>
+    <message>
+        <source>The logo is small (%1 x %2 pixels): it is drawn at most twice that size, so it may not fill the free space on paper.</source>
+        <translation>Le logo est petit (%1 x %2 pixels) : il est dessiné au plus deux fois plus grand, et peut ne pas remplir la case libre sur papier.</translation>
+    </message>
+    <message>
+        <source>Choose a Logo</source>
+        <translation>Choisir un logo</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg|All Files (*.*)|*.*</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>The picture can&apos;t be used as a logo:
+%1</source>
+        <translation>L&apos;image ne peut pas servir de logo :
+%1</translation>
+    </message>
+    <message>
+        <source>The words are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Les mots sont difficiles à lire : %1 sur %2 a un contraste de %3:1, sous 4,5:1.</translation>
+    </message>
+    <message>
+        <source>The heading letters are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Les lettres d&apos;en-tête sont difficiles à lire : %1 sur %2 a un contraste de %3:1, sous 4,5:1.</translation>
+    </message>
+    <message>
+        <source>The free space&apos;s text is hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Le texte de la case libre est difficile à lire : %1 sur %2 a un contraste de %3:1, sous 4,5:1.</translation>
+    </message>
+    <message>
+        <source>The title and the footer are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.</source>
+        <translation>Le titre et le pied sont difficiles à lire : %1 sur %2 a un contraste de %3:1, sous 4,5:1.</translation>
+    </message>
+</context>
+<context>
     <name>CardExport</name>
     <message>
         <source>There is no such folder</source>
@@ -670,6 +803,15 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>, in the winning line</source>
         <translation>, dans la ligne gagnante</translation>
+    </message>
+</context>
+<context>
+    <name>CardLook</name>
+    <message>
+        <source>The logo could not be used, and the cards have none:
+%1</source>
+        <translation>Le logo n&apos;a pas pu être utilisé ; les cartons n&apos;en ont pas :
+%1</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1649,29 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Pattern %1 (%2): %3</source>
         <translation>Motif %1 (%2)&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>The picture is larger than 64 MB</source>
+        <translation>L&apos;image dépasse 64 Mo</translation>
+    </message>
+    <message>
+        <source>SVG pictures need Qt&apos;s SVG support (the package libqt6svg6)</source>
+        <translation>Les images SVG demandent la prise en charge SVG de Qt (le paquet libqt6svg6)</translation>
+    </message>
+    <message>
+        <source>This is not a picture that can be read</source>
+        <translation>Ce n&apos;est pas une image lisible</translation>
+    </message>
+    <message>
+        <source>The picture is larger than %1 x %1 pixels</source>
+        <translation>L&apos;image dépasse %1 x %1 pixels</translation>
+    </message>
+    <message>
+        <source>The picture could not be read: %1</source>
+        <translation>L&apos;image n&apos;a pas pu être lue : %1</translation>
     </message>
 </context>
 <context>
@@ -2436,6 +2601,10 @@ voir plumwick-print --help.
     <message>
         <source>Your &amp;Patterns...</source>
         <translation>&amp;Mes motifs...</translation>
+    </message>
+    <message>
+        <source>Card &amp;Design...</source>
+        <translation>Présentation du &amp;carton...</translation>
     </message>
 </context>
 <context>

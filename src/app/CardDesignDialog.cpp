@@ -4,6 +4,7 @@
 #include "app/PaintBox.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
+#include "platform/ui/Panel.h"
 #include "platform/Prompts.h"
 #include "settings/DataFolders.h"
 #include "settings/DesignFile.h"
@@ -17,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -132,6 +134,7 @@ CardDesignDialog::CardDesignDialog(QWidget* owner, Prompts& asks, const CardDesi
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &CardDesignDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CardDesignDialog::reject);
+    UseWindowColours(this);
     Changed();
 }
 
@@ -164,12 +167,15 @@ QString CardDesignDialog::Warnings() const
                      .arg(Chosen.Logo.Image.width())
                      .arg(Chosen.Logo.Image.height());
     for (const LowContrast& low : LowContrasts(Chosen.Design)) {
-        const char* what = low.What == LowContrast::Words       ? QT_TR_NOOP("The words")
-                           : low.What == LowContrast::Heading   ? QT_TR_NOOP("The heading letters")
-                           : low.What == LowContrast::FreeSpace ? QT_TR_NOOP("The free space's text")
-                                                                : QT_TR_NOOP("The title and the footer");
-        lines << tr("%1 are hard to read: %2 on %3 has a contrast of %4:1, under 4.5:1.")
-                     .arg(tr(what), low.Ink.name(), low.Ground.name(), QLocale().toString(low.Ratio, 'f', 1));
+        const char* said = low.What == LowContrast::Words
+                               ? QT_TR_NOOP("The words are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.")
+                           : low.What == LowContrast::Heading
+                               ? QT_TR_NOOP("The heading letters are hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.")
+                           : low.What == LowContrast::FreeSpace
+                               ? QT_TR_NOOP("The free space's text is hard to read: %1 on %2 has a contrast of %3:1, under 4.5:1.")
+                               : QT_TR_NOOP("The title and the footer are hard to read: %1 on %2 has a contrast of %3:1, "
+                                            "under 4.5:1.");
+        lines << tr(said).arg(low.Ink.name(), low.Ground.name(), QLocale().toString(low.Ratio, 'f', 1));
     }
     return lines.join(u'\n');
 }

@@ -51,7 +51,7 @@ Picture ReadPicture(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw PlatformError(file.errorString(), path);
     if (file.size() > MaxPictureBytes)
-        throw PlatformError(Tr("The picture is larger than 64 MB"), path);
+        throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture is larger than 64 MB")), path);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw PlatformError(file.errorString(), path);
@@ -61,7 +61,7 @@ Picture ReadPicture(const QString& path)
 Picture ReadPicture(const QByteArray& bytes, const QString& name)
 {
     if (bytes.size() > MaxPictureBytes)
-        throw PlatformError(Tr("The picture is larger than 64 MB"), name);
+        throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture is larger than 64 MB")), name);
     QByteArray copy = bytes;
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
@@ -70,20 +70,20 @@ Picture ReadPicture(const QByteArray& bytes, const QString& name)
     const QByteArray format = reader.format();
     if (format.isEmpty()) {
         if (bytes.contains("<svg") && !QImageReader::supportedImageFormats().contains("svg"))
-            throw PlatformError(Tr("SVG pictures need Qt's SVG support (the package libqt6svg6)"), name);
-        throw PlatformError(Tr("This is not a picture that can be read"), name);
+            throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "SVG pictures need Qt's SVG support (the package libqt6svg6)")), name);
+        throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "This is not a picture that can be read")), name);
     }
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
-        throw PlatformError(Tr("The picture is larger than %1 x %1 pixels").arg(MaxPictureSide), name);
+        throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture is larger than %1 x %1 pixels")).arg(MaxPictureSide), name);
     const bool svg = format == "svg" || format == "svgz";
     if (svg && size.isValid() && !size.isEmpty())
         reader.setScaledSize(size.scaled(SvgPictureSide, SvgPictureSide, Qt::KeepAspectRatio));
     QImage image = reader.read();
     if (image.isNull())
-        throw PlatformError(Tr("The picture could not be read: %1").arg(reader.errorString()), name);
+        throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture could not be read: %1")).arg(reader.errorString()), name);
     if (image.width() > MaxPictureSide || image.height() > MaxPictureSide)
-        throw PlatformError(Tr("The picture is larger than %1 x %1 pixels").arg(MaxPictureSide), name);
+        throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture is larger than %1 x %1 pixels")).arg(MaxPictureSide), name);
     static std::atomic<quint64> keys{0};
     Picture picture;
     picture.Key = ++keys;

@@ -11,6 +11,7 @@
 #include "dialogs/UnitFrmFont.h"
 #include "support/Contrast.h"
 #include "app/CardGridView.h"
+#include "app/CardDesignDialog.h"
 #include "app/PatternEditorDialog.h"
 #include "app/PrizesDialog.h"
 #include "app/RoomDisplay.h"
@@ -106,6 +107,12 @@ TEST_P(ThemeColours, EveryTextOfEveryWindowIsReadable)
     ExpectReadable(&prizes, "prizes");
     PatternEditorDialog patterns(&w, Asks);
     ExpectReadable(&patterns, "patterns");
+    CardDesign design;
+    design.Text = QColor("#bbbbbb"); // its warning shown too
+    CardDesignDialog designing(&w, Asks, design, [&](Surface& s, int width, int height, const DesignedLook& look) {
+        w.PaintCard(s, width, height, &look);
+    });
+    ExpectReadable(&designing, "card design");
     RoomDisplay room(&w);
     room.ShowPrize("Prize 1 of 3: Any line", &ClassicPattern(WinPattern::AnyLine), 5, "Won: Any line: 3");
     ExpectReadable(&room, "room display");

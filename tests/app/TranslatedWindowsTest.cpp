@@ -9,6 +9,7 @@
 #include <functional>
 #include "app/ExportDialog.h"
 #include "app/PageSetupDialog.h"
+#include "app/CardDesignDialog.h"
 #include "app/PatternEditorDialog.h"
 #include "app/PrizesDialog.h"
 #include "app/RoomDisplay.h"
@@ -232,12 +233,13 @@ std::vector<ShownWindow> Windows(TFrmMain& main, ScriptedPrompts& asks, Recordin
     keep.push_back(std::make_unique<TFrmFonts>(&main, asks));
     keep.push_back(std::make_unique<PrizesDialog>(&main, asks, false, 5, PrizeRound::Usual(false)));
     keep.push_back(std::make_unique<PatternEditorDialog>(&main, asks));
+    keep.push_back(std::make_unique<CardDesignDialog>(&main, asks, CardDesign(), [](Surface&, int, int, const DesignedLook&) {}));
     auto room = std::make_unique<RoomDisplay>(&main);
     room->ShowPrize(QCoreApplication::translate("CallerWindow", "Prize %1 of %2: %3").arg(1).arg(3).arg(ClassicPattern(WinPattern::AnyLine).Name),
                     &ClassicPattern(WinPattern::AnyLine), 5, QString());
     keep.push_back(std::move(room));
     const char* names[] = {"caller", "check-card", "export", "page-setup", "edit-words", "about-box", "font-dialog",
-                           "prizes", "patterns", "room-display"};
+                           "prizes", "patterns", "card-design", "room-display"};
     std::vector<ShownWindow> windows{{"main-window", &main}};
     for (size_t i = 0; i < keep.size(); ++i)
         windows.push_back({names[i], keep[i].get()});
