@@ -57,8 +57,10 @@ void CardLook::ForHeading()
 {
     if (!Look)
         return;
-    On.SetInk(Look->Design.BandInk());
-    On.SetPaper(Look->Design.BandGround());
+    // A colour not chosen leaves the surface's own ground (the sample card's is the window's).
+    const CardDesign& d = Look->Design;
+    On.SetInk(d.BandInk());
+    On.SetPaper(d.Band.isValid() ? d.Band : d.Tint);
 }
 
 void CardLook::ForWords()
@@ -66,15 +68,16 @@ void CardLook::ForWords()
     if (!Look)
         return;
     On.SetInk(Look->Design.TextInk());
-    On.SetPaper(Look->Design.CellGround());
+    On.SetPaper(Look->Design.Tint);
 }
 
 void CardLook::ForFreeSpace()
 {
     if (!Look)
         return;
-    On.SetInk(Look->Design.TextInk());
-    On.SetPaper(Look->Design.FreeGround());
+    const CardDesign& d = Look->Design;
+    On.SetInk(d.TextInk());
+    On.SetPaper(d.FreeSpace.isValid() ? d.FreeSpace : d.Tint);
 }
 
 bool CardLook::DrawLogo(const QRect& cell)

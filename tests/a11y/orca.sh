@@ -158,5 +158,18 @@ heard "Your Patterns" "$at"
 at=$(mark)
 xdotool key alt+c space
 heard "notification Row 3, column 3: covered" "$at"
+# The card's design: its window, and a colour's button saying which colour it has.
+at=$(mark)
+xdotool key Escape
+heard "Plumwick\." "$at"
+sleep 0.3
+at=$(mark)
+xdotool key alt+o d
+heard "Card Design" "$at"
+heard "Title above the card" "$at"
+at=$(mark)
+xdotool key Tab Tab
+heard "Grid Lines push button" "$at"
+heard "as on a plain card" "$at"
 grep -a "SPEECH OUTPUT" "$log" | grep -aE "notification" | sed 's/^.*SPEECH OUTPUT: /orca said: /'
 echo "orca: passed"

@@ -10,6 +10,7 @@
 #include "output/CardFilePrinter.h"
 #include "output/CardPrinting.h"
 #include "platform/Printers.h"
+#include "platform/ui/Panel.h"
 #include "support/MainWindowFixture.h"
 
 #include <QCheckBox>
@@ -29,14 +30,14 @@ QPushButton* ColourButton(CardDesignDialog* dialog, QColor CardDesign::*colour)
     return nullptr;
 }
 
-// The free space's centre on the main window's sample card.
-QColor FreeSpaceCentre(TFrmMain& main)
+// A point of the free space on the main window's sample card (0.5, 0.5: its centre).
+QColor FreeSpaceAt(TFrmMain& main, double x, double y)
 {
     const QImage shown = main.PB->grab().toImage();
     const SampleGrid g = SampleCardGrid(main.Options(), main.PB->width(), main.PB->height(), 1,
                                         int(!main.Look.Design.Title.isEmpty()) + int(!main.Look.Design.Footer.isEmpty()),
                                         !main.Look.Design.Title.isEmpty());
-    return shown.pixelColor(g.ColW * 5 / 2, g.Top + g.RowH * 7 / 2);
+    return shown.pixelColor(int(g.ColW * (2 + x)), g.Top + int(g.RowH * (3 + y)));
 }
 
 } // namespace
@@ -51,7 +52,7 @@ TEST_F(MainWindowTest, TheHostDesignsACardThatTravelsWithItsList)
     QDir().mkpath(Home.Folder.Path("lists/art"));
     ASSERT_TRUE(red.save(Home.Folder.Path("lists/art/logo.png")));
     Home.Folder.Write("lists/art/broken.png", "\x89PNG\r\n\x1a\nnot really");
-    EXPECT_EQ(FreeSpaceCentre(main), QColor(Qt::white));
+    EXPECT_EQ(FreeSpaceAt(main, 0.1, 0.1), QColor(PanelGrey, PanelGrey, PanelGrey));
 
     WhenOpen<CardDesignDialog>([&](CardDesignDialog* dialog) {
         QTest::keyClicks(dialog->EdtTitle, "Spring Fair");
@@ -84,7 +85,7 @@ TEST_F(MainWindowTest, TheHostDesignsACardThatTravelsWithItsList)
     main.MnuCardDesign->trigger();
     EXPECT_EQ(main.Look.Design.Title, "Spring Fair");
     EXPECT_TRUE(main.ListModified);
-    EXPECT_EQ(FreeSpaceCentre(main), QColor("#d04020")); // the sample card shows the logo
+    EXPECT_EQ(FreeSpaceAt(main, 0.5, 0.5), QColor("#d04020")); // the sample card shows the logo
     EXPECT_TRUE(Settings().contains("[Card Design]\r\nTitle=Spring Fair\r\n")) << Settings().toStdString();
 
     // Saved beside the list, read back with it; a new list takes the default.
