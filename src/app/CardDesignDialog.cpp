@@ -43,11 +43,13 @@ QIcon Swatch(const QColor& colour)
 
 } // namespace
 
-CardDesignDialog::CardDesignDialog(QWidget* owner, Prompts& asks, const CardDesign& design, SamplePainter paint)
+CardDesignDialog::CardDesignDialog(QWidget* owner, Prompts& asks, const CardDesign& design, SamplePainter paint,
+                                   std::shared_ptr<const PictureShelf> pictures)
     : QDialog(owner), Asks(asks), Paint(std::move(paint))
 {
     setWindowTitle(tr("Card Design"));
     Chosen = ReadLook(design, &LogoProblem);
+    Chosen.Pictures = std::move(pictures);
 
     EdtTitle = new QLineEdit(design.Title, this);
     EdtTitle->setMaxLength(200);

@@ -24,7 +24,9 @@ class CardDesignDialog final : public QDialog {
 public:
     // Draws the sample card at a size with a look (the main window's words and font).
     using SamplePainter = std::function<void(Surface&, int width, int height, const DesignedLook&)>;
-    CardDesignDialog(QWidget* owner, Prompts& asks, const CardDesign& design, SamplePainter paint);
+    // `pictures`: the list's, for its sample card.
+    CardDesignDialog(QWidget* owner, Prompts& asks, const CardDesign& design, SamplePainter paint,
+                     std::shared_ptr<const PictureShelf> pictures = nullptr);
 
     const DesignedLook& Look() const { return Chosen; }
 

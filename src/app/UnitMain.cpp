@@ -87,6 +87,8 @@ void TFrmMain::ConnectHandlers()
     on(MnuFileExit, &QAction::triggered, &TFrmMain::MnuFileExitClick);
     on(MnuFont, &QAction::triggered, &TFrmMain::MnuFontClick);
     on(MnuCardDesign, &QAction::triggered, &TFrmMain::MnuCardDesignClick);
+    on(MnuOpenPictureFolder, &QAction::triggered, &TFrmMain::MnuOpenPictureFolderClick);
+    on(MnuAddPicture, &QAction::triggered, &TFrmMain::MnuAddPictureClick);
     on(MnuNumberCards, &QAction::triggered, &TFrmMain::MnuNumberCardsClick);
     on(MnuSameTextSize, &QAction::triggered, &TFrmMain::MnuSameTextSizeClick);
     on(MnuTickets, &QAction::triggered, &TFrmMain::MnuTicketsClick);

@@ -79,6 +79,9 @@ public:
     // The list's design, with its logo read: kept beside the list file, the settings'
     // default for a new list.
     DesignedLook Look;
+    // The folder a picture entry's relative name starts from: the list file's, or the folder of
+    // pictures opened (empty: a new list, whose pictures are named whole).
+    QString PictureBase;
 
     // The band the title bar took inside the window on the other system, and a top
     // position of the form moved up by it.
@@ -97,6 +100,8 @@ public:
     QAction* MnuFileSave = nullptr;
     QAction* MnuFileSaveAs = nullptr;
     QAction* MnuFileEditWords = nullptr;
+    QAction* MnuOpenPictureFolder = nullptr;
+    QAction* MnuAddPicture = nullptr;
     QAction* MnuFilePageSetup = nullptr;
     QAction* MnuFileExport = nullptr;
     QAction* MnuFilePrint = nullptr;
@@ -245,6 +250,12 @@ public:
     void LoadSampleList(const QString& path);
     void MnuFontClick();
     void MnuCardDesignClick();
+    void MnuOpenPictureFolderClick();
+    void MnuAddPictureClick();
+    // Picture files added to the list as entries, each captioned with its file name.
+    void AddPictures(const QStringList& files);
+    // Reads the pictures of the list's picture entries not read yet; those that fail are said.
+    void LoadListPictures();
     // The design a list opened with (its own, or none), and a new list's (the default).
     void UseDesign(const CardDesign& design);
     void UseListDesign(const QString& path);

@@ -12,7 +12,7 @@ void TFrmMain::MnuCardDesignClick()
 {
     CardDesignDialog dialog(this, Env.Asks, Look.Design, [this](Surface& surface, int width, int height, const DesignedLook& look) {
         PaintCard(surface, width, height, &look);
-    });
+    }, Look.Pictures);
     if (dialog.exec() != QDialog::Accepted || dialog.Look().Design == Look.Design)
         return;
     Look = dialog.Look();
@@ -23,7 +23,9 @@ void TFrmMain::MnuCardDesignClick()
 void TFrmMain::UseDesign(const CardDesign& design)
 {
     QString problem;
+    std::shared_ptr<const PictureShelf> pictures = Look.Pictures; // the list's, not the design's
     Look = ReadLook(design, &problem);
+    Look.Pictures = std::move(pictures);
     Redraw();
     if (!problem.isEmpty())
         Env.Asks.Error(problem);

@@ -13,6 +13,7 @@
 #include "settings/DialogFolders.h"
 #include "settings/RecentLists.h"
 #include "settings/SettingsFlag.h"
+#include "words/PictureEntry.h"
 #include "words/WordListFormat.h"
 
 #include <QMenu>
@@ -37,7 +38,8 @@ FileDialogSpec OpenDialog(const QString& lastName)
 
 void TFrmMain::WriteWordList(const QString& path)
 {
-    TextFile::WriteAll(path, FormatWordList(WordList.Items()));
+    // Pictures are named from the file's folder, so that the folder travels whole.
+    TextFile::WriteAll(path, FormatWordList(Rebased(WordList.Items(), PictureBase, QFileInfo(path).absolutePath())));
     DesignFile::SaveForList(path, Look.Design);
     Announce(tr("Saved as %1").arg(QFileInfo(path).fileName()));
 }
@@ -58,6 +60,8 @@ void TFrmMain::ReadWordList(const QString& path)
     EmptyList();
     WordList.InsertMany(words);
     ClearWordBox(); // the box's list was reset, which picks its first item
+    PictureBase = QFileInfo(path).absolutePath();
+    LoadListPictures();
     ArrangeCard();
     Redraw();
     CurrentFileName = path;
@@ -117,6 +121,8 @@ void TFrmMain::EmptyList()
     WordList.Clear();
     ClearWordBox();
     CardCells.clear();
+    PictureBase.clear();
+    Look.Pictures.reset();
     Redraw();
     CurrentFileName.clear();
 }
@@ -162,6 +168,21 @@ void TFrmMain::SaveListAs(const QString& path)
 {
     SaveDlgFileName = path;
     WriteWordList(path);
+    // The list's pictures are named from its new folder from now on.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (folder != PictureBase) {
+        const QStringList rebased = Rebased(WordList.Items(), PictureBase, folder);
+        PictureBase = folder;
+        if (rebased != WordList.Items()) {
+            WordList.Clear();
+            WordList.InsertMany(rebased);
+            ClearWordBox();
+            Look.Pictures.reset();
+            LoadListPictures();
+            ArrangeCard();
+            Redraw();
+        }
+    }
     CurrentFileName = path;
     ListModified = false;
     RememberOpened(path);

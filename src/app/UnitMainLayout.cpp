@@ -62,6 +62,8 @@ void TFrmMain::BuildMenu()
     MnuFileSave = add(file, tr("&Save"), QKeySequence(QStringLiteral("Ctrl+S")));
     MnuFileSaveAs = add(file, tr("Save &As..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     MnuFileEditWords = add(file, tr("E&dit Words..."), QKeySequence(QStringLiteral("Ctrl+L")));
+    MnuOpenPictureFolder = add(file, tr("Open Picture &Folder..."), {});
+    MnuAddPicture = add(file, tr("Add P&icture..."), {});
     MnuFilePageSetup = add(file, tr("Page Set&up..."), {});
     MnuFileExport = add(file, tr("Expor&t Cards..."), {});
     MnuFilePrint = add(file, tr("&Print"), QKeySequence(QStringLiteral("Ctrl+P")));

@@ -4,6 +4,7 @@
 // on the window, many words pasted at once, Save As, the recent lists, and the whole list
 // edited as text. None of it changes what the form's own commands do.
 #include "app/UnitMain.h"
+#include "words/PictureEntry.h"
 #include "platform/MissingGlyphs.h"
 #include "app/WordsEditorDialog.h"
 #include "output/CardPrinting.h"
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -26,6 +28,24 @@
 namespace {
 
 // The first local file of a drop that is a list (.pwk) or plain text (.txt).
+// The picture files dropped, and the pictures of a folder dropped.
+QStringList DroppedPictures(const QList<QUrl>& urls)
+{
+    QStringList files;
+    for (const QUrl& url : urls) {
+        const QString path = url.toLocalFile();
+        if (path.isEmpty())
+            continue;
+        if (QFileInfo(path).isDir()) {
+            for (const QString& entry : PictureFolderEntries(path))
+                files << QDir(path).filePath(AsPicture(entry)->Path);
+        } else if (IsPictureFile(path)) {
+            files << path;
+        }
+    }
+    return files;
+}
+
 QString DroppedList(const QList<QUrl>& urls)
 {
     for (const QUrl& url : urls) {
@@ -129,6 +149,10 @@ void TFrmMain::MnuFileEditWordsClick()
 
 void TFrmMain::DropFiles(const QList<QUrl>& urls)
 {
+    if (const QStringList pictures = DroppedPictures(urls); !pictures.isEmpty()) {
+        AddPictures(pictures);
+        return;
+    }
     const QString path = DroppedList(urls);
     if (path.isEmpty())
         return;
@@ -160,7 +184,8 @@ void TFrmMain::UpdateWordCount()
 
 bool TFrmMain::AcceptsDrop(const QMimeData* data)
 {
-    return data->hasUrls() ? !DroppedList(data->urls()).isEmpty() : data->hasText();
+    return data->hasUrls() ? !DroppedList(data->urls()).isEmpty() || !DroppedPictures(data->urls()).isEmpty()
+                           : data->hasText();
 }
 
 void TFrmMain::dragEnterEvent(QDragEnterEvent* event)

@@ -2,7 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "batch/BatchMessages.h"
 #include "platform/PlatformError.h"
+#include "words/PictureEntry.h"
 #include "words/WordListFormat.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -20,6 +24,13 @@ void BatchWarn(const QString& text)
 std::optional<QStringList> ReadListOrSay(const QString& path)
 {
     try {
+        // A folder of pictures is a list of its pictures.
+        if (QFileInfo(path).isDir()) {
+            const QStringList pictures = PictureFolderEntries(path);
+            if (pictures.isEmpty())
+                throw PlatformError(QCoreApplication::translate("BatchPrint", "There are no pictures in this folder"), path);
+            return pictures;
+        }
         return ReadWordListFile(path);
     } catch (const NotAWordListError& error) {
         BatchFail(error.Text());

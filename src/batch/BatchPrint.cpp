@@ -40,13 +40,23 @@
 
 namespace {
 
-// The list's design, kept beside it; a logo that can't be read is said, and left out.
-DesignedLook ListLook(const QString& listFile)
+// The list's design, kept beside it, and the pictures of its entries (named from the list's
+// folder, or from the folder of pictures given as the list); a logo or picture that can't be
+// read is said, and left out.
+DesignedLook ListLook(const QString& listFile, const QStringList& words)
 {
+    const bool folder = QFileInfo(listFile).isDir();
     QString problem;
-    DesignedLook look = ReadLook(DesignFile::ForList(listFile), &problem);
+    DesignedLook look = ReadLook(folder ? CardDesign() : DesignFile::ForList(listFile), &problem);
     if (!problem.isEmpty())
         BatchWarn(problem);
+    auto shelf = std::make_shared<PictureShelf>();
+    QStringList problems;
+    shelf->Load(words, folder ? listFile : QFileInfo(listFile).absolutePath(), &problems);
+    for (const QString& p : problems)
+        BatchWarn(p);
+    if (!shelf->IsEmpty())
+        look.Pictures = std::move(shelf);
     return look;
 }
 
@@ -101,7 +111,7 @@ int RunExport(const BatchOptions& options, const CardOptions& card, const QStrin
 {
     ExportJob job = BatchExportJob(options, fontName, fontSize);
     job.Card.Options = card;
-    job.Card.Look = ListLook(options.ListFile);
+    job.Card.Look = ListLook(options.ListFile, words);
     job.Card.Cards = options.Cards;
     job.Card.FirstCard = first;
     job.Card.GameCode = game ? game->Code().Text() : QString();
@@ -291,7 +301,7 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
                                   game ? QStringLiteral("Game ") + game->Code().Text() : QString())
                        ? 0
                        : 1;
-        const DesignedLook look = ListLook(options.ListFile);
+        const DesignedLook look = ListLook(options.ListFile, words.Items());
         if (game) {
             CardJob job;
             job.Options = card;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/CardLook.h"
+#include "output/CellText.h"
 #include "platform/PlatformError.h"
 #include "platform/Surface.h"
+#include "words/PictureEntry.h"
 
 #include <QCoreApplication>
 
@@ -22,7 +24,7 @@ DesignedLook ReadLook(const CardDesign& design, QString* problem)
 }
 
 CardLook::CardLook(Surface& surface, const DesignedLook* look)
-    : On(surface), Look(look && !look->IsPlain() ? look : nullptr)
+    : On(surface), Look(look && !look->IsPlain() ? look : nullptr), Shelf(look ? look->Pictures.get() : nullptr)
 {
 }
 
@@ -95,4 +97,38 @@ void CardLook::ForLines()
         return;
     On.SetInk(Look->Design.TextInk());
     On.SetPaper(QColor());
+}
+
+std::optional<CardLook::Caption> CardLook::DrawPictureCell(const QRect& cell, const QString& entry)
+{
+    const std::optional<PictureEntry> picture = AsPicture(entry);
+    if (!picture)
+        return std::nullopt;
+    const Picture* shown = Shelf ? Shelf->Find(picture->Path) : nullptr;
+    if (!shown)
+        return Caption{cell, EntryCaption(entry)};
+    // A caption takes the lower quarter where the cell is tall enough for a line of it.
+    const bool captioned = !picture->Caption.isEmpty() && cell.height() >= 48;
+    const int captionHeight = captioned ? cell.height() / 4 : 0;
+    const int inset = std::max(1, cell.width() / 16);
+    On.DrawPicture(QRect(cell.x() + inset, cell.y() + inset, cell.width() - 2 * inset,
+                         cell.height() - captionHeight - (captioned ? inset : 2 * inset)),
+                   *shown);
+    if (!captioned)
+        return Caption{};
+    return Caption{QRect(cell.x(), cell.bottom() + 1 - captionHeight, cell.width(), captionHeight), picture->Caption};
+}
+
+void CardLook::DrawCaption(Surface& surface, const Caption& caption, CellFitCache* cache, bool wordWrap, int margin)
+{
+    const QRect& b = caption.Box;
+    if (caption.Text.isEmpty() || b.isEmpty())
+        return;
+    const int before = surface.FontSize();
+    ShrunkSize(surface, b.height(), [&] { return surface.TextHeight(caption.Text); });
+    if (cache)
+        cache->Draw(surface, b.x(), b.y(), b.width(), b.height(), caption.Text, wordWrap, margin);
+    else
+        FitCellText(surface, b.x(), b.y(), b.width(), b.height(), caption.Text, wordWrap, margin);
+    surface.SetFontSize(before);
 }

@@ -2,16 +2,23 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "card/CardDesign.h"
+#include "output/PictureShelf.h"
 #include "platform/Picture.h"
 
 #include <QRect>
 
+#include <memory>
+#include <optional>
+
+class CellFitCache;
 class Surface;
 
 // A design and its logo, read: what a job or the sample card draws with.
 struct DesignedLook {
     CardDesign Design;
     Picture Logo; // null where the design has none, or it could not be read
+    // The pictures of a picture list's entries (none for a list of words).
+    std::shared_ptr<const PictureShelf> Pictures;
     bool IsPlain() const { return Design.IsPlain(); }
 };
 
@@ -42,7 +49,20 @@ public:
     // The title and the footer.
     void ForLines();
 
+    // A picture entry's cell: the picture drawn fitted into the cell's upper part, and where
+    // its caption goes (the lower part; the whole cell where the picture is missing). Nothing
+    // for a word, which is drawn as ever.
+    struct Caption {
+        QRect Box;
+        QString Text;
+    };
+    std::optional<Caption> DrawPictureCell(const QRect& cell, const QString& entry);
+    // A caption fitted into its box as a word into a cell, at a size whose line is no taller
+    // than the box (so it never covers the cell's lines); the font is set back after.
+    static void DrawCaption(Surface& surface, const Caption& caption, CellFitCache* cache, bool wordWrap, int margin);
+
 private:
     Surface& On;
     const DesignedLook* Look;
+    const PictureShelf* Shelf;
 };

@@ -73,6 +73,12 @@ void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const 
     CardLook design(surface, look);
     // With even sizes, a word or heading letter starts fitting from its kind's size.
     auto print = [&](int left, int top, const QString& text, int startSize = 0) {
+        // A picture's caption is fitted into its own part of the cell.
+        if (const std::optional<CardLook::Caption> caption =
+                design.DrawPictureCell(QRect(left, top, z - surface.PenWidth(), z - surface.PenWidth()), text)) {
+            CardLook::DrawCaption(surface, *caption, cache, options.WordWrap, 2);
+            return;
+        }
         const int cardSize = surface.FontSize();
         if (startSize > 0)
             surface.SetFontSize(startSize);

@@ -76,6 +76,10 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
     }
     // With even sizes, a word or heading letter starts fitting from its kind's size.
     auto draw = [&](int left, int top, int width, int height, const QString& text, int startSize = 0) {
+        if (const std::optional<CardLook::Caption> caption = look.DrawPictureCell(QRect(left, top, width, height), text)) {
+            CardLook::DrawCaption(surface, *caption, cache, options.WordWrap, 1);
+            return;
+        }
         const int base = surface.FontSize();
         if (startSize > 0)
             surface.SetFontSize(startSize);

@@ -45,7 +45,7 @@ int JpegComponents(const QByteArray& bytes)
 
 } // namespace
 
-Picture ReadPicture(const QString& path)
+Picture ReadPicture(const QString& path, int maxSide)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -55,10 +55,10 @@ Picture ReadPicture(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw PlatformError(file.errorString(), path);
-    return ReadPicture(bytes, path);
+    return ReadPicture(bytes, path, maxSide);
 }
 
-Picture ReadPicture(const QByteArray& bytes, const QString& name)
+Picture ReadPicture(const QByteArray& bytes, const QString& name, int maxSide)
 {
     if (bytes.size() > MaxPictureBytes)
         throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture is larger than 64 MB")), name);
@@ -77,8 +77,13 @@ Picture ReadPicture(const QByteArray& bytes, const QString& name)
     if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
         throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture is larger than %1 x %1 pixels")).arg(MaxPictureSide), name);
     const bool svg = format == "svg" || format == "svgz";
-    if (svg && size.isValid() && !size.isEmpty())
+    bool scaled = false;
+    if (svg && size.isValid() && !size.isEmpty()) {
         reader.setScaledSize(size.scaled(SvgPictureSide, SvgPictureSide, Qt::KeepAspectRatio));
+    } else if (maxSide > 0 && size.isValid() && std::max(size.width(), size.height()) > maxSide) {
+        reader.setScaledSize(size.scaled(maxSide, maxSide, Qt::KeepAspectRatio));
+        scaled = true;
+    }
     QImage image = reader.read();
     if (image.isNull())
         throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture could not be read: %1")).arg(reader.errorString()), name);
@@ -91,7 +96,7 @@ Picture ReadPicture(const QByteArray& bytes, const QString& name)
                                                                   : QImage::Format_RGB32);
     // A JPEG turned on reading (its orientation tag) is kept decoded: its bytes stand the other way.
     const int components = format == "jpeg" || format == "jpg" ? JpegComponents(bytes) : 0;
-    if ((components == 1 || components == 3) && reader.transformation() == QImageIOHandler::TransformationNone)
+    if ((components == 1 || components == 3) && !scaled && reader.transformation() == QImageIOHandler::TransformationNone)
     {
         picture.Jpeg = bytes;
         picture.JpegComponents = components;

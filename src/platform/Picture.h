@@ -29,9 +29,14 @@ inline constexpr int SvgPictureSide = 1200;
 // Reads a picture file (PNG, JPEG, SVG, or another format the image readers know). A file
 // that is missing, unreadable, too large, not a picture, or damaged part way raises
 // PlatformError naming the file and why.
-Picture ReadPicture(const QString& path);
+// `maxSide`: a larger picture is read scaled down to it (its file's bytes then not kept), so
+// that a list of camera photos doesn't hold hundreds of megabytes; 0 reads it whole.
+Picture ReadPicture(const QString& path, int maxSide = 0);
 // The same from bytes already read; `name` names it in a message.
-Picture ReadPicture(const QByteArray& bytes, const QString& name);
+Picture ReadPicture(const QByteArray& bytes, const QString& name, int maxSide = 0);
+// The side a list's pictures are read at, at most: sharp in a cell of a card printed one to
+// a page at 600 dots an inch.
+inline constexpr int ListPictureSide = 1600;
 
 // The box a picture of `size` takes in `box`: as large as fits, its proportions kept, centred,
 // and never more than twice its own size (past that it blurs).

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "words/PictureEntry.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString Opening = QStringLiteral("[[picture:");
+const QString Closing = QStringLiteral("]]");
+
+} // namespace
+
+std::optional<PictureEntry> AsPicture(const QString& entry)
+{
+    if (!entry.startsWith(Opening))
+        return std::nullopt;
+    const qsizetype end = entry.indexOf(Closing, Opening.size());
+    if (end < 0)
+        return std::nullopt;
+    const QString path = entry.mid(Opening.size(), end - Opening.size()).trimmed();
+    if (path.isEmpty())
+        return std::nullopt;
+    return PictureEntry{path, entry.mid(end + Closing.size()).trimmed()};
+}
+
+QString PictureLine(const PictureEntry& picture)
+{
+    QString line = Opening + picture.Path + Closing;
+    if (!picture.Caption.isEmpty())
+        line += u' ' + picture.Caption;
+    return line;
+}
+
+QString EntryCaption(const QString& entry)
+{
+    const std::optional<PictureEntry> picture = AsPicture(entry);
+    if (!picture)
+        return entry;
+    return picture->Caption.isEmpty() ? QFileInfo(picture->Path).completeBaseName() : picture->Caption;
+}
+
+QString PictureFile(const PictureEntry& picture, const QString& folder)
+{
+    if (QDir::isAbsolutePath(picture.Path) || folder.isEmpty())
+        return picture.Path;
+    return QDir::cleanPath(QDir(folder).filePath(picture.Path));
+}
+
+QStringList Rebased(const QStringList& entries, const QString& from, const QString& to)
+{
+    QStringList rebased;
+    rebased.reserve(entries.size());
+    for (const QString& entry : entries) {
+        std::optional<PictureEntry> picture = AsPicture(entry);
+        if (!picture) {
+            rebased << entry;
+            continue;
+        }
+        const QString file = PictureFile(*picture, from);
+        const QString relative = QDir(to).relativeFilePath(file);
+        picture->Path = relative.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relative) ? file : relative;
+        rebased << PictureLine(*picture);
+    }
+    return rebased;
+}
+
+bool IsPictureFile(const QString& path)
+{
+    static const QStringList suffixes = {"png", "jpg", "jpeg", "svg", "gif", "bmp", "webp"};
+    return suffixes.contains(QFileInfo(path).suffix().toLower());
+}
+
+QStringList PictureFolderEntries(const QString& folder)
+{
+    QStringList names;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Readable))
+        if (IsPictureFile(name) && !name.contains(Closing)) // "]]" would end the name in the line
+            names << name;
+    QCollator order;
+    order.setNumericMode(true); // "2.png" before "10.png"
+    std::sort(names.begin(), names.end(), [&](const QString& a, const QString& b) { return order.compare(a, b) < 0; });
+    QStringList entries;
+    for (const QString& name : names)
+        entries << PictureLine({name, QFileInfo(name).completeBaseName()});
+    return entries;
+}
