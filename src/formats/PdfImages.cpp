@@ -36,25 +36,25 @@ int PdfDocument::ImageFor(const Picture& picture)
         // Others as rows of RGB, compressed; a transparency as a grey image of its own.
         const bool alpha = picture.Image.hasAlphaChannel();
         const QImage straight = picture.Image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-        QByteArray rgb, mask;
-        rgb.reserve(qsizetype(size.width()) * size.height() * 3);
-        if (alpha)
-            mask.reserve(qsizetype(size.width()) * size.height());
+        const qsizetype pixels = qsizetype(size.width()) * size.height();
+        QByteArray rgb(pixels * 3, Qt::Uninitialized), mask(alpha ? pixels : 0, Qt::Uninitialized);
+        char* colour = rgb.data();
+        char* opacity = mask.data();
         for (int y = 0; y < size.height(); ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(straight.constScanLine(y));
             for (int x = 0; x < size.width(); ++x) {
-                rgb += char(qRed(row[x]));
-                rgb += char(qGreen(row[x]));
-                rgb += char(qBlue(row[x]));
+                *colour++ = char(qRed(row[x]));
+                *colour++ = char(qGreen(row[x]));
+                *colour++ = char(qBlue(row[x]));
                 if (alpha)
-                    mask += char(qAlpha(row[x]));
+                    *opacity++ = char(qAlpha(row[x]));
             }
         }
-        image.Stream = Deflate(rgb.constData(), size_t(rgb.size()), 6);
+        image.Stream = Deflate(rgb.constData(), size_t(rgb.size()), 1);
         image.Dictionary = ImageDictionary(size, "DeviceRGB", "FlateDecode", image.Stream.size());
         if (alpha) {
             const int maskId = NewObject();
-            const QByteArray packed = Deflate(mask.constData(), size_t(mask.size()), 6);
+            const QByteArray packed = Deflate(mask.constData(), size_t(mask.size()), 1);
             ImageObjects.push_back({maskId, ImageDictionary(size, "DeviceGray", "FlateDecode", packed.size()) + " >>",
                                     packed, false});
             image.Dictionary += " /SMask " + QByteArray::number(maskId) + " 0 R";

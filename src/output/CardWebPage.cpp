@@ -184,7 +184,9 @@ QString PictureDataUrl(const Picture& picture, int side)
     lastSide = side;
     if (!picture.Jpeg.isEmpty() && picture.Jpeg.size() < 512 * 1024)
         return last = QStringLiteral("data:image/jpeg;base64,") + QString::fromLatin1(picture.Jpeg.toBase64());
-    QImage image = picture.Image;
+    QImage image = picture.Svg.isEmpty()
+                       ? picture.Image
+                       : RenderedAt(picture, picture.Nominal().scaled(side, side, Qt::KeepAspectRatio)).Image;
     if (image.width() > side || image.height() > side)
         image = image.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     QByteArray png;

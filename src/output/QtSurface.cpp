@@ -295,10 +295,25 @@ void QtSurface::FillBox(const QRect& box, const QColor& colour)
 
 void QtSurface::DrawPicture(const QRect& box, const Picture& picture)
 {
-    const QRect fitted = FittedPicture(picture.Image.size(), box);
+    const QRect fitted = FittedPicture(picture.Nominal(), box);
     if (!Target || fitted.isEmpty())
         return;
-    Flush();
-    Target->DrawPicture(fitted, picture);
+    const Picture* shown = &picture;
+    if (!picture.Svg.isEmpty()) {
+        auto it = std::find_if(SvgRasters.begin(), SvgRasters.end(),
+                               [&](const Rendered& r) { return r.Key == picture.Key && r.Size == fitted.size(); });
+        if (it == SvgRasters.end()) {
+            if (SvgRasters.size() >= 256)
+                SvgRasters.clear();
+            SvgRasters.push_back({picture.Key, fitted.size(), std::make_shared<Picture>(RenderedAt(picture, fitted.size()))});
+            it = SvgRasters.end() - 1;
+        }
+        shown = it->Drawn.get();
+    }
+    // Text still pending goes first only where the picture would cover it: a card's pictures
+    // lie clear of the other cells' words, which then go out together.
+    if (Drawn.Touches(fitted))
+        Flush();
+    Target->DrawPicture(fitted, *shown);
     Drawn.Add(fitted);
 }

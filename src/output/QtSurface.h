@@ -115,6 +115,13 @@ private:
     std::vector<std::vector<SurfaceTarget::PlacedRun>> Pending; // by face
     quint64 RunsShaped = 0;
     bool AnyPending = false;
+    // SVG pictures drawn at the sizes met (a job draws each at one or two).
+    struct Rendered {
+        quint64 Key;
+        QSize Size;
+        std::shared_ptr<const Picture> Drawn;
+    };
+    std::vector<Rendered> SvgRasters;
     // What has been drawn since the area was last cleared. A text's opaque box only
     // changes pixels where it covers something; elsewhere the area is background already.
     DrawnBoxes Drawn;

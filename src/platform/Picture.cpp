@@ -43,6 +43,12 @@ int JpegComponents(const QByteArray& bytes)
     return 0;
 }
 
+quint64 NewKey()
+{
+    static std::atomic<quint64> keys{0};
+    return ++keys;
+}
+
 } // namespace
 
 Picture ReadPicture(const QString& path, int maxSide)
@@ -79,7 +85,7 @@ Picture ReadPicture(const QByteArray& bytes, const QString& name, int maxSide)
     const bool svg = format == "svg" || format == "svgz";
     bool scaled = false;
     if (svg && size.isValid() && !size.isEmpty()) {
-        reader.setScaledSize(size.scaled(SvgPictureSide, SvgPictureSide, Qt::KeepAspectRatio));
+        reader.setScaledSize(size.scaled(SvgPreviewSide, SvgPreviewSide, Qt::KeepAspectRatio));
     } else if (maxSide > 0 && size.isValid() && std::max(size.width(), size.height()) > maxSide) {
         reader.setScaledSize(size.scaled(maxSide, maxSide, Qt::KeepAspectRatio));
         scaled = true;
@@ -89,9 +95,10 @@ Picture ReadPicture(const QByteArray& bytes, const QString& name, int maxSide)
         throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture could not be read: %1")).arg(reader.errorString()), name);
     if (image.width() > MaxPictureSide || image.height() > MaxPictureSide)
         throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture is larger than %1 x %1 pixels")).arg(MaxPictureSide), name);
-    static std::atomic<quint64> keys{0};
     Picture picture;
-    picture.Key = ++keys;
+    picture.Key = NewKey();
+    if (svg)
+        picture.Svg = bytes;
     picture.Image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                                   : QImage::Format_RGB32);
     // A JPEG turned on reading (its orientation tag) is kept decoded: its bytes stand the other way.
@@ -114,4 +121,22 @@ QRect FittedPicture(QSize size, const QRect& box)
     fitted = fitted.expandedTo(QSize(1, 1));
     return QRect(box.x() + (box.width() - fitted.width()) / 2, box.y() + (box.height() - fitted.height()) / 2,
                  fitted.width(), fitted.height());
+}
+
+Picture RenderedAt(const Picture& picture, QSize size)
+{
+    if (picture.Svg.isEmpty() || size.isEmpty())
+        return picture;
+    QByteArray copy = picture.Svg;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "svg");
+    reader.setScaledSize(size.boundedTo(QSize(SvgPictureSide, SvgPictureSide)));
+    const QImage image = reader.read();
+    if (image.isNull())
+        return picture; // read once already: drawn from what was read then
+    Picture rendered;
+    rendered.Key = NewKey();
+    rendered.Image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return rendered;
 }

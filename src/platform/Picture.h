@@ -5,6 +5,15 @@
 #include <QImage>
 #include <QString>
 
+// The largest picture file read, and the largest side in pixels: past them a picture is refused.
+// (SvgPictureSide, below: the longest side an SVG may be drawn at.)
+inline constexpr qint64 MaxPictureBytes = 64LL * 1024 * 1024;
+inline constexpr int MaxPictureSide = 10000;
+// The longer side an SVG may be drawn at, and the side it is first drawn at (its shape; every
+// use draws it afresh at its own size).
+inline constexpr int SvgPictureSide = 2400;
+inline constexpr int SvgPreviewSide = 128;
+
 // A picture as the drawing surfaces take it (a logo in the free space, a picture on a card):
 // decoded once, with what a document can keep of its file as it is.
 struct Picture {
@@ -17,14 +26,17 @@ struct Picture {
     // A JPEG file's own bytes (one or three components), which a PDF keeps as they are.
     QByteArray Jpeg;
     int JpegComponents = 0;
+    // An SVG's own text: drawn afresh at the size each target shows it at (RenderedAt), so it is
+    // sharp on any printer and costs no more than that size.
+    QByteArray Svg;
     bool IsNull() const { return Image.isNull(); }
+    // The size fitting goes by: an SVG's is as large as any card needs.
+    QSize Nominal() const
+    {
+        return Svg.isEmpty() ? Image.size() : Image.size().scaled(SvgPictureSide, SvgPictureSide, Qt::KeepAspectRatio);
+    }
 };
 
-// The largest picture file read, and the largest side in pixels: past them a picture is refused.
-inline constexpr qint64 MaxPictureBytes = 64LL * 1024 * 1024;
-inline constexpr int MaxPictureSide = 10000;
-// The longer side an SVG is drawn at.
-inline constexpr int SvgPictureSide = 1200;
 
 // Reads a picture file (PNG, JPEG, SVG, or another format the image readers know). A file
 // that is missing, unreadable, too large, not a picture, or damaged part way raises
@@ -37,6 +49,10 @@ Picture ReadPicture(const QByteArray& bytes, const QString& name, int maxSide = 
 // The side a list's pictures are read at, at most: sharp in a cell of a card printed one to
 // a page at 600 dots an inch.
 inline constexpr int ListPictureSide = 1600;
+
+// An SVG picture drawn at `size` (a picture of its own, with a key of its own); any other
+// picture as it is.
+Picture RenderedAt(const Picture& picture, QSize size);
 
 // The box a picture of `size` takes in `box`: as large as fits, its proportions kept, centred,
 // and never more than twice its own size (past that it blurs).

@@ -44,9 +44,15 @@ TEST(Pictures, ReadCheckedAndFitted)
     EXPECT_EQ(fromJpeg.Jpeg, jpeg);
     EXPECT_EQ(fromJpeg.JpegComponents, 3);
     EXPECT_NE(fromJpeg.Key, fromPng.Key);
-    const Picture fromSvg = ReadPicture(svg, "bar.svg"); // drawn large enough for paper
-    EXPECT_EQ(fromSvg.Image.size(), QSize(SvgPictureSide / 2, SvgPictureSide));
-    EXPECT_EQ(fromSvg.Image.pixelColor(100, 100), QColor("#00ff00"));
+    // An SVG is drawn small for the screen, and afresh at the size it is shown at on paper.
+    const Picture fromSvg = ReadPicture(svg, "bar.svg");
+    EXPECT_EQ(fromSvg.Image.size(), QSize(SvgPreviewSide / 2, SvgPreviewSide));
+    EXPECT_EQ(fromSvg.Nominal(), QSize(SvgPictureSide / 2, SvgPictureSide));
+    const Picture onPaper = RenderedAt(fromSvg, QSize(700, 1400));
+    EXPECT_EQ(onPaper.Image.size(), QSize(700, 1400));
+    EXPECT_EQ(onPaper.Image.pixelColor(350, 700), QColor("#00ff00"));
+    EXPECT_NE(onPaper.Key, fromSvg.Key);
+    EXPECT_EQ(RenderedAt(fromPng, QSize(10, 10)).Key, fromPng.Key); // anything else as it is
 
     // What can't be used: each named, with why.
     QImage wide(MaxPictureSide + 1, 1, QImage::Format_Mono);
