@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/CallerBoard.h"
+#include "words/PictureEntry.h"
 #include "app/GridAccessible.h"
 #include "app/SampleCardAccessible.h"
 #include "card/CardArrangement.h"
@@ -85,7 +86,7 @@ QString CallerBoard::CellText(int row, int column) const
     const int i = WordAt(row, column);
     if (i < 0)
         return {};
-    QString word = Draw->Words()[i];
+    QString word = EntryCaption(Draw->Words()[i]);
     if (Flashboard() && row < Letters.size() && !Letters[row].trimmed().isEmpty())
         word = Letters[row] + u' ' + word;
     return word + (Draw->IsCalled(i) ? QCoreApplication::translate("CallerBoard", ", called") : QCoreApplication::translate("CallerBoard", ", not called"));
@@ -129,7 +130,7 @@ void CallerBoard::paintEvent(QPaintEvent*)
             const int i = WordAt(r, c);
             if (!letter && i < 0)
                 continue;
-            const QString text = letter ? (r < Letters.size() ? Letters[r] : QString()) : Draw->Words()[i];
+            const QString text = letter ? (r < Letters.size() ? Letters[r] : QString()) : EntryCaption(Draw->Words()[i]);
             const bool called = !letter && Draw->IsCalled(i);
             const bool last = !letter && i == latest;
             const QRectF box(c * w + 1, r * h + 1, w - 2, h - 2);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/CallerWindow.h"
+#include "app/PictureView.h"
+#include "words/PictureEntry.h"
 #include "platform/ui/Announcer.h"
 #include "app/CallerBoard.h"
 #include "app/RoomDisplay.h"
@@ -52,6 +54,8 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     LblCall->setWordWrap(true);
     LblCall->setMinimumHeight(120);
     LblCall->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    CallPicture = new PictureView(this);
+    CallPicture->hide();
     // In the selection's colours, which every theme makes stand out from the window.
     LblClaim = new QLabel(this);
     LblClaim->setAlignment(Qt::AlignCenter);
@@ -132,6 +136,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     layout->addLayout(top);
     layout->addWidget(LblClaim);
     layout->addLayout(prizes);
+    layout->addWidget(CallPicture, 3);
     layout->addWidget(LblCall, 3);
     layout->addWidget(Board, 2);
     layout->addLayout(status);
@@ -228,6 +233,8 @@ void CallerWindow::Play(const GameSource& source)
     ChkAutoCall->setChecked(false);
     Playing = source;
     Calls = std::make_unique<CallerDraw>(source.Words);
+    CallPictures = PictureShelf();
+    CallPictures.Load(source.Words, source.PictureFolder); // one that can't be read shows its caption
     Letters.clear();
     ColumnGame = !source.Tickets && PlanArrangement(source.Words).ColumnRule;
     if (ColumnGame && source.Options.Heading)
@@ -355,7 +362,7 @@ void CallerWindow::Save()
 
 QString CallerWindow::CallText(int index) const
 {
-    const QString word = Calls->Words()[index];
+    const QString word = EntryCaption(Calls->Words()[index]);
     if (Letters.isEmpty())
         return word;
     const int group = (word.toInt() - 1) / 15;
@@ -388,6 +395,7 @@ void CallerWindow::ShowState()
     BtnUndo->setEnabled(any);
     BtnNewGame->setEnabled(any);
     BtnCheck->setEnabled(!Playing.Code.isEmpty());
+    ShowCallPicture();
     FitTexts();
     static_cast<CallerBoard*>(Board)->Show(Calls.get(), Letters, Playing.Tickets);
     // The 90-ball board has nine rows to the 75-ball board's five: it takes the height its

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "output/PictureShelf.h"
 #include "game/AutoCall.h"
 #include "game/CallerDraw.h"
 #include "game/GameLog.h"
@@ -19,6 +20,7 @@ class RoomDisplay;
 class QCheckBox;
 class QKeyEvent;
 class QComboBox;
+class PictureView;
 class QLabel;
 class QBoxLayout;
 class QPushButton;
@@ -57,6 +59,7 @@ public:
 
     QComboBox* CboGame = nullptr;
     QLabel* LblCall = nullptr;
+    PictureView* CallPicture = nullptr; // a picture call's picture, large, above its caption
     QLabel* LblClaim = nullptr; // a phone's claim, large, until the host confirms or clears it
     QWidget* Board = nullptr;
     QBoxLayout* CallAndBoard = nullptr; // the call over the board, sharing the height
@@ -119,6 +122,7 @@ private:
     void ShowState();
     void FitTexts();
     void FitCall();
+    void ShowCallPicture();
     // The caller's keys, wherever the focus is in it; true when the key was one of them.
     bool HandleKey(QObject* from, const QKeyEvent& key);
     QString CallText(int index) const;
@@ -166,6 +170,7 @@ private:
     std::function<GameSource()> CurrentList;
     std::function<std::uint64_t()> Random;
     GameSource Playing;
+    PictureShelf CallPictures; // the pictures of a picture list's calls
     std::unique_ptr<CallerDraw> Calls;
     QStringList Letters; // the heading's letters where the list is the numbers 1 to 75
     bool ColumnGame = false; // the numbers 1 to 75 in their columns

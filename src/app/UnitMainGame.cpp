@@ -57,6 +57,7 @@ GameSource TFrmMain::CurrentGameSource() const
         return source;
     }
     GameSource source = GameHistory::ListSource(WordList.Items(), Options());
+    source.PictureFolder = PictureBase;
     if (const auto game = LatestGameOf(WordList.Items(), Options())) {
         source.Title = tr("Game %1 (the current list)").arg(game->Code);
         source.Key = source.Code = game->Code;

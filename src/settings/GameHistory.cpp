@@ -417,7 +417,8 @@ GameSource LoadGame(const GameRecord& game)
     WordList words;
     words.InsertMany(ReadWordListFile(game.ListFile));
     return {QCoreApplication::translate("GameHistory", "Game %1 (%2)").arg(game.Code, QFileInfo(game.ListFile).completeBaseName()), game.Code,
-            game.Code, words.Items(), game.Options, game.Cards, false, game.ListFile};
+            game.Code, words.Items(), game.Options, game.Cards, false, game.ListFile,
+            QFileInfo(game.ListFile).absolutePath()};
 }
 
 GameSource ListSource(const QStringList& words, const CardOptions& options)

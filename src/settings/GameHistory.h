@@ -39,6 +39,7 @@ struct GameSource {
     int Cards = 0; // when it was chosen: the ledger below has the count of the moment
     bool Tickets = false;
     QString ListFile = {}; // a game's list file
+    QString PictureFolder = {}; // where its picture entries are named from (its list's folder)
 };
 // Raises PlatformError when the game's list file can't be read.
 namespace GameHistory {

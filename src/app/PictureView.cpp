@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Plumwick developers
+#include "app/PictureView.h"
+
+#include <QPainter>
+
+PictureView::PictureView(QWidget* parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+}
+
+void PictureView::Show(const Picture* picture, const QString& name)
+{
+    Shown = picture ? *picture : Picture();
+    Drawn = Picture();
+    setAccessibleName(name);
+    setVisible(picture != nullptr);
+    update();
+}
+
+void PictureView::paintEvent(QPaintEvent*)
+{
+    if (Shown.IsNull())
+        return;
+    const QRect box = FittedPicture(Shown.Nominal(), rect().adjusted(4, 4, -4, -4));
+    if (box.isEmpty())
+        return;
+    const qreal scale = devicePixelRatioF();
+    const QSize pixels = box.size() * scale;
+    if (Drawn.Image.size() != pixels)
+        Drawn = RenderedAt(Shown, pixels);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(box, Drawn.Image);
+}
