@@ -176,7 +176,8 @@ void TFrmMain::MnuFilePrintListClick()
     const auto done = qScopeGuard([this] { PrintingCallList = false; });
     // Tickets call their numbers in counting order, not the list's order of text.
     RunCallListJob(Env.PrinterList, TicketsOn() ? NinetyBall::Numbers() : WordList.Items(),
-                   [&progress](int done, int total) { return progress.Step(done, total); }, CurrentGameHeading());
+                   [&progress](int done, int total) { return progress.Step(done, total); }, CurrentGameHeading(),
+                   TicketsOn() ? nullptr : Look.Pictures.get());
 }
 
 void TFrmMain::MnuFilePageSetupClick()

@@ -3,6 +3,7 @@
 // Editing the word list and the card options.
 #include "app/PaintBox.h"
 #include "app/UnitMain.h"
+#include "words/PictureEntry.h"
 #include "app/WordsEditorDialog.h"
 #include "card/CardOptions.h"
 #include "platform/Prompts.h"
@@ -51,7 +52,7 @@ void TFrmMain::BtnDeleteClick()
     }
     const QString word = WordList.Items()[SelectedWord];
     WordList.RemoveAt(SelectedWord);
-    Announce(tr("%1 deleted: %2").arg(word, WordsEditorDialog::CountText(WordList.Count())));
+    Announce(tr("%1 deleted: %2").arg(EntryCaption(word), WordsEditorDialog::CountText(WordList.Count())));
     ClearWordBox();
     ArrangeCard();
     Redraw();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/WordListModel.h"
+#include "words/PictureEntry.h"
 
 qsizetype WordListModel::Insert(const QString& word)
 {
@@ -45,7 +46,10 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= Words.Count())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return Words.Items()[index.row()];
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        // A picture by its caption: the line it is kept as is for the file.
+        const QString& entry = Words.Items()[index.row()];
+        return AsPicture(entry) ? tr("Picture: %1").arg(EntryCaption(entry)) : entry;
+    }
     return {};
 }

@@ -296,12 +296,12 @@ int RunJobs(const BatchOptions& options, CardOptions card, const WordList& words
         PreparePrinter(printers, printerIndex, fontName, fontSize);
         if (!options.ExportFolder.isEmpty())
             return RunExport(options, card, words.Items(), game ? &*game : nullptr, first, fontName, fontSize);
+        const DesignedLook look = ListLook(options.ListFile, words.Items());
         if (options.CallList)
             return RunCallListJob(printers, words.Items(), {},
-                                  game ? QStringLiteral("Game ") + game->Code().Text() : QString())
+                                  game ? QStringLiteral("Game ") + game->Code().Text() : QString(), look.Pictures.get())
                        ? 0
                        : 1;
-        const DesignedLook look = ListLook(options.ListFile, words.Items());
         if (game) {
             CardJob job;
             job.Options = card;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/PrintJob.h"
+#include "words/PictureEntry.h"
 #include "platform/Translations.h"
 #include "game/CheckCode.h"
 #include "output/CardPrinting.h"
@@ -203,7 +204,8 @@ int CallListSize(Surface& canvas, const QString& word, int columnWidth, int star
     });
 }
 
-bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress, const QString& heading)
+bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress, const QString& heading,
+                    const PictureShelf* pictures)
 {
     const DeviceCaps caps = printers.Caps();
     Surface& canvas = printers.Canvas();
@@ -215,9 +217,13 @@ bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgr
 
     // Columns are planned from the full-size heights. 75 words of 160 pixels in a column
     // of 5400 need 12000 / 5400, rounded up: 3 columns.
+    // A row's height: a line, or two for a picture beside its caption.
+    const auto rowHeight = [&](const QString& word) {
+        return canvas.TextHeight(word) * (pictures && AsPicture(word) ? 2 : 1);
+    };
     long long height = 0;
     for (const QString& word : words)
-        height += canvas.TextHeight(word);
+        height += rowHeight(word);
     long long columns = columnHeight > 0 ? height / columnHeight + (height % columnHeight != 0 ? 1 : 0) : 1;
     if (columns < 1)
         columns = 1;
@@ -235,14 +241,23 @@ bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgr
     for (int i = 0; i < total; ++i) {
         if (progress && !progress(i, total))
             return false;
-        const QString& word = words[i];
+        const QString& entry = words[i];
         if (y >= columnHeight) {
             y = 0;
             ++column;
         }
-        canvas.SetFontSize(CallListSize(canvas, word, columnWidth, remembered));
-        canvas.TextOut(mx + column * columnWidth, my + y, word);
-        y += canvas.TextHeight(word);
+        const int row = rowHeight(entry);
+        int x = mx + column * columnWidth;
+        const std::optional<PictureEntry> picture = AsPicture(entry);
+        if (picture && pictures) {
+            if (const Picture* shown = pictures->Find(picture->Path))
+                canvas.DrawPicture(QRect(x, my + y, row, row), *shown);
+            x += row + canvas.TextWidth(QStringLiteral("M"));
+        }
+        const QString word = EntryCaption(entry);
+        canvas.SetFontSize(CallListSize(canvas, word, columnWidth - (x - mx - column * columnWidth), remembered));
+        canvas.TextOut(x, my + y + (row - canvas.TextHeight(word)) / 2, word);
+        y += row;
         canvas.SetFontSize(remembered);
     }
     if (progress)

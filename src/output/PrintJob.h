@@ -62,8 +62,10 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
 // The call list: every word in list order, in columns on one page, at the card font size
 // or smaller where a word is wider than its column. Progress counts words.
 // A heading, when given, stands on its own line above the columns ("Game K7F2-9QXA").
+// A picture entry prints as its caption beside its picture, in a row twice a line's height
+// (`pictures`: the list's; without them, the caption alone).
 bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgress& progress = {},
-                    const QString& heading = {});
+                    const QString& heading = {}, const PictureShelf* pictures = nullptr);
 
 // The size a word of the call list is printed at: going down one point at a time from the
 // card size `start`, the first at which the word is no wider than the column less two "M"
