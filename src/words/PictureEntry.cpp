@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "words/PictureEntry.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 
@@ -81,9 +80,23 @@ QStringList PictureFolderEntries(const QString& folder)
     for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Readable))
         if (IsPictureFile(name) && !name.contains(Closing)) // "]]" would end the name in the line
             names << name;
-    QCollator order;
-    order.setNumericMode(true); // "2.png" before "10.png"
-    std::sort(names.begin(), names.end(), [&](const QString& a, const QString& b) { return order.compare(a, b) < 0; });
+    // "2.png" before "10.png": runs of digits compared as numbers, the rest ignoring case.
+    const auto key = [](const QString& name) {
+        QString padded;
+        for (qsizetype i = 0; i < name.size();) {
+            if (!name[i].isDigit()) {
+                padded += name[i++].toCaseFolded();
+                continue;
+            }
+            qsizetype end = i;
+            while (end < name.size() && name[end].isDigit())
+                ++end;
+            padded += name.mid(i, end - i).rightJustified(20, u'0');
+            i = end;
+        }
+        return padded;
+    };
+    std::stable_sort(names.begin(), names.end(), [&](const QString& a, const QString& b) { return key(a) < key(b); });
     QStringList entries;
     for (const QString& name : names)
         entries << PictureLine({name, QFileInfo(name).completeBaseName()});

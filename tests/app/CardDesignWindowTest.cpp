@@ -4,7 +4,9 @@
 // sample card, is told of a colour hard to read and of a picture that can't be used; the
 // design is saved beside the list, opens with it, becomes the default for new lists, and
 // is on the exported cards.
+#include "app/CallerWindow.h"
 #include "app/CardDesignDialog.h"
+#include "app/PictureView.h"
 #include "app/PaintBox.h"
 #include "output/CardExport.h"
 #include "output/CardFilePrinter.h"
@@ -145,4 +147,61 @@ TEST(CardDesignOnFiles, AnExportedCardInItsColours)
     EXPECT_EQ(at(0.05, 2.05), QColor("#eef5fb")); // a cell's tint
     EXPECT_EQ(at(2.5, 4.5), QColor("#d04020"));   // the logo in the free space
     EXPECT_EQ(at(2.15, 4.15), QColor("#fde9c8")); // seen through its transparent corner
+}
+
+// Picture bingo in the window: a folder of pictures opened as a list, a picture added, the list
+// saved elsewhere with its pictures named from there, opened again, and the caller showing a
+// picture call by its caption.
+TEST_F(MainWindowTest, APictureListFromAFolderSavedAndOpenedAgain)
+{
+    TFrmMain& main = Open();
+    const QString art = Home.Folder.Path("lists/art");
+    QDir().mkpath(art);
+    for (int i = 0; i < 9; ++i) {
+        QImage picture(30, 30, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(i * 40, 220, 220));
+        ASSERT_TRUE(picture.save(QString("%1/p%2.png").arg(art).arg(i)));
+    }
+    main.CboCardSize->setCurrentIndex(0); // 3 x 3
+    Asks.ExpectFolder(Home.Folder.Path("empty-nowhere"), "Open a Folder of Pictures");
+    Asks.ExpectInformation("There are no pictures in " + Home.Folder.Path("empty-nowhere") +
+                           " (PNG, JPEG, SVG, GIF, BMP or WebP).");
+    main.MnuOpenPictureFolder->trigger();
+    Asks.ExpectFolder(art, "Open a Folder of Pictures");
+    main.MnuOpenPictureFolder->trigger();
+    ASSERT_EQ(main.WordList.Count(), 9);
+    EXPECT_EQ(main.WordList.Items()[0], "[[picture:p0.png]] p0");
+    EXPECT_EQ(main.WordList.data(main.WordList.index(0), Qt::DisplayRole).toString(), "Picture: p0");
+    EXPECT_TRUE(main.ListModified);
+    ASSERT_TRUE(main.Look.Pictures);
+    EXPECT_EQ(main.Look.Pictures->Count(), 9);
+
+    // A picture from elsewhere, added, is named whole; saved beside the folder, the list names
+    // every picture from its own folder.
+    QImage extra(20, 20, QImage::Format_RGB32);
+    extra.fill(Qt::blue);
+    ASSERT_TRUE(extra.save(Home.Folder.Path("blue sky.png")));
+    main.AddPictures({Home.Folder.Path("blue sky.png"), Home.Folder.Path("notes.txt")});
+    EXPECT_EQ(main.WordList.Count(), 10);
+    Asks.ExpectSave(Home.Folder.Path("lists/Pictures.pwk"));
+    main.MnuFileSaveClick();
+    const QByteArray saved = Home.Folder.Read("lists/Pictures.pwk");
+    EXPECT_TRUE(saved.startsWith("[[picture:" + Home.Folder.Path("blue sky.png").toUtf8() + "]] blue sky\r\n[[picture:art/p0.png]] p0\r\n"))
+        << saved.toStdString();
+    EXPECT_EQ(main.WordList.Items()[1], "[[picture:art/p0.png]] p0"); // the list is the file's now
+    EXPECT_EQ(main.Look.Pictures->Count(), 10);
+
+    // Opened again, from a folder moved whole.
+    ASSERT_TRUE(QDir().rename(Home.Folder.Path("lists"), Home.Folder.Path("moved")));
+    main.ReplaceList(Home.Folder.Path("moved/Pictures.pwk"), false);
+    ASSERT_TRUE(main.Look.Pictures);
+    EXPECT_EQ(main.Look.Pictures->Count(), 10);
+
+    // The caller calls a picture by its caption.
+    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 5; });
+    caller.Play(main.CurrentGameSource());
+    caller.BtnNext->click();
+    EXPECT_FALSE(caller.LblCall->text().contains("[[picture:"));
+    EXPECT_TRUE(caller.LblCall->text().startsWith("p") || caller.LblCall->text() == "blue sky") << caller.LblCall->text().toStdString();
+    EXPECT_FALSE(caller.CallPicture->isHidden());
 }

@@ -6,6 +6,7 @@
 #include "support/PrintProcess.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -41,4 +42,44 @@ TEST(DesignBatch, TheListsDesignOnEveryCardAndItsLogoWrittenOnce)
     EXPECT_TRUE(run.Err.contains("The logo could not be used, and the cards have none:")) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.contains("logo.jpg"));
     EXPECT_EQ(folder.Read("e.pdf").count("/Subtype /Image"), 0);
+}
+
+// A folder of pictures, or a list of them, prints as picture cards; a picture that can't be
+// read is named and its cells show its caption.
+TEST(DesignBatch, PictureCardsFromAListOrAFolder)
+{
+    TempFolder folder;
+    QDir().mkpath(folder.Path("art"));
+    QByteArray list;
+    for (int i = 0; i < 9; ++i) {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(QColor::fromHsv(i * 40, 200, 200));
+        ASSERT_TRUE(picture.save(folder.Path(QString("art/p%1.png").arg(i))));
+        list += QString("[[picture:art/p%1.png]] Thing %1\r\n").arg(i).toUtf8();
+    }
+    folder.Write("things.pwk", list);
+    PrintRun run = RunPlumwickPrint(folder, {"--size", "3", "--seed", "4", "--cards", "6", "--per-page", "2", "-o", "t.pdf", "things.pwk"});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QByteArray pdf = folder.Read("t.pdf");
+    EXPECT_EQ(pdf.count("/Subtype /Image"), 9); // each picture once, whatever the cards
+    QProcess text;
+    text.start("pdftotext", {folder.Path("t.pdf"), "-"});
+    text.waitForFinished(30000);
+    const QString shown = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(shown.simplified().contains("Thing 3"));
+    EXPECT_FALSE(shown.contains("[[picture:"));
+
+    run = RunPlumwickPrint(folder, {"--size", "3", "--seed", "4", "--cards", "2", "-o", "f.pdf", "art"});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    EXPECT_EQ(folder.Read("f.pdf").count("/Subtype /Image"), 9); // two cards show all nine
+
+    folder.Write("art/p0.png", "damaged");
+    run = RunPlumwickPrint(folder, {"--size", "3", "--seed", "4", "--cards", "2", "--call-list", "-o", "c.pdf", "things.pwk"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_TRUE(run.Err.contains("p0.png")) << run.Err.toStdString();
+    EXPECT_EQ(folder.Read("c.pdf").count("/Subtype /Image"), 8);
+    QDir().mkpath(folder.Path("empty"));
+    run = RunPlumwickPrint(folder, {"--size", "3", "-o", "e.pdf", "empty"});
+    EXPECT_NE(run.Status, 0);
+    EXPECT_TRUE(run.Err.contains("There are no pictures in this folder")) << run.Err.toStdString();
 }
