@@ -285,6 +285,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>no printer named &apos;%1&apos;</source>
         <translation>kein Drucker namens „%1“</translation>
     </message>
+    <message>
+        <source>There are no pictures in this folder</source>
+        <translation>In diesem Ordner sind keine Bilder</translation>
+    </message>
 </context>
 <context>
     <name>BatchTickets</name>
@@ -2606,6 +2610,36 @@ siehe plumwick-print --help.
         <source>Card &amp;Design...</source>
         <translation>&amp;Kartengestaltung...</translation>
     </message>
+    <message>
+        <source>Open Picture &amp;Folder...</source>
+        <translation>Bilder&amp;ordner öffnen...</translation>
+    </message>
+    <message>
+        <source>Add P&amp;icture...</source>
+        <translation>B&amp;ild hinzufügen...</translation>
+    </message>
+    <message>
+        <source>These pictures can&apos;t be shown; their cells show their captions:
+%1</source>
+        <translation>Diese Bilder können nicht gezeigt werden; ihre Felder zeigen ihre Beschriftungen:
+%1</translation>
+    </message>
+    <message>
+        <source>Open a Folder of Pictures</source>
+        <translation>Bilderordner öffnen</translation>
+    </message>
+    <message>
+        <source>There are no pictures in %1 (PNG, JPEG, SVG, GIF, BMP or WebP).</source>
+        <translation>In %1 sind keine Bilder (PNG, JPEG, SVG, GIF, BMP oder WebP).</translation>
+    </message>
+    <message>
+        <source>Add a Picture</source>
+        <translation>Bild hinzufügen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.svg;*.gif;*.bmp;*.webp|All Files (*.*)|*.*</source>
+        <translation>Bilder (*.png *.jpg *.jpeg *.svg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.svg;*.gif;*.bmp;*.webp|Alle Dateien (*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -2809,6 +2843,13 @@ siehe plumwick-print --help.
     <message>
         <source>%1 is not a word list</source>
         <translation>%1 ist keine Wortliste</translation>
+    </message>
+</context>
+<context>
+    <name>WordListModel</name>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Bild: %1</translation>
     </message>
 </context>
 <context>

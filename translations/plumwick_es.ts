@@ -285,6 +285,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>no printer named &apos;%1&apos;</source>
         <translation>no hay ninguna impresora llamada «%1»</translation>
     </message>
+    <message>
+        <source>There are no pictures in this folder</source>
+        <translation>No hay imágenes en esta carpeta</translation>
+    </message>
 </context>
 <context>
     <name>BatchTickets</name>
@@ -2606,6 +2610,36 @@ vea plumwick-print --help.
         <source>Card &amp;Design...</source>
         <translation>&amp;Diseño del cartón...</translation>
     </message>
+    <message>
+        <source>Open Picture &amp;Folder...</source>
+        <translation>Abrir carpe&amp;ta de imágenes...</translation>
+    </message>
+    <message>
+        <source>Add P&amp;icture...</source>
+        <translation>Añadir i&amp;magen...</translation>
+    </message>
+    <message>
+        <source>These pictures can&apos;t be shown; their cells show their captions:
+%1</source>
+        <translation>Estas imágenes no se pueden mostrar; sus casillas muestran sus leyendas:
+%1</translation>
+    </message>
+    <message>
+        <source>Open a Folder of Pictures</source>
+        <translation>Abrir una carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>There are no pictures in %1 (PNG, JPEG, SVG, GIF, BMP or WebP).</source>
+        <translation>No hay imágenes en %1 (PNG, JPEG, SVG, GIF, BMP o WebP).</translation>
+    </message>
+    <message>
+        <source>Add a Picture</source>
+        <translation>Añadir una imagen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.svg;*.gif;*.bmp;*.webp|All Files (*.*)|*.*</source>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.svg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.svg;*.gif;*.bmp;*.webp|Todos los archivos (*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -2809,6 +2843,13 @@ vea plumwick-print --help.
     <message>
         <source>%1 is not a word list</source>
         <translation>%1 no es una lista de palabras</translation>
+    </message>
+</context>
+<context>
+    <name>WordListModel</name>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Imagen: %1</translation>
     </message>
 </context>
 <context>

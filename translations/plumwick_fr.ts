@@ -285,6 +285,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>no printer named &apos;%1&apos;</source>
         <translation>aucune imprimante nommée «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>There are no pictures in this folder</source>
+        <translation>Ce dossier ne contient aucune image</translation>
+    </message>
 </context>
 <context>
     <name>BatchTickets</name>
@@ -2606,6 +2610,36 @@ voir plumwick-print --help.
         <source>Card &amp;Design...</source>
         <translation>Présentation du &amp;carton...</translation>
     </message>
+    <message>
+        <source>Open Picture &amp;Folder...</source>
+        <translation>Ouvrir un &amp;dossier d&apos;images...</translation>
+    </message>
+    <message>
+        <source>Add P&amp;icture...</source>
+        <translation>Ajou&amp;ter une image...</translation>
+    </message>
+    <message>
+        <source>These pictures can&apos;t be shown; their cells show their captions:
+%1</source>
+        <translation>Ces images ne peuvent pas être affichées ; leurs cases montrent leurs légendes :
+%1</translation>
+    </message>
+    <message>
+        <source>Open a Folder of Pictures</source>
+        <translation>Ouvrir un dossier d&apos;images</translation>
+    </message>
+    <message>
+        <source>There are no pictures in %1 (PNG, JPEG, SVG, GIF, BMP or WebP).</source>
+        <translation>%1 ne contient aucune image (PNG, JPEG, SVG, GIF, BMP ou WebP).</translation>
+    </message>
+    <message>
+        <source>Add a Picture</source>
+        <translation>Ajouter une image</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.svg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.svg;*.gif;*.bmp;*.webp|All Files (*.*)|*.*</source>
+        <translation>Images (*.png *.jpg *.jpeg *.svg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.svg;*.gif;*.bmp;*.webp|Tous les fichiers (*.*)|*.*</translation>
+    </message>
 </context>
 <context>
     <name>TextFile</name>
@@ -2809,6 +2843,13 @@ voir plumwick-print --help.
     <message>
         <source>%1 is not a word list</source>
         <translation>%1 n’est pas une liste de mots</translation>
+    </message>
+</context>
+<context>
+    <name>WordListModel</name>
+    <message>
+        <source>Picture: %1</source>
+        <translation>Image : %1</translation>
     </message>
 </context>
 <context>
