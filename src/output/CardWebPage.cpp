@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/CardWebPage.h"
+#include "words/PictureEntry.h"
 #include "game/Patterns.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QCoreApplication>
 
 #include <mutex>
@@ -172,16 +174,17 @@ QString PictureDataUrl(const Picture& picture, int side)
 {
     if (picture.IsNull())
         return {};
-    // Every card of a job shows the same logo: it is encoded once (on whichever thread asks first).
+    // Every card of a job shows the same few pictures: each is encoded once (on whichever
+    // thread asks first).
     static std::mutex lock;
-    static quint64 lastKey = 0;
-    static int lastSide = 0;
-    static QString last;
+    static QHash<QPair<quint64, int>, QString> encoded;
     std::lock_guard<std::mutex> hold(lock);
-    if (picture.Key == lastKey && side == lastSide)
-        return last;
-    lastKey = picture.Key;
-    lastSide = side;
+    const QPair<quint64, int> key(picture.Key, side);
+    if (const auto known = encoded.constFind(key); known != encoded.cend())
+        return *known;
+    if (encoded.size() >= 512)
+        encoded.clear();
+    QString& last = encoded[key];
     if (!picture.Jpeg.isEmpty() && picture.Jpeg.size() < 512 * 1024)
         return last = QStringLiteral("data:image/jpeg;base64,") + QString::fromLatin1(picture.Jpeg.toBase64());
     QImage image = picture.Svg.isEmpty()
@@ -204,13 +207,22 @@ QByteArray CardWebPage(const WebCard& card)
     const int rows = view.Side + (view.Heading.isEmpty() ? 0 : 1);
     const CardDesign design = card.Look ? card.Look->Design : CardDesign();
     const QString logo = card.Look && view.FreeCell >= 0 ? PictureDataUrl(card.Look->Logo) : QString();
-    const QByteArray style = PageStyle(card.FontFamilies, view.Side, rows, card.WordWrap) + DesignStyle(design);
+    const PictureShelf* pictures = card.Look ? card.Look->Pictures.get() : nullptr;
+    // A picture entry's cell: its picture, and its caption under it.
+    const auto pictureOf = [&](const QString& entry) -> QString {
+        const std::optional<PictureEntry> picture = AsPicture(entry);
+        const Picture* shown = picture && pictures ? pictures->Find(picture->Path) : nullptr;
+        return shown ? PictureDataUrl(*shown, 256) : QString();
+    };
+    QByteArray style = PageStyle(card.FontFamilies, view.Side, rows, card.WordWrap) + DesignStyle(design);
+    if (pictures)
+        style += "\n.cell:has(> img) { flex-direction: column; }\n.cell img { display: block; max-width: 90%; max-height: 70%; margin: 0 auto; }\n";
     const QString heading = design.Title.isEmpty() ? card.Title : design.Title;
     const QString title = card.Footer.isEmpty() ? heading : heading + QStringLiteral(" \u2013 ") + card.Footer;
 
     QString html;
     html.reserve(8000 + 200 * view.Texts.size());
-    html += PageHead(title, style, scriptHash, !logo.isEmpty());
+    html += PageHead(title, style, scriptHash, !logo.isEmpty() || pictures);
     html += QStringLiteral("<body data-key=\"%1\" data-side=\"%2\" data-free=\"%3\">\n<main>\n<h1 dir=\"auto\">%4</h1>\n")
                 .arg(HtmlEscaped(card.StorageKey))
                 .arg(view.Side)
@@ -231,7 +243,9 @@ QByteArray CardWebPage(const WebCard& card)
     for (int i = 0; i < view.Texts.size(); ++i) {
         if (i % view.Side == 0)
             html += QStringLiteral("<div class=\"row\" role=\"row\">");
-        const QString word = HtmlEscaped(CellWord(view.Texts[i]));
+        const QString word = HtmlEscaped(CellWord(EntryCaption(view.Texts[i])));
+        const QString image = pictureOf(view.Texts[i]);
+        const QString shown = image.isEmpty() ? word : QStringLiteral("<img src=\"%1\" alt=\"\">%2").arg(image, word);
         const QString letter = view.Heading.value(i % view.Side);
         const QString name = letter.isEmpty() ? word : HtmlEscaped(letter) + u' ' + word;
         if (i == view.FreeCell) // marked from the start, and nothing to press
@@ -243,10 +257,10 @@ QByteArray CardWebPage(const WebCard& card)
         else
             html += QStringLiteral("<div class=\"slot\" role=\"cell\"><button type=\"button\" class=\"cell\" dir=\"auto\" "
                                    "data-i=\"%1\" data-letter=\"%2\" data-word=\"%3\" aria-label=\"%4\" "
-                                   "aria-pressed=\"false\">%3</button></div>")
+                                   "aria-pressed=\"false\">%5</button></div>")
                         .arg(i)
                         .arg(HtmlEscaped(letter), word,
-                             name.isEmpty() ? HtmlEscaped(QCoreApplication::translate("CardWebPage", "empty")) : name);
+                             name.isEmpty() ? HtmlEscaped(QCoreApplication::translate("CardWebPage", "empty")) : name, shown);
         if (i % view.Side == view.Side - 1)
             html += QStringLiteral("</div>\n");
     }

@@ -69,6 +69,15 @@ TEST(DesignBatch, PictureCardsFromAListOrAFolder)
     EXPECT_TRUE(shown.simplified().contains("Thing 3"));
     EXPECT_FALSE(shown.contains("[[picture:"));
 
+    // A web page shows each picture as a data: image, which its policy allows, and its caption.
+    QDir().mkpath(folder.Path("web"));
+    run = RunPlumwickPrint(folder, {"--size", "3", "--seed", "4", "--cards", "1", "--export", "web", "--format", "html", "things.pwk"});
+    ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
+    const QByteArray page = folder.Read("web/card-0001.html");
+    EXPECT_TRUE(page.contains("img-src data:;"));
+    EXPECT_EQ(page.count("<img src=\"data:image/png;base64,"), 8);
+    EXPECT_FALSE(page.contains("[[picture:"));
+
     run = RunPlumwickPrint(folder, {"--size", "3", "--seed", "4", "--cards", "2", "-o", "f.pdf", "art"});
     ASSERT_EQ(run.Status, 0) << run.Err.toStdString();
     EXPECT_EQ(folder.Read("f.pdf").count("/Subtype /Image"), 9); // two cards show all nine
