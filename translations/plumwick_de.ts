@@ -285,10 +285,6 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>no printer named &apos;%1&apos;</source>
         <translation>kein Drucker namens „%1“</translation>
     </message>
-    <message>
-        <source>There are no pictures in this folder</source>
-        <translation>In diesem Ordner sind keine Bilder</translation>
-    </message>
 </context>
 <context>
     <name>BatchTickets</name>

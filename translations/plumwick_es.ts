@@ -285,10 +285,6 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>no printer named &apos;%1&apos;</source>
         <translation>no hay ninguna impresora llamada «%1»</translation>
     </message>
-    <message>
-        <source>There are no pictures in this folder</source>
-        <translation>No hay imágenes en esta carpeta</translation>
-    </message>
 </context>
 <context>
     <name>BatchTickets</name>

@@ -285,10 +285,6 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>no printer named &apos;%1&apos;</source>
         <translation>aucune imprimante nommée «&#xa0;%1&#xa0;»</translation>
     </message>
-    <message>
-        <source>There are no pictures in this folder</source>
-        <translation>Ce dossier ne contient aucune image</translation>
-    </message>
 </context>
 <context>
     <name>BatchTickets</name>

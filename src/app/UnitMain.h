@@ -254,6 +254,8 @@ public:
     void MnuAddPictureClick();
     // Picture files added to the list as entries, each captioned with its file name.
     void AddPictures(const QStringList& files);
+    // Entries added to the list, their pictures read, the card arranged anew.
+    void TakeEntries(const QStringList& entries);
     // Reads the pictures of the list's picture entries not read yet; those that fail are said.
     void LoadListPictures();
     // The design a list opened with (its own, or none), and a new list's (the default).

@@ -149,13 +149,12 @@ void TFrmMain::MnuFileEditWordsClick()
 
 void TFrmMain::DropFiles(const QList<QUrl>& urls)
 {
-    if (const QStringList pictures = DroppedPictures(urls); !pictures.isEmpty()) {
-        AddPictures(pictures);
+    // A list among the files opens; otherwise the pictures dropped join the list.
+    const QString path = DroppedList(urls);
+    if (path.isEmpty()) {
+        AddPictures(DroppedPictures(urls));
         return;
     }
-    const QString path = DroppedList(urls);
-    if (path.isEmpty())
-        return;
     if (!SavePrompt())
         return;
     OpenListFile(path);

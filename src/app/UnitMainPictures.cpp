@@ -37,13 +37,8 @@ void TFrmMain::MnuOpenPictureFolderClick()
     ListModified = false;
     EmptyList();
     PictureBase = QDir::cleanPath(*folder);
-    WordList.InsertMany(entries);
-    ClearWordBox();
-    LoadListPictures();
-    ArrangeCard();
-    Redraw();
     // Not yet a list file: saving asks where, and keeps the pictures named from there.
-    ListModified = true;
+    TakeEntries(entries);
     Announce(tr("%1 opened: %2").arg(QFileInfo(*folder).fileName(), WordsEditorDialog::CountText(WordList.Count())));
 }
 
@@ -70,11 +65,16 @@ void TFrmMain::AddPictures(const QStringList& files)
         return;
     if (TicketsOn())
         MnuTickets->trigger(); // pictures are for cards
+    TakeEntries(entries);
+    Announce(tr("%1 added: %2").arg(EntryCaption(entries.constLast()), WordsEditorDialog::CountText(WordList.Count())));
+}
+
+void TFrmMain::TakeEntries(const QStringList& entries)
+{
     WordList.InsertMany(entries);
     ClearWordBox();
     LoadListPictures();
     ArrangeCard();
     Redraw();
     ListModified = true;
-    Announce(tr("%1 added: %2").arg(EntryCaption(entries.constLast()), WordsEditorDialog::CountText(WordList.Count())));
 }

@@ -5,7 +5,6 @@
 #include "words/PictureEntry.h"
 #include "words/WordListFormat.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -24,13 +23,10 @@ void BatchWarn(const QString& text)
 std::optional<QStringList> ReadListOrSay(const QString& path)
 {
     try {
-        // A folder of pictures is a list of its pictures.
-        if (QFileInfo(path).isDir()) {
-            const QStringList pictures = PictureFolderEntries(path);
-            if (pictures.isEmpty())
-                throw PlatformError(QCoreApplication::translate("BatchPrint", "There are no pictures in this folder"), path);
-            return pictures;
-        }
+        // A folder of pictures is a list of its pictures (any other folder is refused as a folder).
+        if (QFileInfo(path).isDir())
+            if (const QStringList pictures = PictureFolderEntries(path); !pictures.isEmpty())
+                return pictures;
         return ReadWordListFile(path);
     } catch (const NotAWordListError& error) {
         BatchFail(error.Text());

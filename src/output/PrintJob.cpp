@@ -163,7 +163,7 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
     std::optional<EvenSizes> even;
     if (job.SameTextSize) {
         const int box = page.Z - canvas.PenWidth();
-        even = EvenSizes{EvenSize(canvas, job.AllWords, box, box, job.Options.WordWrap, 2),
+        even = EvenSizes{EvenSize(canvas, EntryCaptions(job.AllWords), box, box, job.Options.WordWrap, 2),
                          EvenSize(canvas, HeadingLetters(job.Options.HeadingText), box, box, job.Options.WordWrap, 2)};
     }
     int done = 0;
@@ -246,18 +246,20 @@ bool RunCallListJob(Printers& printers, const QStringList& words, const JobProgr
             y = 0;
             ++column;
         }
-        const int row = rowHeight(entry);
         int x = mx + column * columnWidth;
-        const std::optional<PictureEntry> picture = AsPicture(entry);
-        if (picture && pictures) {
+        const std::optional<PictureEntry> picture = pictures ? AsPicture(entry) : std::nullopt;
+        const int pictureRow = picture ? rowHeight(entry) : 0;
+        if (picture) {
             if (const Picture* shown = pictures->Find(picture->Path))
-                canvas.DrawPicture(QRect(x, my + y, row, row), *shown);
-            x += row + canvas.TextWidth(QStringLiteral("M"));
+                canvas.DrawPicture(QRect(x, my + y, pictureRow, pictureRow), *shown);
+            x += pictureRow + canvas.TextWidth(QStringLiteral("M"));
         }
         const QString word = EntryCaption(entry);
         canvas.SetFontSize(CallListSize(canvas, word, columnWidth - (x - mx - column * columnWidth), remembered));
-        canvas.TextOut(x, my + y + (row - canvas.TextHeight(word)) / 2, word);
-        y += row;
+        // A word's line is as tall as it prints (smaller where it shrank); a picture's row its own.
+        const int height = canvas.TextHeight(word);
+        canvas.TextOut(x, my + y + (picture ? (pictureRow - height) / 2 : 0), word);
+        y += picture ? pictureRow : height;
         canvas.SetFontSize(remembered);
     }
     if (progress)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/SampleCard.h"
+#include "words/PictureEntry.h"
 #include "output/CellText.h"
 #include "platform/Surface.h"
 
@@ -68,7 +69,7 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
             even = memo->Sizes;
         } else {
             const int w = g.ColW - penW, h = g.RowH - penW;
-            even = EvenSizes{EvenSize(surface, input.AllWords, w, h, options.WordWrap, 1),
+            even = EvenSizes{EvenSize(surface, EntryCaptions(input.AllWords), w, h, options.WordWrap, 1),
                              EvenSize(surface, HeadingLetters(options.HeadingText), w, h, options.WordWrap, 1)};
             if (memo)
                 *memo = {key, *even};

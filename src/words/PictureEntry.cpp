@@ -43,6 +43,15 @@ QString EntryCaption(const QString& entry)
     return picture->Caption.isEmpty() ? QFileInfo(picture->Path).completeBaseName() : picture->Caption;
 }
 
+QStringList EntryCaptions(const QStringList& entries)
+{
+    QStringList captions;
+    captions.reserve(entries.size());
+    for (const QString& entry : entries)
+        captions << EntryCaption(entry);
+    return captions;
+}
+
 QString PictureFile(const PictureEntry& picture, const QString& folder)
 {
     if (QDir::isAbsolutePath(picture.Path) || folder.isEmpty())

@@ -24,6 +24,8 @@ QString PictureLine(const PictureEntry& picture);
 // What a reader sees and hears of an entry: a word as it is; a picture's caption, or where it
 // has none its file name without the suffix ("cat").
 QString EntryCaption(const QString& entry);
+// Each entry's caption (a list of words comes back as it is).
+QStringList EntryCaptions(const QStringList& entries);
 // The picture's file, found from `folder` (the list's) where its name is relative.
 QString PictureFile(const PictureEntry& picture, const QString& folder);
 // The entries with their pictures named from `to` instead of `from` (a list saved in another

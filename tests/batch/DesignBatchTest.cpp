@@ -90,5 +90,5 @@ TEST(DesignBatch, PictureCardsFromAListOrAFolder)
     QDir().mkpath(folder.Path("empty"));
     run = RunPlumwickPrint(folder, {"--size", "3", "-o", "e.pdf", "empty"});
     EXPECT_NE(run.Status, 0);
-    EXPECT_TRUE(run.Err.contains("There are no pictures in this folder")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.endsWith("This is a folder, not a file.")) << run.Err.toStdString();
 }
