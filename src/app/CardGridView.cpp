@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/CardGridView.h"
+#include "words/PictureEntry.h"
 #include "app/GridAccessible.h"
 #include "app/SampleCardAccessible.h"
 
@@ -98,7 +99,7 @@ void CardGridView::paintEvent(QPaintEvent*)
             }
             p.setPen(Qt::black);
             p.setBrush(Qt::NoBrush);
-            fitted(Card.Texts[i], box, false);
+            fitted(EntryCaption(Card.Texts[i]), box, false);
         }
     p.setPen(Qt::black);
     for (int i = 0; i <= rows; ++i)

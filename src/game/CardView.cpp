@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "game/CardView.h"
+#include "words/PictureEntry.h"
 #include <QCoreApplication>
 
 CardView MakeCardView(const QStringList& cells, const CardOptions& options)
@@ -56,7 +57,7 @@ QString CardView::Describe() const
     for (int r = 0; r < Side; ++r) {
         QStringList row;
         for (int c = 0; c < Side; ++c) {
-            const QString text = Texts[r * Side + c].trimmed();
+            const QString text = EntryCaption(Texts[r * Side + c]).trimmed();
             row << (text.isEmpty() ? QCoreApplication::translate("CardView", "empty") : text);
         }
         parts << QCoreApplication::translate("CardView", "Row %1: %2.").arg(r + 1).arg(row.join(QStringLiteral(", ")));
@@ -79,6 +80,6 @@ QString CardView::ReadAt(int row, int column, int* cell) const
     const int i = row * Side + column;
     if (cell)
         *cell = i;
-    const QString text = Texts[i].trimmed();
+    const QString text = EntryCaption(Texts[i]).trimmed();
     return text.isEmpty() ? QCoreApplication::translate("CardView", "empty") : text;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "game/GameRecordSheet.h"
+#include "words/PictureEntry.h"
 #include "game/NumberedGame.h"
 
 #include <QCoreApplication>
@@ -44,7 +45,7 @@ QByteArray RecordCsv(const GameRecordSheet& sheet)
          Tr(QT_TRANSLATE_NOOP("GameLog", "Call or prize")), Tr(QT_TRANSLATE_NOOP("GameLog", "Card")),
          Tr(QT_TRANSLATE_NOOP("GameLog", "Time or line"))});
     for (std::size_t i = 0; i < sheet.Log.Calls.size(); ++i)
-        row({Tr(QT_TRANSLATE_NOOP("GameLog", "call")), QString::number(i + 1), sheet.Log.Calls[i].Word, QString(), RecordTime(sheet.Log.Calls[i].At)});
+        row({Tr(QT_TRANSLATE_NOOP("GameLog", "call")), QString::number(i + 1), EntryCaption(sheet.Log.Calls[i].Word), QString(), RecordTime(sheet.Log.Calls[i].At)});
     for (std::size_t p = 0; p < sheet.Prizes.Prizes().size(); ++p)
         for (const PrizeWinner& w : sheet.Prizes.Winners()[p])
             row({Tr(QT_TRANSLATE_NOOP("GameLog", "winner")), QString::number(p + 1), sheet.PrizeNames.value(static_cast<qsizetype>(p)), QString::number(w.Card),

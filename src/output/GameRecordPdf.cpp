@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/GameRecordPdf.h"
+#include "words/PictureEntry.h"
 #include "platform/TextFile.h"
 
 #include <QBuffer>
@@ -44,7 +45,7 @@ QString CardTable(const WinnerCard& card)
                 const int n = card.Ticket->Cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
                 text = n ? QString::number(n) : QString();
             } else {
-                text = card.View.Texts.value(i);
+                text = EntryCaption(card.View.Texts.value(i));
             }
             const bool won = std::find(card.Won.begin(), card.Won.end(), i) != card.Won.end();
             const bool marked = i < static_cast<int>(card.Marked.size()) && card.Marked[static_cast<std::size_t>(i)];
@@ -74,7 +75,7 @@ QString RecordHtml(const GameRecordSheet& sheet)
         for (std::size_t j = i; j < i + Across && j < sheet.Log.Calls.size(); ++j)
             html += QStringLiteral("<td align=\"right\">%1.</td><td><b>%2</b></td><td>%3&nbsp;&nbsp;&nbsp;</td>")
                         .arg(j + 1)
-                        .arg(E(sheet.Log.Calls[j].Word), E(RecordTime(sheet.Log.Calls[j].At).mid(11)));
+                        .arg(E(EntryCaption(sheet.Log.Calls[j].Word)), E(RecordTime(sheet.Log.Calls[j].At).mid(11)));
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");

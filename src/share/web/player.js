@@ -14,7 +14,18 @@
 
   // A word as its cell shows it: no control characters (they show as boxes), and any
   // direction embedding, override or isolate it opens closed at its end.
+  // A picture of a picture list ("[[picture:animals/cat.png]] Cat") is named by its caption, or
+  // where it has none by its file's name.
+  function caption(word) {
+    const m = /^\[\[picture:(.*?)\]\]([\s\S]*)$/.exec(word);
+    if (!m || !m[1].trim()) return word;
+    if (m[2].trim()) return m[2].trim();
+    const name = m[1].trim().split("/").pop();
+    const dot = name.lastIndexOf(".");
+    return dot >= 0 ? name.slice(0, dot) : name;
+  }
   function shown(word) {
+    word = caption(word);
     let embeddings = 0, isolates = 0;
     const kept = Array.from(word.replace(/[\u0000-\u001f\u007f-\u009f]/g, "")).map((ch) => {
       if (/[\u202a\u202b\u202d\u202e]/.test(ch)) embeddings++;
@@ -44,8 +55,8 @@
     keep();
   }
   function showCalls() {
-    $("call").textContent = calls.length ? calls[calls.length - 1] : text("t-wait");
-    $("last").textContent = calls.slice(-6, -1).reverse().join(" \u00b7 ") + (calls.length ? "  (" + text("t-count").replace("%1", calls.length) + ")" : "");
+    $("call").textContent = calls.length ? caption(calls[calls.length - 1]) : text("t-wait");
+    $("last").textContent = calls.slice(-6, -1).reverse().map(caption).join(" \u00b7 ") + (calls.length ? "  (" + text("t-count").replace("%1", calls.length) + ")" : "");
     if (seat) autoMark();
   }
   function showSeat(marked) {
