@@ -116,6 +116,8 @@ void TFrmMain::DealSampleStrip()
 void TFrmMain::PrintStrips()
 {
     StripJob job;
+    job.Look = Look; // the design's title, colours and footer (a strip has no pictures)
+    job.Look.Pictures.reset();
     job.Strips = EdtCardNum->value();
     job.PerPage = CboCardsPerPage->currentText() == QStringLiteral("2") ? 2 : 1;
     // A numbered job is a game: its strips are worked out before anything prints.
@@ -168,6 +170,8 @@ void TFrmMain::ExportStrips()
     if (dialog.exec() != QDialog::Accepted)
         return;
     ExportJob job;
+    job.Card.Look = Look;
+    job.Card.Look.Pictures.reset();
     job.Card.Cards = dialog.Cards();
     job.Card.FirstCard = dialog.First();
     job.FontName = CardFontName;

@@ -176,10 +176,11 @@ void ExportStrip(const ExportJob& job, int n, CardFilePrinter::Kept& kept)
         CardFilePrinter file(format, job.Dpi, job.Paper, JoinPath(job.Folder, name), &kept);
         file.SetCreationDate(job.Created);
         file.SetCrop(TicketFileArea(file.Caps(), file.Canvas().PenWidth()));
+        file.SetColour(job.Card.Look.Design.HasColour());
         PreparePrinter(file, 0, job.FontName, job.FontSize);
         file.SetTitle(job.Card.GameCode.isEmpty() ? QStringLiteral("Strip %1 \u00b7 Ticket %2").arg(n).arg(t)
                                                   : TicketFooterText(n, t, job.Card.GameCode, FooterWords::In(job.Card.Language)));
-        RunTicketFileJob(file, strip[static_cast<size_t>(t - 1)], n, t, job.Card.GameCode, job.Card.Language);
+        RunTicketFileJob(file, strip[static_cast<size_t>(t - 1)], n, t, job.Card.GameCode, job.Card.Language, &job.Card.Look);
     }
 }
 

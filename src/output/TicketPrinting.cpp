@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/TicketPrinting.h"
+#include "output/CardLook.h"
 #include "output/CardPrinting.h"
 #include "output/CellText.h"
 #include "platform/Printers.h"
@@ -14,12 +15,12 @@ using NinetyBall::Columns;
 using NinetyBall::Rows;
 using NinetyBall::TicketsPerStrip;
 
-StripLayout LayoutStrips(int perPage, const DeviceCaps& caps, int penWidth)
+StripLayout LayoutStrips(int perPage, const DeviceCaps& caps, int penWidth, int titleBand)
 {
     const int mx = 3 * caps.PhysicalOffsetX;
-    const int my = 3 * caps.PhysicalOffsetY;
+    const int my = 3 * caps.PhysicalOffsetY + titleBand;
     const int width = caps.HorzRes - 2 * mx - 2 * penWidth;
-    const int height = caps.VertRes - 2 * my - penWidth;
+    const int height = caps.VertRes - 2 * my - penWidth + titleBand;
     StripLayout layout;
     // Down the page: 18 rows of cells and a gap of three quarters of a row under each ticket.
     // Across: two strips keep a cell's width between them. A cell is at least as wide as
@@ -38,17 +39,28 @@ StripLayout LayoutStrips(int perPage, const DeviceCaps& caps, int penWidth)
     return layout;
 }
 
-void PrintTicket(Surface& surface, int x, int y, int cellWidth, int cellHeight, const NinetyBall::Ticket& ticket)
+void PrintTicket(Surface& surface, int x, int y, int cellWidth, int cellHeight, const NinetyBall::Ticket& ticket,
+                 const DesignedLook* look)
 {
     const int p = surface.PenWidth();
+    CardLook design(surface, look);
+    const CardDesign* d = look && !look->IsPlain() ? &look->Design : nullptr;
+    if (d && d->Tint.isValid())
+        surface.FillBox(QRect(x, y, Columns * cellWidth, Rows * cellHeight), d->Tint);
     for (int r = 0; r < Rows; ++r)
         for (int c = 0; c < Columns; ++c)
-            if (ticket.Cells[static_cast<size_t>(r)][static_cast<size_t>(c)] == 0)
-                surface.Shade(x + c * cellWidth + p, y + r * cellHeight + p, cellWidth - p, cellHeight - p);
+            if (ticket.Cells[static_cast<size_t>(r)][static_cast<size_t>(c)] == 0) {
+                if (d && d->Band.isValid())
+                    surface.FillBox(QRect(x + c * cellWidth + p, y + r * cellHeight + p, cellWidth - p, cellHeight - p), d->Band);
+                else
+                    surface.Shade(x + c * cellWidth + p, y + r * cellHeight + p, cellWidth - p, cellHeight - p);
+            }
+    design.ForGrid();
     for (int r = 0; r <= Rows; ++r)
         surface.Line(x, y + r * cellHeight, x + Columns * cellWidth, y + r * cellHeight);
     for (int c = 0; c <= Columns; ++c)
         surface.Line(x + c * cellWidth, y, x + c * cellWidth, y + Rows * cellHeight);
+    design.ForWords();
     for (int r = 0; r < Rows; ++r)
         for (int c = 0; c < Columns; ++c) {
             const int n = ticket.Cells[static_cast<size_t>(r)][static_cast<size_t>(c)];
@@ -151,35 +163,58 @@ struct TicketLine {
     QString Face;
     int Points;
     FooterWords Words;
+    bool Numbered = true; // a game's "Strip 3 · Ticket 2 · Game CODE" on the left
+    QString Design;       // a design's footer, on the right (centred alone)
 };
 
 TicketLine PlanTicketLine(Surface& canvas, const StripLayout& layout, int strips, const QString& gameCode,
-                          const FooterWords& words)
+                          const FooterWords& words, const QString& designFooter = {})
 {
     const QString face = canvas.FontFace();
     const int cardPoints = canvas.FontSize();
-    const QString widest = TicketFooterText(strips, TicketsPerStrip, gameCode, words);
+    QString widest = gameCode.isEmpty() ? QString() : TicketFooterText(strips, TicketsPerStrip, gameCode, words);
+    if (!designFooter.isEmpty())
+        widest += (gameCode.isEmpty() ? QString() : QStringLiteral("    ")) + designFooter;
     canvas.SetFont(face, std::max(1, cardPoints / 2), false);
     while ((canvas.TextHeight(widest) > layout.Gap / 2 || canvas.TextWidth(widest) > layout.TicketWidth()) &&
            ShrinkFont(canvas)) {
     }
-    const TicketLine line{face, canvas.FontSize(), words};
+    const TicketLine line{face, canvas.FontSize(), words, !gameCode.isEmpty(), designFooter};
     canvas.SetFont(face, cardPoints, true);
     return line;
 }
 
+// The line under a ticket, where a game or a design's footer has one.
+std::optional<TicketLine> TicketLineFor(Surface& canvas, const StripLayout& layout, int strips, const QString& gameCode,
+                                        const QString& language, const DesignedLook* look)
+{
+    const QString footer = look ? look->Design.Footer : QString();
+    if (gameCode.isEmpty() && footer.isEmpty())
+        return std::nullopt;
+    return PlanTicketLine(canvas, layout, strips, gameCode, FooterWords::In(language), footer);
+}
+
 // Every line differs only in its numbers: drawn in pieces ("Strip ", each digit, ...), each
 // is measured and shaped once for the whole job.
-void PrintTicketLine(Surface& canvas, const TicketLine& style, int x, int y, int strip, int ticket,
-                     const QString& gameCode)
+void PrintTicketLine(Surface& canvas, const TicketLine& style, int x, int y, int width, int strip, int ticket,
+                     const QString& gameCode, const DesignedLook* look)
 {
     const int cardPoints = canvas.FontSize();
     canvas.SetFont(style.Face, style.Points, false);
-    QStringList pieces = {style.Words.Strip + u' '};
-    for (const QChar digit : QString::number(strip))
-        pieces << QString(digit);
-    pieces << QStringLiteral(" \u00b7 ") + style.Words.Ticket + u' ' << QString::number(ticket)
-           << QStringLiteral(" \u00b7 ") + style.Words.Game + u' ' + gameCode;
+    CardLook lines(canvas, look);
+    lines.ForLines();
+    if (!style.Design.isEmpty()) {
+        const int w = canvas.TextWidth(style.Design);
+        canvas.TextOut(style.Numbered ? x + width - w : x + (width - w) / 2, y, style.Design);
+    }
+    QStringList pieces;
+    if (style.Numbered) {
+        pieces << style.Words.Strip + u' ';
+        for (const QChar digit : QString::number(strip))
+            pieces << QString(digit);
+        pieces << QStringLiteral(" \u00b7 ") + style.Words.Ticket + u' ' << QString::number(ticket)
+               << QStringLiteral(" \u00b7 ") + style.Words.Game + u' ' + gameCode;
+    }
     for (const QString& piece : pieces) {
         canvas.TextOut(x, y, piece);
         x += canvas.TextWidth(piece);
@@ -194,15 +229,16 @@ bool RunStripJob(Printers& printers, const StripJob& job, const std::function<Ni
 {
     const DeviceCaps caps = printers.Caps();
     Surface& canvas = printers.Canvas();
-    const StripLayout layout = LayoutStrips(job.PerPage, caps, canvas.PenWidth());
+    // A design's title takes a band at the top of the page, above each strip.
+    const int titleBand = job.Look.Design.Title.isEmpty() ? 0 : caps.VertRes / 16;
+    const StripLayout layout = LayoutStrips(job.PerPage, caps, canvas.PenWidth(), titleBand);
     const int pages = PageCount(job.Strips, job.PerPage);
     const int total = pages * job.PerPage;
     if (!printers.BeginDoc())
         return false;
     OpenJob open(printers);
-    const std::optional<TicketLine> line =
-        job.GameCode.isEmpty() ? std::nullopt
-                               : std::optional(PlanTicketLine(canvas, layout, total, job.GameCode, FooterWords::In(job.Language)));
+    const std::optional<TicketLine> line = TicketLineFor(canvas, layout, total, job.GameCode, job.Language, &job.Look);
+    CellFitCache titles;
     const int cardPoints = canvas.FontSize();
     canvas.SetFontSize(TicketNumberPoints(canvas, layout.CellWidth, layout.CellHeight));
     int done = 0;
@@ -212,12 +248,22 @@ bool RunStripJob(Printers& printers, const StripJob& job, const std::function<Ni
                 return false;
             ++done;
             const NinetyBall::Strip tickets = strip(done);
+            if (titleBand > 0) {
+                CardLook lines(canvas, &job.Look);
+                lines.ForLines();
+                const int size = canvas.FontSize();
+                canvas.SetFontSize(cardPoints);
+                titles.Draw(canvas, place.X, place.Y - titleBand, layout.TicketWidth(), titleBand - layout.Gap / 2,
+                            job.Look.Design.Title, true, 2);
+                canvas.SetFontSize(size);
+            }
             for (int t = 0; t < TicketsPerStrip; ++t) {
                 const int top = layout.TicketTop(place.Y, t);
-                PrintTicket(canvas, place.X, top, layout.CellWidth, layout.CellHeight, tickets[static_cast<size_t>(t)]);
+                PrintTicket(canvas, place.X, top, layout.CellWidth, layout.CellHeight, tickets[static_cast<size_t>(t)],
+                            &job.Look);
                 if (line)
                     PrintTicketLine(canvas, *line, place.X, top + layout.TicketHeight() + canvas.PenWidth() + layout.Gap / 8,
-                                    done, t + 1, job.GameCode);
+                                    layout.TicketWidth(), done, t + 1, job.GameCode, &job.Look);
             }
         }
         if (page + 1 < pages)
@@ -239,7 +285,7 @@ QRect TicketFileArea(const DeviceCaps& caps, int penWidth)
 }
 
 bool RunTicketFileJob(Printers& printers, const NinetyBall::Ticket& ticket, int strip, int ticketOnStrip,
-                      const QString& gameCode, const QString& language)
+                      const QString& gameCode, const QString& language, const DesignedLook* look)
 {
     const DeviceCaps caps = printers.Caps();
     Surface& canvas = printers.Canvas();
@@ -247,16 +293,14 @@ bool RunTicketFileJob(Printers& printers, const NinetyBall::Ticket& ticket, int 
     if (!printers.BeginDoc())
         return false;
     OpenJob open(printers);
-    const std::optional<TicketLine> line =
-        gameCode.isEmpty() ? std::nullopt
-                           : std::optional(PlanTicketLine(canvas, layout, strip, gameCode, FooterWords::In(language)));
+    const std::optional<TicketLine> line = TicketLineFor(canvas, layout, strip, gameCode, language, look);
     const int cardPoints = canvas.FontSize();
     canvas.SetFontSize(TicketNumberPoints(canvas, layout.CellWidth, layout.CellHeight));
     const StripPlace place = layout.Strips.front();
-    PrintTicket(canvas, place.X, place.Y, layout.CellWidth, layout.CellHeight, ticket);
+    PrintTicket(canvas, place.X, place.Y, layout.CellWidth, layout.CellHeight, ticket, look);
     if (line)
-        PrintTicketLine(canvas, *line, place.X, place.Y + layout.TicketHeight() + canvas.PenWidth() + layout.Gap / 8, strip,
-                        ticketOnStrip, gameCode);
+        PrintTicketLine(canvas, *line, place.X, place.Y + layout.TicketHeight() + canvas.PenWidth() + layout.Gap / 8,
+                        layout.TicketWidth(), strip, ticketOnStrip, gameCode, look);
     canvas.SetFontSize(cardPoints);
     open.End();
     return true;

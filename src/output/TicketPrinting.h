@@ -36,11 +36,15 @@ struct StripLayout {
 };
 
 // 1 strip a page (upright) or 2 (side by side; the page is expected to be landscape).
-StripLayout LayoutStrips(int perPage, const DeviceCaps& caps, int penWidth);
+// `titleBand`: the height kept free above the strips for a design's title.
+StripLayout LayoutStrips(int perPage, const DeviceCaps& caps, int penWidth, int titleBand = 0);
 
 // One ticket with its top-left corner at (x, y); its numbers centred in the surface's
 // current font, whose size TicketNumberPoints gives from the card size.
-void PrintTicket(Surface& surface, int x, int y, int cellWidth, int cellHeight, const NinetyBall::Ticket& ticket);
+// A look, when given, draws it in its design's colours: the lines in the grid's colour, the
+// numbers in the words' on the tint, and the blanks in the heading band's colour.
+void PrintTicket(Surface& surface, int x, int y, int cellWidth, int cellHeight, const NinetyBall::Ticket& ticket,
+                 const DesignedLook* look = nullptr);
 int TicketNumberPoints(Surface& surface, int cellWidth, int cellHeight);
 
 // The main window's sample: a whole strip filling the paint box (the tickets in one column,
@@ -62,6 +66,8 @@ struct StripJob {
     int PerPage = 1; // 1 or 2
     QString GameCode; // with a code, every ticket carries its line
     QString Language; // its language: the game's (empty: English)
+    // A design: its title above each strip, its footer on each ticket's line, its colours.
+    DesignedLook Look;
 };
 bool RunStripJob(Printers& printers, const StripJob& job, const std::function<NinetyBall::Strip(int)>& strip,
                  const JobProgress& progress);
@@ -71,4 +77,4 @@ bool RunStripJob(Printers& printers, const StripJob& job, const std::function<Ni
 // cuts out TicketFileArea: the ticket and its line, with half a cell around.
 QRect TicketFileArea(const DeviceCaps& caps, int penWidth);
 bool RunTicketFileJob(Printers& printers, const NinetyBall::Ticket& ticket, int strip, int ticketOnStrip,
-                      const QString& gameCode, const QString& language = {});
+                      const QString& gameCode, const QString& language = {}, const DesignedLook* look = nullptr);

@@ -11,6 +11,7 @@
 #include "output/CardExport.h"
 #include "output/CardFilePrinter.h"
 #include "output/CardPrinting.h"
+#include "output/TicketPrinting.h"
 #include "platform/Printers.h"
 #include "platform/ui/Panel.h"
 #include "support/MainWindowFixture.h"
@@ -204,4 +205,40 @@ TEST_F(MainWindowTest, APictureListFromAFolderSavedAndOpenedAgain)
     EXPECT_FALSE(caller.LblCall->text().contains("[[picture:"));
     EXPECT_TRUE(caller.LblCall->text().startsWith("p") || caller.LblCall->text() == "blue sky") << caller.LblCall->text().toStdString();
     EXPECT_FALSE(caller.CallPicture->isHidden());
+}
+
+// A design on 90-ball tickets: its colours on an exported ticket (the blanks in the band's
+// colour, the numbers on the tint), with a footer on its line.
+TEST(CardDesignOnFiles, ATicketInItsColours)
+{
+    TempFolder folder;
+    ExportJob job;
+    job.Card.Cards = 1;
+    job.Folder = folder.Path();
+    job.Dpi = 100;
+    job.Card.Look.Design.Band = QColor("#1f4e79");
+    job.Card.Look.Design.Tint = QColor("#fde9c8");
+    job.Card.Look.Design.Footer = "Hall 2";
+    job.Strips = [](int) { return NinetyBall::Dealer().Deal(std::uint64_t(11)); };
+    ASSERT_EQ(ExportCards(job), 1);
+    const QImage png(folder.Path(TicketFileName(1, 1, {}, ExportFormat::Png)));
+    ASSERT_FALSE(png.isNull());
+    ASSERT_FALSE(png.isGrayscale());
+    const NinetyBall::Ticket ticket = NinetyBall::Dealer().Deal(std::uint64_t(11))[0];
+    const DeviceCaps caps = CardFilePrinter::CapsFor(job.Paper, job.Dpi);
+    const StripLayout layout = LayoutStrips(1, caps, 1);
+    const QRect area = TicketFileArea(caps, 1);
+    int blanks = 0, numbers = 0;
+    for (int r = 0; r < NinetyBall::Rows; ++r)
+        for (int c = 0; c < NinetyBall::Columns; ++c) {
+            // Near a cell's corner, clear of its number.
+            const QPoint at(layout.Strips[0].X + c * layout.CellWidth + 3, layout.Strips[0].Y + r * layout.CellHeight + 3);
+            const QColor seen = png.pixelColor(at - area.topLeft());
+            if (ticket.Cells[size_t(r)][size_t(c)] == 0)
+                blanks += seen == QColor("#1f4e79");
+            else
+                numbers += seen == QColor("#fde9c8");
+        }
+    EXPECT_EQ(blanks, 12);
+    EXPECT_EQ(numbers, 15);
 }
