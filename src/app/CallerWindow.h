@@ -123,6 +123,7 @@ private:
     void FitTexts();
     void FitCall();
     void ShowCallPicture();
+    const Picture* CurrentCallPicture() const; // the last call's, where it is a picture
     // The caller's keys, wherever the focus is in it; true when the key was one of them.
     bool HandleKey(QObject* from, const QKeyEvent& key);
     QString CallText(int index) const;

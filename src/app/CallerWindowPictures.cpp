@@ -7,11 +7,15 @@
 
 #include <QLabel>
 
-void CallerWindow::ShowCallPicture()
+const Picture* CallerWindow::CurrentCallPicture() const
 {
-    const Picture* picture = nullptr;
     if (Calls && Calls->CalledCount() > 0)
         if (const std::optional<PictureEntry> entry = AsPicture(Calls->Words()[Calls->Calls().back()]))
-            picture = CallPictures.Find(entry->Path);
-    CallPicture->Show(picture, LblCall->text());
+            return CallPictures.Find(entry->Path);
+    return nullptr;
+}
+
+void CallerWindow::ShowCallPicture()
+{
+    CallPicture->Show(CurrentCallPicture(), LblCall->text());
 }

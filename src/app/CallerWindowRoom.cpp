@@ -43,7 +43,7 @@ void CallerWindow::ShowRoom()
     // Before the first call the hall sees the board and the prize; the caller's own hint is
     // for the host.
     Room->ShowCalls(Calls.get(), Letters, Playing.Tickets, Calls && Calls->CalledCount() > 0 ? LblCall->text() : QString(),
-                    LastCalls);
+                    LastCalls, CurrentCallPicture());
     std::vector<Pattern> own;
     Pattern chosen;
     const PrizeLines lines = PrizeText();

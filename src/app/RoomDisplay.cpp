@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/RoomDisplay.h"
+#include "app/PictureView.h"
 #include "app/CallerBoard.h"
 #include "app/PatternPicture.h"
 #include "platform/ui/FitText.h"
@@ -32,6 +33,8 @@ RoomDisplay::RoomDisplay(QWidget* caller) : QWidget(caller, Qt::Window)
     LblPrize->setWordWrap(true);
     LblPrize->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     Picture = new PatternPicture(this, 24);
+    CallPicture = new PictureView(this);
+    CallPicture->hide();
     LblCall = new QLabel(this);
     LblCall->setAlignment(Qt::AlignCenter);
     LblCall->setWordWrap(true);
@@ -50,6 +53,7 @@ RoomDisplay::RoomDisplay(QWidget* caller) : QWidget(caller, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(LblNews);
     layout->addLayout(prize);
+    layout->addWidget(CallPicture, 4);
     layout->addWidget(LblCall, 3);
     layout->addWidget(LblLast);
     layout->addWidget(Board, 3);
@@ -72,9 +76,10 @@ void RoomDisplay::Open()
 }
 
 void RoomDisplay::ShowCalls(const CallerDraw* draw, const QStringList& letters, bool tickets, const QString& call,
-                            const QStringList& lastCalls)
+                            const QStringList& lastCalls, const ::Picture* picture)
 {
     const bool newCall = call != LblCall->text();
+    CallPicture->Show(picture, call);
     LblCall->setText(call);
     LblCall->setAccessibleName(call);
     LblLast->setText(lastCalls.isEmpty() ? QString() : tr("Last calls: %1").arg(JoinIsolated(lastCalls, QStringLiteral(", "))));

@@ -9,6 +9,8 @@
 class CallerBoard;
 class CallerDraw;
 class PatternPicture;
+class PictureView;
+struct Picture;
 class QLabel;
 
 // The caller's room display: what the hall sees on a second screen or a projector while the
@@ -27,8 +29,9 @@ public:
     // Opens on the screen the caller is not on, full screen there; else beside it.
     void Open();
     // The calls: `draw` stays the caller's, and is given again whenever it changes.
+    // `picture`: a picture call's picture, shown large above its caption (none: a word).
     void ShowCalls(const CallerDraw* draw, const QStringList& letters, bool tickets, const QString& call,
-                   const QStringList& lastCalls);
+                   const QStringList& lastCalls, const ::Picture* picture = nullptr);
     // The prize: "Prize 2 of 3: Four corners" and its pattern (null: none to draw), and who won.
     void ShowPrize(const QString& prize, const Pattern* pattern, int side, const QString& winners);
     // "Bingo! Card 17", large, until the next call; empty takes it away.
@@ -41,6 +44,7 @@ public:
     QLabel* LblLast = nullptr;
     QLabel* LblWinners = nullptr;
     PatternPicture* Picture = nullptr;
+    PictureView* CallPicture = nullptr;
     CallerBoard* Board = nullptr;
 
 Q_SIGNALS:
