@@ -99,6 +99,15 @@ void CardGridView::paintEvent(QPaintEvent*)
             }
             p.setPen(Qt::black);
             p.setBrush(Qt::NoBrush);
+            const std::optional<PictureEntry> picture = AsPicture(Card.Texts[i]);
+            if (const Picture* shown = picture && Pictures ? Pictures->Find(picture->Path) : nullptr) {
+                // The picture in the cell's upper part, its caption below.
+                const QRect art = FittedPicture(shown->Nominal(), box.adjusted(cell / 8, cell / 8, -cell / 8, -cell * 3 / 8));
+                p.setRenderHint(QPainter::SmoothPixmapTransform);
+                p.drawImage(art, RenderedAt(*shown, art.size() * devicePixelRatioF()).Image);
+                fitted(EntryCaption(Card.Texts[i]), box.adjusted(0, cell * 5 / 8, 0, 0), false);
+                continue;
+            }
             fitted(EntryCaption(Card.Texts[i]), box, false);
         }
     p.setPen(Qt::black);

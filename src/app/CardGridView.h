@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include <memory>
+#include "output/PictureShelf.h"
 #include "game/CardView.h"
 
 #include <QColor>
@@ -17,6 +19,8 @@ public:
     // `winning`: the cells of the winning pattern (reading order), outlined; a line is also
     // struck through.
     void Show(const CardView& card, const std::vector<bool>& marked, const std::vector<int>& winning = {});
+    // The pictures of a picture list's cells, drawn above their captions (none: captions alone).
+    void SetPictures(std::shared_ptr<const PictureShelf> pictures) { Pictures = std::move(pictures); }
     bool Showing() const { return HasCard; }
     // What a cell says to a screen reader: "12, called, in the winning line" (row 0 is the
     // heading where the card has one); "" where no card is shown.
@@ -32,6 +36,7 @@ protected:
 
 private:
     CardView Card;
+    std::shared_ptr<const PictureShelf> Pictures;
     std::vector<bool> Marked;
     std::vector<int> Winning;
     bool HasCard = false;
