@@ -233,8 +233,9 @@ void CallerWindow::Play(const GameSource& source)
     ChkAutoCall->setChecked(false);
     Playing = source;
     Calls = std::make_unique<CallerDraw>(source.Words);
-    CallPictures = PictureShelf();
-    CallPictures.Load(source.Words, source.PictureFolder); // one that can't be read shows its caption
+    CallPictures = std::make_shared<PictureShelf>();
+    CallPictures->Load(source.Words, source.PictureFolder); // one that can't be read shows its caption
+    Share->SetPictures(CallPictures->IsEmpty() ? nullptr : CallPictures);
     Letters.clear();
     ColumnGame = !source.Tickets && PlanArrangement(source.Words).ColumnRule;
     if (ColumnGame && source.Options.Heading)

@@ -11,7 +11,7 @@ const Picture* CallerWindow::CurrentCallPicture() const
 {
     if (Calls && Calls->CalledCount() > 0)
         if (const std::optional<PictureEntry> entry = AsPicture(Calls->Words()[Calls->Calls().back()]))
-            return CallPictures.Find(entry->Path);
+            return CallPictures ? CallPictures->Find(entry->Path) : nullptr;
     return nullptr;
 }
 

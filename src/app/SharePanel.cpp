@@ -214,6 +214,7 @@ void SharePanel::Listen(const QHostAddress& address)
     Server.reset(); // a new address: a new token, the old connections closed
     ShareServer::Options options;
     options.Address = address;
+    options.Pictures = Pictures;
     Server = std::make_unique<ShareServer>(Shared, options);
     Server->SetCalls(Calls);
     connect(Server.get(), &ShareServer::ClaimHeard, this, &SharePanel::AddClaim);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "output/PictureShelf.h"
 #include "game/CardView.h"
 #include "game/NinetyBall.h"
 #include "game/Patterns.h"
@@ -35,6 +36,8 @@ public:
 
     // Shares the game now being called, with the calls so far; raises PlatformError.
     void Start(const GameSource& game, const QStringList& calls);
+    // A picture list's pictures, for the phones' cards (from the next Start on).
+    void SetPictures(std::shared_ptr<const PictureShelf> pictures) { Pictures = std::move(pictures); }
     void Stop();
     bool Sharing() const { return Server != nullptr; }
     void SetCalls(const QStringList& calls);
@@ -101,6 +104,7 @@ private:
     Prompts& Asks;
     GameSource Game;
     QStringList Calls;
+    std::shared_ptr<const PictureShelf> Pictures;
     std::function<QStringList(int)> CardOf; // the game's card n, planned as far as asked
     std::function<NinetyBall::Ticket(int)> TicketOf; // or its ticket n, counted through the game
     std::shared_ptr<SharedGame> Shared;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "share/PlayerPage.h"
+#include "output/PictureShelf.h"
+#include "words/PictureEntry.h"
 #include "output/CardWebPage.h"
 
 #include <QCoreApplication>
@@ -23,7 +25,7 @@ QByteArray PlayerPage(QByteArray& policy, bool tickets)
                              BuiltInFile(QStringLiteral(":/web/card.css")) + BuiltInFile(QStringLiteral(":/web/ticket.css")) +
                              BuiltInFile(QStringLiteral(":/share/player.css"));
     policy = "default-src 'none'; script-src " + PolicyHash(script) + "; style-src " + PolicyHash(style) +
-             "; connect-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
+             "; img-src data:; connect-src 'self'; base-uri 'none'; form-action 'none'; frame-ancestors 'none'";
     const auto e = [](const char* text) { return HtmlEscaped(T(text)); };
     QString html;
     html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n")
@@ -64,7 +66,7 @@ QByteArray PlayerPage(QByteArray& policy, bool tickets)
     return html.toUtf8();
 }
 
-QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code)
+QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code, const PictureShelf* pictures)
 {
     QJsonArray cells;
     if (seat.Ticket) {
@@ -85,13 +87,23 @@ QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code)
                 {QStringLiteral("label"), QCoreApplication::translate("ShareServer", "Strip %1 \u00b7 Ticket %2").arg(strip).arg(ticket)},
                 {QStringLiteral("cells"), cells}};
     }
-    for (const QString& text : seat.View.Texts)
+    QJsonArray images;
+    bool anyImage = false;
+    for (const QString& text : seat.View.Texts) {
         cells.append(text);
-    return {{QStringLiteral("secret"), seat.Secret},
-            {QStringLiteral("card"), seat.Card},
-            {QStringLiteral("game"), code},
-            {QStringLiteral("side"), seat.View.Side},
-            {QStringLiteral("free"), seat.View.FreeCell},
-            {QStringLiteral("heading"), QJsonArray::fromStringList(seat.View.Heading)},
-            {QStringLiteral("cells"), cells}};
+        const std::optional<PictureEntry> entry = AsPicture(text);
+        const Picture* picture = entry && pictures ? pictures->Find(entry->Path) : nullptr;
+        images.append(picture ? PictureDataUrl(*picture, 256) : QString());
+        anyImage = anyImage || picture;
+    }
+    QJsonObject json{{QStringLiteral("secret"), seat.Secret},
+                     {QStringLiteral("card"), seat.Card},
+                     {QStringLiteral("game"), code},
+                     {QStringLiteral("side"), seat.View.Side},
+                     {QStringLiteral("free"), seat.View.FreeCell},
+                     {QStringLiteral("heading"), QJsonArray::fromStringList(seat.View.Heading)},
+                     {QStringLiteral("cells"), cells}};
+    if (anyImage)
+        json.insert(QStringLiteral("pictures"), images);
+    return json;
 }

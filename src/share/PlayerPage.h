@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+
+class PictureShelf;
 #include "game/SharedGame.h"
 
 #include <QByteArray>
@@ -11,4 +13,5 @@
 // player's script, every text escaped), with the content security policy that lets only its
 // own script and style run; and a seat as the page's script reads it.
 QByteArray PlayerPage(QByteArray& policy, bool tickets);
-QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code);
+// `pictures`: a picture list's; each picture cell then carries its picture as a data: image.
+QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code, const PictureShelf* pictures = nullptr);

@@ -13,6 +13,8 @@
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -171,4 +173,38 @@ TEST(ShareServer, StreamsTheCallsAndClosesEveryConnectionWhenSharingStops)
     while (events.state() == QAbstractSocket::ConnectedState && timer.elapsed() < 3000)
         events.waitForReadyRead(100);
     EXPECT_NE(events.state(), QAbstractSocket::ConnectedState);
+}
+
+// A picture list's cards carry their pictures to the phones as data: images, which the page's
+// policy allows; a list of words' cards carry none.
+TEST(ShareServer, APictureCardsPicturesGoToThePhone)
+{
+    QImage red(20, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QTemporaryDir folder;
+    ASSERT_TRUE(red.save(folder.filePath("red.png")));
+    auto game = std::make_shared<SharedGame>(
+        QStringLiteral("K7F2-9QXA"), CardOptions{}, ClassicPattern(WinPattern::AnyLine), SharedGame::Ledger::Counting(10), 1000,
+        [](int) {
+            QStringList cells{"[[picture:red.png]] Red", "[[picture:gone.png]] Gone"};
+            for (int i = 2; i < 24; ++i)
+                cells << QString::number(i);
+            return cells;
+        },
+        [] { return QString(32, u'a'); }, SharedGame::Limits{});
+    auto pictures = std::make_shared<PictureShelf>();
+    pictures->Load({"[[picture:red.png]] Red", "[[picture:gone.png]] Gone"}, folder.path());
+    ShareServer::Options options;
+    options.Pictures = pictures;
+    ShareServer server(game, options);
+    const quint16 port = PortOf(server);
+    const QJsonObject seat = Json(PostTo(port, "/" + server.Token() + "/say", R"({"type":"deal"})"));
+    const QJsonArray shown = seat.value("pictures").toArray();
+    ASSERT_EQ(shown.size(), 25);
+    EXPECT_TRUE(shown[0].toString().startsWith("data:image/png;base64,"));
+    EXPECT_EQ(shown[1].toString(), QString()); // a picture that can't be read: its caption alone
+    EXPECT_EQ(shown[2].toString(), QString());
+    EXPECT_EQ(seat.value("cells").toArray()[0].toString(), "[[picture:red.png]] Red"); // matched to the calls as it is
+    const PhoneReply page = GetFrom(port, "/" + server.Token() + "/");
+    EXPECT_TRUE(page.Head.contains("img-src data:;")) << page.Head.toStdString();
 }

@@ -97,6 +97,13 @@
       const cell = slot.appendChild(i === seat.free ? made("div", "cell free") : made("button", "cell"));
       cell.dir = "auto";
       cell.textContent = shown(word);
+      // A picture list's picture, above its caption.
+      if (seat.pictures && seat.pictures[i]) {
+        const image = document.createElement("img");
+        image.src = seat.pictures[i];
+        image.alt = "";
+        cell.prepend(image);
+      }
       if (i === seat.free) return cell;
       cell.type = "button";
       const letter = seat.heading[i % seat.side] || "";
