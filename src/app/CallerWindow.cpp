@@ -235,7 +235,7 @@ void CallerWindow::Play(const GameSource& source)
     Calls = std::make_unique<CallerDraw>(source.Words);
     CallPictures = std::make_shared<PictureShelf>();
     CallPictures->Load(source.Words, source.PictureFolder); // one that can't be read shows its caption
-    Share->SetPictures(CallPictures->IsEmpty() ? nullptr : CallPictures);
+    Share->SetLook(CallPictures->IsEmpty() ? nullptr : CallPictures, source.Design);
     Letters.clear();
     ColumnGame = !source.Tickets && PlanArrangement(source.Words).ColumnRule;
     if (ColumnGame && source.Options.Heading)

@@ -215,6 +215,7 @@ void SharePanel::Listen(const QHostAddress& address)
     ShareServer::Options options;
     options.Address = address;
     options.Pictures = Pictures;
+    options.Design = Design;
     Server = std::make_unique<ShareServer>(Shared, options);
     Server->SetCalls(Calls);
     connect(Server.get(), &ShareServer::ClaimHeard, this, &SharePanel::AddClaim);

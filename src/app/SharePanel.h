@@ -36,8 +36,13 @@ public:
 
     // Shares the game now being called, with the calls so far; raises PlatformError.
     void Start(const GameSource& game, const QStringList& calls);
-    // A picture list's pictures, for the phones' cards (from the next Start on).
-    void SetPictures(std::shared_ptr<const PictureShelf> pictures) { Pictures = std::move(pictures); }
+    // A picture list's pictures and the list's design, for the phones' cards (from the next
+    // Start on).
+    void SetLook(std::shared_ptr<const PictureShelf> pictures, const CardDesign& design)
+    {
+        Pictures = std::move(pictures);
+        Design = design;
+    }
     void Stop();
     bool Sharing() const { return Server != nullptr; }
     void SetCalls(const QStringList& calls);
@@ -105,6 +110,7 @@ private:
     GameSource Game;
     QStringList Calls;
     std::shared_ptr<const PictureShelf> Pictures;
+    CardDesign Design;
     std::function<QStringList(int)> CardOf; // the game's card n, planned as far as asked
     std::function<NinetyBall::Ticket(int)> TicketOf; // or its ticket n, counted through the game
     std::shared_ptr<SharedGame> Shared;

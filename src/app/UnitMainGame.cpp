@@ -58,6 +58,7 @@ GameSource TFrmMain::CurrentGameSource() const
     }
     GameSource source = GameHistory::ListSource(WordList.Items(), Options());
     source.PictureFolder = PictureBase;
+    source.Design = Look.Design;
     if (const auto game = LatestGameOf(WordList.Items(), Options())) {
         source.Title = tr("Game %1 (the current list)").arg(game->Code);
         source.Key = source.Code = game->Code;

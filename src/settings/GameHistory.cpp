@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "settings/GameHistory.h"
+#include "settings/DesignFile.h"
 #include "platform/Translations.h"
 #include "platform/FileLock.h"
 #include "platform/PlatformError.h"
@@ -418,7 +419,7 @@ GameSource LoadGame(const GameRecord& game)
     words.InsertMany(ReadWordListFile(game.ListFile));
     return {QCoreApplication::translate("GameHistory", "Game %1 (%2)").arg(game.Code, QFileInfo(game.ListFile).completeBaseName()), game.Code,
             game.Code, words.Items(), game.Options, game.Cards, false, game.ListFile,
-            QFileInfo(game.ListFile).absolutePath()};
+            QFileInfo(game.ListFile).absolutePath(), DesignFile::ForList(game.ListFile)};
 }
 
 GameSource ListSource(const QStringList& words, const CardOptions& options)

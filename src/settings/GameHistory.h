@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "card/CardDesign.h"
 #include "card/CardOptions.h"
 #include "game/CallerDraw.h"
 #include "game/GameRecordSheet.h"
@@ -40,6 +41,7 @@ struct GameSource {
     bool Tickets = false;
     QString ListFile = {}; // a game's list file
     QString PictureFolder = {}; // where its picture entries are named from (its list's folder)
+    CardDesign Design = {};     // its list's design, for the phones' cards
 };
 // Raises PlatformError when the game's list file can't be read.
 namespace GameHistory {

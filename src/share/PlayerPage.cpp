@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "share/PlayerPage.h"
+#include "card/CardDesign.h"
 #include "output/PictureShelf.h"
 #include "words/PictureEntry.h"
 #include "output/CardWebPage.h"
@@ -66,7 +67,8 @@ QByteArray PlayerPage(QByteArray& policy, bool tickets)
     return html.toUtf8();
 }
 
-QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code, const PictureShelf* pictures)
+QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code, const PictureShelf* pictures,
+                     const CardDesign* design)
 {
     QJsonArray cells;
     if (seat.Ticket) {
@@ -105,5 +107,14 @@ QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code, const Pi
                      {QStringLiteral("cells"), cells}};
     if (anyImage)
         json.insert(QStringLiteral("pictures"), images);
+    if (design && !design->IsPlain())
+        json.insert(QStringLiteral("design"), QJsonObject{{QStringLiteral("title"), design->Title},
+                                                          {QStringLiteral("footer"), design->Footer},
+                                                          {QStringLiteral("grid"), ColourName(design->Grid)},
+                                                          {QStringLiteral("band"), ColourName(design->Band)},
+                                                          {QStringLiteral("bandText"), ColourName(design->BandText)},
+                                                          {QStringLiteral("text"), ColourName(design->Text)},
+                                                          {QStringLiteral("free"), ColourName(design->FreeSpace)},
+                                                          {QStringLiteral("tint"), ColourName(design->Tint)}});
     return json;
 }

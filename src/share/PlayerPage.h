@@ -3,6 +3,7 @@
 #pragma once
 
 class PictureShelf;
+struct CardDesign;
 #include "game/SharedGame.h"
 
 #include <QByteArray>
@@ -14,4 +15,6 @@ class PictureShelf;
 // own script and style run; and a seat as the page's script reads it.
 QByteArray PlayerPage(QByteArray& policy, bool tickets);
 // `pictures`: a picture list's; each picture cell then carries its picture as a data: image.
-QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code, const PictureShelf* pictures = nullptr);
+// `design`: the list's; a card then carries its title, footer and colours ("#rrggbb").
+QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code, const PictureShelf* pictures = nullptr,
+                     const CardDesign* design = nullptr);

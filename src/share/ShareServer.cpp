@@ -479,13 +479,13 @@ QByteArray ShareServer::Say(const QByteArray& body, const QString& address)
             ClaimsPosted = true;
             QMetaObject::invokeMethod(this, [this] { HandOverClaims(); }, Qt::QueuedConnection);
         }
-        return QJsonDocument(SeatJson(*dealt.Got, Game->Code(), Settings.Pictures.get())).toJson(QJsonDocument::Compact);
+        return QJsonDocument(SeatJson(*dealt.Got, Game->Code(), Settings.Pictures.get(), &Settings.Design)).toJson(QJsonDocument::Compact);
     }
     case PlayerMessage::Kind::Hello: {
         const auto seat = Game->Greet(message->Secret);
         if (!seat)
             return error(T(QT_TRANSLATE_NOOP("ShareServer", "This phone has no card in this game.")));
-        return QJsonDocument(SeatJson(*seat, Game->Code(), Settings.Pictures.get())).toJson(QJsonDocument::Compact);
+        return QJsonDocument(SeatJson(*seat, Game->Code(), Settings.Pictures.get(), &Settings.Design)).toJson(QJsonDocument::Compact);
     }
     case PlayerMessage::Kind::Claim: {
         if (!Game->SeatOf(message->Secret))

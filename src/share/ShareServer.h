@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include "card/CardDesign.h"
 #include "output/PictureShelf.h"
 #include "game/SharedGame.h"
 #include "share/ConnectionGuard.h"
@@ -46,6 +47,7 @@ public:
         DealRate::Limits Rates;      // how fast seats are dealt, to one address and in all
         int SeatAwaySeconds = 120;   // a seat whose phone holds no stream this long counts no more
         std::shared_ptr<const PictureShelf> Pictures; // a picture list's, shown on the phones' cards
+        CardDesign Design;                            // the list's: its title, footer and colours
     };
     // Listens at once; raises PlatformError when it can't.
     ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent = nullptr);

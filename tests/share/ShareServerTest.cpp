@@ -95,6 +95,7 @@ TEST(ShareServer, DealsFindsAgainAndHearsClaims)
     EXPECT_EQ(seat.value("card").toInt(), 11);
     EXPECT_EQ(seat.value("game").toString(), QStringLiteral("K7F2-9QXA"));
     EXPECT_EQ(seat.value("cells").toArray().size(), 25);
+    EXPECT_FALSE(seat.contains("pictures") || seat.contains("design")); // words, on a plain card
     const QString secret = seat.value("secret").toString();
     const QJsonObject again = Json(PostTo(port, say, ("{\"type\":\"hello\",\"secret\":\"" + secret + "\"}").toUtf8()));
     EXPECT_EQ(again.value("card").toInt(), 11);
@@ -176,7 +177,7 @@ TEST(ShareServer, StreamsTheCallsAndClosesEveryConnectionWhenSharingStops)
 }
 
 // A picture list's cards carry their pictures to the phones as data: images, which the page's
-// policy allows; a list of words' cards carry none.
+// policy allows, and the list's design; a list of words' cards carry neither.
 TEST(ShareServer, APictureCardsPicturesGoToThePhone)
 {
     QImage red(20, 20, QImage::Format_RGB32);
@@ -196,6 +197,8 @@ TEST(ShareServer, APictureCardsPicturesGoToThePhone)
     pictures->Load({"[[picture:red.png]] Red", "[[picture:gone.png]] Gone"}, folder.path());
     ShareServer::Options options;
     options.Pictures = pictures;
+    options.Design.Title = "Spring Fair";
+    options.Design.Tint = QColor("#eef5fb");
     ShareServer server(game, options);
     const quint16 port = PortOf(server);
     const QJsonObject seat = Json(PostTo(port, "/" + server.Token() + "/say", R"({"type":"deal"})"));
@@ -205,6 +208,10 @@ TEST(ShareServer, APictureCardsPicturesGoToThePhone)
     EXPECT_EQ(shown[1].toString(), QString()); // a picture that can't be read: its caption alone
     EXPECT_EQ(shown[2].toString(), QString());
     EXPECT_EQ(seat.value("cells").toArray()[0].toString(), "[[picture:red.png]] Red"); // matched to the calls as it is
+    // The list's design goes with the card: its title and colours.
+    EXPECT_EQ(seat.value("design").toObject().value("title").toString(), "Spring Fair");
+    EXPECT_EQ(seat.value("design").toObject().value("tint").toString(), "#eef5fb");
+    EXPECT_EQ(seat.value("design").toObject().value("band").toString(), "");
     const PhoneReply page = GetFrom(port, "/" + server.Token() + "/");
     EXPECT_TRUE(page.Head.contains("img-src data:;")) << page.Head.toStdString();
 }

@@ -24,6 +24,36 @@
     const dot = name.lastIndexOf(".");
     return dot >= 0 ? name.slice(0, dot) : name;
   }
+  // The list's design: its title above the card, its footer under it, its colours as rules of
+  // the page's own style sheet (colours only as "#rrggbb"; a mark keeps its own colour).
+  let dressed = false;
+  function dress(design) {
+    if (dressed) return;
+    dressed = true;
+    if (design.title) {
+      const title = document.createElement("h1");
+      title.dir = "auto";
+      title.textContent = design.title;
+      $("card").before(title);
+    }
+    if (design.footer) {
+      const footer = document.createElement("p");
+      footer.className = "footer";
+      footer.dir = "auto";
+      footer.textContent = design.footer;
+      $("who").after(footer);
+    }
+    const colour = (c) => (/^#[0-9a-fA-F]{6}$/.test(c || "") ? c : "");
+    const sheet = document.styleSheets[0];
+    const rule = (text) => sheet.insertRule(text, sheet.cssRules.length);
+    const ink = colour(design.text), tint = colour(design.tint);
+    if (colour(design.grid)) rule(".card { --line: " + colour(design.grid) + "; }");
+    if (colour(design.band) || colour(design.bandText) || ink)
+      rule(".head { background: " + (colour(design.band) || tint || "var(--paper)") + "; color: " + (colour(design.bandText) || ink || "var(--ink)") + "; }");
+    if (tint || ink)
+      rule('.cell:not(.free):not([aria-pressed="true"]) { background: ' + (tint || "var(--paper)") + "; color: " + (ink || "var(--ink)") + "; }");
+    if (colour(design.free)) rule(".cell.free { background: " + colour(design.free) + "; color: " + (ink || "#111") + "; }");
+  }
   function shown(word) {
     word = caption(word);
     let embeddings = 0, isolates = 0;
@@ -116,6 +146,7 @@
       return cell;
     });
     $("who").textContent = (seat.label || text("t-card").replace("%1", seat.card)) + " \u00b7 " + seat.game;
+    if (seat.design) dress(seat.design);
     $("join").hidden = true;
     card.hidden = false;
     $("controls").hidden = false;
