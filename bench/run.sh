@@ -93,6 +93,17 @@ for cards in 1 1000; do
   rows+=("| 100,000 words, $cards cards | ${secs} s | - | $((kb / 1024)) MB | \`plumwick-print -q --cards $cards --per-page 4 --seed 1 -o out.pdf words.pwk\` |")
 done
 
+# Picture bingo: the sample picture list's 3 x 3 cards, and the same cards with the captions
+# alone as words (each picture is written into the PDF once, so the two stay close).
+cp -r "data/SampleLists/Classroom/Picture Bingo.files" "$work/"
+cp "data/SampleLists/Classroom/Picture Bingo.pwk" "$work/pictures.pwk"
+sed 's/^\[\[picture:[^]]*\]\] //' "$work/pictures.pwk" > "$work/captions.pwk"
+for list in pictures captions; do
+  read -r secs kb < <(measure "$print" -q --cards 10000 --per-page 4 --size 3 --seed 1 -o "$work/$list.pdf" "$work/$list.pwk")
+  size=$(( $(stat -c %s "$work/$list.pdf") / 1024 ))
+  rows+=("| 12 $list, 10000 3 x 3 cards ($size KB) | ${secs} s | $(awk -v s="$secs" 'BEGIN { printf "%d", 10000 / s }') cards/s | $((kb / 1024)) MB | \`plumwick-print -q --cards 10000 --per-page 4 --size 3 --seed 1 -o out.pdf $list.pwk\` |")
+done
+
 bench_ms() { # program filter -> "name time unit" lines
   # The window's figures under X where Xvfb is installed, so that painting is real painting.
   local run=()
