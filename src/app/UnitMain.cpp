@@ -271,7 +271,7 @@ void TFrmMain::Announce(const QString& text)
 void TFrmMain::PBPaint(Surface& surface)
 {
     if (TicketsOn()) {
-        PaintSampleStrip(surface, SampleStrip, PB->width(), PB->height(), CardFontName, CardFontSize);
+        PaintSampleStrip(surface, SampleStrip, PB->width(), PB->height(), CardFontName, CardFontSize, &Look);
         return;
     }
     PaintCard(surface, PB->width(), PB->height(), &Look);

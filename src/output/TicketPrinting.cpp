@@ -88,7 +88,7 @@ int TicketNumberPoints(Surface& surface, int cellWidth, int cellHeight)
 }
 
 void PaintSampleStrip(Surface& surface, const NinetyBall::Strip& strip, int width, int height, const QString& face,
-                      int points)
+                      int points, const DesignedLook* look)
 {
     surface.FillBackground();
     const int p = surface.PenWidth();
@@ -126,7 +126,7 @@ void PaintSampleStrip(Surface& surface, const NinetyBall::Strip& strip, int widt
     for (int t = 0; t < TicketsPerStrip; ++t)
         PrintTicket(surface, x + (t / down) * (Columns * best.CellWidth + columnGap),
                     y + (t % down) * (Rows * best.CellHeight + gap), best.CellWidth, best.CellHeight,
-                    strip[static_cast<size_t>(t)]);
+                    strip[static_cast<size_t>(t)], look);
     surface.SetFont(rememberedFace, rememberedPoints, rememberedBold);
 }
 

@@ -50,8 +50,9 @@ int TicketNumberPoints(Surface& surface, int cellWidth, int cellHeight);
 // The main window's sample: a whole strip filling the paint box (the tickets in one column,
 // or in two of three where the numbers come out larger), in the card face, bold, with the
 // font set as it found it.
+// A look, when given, colours the tickets as printed.
 void PaintSampleStrip(Surface& surface, const NinetyBall::Strip& strip, int width, int height, const QString& face,
-                      int points);
+                      int points, const DesignedLook* look = nullptr);
 // The strip read out for a screen reader: "Ticket 1. Row 1: 4, 21, ... Ticket 2. ...".
 QString DescribeStrip(const NinetyBall::Strip& strip);
 
