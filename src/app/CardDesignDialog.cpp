@@ -193,9 +193,9 @@ void CardDesignDialog::ChooseColour(const ColourButton& button)
 
 void CardDesignDialog::ChooseLogo()
 {
-    const FileDialogSpec spec{tr("Choose a Logo"), tr("Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg|All Files (*.*)|*.*"),
+    const FileDialogSpec request{tr("Choose a Logo"), tr("Pictures (*.png *.jpg *.jpeg *.svg)|*.png;*.jpg;*.jpeg;*.svg|All Files (*.*)|*.*"),
                               QString(), Chosen.Design.Logo, DialogFolders::ListFolder()};
-    const std::optional<QString> path = Asks.OpenFileName(spec);
+    const std::optional<QString> path = Asks.OpenFileName(request);
     if (!path)
         return;
     try {

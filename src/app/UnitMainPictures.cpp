@@ -44,11 +44,11 @@ void TFrmMain::MnuOpenPictureFolderClick()
 
 void TFrmMain::MnuAddPictureClick()
 {
-    const FileDialogSpec spec{tr("Add a Picture"),
+    const FileDialogSpec request{tr("Add a Picture"),
                               tr("Pictures (*.png *.jpg *.jpeg *.svg *.gif *.bmp *.webp)|*.png;*.jpg;*.jpeg;*.svg;*.gif;*.bmp;*.webp|"
                                  "All Files (*.*)|*.*"),
                               QString(), QString(), PictureBase.isEmpty() ? DialogFolders::ListFolder() : PictureBase};
-    if (const std::optional<QString> path = Env.Asks.OpenFileName(spec))
+    if (const std::optional<QString> path = Env.Asks.OpenFileName(request))
         AddPictures({*path});
 }
 
