@@ -108,13 +108,10 @@ QJsonObject SeatJson(const SharedGame::Seat& seat, const QString& code, const Pi
     if (anyImage)
         json.insert(QStringLiteral("pictures"), images);
     if (design && !design->IsPlain())
+        // Its colours as the exported page has them, a rule a line, added to the page's own
+        // style sheet by the script.
         json.insert(QStringLiteral("design"), QJsonObject{{QStringLiteral("title"), design->Title},
                                                           {QStringLiteral("footer"), design->Footer},
-                                                          {QStringLiteral("grid"), ColourName(design->Grid)},
-                                                          {QStringLiteral("band"), ColourName(design->Band)},
-                                                          {QStringLiteral("bandText"), ColourName(design->BandText)},
-                                                          {QStringLiteral("text"), ColourName(design->Text)},
-                                                          {QStringLiteral("free"), ColourName(design->FreeSpace)},
-                                                          {QStringLiteral("tint"), ColourName(design->Tint)}});
+                                                          {QStringLiteral("rules"), QString::fromLatin1(DesignStyle(*design))}});
     return json;
 }

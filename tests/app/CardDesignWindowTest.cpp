@@ -43,6 +43,16 @@ QColor FreeSpaceAt(TFrmMain& main, double x, double y)
     return shown.pixelColor(int(g.ColW * (2 + x)), g.Top + int(g.RowH * (3 + y)));
 }
 
+// One card or strip exported at 100 dpi into the folder.
+ExportJob OneFile(const TempFolder& folder)
+{
+    ExportJob job;
+    job.Card.Cards = 1;
+    job.Folder = folder.Path();
+    job.Dpi = 100;
+    return job;
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, TheHostDesignsACardThatTravelsWithItsList)
@@ -116,10 +126,7 @@ TEST_F(MainWindowTest, TheHostDesignsACardThatTravelsWithItsList)
 TEST(CardDesignOnFiles, AnExportedCardInItsColours)
 {
     TempFolder folder;
-    ExportJob job;
-    job.Card.Cards = 1;
-    job.Folder = folder.Path();
-    job.Dpi = 100;
+    ExportJob job = OneFile(folder);
     job.Card.Look.Design.Title = "Spring Fair";
     job.Card.Look.Design.Band = QColor("#1f4e79");
     job.Card.Look.Design.Tint = QColor("#eef5fb");
@@ -212,10 +219,7 @@ TEST_F(MainWindowTest, APictureListFromAFolderSavedAndOpenedAgain)
 TEST(CardDesignOnFiles, ATicketInItsColours)
 {
     TempFolder folder;
-    ExportJob job;
-    job.Card.Cards = 1;
-    job.Folder = folder.Path();
-    job.Dpi = 100;
+    ExportJob job = OneFile(folder);
     job.Card.Look.Design.Band = QColor("#1f4e79");
     job.Card.Look.Design.Tint = QColor("#fde9c8");
     job.Card.Look.Design.Footer = "Hall 2";

@@ -210,8 +210,9 @@ TEST(ShareServer, APictureCardsPicturesGoToThePhone)
     EXPECT_EQ(seat.value("cells").toArray()[0].toString(), "[[picture:red.png]] Red"); // matched to the calls as it is
     // The list's design goes with the card: its title and colours.
     EXPECT_EQ(seat.value("design").toObject().value("title").toString(), "Spring Fair");
-    EXPECT_EQ(seat.value("design").toObject().value("tint").toString(), "#eef5fb");
-    EXPECT_EQ(seat.value("design").toObject().value("band").toString(), "");
+    const QString rules = seat.value("design").toObject().value("rules").toString();
+    EXPECT_TRUE(rules.contains(R"(.cell:not(.free):not([aria-pressed="true"]) { background: #eef5fb;)")) << rules.toStdString();
+    EXPECT_FALSE(rules.contains(".head")); // no band chosen
     const PhoneReply page = GetFrom(port, "/" + server.Token() + "/");
     EXPECT_TRUE(page.Head.contains("img-src data:;")) << page.Head.toStdString();
 }

@@ -25,7 +25,7 @@
     return dot >= 0 ? name.slice(0, dot) : name;
   }
   // The list's design: its title above the card, its footer under it, its colours as rules of
-  // the page's own style sheet (colours only as "#rrggbb"; a mark keeps its own colour).
+  // the page's own style sheet (a mark keeps its own colour).
   let dressed = false;
   function dress(design) {
     if (dressed) return;
@@ -43,16 +43,10 @@
       footer.textContent = design.footer;
       $("who").after(footer);
     }
-    const colour = (c) => (/^#[0-9a-fA-F]{6}$/.test(c || "") ? c : "");
+    // The colours: rules the server made from its own numbers, one a line.
     const sheet = document.styleSheets[0];
-    const rule = (text) => sheet.insertRule(text, sheet.cssRules.length);
-    const ink = colour(design.text), tint = colour(design.tint);
-    if (colour(design.grid)) rule(".card { --line: " + colour(design.grid) + "; }");
-    if (colour(design.band) || colour(design.bandText) || ink)
-      rule(".head { background: " + (colour(design.band) || tint || "var(--paper)") + "; color: " + (colour(design.bandText) || ink || "var(--ink)") + "; }");
-    if (tint || ink)
-      rule('.cell:not(.free):not([aria-pressed="true"]) { background: ' + (tint || "var(--paper)") + "; color: " + (ink || "var(--ink)") + "; }");
-    if (colour(design.free)) rule(".cell.free { background: " + colour(design.free) + "; color: " + (ink || "#111") + "; }");
+    for (const rule of (design.rules || "").split("\n"))
+      if (rule.trim()) sheet.insertRule(rule, sheet.cssRules.length);
   }
   function shown(word) {
     word = caption(word);
