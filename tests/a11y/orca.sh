@@ -31,7 +31,7 @@ fail() {
 }
 # Waits until Orca has spoken a line matching the pattern (grep -E) after line $2 of its log,
 # for 30 s (or $3 tenths of a second).
-heard() {
+hears() {
   local i
   for i in $(seq 1 "${3:-300}"); do
     # Read whole before matching: grep -q leaving early would break the pipe (pipefail).
@@ -39,8 +39,9 @@ heard() {
     grep -aqE "$1" <<<"$spoken" && return 0
     sleep 0.1
   done
-  fail "Orca did not speak /$1/"
+  return 1
 }
+heard() { hears "$@" || fail "Orca did not speak /$1/"; }
 mark() { wc -l < "$log"; }
 # Fails where a line matching the pattern was spoken more than once after line $2.
 once() {
@@ -125,7 +126,15 @@ heard "Plumwick\." "$at"
 sleep 0.3
 at=$(mark)
 xdotool key alt+o 9
-heard "save current bingo card" "$at"
+# Just back from a dialog, the window manager may still be handing the focus over and the Alt
+# key go to the card size box instead of the menu bar: then it is closed and the keys sent again.
+if ! hears "save current bingo card" "$at" 50; then
+  xdotool key Escape
+  sleep 0.5
+  at=$(mark)
+  xdotool key alt+o 9
+  heard "save current bingo card" "$at"
+fi
 xdotool key alt+n
 heard "notification 90-ball tickets: strips of six tickets" "$at"
 xdotool key F5
