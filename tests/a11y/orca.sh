@@ -42,6 +42,22 @@ hears() {
   return 1
 }
 heard() { hears "$@" || fail "Orca did not speak /$1/"; }
+# Sends keys (xdotool key ...) and waits until Orca speaks the pattern, marking the log first.
+# Just back from a dialog, the window manager may still be handing the focus over and the keys
+# go astray (an Alt key to a list box instead of the menu bar, seen now and then on a busy
+# machine): then whatever they opened is closed with Escape and they are sent again.
+press() {
+  local pattern=$1 try
+  shift
+  for try in 1 2 3; do
+    at=$(mark)
+    xdotool key "$@"
+    hears "$pattern" "$at" 50 && return 0
+    xdotool key Escape
+    sleep 1
+  done
+  fail "Orca did not speak /$pattern/ after the keys $* were sent three times"
+}
 mark() { wc -l < "$log"; }
 # Fails where a line matching the pattern was spoken more than once after line $2.
 once() {
@@ -109,9 +125,7 @@ xdotool key alt+F4
 
 # The verdict of a checked card (the game printed above, its first card).
 heard "Plumwick" "$at"
-at=$(mark)
-xdotool key F6
-heard "Check a Card" "$at"
+press "Check a Card" F6
 at=$(mark)
 xdotool key Return
 heard "Card 1: No bingo yet" "$at"
@@ -124,17 +138,7 @@ at=$(mark)
 xdotool key Escape
 heard "Plumwick\." "$at"
 sleep 0.3
-at=$(mark)
-xdotool key alt+o 9
-# Just back from a dialog, the window manager may still be handing the focus over and the Alt
-# key go to the card size box instead of the menu bar: then it is closed and the keys sent again.
-if ! hears "save current bingo card" "$at" 50; then
-  xdotool key Escape
-  sleep 0.5
-  at=$(mark)
-  xdotool key alt+o 9
-  heard "save current bingo card" "$at"
-fi
+press "save current bingo card" alt+o 9
 xdotool key alt+n
 heard "notification 90-ball tickets: strips of six tickets" "$at"
 xdotool key F5
@@ -149,9 +153,7 @@ at=$(mark)
 xdotool key alt+F4
 heard "Plumwick\." "$at"
 sleep 0.3
-at=$(mark)
-xdotool key F6
-heard "Check a Card" "$at"
+press "Check a Card" F6
 at=$(mark)
 xdotool key Return
 heard "Ticket 1: No bingo yet" "$at"
@@ -161,9 +163,7 @@ at=$(mark)
 xdotool key Escape
 heard "Plumwick\." "$at"
 sleep 0.3
-at=$(mark)
-xdotool key alt+g p
-heard "Your Patterns" "$at"
+press "Your Patterns" alt+g p
 at=$(mark)
 xdotool key alt+c space
 heard "notification Row 3, column 3: covered" "$at"
@@ -172,9 +172,7 @@ at=$(mark)
 xdotool key Escape
 heard "Plumwick\." "$at"
 sleep 0.3
-at=$(mark)
-xdotool key alt+o d
-heard "Card Design" "$at"
+press "Card Design" alt+o d
 heard "Title above the card" "$at"
 at=$(mark)
 xdotool key Tab Tab
