@@ -104,7 +104,7 @@ void CardGridView::paintEvent(QPaintEvent*)
                 // The picture in the cell's upper part, its caption below.
                 const QRect art = FittedPicture(shown->Nominal(), box.adjusted(cell / 8, cell / 8, -cell / 8, -cell * 3 / 8));
                 p.setRenderHint(QPainter::SmoothPixmapTransform);
-                p.drawImage(art, RenderedAt(*shown, art.size() * devicePixelRatioF()).Image);
+                p.drawImage(art, Drawn[shown->Key].Image(*shown, art.size() * devicePixelRatioF()));
                 fitted(EntryCaption(Card.Texts[i]), box.adjusted(0, cell * 5 / 8, 0, 0), false);
                 continue;
             }

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QWidget>
+#include <unordered_map>
 #include <vector>
 
 // A card as printed (heading, free space, the same cells) with the called words marked,
@@ -20,7 +21,11 @@ public:
     // struck through.
     void Show(const CardView& card, const std::vector<bool>& marked, const std::vector<int>& winning = {});
     // The pictures of a picture list's cells, drawn above their captions (none: captions alone).
-    void SetPictures(std::shared_ptr<const PictureShelf> pictures) { Pictures = std::move(pictures); }
+    void SetPictures(std::shared_ptr<const PictureShelf> pictures)
+    {
+        Pictures = std::move(pictures);
+        Drawn.clear();
+    }
     bool Showing() const { return HasCard; }
     // What a cell says to a screen reader: "12, called, in the winning line" (row 0 is the
     // heading where the card has one); "" where no card is shown.
@@ -37,6 +42,7 @@ protected:
 private:
     CardView Card;
     std::shared_ptr<const PictureShelf> Pictures;
+    std::unordered_map<quint64, PictureAtSize> Drawn; // by the picture's key
     std::vector<bool> Marked;
     std::vector<int> Winning;
     bool HasCard = false;

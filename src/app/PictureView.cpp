@@ -12,7 +12,6 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent)
 void PictureView::Show(const Picture* picture, const QString& name)
 {
     Shown = picture ? *picture : Picture();
-    Drawn = Picture();
     setAccessibleName(name);
     setVisible(picture != nullptr);
     update();
@@ -25,11 +24,7 @@ void PictureView::paintEvent(QPaintEvent*)
     const QRect box = FittedPicture(Shown.Nominal(), rect().adjusted(4, 4, -4, -4));
     if (box.isEmpty())
         return;
-    const qreal scale = devicePixelRatioF();
-    const QSize pixels = box.size() * scale;
-    if (Drawn.Image.size() != pixels)
-        Drawn = RenderedAt(Shown, pixels);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(box, Drawn.Image);
+    painter.drawImage(box, Drawn.Image(Shown, box.size() * devicePixelRatioF()));
 }

@@ -18,5 +18,5 @@ protected:
 
 private:
     Picture Shown;
-    Picture Drawn; // at the size last painted
+    PictureAtSize Drawn;
 };

@@ -10,7 +10,7 @@
 
 DesignedLook ReadLook(const CardDesign& design, QString* problem)
 {
-    DesignedLook look{design, {}};
+    DesignedLook look{design, {}, {}};
     if (design.Logo.isEmpty())
         return look;
     try {

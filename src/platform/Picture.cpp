@@ -140,3 +140,13 @@ Picture RenderedAt(const Picture& picture, QSize size)
     rendered.Image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return rendered;
 }
+
+const QImage& PictureAtSize::Image(const Picture& picture, QSize size)
+{
+    if (Drawn.IsNull() || picture.Key != Source || size != Size) {
+        Drawn = RenderedAt(picture, size);
+        Source = picture.Key;
+        Size = size;
+    }
+    return Drawn.Image;
+}

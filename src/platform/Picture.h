@@ -54,6 +54,18 @@ inline constexpr int ListPictureSide = 1600;
 // picture as it is.
 Picture RenderedAt(const Picture& picture, QSize size);
 
+// A picture as last drawn at one size, for a widget that paints often: an SVG is drawn again
+// only when the picture or its size changes.
+class PictureAtSize {
+public:
+    const QImage& Image(const Picture& picture, QSize size);
+
+private:
+    quint64 Source = 0;
+    QSize Size;
+    Picture Drawn;
+};
+
 // The box a picture of `size` takes in `box`: as large as fits, its proportions kept, centred,
 // and never more than twice its own size (past that it blurs).
 QRect FittedPicture(QSize size, const QRect& box);

@@ -53,6 +53,12 @@ TEST(Pictures, ReadCheckedAndFitted)
     EXPECT_EQ(onPaper.Image.pixelColor(350, 700), QColor("#00ff00"));
     EXPECT_NE(onPaper.Key, fromSvg.Key);
     EXPECT_EQ(RenderedAt(fromPng, QSize(10, 10)).Key, fromPng.Key); // anything else as it is
+    // A widget's picture is drawn again only when the picture or its size changes.
+    PictureAtSize onScreen;
+    const qint64 first = onScreen.Image(fromSvg, QSize(30, 60)).cacheKey();
+    EXPECT_EQ(onScreen.Image(fromSvg, QSize(30, 60)).cacheKey(), first);
+    EXPECT_EQ(onScreen.Image(fromSvg, QSize(40, 80)).size(), QSize(40, 80));
+    EXPECT_EQ(onScreen.Image(fromPng, QSize(40, 80)).cacheKey(), fromPng.Image.cacheKey());
 
     // What can't be used: each named, with why.
     QImage wide(MaxPictureSide + 1, 1, QImage::Format_Mono);
