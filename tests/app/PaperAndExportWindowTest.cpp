@@ -138,9 +138,17 @@ TEST(CardExport, CancelKeepsWhatWasWritten)
     job.Folder = folder.Path();
     job.Dpi = 72;
     const QStringList numbers = NumberWords(1, 75);
-    job.Cells = [numbers](int n) { return numbers.mid(n % 10, 25); };
-    int calls = 0;
-    const int written = ExportCards(job, [&](int, int) { return ++calls < 3; });
+    // Cards past the fifth wait for the cancel, so that it comes part way on any machine.
+    std::atomic<bool> cancelled = false;
+    job.Cells = [&](int n) {
+        for (int waited = 0; n > 5 && !cancelled && waited < 5000; ++waited)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return numbers.mid(n % 10, 25);
+    };
+    const int written = ExportCards(job, [&](int done, int) {
+        cancelled = done >= 3;
+        return !cancelled;
+    });
     const int files = static_cast<int>(QDir(folder.Path()).entryList(QDir::Files).size());
     EXPECT_EQ(written, files);
     EXPECT_GE(written, 3);
