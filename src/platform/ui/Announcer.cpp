@@ -59,8 +59,13 @@ void Announcer::Say(const QString& text)
 
 bool Announcer::eventFilter(QObject* watched, QEvent* event)
 {
+    // A little after the window is back: the focus it gives back is spoken first, and a
+    // screen reader doesn't pass over the notification for the focus change that follows it.
     if (event->type() == QEvent::WindowActivate && watched == window())
-        Appear();
+        QTimer::singleShot(150, this, [this] {
+            if (Waiting)
+                Appear();
+        });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -17,7 +17,7 @@ public:
     // The window's announcer, made the first time it is asked for.
     static Announcer* Of(QWidget* window);
     // Said at once, or, while its window is not the active one (a question box just
-    // closed, the window manager not yet back to it), as soon as it is again: a screen
+    // closed, the window manager not yet back to it), just after it is again: a screen
     // reader passes over what appears in an inactive window. At most two seconds later.
     void Say(const QString& text);
     const QString& Last() const { return Text; }
