@@ -43,15 +43,22 @@ hears() {
 }
 heard() { hears "$@" || fail "Orca did not speak /$1/"; }
 # Sends keys (xdotool key ...) and waits until Orca speaks the pattern, marking the log first.
-# Just back from a dialog, the window manager may still be handing the focus over and the keys
-# go astray (an Alt key to a list box instead of the menu bar, seen now and then on a busy
-# machine): then whatever they opened is closed with Escape and they are sent again.
+# Just back from a dialog on a busy machine, the keys now and then go astray: an Alt key to a
+# list box instead of the menu bar, or a menu opened by Alt+G closed again as Alt comes up.
+# Then whatever they opened is closed with Escape and they are sent again, a menu's the other
+# way a keyboard opens it: Alt alone to the menu bar, then its letter.
 press() {
   local pattern=$1 try
   shift
   for try in 1 2 3; do
     at=$(mark)
-    xdotool key "$@"
+    if [ "$try" -gt 1 ] && [[ $1 == alt+? ]]; then
+      xdotool key alt
+      sleep 0.3
+      xdotool key "${1#alt+}" "${@:2}"
+    else
+      xdotool key "$@"
+    fi
     hears "$pattern" "$at" 50 && return 0
     xdotool key Escape
     sleep 1
