@@ -233,9 +233,8 @@ void CallerWindow::Play(const GameSource& source)
     ChkAutoCall->setChecked(false);
     Playing = source;
     Calls = std::make_unique<CallerDraw>(source.Words);
-    CallPictures = std::make_shared<PictureShelf>();
-    CallPictures->Load(source.Words, source.PictureFolder); // one that can't be read shows its caption
-    Share->SetLook(CallPictures->IsEmpty() ? nullptr : CallPictures, source.Design);
+    CallPictures = ReadShelf(source.Words, source.PictureFolder); // one that can't be read shows its caption
+    Share->SetLook(CallPictures, source.Design);
     Letters.clear();
     ColumnGame = !source.Tickets && PlanArrangement(source.Words).ColumnRule;
     if (ColumnGame && source.Options.Heading)

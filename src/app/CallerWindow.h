@@ -171,7 +171,7 @@ private:
     std::function<GameSource()> CurrentList;
     std::function<std::uint64_t()> Random;
     GameSource Playing;
-    std::shared_ptr<PictureShelf> CallPictures; // the pictures of a picture list's calls
+    std::shared_ptr<const PictureShelf> CallPictures; // the pictures of a picture list's calls
     std::unique_ptr<CallerDraw> Calls;
     QStringList Letters; // the heading's letters where the list is the numbers 1 to 75
     bool ColumnGame = false; // the numbers 1 to 75 in their columns

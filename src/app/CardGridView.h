@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
-#include <memory>
 #include "output/PictureShelf.h"
 #include "game/CardView.h"
 
 #include <QColor>
 #include <QWidget>
+
+#include <memory>
 #include <unordered_map>
 #include <vector>
 

@@ -204,10 +204,8 @@ void CheckCardDialog::CheckClick()
         Asks.Error(check.Error);
         return;
     }
-    auto pictures = std::make_shared<PictureShelf>();
-    pictures->Load(check.Card.Texts, source.PictureFolder.isEmpty() ? QFileInfo(source.ListFile).absolutePath()
-                                                                     : source.PictureFolder);
-    Grid->SetPictures(pictures->IsEmpty() ? nullptr : std::move(pictures));
+    Grid->SetPictures(ReadShelf(check.Card.Texts, source.PictureFolder.isEmpty() ? QFileInfo(source.ListFile).absolutePath()
+                                                                                  : source.PictureFolder));
     Grid->Show(check.Card, check.Card.Marked(called), check.Result.Cells);
     ShowVerdict(check.Result.Text, check.Result.Bingo);
     WinningLine = check.Result.Name;

@@ -27,7 +27,6 @@
 
 namespace {
 
-// The first local file of a drop that is a list (.pwk) or plain text (.txt).
 // The picture files dropped, and the pictures of a folder dropped.
 QStringList DroppedPictures(const QList<QUrl>& urls)
 {
@@ -46,6 +45,7 @@ QStringList DroppedPictures(const QList<QUrl>& urls)
     return files;
 }
 
+// The first local file of a drop that is a list (.pwk) or plain text (.txt).
 QString DroppedList(const QList<QUrl>& urls)
 {
     for (const QUrl& url : urls) {

@@ -14,10 +14,8 @@
 void TFrmMain::LoadListPictures()
 {
     // Pictures read before stay on the shelf; only new ones are read.
-    auto shelf = Look.Pictures ? std::make_shared<PictureShelf>(*Look.Pictures) : std::make_shared<PictureShelf>();
     QStringList problems;
-    shelf->Load(WordList.Items(), PictureBase, &problems);
-    Look.Pictures = shelf->IsEmpty() ? nullptr : std::move(shelf);
+    Look.Pictures = ReadShelf(WordList.Items(), PictureBase, &problems, Look.Pictures.get());
     if (!problems.isEmpty())
         Env.Asks.Error(tr("These pictures can't be shown; their cells show their captions:\n%1").arg(problems.join(u'\n')));
 }
@@ -56,7 +54,7 @@ void TFrmMain::AddPictures(const QStringList& files)
 {
     QStringList entries;
     for (const QString& file : files) {
-        if (!IsPictureFile(file) || QFileInfo(file).fileName().contains(QStringLiteral("]]")))
+        if (!IsPictureFile(file))
             continue;
         const QString whole = QFileInfo(file).absoluteFilePath();
         entries << Rebased({PictureLine({whole, QFileInfo(file).completeBaseName()})}, QString(), PictureBase);

@@ -50,16 +50,12 @@ DesignedLook ListLook(const QString& listFile, const QStringList& words)
     DesignedLook look = ReadLook(folder ? CardDesign() : DesignFile::ForList(listFile), &problem);
     if (!problem.isEmpty())
         BatchWarn(problem);
-    auto shelf = std::make_shared<PictureShelf>();
     QStringList problems;
-    shelf->Load(words, folder ? listFile : QFileInfo(listFile).absolutePath(), &problems);
+    look.Pictures = ReadShelf(words, folder ? listFile : QFileInfo(listFile).absolutePath(), &problems);
     for (const QString& p : problems)
         BatchWarn(p);
-    if (!shelf->IsEmpty())
-        look.Pictures = std::move(shelf);
     return look;
 }
-
 
 QString CardName(const CardOptions& card)
 {

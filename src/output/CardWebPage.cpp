@@ -5,13 +5,13 @@
 #include "game/Patterns.h"
 
 #include <QBuffer>
-#include <QHash>
 #include <QCoreApplication>
-
-#include <mutex>
 #include <QCryptographicHash>
 #include <QFile>
+#include <QHash>
+
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -265,11 +265,10 @@ QByteArray CardWebPage(const WebCard& card)
             html += QStringLiteral("</div>\n");
     }
     html += QStringLiteral("</div>\n");
-    if (!card.Footer.isEmpty())
-        html += QStringLiteral("<p class=\"footer\" dir=\"auto\">") + HtmlEscaped(card.Footer) + QStringLiteral("</p>\n");
-    if (!design.Footer.isEmpty())
-        html += QStringLiteral("<p class=\"footer\" dir=\"auto\">") + HtmlEscaped(CellWord(design.Footer)) +
-                QStringLiteral("</p>\n");
+    // The card's own line ("Card 17 · Game CODE"), then the design's.
+    for (const QString& footer : {card.Footer, CellWord(design.Footer)})
+        if (!footer.isEmpty())
+            html += QStringLiteral("<p class=\"footer\" dir=\"auto\">") + HtmlEscaped(footer) + QStringLiteral("</p>\n");
     // The patterns, the lines' names and the verdict as the checker says them.
     std::vector<std::pair<QString, QString>> patterns = {
         {"line", QCoreApplication::translate("WinPatterns", "Any line")},

@@ -20,6 +20,16 @@ void PictureShelf::Load(const QStringList& entries, const QString& folder, QStri
     }
 }
 
+std::shared_ptr<const PictureShelf> ReadShelf(const QStringList& entries, const QString& folder, QStringList* problems,
+                                              const PictureShelf* kept)
+{
+    auto shelf = kept ? std::make_shared<PictureShelf>(*kept) : std::make_shared<PictureShelf>();
+    shelf->Load(entries, folder, problems);
+    if (shelf->IsEmpty())
+        return nullptr;
+    return shelf;
+}
+
 const Picture* PictureShelf::Find(const QString& path) const
 {
     const auto it = Pictures.constFind(path);

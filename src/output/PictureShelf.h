@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include <memory>
+
 // The pictures of a list's picture entries, each read once for a job or a window: every card
 // that shows one draws the same decoded picture (and a document keeps it once).
 class PictureShelf {
@@ -23,3 +25,8 @@ private:
     QHash<QString, Picture> Pictures; // by the name in the entry
     QHash<QString, QString> Failed;   // by the name in the entry: why
 };
+
+// The pictures of `entries` on a shelf of their own (see Load), starting from those `kept`
+// holds (read before, not read again); none where no entry's picture could be read.
+std::shared_ptr<const PictureShelf> ReadShelf(const QStringList& entries, const QString& folder,
+                                              QStringList* problems = nullptr, const PictureShelf* kept = nullptr);

@@ -37,7 +37,6 @@ struct Picture {
     }
 };
 
-
 // Reads a picture file (PNG, JPEG, SVG, or another format the image readers know). A file
 // that is missing, unreadable, too large, not a picture, or damaged part way raises
 // PlatformError naming the file and why.

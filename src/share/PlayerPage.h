@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
-
-class PictureShelf;
-struct CardDesign;
 #include "game/SharedGame.h"
 
 #include <QByteArray>
 #include <QJsonObject>
 #include <QString>
+
+class PictureShelf;
+struct CardDesign;
 
 // What the share server says to a phone: the player's page (the card page's look, the
 // player's script, every text escaped), with the content security policy that lets only its

@@ -80,14 +80,16 @@ QStringList Rebased(const QStringList& entries, const QString& from, const QStri
 bool IsPictureFile(const QString& path)
 {
     static const QStringList suffixes = {"png", "jpg", "jpeg", "svg", "gif", "bmp", "webp"};
-    return suffixes.contains(QFileInfo(path).suffix().toLower());
+    const QFileInfo file(path);
+    // "]]" would end the name in the list's line.
+    return suffixes.contains(file.suffix().toLower()) && !file.fileName().contains(Closing);
 }
 
 QStringList PictureFolderEntries(const QString& folder)
 {
     QStringList names;
     for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Readable))
-        if (IsPictureFile(name) && !name.contains(Closing)) // "]]" would end the name in the line
+        if (IsPictureFile(name))
             names << name;
     // "2.png" before "10.png": runs of digits compared as numbers, the rest ignoring case.
     const auto key = [](const QString& name) {

@@ -32,7 +32,7 @@ QString PictureFile(const PictureEntry& picture, const QString& folder);
 // folder): relative where the picture lies in `to` or below, whole otherwise. Words unchanged.
 QStringList Rebased(const QStringList& entries, const QString& from, const QString& to);
 
-// The picture files a list can show: PNG, JPEG, SVG, GIF, BMP and WebP.
+// The picture files a list can show: PNG, JPEG, SVG, GIF, BMP and WebP, whose names hold no "]]".
 bool IsPictureFile(const QString& path);
 // A folder of pictures as a list: each picture an entry named relative to the folder, its
 // file name without the suffix its caption, in the order of their names.
