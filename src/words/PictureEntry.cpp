@@ -18,9 +18,13 @@ std::optional<PictureEntry> AsPicture(const QString& entry)
 {
     if (!entry.startsWith(Opening))
         return std::nullopt;
-    const qsizetype end = entry.indexOf(Closing, Opening.size());
+    qsizetype end = entry.indexOf(Closing, Opening.size());
     if (end < 0)
         return std::nullopt;
+    // The name ends at the last two of a run of brackets, so "[[picture:a]]]" names "a]" and
+    // a name ending in "]" is read back as it was written.
+    while (end + Closing.size() < entry.size() && entry[end + Closing.size()] == u']')
+        ++end;
     const QString path = entry.mid(Opening.size(), end - Opening.size()).trimmed();
     if (path.isEmpty())
         return std::nullopt;

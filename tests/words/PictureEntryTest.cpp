@@ -26,6 +26,8 @@ TEST(PictureEntry, LinesWordsAndFolders)
         {"[[Picture:cat.png]] Cat", nullptr, nullptr, "[[Picture:cat.png]] Cat"},
         {"A [[picture:cat.png]] in a phrase", nullptr, nullptr, "A [[picture:cat.png]] in a phrase"},
         {"Lion", nullptr, nullptr, "Lion"},
+        {"[[picture:odd]]] Cat", "odd]", "Cat", "Cat"},
+        {"[[picture:a.png]b]]]]x", "a.png]b]]", "x", "x"},
     };
     for (const auto& c : cases) {
         const std::optional<PictureEntry> picture = AsPicture(c.Line);
