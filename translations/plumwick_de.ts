@@ -1673,6 +1673,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>The picture could not be read: %1</source>
         <translation>Das Bild konnte nicht gelesen werden: %1</translation>
     </message>
+    <message>
+        <source>The picture is damaged: a part of it runs past the end of the file</source>
+        <translation>Das Bild ist beschädigt: ein Teil davon reicht über das Ende der Datei hinaus</translation>
+    </message>
 </context>
 <context>
     <name>Printers</name>

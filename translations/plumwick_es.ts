@@ -1673,6 +1673,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>The picture could not be read: %1</source>
         <translation>No se pudo leer la imagen: %1</translation>
     </message>
+    <message>
+        <source>The picture is damaged: a part of it runs past the end of the file</source>
+        <translation>La imagen está dañada: una parte de ella va más allá del final del archivo</translation>
+    </message>
 </context>
 <context>
     <name>Printers</name>

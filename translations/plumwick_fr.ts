@@ -1673,6 +1673,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>The picture could not be read: %1</source>
         <translation>L&apos;image n&apos;a pas pu être lue : %1</translation>
     </message>
+    <message>
+        <source>The picture is damaged: a part of it runs past the end of the file</source>
+        <translation>L&apos;image est endommagée : une de ses parties dépasse la fin du fichier</translation>
+    </message>
 </context>
 <context>
     <name>Printers</name>

@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QtEndian>
 #include <QFile>
 #include <QImageReader>
 
@@ -43,6 +44,25 @@ int JpegComponents(const QByteArray& bytes)
     return 0;
 }
 
+// A PNG's parts each give their length. One that claims more than the file holds is damaged,
+// and is refused before the reader sets that much memory aside for it.
+bool PngPartsFit(const QByteArray& bytes)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    if (!bytes.startsWith(signature))
+        return true;
+    const auto* b = reinterpret_cast<const uchar*>(bytes.constData());
+    for (qsizetype i = signature.size(); i + 8 <= bytes.size();) {
+        const qint64 length = qFromBigEndian<quint32>(b + i);
+        if (length > bytes.size() - i - 12) // its length, name and check sum around it
+            return false;
+        if (bytes.mid(i + 4, 4) == "IEND")
+            break;
+        i += 12 + length;
+    }
+    return true;
+}
+
 quint64 NewKey()
 {
     static std::atomic<quint64> keys{0};
@@ -74,11 +94,16 @@ Picture ReadPicture(const QByteArray& bytes, const QString& name, int maxSide)
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
-    if (format.isEmpty()) {
+    // Only the kinds a list takes are handed to a reader; a file named "cat.png" holding
+    // some other kind is refused as no picture.
+    static const QList<QByteArray> kinds = {"png", "jpeg", "jpg", "gif", "bmp", "webp", "svg", "svgz"};
+    if (!kinds.contains(format)) {
         if (bytes.contains("<svg") && !QImageReader::supportedImageFormats().contains("svg"))
             throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "SVG pictures need Qt's SVG support (the package libqt6svg6)")), name);
         throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "This is not a picture that can be read")), name);
     }
+    if (!PngPartsFit(bytes))
+        throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture is damaged: a part of it runs past the end of the file")), name);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > MaxPictureSide || size.height() > MaxPictureSide))
         throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "The picture is larger than %1 x %1 pixels")).arg(MaxPictureSide), name);

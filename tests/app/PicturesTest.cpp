@@ -63,6 +63,9 @@ TEST(Pictures, ReadCheckedAndFitted)
     // What can't be used: each named, with why.
     QImage wide(MaxPictureSide + 1, 1, QImage::Format_Mono);
     wide.fill(0);
+    // A text part after the image that claims nearly 2 GB: the image itself reads whole.
+    QByteArray lying = png;
+    lying.insert(lying.size() - 12, QByteArray("\x70\x00\x00\x00tEXtnote\0hello\0\0\0\0", 22));
     const struct {
         QByteArray Bytes;
         const char* Why;
@@ -71,6 +74,8 @@ TEST(Pictures, ReadCheckedAndFitted)
         {"Lion\r\nTiger\r\n", "not a picture"},
         {png.left(png.size() / 2), "could not be read"},    // cut short
         {jpeg.left(40), "could not be read"},
+        {lying, "damaged"},
+        {"P1\n2 1\n0 1\n", "not a picture"}, // a kind no list takes
         {Encoded(wide, "PNG"), "larger than 10000 x 10000"},
         {"<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'><rect", "could not be read"},
     };
