@@ -5,9 +5,9 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QtEndian>
 #include <QFile>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <algorithm>
 #include <atomic>

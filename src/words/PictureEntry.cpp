@@ -33,7 +33,15 @@ std::optional<PictureEntry> AsPicture(const QString& entry)
 
 QString PictureLine(const PictureEntry& picture)
 {
-    QString line = Opening + picture.Path + Closing;
+    // A name is read with the spaces around it dropped. One that starts with a space is
+    // written from "./"; one that ends with a space can only be a folder's, as in "a /."
+    // cleaned to "a ", and is written with its "/".
+    QString name = picture.Path;
+    if (!name.isEmpty() && name.front().isSpace())
+        name.prepend(QStringLiteral("./"));
+    if (!name.isEmpty() && name.back().isSpace())
+        name += u'/';
+    QString line = Opening + name + Closing;
     if (!picture.Caption.isEmpty())
         line += u' ' + picture.Caption;
     return line;
@@ -58,7 +66,7 @@ QStringList EntryCaptions(const QStringList& entries)
 
 QString PictureFile(const PictureEntry& picture, const QString& folder)
 {
-    if (QDir::isAbsolutePath(picture.Path) || folder.isEmpty())
+    if (folder.isEmpty())
         return picture.Path;
     return QDir::cleanPath(QDir(folder).filePath(picture.Path));
 }

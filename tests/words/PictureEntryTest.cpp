@@ -53,6 +53,10 @@ TEST(PictureEntry, LinesWordsAndFolders)
               (QStringList{"Lion", "[[picture:/home/ann/lists/animals/cat.png]] Cat", "[[picture:/srv/sun.svg]] Sun"}));
     EXPECT_EQ(Rebased(entries, "/home/ann/lists", "/srv"),
               (QStringList{"Lion", "[[picture:/home/ann/lists/animals/cat.png]] Cat", "[[picture:sun.svg]] Sun"}));
+    // Spaces at a name's ends survive: a file starting with one, a folder ending in one.
+    EXPECT_EQ(Rebased({"[[picture:/media/usb/ cat.png]] Cat", "[[picture:a /b/../x.png]] X", "[[picture:a /b/..]] Y"},
+                      "/home/ann", "/media/usb"),
+              (QStringList{"[[picture:./ cat.png]] Cat", "[[picture:/home/ann/a /x.png]] X", "[[picture:/home/ann/a /]] Y"}));
 
     // A folder: its pictures in the order of their names (numbers counted), anything else left out.
     TempFolder folder;
