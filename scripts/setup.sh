@@ -5,7 +5,7 @@
 
 PLUMWICK_PACKAGES=(
   build-essential cmake pkg-config libmicrohttpd-dev libqrencode-dev libdeflate-dev libicu-dev
-  qt6-base-dev libgl-dev libqt6svg6
+  qt6-base-dev libgl-dev libqt6svg6 qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
   fonts-noto-core fonts-noto-cjk fonts-noto-color-emoji fonts-symbola

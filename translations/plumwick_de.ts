@@ -1677,6 +1677,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>The picture is damaged: a part of it runs past the end of the file</source>
         <translation>Das Bild ist beschädigt: ein Teil davon reicht über das Ende der Datei hinaus</translation>
     </message>
+    <message>
+        <source>WebP pictures need Qt&apos;s image format plugins (the package qt6-image-formats-plugins)</source>
+        <translation>WebP-Bilder brauchen die Bildformat-Plugins von Qt (das Paket qt6-image-formats-plugins)</translation>
+    </message>
 </context>
 <context>
     <name>Printers</name>

@@ -1677,6 +1677,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>The picture is damaged: a part of it runs past the end of the file</source>
         <translation>La imagen está dañada: una parte de ella va más allá del final del archivo</translation>
     </message>
+    <message>
+        <source>WebP pictures need Qt&apos;s image format plugins (the package qt6-image-formats-plugins)</source>
+        <translation>Las imágenes WebP necesitan los complementos de formatos de imagen de Qt (el paquete qt6-image-formats-plugins)</translation>
+    </message>
 </context>
 <context>
     <name>Printers</name>

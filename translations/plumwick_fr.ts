@@ -1677,6 +1677,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>The picture is damaged: a part of it runs past the end of the file</source>
         <translation>L&apos;image est endommagée : une de ses parties dépasse la fin du fichier</translation>
     </message>
+    <message>
+        <source>WebP pictures need Qt&apos;s image format plugins (the package qt6-image-formats-plugins)</source>
+        <translation>Les images WebP demandent les modules de formats d&apos;image de Qt (le paquet qt6-image-formats-plugins)</translation>
+    </message>
 </context>
 <context>
     <name>Printers</name>

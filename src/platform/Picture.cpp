@@ -100,6 +100,8 @@ Picture ReadPicture(const QByteArray& bytes, const QString& name, int maxSide)
     if (!kinds.contains(format)) {
         if (bytes.contains("<svg") && !QImageReader::supportedImageFormats().contains("svg"))
             throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "SVG pictures need Qt's SVG support (the package libqt6svg6)")), name);
+        if (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP" && !QImageReader::supportedImageFormats().contains("webp"))
+            throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "WebP pictures need Qt's image format plugins (the package qt6-image-formats-plugins)")), name);
         throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "This is not a picture that can be read")), name);
     }
     if (!PngPartsFit(bytes))

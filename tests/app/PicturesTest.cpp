@@ -40,6 +40,7 @@ TEST(Pictures, ReadCheckedAndFitted)
     EXPECT_EQ(fromPng.Image.size(), QSize(40, 20));
     EXPECT_TRUE(fromPng.Image.hasAlphaChannel()); // transparency kept
     EXPECT_TRUE(fromPng.Jpeg.isEmpty());
+    EXPECT_EQ(ReadPicture(Encoded(star, "WEBP"), "star.webp").Image.size(), QSize(40, 20));
     const Picture fromJpeg = ReadPicture(jpeg, "photo.jpg");
     EXPECT_EQ(fromJpeg.Jpeg, jpeg);
     EXPECT_EQ(fromJpeg.JpegComponents, 3);
