@@ -71,6 +71,12 @@ quint64 NewKey()
 
 } // namespace
 
+const QStringList& PictureKinds()
+{
+    static const QStringList kinds = {"png", "jpg", "jpeg", "svg", "gif", "bmp", "webp"};
+    return kinds;
+}
+
 Picture ReadPicture(const QString& path, int maxSide)
 {
     QFile file(path);
@@ -94,10 +100,9 @@ Picture ReadPicture(const QByteArray& bytes, const QString& name, int maxSide)
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QByteArray format = reader.format();
-    // Only the kinds a list takes are handed to a reader; a file named "cat.png" holding
-    // some other kind is refused as no picture.
-    static const QList<QByteArray> kinds = {"png", "jpeg", "jpg", "gif", "bmp", "webp", "svg", "svgz"};
-    if (!kinds.contains(format)) {
+    // Only the kinds a list takes are handed to a reader (an SVG may come compressed); a file
+    // named "cat.png" holding some other kind is refused as no picture.
+    if (!PictureKinds().contains(QString::fromLatin1(format)) && format != "svgz") {
         if (bytes.contains("<svg") && !QImageReader::supportedImageFormats().contains("svg"))
             throw PlatformError(Tr(QT_TRANSLATE_NOOP("Picture", "SVG pictures need Qt's SVG support (the package libqt6svg6)")), name);
         if (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP" && !QImageReader::supportedImageFormats().contains("webp"))

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 // The largest picture file read, and the largest side in pixels: past them a picture is refused.
 // (SvgPictureSide, below: the longest side an SVG may be drawn at.)
@@ -37,7 +38,11 @@ struct Picture {
     }
 };
 
-// Reads a picture file (PNG, JPEG, SVG, or another format the image readers know). A file
+// The kinds of picture a list takes, as file suffixes and as the image readers name them:
+// PNG, JPEG, SVG, GIF, BMP and WebP.
+const QStringList& PictureKinds();
+
+// Reads a picture file of one of those kinds, whatever its name says. A file
 // that is missing, unreadable, too large, not a picture, or damaged part way raises
 // PlatformError naming the file and why.
 // `maxSide`: a larger picture is read scaled down to it (its file's bytes then not kept), so

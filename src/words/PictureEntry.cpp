@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "words/PictureEntry.h"
+#include "platform/Picture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -91,10 +92,9 @@ QStringList Rebased(const QStringList& entries, const QString& from, const QStri
 
 bool IsPictureFile(const QString& path)
 {
-    static const QStringList suffixes = {"png", "jpg", "jpeg", "svg", "gif", "bmp", "webp"};
     const QFileInfo file(path);
     // "]]" would end the name in the list's line.
-    return suffixes.contains(file.suffix().toLower()) && !file.fileName().contains(Closing);
+    return PictureKinds().contains(file.suffix().toLower()) && !file.fileName().contains(Closing);
 }
 
 QStringList PictureFolderEntries(const QString& folder)
