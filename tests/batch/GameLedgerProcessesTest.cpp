@@ -2,8 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // One game dealt by several processes at once: two plumwick-print runs taking the next 1,000
 // cards each and two dealers taking 1,000 cards one at a time, as phones are dealt, lose
-// nothing and never hand out one card twice.
+// nothing and never hand out one card twice. The lock they share: a waiter waits while it
+// changes hands, gives up only on a hung holder, and what a killed holder left is no lock.
+#include "platform/FileLock.h"
+#include "platform/PlatformError.h"
+#include "settings/GameHistory.h"
 #include "support/PrintProcess.h"
+
+#include <QFileInfo>
+#include <QSysInfo>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,4 +73,75 @@ TEST(GameLedgerProcesses, FourDealersAtOnceNeverHandOutTheSameCard)
     const QJsonArray history = QJsonDocument::fromJson(folder.Read("home/Plumwick/Games.json")).array();
     ASSERT_EQ(history.size(), 1);
     EXPECT_EQ(history[0].toObject().value("cards").toInt(), 4010);
+}
+
+namespace {
+
+// A holder of the lock in a process of its own (ledger_child --hold), started and had.
+std::unique_ptr<QProcess> StartHolder(const QString& lockFile, int ms, int times)
+{
+    auto holder = std::make_unique<QProcess>();
+    holder->start(LEDGER_CHILD, {"--hold", lockFile, QString::number(ms), QString::number(times)});
+    while (!holder->canReadLine() && holder->waitForReadyRead(60000)) {
+    }
+    return holder;
+}
+
+} // namespace
+
+TEST(GameLedgerProcesses, ALockLeftBehindIsTakenAtOnce)
+{
+    // What a killed or foreign holder leaves: none of it is anyone's lock now.
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QFile::Permissions permissions;
+    };
+    const QFile::Permissions usual = QFile::ReadOwner | QFile::WriteOwner;
+    const Case cases[] = {
+        {"empty: killed as it was made", "", usual},
+        {"a process that is gone", "999999\nplumwick\n" + QSysInfo::machineHostName().toUtf8() + "\n", usual},
+        {"another host's", "4242\nplumwick\nsome-other-host\n", usual},
+        {"not text at all", QByteArray("\0\xff\xfe garbage", 12), usual},
+        {"a file no one may open", "4242\n", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDataHome home;
+        const QString lockFile = home.DataFolder() + "/Games.json.lock";
+        home.Folder.Write("Plumwick/Games.json.lock", c.bytes);
+        QFile::setPermissions(lockFile, c.permissions);
+        // Before the mend, each of these waited 20 seconds and failed.
+        const GameHistory::TakenCards taken = GameHistory::Take({"AAAA-BBBB", "/l.pwk", CardOptions{}, 0}, 3);
+        EXPECT_TRUE(taken.Recorded) << taken.Note.toStdString();
+        EXPECT_EQ(taken.First, 1);
+        EXPECT_FALSE(QFileInfo::exists(lockFile)); // let go and removed
+    }
+}
+
+TEST(GameLedgerProcesses, AWaiterWaitsWhileTheLockChangesHandsAndGivesUpOnAHungHolder)
+{
+    TempFolder folder;
+    const QString lockFile = folder.Path("Games.json.lock");
+    {
+        // Two holders pass the lock to and fro for about four seconds, each keeping it a
+        // fifth of a second: longer in all than the waiter's limit, never for one holder.
+        std::vector<std::unique_ptr<QProcess>> holders;
+        for (int i = 0; i < 2; ++i)
+            holders.push_back(StartHolder(lockFile, 200, 10));
+        EXPECT_NO_THROW(FileLock(lockFile, 3000));
+        for (auto& holder : holders)
+            EXPECT_TRUE(holder->waitForFinished(120000));
+    }
+    // One holder that keeps it: given up on after the limit, with what to do.
+    const auto hung = StartHolder(lockFile, 600000, 1);
+    try {
+        FileLock lock(lockFile, 2000);
+        ADD_FAILURE() << "the lock was had while another process held it";
+    } catch (const PlatformError& error) {
+        EXPECT_EQ(error.Text(), lockFile + ": another Plumwick has held it for 2 seconds; try again when it has finished");
+    }
+    hung->kill();
+    hung->waitForFinished();
+    EXPECT_NO_THROW(FileLock(lockFile, 2000)); // and had at once when its holder is gone
 }
