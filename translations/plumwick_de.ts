@@ -1096,10 +1096,6 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <translation>sie enthält keine Liste von Spielen</translation>
     </message>
     <message>
-        <source>Game %1 was not recorded: the game history %2 can&apos;t be read (%3), and it could not be put aside. The cards are printed and the code still makes them again.</source>
-        <translation>Spiel %1 wurde nicht verzeichnet: der Spielverlauf %2 ist nicht lesbar (%3) und konnte nicht beiseitegelegt werden. Die Karten sind gedruckt, und der Code erzeugt sie weiterhin neu.</translation>
-    </message>
-    <message>
         <source>The game history could not be read (%1). It was kept as %2 and a new history was started.</source>
         <translation>Der Spielverlauf konnte nicht gelesen werden (%1). Er wurde als %2 aufbewahrt, und ein neuer Verlauf wurde begonnen.</translation>
     </message>
@@ -1126,6 +1122,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>every game code of this list has been used on this computer</source>
         <translation>jeder Spielcode dieser Liste wurde auf diesem Computer schon vergeben</translation>
+    </message>
+    <message>
+        <source>the game history %1 can&apos;t be read (%2), and it could not be put aside</source>
+        <translation>der Spielverlauf %1 ist nicht lesbar (%2) und konnte nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>No card of game %1 was dealt: the game history can&apos;t record it (%2), and a card it does not record would be dealt again.</source>
+        <translation>Keine Karte von Spiel %1 wurde ausgegeben: der Spielverlauf kann sie nicht verzeichnen (%2), und eine Karte, die er nicht verzeichnet, würde noch einmal ausgegeben.</translation>
     </message>
 </context>
 <context>

@@ -1096,10 +1096,6 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <translation>no contiene una lista de partidas</translation>
     </message>
     <message>
-        <source>Game %1 was not recorded: the game history %2 can&apos;t be read (%3), and it could not be put aside. The cards are printed and the code still makes them again.</source>
-        <translation>La partida %1 no se registró: el historial de partidas %2 no se puede leer (%3) y no se pudo apartar. Los cartones están impresos y el código los sigue pudiendo rehacer.</translation>
-    </message>
-    <message>
         <source>The game history could not be read (%1). It was kept as %2 and a new history was started.</source>
         <translation>No se pudo leer el historial de partidas (%1). Se guardó como %2 y se empezó un historial nuevo.</translation>
     </message>
@@ -1126,6 +1122,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>every game code of this list has been used on this computer</source>
         <translation>todos los códigos de juego de esta lista ya se han usado en este ordenador</translation>
+    </message>
+    <message>
+        <source>the game history %1 can&apos;t be read (%2), and it could not be put aside</source>
+        <translation>el historial de partidas %1 no se puede leer (%2) y no se pudo apartar</translation>
+    </message>
+    <message>
+        <source>No card of game %1 was dealt: the game history can&apos;t record it (%2), and a card it does not record would be dealt again.</source>
+        <translation>No se repartió ningún cartón de la partida %1: el historial de partidas no puede registrarlo (%2), y un cartón que no registra se repartiría otra vez.</translation>
     </message>
 </context>
 <context>

@@ -1096,10 +1096,6 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <translation>il ne contient pas de liste de parties</translation>
     </message>
     <message>
-        <source>Game %1 was not recorded: the game history %2 can&apos;t be read (%3), and it could not be put aside. The cards are printed and the code still makes them again.</source>
-        <translation>La partie %1 n’a pas été enregistrée&#xa0;: l’historique des parties %2 est illisible (%3) et n’a pas pu être mis de côté. Les cartons sont imprimés et le code permet toujours de les refaire.</translation>
-    </message>
-    <message>
         <source>The game history could not be read (%1). It was kept as %2 and a new history was started.</source>
         <translation>L’historique des parties n’a pas pu être lu (%1). Il a été conservé sous %2 et un nouvel historique a été commencé.</translation>
     </message>
@@ -1126,6 +1122,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>every game code of this list has been used on this computer</source>
         <translation>tous les codes de jeu de cette liste ont déjà servi sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>the game history %1 can&apos;t be read (%2), and it could not be put aside</source>
+        <translation>l’historique des parties %1 est illisible (%2) et n’a pas pu être mis de côté</translation>
+    </message>
+    <message>
+        <source>No card of game %1 was dealt: the game history can&apos;t record it (%2), and a card it does not record would be dealt again.</source>
+        <translation>Aucun carton de la partie %1 n’a été distribué&#xa0;: l’historique des parties ne peut pas l’enregistrer (%2), et un carton qu’il n’enregistre pas serait distribué une seconde fois.</translation>
     </message>
 </context>
 <context>

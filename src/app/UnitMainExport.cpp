@@ -105,6 +105,10 @@ void TFrmMain::MnuFileExportClick()
             listFile = chosen->ListFile;
             const GameHistory::TakenCards taken = GameHistory::Take({chosen->Code, listFile, job.Card.Options, 0, false, {}},
                                                                     job.Card.Cards, job.Card.FirstCard, chosen->Cards);
+            if (!taken.Recorded) {
+                Env.Asks.Error(taken.Note); // nothing exported: the cards would be dealt again
+                return;
+            }
             job.Card.FirstCard = taken.First;
             note = taken.Note;
         } else {

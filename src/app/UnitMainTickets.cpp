@@ -194,6 +194,10 @@ void TFrmMain::ExportStrips()
             record.Tickets = true;
             const GameHistory::TakenCards taken =
                 GameHistory::Take(record, job.Card.Cards, job.Card.FirstCard, dialog.ChosenGame()->Cards);
+            if (!taken.Recorded) {
+                Env.Asks.Error(taken.Note); // nothing exported: the strips would be dealt again
+                return;
+            }
             job.Card.FirstCard = taken.First;
             note = taken.Note;
         }

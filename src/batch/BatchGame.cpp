@@ -68,6 +68,11 @@ std::optional<NumberedGame> BatchGameFor(const BatchOptions& options, const QStr
     if (options.More) {
         const GameHistory::TakenCards taken = GameHistory::Take(
             {game.Code().Text(), QFileInfo(options.ListFile).absoluteFilePath(), card, 0, false, {}}, count);
+        if (!taken.Recorded) {
+            BatchFail(taken.Note); // stopped before a card is printed
+            status = 1;
+            return std::nullopt;
+        }
         BatchWarn(taken.Note);
         first = taken.First;
     }

@@ -120,6 +120,10 @@ int ExportTickets(const BatchOptions& options, const QString& gameCode, NinetyBa
         record.Code = gameCode;
         record.Tickets = true;
         const GameHistory::TakenCards taken = GameHistory::Take(record, options.Strips);
+        if (!taken.Recorded) {
+            BatchFail(taken.Note); // stopped before a strip is written
+            return 1;
+        }
         BatchWarn(taken.Note);
         job.Card.FirstCard = taken.First;
         game->Plan(taken.First + options.Strips - 1);

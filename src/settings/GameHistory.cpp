@@ -178,22 +178,32 @@ QList<GameRecord> Read()
 
 namespace {
 
-// Add(), with the history's lock held.
-QString AddLocked(const GameRecord& game)
+// What writing a game into the history came to: whether it is written, what the user must
+// be told of the history itself (one kept aside), and, where it is not written, why.
+struct Written {
+    bool Done = false;
+    QString Note;
+    QString Why;
+};
+
+// Writes the game into the history, with the history's lock held.
+Written WriteLocked(const GameRecord& game)
 {
     const QString path = HistoryPath();
     StoredHistory stored = ReadStored();
-    QString note;
+    Written written;
     if (!stored.Unreadable.isEmpty()) {
         // Never written over: what can't be read may still be mended by hand.
         const QString aside = JoinPath(QFileInfo(path).absolutePath(),
                                        QStringLiteral("Games.unreadable-%1.json")
                                            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
-        if (!QFile::rename(path, aside))
-            return QCoreApplication::translate("GameHistory", "Game %1 was not recorded: the game history %2 can't be read (%3), and it could not "
-                                  "be put aside. The cards are printed and the code still makes them again.")
-                .arg(game.Code, path, stored.Unreadable);
-        note = QCoreApplication::translate("GameHistory", "The game history could not be read (%1). It was kept as %2 and a new history was "
+        if (!QFile::rename(path, aside)) {
+            written.Why = QCoreApplication::translate("GameHistory", "the game history %1 can't be read (%2), and it could not be "
+                                                                     "put aside")
+                              .arg(path, stored.Unreadable);
+            return written;
+        }
+        written.Note = QCoreApplication::translate("GameHistory", "The game history could not be read (%1). It was kept as %2 and a new history was "
                               "started.")
                    .arg(stored.Unreadable, aside);
         stored.Games.clear();
@@ -222,13 +232,24 @@ QString AddLocked(const GameRecord& game)
         QDir().mkpath(UserDataFolder()); // plumwick-print may run before the program ever has
         TextFile::WriteAll(path, QJsonDocument(array).toJson());
     } catch (const PlatformError& error) {
-        const QString lost = QCoreApplication::translate("GameHistory", "Game %1 was not recorded in the game history (%2). The cards are printed "
-                                            "and the code still makes them again, but Check a Card will not know the "
-                                            "game until it is recorded.")
-                                 .arg(game.Code, error.Text());
-        return note.isEmpty() ? lost : note + u' ' + lost;
+        written.Why = error.Text();
+        return written;
     }
-    return note;
+    written.Done = true;
+    return written;
+}
+
+// Add(), with the history's lock held.
+QString AddLocked(const GameRecord& game)
+{
+    const Written written = WriteLocked(game);
+    if (written.Done)
+        return written.Note;
+    const QString lost = QCoreApplication::translate("GameHistory", "Game %1 was not recorded in the game history (%2). The cards are printed "
+                                                                    "and the code still makes them again, but Check a Card will not know the "
+                                                                    "game until it is recorded.")
+                             .arg(game.Code, written.Why);
+    return written.Note.isEmpty() ? lost : written.Note + u' ' + lost;
 }
 
 // CardsHad(), with the history's lock held: the record's count, or what this process dealt.
@@ -278,8 +299,20 @@ TakenCards Take(const GameRecord& game, int count, int from, int seen)
     taken.First = from > seen ? std::max(from, had + 1) : std::max(from, 1);
     GameRecord record = game;
     record.Cards = taken.First + std::max(count, 0) - 1;
+    const Written written = WriteLocked(record);
+    taken.Note = written.Note;
+    if (!written.Done) {
+        // Not dealt: the next dealer, in this process or another, would deal them again.
+        const QString lost = QCoreApplication::translate("GameHistory", "No card of game %1 was dealt: the game history can't record "
+                                                                        "it (%2), and a card it does not record would be dealt "
+                                                                        "again.")
+                                 .arg(game.Code, written.Why);
+        taken.Note = taken.Note.isEmpty() ? lost : taken.Note + u' ' + lost;
+        taken.First = 0;
+        return taken;
+    }
+    taken.Recorded = true;
     DealtHere()[game.Code] = std::max(had, record.Cards);
-    taken.Note = AddLocked(record);
     return taken;
 }
 

@@ -60,10 +60,12 @@ std::optional<GameRecord> Find(const QString& code);
 // exported or dealt, counted from 1. Every change to the history is made under a lock that
 // holds across the threads and the processes of the user (the window, the phones' server,
 // plumwick-print), so two dealers never take the same card and no game is lost; what this
-// process dealt is remembered too, so a history that can't be written still deals nothing twice.
+// process recorded is remembered too. A card is dealt only once it is recorded: where the
+// history can't be written, Take() deals nothing and says why.
 struct TakenCards {
-    int First = 0; // cards First .. First + count - 1 are the dealer's
+    int First = 0; // cards First .. First + count - 1 are the dealer's; 0 where none are
     QString Note;  // what the user must be told, as Add() says it
+    bool Recorded = false; // the cards are in the history, so they are the dealer's
 };
 // Takes `count` cards of `game` (its code, list and options; its count is not read). With
 // `from` above `seen` (the count the dealer's user saw) the cards are meant to be new: they

@@ -5,6 +5,7 @@
 #include "support/PrintProcess.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -130,4 +131,51 @@ TEST_F(GameHistoryKept, AGamesLinesKeepTheLanguageItWasMadeIn)
     for (const QJsonValue game : History())
         if (game.toObject().value("code").toString() == english)
             EXPECT_FALSE(game.toObject().contains("language"));
+}
+
+TEST_F(GameHistoryKept, MoreCardsThatCannotBeRecordedAreNotDealt)
+{
+    // Cards 1 to 4 of a game, and strips 1 to 2 of a ticket game, recorded.
+    const QString cards = NewGame(4);
+    const PrintRun made = Print({"-q", "--tickets", "--numbered", "--strips", "2", "-o", "t.pdf"});
+    ASSERT_EQ(made.Status, 0) << made.Err.toStdString();
+    const QString tickets = QRegularExpression("Game code: (\\S+)").match(made.Out).captured(1);
+    ASSERT_TRUE(QDir().mkpath(Folder.Path("out")));
+    struct Case {
+        const char* what;
+        QString code;
+        QStringList arguments;
+        QString firstDealt; // what the next job deals once the history can be written again
+    };
+    const Case cases[] = {
+        {"cards to print", cards, {"--game", cards, "--more", "--cards", "2", "-o", "more.pdf", Folder.Path("numbers.pwk")},
+         "Card 5 · Game " + cards},
+        {"cards to export", cards, {"--game", cards, "--more", "--cards", "2", "--export", "out", Folder.Path("numbers.pwk")},
+         "card-0007"}, // after cards 5 and 6, printed above
+        {"strips to export", tickets, {"--tickets", "--game", tickets, "--more", "--strips", "1", "--export", "out"},
+         "strip-0003"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The data folder's place taken by a file: the history can't be written.
+        const QString data = Folder.Path("home/Plumwick");
+        ASSERT_TRUE(QDir().rename(data, Folder.Path("kept")));
+        Folder.Write("home/Plumwick", "in the way");
+        const PrintRun refused = Print(QStringList{"-q"} + c.arguments);
+        EXPECT_EQ(refused.Status, 1);
+        EXPECT_TRUE(refused.Err.startsWith("plumwick-print: No card of game " + c.code + " was dealt")) << refused.Err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(Folder.Path("more.pdf")));
+        EXPECT_EQ(QDir(Folder.Path("out")).entryList(QDir::Files), QStringList());
+        // Once it can be written, the next job deals the cards after those recorded.
+        ASSERT_TRUE(QFile::remove(data));
+        ASSERT_TRUE(QDir().rename(Folder.Path("kept"), data));
+        const PrintRun dealt = Print(QStringList{"-q"} + c.arguments);
+        ASSERT_EQ(dealt.Status, 0) << dealt.Err.toStdString();
+        const QStringList written = QDir(Folder.Path("out")).entryList(QDir::Files, QDir::Name);
+        const QString seen = written.isEmpty() ? ToolOutput("pdftotext", {Folder.Path("more.pdf"), "-"}) : written.front();
+        EXPECT_TRUE(seen.contains(c.firstDealt)) << seen.left(300).toStdString();
+        QFile::remove(Folder.Path("more.pdf"));
+        for (const QString& name : written)
+            QFile::remove(Folder.Path("out/" + name));
+    }
 }
