@@ -175,8 +175,8 @@ void TFrmFonts::CboFontSizeChange()
 void TFrmFonts::BtnOKClick()
 {
     ProfileFile settings(SettingsFilePath());
-    settings.WriteString(CardSettings::Section, QStringLiteral("FountName"), CboFontName->currentText());
-    settings.WriteString(CardSettings::Section, QStringLiteral("FontSize"), CboFontSize->currentText());
+    settings.WriteStrings(CardSettings::Section, {{QStringLiteral("FountName"), CboFontName->currentText()},
+                                                  {QStringLiteral("FontSize"), CboFontSize->currentText()}});
     accept();
 }
 

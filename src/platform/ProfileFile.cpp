@@ -222,23 +222,12 @@ bool ProfileFile::ReadBool(const QString& section, const QString& key, bool defa
     return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void ProfileFile::WriteString(const QString& section, const QString& key, const QString& value)
+namespace {
+
+// Sets one key of the document, as a write of that key alone would.
+void SetKey(Document& doc, const QString& section, const QString& key, const QString& value)
 {
-    const QString unable = QCoreApplication::translate("ProfileFile", "Unable to write to %1").arg(QFileInfo(Path).absoluteFilePath());
-    if (Path.isEmpty() || !QFileInfo(QFileInfo(Path).absolutePath()).isDir())
-        throw PlatformError(unable);
-
-    QByteArray bytes;
-    if (QFileInfo::exists(Path)) {
-        try {
-            bytes = TextFile::ReadAll(Path);
-        } catch (const PlatformError&) {
-            throw PlatformError(unable);
-        }
-    }
-    Document doc = Load(bytes);
     auto& lines = doc.Lines;
-
     const QString wantSection = TrimSpaces(section);
     const QString wantKey = TrimSpaces(key);
     const QString encoded = Encode(value);
@@ -291,11 +280,38 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
         lines.push_back(makeLine(u'[' + wantSection + u']'));
         lines.push_back(makeLine(wantKey + u'=' + encoded));
     }
+}
+
+} // namespace
+
+void ProfileFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    WriteStrings(section, {{key, value}});
+}
+
+void ProfileFile::WriteStrings(const QString& section, const QList<std::pair<QString, QString>>& values)
+{
+    const QString unable = QCoreApplication::translate("ProfileFile", "Unable to write to %1").arg(QFileInfo(Path).absoluteFilePath());
+    if (Path.isEmpty() || !QFileInfo(QFileInfo(Path).absolutePath()).isDir())
+        throw PlatformError(unable);
+
+    QByteArray bytes;
+    if (QFileInfo::exists(Path)) {
+        try {
+            bytes = TextFile::ReadAll(Path);
+        } catch (const PlatformError&) {
+            throw PlatformError(unable);
+        }
+    }
+    Document doc = Load(bytes);
+    const TextCodec was = doc.Format.Codec;
+    for (const auto& [key, value] : values)
+        SetKey(doc, section, key, value);
 
     QByteArray out = Join(doc);
     // Code-page bytes that happen to form valid UTF-8 would be read back as UTF-8, and
     // change their meaning: such a file is written as UTF-8 instead.
-    if (codec == TextCodec::Windows1252 && DetectCodec(out) == TextCodec::Utf8 && !IsAscii(out)) {
+    if (was == TextCodec::Windows1252 && doc.Format.Codec == was && DetectCodec(out) == TextCodec::Utf8 && !IsAscii(out)) {
         ConvertToUtf8(doc);
         out = Join(doc);
     }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 // A Windows-style profile (INI) file, read afresh at every call and rewritten whole at
 // every write, with the other system's rules so that one file serves both: names match
@@ -23,6 +26,9 @@ public:
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, int value);
     void WriteBool(const QString& section, const QString& key, bool value);
+    // Several keys of one section in one rewrite: the file holds all of them or, where the
+    // write fails or the process dies part way, none, never a mix of old and new.
+    void WriteStrings(const QString& section, const QList<std::pair<QString, QString>>& values);
 
     const QString& FilePath() const { return Path; }
 

@@ -27,12 +27,13 @@ CardOptions ReadOptions(const ProfileFile& file)
 
 void WriteOptions(ProfileFile& file, const CardOptions& o)
 {
-    file.WriteInteger(Section, QStringLiteral("CardSize"), o.SizeIndex);
-    file.WriteBool(Section, QStringLiteral("ChkFreeSpace"), o.FreeSpace);
-    file.WriteString(Section, QStringLiteral("TxtFreeSpace"), o.FreeSpaceText);
-    file.WriteBool(Section, QStringLiteral("ChkHeading"), o.Heading);
-    file.WriteString(Section, QStringLiteral("TxtHeading"), o.HeadingText);
-    file.WriteBool(Section, QStringLiteral("ChkWordWrap"), o.WordWrap);
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    file.WriteStrings(Section, {{QStringLiteral("CardSize"), QString::number(o.SizeIndex)},
+                                {QStringLiteral("ChkFreeSpace"), flag(o.FreeSpace)},
+                                {QStringLiteral("TxtFreeSpace"), o.FreeSpaceText},
+                                {QStringLiteral("ChkHeading"), flag(o.Heading)},
+                                {QStringLiteral("TxtHeading"), o.HeadingText},
+                                {QStringLiteral("ChkWordWrap"), flag(o.WordWrap)}});
 }
 
 } // namespace CardSettings

@@ -46,17 +46,17 @@ CardDesign Read(const ProfileFile& file, const QString& folder)
 
 void Write(ProfileFile& file, const CardDesign& design, const QString& folder)
 {
-    file.WriteString(Section, QStringLiteral("Title"), design.Title);
-    file.WriteString(Section, QStringLiteral("Footer"), design.Footer);
+    QList<std::pair<QString, QString>> keys{{QStringLiteral("Title"), design.Title}, {QStringLiteral("Footer"), design.Footer}};
     for (const ColourKey& key : ColourKeys)
-        file.WriteString(Section, QString::fromLatin1(key.Key), ColourName(design.*key.Colour));
+        keys.append({QString::fromLatin1(key.Key), ColourName(design.*key.Colour)});
     QString logo = design.Logo;
     if (!logo.isEmpty() && !folder.isEmpty()) {
         const QString relative = QDir(folder).relativeFilePath(logo);
         if (!relative.startsWith(QStringLiteral("..")) && !QDir::isAbsolutePath(relative))
             logo = relative;
     }
-    file.WriteString(Section, QStringLiteral("Logo"), logo);
+    keys.append({QStringLiteral("Logo"), logo});
+    file.WriteStrings(Section, keys); // one whole file: never one design's title beside another's footer
 }
 
 CardDesign ForList(const QString& listPath)

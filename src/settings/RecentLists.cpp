@@ -20,11 +20,14 @@ void Write(const QStringList& paths)
 {
     try {
         ProfileFile settings(SettingsFilePath());
+        QList<std::pair<QString, QString>> changed;
         for (int i = 0; i < RecentLists::MaxCount; ++i) {
             const QString value = i < paths.size() ? paths[i] : QString();
             if (settings.ReadString(Section, Key(i), QString()) != value)
-                settings.WriteString(Section, Key(i), value);
+                changed.append({Key(i), value});
         }
+        if (!changed.isEmpty())
+            settings.WriteStrings(Section, changed);
     } catch (const PlatformError&) {
         // Only the menu's memory is lost.
     }

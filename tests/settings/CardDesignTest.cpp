@@ -2,15 +2,20 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // A card's design: contrast measured as the accessibility guidelines do, the parts said to be
 // hard to read, and the design kept beside its list (its logo named relative to the list's
-// folder), with nothing left behind by a plain design.
+// folder), with nothing left behind by a plain design, written as one whole file.
 #include "card/CardDesign.h"
 #include "platform/ProfileFile.h"
+#include "settings/CardSettings.h"
 #include "settings/DesignFile.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 TEST(CardDesign, ContrastAndTheTextsHardToRead)
 {
@@ -98,4 +103,49 @@ TEST(CardDesign, KeptBesideItsListAndGoneWhenPlain)
     DesignFile::Write(settings, design);
     EXPECT_EQ(DesignFile::Read(settings), design);
     EXPECT_EQ(settings.ReadInteger("Options", "CardSize", 0), 2);
+}
+
+namespace {
+
+// How many times `fn` replaces the file `name` in `folder` (each save renames a whole new
+// file into place): a process killed between two of them leaves a mix of old and new.
+int Replacements(const QString& folder, const char* name, const std::function<void()>& fn)
+{
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    inotify_add_watch(watch, QFile::encodeName(folder).constData(), IN_MOVED_TO);
+    fn();
+    int count = 0;
+    alignas(inotify_event) char events[8192];
+    for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;)
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            count += event->len > 0 && std::strcmp(event->name, name) == 0;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    close(watch);
+    return count;
+}
+
+} // namespace
+
+TEST(CardDesign, ADesignAndTheOptionsAreWrittenAsOneWholeFile)
+{
+    TempFolder folder;
+    folder.Write("Party.pwk", "Lion\r\n");
+    CardDesign old;
+    old.Title = "Old title";
+    old.Footer = "Old footer";
+    DesignFile::SaveForList(folder.Path("Party.pwk"), old);
+    CardDesign design;
+    design.Title = "Spring Fair";
+    design.Footer = "St. Anne's";
+    design.Band = QColor("#1f4e79");
+    EXPECT_EQ(Replacements(folder.Path(), "Party.design", [&] { DesignFile::SaveForList(folder.Path("Party.pwk"), design); }), 1);
+    EXPECT_EQ(DesignFile::ForList(folder.Path("Party.pwk")), design);
+    ProfileFile settings(folder.Path("Options.ini"));
+    EXPECT_EQ(Replacements(folder.Path(), "Options.ini", [&] { DesignFile::Write(settings, design); }), 1);
+    CardOptions options;
+    options.HeadingText = "PLUMS";
+    EXPECT_EQ(Replacements(folder.Path(), "Options.ini", [&] { CardSettings::WriteOptions(settings, options); }), 1);
+    EXPECT_EQ(CardSettings::ReadOptions(settings).HeadingText, "PLUMS");
 }
