@@ -6,13 +6,14 @@
 #   atspi.sh PATH/TO/plumwick
 # Exits 77 (skipped) where Xvfb, D-Bus, at-spi2-core or python3-pyatspi is missing.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../support/skip.sh"
 app=$1
 launcher=/usr/libexec/at-spi-bus-launcher
 for tool in xvfb-run dbus-run-session; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  command -v "$tool" >/dev/null || skip_missing "$tool is not installed"
 done
-[ -x "$launcher" ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: python3-pyatspi is not installed"; exit 77; }
+[ -x "$launcher" ] || skip_missing "at-spi2-core is not installed"
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip_missing "python3-pyatspi is not installed"
 if [ -z "${PLUMWICK_ATSPI_INNER:-}" ]; then
   PLUMWICK_ATSPI_INNER=1 exec xvfb-run -a dbus-run-session -- "$0" "$@"
 fi

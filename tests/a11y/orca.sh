@@ -8,13 +8,14 @@
 #   orca.sh PATH/TO/plumwick PATH/TO/plumwick-print
 # Exits 77 (skipped) where Xvfb, D-Bus, at-spi2-core, xdotool, openbox or Orca is missing.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../support/skip.sh"
 app=$1
 printer=$2
 launcher=/usr/libexec/at-spi-bus-launcher
 for tool in xvfb-run dbus-run-session xdotool openbox orca; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  command -v "$tool" >/dev/null || skip_missing "$tool is not installed"
 done
-[ -x "$launcher" ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
+[ -x "$launcher" ] || skip_missing "at-spi2-core is not installed"
 if [ -z "${PLUMWICK_ORCA_INNER:-}" ]; then
   PLUMWICK_ORCA_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- "$0" "$@"
 fi
@@ -24,9 +25,18 @@ trap cleanup EXIT
 export HOME=$work XDG_DATA_HOME=$work/home XDG_CONFIG_HOME=$work/config QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export SPEECHD_ADDRESS=unix_socket:/nonexistent
 log=$work/orca.log
+# A failure keeps Orca's whole debug log and the program's output (in orca-failure/ beside
+# the test, or $PLUMWICK_ORCA_KEEP) and shows their last lines, so that it explains itself.
+keep=${PLUMWICK_ORCA_KEEP:-$PWD/orca-failure}
 fail() {
   echo "FAIL: $*" >&2
   grep -a "SPEECH OUTPUT" "$log" | sed 's/^/  orca said: /' >&2 || true
+  mkdir -p "$keep"
+  cp "$log" "$keep/orca-debug.log" 2>/dev/null || true
+  cp "$work/app.log" "$keep/plumwick.log" 2>/dev/null || true
+  cp "$work/orca.out" "$keep/orca.out" 2>/dev/null || true
+  echo "Orca's debug log is kept as $keep/orca-debug.log; its last lines:" >&2
+  tail -n 25 "$log" 2>/dev/null | sed 's/^/  /' >&2 || true
   exit 1
 }
 # Waits until Orca has spoken a line matching the pattern (grep -E) after line $2 of its log,
@@ -78,15 +88,44 @@ seq 1 75 > "$work/numbers.pwk"
 "$printer" -q --numbered --cards 4 -o "$work/game.pdf" "$work/numbers.pwk" >/dev/null
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 bus=$!
-sleep 0.5
+# The accessibility bus answers before anyone is started on it.
+for i in $(seq 1 600); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+  [ "$i" = 600 ] && fail "the accessibility bus did not answer in 60 s"
+  sleep 0.1
+done
 openbox >/dev/null 2>&1 &
 wm=$!
-/usr/bin/python3 "$(dirname "$0")/orca-line-log.py" "$log" -u "$work/orca-prefs" >/dev/null 2>&1 &
-orcapid=$!
-heard "Screen reader on" 1 900 # Orca starts slowly on a busy machine (a sanitizer build's suite on both cores)
+start_orca() {
+  /usr/bin/python3 "$(dirname "$0")/orca-line-log.py" "$log" -u "$work/orca-prefs" >>"$work/orca.out" 2>&1 &
+  orcapid=$!
+}
+# Orca is up once it says so. On a busy machine it starts slowly: it is waited for as long
+# as it keeps writing its debug log (up to 5 minutes); one that has ended, or written
+# nothing for 60 s, is started again, once.
+orca_up() {
+  local quiet=0 size last=-1
+  while [ "$quiet" -lt 600 ]; do
+    hears "Screen reader on" 1 1 && return 0
+    kill -0 "$orcapid" 2>/dev/null || return 1
+    size=$(stat -c %s "$log" 2>/dev/null || echo 0)
+    if [ "$size" = "$last" ]; then quiet=$((quiet + 1)); else quiet=0; last=$size; fi
+    [ "$SECONDS" -lt 300 ] || return 1
+  done
+  return 1
+}
+start_orca
+if ! orca_up; then
+  echo "Orca did not come up (its debug log: $(wc -l < "$log" 2>/dev/null || echo no) lines); starting it again" >&2
+  kill "$orcapid" 2>/dev/null || true
+  wait "$orcapid" 2>/dev/null || true
+  mv "$log" "$work/orca-first.log" 2>/dev/null || true
+  start_orca
+  orca_up || fail "Orca did not speak /Screen reader on/, started twice"
+fi
 "$app" "$work/numbers.pwk" >"$work/app.log" 2>&1 &
 pid=$!
-heard "Word editable combo box" 1
+heard "Word editable combo box" 1 1200 # the program's first window, slow beside a busy machine
 
 # A word added: its announcement.
 at=$(mark)

@@ -4,6 +4,7 @@
 #include "output/QtPrinters.h"
 #include "support/MainWindowFixture.h"
 #include "support/NumberCards.h"
+#include "support/RequiredTool.h"
 
 #include <QDir>
 #include <QProcess>
@@ -58,8 +59,7 @@ void UsePdfPrinter(QtPrinters& printers, const QString& pdf, QPageSize::PageSize
 
 TEST_F(MainWindowTest, TwentyNumberCardsFourToAPageFollowTheColumns)
 {
-    if (!HavePdfToText())
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    SKIP_WITHOUT_TOOL(HavePdfToText(), "pdftotext (poppler-utils) is not installed");
     QtPrinters printers;
     const QString pdf = Home.Folder.Path("cards.pdf");
     UsePdfPrinter(printers, pdf, QPageSize::Letter);
@@ -112,8 +112,7 @@ TEST_F(MainWindowTest, TwentyNumberCardsFourToAPageFollowTheColumns)
 
 TEST_F(MainWindowTest, CallListPdfKeepsListOrderOnOnePage)
 {
-    if (!HavePdfToText())
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    SKIP_WITHOUT_TOOL(HavePdfToText(), "pdftotext (poppler-utils) is not installed");
     QtPrinters printers;
     const QString pdf = Home.Folder.Path("calls.pdf");
     UsePdfPrinter(printers, pdf, QPageSize::A4);

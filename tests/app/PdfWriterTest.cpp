@@ -6,6 +6,7 @@
 #include "formats/FontSubset.h"
 #include "output/QtPrinters.h"
 #include "output/QtSurface.h"
+#include "support/RequiredTool.h"
 #include "support/TempFolder.h"
 
 #include <QFontDatabase>
@@ -80,8 +81,8 @@ int Differing(const QImage& a, const QImage& b, const QRect& area, int by)
 
 TEST(PdfWriter, PagesReadBackAsQtsEngineDrawsThem)
 {
-    if (QProcess::execute("pdftotext", {"-v"}) != 0 || QProcess::execute("qpdf", {"--version"}) != 0)
-        GTEST_SKIP() << "poppler-utils and qpdf are needed";
+    SKIP_WITHOUT_TOOL(QProcess::execute("pdftotext", {"-v"}) == 0 && QProcess::execute("qpdf", {"--version"}) == 0,
+                      "poppler-utils and qpdf are needed");
     TempFolder folder;
     const QString ours = folder.Path("ours.pdf"), theirs = folder.Path("qt.pdf");
 

@@ -3,11 +3,13 @@
 # Shared by the end-to-end scripts: the tools they need (exit 77, skipped, without them), a
 # virtual display, a scratch folder that goes at exit, and a window manager.
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/skip.sh"
+
 # e2e_start TOOL... -- "$@": checks the tools, then runs the script again inside Xvfb.
 e2e_start() {
   local tool
   while [ "$1" != "--" ]; do
-    command -v "$1" >/dev/null || { echo "skipped: $1 is not installed"; exit 77; }
+    command -v "$1" >/dev/null || skip_missing "$1 is not installed"
     shift
   done
   shift

@@ -4,9 +4,10 @@
 # The manual pages made from --help render without a warning, and name every option.
 #   manpages.sh BUILD_DIR
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../support/skip.sh"
 build=$1
-command -v groff >/dev/null || { echo "skipped: groff is not installed"; exit 77; }
-[ -f "$build/plumwick-print.1.gz" ] || { echo "skipped: no manual pages (help2man is not installed)"; exit 77; }
+command -v groff >/dev/null || skip_missing "groff is not installed"
+[ -f "$build/plumwick-print.1.gz" ] || skip_missing "no manual pages (help2man is not installed)"
 for page in plumwick plumwick-print; do
   text=$(zcat "$build/$page.1.gz")
   warnings=$(groff -man -Tutf8 -ww -z <<<"$text" 2>&1)

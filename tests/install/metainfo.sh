@@ -4,8 +4,9 @@
 # The software centre's entry validates, and carries this version.
 #   metainfo.sh BUILD_DIR
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../support/skip.sh"
 build=$1
-command -v appstreamcli >/dev/null || { echo "skipped: appstreamcli is not installed"; exit 77; }
+command -v appstreamcli >/dev/null || skip_missing "appstreamcli is not installed"
 file=$build/example.plumwick.plumwick.metainfo.xml
 appstreamcli validate --no-net "$file"
 version=$(sed -n '1s/^Plumwick \([^ ]*\) .*/\1/p' "$(dirname "$0")/../../NEWS") # the newest release

@@ -5,9 +5,10 @@
 # run from a scratch root it is unpacked into.
 #   package.sh BUILD_DIR
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../support/skip.sh"
 build=$(cd "$1" && pwd)
 for tool in cpack dpkg-deb dpkg-shlibdeps; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  command -v "$tool" >/dev/null || skip_missing "$tool is not installed"
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -5,9 +5,10 @@
 # version NEWS gives is the one the programs report.
 #   reuse.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../support/skip.sh"
 source_dir=$1
 build=$2
-command -v reuse >/dev/null || { echo "skipped: reuse is not installed"; exit 77; }
+command -v reuse >/dev/null || skip_missing "reuse is not installed"
 cd "$source_dir"
 reuse lint >/tmp/reuse-lint.$$ 2>&1 || { cat /tmp/reuse-lint.$$; rm -f /tmp/reuse-lint.$$; echo "FAIL: reuse lint" >&2; exit 1; }
 rm -f /tmp/reuse-lint.$$

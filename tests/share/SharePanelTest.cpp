@@ -17,6 +17,7 @@
 #include "platform/ui/Announcer.h"
 #include "support/MainWindowFixture.h"
 #include "support/PrintProcess.h"
+#include "support/RequiredTool.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -304,15 +305,13 @@ void PlayAlong(TFrmMain& main, ScriptedPrompts& asks, const GameSource& game, co
 
 TEST_F(Browser, PhonePlaysAlong)
 {
-    if (!QFile::exists(QStringLiteral("/usr/bin/chromedriver")))
-        GTEST_SKIP() << "Debian's chromium-driver is not installed";
+    SKIP_WITHOUT_TOOL(QFile::exists(QStringLiteral("/usr/bin/chromedriver")), "Debian's chromium-driver is not installed");
     PlayAlong(Open(), Asks, NumbersGame(), QStringLiteral("card"), 75);
 }
 
 TEST_F(Browser, PhonePlaysATicket)
 {
-    if (!QFile::exists(QStringLiteral("/usr/bin/chromedriver")))
-        GTEST_SKIP() << "Debian's chromium-driver is not installed";
+    SKIP_WITHOUT_TOOL(QFile::exists(QStringLiteral("/usr/bin/chromedriver")), "Debian's chromium-driver is not installed");
     GameSource tickets;
     tickets.Tickets = true;
     tickets.Words = NinetyBall::Numbers();
