@@ -68,8 +68,17 @@ void TFrmMain::ShowTickets(bool on)
 {
     // A ticket's numbers are always 1 to 90 on a fixed grid: the list and the card's
     // options rest until cards come back.
-    for (QWidget* control : std::initializer_list<QWidget*>{CboCardStr, BtnAdd, BtnDelete, CboCardSize, ChkFreeSpace,
-                                                            ChkHeading, ChkWordWrap})
+    const QList<QWidget*> options{CboCardStr, BtnAdd, BtnDelete, CboCardSize, ChkFreeSpace, ChkHeading, ChkWordWrap};
+    // The focus on one of them goes straight to the count of strips, the next thing to set,
+    // rather than from control to control as each rests: a screen reader busy with all of
+    // those focus changes on a slow machine drops the announcement below.
+    if (QWidget* focus = focusWidget(); on && focus)
+        for (QWidget* control : options + QList<QWidget*>{TxtFreeSpace, TxtHeading})
+            if (control == focus || control->isAncestorOf(focus)) {
+                EdtCardNum->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+    for (QWidget* control : options)
         control->setEnabled(!on);
     TxtFreeSpace->setEnabled(!on && ChkFreeSpace->isChecked());
     TxtHeading->setEnabled(!on && ChkHeading->isChecked());

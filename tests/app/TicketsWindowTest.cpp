@@ -22,8 +22,11 @@ TEST_F(MainWindowTest, TicketsTakeTheListsPlaceAfterOfferingToSaveIt)
     TFrmMain& w = Open();
     AddWords({"alpha", "beta"});
     ASSERT_TRUE(w.ListModified);
+    w.CboCardSize->setFocus();
     Asks.ExpectQuestion("Do you want to save current bingo card?", false);
     w.MnuTickets->trigger();
+    // The focus on a control that rests goes straight to the count of strips.
+    EXPECT_TRUE(w.focusWidget() == w.EdtCardNum || w.EdtCardNum->isAncestorOf(w.focusWidget()));
     EXPECT_TRUE(NinetyBall::IsNinetyNumbers(w.WordList.Items()));
     EXPECT_FALSE(w.ListModified);
     EXPECT_TRUE(NinetyBall::IsValidStrip(w.SampleStrip));
