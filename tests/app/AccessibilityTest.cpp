@@ -10,6 +10,7 @@
 #include "game/CardView.h"
 #include "support/Words.h"
 #include "app/PaintBox.h"
+#include "platform/ui/Announcer.h"
 #include "support/Contrast.h"
 #include "support/MainWindowFixture.h"
 
@@ -21,6 +22,7 @@
 #include <QStyleFactory>
 #include <QPushButton>
 #include <QStyleOption>
+#include <QTest>
 
 namespace {
 
@@ -226,4 +228,22 @@ TEST_F(MainWindowTest, TheBoardAndTheCheckedCardAreTables)
     const int first = card.Heading.isEmpty() ? 0 : 1;
     EXPECT_EQ(checked->cellAt(first, 0)->text(QAccessible::Name), card.Texts[0] + ", called, in the winning line");
     EXPECT_EQ(checked->cellAt(first + 1, 0)->text(QAccessible::Name), card.Texts[5] + ", not called");
+}
+
+TEST(Announcer, AWindowShownAgainDoesNotRepeatItsLastAnnouncement)
+{
+    // The caller is hidden when closed and shown again for the next game: its last words
+    // ("Now playing for: Full card") must not be spoken over the new game.
+    QWidget window;
+    window.show();
+    Announcer* speaker = Announcer::Of(&window);
+    speaker->Say("Now playing for: Full card");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return speaker->isVisible(); }));
+    window.hide();
+    window.show();
+    EXPECT_FALSE(speaker->isVisible());
+    // What it says next is said.
+    speaker->Say("Picture Bingo");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return speaker->isVisible(); }));
+    EXPECT_EQ(speaker->accessibleName(), "Picture Bingo");
 }

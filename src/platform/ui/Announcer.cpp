@@ -30,6 +30,7 @@ Announcer::Announcer(QWidget* window) : QWidget(window)
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
     hide();
+    window->installEventFilter(this);
 }
 
 Announcer* Announcer::Of(QWidget* window)
@@ -46,7 +47,6 @@ void Announcer::Say(const QString& text)
     if (own->isVisible() && !own->isActiveWindow()) {
         if (!Waiting) {
             Waiting = true;
-            own->installEventFilter(this);
             QTimer::singleShot(2000, this, [this] {
                 if (Waiting)
                     Appear();
@@ -66,15 +66,16 @@ bool Announcer::eventFilter(QObject* watched, QEvent* event)
             if (Waiting)
                 Appear();
         });
+    // Gone with its window: shown again, the window would otherwise bring back the last
+    // announcement of its last use ("Now playing for: Full card" over another game).
+    if (event->type() == QEvent::Hide && watched == window() && !Waiting)
+        hide();
     return QWidget::eventFilter(watched, event);
 }
 
 void Announcer::Appear()
 {
-    if (Waiting) {
-        Waiting = false;
-        window()->removeEventFilter(this);
-    }
+    Waiting = false;
     // Shown again with the new text: the appearance is what is spoken.
     hide();
     setAccessibleName(Text);
