@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFont>
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -81,6 +82,9 @@ QString RecordHtml(const GameRecordSheet& sheet)
     html += QStringLiteral("</table>");
     if (!sheet.Log.Calls.empty() && sheet.Log.Calls.front().At.isValid())
         html += QStringLiteral("<p>%1</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "First call: %1")).arg(RecordTime(sheet.Log.Calls.front().At))));
+    for (const GameLog::Call& c : sheet.Log.TakenBack)
+        html += QStringLiteral("<p>%1 &nbsp; %2</p>")
+                    .arg(E(RecordTime(c.At)), E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "%1 taken back")).arg(EntryCaption(c.Word))));
 
     if (sheet.Prizes.Active()) {
         html += QStringLiteral("<h2>%1</h2>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "Prizes"))));
@@ -110,7 +114,10 @@ QString RecordHtml(const GameRecordSheet& sheet)
         html += QStringLiteral("<p>%1</p>").arg(E(Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "No claims were confirmed or cleared."))));
     for (const GameLog::Claim& c : sheet.Log.Claims)
         html += QStringLiteral("<p>%1 &nbsp; %2 &nbsp; <b>%3</b></p>")
-                    .arg(E(RecordTime(c.At)), E(c.Text), E(c.Confirmed ? Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "confirmed")) : Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "cleared"))));
+                    .arg(E(RecordTime(c.At)), E(c.Text),
+                         E(c.HostsDecision ? Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "confirmed as the host's decision"))
+                           : c.Confirmed   ? Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "confirmed"))
+                                           : Tr(QT_TRANSLATE_NOOP("GameRecordPdf", "cleared"))));
     return html + QStringLiteral("</body></html>");
 }
 
@@ -126,7 +133,12 @@ QByteArray RecordPdf(const GameRecordSheet& sheet)
         pdf.setCreator(QStringLiteral("Plumwick"));
         pdf.setPageSize(QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        // The text in points, whatever font the program's windows use: a font sized in
+        // pixels (as the windows scale theirs) would print at 1/1200 inch a pixel.
         QTextDocument document;
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSizeF(10);
+        document.setDefaultFont(font);
         document.setHtml(RecordHtml(sheet));
         document.print(&pdf);
     }

@@ -15,10 +15,12 @@
 #include "support/PrintProcess.h"
 #include "support/Words.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 
 namespace {
@@ -141,8 +143,25 @@ TEST(GameRecordPdf, ATicketsRecordNamesItsTicketsAndItsUnwonPrizes)
     sheet.Prizes.Confirm({2, "row 1", 5}, movedOn);
     sheet.Log.Claimed(4, "Ticket 4 claims bingo: not yet", false, QDateTime::currentDateTimeUtc());
     sheet.Winners = WinnerCards(sheet, {}, {}, 99, true, {});
+    // Written beside the windows, whose font is sized in pixels: its text still reads at
+    // a size for paper, not a pixel of 1/1200 inch.
+    const QFont windows = QApplication::font();
+    QFont pixels = windows;
+    pixels.setPixelSize(13);
+    QApplication::setFont(pixels);
     TempFolder folder;
     WriteRecord(folder.Path("record.pdf"), sheet);
+    QApplication::setFont(windows);
+    auto words = QRegularExpression(R"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">)re")
+                     .globalMatch(ToolOutput("pdftotext", {"-bbox", folder.Path("record.pdf"), "-"}));
+    double lowest = 1000;
+    int read = 0;
+    for (; words.hasNext(); ++read) {
+        const auto word = words.next();
+        lowest = std::min(lowest, word.captured(2).toDouble() - word.captured(1).toDouble());
+    }
+    EXPECT_GT(read, 50);
+    EXPECT_GE(lowest, 8.0) << "points, the lowest word's height";
     const QString text = ToolOutput("pdftotext", {"-layout", folder.Path("record.pdf"), "-"});
     for (const char* part : {"Game record: TICKETS", "Ticket 2: row 1, after 5 calls", "Prize 2: Two lines", "Not won.",
                              "Ticket 4 claims bingo: not yet", "cleared"})
