@@ -23,6 +23,7 @@
 #include "game/TraditionalCalls.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,6 +35,7 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
@@ -104,6 +106,8 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
         w->setFocusPolicy(Qt::TabFocus);
         w->installEventFilter(this);
     }
+    // The seconds are typed: a click in the box gives it the keys.
+    SpnSeconds->setFocusPolicy(Qt::StrongFocus);
     // A box ticked by its access key or the mouse leaves the focus on the board, where a
     // screen reader would not hear the change: it is said.
     for (QCheckBox* box : {ChkReadAloud, ChkTraditional, ChkShare, ChkAutoCall, ChkSkip, ChkRoom})
@@ -315,7 +319,7 @@ void CallerWindow::Undo()
     const QString last = Calls && Calls->CalledCount() > 0 ? CallText(Calls->Calls().back()) : QString();
     if (Calls && Calls->Undo()) {
         ShowState();
-        Log.Undone();
+        Log.Undone(QDateTime::currentDateTimeUtc());
         Speaker->Say(tr("%1 taken back").arg(last));
         Save();
     }
@@ -435,64 +439,55 @@ void CallerWindow::FitCall()
     LblCall->setFont(font);
 }
 
+CallerKeys::Focus CallerWindow::FocusKind(QObject* from) const
+{
+    // The key goes where the focus is; the window's own key events are the board's.
+    QWidget* focus = from == this ? focusWidget() : qobject_cast<QWidget*>(from);
+    if (!focus || focus == this || focus == Board)
+        return CallerKeys::Focus::Board;
+    if (qobject_cast<QAbstractButton*>(focus))
+        return CallerKeys::Focus::Button;
+    if (focus == CboGame)
+        return CallerKeys::Focus::GameBox;
+    if (qobject_cast<QAbstractSpinBox*>(focus) || qobject_cast<QLineEdit*>(focus))
+        return CallerKeys::Focus::Field;
+    return CallerKeys::Focus::Other;
+}
+
 bool CallerWindow::HandleKey(QObject* from, const QKeyEvent& key)
 {
-    switch (key.key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        QWidget* focus = focusWidget();
-        if (!focus || focus == this || focus == Board) {
-            // With Auto Call on, Space pauses and resumes it; Enter still calls at once.
-            if (key.key() == Qt::Key_Space && Auto.On())
-                PauseAutoCall(Auto.Now() != AutoCall::State::Paused);
-            else
-                RunGuarded(Asks, [this] { Next(); });
-            return true;
-        }
-        // A control the keyboard reached keeps the key: Space is its own (tick, press,
-        // open); Enter presses a button, ticks a box or opens the Play box, and never calls.
-        if (key.key() == Qt::Key_Space)
-            return false;
-        if (auto* button = qobject_cast<QAbstractButton*>(focus))
-            button->animateClick();
-        else if (focus == CboGame)
-            CboGame->showPopup();
-        else
-            return false; // the share panel's lists and boxes: theirs
-        return true;
-    }
-    case Qt::Key_Backspace:
-        RunGuarded(Asks, [this] { Undo(); });
-        return true;
-    case Qt::Key_F11:
-        isFullScreen() ? showNormal() : showFullScreen();
-        return true;
-    case Qt::Key_F12: // the room display's, which never has the keys
-        if (Room && Room->isVisible())
-            Room->ToggleFullScreen();
-        return Room != nullptr;
-    case Qt::Key_Escape:
-        if (!isFullScreen())
-            return false;
-        showNormal();
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        // The games are browsed in the box's list, and only the one chosen there is played.
-        if (from != CboGame)
-            return false;
-        CboGame->showPopup();
-        return true;
-    default:
+    using CallerKeys::Action;
+    switch (CallerKeys::ActionFor(key.key(), key.modifiers(), FocusKind(from), {Auto.On(), isFullScreen(), Room != nullptr})) {
+    case Action::None:
         return false;
+    case Action::Call:
+        RunGuarded(Asks, [this] { Next(); });
+        break;
+    case Action::PauseOrResume:
+        PauseAutoCall(Auto.Now() != AutoCall::State::Paused);
+        break;
+    case Action::TakeBack:
+        RunGuarded(Asks, [this] { Undo(); });
+        break;
+    case Action::PressButton:
+        if (auto* button = qobject_cast<QAbstractButton*>(from == this ? focusWidget() : from))
+            button->animateClick();
+        break;
+    case Action::OpenGames:
+        CboGame->showPopup();
+        break;
+    case Action::FullScreen:
+        isFullScreen() ? showNormal() : showFullScreen();
+        break;
+    case Action::RoomFullScreen:
+        if (Room->isVisible())
+            Room->ToggleFullScreen();
+        break;
+    case Action::LeaveFullScreen:
+        showNormal();
+        break;
     }
+    return true;
 }
 
 bool CallerWindow::eventFilter(QObject* watched, QEvent* event)
@@ -502,8 +497,14 @@ bool CallerWindow::eventFilter(QObject* watched, QEvent* event)
     if ((event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::Shortcut) &&
         qobject_cast<QAbstractButton*>(watched))
         QTimer::singleShot(0, Board, [this] { Board->setFocus(Qt::OtherFocusReason); });
-    if (event->type() == QEvent::KeyPress && HandleKey(watched, *static_cast<QKeyEvent*>(event)))
-        return true;
+    if (event->type() == QEvent::KeyPress) {
+        if (HandleKey(watched, *static_cast<QKeyEvent*>(event)))
+            return true;
+        // A key the control leaves reaches the window next: it is still the control's.
+        KeyLeft = {event, watched};
+    } else if (event->type() == QEvent::KeyRelease) {
+        KeyLeft = {}; // that key is over
+    }
     // A wheel over the closed box would switch games unasked.
     if (event->type() == QEvent::Wheel && watched == CboGame)
         return true;
@@ -512,7 +513,9 @@ bool CallerWindow::eventFilter(QObject* watched, QEvent* event)
 
 void CallerWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (!HandleKey(this, *event))
+    QObject* from = KeyLeft.first == event ? KeyLeft.second : this;
+    KeyLeft = {};
+    if (from != this || !HandleKey(this, *event))
         QWidget::keyPressEvent(event);
 }
 

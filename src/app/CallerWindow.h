@@ -4,6 +4,7 @@
 #include "output/PictureShelf.h"
 #include "game/AutoCall.h"
 #include "game/CallerDraw.h"
+#include "game/CallerKeys.h"
 #include "game/GameLog.h"
 #include "game/Prizes.h"
 #include "settings/GameHistory.h"
@@ -33,8 +34,8 @@ class Speech;
 // Game > Call Words: draws the words of the current list (or of a recent game) one at a
 // time, shows the call as large as the window allows, a board of every word with the called
 // ones marked, the count and the last five calls. Space, Enter or Next draws and Backspace
-// or Undo takes the last call back, wherever the focus is in the window; F11 toggles full
-// screen for a projector and Escape leaves it. Every call is saved at once, so a closed
+// or Undo takes the last call back, from the board (CallerKeys says what each key does
+// where); F11 toggles full screen for a projector and Escape leaves it. Every call is saved at once, so a closed
 // window or a crash loses nothing: opened again for the same game, it offers to go on.
 // Auto Call calls on a timer; while it is on, Space or Pause pauses and resumes it, and a
 // phone's claim pauses it.
@@ -99,8 +100,9 @@ public:
     const PrizeRound& Prizes() const { return Round; }
     void SetPrizes(std::vector<Prize> prizes);
     // A claim the host confirmed: "Bingo! Card 17" on every phone, and the winner of the
-    // prize played, where there are prizes.
-    void ConfirmWinner(int card, const QString& line);
+    // prize played, where there are prizes. A card the rules did not find winning is the
+    // host's decision, and the record, the room display and the phones say so.
+    void ConfirmWinner(int card, const QString& line, bool hostsDecision = false);
     void NextPrize();
 
 Q_SIGNALS:
@@ -126,6 +128,7 @@ private:
     const Picture* CurrentCallPicture() const; // the last call's, where it is a picture
     // The caller's keys, wherever the focus is in it; true when the key was one of them.
     bool HandleKey(QObject* from, const QKeyEvent& key);
+    CallerKeys::Focus FocusKind(QObject* from) const;
     QString CallText(int index) const;
     // What the call board shows and the voices say: with Traditional Calls on a game of
     // tickets, "Two little ducks, 22"; else the call as CallText gives it.
@@ -183,5 +186,6 @@ private:
     QElapsedTimer ClaimSounded;
     int ClaimsUnsaid = 0;
     QTimer* AutoTicker = nullptr;
+    std::pair<const QEvent*, QObject*> KeyLeft; // a key a control left to its window, and the control
     QElapsedTimer AutoTicked;
 };

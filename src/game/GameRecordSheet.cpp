@@ -46,12 +46,17 @@ QByteArray RecordCsv(const GameRecordSheet& sheet)
          Tr(QT_TRANSLATE_NOOP("GameLog", "Time or line"))});
     for (std::size_t i = 0; i < sheet.Log.Calls.size(); ++i)
         row({Tr(QT_TRANSLATE_NOOP("GameLog", "call")), QString::number(i + 1), EntryCaption(sheet.Log.Calls[i].Word), QString(), RecordTime(sheet.Log.Calls[i].At)});
+    for (const GameLog::Call& c : sheet.Log.TakenBack)
+        row({Tr(QT_TRANSLATE_NOOP("GameLog", "taken back")), QString(), EntryCaption(c.Word), QString(), RecordTime(c.At)});
     for (std::size_t p = 0; p < sheet.Prizes.Prizes().size(); ++p)
         for (const PrizeWinner& w : sheet.Prizes.Winners()[p])
             row({Tr(QT_TRANSLATE_NOOP("GameLog", "winner")), QString::number(p + 1), sheet.PrizeNames.value(static_cast<qsizetype>(p)), QString::number(w.Card),
                  Tr(QT_TRANSLATE_NOOP("GameLog", "%1, after %2 calls")).arg(w.Line).arg(w.Calls)});
     for (const GameLog::Claim& c : sheet.Log.Claims)
-        row({c.Confirmed ? Tr(QT_TRANSLATE_NOOP("GameLog", "confirmed")) : Tr(QT_TRANSLATE_NOOP("GameLog", "cleared")), QString(),
+        row({c.HostsDecision ? Tr(QT_TRANSLATE_NOOP("GameLog", "the host's decision"))
+             : c.Confirmed   ? Tr(QT_TRANSLATE_NOOP("GameLog", "confirmed"))
+                             : Tr(QT_TRANSLATE_NOOP("GameLog", "cleared")),
+             QString(),
              c.Text, QString::number(c.Card), RecordTime(c.At)});
     return (rows.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }

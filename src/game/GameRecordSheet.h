@@ -43,8 +43,8 @@ struct GameRecordSheet {
 std::vector<WinnerCard> WinnerCards(const GameRecordSheet& sheet, const QStringList& words, const CardOptions& options,
                                     std::uint32_t seed, bool tickets, const std::vector<Pattern>& own);
 
-// The record as CSV (RFC 4180, UTF-8, CRLF): a row for each call, each prize's winners and
-// each claim; a cell that a spreadsheet would take for a formula starts with an apostrophe.
+// The record as CSV (RFC 4180, UTF-8, CRLF): a row for each call, each call taken back,
+// each prize's winners and each claim; a cell that a spreadsheet would take for a formula starts with an apostrophe.
 QByteArray RecordCsv(const GameRecordSheet& sheet);
 // A time as the record shows it, in the computer's time zone: "2026-12-08 20:15:03".
 QString RecordTime(const QDateTime& at);

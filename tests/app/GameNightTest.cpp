@@ -326,8 +326,26 @@ TEST_F(MainWindowTest, TheCallerKeepsTheKeyboardAndTheGame)
         QTest::keyClick(&caller, Qt::Key_Space);
     EXPECT_EQ(caller.Draw()->CalledCount(), 4);
     EXPECT_TRUE(caller.BtnNewGame->isEnabled());
+    // Backspace takes a call back from the board alone: a control the keys reached keeps
+    // it, and the seconds between calls, clicked into, are typed and corrected.
+    caller.ChkReadAloud->setFocus();
     QTest::keyClick(caller.ChkReadAloud, Qt::Key_Backspace);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 4);
+    QTest::mouseClick(caller.SpnSeconds, Qt::LeftButton);
+    EXPECT_EQ(caller.focusWidget(), caller.SpnSeconds);
+    caller.SpnSeconds->selectAll();
+    QTest::keyClicks(caller.SpnSeconds, "12");
+    QTest::keyClick(caller.SpnSeconds, Qt::Key_Backspace);
+    QTest::keyClicks(caller.SpnSeconds, "5");
+    EXPECT_EQ(caller.SpnSeconds->value(), 15);
+    EXPECT_EQ(caller.Draw()->CalledCount(), 4);
+    // From the board, the take-back is kept in the game's log with its time.
+    const std::size_t takenBack = caller.Log.TakenBack.size();
+    caller.Board->setFocus();
+    QTest::keyClick(caller.Board, Qt::Key_Backspace);
     EXPECT_EQ(caller.Draw()->CalledCount(), 3);
+    ASSERT_EQ(caller.Log.TakenBack.size(), takenBack + 1);
+    EXPECT_TRUE(caller.Log.TakenBack.back().At.isValid());
     // Arrows over the Play box browse its list; the game stays until one is chosen there.
     EXPECT_EQ(GameHistory::Add({"ABCD-EFGH", "", w.Options(), 4}), "");
     const QString playing = caller.Source().Key;

@@ -16,7 +16,7 @@ TEST(GameRecord, TheLogFollowsTheCallsAndTheCsvIsSafeInASpreadsheet)
     log.Called("=1+1", noon);
     log.Called("B 12", noon.addSecs(8));
     log.Called("x", noon.addSecs(16));
-    log.Undone();
+    log.Undone(noon.addSecs(20));
     log.Claimed(5, "Card 5 claims bingo: not yet, 2 missing", false, noon.addSecs(30));
     EXPECT_EQ(GameLog::Load(log.Save()), log);
     // The calls file holds other calls after the first: the times stay where the words agree.
@@ -38,6 +38,7 @@ TEST(GameRecord, TheLogFollowsTheCallsAndTheCsvIsSafeInASpreadsheet)
                                   "What,Number,Call or prize,Card,Time or line",
                                   "call,1,'=1+1,," + at,
                                   "call,2,B 12,," + RecordTime(noon.addSecs(8)),
+                                  "taken back,,x,," + RecordTime(noon.addSecs(20)),
                                   "winner,1,Any line,17,\"row 2, after 2 calls\"",
                                   "cleared,,\"Card 5 claims bingo: not yet, 2 missing\",5," + RecordTime(noon.addSecs(30)),
                                   ""};
