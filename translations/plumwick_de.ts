@@ -606,6 +606,18 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>The call, the board and the prize for the hall, on a second screen where there is one.</source>
         <translation>Der Ausruf, die Tafel und der Gewinn für den Saal, auf einem zweiten Bildschirm, wo es einen gibt.</translation>
     </message>
+    <message>
+        <source>the host&apos;s decision</source>
+        <translation>Entscheidung der Spielleitung</translation>
+    </message>
+    <message>
+        <source>Bingo! Ticket %1, by the host&apos;s decision</source>
+        <translation>Bingo! Schein %1, durch Entscheidung der Spielleitung</translation>
+    </message>
+    <message>
+        <source>Bingo! Card %1, by the host&apos;s decision</source>
+        <translation>Bingo! Karte %1, durch Entscheidung der Spielleitung</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -1178,6 +1190,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>cleared</source>
         <translation>entfernt</translation>
     </message>
+    <message>
+        <source>taken back</source>
+        <translation>zurückgenommen</translation>
+    </message>
+    <message>
+        <source>the host&apos;s decision</source>
+        <translation>Entscheidung der Spielleitung</translation>
+    </message>
 </context>
 <context>
     <name>GameRecordPdf</name>
@@ -1232,6 +1252,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Ticket %1: %2, after %3 calls</source>
         <translation>Schein %1: %2, nach %3 Ausrufen</translation>
+    </message>
+    <message>
+        <source>%1 taken back</source>
+        <translation>%1 zurückgenommen</translation>
+    </message>
+    <message>
+        <source>confirmed as the host&apos;s decision</source>
+        <translation>bestätigt durch Entscheidung der Spielleitung</translation>
     </message>
 </context>
 <context>
@@ -1918,6 +1946,22 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>Phones can join at %1</source>
         <translation>Handys können unter %1 mitspielen</translation>
+    </message>
+    <message>
+        <source>The card wins with the calls made: Bingo! on every phone and the room display.</source>
+        <translation>Die Karte gewinnt mit den gemachten Ausrufen: Bingo! auf jedem Telefon und auf der Anzeige für den Saal.</translation>
+    </message>
+    <message>
+        <source>Con&amp;firm Anyway</source>
+        <translation>Tr&amp;otzdem bestätigen</translation>
+    </message>
+    <message>
+        <source>The card does not win with the calls made; confirm it as your decision (a house rule, a late call). The record and the room display say it was.</source>
+        <translation>Die Karte gewinnt mit den gemachten Ausrufen nicht; bestätigen Sie sie als Ihre Entscheidung (eine Hausregel, ein später Ausruf). Das Protokoll und die Anzeige für den Saal sagen, dass es Ihre war.</translation>
+    </message>
+    <message>
+        <source>%1 (the host&apos;s decision)</source>
+        <translation>%1 (Entscheidung der Spielleitung)</translation>
     </message>
 </context>
 <context>

@@ -606,6 +606,18 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>The call, the board and the prize for the hall, on a second screen where there is one.</source>
         <translation>El canto, el tablero y el premio para la sala, en una segunda pantalla si la hay.</translation>
     </message>
+    <message>
+        <source>the host&apos;s decision</source>
+        <translation>decisión del anfitrión</translation>
+    </message>
+    <message>
+        <source>Bingo! Ticket %1, by the host&apos;s decision</source>
+        <translation>¡Bingo! Boleto %1, por decisión del anfitrión</translation>
+    </message>
+    <message>
+        <source>Bingo! Card %1, by the host&apos;s decision</source>
+        <translation>¡Bingo! Cartón %1, por decisión del anfitrión</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -1178,6 +1190,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>cleared</source>
         <translation>quitada</translation>
     </message>
+    <message>
+        <source>taken back</source>
+        <translation>deshecha</translation>
+    </message>
+    <message>
+        <source>the host&apos;s decision</source>
+        <translation>decisión del anfitrión</translation>
+    </message>
 </context>
 <context>
     <name>GameRecordPdf</name>
@@ -1232,6 +1252,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Ticket %1: %2, after %3 calls</source>
         <translation>Boleto %1: %2, tras %3 cantos</translation>
+    </message>
+    <message>
+        <source>%1 taken back</source>
+        <translation>%1 deshecha</translation>
+    </message>
+    <message>
+        <source>confirmed as the host&apos;s decision</source>
+        <translation>confirmada por decisión del anfitrión</translation>
     </message>
 </context>
 <context>
@@ -1918,6 +1946,22 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>Phones can join at %1</source>
         <translation>Los teléfonos pueden unirse en %1</translation>
+    </message>
+    <message>
+        <source>The card wins with the calls made: Bingo! on every phone and the room display.</source>
+        <translation>El cartón gana con los cantos hechos: ¡Bingo! en cada teléfono y en la vista para la sala.</translation>
+    </message>
+    <message>
+        <source>Con&amp;firm Anyway</source>
+        <translation>Dar por &amp;bueno</translation>
+    </message>
+    <message>
+        <source>The card does not win with the calls made; confirm it as your decision (a house rule, a late call). The record and the room display say it was.</source>
+        <translation>El cartón no gana con los cantos hechos; confírmelo como decisión suya (una regla de la casa, un canto tardío). El informe y la vista para la sala lo dicen.</translation>
+    </message>
+    <message>
+        <source>%1 (the host&apos;s decision)</source>
+        <translation>%1 (decisión del anfitrión)</translation>
     </message>
 </context>
 <context>

@@ -606,6 +606,18 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>The call, the board and the prize for the hall, on a second screen where there is one.</source>
         <translation>L’annonce, le tableau et le prix pour la salle, sur un second écran s’il y en a un.</translation>
     </message>
+    <message>
+        <source>the host&apos;s decision</source>
+        <translation>décision de l’animateur</translation>
+    </message>
+    <message>
+        <source>Bingo! Ticket %1, by the host&apos;s decision</source>
+        <translation>Bingo&#xa0;! Ticket %1, sur décision de l’animateur</translation>
+    </message>
+    <message>
+        <source>Bingo! Card %1, by the host&apos;s decision</source>
+        <translation>Bingo&#xa0;! Carton %1, sur décision de l’animateur</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>
@@ -1178,6 +1190,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>cleared</source>
         <translation>effacée</translation>
     </message>
+    <message>
+        <source>taken back</source>
+        <translation>annulée</translation>
+    </message>
+    <message>
+        <source>the host&apos;s decision</source>
+        <translation>décision de l’animateur</translation>
+    </message>
 </context>
 <context>
     <name>GameRecordPdf</name>
@@ -1232,6 +1252,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Ticket %1: %2, after %3 calls</source>
         <translation>Ticket %1&#xa0;: %2, après %3 annonces</translation>
+    </message>
+    <message>
+        <source>%1 taken back</source>
+        <translation>%1 annulé</translation>
+    </message>
+    <message>
+        <source>confirmed as the host&apos;s decision</source>
+        <translation>confirmée sur décision de l’animateur</translation>
     </message>
 </context>
 <context>
@@ -1918,6 +1946,22 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>Phones can join at %1</source>
         <translation>Les téléphones peuvent rejoindre la partie à l’adresse %1</translation>
+    </message>
+    <message>
+        <source>The card wins with the calls made: Bingo! on every phone and the room display.</source>
+        <translation>Le carton gagne avec les annonces faites&#xa0;: Bingo&#xa0;! sur chaque téléphone et sur l’affichage pour la salle.</translation>
+    </message>
+    <message>
+        <source>Con&amp;firm Anyway</source>
+        <translation>Confirmer &amp;quand même</translation>
+    </message>
+    <message>
+        <source>The card does not win with the calls made; confirm it as your decision (a house rule, a late call). The record and the room display say it was.</source>
+        <translation>Le carton ne gagne pas avec les annonces faites&#xa0;; confirmez-le comme votre décision (une règle de la maison, une annonce tardive). Le compte rendu et l’affichage pour la salle le disent.</translation>
+    </message>
+    <message>
+        <source>%1 (the host&apos;s decision)</source>
+        <translation>%1 (décision de l’animateur)</translation>
     </message>
 </context>
 <context>

@@ -43,8 +43,8 @@ QBoxLayout* CallerWindow::BuildPrizes()
     });
     connect(BtnPrizes, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { EditPrizes(); }); });
     connect(BtnNextPrize, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { NextPrize(); }); });
-    connect(Share, &SharePanel::ClaimConfirmed, this, [this](int card, const QString& line) {
-        RunGuarded(Asks, [this, card, line] { ConfirmWinner(card, line); });
+    connect(Share, &SharePanel::ClaimConfirmed, this, [this](int card, const QString& line, bool hostsDecision) {
+        RunGuarded(Asks, [this, card, line, hostsDecision] { ConfirmWinner(card, line, hostsDecision); });
     });
     ChkSkip = new QCheckBox(tr("S&kip numbers the pattern can't use"), this);
     ChkSkip->setToolTip(tr("Numbers in a column that the pattern leaves empty can't help any card win: they are not called."));
@@ -129,10 +129,16 @@ void CallerWindow::SayAloud(const QString& said)
         Voice->Say(said);
 }
 
-void CallerWindow::ConfirmWinner(int card, const QString& line)
+void CallerWindow::ConfirmWinner(int card, const QString& won, bool hostsDecision)
 {
-    const QString bingo = Playing.Tickets ? tr("Bingo! Ticket %1").arg(card) : tr("Bingo! Card %1").arg(card);
-    Log.Claimed(card, line.isEmpty() ? bingo : tr("%1: %2").arg(bingo, line), true, QDateTime::currentDateTimeUtc());
+    // A win against the rules is the host's, and says so wherever it is shown.
+    const QString line = hostsDecision ? tr("the host's decision") : won;
+    const QString bingo = hostsDecision ? (Playing.Tickets ? tr("Bingo! Ticket %1, by the host's decision").arg(card)
+                                                           : tr("Bingo! Card %1, by the host's decision").arg(card))
+                          : Playing.Tickets ? tr("Bingo! Ticket %1").arg(card)
+                                            : tr("Bingo! Card %1").arg(card);
+    Log.Claimed(card, line.isEmpty() || hostsDecision ? bingo : tr("%1: %2").arg(bingo, line), true,
+                QDateTime::currentDateTimeUtc(), hostsDecision);
     Save();
     Share->Announce(bingo);
     if (Room)

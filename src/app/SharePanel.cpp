@@ -9,6 +9,7 @@
 #include "platform/ui/Announcer.h"
 #include "game/CardCheck.h"
 #include "game/CheckCode.h"
+#include "game/ClaimQueue.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
 #include "game/PlayerMessage.h"
@@ -60,6 +61,10 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     LstClaims = new QListWidget(this);
     LstClaims->setAccessibleName(tr("Claims"));
     BtnConfirm = new QPushButton(tr("C&onfirm"), this);
+    BtnConfirm->setToolTip(tr("The card wins with the calls made: Bingo! on every phone and the room display."));
+    BtnDecide = new QPushButton(tr("Con&firm Anyway"), this);
+    BtnDecide->setToolTip(tr("The card does not win with the calls made; confirm it as your decision (a house rule, a "
+                             "late call). The record and the room display say it was."));
     BtnClear = new QPushButton(tr("C&lear"), this);
     ClaimCard = new CardGridView(this);
     ClaimCard->setMinimumHeight(140);
@@ -71,6 +76,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     network->addRow(tr("Pa&ttern:"), CboPattern);
     auto* claimButtons = new QHBoxLayout;
     claimButtons->addWidget(BtnConfirm);
+    claimButtons->addWidget(BtnDecide);
     claimButtons->addWidget(BtnClear);
     claimButtons->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -113,19 +119,19 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     connect(LstClaims, &QListWidget::currentRowChanged, this, [this] { ShowClaim(); });
     connect(BtnRemoveSeat, &QPushButton::clicked, this, [this] { RemoveSeats(false); });
     connect(BtnRemoveAddress, &QPushButton::clicked, this, [this] { RemoveSeats(true); });
-    connect(BtnConfirm, &QPushButton::clicked, this, [this] {
-        if (QListWidgetItem* item = LstClaims->currentItem(); item && !item->data(Qt::UserRole + 2).toBool()) {
-            item->setData(Qt::UserRole + 2, true);
-            item->setText(tr("%1 (confirmed)").arg(item->text()));
-            Q_EMIT ClaimsChanged();
-            Q_EMIT ClaimConfirmed(item->data(Qt::UserRole).toInt(), WinningLine(item->data(Qt::UserRole).toInt()));
-        }
-    });
+    connect(BtnConfirm, &QPushButton::clicked, this, [this] { Settle(false); });
+    connect(BtnDecide, &QPushButton::clicked, this, [this] { Settle(true); });
     connect(BtnClear, &QPushButton::clicked, this, [this] {
-        if (const QListWidgetItem* item = LstClaims->currentItem(); item && !item->data(Qt::UserRole + 2).toBool())
-            Q_EMIT ClaimCleared(item->data(Qt::UserRole).toInt(), item->text());
-        delete LstClaims->currentItem();
-        ShowClaim();
+        const QListWidgetItem* item = LstClaims->currentItem();
+        if (!item || !Queue)
+            return;
+        const int card = item->data(Qt::UserRole).toInt();
+        const QString text = item->text();
+        if (!item->data(Qt::UserRole + 1).toBool())
+            Queue->Tidy(card); // a settled claim only leaves the list
+        else if (Queue->Clear(card))
+            Q_EMIT ClaimCleared(card, text);
+        ShowClaims();
         Q_EMIT ClaimsChanged();
     });
     hide();
@@ -192,6 +198,7 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         Shared->SetCheckWord(FooterWords::In(GameHistory::LanguageOf(game.Code)).Check);
     }
     Shared->SetCalls(calls);
+    Queue = std::make_shared<ClaimQueue>();
     const QHostAddress chosen = ShareAddress::Chosen();
     CboAddress->clear();
     QList<QHostAddress> candidates = ShareAddress::Candidates();
@@ -201,11 +208,9 @@ void SharePanel::Start(const GameSource& game, const QStringList& calls)
         CboAddress->addItem(address.toString(), address.toString());
     CboAddress->setCurrentIndex(static_cast<int>(candidates.indexOf(chosen)));
     Listen(chosen);
-    LstClaims->clear();
+    ShowClaims();
     Q_EMIT ClaimsChanged();
     ShowSeats();
-    ClaimCard->Clear();
-    ClaimTicket->Clear();
     show();
 }
 
@@ -216,6 +221,7 @@ void SharePanel::Listen(const QHostAddress& address)
     options.Address = address;
     options.Pictures = Pictures;
     options.Design = Design;
+    options.Claims = Queue;
     Server = std::make_unique<ShareServer>(Shared, options);
     Server->SetCalls(Calls);
     connect(Server.get(), &ShareServer::ClaimHeard, this, &SharePanel::AddClaim);
@@ -233,17 +239,16 @@ void SharePanel::Stop()
 {
     Server.reset();
     Shared.reset();
-    LstClaims->clear();
+    Queue.reset();
+    ShowClaims();
     Q_EMIT ClaimsChanged();
     hide();
 }
 
 QString SharePanel::WaitingClaim() const
 {
-    for (int row = 0; row < LstClaims->count(); ++row)
-        if (!LstClaims->item(row)->data(Qt::UserRole + 2).toBool())
-            return LstClaims->item(row)->text();
-    return {};
+    const auto waiting = Queue ? Queue->OldestWaiting() : std::nullopt;
+    return waiting ? waiting->Text : QString();
 }
 
 QString SharePanel::Url() const
@@ -300,32 +305,64 @@ void SharePanel::SayRecordFailure(const QString& note)
     Asks.Error(note);
 }
 
-void SharePanel::AddClaim(const QString& text, int card, bool bingo)
+void SharePanel::AddClaim(const QString& text, int card, bool)
 {
-    // A card's claims are one entry: its last claim, where the host left it in the list.
-    for (int row = 0; row < LstClaims->count(); ++row) {
-        QListWidgetItem* item = LstClaims->item(row);
-        if (item->data(Qt::UserRole).toInt() == card && !item->data(Qt::UserRole + 2).toBool()) {
-            item->setText(text);
-            item->setData(Qt::UserRole + 1, bingo);
-            if (item == LstClaims->currentItem())
-                ShowClaim();
-            Q_EMIT ClaimArrived(text);
-            Q_EMIT ClaimsChanged();
-            return;
-        }
-    }
-    auto* item = new QListWidgetItem(text, LstClaims);
-    item->setData(Qt::UserRole, card);
-    item->setData(Qt::UserRole + 1, bingo);
-    LstClaims->setCurrentItem(item);
+    // The queue has it already, one entry a card while it waits: the list shows it.
+    ShowClaims(card);
     Q_EMIT ClaimArrived(text);
     Q_EMIT ClaimsChanged();
+}
+
+void SharePanel::ShowClaims(int card)
+{
+    const QListWidgetItem* current = LstClaims->currentItem();
+    const int kept = card ? card : current ? current->data(Qt::UserRole).toInt() : 0;
+    const bool keptWaiting = card || (current && current->data(Qt::UserRole + 1).toBool());
+    {
+        const QSignalBlocker quiet(LstClaims);
+        LstClaims->clear();
+        int row = -1;
+        for (const ClaimQueue::Claim& claim : Queue ? Queue->Claims() : std::vector<ClaimQueue::Claim>()) {
+            const bool waiting = claim.Now == ClaimQueue::State::Waiting;
+            auto* item = new QListWidgetItem(waiting ? claim.Text
+                                             : claim.Now == ClaimQueue::State::Confirmed
+                                                 ? tr("%1 (confirmed)").arg(claim.Text)
+                                                 : tr("%1 (the host's decision)").arg(claim.Text),
+                                             LstClaims);
+            item->setData(Qt::UserRole, claim.Card);
+            item->setData(Qt::UserRole + 1, waiting);
+            if (claim.Card == kept && (waiting == keptWaiting || row < 0))
+                row = LstClaims->count() - 1;
+        }
+        LstClaims->setCurrentRow(row >= 0 ? row : LstClaims->count() - 1);
+    }
+    ShowClaim();
+}
+
+void SharePanel::Settle(bool hostsDecision)
+{
+    const QListWidgetItem* item = LstClaims->currentItem();
+    if (!item || !Queue)
+        return;
+    const int card = item->data(Qt::UserRole).toInt();
+    // Judged again now: the calls may have changed since the claim came.
+    const QString line = WinningLine(card);
+    if (!(hostsDecision ? Queue->Decide(card) : Queue->Confirm(card, Wins(card))))
+        return;
+    ShowClaims(card);
+    Q_EMIT ClaimsChanged();
+    Q_EMIT ClaimConfirmed(card, line, hostsDecision);
 }
 
 void SharePanel::ShowClaim()
 {
     const QListWidgetItem* item = LstClaims->currentItem();
+    const bool waiting = item && item->data(Qt::UserRole + 1).toBool();
+    // Confirmed only where the card wins now; otherwise only as the host's own decision.
+    const bool wins = waiting && Shared && Wins(item->data(Qt::UserRole).toInt());
+    BtnConfirm->setEnabled(wins);
+    BtnDecide->setEnabled(waiting && Shared && !wins);
+    BtnClear->setEnabled(item != nullptr);
     if (!item || !Shared) {
         ClaimCard->Clear();
         ClaimTicket->Clear();
@@ -360,6 +397,12 @@ QString SharePanel::WinningLine(int card) const
     if (Game.Tickets)
         return judged.TicketResult.Won ? judged.TicketResult.Name : QString();
     return judged.CardResult.Name;
+}
+
+bool SharePanel::Wins(int card) const
+{
+    const Judged judged = Judge(card);
+    return Game.Tickets ? judged.TicketResult.Won : judged.CardResult.Bingo;
 }
 
 void SharePanel::PlayFor(const QString& key, const QString& title)

@@ -13,6 +13,7 @@
 #include <memory>
 
 class CardGridView;
+class ClaimQueue;
 class TicketGridView;
 class Prompts;
 class QComboBox;
@@ -65,7 +66,8 @@ public:
     QPushButton* BtnRemoveSeat = nullptr;
     QPushButton* BtnRemoveAddress = nullptr;
     QListWidget* LstClaims = nullptr;
-    QPushButton* BtnConfirm = nullptr;
+    QPushButton* BtnConfirm = nullptr; // a claim that wins with the calls made
+    QPushButton* BtnDecide = nullptr;  // one that does not, confirmed as the host's decision
     QPushButton* BtnClear = nullptr;
     CardGridView* ClaimCard = nullptr;
     TicketGridView* ClaimTicket = nullptr; // a ticket game's claims
@@ -74,8 +76,9 @@ Q_SIGNALS:
     void ClaimArrived(const QString& text);
     // A claim came, or was confirmed or cleared: WaitingClaim() may say another.
     void ClaimsChanged();
-    // The host confirmed a card's claim; `line` is what it won with, as it stands now.
-    void ClaimConfirmed(int card, const QString& line);
+    // The host confirmed a card's claim; `line` is what it won with, as it stands now (none
+    // where it was the host's decision against the rules).
+    void ClaimConfirmed(int card, const QString& line, bool hostsDecision);
     // The host cleared a claim not confirmed: rejected, as the list said it.
     void ClaimCleared(int card, const QString& text);
 
@@ -85,7 +88,10 @@ protected:
 private:
     void Listen(const QHostAddress& address);
     void AddClaim(const QString& text, int card, bool bingo);
+    // The claims as the queue has them, the card's entry current (0: the one current now).
+    void ShowClaims(int card = 0);
     void ShowClaim();
+    void Settle(bool hostsDecision);
     void ShowSeats();
     void RemoveSeats(bool wholeAddress);
     void ShowQr();
@@ -102,6 +108,7 @@ private:
     Judged Judge(int card) const;
     // What a card or ticket won the claim with ("row 2", "rows 1 and 3"); empty if nothing.
     QString WinningLine(int card) const;
+    bool Wins(int card) const;
     NinetyBall::TicketPattern ChosenTicketPattern() const;
     // The server checks claims for the pattern chosen, and the phones show it.
     void TellPattern();
@@ -114,6 +121,7 @@ private:
     std::function<QStringList(int)> CardOf; // the game's card n, planned as far as asked
     std::function<NinetyBall::Ticket(int)> TicketOf; // or its ticket n, counted through the game
     std::shared_ptr<SharedGame> Shared;
+    std::shared_ptr<ClaimQueue> Queue; // this sharing's claims, whatever address it listens on
     std::unique_ptr<ShareServer> Server;
     bool RecordFailureSaid = false;
     QString PrizeTitle; // what the phones show of the prize played

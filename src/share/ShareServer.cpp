@@ -149,6 +149,8 @@ QByteArray ShareServer::NewSecret()
 ShareServer::ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent)
     : QObject(parent), Game(std::move(game)), Settings(options), SecretToken(NewSecret())
 {
+    if (!Settings.Claims)
+        Settings.Claims = std::make_shared<ClaimQueue>();
     Page = PlayerPage(PagePolicy, Game->IsTickets());
     Guard = std::make_unique<ConnectionGuard>(
         ConnectionGuard::Limits{Settings.HeaderMs, Settings.MaxConnections, Settings.MaxConnections / 10},
@@ -273,15 +275,13 @@ void ShareServer::HandOverClaims()
 {
     // What the phones did since the window last heard, in one go: the claims, a card's
     // last only, and whether seats were dealt.
-    std::vector<HeardClaim> claims;
     bool seats = false;
     {
         std::lock_guard<std::mutex> guard(Lock);
-        claims.swap(ClaimsHeard);
         std::swap(seats, SeatsDealt);
         ClaimsPosted = false;
     }
-    for (const HeardClaim& claim : claims)
+    for (const ClaimQueue::Claim& claim : Settings.Claims->TakeHeard())
         Q_EMIT ClaimHeard(claim.Text, claim.Card, claim.Bingo);
     if (seats)
         Q_EMIT SeatsChanged();
@@ -493,11 +493,7 @@ QByteArray ShareServer::Say(const QByteArray& body, const QString& address)
         const SharedGame::Claim claim = Game->MakeClaim(message->Secret, QDateTime::currentMSecsSinceEpoch());
         if (!claim.Heard)
             return error(T(QT_TRANSLATE_NOOP("ShareServer", "Wait a moment before you claim again.")));
-        const auto same = std::find_if(ClaimsHeard.begin(), ClaimsHeard.end(), [&](const HeardClaim& c) { return c.Card == claim.Card; });
-        if (same != ClaimsHeard.end())
-            *same = {claim.Text, claim.Card, claim.Result.Bingo};
-        else
-            ClaimsHeard.push_back({claim.Text, claim.Card, claim.Result.Bingo});
+        Settings.Claims->Add(claim.Card, claim.Text, claim.Result.Bingo);
         if (!ClaimsPosted) {
             ClaimsPosted = true;
             QMetaObject::invokeMethod(this, [this] { HandOverClaims(); }, Qt::QueuedConnection);

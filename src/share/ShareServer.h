@@ -3,6 +3,7 @@
 #pragma once
 #include "card/CardDesign.h"
 #include "output/PictureShelf.h"
+#include "game/ClaimQueue.h"
 #include "game/SharedGame.h"
 #include "share/ConnectionGuard.h"
 #include "share/DealRate.h"
@@ -48,6 +49,7 @@ public:
         int SeatAwaySeconds = 120;   // a seat whose phone holds no stream this long counts no more
         std::shared_ptr<const PictureShelf> Pictures; // a picture list's, shown on the phones' cards
         CardDesign Design;                            // the list's: its title, footer and colours
+        std::shared_ptr<ClaimQueue> Claims;           // where the claims go (a queue of its own where none)
     };
     // Listens at once; raises PlatformError when it can't.
     ShareServer(std::shared_ptr<SharedGame> game, const Options& options, QObject* parent = nullptr);
@@ -78,6 +80,7 @@ public:
     int RemoveAddress(const QString& address);
 
 Q_SIGNALS:
+    // A claim came into the queue (a card's latest of those since the window last heard).
     void ClaimHeard(const QString& text, int card, bool bingo);
     void ConnectedChanged(int players);
     void SeatsChanged(); // a seat dealt or let go (at most a few times a second)
@@ -118,14 +121,8 @@ private:
     std::vector<QByteArray> Events; // every call and undo, in order
     QJsonObject Prize;              // what the phones show of the pattern played
     std::vector<Stream*> Live;      // the event streams open
-    // Claims heard and not yet handed to the window: the last of each card, handed over in
-    // one go however many come, so a flood of claims never queues up before a key press.
-    struct HeardClaim {
-        QString Text;
-        int Card = 0;
-        bool Bingo = false;
-    };
-    std::vector<HeardClaim> ClaimsHeard;
+    // Claims go into the queue at once; the window hears of those since it last heard in one
+    // go however many come, so a flood of claims never queues up before a key press.
     bool ClaimsPosted = false;
     bool SeatsDealt = false; // since the window last heard
     int Streams = 0;

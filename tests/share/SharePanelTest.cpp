@@ -111,6 +111,40 @@ TEST_F(SharedByTheCaller, OffUntilAskedThenOnTheHostsAddressWithItsCode)
     EXPECT_EQ(GetFrom(port, base).Status, 0);
 }
 
+TEST_F(SharedByTheCaller, AClaimThatDoesNotWinIsConfirmedOnlyAsTheHostsDecision)
+{
+    TFrmMain& main = Open();
+    CallerWindow caller(&main, Asks, nullptr, [&] { return main.CurrentGameSource(); }, [] { return 7; });
+    caller.show();
+    caller.Play(NumbersGame());
+    caller.ChkShare->setChecked(true);
+    ASSERT_TRUE(caller.Share->Sharing());
+    const QUrl url(caller.Share->Url());
+    const QByteArray base = url.path().toUtf8();
+    const auto port = static_cast<quint16>(url.port());
+    const QJsonObject seat = QJsonDocument::fromJson(PostTo(port, base + "say", R"({"type":"deal"})").Body).object();
+    caller.Next();
+    // Claimed after one call: listed as not yet won, and Confirm can't make it a win.
+    QSignalSpy claims(caller.Share, &SharePanel::ClaimArrived);
+    const QByteArray claim = "{\"type\":\"claim\",\"secret\":\"" + seat.value("secret").toString().toUtf8() + "\"}";
+    EXPECT_FALSE(QJsonDocument::fromJson(PostTo(port, base + "say", claim).Body).object().value("bingo").toBool());
+    ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
+    ASSERT_EQ(caller.Share->LstClaims->count(), 1);
+    EXPECT_FALSE(caller.Share->BtnConfirm->isEnabled());
+    EXPECT_TRUE(caller.Share->BtnDecide->isEnabled());
+    caller.Share->BtnConfirm->click();
+    EXPECT_FALSE(caller.Share->LstClaims->item(0)->text().endsWith(QStringLiteral("(confirmed)")));
+    EXPECT_TRUE(caller.Log.Claims.empty());
+    // The host's own decision is a step of its own, and said as one everywhere.
+    caller.Share->BtnDecide->click();
+    EXPECT_TRUE(caller.Share->LstClaims->item(0)->text().endsWith(QStringLiteral("(the host's decision)")));
+    ASSERT_EQ(caller.Log.Claims.size(), 1u);
+    EXPECT_TRUE(caller.Log.Claims[0].HostsDecision);
+    EXPECT_EQ(Announcer::Of(&caller)->Last(), QStringLiteral("Bingo! Card 11, by the host's decision"));
+    EXPECT_TRUE(GameHistory::SavedLog(caller.Source()).Claims.at(0).HostsDecision);
+    EXPECT_FALSE(caller.Share->BtnDecide->isEnabled());
+}
+
 TEST_F(SharedByTheCaller, ATicketGameDealsTicketsAndChecksTheirRows)
 {
     TFrmMain& main = Open();
