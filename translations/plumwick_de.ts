@@ -2046,6 +2046,10 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>%1 (any way round)</source>
         <translation>%1 (in jeder Lage)</translation>
     </message>
+    <message>
+        <source>Several wrong check codes were just typed on this connection. Wait a little and try again.</source>
+        <translation>Über diese Verbindung wurden gerade mehrere falsche Prüfcodes eingegeben. Warten Sie ein wenig und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>SharedGame</name>

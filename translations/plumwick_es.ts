@@ -2046,6 +2046,10 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>%1 (any way round)</source>
         <translation>%1 (en cualquier posición)</translation>
     </message>
+    <message>
+        <source>Several wrong check codes were just typed on this connection. Wait a little and try again.</source>
+        <translation>Se acaban de escribir varios códigos de control equivocados en esta conexión. Espere un poco y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>SharedGame</name>

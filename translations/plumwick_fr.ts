@@ -2046,6 +2046,10 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>%1 (any way round)</source>
         <translation>%1 (dans tous les sens)</translation>
     </message>
+    <message>
+        <source>Several wrong check codes were just typed on this connection. Wait a little and try again.</source>
+        <translation>Plusieurs codes de contrôle erronés viennent d’être saisis sur cette connexion. Patientez un peu et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>SharedGame</name>

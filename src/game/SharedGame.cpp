@@ -86,12 +86,15 @@ SharedGame::Dealt SharedGame::Take(int card, const QString& check, const QString
         return Refused((TicketOf ? QCoreApplication::translate("SharedGame", "Ticket %1 is already on another phone.")
                                  : QCoreApplication::translate("SharedGame", "Card %1 is already on another phone."))
                            .arg(card));
-    if (CheckOf && !CheckCode::Matches(check, CheckOf(card)))
-        return Refused(check.trimmed().isEmpty()
-                           ? QCoreApplication::translate("SharedGame", "Type the check code printed under card %1, after \"%2\".").arg(card).arg(CheckWord)
-                           : QCoreApplication::translate("SharedGame", "That is not the check code of card %1: it is printed under the card, after \"%2\".")
-                                 .arg(card)
-                                 .arg(CheckWord));
+    if (CheckOf && !CheckCode::Matches(check, CheckOf(card))) {
+        if (check.trimmed().isEmpty())
+            return Refused(QCoreApplication::translate("SharedGame", "Type the check code printed under card %1, after \"%2\".").arg(card).arg(CheckWord));
+        Dealt wrong = Refused(QCoreApplication::translate("SharedGame", "That is not the check code of card %1: it is printed under the card, after \"%2\".")
+                                  .arg(card)
+                                  .arg(CheckWord));
+        wrong.WrongCode = true;
+        return wrong;
+    }
     if (Players() >= Bounds.MaxPlayers)
         return Full();
     return SeatFor(card, address);

@@ -57,6 +57,7 @@ public:
     struct Dealt {
         std::optional<Seat> Got;
         QString Error; // why not, for the phone
+        bool WrongCode = false; // a check code typed that is not the card's
     };
     // The next card no one has: never printed, exported or dealt. `address` is the phone's
     // network address, kept with its seat for the host.

@@ -26,3 +26,23 @@ DealRate::Verdict DealRate::Take(const QString& address, qint64 nowMs)
     All.Tokens -= 1;
     return Verdict::Dealt;
 }
+
+DealRate::Bucket& DealRate::WrongCodesOf(const QString& address, qint64 nowMs)
+{
+    auto at = WrongByAddress.find(address);
+    if (at == WrongByAddress.end())
+        at = WrongByAddress.insert(address, Bucket{Bounds.WrongCodesBurst, nowMs});
+    Refill(*at, Bounds.WrongCodesBurst, 1.0 / (Bounds.WrongCodesEverySeconds * 1000.0), nowMs);
+    return *at;
+}
+
+bool DealRate::MayTryCode(const QString& address, qint64 nowMs)
+{
+    return WrongCodesOf(address, nowMs).Tokens >= 1;
+}
+
+void DealRate::WrongCode(const QString& address, qint64 nowMs)
+{
+    Bucket& bucket = WrongCodesOf(address, nowMs);
+    bucket.Tokens = std::max(0.0, bucket.Tokens - 1);
+}

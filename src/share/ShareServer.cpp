@@ -13,6 +13,7 @@
 #include <QJsonObject>
 #include <QHostInfo>
 #include <QRandomGenerator>
+#include <initializer_list>
 #include <arpa/inet.h>
 #include <algorithm>
 #include <chrono>
@@ -122,18 +123,24 @@ void RaiseOpenFileLimit(int wanted)
 }
 
 // Whether the request says its length once, and in one way only.
-bool OneLength(MHD_Connection* connection)
+// How many of the request's headers have one of these names.
+int HeadersNamed(MHD_Connection* connection, std::initializer_list<const char*> names)
 {
-    int lengths = 0;
+    struct Count {
+        std::initializer_list<const char*> Names;
+        int Found = 0;
+    } count{names};
     MHD_get_connection_values(
         connection, MHD_HEADER_KIND,
         [](void* cls, MHD_ValueKind, const char* key, const char*) {
-            if (strcasecmp(key, "Content-Length") == 0 || strcasecmp(key, "Transfer-Encoding") == 0)
-                ++*static_cast<int*>(cls);
+            auto* count = static_cast<Count*>(cls);
+            for (const char* name : count->Names)
+                if (strcasecmp(key, name) == 0)
+                    ++count->Found;
             return MHD_YES;
         },
-        &lengths);
-    return lengths <= 1;
+        &count);
+    return count.Found;
 }
 
 
@@ -459,8 +466,14 @@ QByteArray ShareServer::Say(const QByteArray& body, const QString& address)
     switch (message->Type) {
     case PlayerMessage::Kind::Deal:
     case PlayerMessage::Kind::Take: {
-        // A seat already had is found again by its secret; a new one waits its turn.
-        switch (Rate->Take(address, QDateTime::currentMSecsSinceEpoch())) {
+        // A new card waits its turn. A printed card in a player's hand is taken with its
+        // check code: only wrong codes are counted, against their own address.
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        const bool take = message->Type == PlayerMessage::Kind::Take;
+        if (take && !Rate->MayTryCode(address, now))
+            return error(T(QT_TRANSLATE_NOOP("ShareServer", "Several wrong check codes were just typed on this connection. "
+                                                            "Wait a little and try again.")));
+        switch (take ? DealRate::Verdict::Dealt : Rate->Take(address, now)) {
         case DealRate::Verdict::AddressTooFast:
             return error(T(QT_TRANSLATE_NOOP("ShareServer", "Many cards were just given to phones on this connection. "
                                                             "Wait a little and try again.")));
@@ -469,11 +482,12 @@ QByteArray ShareServer::Say(const QByteArray& body, const QString& address)
         case DealRate::Verdict::Dealt:
             break;
         }
-        const SharedGame::Dealt dealt = message->Type == PlayerMessage::Kind::Deal
-                                            ? Game->Deal(address)
-                                            : Game->Take(message->Card, message->Check, address);
-        if (!dealt.Got)
+        const SharedGame::Dealt dealt = take ? Game->Take(message->Card, message->Check, address) : Game->Deal(address);
+        if (!dealt.Got) {
+            if (dealt.WrongCode)
+                Rate->WrongCode(address, now);
             return error(dealt.Error);
+        }
         SeatsDealt = true;
         if (!ClaimsPosted) {
             ClaimsPosted = true;
@@ -521,7 +535,9 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
     static const QByteArray notFound = "Not found\n";
     if (!slash || !SameBytes(SecretToken, rest, static_cast<size_t>(slash - rest)))
         return Queue(connection, MHD_HTTP_NOT_FOUND, notFound, "text/plain; charset=utf-8");
-    if (post && !*state && !OneLength(connection)) // two lengths: which body is meant is anyone's guess
+    // Two lengths, or two hosts: which body or which name is meant is anyone's guess.
+    if (!*state && (HeadersNamed(connection, {"Host"}) > 1 ||
+                    (post && HeadersNamed(connection, {"Content-Length", "Transfer-Encoding"}) > 1)))
         return Queue(connection, MHD_HTTP_BAD_REQUEST, "Bad request\n", "text/plain; charset=utf-8");
     if (post && !*state) { // the headers: the body follows in the next calls
         *state = new Request;

@@ -287,6 +287,14 @@ TEST_F(SharedByTheCaller, APrintedCardIsTakenWithTheCheckCodeUnderIt)
               QStringLiteral("Type the check code printed under card 4, after \"Check\"."));
     EXPECT_TRUE(take(R"({"type":"take","card":4,"check":"AAAAA"})").contains("error"));
     EXPECT_EQ(take(R"({"type":"take","card":4,"check":")" + CheckCode::Of(secret, 4).toLatin1() + "\"}").value("card").toInt(), 4);
+    // Wrong codes, guessed one after another: after a few, this connection is told to wait,
+    // in those words, and new phones are still dealt their cards.
+    for (int guess = 0; guess < 3; ++guess)
+        EXPECT_TRUE(take(R"({"type":"take","card":5,"check":"AAAAA"})").value("error").toString().startsWith("That is not the check code of card 5"));
+    EXPECT_EQ(take(R"({"type":"take","card":5,"check":")" + CheckCode::Of(secret, 5).toLatin1() + "\"}").value("error").toString(),
+              QStringLiteral("Several wrong check codes were just typed on this connection. Wait a little and try again."));
+    for (int phone = 0; phone < 3; ++phone)
+        EXPECT_TRUE(take(R"({"type":"deal"})").contains("card")) << phone;
     caller.ChkShare->setChecked(false);
 }
 

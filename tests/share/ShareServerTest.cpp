@@ -72,6 +72,9 @@ TEST(ShareServer, ServesNothingWithoutItsToken)
     EXPECT_EQ(AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
                                   "\r\nConnection: close\r\n\r\n").Status, 200);
     EXPECT_NE(AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nConnection: close\r\n\r\n").Status, 200); // no Host
+    // Two, the first one right: which is meant is anyone's guess.
+    EXPECT_EQ(AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nHost: 127.0.0.1\r\nHost: evil.example\r\nConnection: close\r\n\r\n").Status,
+              400);
     // Two requests sent at once on one connection: the first is answered whole and the
     // connection closed, which tells the browser to send the second again.
     const PhoneReply pipelined = AskServer(port, "GET " + tokenPath + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\nGET " + tokenPath +
