@@ -618,6 +618,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Bingo! Card %1, by the host&apos;s decision</source>
         <translation>Bingo! Karte %1, durch Entscheidung der Spielleitung</translation>
     </message>
+    <message>
+        <source>Checking ticket %1</source>
+        <translation>Schein %1 wird geprüft</translation>
+    </message>
+    <message>
+        <source>Checking card %1</source>
+        <translation>Karte %1 wird geprüft</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>

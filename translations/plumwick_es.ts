@@ -618,6 +618,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Bingo! Card %1, by the host&apos;s decision</source>
         <translation>¡Bingo! Cartón %1, por decisión del anfitrión</translation>
     </message>
+    <message>
+        <source>Checking ticket %1</source>
+        <translation>Comprobando el boleto %1</translation>
+    </message>
+    <message>
+        <source>Checking card %1</source>
+        <translation>Comprobando el cartón %1</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>

@@ -618,6 +618,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Bingo! Card %1, by the host&apos;s decision</source>
         <translation>Bingo&#xa0;! Carton %1, sur décision de l’animateur</translation>
     </message>
+    <message>
+        <source>Checking ticket %1</source>
+        <translation>Vérification du ticket %1</translation>
+    </message>
+    <message>
+        <source>Checking card %1</source>
+        <translation>Vérification du carton %1</translation>
+    </message>
 </context>
 <context>
     <name>CardCheck</name>

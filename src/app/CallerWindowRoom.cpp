@@ -3,6 +3,7 @@
 // The caller's room display: opened and closed from the caller, and shown what it shows.
 #include "app/CallerWindow.h"
 #include "app/RoomDisplay.h"
+#include "app/SharePanel.h"
 #include "settings/OwnPatterns.h"
 
 #include <QCheckBox>
@@ -48,4 +49,8 @@ void CallerWindow::ShowRoom()
     Pattern chosen;
     const PrizeLines lines = PrizeText();
     Room->ShowPrize(lines.Playing, Round.Now() ? PatternPlayed(own, chosen) : nullptr, CardSide(Playing.Options.SizeIndex), lines.Won);
+    const int checking = Share->WaitingCard();
+    Room->ShowChecking(checking == 0      ? QString()
+                       : Playing.Tickets ? tr("Checking ticket %1").arg(checking)
+                                         : tr("Checking card %1").arg(checking));
 }

@@ -33,6 +33,7 @@ void CallerWindow::ShowClaimBanner()
 {
     const QString waiting = Share->WaitingClaim();
     const QString text = waiting.isEmpty() ? QString() : tr("Claim: %1").arg(waiting);
+    ShowRoom(); // the hall sees which card is being checked
     if (text == LblClaim->text())
         return;
     const bool shownBefore = !LblClaim->text().isEmpty();

@@ -101,8 +101,23 @@ void RoomDisplay::ShowPrize(const QString& prize, const Pattern* pattern, int si
 
 void RoomDisplay::ShowNews(const QString& news)
 {
-    LblNews->setText(news);
-    LblNews->setVisible(!news.isEmpty());
+    News = news;
+    ShowBanner();
+}
+
+void RoomDisplay::ShowChecking(const QString& checking)
+{
+    Checking = checking;
+    ShowBanner();
+}
+
+void RoomDisplay::ShowBanner()
+{
+    const QString text = News.isEmpty() ? Checking : News;
+    if (text == LblNews->text() && LblNews->isVisibleTo(this) == !text.isEmpty())
+        return;
+    LblNews->setText(text);
+    LblNews->setVisible(!text.isEmpty());
     Fit();
 }
 

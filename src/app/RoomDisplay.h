@@ -16,7 +16,8 @@ class QLabel;
 // The caller's room display: what the hall sees on a second screen or a projector while the
 // host keeps the caller's controls on the laptop. The call as large as the window allows (a
 // fifth of its height at the least), the last calls, the board, the prize played and its
-// pattern, the winners so far, and a win as "Bingo! Card 17" until the next call. It opens
+// pattern, the winners so far, "Checking card 17" while a claim waits, and a win as "Bingo!
+// Card 17" until the next call. It opens
 // full screen on a second screen where there is one; a double click, or the caller's F12,
 // toggles full screen. It never takes the focus, so the host's keys stay with the caller.
 // It shows what the caller gives it.
@@ -36,6 +37,8 @@ public:
     void ShowPrize(const QString& prize, const Pattern* pattern, int side, const QString& winners);
     // "Bingo! Card 17", large, until the next call; empty takes it away.
     void ShowNews(const QString& news);
+    // "Checking card 17" while the host checks a claim, where no news is shown; empty: none.
+    void ShowChecking(const QString& checking);
     void ToggleFullScreen();
 
     QLabel* LblCall = nullptr;
@@ -57,4 +60,8 @@ protected:
 
 private:
     void Fit();
+    void ShowBanner();
+
+    QString News;
+    QString Checking;
 };

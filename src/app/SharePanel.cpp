@@ -251,6 +251,12 @@ QString SharePanel::WaitingClaim() const
     return waiting ? waiting->Text : QString();
 }
 
+int SharePanel::WaitingCard() const
+{
+    const auto waiting = Queue ? Queue->OldestWaiting() : std::nullopt;
+    return waiting ? waiting->Card : 0;
+}
+
 QString SharePanel::Url() const
 {
     return Server ? Server->Url() : QString();

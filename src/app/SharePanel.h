@@ -48,8 +48,10 @@ public:
     bool Sharing() const { return Server != nullptr; }
     void SetCalls(const QStringList& calls);
     QString Url() const;
-    // The oldest claim neither confirmed nor cleared, as listed; empty when none waits.
+    // The oldest claim neither confirmed nor cleared, as listed, and its card; empty and 0
+    // when none waits.
     QString WaitingClaim() const;
+    int WaitingCard() const;
     // Plays for a prize: the pattern of that key ("corners"; a ticket's "one", "two",
     // "house") chosen, and `title` shown on the phones. Empty title: the pattern's name;
     // empty key: the pattern as chosen.

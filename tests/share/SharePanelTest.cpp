@@ -124,12 +124,15 @@ TEST_F(SharedByTheCaller, AClaimThatDoesNotWinIsConfirmedOnlyAsTheHostsDecision)
     const auto port = static_cast<quint16>(url.port());
     const QJsonObject seat = QJsonDocument::fromJson(PostTo(port, base + "say", R"({"type":"deal"})").Body).object();
     caller.Next();
+    caller.ChkRoom->setChecked(true);
+    ASSERT_NE(caller.Room, nullptr);
     // Claimed after one call: listed as not yet won, and Confirm can't make it a win.
     QSignalSpy claims(caller.Share, &SharePanel::ClaimArrived);
     const QByteArray claim = "{\"type\":\"claim\",\"secret\":\"" + seat.value("secret").toString().toUtf8() + "\"}";
     EXPECT_FALSE(QJsonDocument::fromJson(PostTo(port, base + "say", claim).Body).object().value("bingo").toBool());
     ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
     ASSERT_EQ(caller.Share->LstClaims->count(), 1);
+    EXPECT_EQ(caller.Room->LblNews->text(), QStringLiteral("Checking card 11")); // the hall sees it checked
     EXPECT_FALSE(caller.Share->BtnConfirm->isEnabled());
     EXPECT_TRUE(caller.Share->BtnDecide->isEnabled());
     caller.Share->BtnConfirm->click();
@@ -141,6 +144,7 @@ TEST_F(SharedByTheCaller, AClaimThatDoesNotWinIsConfirmedOnlyAsTheHostsDecision)
     ASSERT_EQ(caller.Log.Claims.size(), 1u);
     EXPECT_TRUE(caller.Log.Claims[0].HostsDecision);
     EXPECT_EQ(Announcer::Of(&caller)->Last(), QStringLiteral("Bingo! Card 11, by the host's decision"));
+    EXPECT_EQ(caller.Room->LblNews->text(), QStringLiteral("Bingo! Card 11, by the host's decision"));
     EXPECT_TRUE(GameHistory::SavedLog(caller.Source()).Claims.at(0).HostsDecision);
     EXPECT_FALSE(caller.Share->BtnDecide->isEnabled());
 }
