@@ -18,6 +18,7 @@
 #include "platform/Prompts.h"
 #include "platform/Speech.h"
 #include "platform/TextFile.h"
+#include "platform/WindowPlace.h"
 #include "settings/SettingsFlag.h"
 #include "settings/TraditionalCallsFile.h"
 #include "game/TraditionalCalls.h"
@@ -38,6 +39,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -146,6 +148,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     layout->addLayout(status);
     layout->addLayout(buttons);
     layout->addLayout(automatic);
+    SetTabOrder();
 
     QString why;
     if (!Voice || !Voice->Available(&why)) {
@@ -190,6 +193,17 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
 }
 
 CallerWindow::~CallerWindow() = default;
+
+void CallerWindow::SetTabOrder()
+{
+    // As the window reads: the game, the prize's box, the board, the row of buttons and
+    // boxes, the Auto Call row, then the sharing panel beside them.
+    const std::initializer_list<QWidget*> order{CboGame, ChkSkip, Board, BtnNext, BtnUndo, BtnNewGame, BtnCheck, ChkRoom,
+                                                ChkShare, ChkTraditional, ChkReadAloud, ChkAutoCall, SpnSeconds, BtnPause,
+                                                BtnPrizes, BtnNextPrize, BtnRecord, Share->LblUrl};
+    for (auto at = order.begin(); at + 1 != order.end(); ++at)
+        setTabOrder(*at, *(at + 1));
+}
 
 QStringList CallerWindow::CalledWords() const
 {
@@ -528,14 +542,31 @@ void CallerWindow::changeEvent(QEvent* event)
 
 void CallerWindow::showEvent(QShowEvent* event)
 {
-    // The first time over the main window's middle; afterwards where it was left.
+    // The first time over the main window's middle, afterwards where it was left; either
+    // way wholly on the screen's free area.
+    const QScreen* on = parentWidget() ? parentWidget()->window()->screen() : screen();
+    const QRect available = on ? on->availableGeometry() : QRect();
     if (!Placed && parentWidget()) {
         Placed = true;
-        QRect frame = frameGeometry();
-        frame.moveCenter(parentWidget()->window()->frameGeometry().center());
-        move(frame.topLeft());
+        SetFrame(PlaceCentred(frameGeometry().size(), parentWidget()->window()->frameGeometry().center(), available));
+    } else {
+        SetFrame(PlaceWithin(frameGeometry(), available));
     }
     QWidget::showEvent(event);
+}
+
+void CallerWindow::KeepOnScreen()
+{
+    if (const QScreen* on = screen(); on && isVisible())
+        SetFrame(PlaceWithin(frameGeometry(), on->availableGeometry()));
+}
+
+void CallerWindow::SetFrame(const QRect& frame)
+{
+    // The frame the window manager draws around it is outside its own geometry.
+    const QSize decoration = frameGeometry().size() - size();
+    resize(frame.size() - decoration);
+    move(frame.topLeft());
 }
 
 void CallerWindow::closeEvent(QCloseEvent* event)

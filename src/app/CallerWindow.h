@@ -119,6 +119,11 @@ protected:
 
 private:
     void FillGames();
+    // Wholly on the screen's free area, cut down where it is larger (KeepOnScreen after a
+    // change of size, such as sharing).
+    void KeepOnScreen();
+    void SetFrame(const QRect& frame);
+    void SetTabOrder();
     void ChooseGame(int index);
     void Save();
     void ShowState();
@@ -182,6 +187,7 @@ private:
     QStringList LastCalls; // newest first, as called
     bool SaveFailureSaid = false;
     bool Placed = false;
+    QSize SizeBeforeSharing; // given back when sharing stops
     QElapsedTimer ClaimSaid;
     QElapsedTimer ClaimSounded;
     int ClaimsUnsaid = 0;

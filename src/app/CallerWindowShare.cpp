@@ -47,11 +47,18 @@ void CallerWindow::SetSharing(bool on)
 {
     if (!on) {
         Share->Stop();
+        // Back to the size it had: the panel's room is not kept for the next opening.
+        if (SizeBeforeSharing.isValid())
+            resize(SizeBeforeSharing);
+        SizeBeforeSharing = {};
         return;
     }
     try {
+        SizeBeforeSharing = size();
         Share->Start(Playing, CalledWords());
         ShowPrize(); // the phones play for the prize being played, and see it
+        // The panel widens the window: never past the screen.
+        QTimer::singleShot(0, this, [this] { KeepOnScreen(); });
     } catch (const PlatformError& e) {
         const QSignalBlocker quiet(ChkShare);
         ChkShare->setChecked(false);

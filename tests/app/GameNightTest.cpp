@@ -287,6 +287,39 @@ TEST_F(MainWindowTest, AutoCallCallsOnATimerAndPauses)
     EXPECT_EQ(caller.LblCountdown->text(), "");
 }
 
+TEST_F(MainWindowTest, TheCallerOpensOnItsScreenAndTabsAsItReads)
+{
+    TFrmMain& w = Open();
+    AddNumbers(w);
+    // The main window in the screen's top-left corner: centred over it, the caller would
+    // start above and left of the screen.
+    const QRect free = w.screen()->availableGeometry();
+    w.move(free.topLeft());
+    w.MnuCallWords->trigger();
+    auto* caller = w.findChild<CallerWindow*>();
+    ASSERT_NE(caller, nullptr);
+    EXPECT_TRUE(free.contains(caller->frameGeometry())) << caller->frameGeometry().x() << "," << caller->frameGeometry().y();
+    // Tab follows the window as it reads.
+    const std::vector<QWidget*> reading{caller->CboGame, caller->ChkSkip, caller->Board, caller->BtnNext, caller->BtnCheck,
+                                        caller->ChkRoom, caller->ChkShare, caller->ChkReadAloud, caller->ChkAutoCall,
+                                        caller->SpnSeconds, caller->BtnPrizes, caller->BtnRecord};
+    std::vector<QWidget*> chain;
+    QWidget* at = caller->CboGame;
+    do {
+        chain.push_back(at);
+        at = at->nextInFocusChain();
+    } while (at != caller->CboGame && chain.size() < 500);
+    std::size_t last = 0;
+    for (QWidget* widget : reading) {
+        const auto found = std::find(chain.begin(), chain.end(), widget);
+        ASSERT_NE(found, chain.end());
+        const auto index = static_cast<std::size_t>(found - chain.begin());
+        EXPECT_GE(index, last) << widget->metaObject()->className() << " " << widget->accessibleName().toStdString();
+        last = index;
+    }
+    w.MnuCallWords->trigger(); // closed with the main window
+}
+
 TEST_F(MainWindowTest, TheCallerKeepsTheKeyboardAndTheGame)
 {
     TFrmMain& w = Open();
