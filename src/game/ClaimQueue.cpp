@@ -25,21 +25,21 @@ bool ClaimQueue::Add(int card, const QString& text, bool bingo)
 
 bool ClaimQueue::Confirm(int card, bool winsNow)
 {
-    std::lock_guard<std::mutex> guard(Lock);
-    const auto waiting = WaitingOf(card);
-    if (waiting == List.end() || !winsNow)
-        return false;
-    waiting->Now = State::Confirmed;
-    return true;
+    return winsNow && Settle(card, State::Confirmed);
 }
 
 bool ClaimQueue::Decide(int card)
+{
+    return Settle(card, State::HostsDecision);
+}
+
+bool ClaimQueue::Settle(int card, State settled)
 {
     std::lock_guard<std::mutex> guard(Lock);
     const auto waiting = WaitingOf(card);
     if (waiting == List.end())
         return false;
-    waiting->Now = State::HostsDecision;
+    waiting->Now = settled;
     return true;
 }
 

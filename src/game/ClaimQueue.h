@@ -44,6 +44,7 @@ public:
 
 private:
     std::vector<Claim>::iterator WaitingOf(int card);
+    bool Settle(int card, State settled);
 
     mutable std::mutex Lock;
     std::vector<Claim> List;
