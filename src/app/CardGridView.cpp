@@ -117,7 +117,8 @@ void CardGridView::paintEvent(QPaintEvent*)
         p.drawLine(left + j * cell, top, left + j * cell, top + rows * cell);
 
     // The winning pattern: each cell outlined, and a line (row, column, diagonal) struck
-    // through from its first cell to its last.
+    // through from its first cell to its last, seen through, so the numbers it won with
+    // still read on a small card.
     if (Winning.empty())
         return;
     const QColor win(0, 110, 0);
@@ -128,7 +129,9 @@ void CardGridView::paintEvent(QPaintEvent*)
     for (int i : Winning)
         p.drawRect(QRect(left + (i % side) * cell, cardTop + (i / side) * cell, cell, cell).adjusted(2, 2, -2, -2));
     if (static_cast<int>(Winning.size()) == side) {
-        p.setPen(QPen(win, std::max(4, cell / 10), Qt::SolidLine, Qt::RoundCap));
+        QColor through = win;
+        through.setAlpha(96);
+        p.setPen(QPen(through, std::max(4, cell / 10), Qt::SolidLine, Qt::RoundCap));
         p.drawLine(centre(Winning.front()), centre(Winning.back()));
     }
 }
