@@ -51,15 +51,25 @@ for r in 0 1 2; do
   done
 done
 
-# Ctrl+P: the PDF printer asks for a name, offering animals.pdf.
-xdotool key ctrl+p
-dialog=""
-for i in $(seq 1 200); do
-  dialog=$(xdotool search --onlyvisible --name '^Save PDF$' 2>/dev/null | head -1 || true)
-  [ -n "$dialog" ] && break
+# Ctrl+P: the PDF printer asks for a name, offering animals.pdf. The key goes once the main
+# window has the keyboard; on a busy machine the dialog may take a while, and a key that
+# went astray while the window manager was still giving the focus is sent again.
+for i in $(seq 1 400); do
+  [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$main" ] && break
+  xdotool windowactivate "$main" >/dev/null 2>&1 || true
   sleep 0.05
 done
-[ -n "$dialog" ] || fail "the PDF dialog did not appear"
+xdotool key ctrl+p
+dialog=""
+for i in $(seq 1 1200); do
+  dialog=$(xdotool search --onlyvisible --name '^Save PDF$' 2>/dev/null | head -1 || true)
+  [ -n "$dialog" ] && break
+  if [ $((i % 200)) -eq 0 ] && [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$main" ]; then
+    xdotool key ctrl+p
+  fi
+  sleep 0.05
+done
+[ -n "$dialog" ] || fail "the PDF dialog did not appear in 60 s"
 xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || true
 xdotool key ctrl+a
 xdotool type --delay 5 "$work/cards.pdf"
