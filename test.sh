@@ -13,7 +13,7 @@ source scripts/setup.sh
 mode=release
 [ "${1:-}" = "--sanitize" ] && mode=sanitize
 
-plumwick_install_missing cups cups-client printer-driver-cups-pdf appstream help2man lintian \
+plumwick_install_missing cups cups-client printer-driver-cups-pdf appstream help2man groff-base lintian \
   at-spi2-core python3-pyatspi dbus dbus-x11 orca reuse chromium chromium-driver python3-selenium
 
 
