@@ -163,7 +163,8 @@ ShareServer::ShareServer(std::shared_ptr<SharedGame> game, const Options& option
         ConnectionGuard::Limits{Settings.HeaderMs, Settings.MaxConnections, Settings.MaxConnections / 10},
         [](int socket) { ::shutdown(socket, SHUT_RDWR); });
     RaiseOpenFileLimit(Settings.MaxConnections + 256);
-    Rate = std::make_unique<DealRate>(Settings.Rates);
+    Protocol = std::make_unique<PlayerProtocol>(Game, Settings.Rates, Settings.Claims,
+                                                PlayerProtocol::Look{Settings.Pictures, Settings.Design});
     sockaddr_storage where{};
     socklen_t length = 0;
     unsigned flags = MHD_USE_AUTO_INTERNAL_THREAD | MHD_ALLOW_SUSPEND_RESUME;
@@ -456,72 +457,15 @@ void ShareServer::Close(Stream* stream)
 
 QByteArray ShareServer::Say(const QByteArray& body, const QString& address)
 {
-    const auto message = ParsePlayerMessage(body);
-    if (!message)
-        return {};
-    const auto error = [](const QString& why) {
-        return QJsonDocument(QJsonObject{{QStringLiteral("error"), why}}).toJson(QJsonDocument::Compact);
-    };
     std::lock_guard<std::mutex> guard(Lock);
-    switch (message->Type) {
-    case PlayerMessage::Kind::Deal:
-    case PlayerMessage::Kind::Take: {
-        // A new card waits its turn. A printed card in a player's hand is taken with its
-        // check code: only wrong codes are counted, against their own address.
-        const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        const bool take = message->Type == PlayerMessage::Kind::Take;
-        if (take && !Rate->MayTryCode(address, now))
-            return error(T(QT_TRANSLATE_NOOP("ShareServer", "Several wrong check codes were just typed on this connection. "
-                                                            "Wait a little and try again.")));
-        switch (take ? DealRate::Verdict::Dealt : Rate->Take(address, now)) {
-        case DealRate::Verdict::AddressTooFast:
-            return error(T(QT_TRANSLATE_NOOP("ShareServer", "Many cards were just given to phones on this connection. "
-                                                            "Wait a little and try again.")));
-        case DealRate::Verdict::AllTooFast:
-            return error(T(QT_TRANSLATE_NOOP("ShareServer", "Cards are being given out quickly. Wait a moment and try again.")));
-        case DealRate::Verdict::Dealt:
-            break;
-        }
-        const SharedGame::Dealt dealt = take ? Game->Take(message->Card, message->Check, address) : Game->Deal(address);
-        if (!dealt.Got) {
-            if (dealt.WrongCode)
-                Rate->WrongCode(address, now);
-            return error(dealt.Error);
-        }
-        SeatsDealt = true;
-        if (!ClaimsPosted) {
-            ClaimsPosted = true;
-            QMetaObject::invokeMethod(this, [this] { HandOverClaims(); }, Qt::QueuedConnection);
-        }
-        return QJsonDocument(SeatJson(*dealt.Got, Game->Code(), Settings.Pictures.get(), &Settings.Design)).toJson(QJsonDocument::Compact);
+    PlayerProtocol::Heard heard;
+    const QByteArray answer = Protocol->Answer(body, address, QDateTime::currentMSecsSinceEpoch(), heard);
+    SeatsDealt = SeatsDealt || heard.SeatsDealt;
+    if ((heard.SeatsDealt || heard.Claimed) && !ClaimsPosted) {
+        ClaimsPosted = true;
+        QMetaObject::invokeMethod(this, [this] { HandOverClaims(); }, Qt::QueuedConnection);
     }
-    case PlayerMessage::Kind::Hello: {
-        const auto seat = Game->Greet(message->Secret);
-        if (!seat)
-            return error(T(QT_TRANSLATE_NOOP("ShareServer", "This phone has no card in this game.")));
-        return QJsonDocument(SeatJson(*seat, Game->Code(), Settings.Pictures.get(), &Settings.Design)).toJson(QJsonDocument::Compact);
-    }
-    case PlayerMessage::Kind::Claim: {
-        if (!Game->SeatOf(message->Secret))
-            return error(T(QT_TRANSLATE_NOOP("ShareServer", "This phone has no card in this game.")));
-        const SharedGame::Claim claim = Game->MakeClaim(message->Secret, QDateTime::currentMSecsSinceEpoch());
-        if (!claim.Heard)
-            return error(T(QT_TRANSLATE_NOOP("ShareServer", "Wait a moment before you claim again.")));
-        Settings.Claims->Add(claim.Card, claim.Text, claim.Result.Bingo);
-        if (!ClaimsPosted) {
-            ClaimsPosted = true;
-            QMetaObject::invokeMethod(this, [this] { HandOverClaims(); }, Qt::QueuedConnection);
-        }
-        QJsonArray cells;
-        for (int c : claim.Result.Cells)
-            cells.append(c);
-        return QJsonDocument(QJsonObject{{QStringLiteral("bingo"), claim.Result.Bingo},
-                                         {QStringLiteral("answer"), claim.Result.Text},
-                                         {QStringLiteral("cells"), cells}})
-            .toJson(QJsonDocument::Compact);
-    }
-    }
-    return {};
+    return answer;
 }
 
 int ShareServer::Answer(void* handle, const char* url, const char* method, const char* upload, size_t* uploadSize,

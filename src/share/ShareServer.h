@@ -7,6 +7,7 @@
 #include "game/SharedGame.h"
 #include "share/ConnectionGuard.h"
 #include "share/DealRate.h"
+#include "share/PlayerProtocol.h"
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -26,7 +27,7 @@ struct MHD_Daemon;
 // host chose, and serves nothing but this game, and only under its token:
 //   GET  /TOKEN/         the player's page
 //   GET  /TOKEN/events   the calls as they are made (Server-Sent Events)
-//   POST /TOKEN/say      what a phone says (see PlayerMessage); the game's answer in JSON
+//   POST /TOKEN/say      what a phone says; the game's answer in JSON (PlayerProtocol)
 // Requests over 4 KB, more players than the game takes and idle connections are refused or
 // closed. One event-driven thread serves every connection (libmicrohttpd's epoll loop): an
 // event stream waits suspended, costing no thread, and is woken by a call or its keep-alive;
@@ -115,7 +116,7 @@ private:
     quint16 BoundPort = 0;
 
     std::unique_ptr<ConnectionGuard> Guard;
-    std::unique_ptr<DealRate> Rate; // under Lock
+    std::unique_ptr<PlayerProtocol> Protocol; // under Lock
     mutable std::mutex Lock;
     std::condition_variable Changed; // wakes the sweeper to stop
     std::vector<QByteArray> Events; // every call and undo, in order
