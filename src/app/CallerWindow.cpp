@@ -205,12 +205,18 @@ void CallerWindow::SetTabOrder()
         setTabOrder(*at, *(at + 1));
 }
 
+const GameLog& CallerWindow::Log() const
+{
+    static const GameLog none;
+    return Session ? Session->Log() : none;
+}
+
 QStringList CallerWindow::CalledWords() const
 {
     QStringList words;
-    if (Calls)
-        for (const int index : Calls->Calls())
-            words << Calls->Words()[index];
+    if (Calls())
+        for (const int index : Calls()->Calls())
+            words << Calls()->Words()[index];
     return words;
 }
 
@@ -250,7 +256,7 @@ void CallerWindow::Play(const GameSource& source)
         ChkShare->setChecked(false);
     ChkAutoCall->setChecked(false);
     Playing = source;
-    Calls = std::make_unique<CallerDraw>(source.Words);
+    Session = std::make_unique<CallingSession>(source.Words);
     CallPictures = ReadShelf(source.Words, source.PictureFolder); // one that can't be read shows its caption
     Share->SetLook(CallPictures, source.Design);
     Letters.clear();
@@ -282,11 +288,9 @@ void CallerWindow::Play(const GameSource& source)
                       Asks.Question(tr("This game was stopped after %1 calls. Go on where it stopped?")
                                         .arg(resumed.CalledCount()),
                                     true);
-    if (goOn)
-        *Calls = resumed;
     // Its log: the times of the calls it goes on from, none for a game started afresh.
-    Log = goOn ? GameHistory::SavedLog(source) : GameLog();
-    Log.Follow(CalledWords());
+    if (goOn)
+        Session->GoOn(resumed, GameHistory::SavedLog(source));
     // Its prizes, with their winners where it goes on.
     Round = GameHistory::SavedPrizes(source);
     if (!goOn)
@@ -298,29 +302,28 @@ void CallerWindow::Play(const GameSource& source)
 
 void CallerWindow::Next()
 {
-    if (!Calls)
+    if (!Calls())
         return;
     const int index = DrawNext();
     if (index < 0) {
         // Skipping, every number the pattern can use is called.
-        if (!Calls->Done()) {
+        if (!Calls()->Done()) {
             ChkAutoCall->setChecked(false);
             Speaker->Say(tr("Every number the pattern can use is called"));
         }
         return;
     }
     // What shows is what was called, whether or not it could be saved.
-    Log.Called(Calls->Words()[index], QDateTime::currentDateTimeUtc());
     ShowState();
-    Speaker->Say(Calls->Done() ? tr("%1. %2 of %2 called, the game is complete")
+    Speaker->Say(Calls()->Done() ? tr("%1. %2 of %2 called, the game is complete")
                                      .arg(SaidText(index))
-                                     .arg(Calls->Total())
+                                     .arg(Calls()->Total())
                                : SaidText(index));
     const bool reading = ChkReadAloud->isChecked() && Voice;
     if (reading)
         Voice->Say(SaidText(index));
     // The timer counts from this call, whoever made it; the last call ends it.
-    if (Calls->Done())
+    if (Calls()->Done())
         ChkAutoCall->setChecked(false);
     else
         Auto.Called(reading);
@@ -330,23 +333,21 @@ void CallerWindow::Next()
 
 void CallerWindow::Undo()
 {
-    const QString last = Calls && Calls->CalledCount() > 0 ? CallText(Calls->Calls().back()) : QString();
-    if (Calls && Calls->Undo()) {
+    const int index = Session ? Session->TakeBack(QDateTime::currentDateTimeUtc()) : -1;
+    if (index >= 0) {
         ShowState();
-        Log.Undone(QDateTime::currentDateTimeUtc());
-        Speaker->Say(tr("%1 taken back").arg(last));
+        Speaker->Say(tr("%1 taken back").arg(CallText(index)));
         Save();
     }
 }
 
 void CallerWindow::NewGame()
 {
-    if (!Calls || Calls->CalledCount() == 0)
+    if (!Calls() || Calls()->CalledCount() == 0)
         return;
-    if (!Asks.Question(tr("Start a new game? The %1 calls so far are cleared.").arg(Calls->CalledCount()), false))
+    if (!Asks.Question(tr("Start a new game? The %1 calls so far are cleared.").arg(Calls()->CalledCount()), false))
         return;
-    Calls->Restart();
-    Log = GameLog();
+    Session->Restart();
     ChkAutoCall->setChecked(false);
     // The same prizes, won by no one yet.
     if (Round.Active()) {
@@ -362,11 +363,11 @@ void CallerWindow::Save()
 {
     // A full disk or a folder gone is said once; the game goes on, and the calls are saved
     // with the next call that can be.
-    if (!Calls)
+    if (!Calls())
         return;
     try {
-        GameHistory::SaveCalls(Playing, *Calls);
-        GameHistory::SaveLog(Playing, Log);
+        GameHistory::SaveCalls(Playing, Session->Draw());
+        GameHistory::SaveLog(Playing, Session->Log());
         SaveFailureSaid = false;
     } catch (const PlatformError& error) {
         if (SaveFailureSaid)
@@ -380,7 +381,7 @@ void CallerWindow::Save()
 
 QString CallerWindow::CallText(int index) const
 {
-    const QString word = EntryCaption(Calls->Words()[index]);
+    const QString word = EntryCaption(Calls()->Words()[index]);
     if (Letters.isEmpty())
         return word;
     const int group = (word.toInt() - 1) / 15;
@@ -390,32 +391,32 @@ QString CallerWindow::CallText(int index) const
 QString CallerWindow::SaidText(int index) const
 {
     if (Playing.Tickets && ChkTraditional->isChecked())
-        return TraditionalCallText(Traditional, Calls->Words()[index].toInt());
+        return TraditionalCallText(Traditional, Calls()->Words()[index].toInt());
     return CallText(index);
 }
 
 void CallerWindow::ShowState()
 {
-    const bool any = Calls && Calls->CalledCount() > 0;
-    const bool empty = !Calls || Calls->Total() == 0;
+    const bool any = Calls() && Calls()->CalledCount() > 0;
+    const bool empty = !Calls() || Calls()->Total() == 0;
     LblCall->setText(empty  ? tr("This list has no words to call")
-                     : any       ? SaidText(Calls->Calls().back())
+                     : any       ? SaidText(Calls()->Calls().back())
                      : Auto.On() ? tr("The first call is coming")
                                  : tr("Press Space to call"));
-    LblCount->setText(Calls ? tr("%1 of %2 called").arg(Calls->CalledCount()).arg(Calls->Total()) : QString());
+    LblCount->setText(Calls() ? tr("%1 of %2 called").arg(Calls()->CalledCount()).arg(Calls()->Total()) : QString());
     if (const QString skipping = SkipText(); !skipping.isEmpty())
         LblCount->setText(tr("%1; %2").arg(LblCount->text(), skipping));
     LastCalls.clear();
-    if (Calls)
-        for (qsizetype i = Calls->Calls().size() - 1; i >= 0 && LastCalls.size() < 5; --i)
-            LastCalls << CallText(Calls->Calls()[i]);
-    BtnNext->setEnabled(Calls && !Calls->Done());
+    if (Calls())
+        for (qsizetype i = Calls()->Calls().size() - 1; i >= 0 && LastCalls.size() < 5; --i)
+            LastCalls << CallText(Calls()->Calls()[i]);
+    BtnNext->setEnabled(Calls() && !Calls()->Done());
     BtnUndo->setEnabled(any);
     BtnNewGame->setEnabled(any);
     BtnCheck->setEnabled(!Playing.Code.isEmpty());
     ShowCallPicture();
     FitTexts();
-    static_cast<CallerBoard*>(Board)->Show(Calls.get(), Letters, Playing.Tickets);
+    static_cast<CallerBoard*>(Board)->Show(Calls(), Letters, Playing.Tickets);
     // The 90-ball board has nine rows to the 75-ball board's five: it takes the height its
     // numbers need to be as large, and the call still a good part of the window.
     CallAndBoard->setStretchFactor(LblCall, Playing.Tickets ? 2 : 3);

@@ -5,6 +5,7 @@
 #include "game/AutoCall.h"
 #include "game/CallerDraw.h"
 #include "game/CallerKeys.h"
+#include "game/CallingSession.h"
 #include "game/GameLog.h"
 #include "game/Prizes.h"
 #include "settings/GameHistory.h"
@@ -55,7 +56,9 @@ public:
     void Undo();
     void NewGame();
 
-    const CallerDraw* Draw() const { return Calls.get(); }
+    const CallerDraw* Draw() const { return Calls(); }
+    // The game's log: its calls' times, its take-backs, its claims (empty before a game).
+    const GameLog& Log() const;
     const GameSource& Source() const { return Playing; }
 
     QComboBox* CboGame = nullptr;
@@ -81,7 +84,6 @@ public:
     QPushButton* BtnPause = nullptr;
     AutoCall Auto;
     PrizeRound Round;
-    GameLog Log; // the calls' times and the claims, for the record
     // Pauses or resumes Auto Call; `why` is said (a claim, the host).
     void PauseAutoCall(bool pause, const QString& why = {});
     // Time passing for Auto Call (the window's timer calls it; a test may).
@@ -180,7 +182,8 @@ private:
     std::function<std::uint64_t()> Random;
     GameSource Playing;
     std::shared_ptr<const PictureShelf> CallPictures; // the pictures of a picture list's calls
-    std::unique_ptr<CallerDraw> Calls;
+    std::unique_ptr<CallingSession> Session; // the game being called
+    const CallerDraw* Calls() const { return Session ? &Session->Draw() : nullptr; }
     QStringList Letters; // the heading's letters where the list is the numbers 1 to 75
     bool ColumnGame = false; // the numbers 1 to 75 in their columns
     std::map<int, QString> Traditional;

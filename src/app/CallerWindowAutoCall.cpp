@@ -51,7 +51,7 @@ QBoxLayout* CallerWindow::BuildAutoCall()
 
 void CallerWindow::SetAutoCall(bool on)
 {
-    if (on && Calls && !Calls->Done()) {
+    if (on && Calls() && !Calls()->Done()) {
         Auto.Start();
         AutoTicked.start();
         AutoTicker->start();

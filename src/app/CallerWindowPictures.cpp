@@ -9,8 +9,8 @@
 
 const Picture* CallerWindow::CurrentCallPicture() const
 {
-    if (Calls && Calls->CalledCount() > 0)
-        if (const std::optional<PictureEntry> entry = AsPicture(Calls->Words()[Calls->Calls().back()]))
+    if (Calls() && Calls()->CalledCount() > 0)
+        if (const std::optional<PictureEntry> entry = AsPicture(Calls()->Words()[Calls()->Calls().back()]))
             return CallPictures ? CallPictures->Find(entry->Path) : nullptr;
     return nullptr;
 }

@@ -38,7 +38,8 @@ QBoxLayout* CallerWindow::BuildPrizes()
     BtnRecord->setToolTip(tr("The calls with their times, the prizes' winners with their cards, and the claims: as a PDF or CSV file."));
     connect(BtnRecord, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { SaveRecord(); }); });
     connect(Share, &SharePanel::ClaimCleared, this, [this](int card, const QString& text) {
-        Log.Claimed(card, text, false, QDateTime::currentDateTimeUtc());
+        if (Session)
+            Session->Claimed(card, text, false, QDateTime::currentDateTimeUtc());
         Save();
     });
     connect(BtnPrizes, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { EditPrizes(); }); });
@@ -93,10 +94,11 @@ QString CallerWindow::SkipText() const
 int CallerWindow::DrawNext()
 {
     const std::vector<int> skipped = SkippedColumns();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     if (skipped.empty())
-        return Calls->Draw(Random());
-    return Calls->Draw(Random(), [&](int index) {
-        const int column = (Calls->Words()[index].toInt() - 1) / 15;
+        return Session->Call(Random(), now);
+    return Session->Call(Random(), now, [&](int index) {
+        const int column = (Session->Draw().Words()[index].toInt() - 1) / 15;
         return std::find(skipped.begin(), skipped.end(), column) == skipped.end();
     });
 }
@@ -137,8 +139,9 @@ void CallerWindow::ConfirmWinner(int card, const QString& won, bool hostsDecisio
                                                            : tr("Bingo! Card %1, by the host's decision").arg(card))
                           : Playing.Tickets ? tr("Bingo! Ticket %1").arg(card)
                                             : tr("Bingo! Card %1").arg(card);
-    Log.Claimed(card, line.isEmpty() || hostsDecision ? bingo : tr("%1: %2").arg(bingo, line), true,
-                QDateTime::currentDateTimeUtc(), hostsDecision);
+    if (Session)
+        Session->Claimed(card, line.isEmpty() || hostsDecision ? bingo : tr("%1: %2").arg(bingo, line), true,
+                         QDateTime::currentDateTimeUtc(), hostsDecision);
     Save();
     Share->Announce(bingo);
     if (Room)
@@ -150,7 +153,7 @@ void CallerWindow::ConfirmWinner(int card, const QString& won, bool hostsDecisio
     }
     const QString name = PrizeNameOf(prize->Pattern);
     bool movedOn = false;
-    if (!Round.Confirm({card, line, Calls ? Calls->CalledCount() : 0}, movedOn))
+    if (!Round.Confirm({card, line, Calls() ? Calls()->CalledCount() : 0}, movedOn))
         return; // this card has won this prize already
     QString said = tr("%1 wins %2").arg(bingo, name);
     if (movedOn)

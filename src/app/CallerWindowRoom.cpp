@@ -43,7 +43,7 @@ void CallerWindow::ShowRoom()
         return;
     // Before the first call the hall sees the board and the prize; the caller's own hint is
     // for the host.
-    Room->ShowCalls(Calls.get(), Letters, Playing.Tickets, Calls && Calls->CalledCount() > 0 ? LblCall->text() : QString(),
+    Room->ShowCalls(Calls(), Letters, Playing.Tickets, Calls() && Calls()->CalledCount() > 0 ? LblCall->text() : QString(),
                     LastCalls, CurrentCallPicture());
     std::vector<Pattern> own;
     Pattern chosen;

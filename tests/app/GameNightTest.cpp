@@ -373,12 +373,12 @@ TEST_F(MainWindowTest, TheCallerKeepsTheKeyboardAndTheGame)
     EXPECT_EQ(caller.SpnSeconds->value(), 15);
     EXPECT_EQ(caller.Draw()->CalledCount(), 4);
     // From the board, the take-back is kept in the game's log with its time.
-    const std::size_t takenBack = caller.Log.TakenBack.size();
+    const std::size_t takenBack = caller.Log().TakenBack.size();
     caller.Board->setFocus();
     QTest::keyClick(caller.Board, Qt::Key_Backspace);
     EXPECT_EQ(caller.Draw()->CalledCount(), 3);
-    ASSERT_EQ(caller.Log.TakenBack.size(), takenBack + 1);
-    EXPECT_TRUE(caller.Log.TakenBack.back().At.isValid());
+    ASSERT_EQ(caller.Log().TakenBack.size(), takenBack + 1);
+    EXPECT_TRUE(caller.Log().TakenBack.back().At.isValid());
     // Arrows over the Play box browse its list; the game stays until one is chosen there.
     EXPECT_EQ(GameHistory::Add({"ABCD-EFGH", "", w.Options(), 4}), "");
     const QString playing = caller.Source().Key;

@@ -137,12 +137,12 @@ TEST_F(SharedByTheCaller, AClaimThatDoesNotWinIsConfirmedOnlyAsTheHostsDecision)
     EXPECT_TRUE(caller.Share->BtnDecide->isEnabled());
     caller.Share->BtnConfirm->click();
     EXPECT_FALSE(caller.Share->LstClaims->item(0)->text().endsWith(QStringLiteral("(confirmed)")));
-    EXPECT_TRUE(caller.Log.Claims.empty());
+    EXPECT_TRUE(caller.Log().Claims.empty());
     // The host's own decision is a step of its own, and said as one everywhere.
     caller.Share->BtnDecide->click();
     EXPECT_TRUE(caller.Share->LstClaims->item(0)->text().endsWith(QStringLiteral("(the host's decision)")));
-    ASSERT_EQ(caller.Log.Claims.size(), 1u);
-    EXPECT_TRUE(caller.Log.Claims[0].HostsDecision);
+    ASSERT_EQ(caller.Log().Claims.size(), 1u);
+    EXPECT_TRUE(caller.Log().Claims[0].HostsDecision);
     EXPECT_EQ(Announcer::Of(&caller)->Last(), QStringLiteral("Bingo! Card 11, by the host's decision"));
     EXPECT_EQ(caller.Room->LblNews->text(), QStringLiteral("Bingo! Card 11, by the host's decision"));
     EXPECT_TRUE(GameHistory::SavedLog(caller.Source()).Claims.at(0).HostsDecision);
