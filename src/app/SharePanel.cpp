@@ -340,7 +340,11 @@ void SharePanel::ShowClaims(int card)
             if (claim.Card == kept && (waiting == keptWaiting || row < 0))
                 row = LstClaims->count() - 1;
         }
-        LstClaims->setCurrentRow(row >= 0 ? row : LstClaims->count() - 1);
+        // Selected only where the host is in the list: a screen reader takes a list's
+        // selection changing for the focus moving there ("Claims. List with 1 item ..."),
+        // while the host's keys stay on the board. The claim itself is announced.
+        LstClaims->setCurrentRow(row >= 0 ? row : LstClaims->count() - 1,
+                                 LstClaims->hasFocus() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::NoUpdate);
     }
     ShowClaim();
 }

@@ -133,6 +133,10 @@ TEST_F(SharedByTheCaller, AClaimThatDoesNotWinIsConfirmedOnlyAsTheHostsDecision)
     ASSERT_TRUE(claims.wait(2000) || claims.size() == 1);
     ASSERT_EQ(caller.Share->LstClaims->count(), 1);
     EXPECT_EQ(caller.Room->LblNews->text(), QStringLiteral("Checking card 11")); // the hall sees it checked
+    // Shown, but not selected while the keys are on the board: a screen reader would take
+    // the list's selection for the focus moving there.
+    EXPECT_EQ(caller.Share->LstClaims->currentRow(), 0);
+    EXPECT_TRUE(caller.Share->LstClaims->selectedItems().isEmpty());
     EXPECT_FALSE(caller.Share->BtnConfirm->isEnabled());
     EXPECT_TRUE(caller.Share->BtnDecide->isEnabled());
     caller.Share->BtnConfirm->click();
