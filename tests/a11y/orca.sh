@@ -56,16 +56,20 @@ heard() { hears "$@" || fail "Orca did not speak /$1/"; }
 # Just back from a dialog on a busy machine, the keys now and then go astray: an Alt key to a
 # list box instead of the menu bar, or a menu opened by Alt+G closed again as Alt comes up.
 # Then whatever they opened is closed with Escape and they are sent again, a menu's the other
-# way a keyboard opens it: Alt alone to the menu bar, then its letter.
+# way a keyboard opens it: Alt alone to the menu bar, then its letter, each key once Orca has
+# spoken what the last one did (on a busy machine Orca answers the program's keys late, and
+# keys sent at once then arrive out of order).
 press() {
-  local pattern=$1 try
+  local pattern=$1 try step key
   shift
-  for try in 1 2 3; do
+  for try in 1 2 3 4; do
     at=$(mark)
     if [ "$try" -gt 1 ] && [[ $1 == alt+? ]]; then
-      xdotool key alt
-      sleep 0.3
-      xdotool key "${1#alt+}" "${@:2}"
+      for key in alt "${1#alt+}" "${@:2}"; do
+        step=$(mark)
+        xdotool key "$key"
+        hears "'[^']+\\.'" "$step" 50 || true # what the key did, not its echo
+      done
     else
       xdotool key "$@"
     fi
@@ -73,7 +77,7 @@ press() {
     xdotool key Escape
     sleep 1
   done
-  fail "Orca did not speak /$pattern/ after the keys $* were sent three times"
+  fail "Orca did not speak /$pattern/ after the keys $* were sent four times"
 }
 mark() { wc -l < "$log"; }
 # Fails where a line matching the pattern was spoken more than once after line $2.
