@@ -213,11 +213,7 @@ const GameLog& CallerWindow::Log() const
 
 QStringList CallerWindow::CalledWords() const
 {
-    QStringList words;
-    if (Calls())
-        for (const int index : Calls()->Calls())
-            words << Calls()->Words()[index];
-    return words;
+    return Session ? Session->CalledWords() : QStringList();
 }
 
 void CallerWindow::FillGames()

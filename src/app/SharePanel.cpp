@@ -356,29 +356,30 @@ void SharePanel::Settle(bool hostsDecision)
         return;
     const int card = item->data(Qt::UserRole).toInt();
     // Judged again now: the calls may have changed since the claim came.
-    const QString line = WinningLine(card);
-    if (!(hostsDecision ? Queue->Decide(card) : Queue->Confirm(card, Wins(card))))
+    const Judged judged = Judge(card);
+    if (!(hostsDecision ? Queue->Decide(card) : Queue->Confirm(card, judged.Wins)))
         return;
     ShowClaims(card);
     Q_EMIT ClaimsChanged();
-    Q_EMIT ClaimConfirmed(card, line, hostsDecision);
+    Q_EMIT ClaimConfirmed(card, judged.Line, hostsDecision);
 }
 
 void SharePanel::ShowClaim()
 {
     const QListWidgetItem* item = LstClaims->currentItem();
     const bool waiting = item && item->data(Qt::UserRole + 1).toBool();
-    // Confirmed only where the card wins now; otherwise only as the host's own decision.
-    const bool wins = waiting && Shared && Wins(item->data(Qt::UserRole).toInt());
-    BtnConfirm->setEnabled(wins);
-    BtnDecide->setEnabled(waiting && Shared && !wins);
     BtnClear->setEnabled(item != nullptr);
     if (!item || !Shared) {
+        BtnConfirm->setEnabled(false);
+        BtnDecide->setEnabled(false);
         ClaimCard->Clear();
         ClaimTicket->Clear();
         return;
     }
     const Judged judged = Judge(item->data(Qt::UserRole).toInt());
+    // Confirmed only where the card wins now; otherwise only as the host's own decision.
+    BtnConfirm->setEnabled(waiting && judged.Wins);
+    BtnDecide->setEnabled(waiting && !judged.Wins);
     if (Game.Tickets)
         ClaimTicket->Show(judged.Ticket, judged.Marked, judged.TicketResult.Rows);
     else
@@ -393,26 +394,16 @@ SharePanel::Judged SharePanel::Judge(int card) const
         judged.Ticket = TicketOf(card);
         judged.Marked = NinetyBall::CalledNumbers(Calls);
         judged.TicketResult = NinetyBall::CheckTicket(judged.Ticket, judged.Marked, ChosenTicketPattern());
+        judged.Wins = judged.TicketResult.Won;
+        judged.Line = judged.Wins ? judged.TicketResult.Name : QString();
     } else {
         judged.Card = MakeCardView(CardOf(card), Game.Options);
         judged.Marked = judged.Card.Marked(QSet<QString>(Calls.cbegin(), Calls.cend()));
         judged.CardResult = CheckFor(judged.Marked, judged.Card.Side, ChosenPattern(), judged.Card.Heading);
+        judged.Wins = judged.CardResult.Bingo;
+        judged.Line = judged.CardResult.Name;
     }
     return judged;
-}
-
-QString SharePanel::WinningLine(int card) const
-{
-    const Judged judged = Judge(card);
-    if (Game.Tickets)
-        return judged.TicketResult.Won ? judged.TicketResult.Name : QString();
-    return judged.CardResult.Name;
-}
-
-bool SharePanel::Wins(int card) const
-{
-    const Judged judged = Judge(card);
-    return Game.Tickets ? judged.TicketResult.Won : judged.CardResult.Bingo;
 }
 
 void SharePanel::PlayFor(const QString& key, const QString& title)

@@ -106,11 +106,11 @@ private:
         std::vector<bool> Marked; // the card's cells; for a ticket, the numbers called
         Verdict CardResult;
         NinetyBall::TicketVerdict TicketResult;
+        bool Wins = false; // with the calls made
+        QString Line;      // what it won with ("row 2", "rows 1 and 3"); empty if nothing
     };
     Judged Judge(int card) const;
-    // What a card or ticket won the claim with ("row 2", "rows 1 and 3"); empty if nothing.
-    QString WinningLine(int card) const;
-    bool Wins(int card) const;
+
     NinetyBall::TicketPattern ChosenTicketPattern() const;
     // The server checks claims for the pattern chosen, and the phones show it.
     void TellPattern();

@@ -21,6 +21,8 @@ public:
 
     const CallerDraw& Draw() const { return Calls; }
     const GameLog& Log() const { return Record; }
+    // The words called so far, in order.
+    QStringList CalledWords() const;
 
     // The next call, drawn with `random` among the words `allowed` lets through (every word
     // where none is given), logged at `at`: its word's index, -1 where none is left.
@@ -34,8 +36,6 @@ public:
     void Claimed(int card, const QString& text, bool confirmed, const QDateTime& at, bool hostsDecision = false);
 
 private:
-    QStringList CalledWords() const;
-
     CallerDraw Calls;
     GameLog Record;
 };

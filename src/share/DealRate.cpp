@@ -14,35 +14,33 @@ void DealRate::Refill(Bucket& bucket, double burst, double perMs, qint64 nowMs)
 DealRate::Verdict DealRate::Take(const QString& address, qint64 nowMs)
 {
     Refill(All, Bounds.AllBurst, Bounds.AllPerSecond / 1000.0, nowMs);
-    auto at = ByAddress.find(address);
-    if (at == ByAddress.end())
-        at = ByAddress.insert(address, Bucket{Bounds.PerAddressBurst, nowMs});
-    Refill(*at, Bounds.PerAddressBurst, 1.0 / (Bounds.PerAddressEverySeconds * 1000.0), nowMs);
-    if (at->Tokens < 1)
+    Bucket& own = Of(ByAddress, address, Bounds.PerAddressBurst, Bounds.PerAddressEverySeconds, nowMs);
+    if (own.Tokens < 1)
         return Verdict::AddressTooFast;
     if (All.Tokens < 1)
         return Verdict::AllTooFast;
-    at->Tokens -= 1;
+    own.Tokens -= 1;
     All.Tokens -= 1;
     return Verdict::Dealt;
 }
 
-DealRate::Bucket& DealRate::WrongCodesOf(const QString& address, qint64 nowMs)
+DealRate::Bucket& DealRate::Of(QHash<QString, Bucket>& buckets, const QString& address, double burst, double everySeconds,
+                               qint64 nowMs)
 {
-    auto at = WrongByAddress.find(address);
-    if (at == WrongByAddress.end())
-        at = WrongByAddress.insert(address, Bucket{Bounds.WrongCodesBurst, nowMs});
-    Refill(*at, Bounds.WrongCodesBurst, 1.0 / (Bounds.WrongCodesEverySeconds * 1000.0), nowMs);
+    auto at = buckets.find(address);
+    if (at == buckets.end())
+        at = buckets.insert(address, Bucket{burst, nowMs});
+    Refill(*at, burst, 1.0 / (everySeconds * 1000.0), nowMs);
     return *at;
 }
 
 bool DealRate::MayTryCode(const QString& address, qint64 nowMs)
 {
-    return WrongCodesOf(address, nowMs).Tokens >= 1;
+    return Of(WrongByAddress, address, Bounds.WrongCodesBurst, Bounds.WrongCodesEverySeconds, nowMs).Tokens >= 1;
 }
 
 void DealRate::WrongCode(const QString& address, qint64 nowMs)
 {
-    Bucket& bucket = WrongCodesOf(address, nowMs);
+    Bucket& bucket = Of(WrongByAddress, address, Bounds.WrongCodesBurst, Bounds.WrongCodesEverySeconds, nowMs);
     bucket.Tokens = std::max(0.0, bucket.Tokens - 1);
 }

@@ -37,7 +37,8 @@ private:
         qint64 LastMs;
     };
     static void Refill(Bucket& bucket, double burst, double perMs, qint64 nowMs);
-    Bucket& WrongCodesOf(const QString& address, qint64 nowMs);
+    // An address's bucket, made full the first time and refilled to now.
+    static Bucket& Of(QHash<QString, Bucket>& buckets, const QString& address, double burst, double everySeconds, qint64 nowMs);
     Limits Bounds;
     Bucket All;
     QHash<QString, Bucket> ByAddress;
