@@ -5,6 +5,7 @@
 #include "words/PictureEntry.h"
 #include "platform/ui/Announcer.h"
 #include "app/CallerBoard.h"
+#include "app/PatternBox.h"
 #include "app/RoomDisplay.h"
 #include "app/SampleCardAccessible.h"
 #include "app/SharePanel.h"
@@ -170,7 +171,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     connect(BtnUndo, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { Undo(); }); });
     connect(BtnNewGame, &QPushButton::clicked, this, [this] { RunGuarded(Asks, [this] { NewGame(); }); });
     connect(BtnCheck, &QPushButton::clicked, this,
-            [this] { Q_EMIT CheckRequested(Playing.Code, Round.Now() ? Round.Now()->Pattern : QString()); });
+            [this] { Q_EMIT CheckRequested(Playing.Code, Prizes().Now() ? Prizes().Now()->Pattern : QString()); });
     connect(ChkShare, &QCheckBox::toggled, this, [this](bool on) { SetSharing(on); });
     connect(Share, &SharePanel::ClaimsChanged, this, [this] { ShowClaimBanner(); });
     connect(Share, &SharePanel::ClaimArrived, this, [this](const QString& text) {
@@ -183,7 +184,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
             if (ChkReadAloud->isChecked() && Voice)
                 Voice->Say(text);
         }
-        if (Auto.Now() == AutoCall::State::Counting || Auto.Now() == AutoCall::State::WaitingForSpeech)
+        if (AutoNow() == AutoCall::State::Counting || AutoNow() == AutoCall::State::WaitingForSpeech)
             PauseAutoCall(true, tr("Auto Call paused: a claim came in"));
     });
     FillGames();
@@ -250,14 +251,18 @@ void CallerWindow::Play(const GameSource& source)
     // Another game: the phones of the last one are let go, and the timer stops.
     if (Share->Sharing() && source.Code != Playing.Code)
         ChkShare->setChecked(false);
-    ChkAutoCall->setChecked(false);
     Playing = source;
-    Session = std::make_unique<CallingSession>(source.Words);
+    const bool columnGame = !source.Tickets && PlanArrangement(source.Words).ColumnRule;
+    Session = std::make_unique<CallingSession>(
+        CallingSession::Game{source.Words, columnGame, CardSide(source.Options.SizeIndex), source.Tickets});
+    Session->SetAutoSeconds(SpnSeconds->value());
+    Session->SetSkipping(ChkSkip->isChecked());
+    Session->Choose(BoxPattern(Share->CboPattern));
+    ShowAutoCall(); // another game starts with the timer off
     CallPictures = ReadShelf(source.Words, source.PictureFolder); // one that can't be read shows its caption
     Share->SetLook(CallPictures, source.Design);
     Letters.clear();
-    ColumnGame = !source.Tickets && PlanArrangement(source.Words).ColumnRule;
-    if (ColumnGame && source.Options.Heading)
+    if (columnGame && source.Options.Heading)
         Letters = HeadingLetters(source.Options.HeadingText);
     // Tickets are called by number alone, or by their traditional calls.
     ChkTraditional->setVisible(source.Tickets);
@@ -274,7 +279,6 @@ void CallerWindow::Play(const GameSource& source)
     Speaker->Say(CboGame->currentText());
     // The window shows the new game before it asks anything: the question's own event loop
     // paints it, and the board must not be left drawing the calls just let go.
-    Round = PrizeRound();
     ShowPrize();
     ShowState();
     // A game stopped part way offers to go on.
@@ -288,9 +292,7 @@ void CallerWindow::Play(const GameSource& source)
     if (goOn)
         Session->GoOn(resumed, GameHistory::SavedLog(source));
     // Its prizes, with their winners where it goes on.
-    Round = GameHistory::SavedPrizes(source);
-    if (!goOn)
-        Round = PrizeRound(Round.Prizes());
+    Session->TakePrizes(GameHistory::SavedPrizes(source), goOn);
     ShowPrize();
     ShowState();
     Board->setFocus(); // the call key works from here
@@ -300,13 +302,13 @@ void CallerWindow::Next()
 {
     if (!Calls())
         return;
-    const int index = DrawNext();
+    const bool reading = ChkReadAloud->isChecked() && Voice;
+    const int index = Session->Call(Random(), QDateTime::currentDateTimeUtc(), reading);
     if (index < 0) {
         // Skipping, every number the pattern can use is called.
-        if (!Calls()->Done()) {
-            ChkAutoCall->setChecked(false);
+        ShowAutoCall();
+        if (!Calls()->Done())
             Speaker->Say(tr("Every number the pattern can use is called"));
-        }
         return;
     }
     // What shows is what was called, whether or not it could be saved.
@@ -315,14 +317,9 @@ void CallerWindow::Next()
                                      .arg(SaidText(index))
                                      .arg(Calls()->Total())
                                : SaidText(index));
-    const bool reading = ChkReadAloud->isChecked() && Voice;
     if (reading)
         Voice->Say(SaidText(index));
-    // The timer counts from this call, whoever made it; the last call ends it.
-    if (Calls()->Done())
-        ChkAutoCall->setChecked(false);
-    else
-        Auto.Called(reading);
+    // The timer counts from this call, whoever made it; the last call ended it.
     ShowAutoCall();
     Save();
 }
@@ -343,11 +340,9 @@ void CallerWindow::NewGame()
         return;
     if (!Asks.Question(tr("Start a new game? The %1 calls so far are cleared.").arg(Calls()->CalledCount()), false))
         return;
-    Session->Restart();
-    ChkAutoCall->setChecked(false);
-    // The same prizes, won by no one yet.
-    if (Round.Active()) {
-        Round = PrizeRound(Round.Prizes());
+    Session->Restart(); // the same prizes, won by no one yet
+    ShowAutoCall();
+    if (Prizes().Active()) {
         SavePrizes();
         ShowPrize();
     }
@@ -397,7 +392,7 @@ void CallerWindow::ShowState()
     const bool empty = !Calls() || Calls()->Total() == 0;
     LblCall->setText(empty  ? tr("This list has no words to call")
                      : any       ? SaidText(Calls()->Calls().back())
-                     : Auto.On() ? tr("The first call is coming")
+                     : AutoNow() != AutoCall::State::Off ? tr("The first call is coming")
                                  : tr("Press Space to call"));
     LblCount->setText(Calls() ? tr("%1 of %2 called").arg(Calls()->CalledCount()).arg(Calls()->Total()) : QString());
     if (const QString skipping = SkipText(); !skipping.isEmpty())
@@ -468,14 +463,14 @@ CallerKeys::Focus CallerWindow::FocusKind(QObject* from) const
 bool CallerWindow::HandleKey(QObject* from, const QKeyEvent& key)
 {
     using CallerKeys::Action;
-    switch (CallerKeys::ActionFor(key.key(), key.modifiers(), FocusKind(from), {Auto.On(), isFullScreen(), Room != nullptr})) {
+    switch (CallerKeys::ActionFor(key.key(), key.modifiers(), FocusKind(from), {AutoNow() != AutoCall::State::Off, isFullScreen(), Room != nullptr})) {
     case Action::None:
         return false;
     case Action::Call:
         RunGuarded(Asks, [this] { Next(); });
         break;
     case Action::PauseOrResume:
-        PauseAutoCall(Auto.Now() != AutoCall::State::Paused);
+        PauseAutoCall(AutoNow() != AutoCall::State::Paused);
         break;
     case Action::TakeBack:
         RunGuarded(Asks, [this] { Undo(); });
@@ -569,7 +564,7 @@ void CallerWindow::SetFrame(const QRect& frame)
 void CallerWindow::closeEvent(QCloseEvent* event)
 {
     // A closed caller calls nothing more, and shows the room nothing.
-    ChkAutoCall->setChecked(false);
+    StopAutoCall();
     ChkRoom->setChecked(false);
     QWidget::closeEvent(event);
 }

@@ -82,8 +82,6 @@ public:
     QSpinBox* SpnSeconds = nullptr;
     QLabel* LblCountdown = nullptr;
     QPushButton* BtnPause = nullptr;
-    AutoCall Auto;
-    PrizeRound Round;
     // Pauses or resumes Auto Call; `why` is said (a claim, the host).
     void PauseAutoCall(bool pause, const QString& why = {});
     // Time passing for Auto Call (the window's timer calls it; a test may).
@@ -99,7 +97,7 @@ public:
     // Saves the game's record as PDF or CSV, where the host chooses.
     void SaveRecord();
     RoomDisplay* Room = nullptr; // made when first asked for
-    const PrizeRound& Prizes() const { return Round; }
+    const PrizeRound& Prizes() const;
     void SetPrizes(std::vector<Prize> prizes);
     // A claim the host confirmed: "Bingo! Card 17" on every phone, and the winner of the
     // prize played, where there are prizes. A card the rules did not find winning is the
@@ -166,11 +164,12 @@ private:
     // Said to a screen reader, and aloud where Read Aloud is on.
     void SayAloud(const QString& said);
     // The pattern the game is played for now: the prize's, else the one chosen for the
-    // phones' claims; null for tickets. `own` and `chosen` hold what it points into.
-    const Pattern* PatternPlayed(std::vector<Pattern>& own, Pattern& chosen) const;
-    std::vector<int> SkippedColumns() const;
+    // phones' claims; null for tickets or before a game.
+    const Pattern* PatternPlayed() const;
     QString SkipText() const; // "skipping I, N, G: ...", empty when nothing is skipped
-    int DrawNext();           // a call, skipping what is skipped
+    AutoCall::State AutoNow() const;
+    // Auto Call stopped, and its row and timer shown so.
+    void StopAutoCall();
     // The room display (CallerWindowRoom.cpp).
     QCheckBox* BuildRoomDisplay();
     void SetRoomDisplay(bool on);
@@ -185,7 +184,6 @@ private:
     std::unique_ptr<CallingSession> Session; // the game being called
     const CallerDraw* Calls() const { return Session ? &Session->Draw() : nullptr; }
     QStringList Letters; // the heading's letters where the list is the numbers 1 to 75
-    bool ColumnGame = false; // the numbers 1 to 75 in their columns
     std::map<int, QString> Traditional;
     QStringList LastCalls; // newest first, as called
     bool SaveFailureSaid = false;

@@ -24,19 +24,19 @@ QBoxLayout* CallerWindow::BuildAutoCall()
     SpnSeconds->setSuffix(tr(" s"));
     SpnSeconds->setAccessibleName(tr("Seconds between calls"));
     SpnSeconds->setValue(AutoCall::Clamped(AutoCallSecondsSetting.Read()));
-    Auto.SetSeconds(SpnSeconds->value());
     LblCountdown = new QLabel(this);
     BtnPause = new QPushButton(tr("P&ause"), this);
     AutoTicker = new QTimer(this);
     AutoTicker->setInterval(200);
     connect(ChkAutoCall, &QCheckBox::toggled, this, [this](bool on) { SetAutoCall(on); });
     connect(SpnSeconds, &QSpinBox::valueChanged, this, [this](int seconds) {
-        Auto.SetSeconds(seconds);
+        if (Session)
+            Session->SetAutoSeconds(seconds);
         ShowAutoCall();
         RunGuarded(Asks, [seconds] { AutoCallSecondsSetting.Write(seconds); });
     });
     connect(BtnPause, &QPushButton::clicked, this,
-            [this] { PauseAutoCall(Auto.Now() != AutoCall::State::Paused, QString()); });
+            [this] { PauseAutoCall(AutoNow() != AutoCall::State::Paused, QString()); });
     connect(AutoTicker, &QTimer::timeout, this, [this] {
         const int elapsed = int(AutoTicked.restart());
         AdvanceAutoCall(elapsed);
@@ -49,54 +49,70 @@ QBoxLayout* CallerWindow::BuildAutoCall()
     return row;
 }
 
+AutoCall::State CallerWindow::AutoNow() const
+{
+    return Session ? Session->Auto().Now() : AutoCall::State::Off;
+}
+
 void CallerWindow::SetAutoCall(bool on)
 {
-    if (on && Calls() && !Calls()->Done()) {
-        Auto.Start();
+    if (!Session)
+        return;
+    if (on && Session->StartAuto())
         AutoTicked.start();
-        AutoTicker->start();
-    } else {
-        Auto.Stop();
-        AutoTicker->stop();
-        if (on) {
-            const QSignalBlocker quiet(ChkAutoCall);
-            ChkAutoCall->setChecked(false);
-        }
-    }
+    else
+        Session->StopAuto();
     ShowState();
+    ShowAutoCall();
+}
+
+void CallerWindow::StopAutoCall()
+{
+    if (Session)
+        Session->StopAuto();
     ShowAutoCall();
 }
 
 void CallerWindow::PauseAutoCall(bool pause, const QString& why)
 {
-    if (!Auto.On())
+    if (AutoNow() == AutoCall::State::Off)
         return;
-    if (pause)
-        Auto.Pause();
-    else
-        Auto.Resume();
+    Session->PauseAuto(pause);
     ShowAutoCall();
     Speaker->Say(!why.isEmpty() ? why : pause ? tr("Auto Call paused") : tr("Auto Call goes on"));
 }
 
 void CallerWindow::AdvanceAutoCall(int milliseconds)
 {
-    const int shown = Auto.SecondsLeft();
-    const AutoCall::State before = Auto.Now();
-    if (Auto.Advance(milliseconds, ChkReadAloud->isChecked() && Voice && Voice->Speaking()))
+    if (!Session)
+        return;
+    const AutoCall& timer = Session->Auto();
+    const int shown = timer.SecondsLeft();
+    const AutoCall::State before = timer.Now();
+    if (Session->AutoDue(milliseconds, ChkReadAloud->isChecked() && Voice && Voice->Speaking()))
         RunGuarded(Asks, [this] { Next(); });
-    if (Auto.SecondsLeft() != shown || Auto.Now() != before)
+    if (AutoNow() != before || (Session && Session->Auto().SecondsLeft() != shown))
         ShowAutoCall();
 }
 
 void CallerWindow::ShowAutoCall()
 {
-    BtnPause->setEnabled(Auto.On());
-    BtnPause->setText(Auto.Now() == AutoCall::State::Paused ? tr("Resu&me") : tr("P&ause"));
-    switch (Auto.Now()) {
+    // The box, the button and the timer follow the session, whatever stopped or started it.
+    const AutoCall::State now = AutoNow();
+    {
+        const QSignalBlocker quiet(ChkAutoCall);
+        ChkAutoCall->setChecked(now != AutoCall::State::Off);
+    }
+    if (now == AutoCall::State::Off)
+        AutoTicker->stop();
+    else if (!AutoTicker->isActive())
+        AutoTicker->start();
+    BtnPause->setEnabled(now != AutoCall::State::Off);
+    BtnPause->setText(now == AutoCall::State::Paused ? tr("Resu&me") : tr("P&ause"));
+    switch (now) {
     case AutoCall::State::Off: LblCountdown->clear(); break;
     case AutoCall::State::Paused: LblCountdown->setText(tr("Paused: press Space to go on")); break;
     case AutoCall::State::WaitingForSpeech: LblCountdown->setText(tr("Next call once this one is read")); break;
-    case AutoCall::State::Counting: LblCountdown->setText(tr("Next call in %1 s").arg(Auto.SecondsLeft())); break;
+    case AutoCall::State::Counting: LblCountdown->setText(tr("Next call in %1 s").arg(Session->Auto().SecondsLeft())); break;
     }
 }

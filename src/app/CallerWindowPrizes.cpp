@@ -50,8 +50,14 @@ QBoxLayout* CallerWindow::BuildPrizes()
     ChkSkip = new QCheckBox(tr("S&kip numbers the pattern can't use"), this);
     ChkSkip->setToolTip(tr("Numbers in a column that the pattern leaves empty can't help any card win: they are not called."));
     ChkSkip->hide();
-    connect(ChkSkip, &QCheckBox::toggled, this, [this] { ShowState(); });
+    connect(ChkSkip, &QCheckBox::toggled, this, [this](bool on) {
+        if (Session)
+            Session->SetSkipping(on);
+        ShowState();
+    });
     connect(Share->CboPattern, &QComboBox::currentIndexChanged, this, [this] {
+        if (Session)
+            Session->Choose(BoxPattern(Share->CboPattern));
         if (ChkSkip->isChecked())
             ShowState();
     });
@@ -62,50 +68,30 @@ QBoxLayout* CallerWindow::BuildPrizes()
     return row;
 }
 
-const Pattern* CallerWindow::PatternPlayed(std::vector<Pattern>& own, Pattern& chosen) const
+const Pattern* CallerWindow::PatternPlayed() const
 {
-    if (Playing.Tickets)
-        return nullptr;
-    own = OwnPatterns::Read();
-    if (const Prize* prize = Round.Now())
-        return FindPattern(prize->Pattern, own);
-    chosen = BoxPattern(Share->CboPattern);
-    return &chosen;
+    return Session ? Session->PatternPlayed() : nullptr;
 }
 
-std::vector<int> CallerWindow::SkippedColumns() const
+const PrizeRound& CallerWindow::Prizes() const
 {
-    if (!ChkSkip->isChecked() || !ColumnGame || CardSide(Playing.Options.SizeIndex) != 5)
-        return {};
-    std::vector<Pattern> own;
-    Pattern chosen;
-    const Pattern* pattern = PatternPlayed(own, chosen);
-    return pattern ? ColumnsUnused(*pattern, 5) : std::vector<int>();
+    static const PrizeRound none;
+    return Session ? Session->Prizes() : none;
 }
 
 QString CallerWindow::SkipText() const
 {
     QStringList columns;
-    for (const int c : SkippedColumns())
+    for (const int c : Session ? Session->SkippedColumns() : std::vector<int>())
         columns << (c < Letters.size() && !Letters[c].trimmed().isEmpty() ? Letters[c] : QString::number(c + 1));
     return columns.isEmpty() ? QString() : tr("skipping %1: the pattern can't use them").arg(columns.join(QStringLiteral(", ")));
 }
 
-int CallerWindow::DrawNext()
-{
-    const std::vector<int> skipped = SkippedColumns();
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    if (skipped.empty())
-        return Session->Call(Random(), now);
-    return Session->Call(Random(), now, [&](int index) {
-        const int column = (Session->Draw().Words()[index].toInt() - 1) / 15;
-        return std::find(skipped.begin(), skipped.end(), column) == skipped.end();
-    });
-}
-
 void CallerWindow::EditPrizes()
 {
-    PrizesDialog prizes(this, Asks, Playing.Tickets, CardSide(Playing.Options.SizeIndex), Round.Prizes());
+    if (!Session)
+        return;
+    PrizesDialog prizes(this, Asks, Playing.Tickets, CardSide(Playing.Options.SizeIndex), Session->Prizes().Prizes());
     if (prizes.exec() != QDialog::Accepted)
         return;
     SetPrizes(prizes.Result());
@@ -113,7 +99,9 @@ void CallerWindow::EditPrizes()
 
 void CallerWindow::SetPrizes(std::vector<Prize> prizes)
 {
-    Round.SetPrizes(std::move(prizes));
+    if (!Session)
+        return;
+    Session->SetPrizes(std::move(prizes));
     SavePrizes();
     ShowPrize();
     Speaker->Say(LblPrize->text());
@@ -146,19 +134,19 @@ void CallerWindow::ConfirmWinner(int card, const QString& won, bool hostsDecisio
     Share->Announce(bingo);
     if (Room)
         Room->ShowNews(bingo);
-    const Prize* prize = Round.Now();
+    const Prize* prize = Prizes().Now();
     if (!prize) {
         Speaker->Say(bingo);
         return;
     }
     const QString name = PrizeNameOf(prize->Pattern);
     bool movedOn = false;
-    if (!Round.Confirm({card, line, Calls() ? Calls()->CalledCount() : 0}, movedOn))
+    if (!Session->Won(card, line, movedOn))
         return; // this card has won this prize already
     QString said = tr("%1 wins %2").arg(bingo, name);
     if (movedOn)
-        said = Round.Now() ? tr("%1. Now playing for: %2").arg(said, PrizeNameOf(Round.Now()->Pattern))
-                           : tr("%1. Every prize is won").arg(said);
+        said = Prizes().Now() ? tr("%1. Now playing for: %2").arg(said, PrizeNameOf(Prizes().Now()->Pattern))
+                              : tr("%1. Every prize is won").arg(said);
     SavePrizes();
     ShowPrize();
     SayAloud(said);
@@ -166,18 +154,18 @@ void CallerWindow::ConfirmWinner(int card, const QString& won, bool hostsDecisio
 
 void CallerWindow::NextPrize()
 {
-    if (!Round.Now())
+    if (!Prizes().Now())
         return;
-    Round.Next();
+    Session->NextPrize();
     SavePrizes();
     ShowPrize();
-    SayAloud(Round.Now() ? tr("Now playing for: %1").arg(PrizeNameOf(Round.Now()->Pattern)) : tr("Every prize is won"));
+    SayAloud(Prizes().Now() ? tr("Now playing for: %1").arg(PrizeNameOf(Prizes().Now()->Pattern)) : tr("Every prize is won"));
 }
 
 void CallerWindow::SavePrizes()
 {
     try {
-        GameHistory::SavePrizes(Playing, Round);
+        GameHistory::SavePrizes(Playing, Prizes());
     } catch (const PlatformError& e) {
         Asks.Error(tr("The prizes could not be saved (%1). The game goes on here.").arg(e.Text()));
     }
@@ -186,19 +174,20 @@ void CallerWindow::SavePrizes()
 CallerWindow::PrizeLines CallerWindow::PrizeText() const
 {
     const std::vector<Pattern> own = OwnPatterns::Read();
+    const PrizeRound& round = Prizes();
     PrizeLines lines;
-    if (const Prize* prize = Round.Now())
-        lines.Playing = tr("Prize %1 of %2: %3").arg(Round.Current() + 1).arg(Round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own));
-    else if (Round.Over())
+    if (const Prize* prize = round.Now())
+        lines.Playing = tr("Prize %1 of %2: %3").arg(round.Current() + 1).arg(round.Prizes().size()).arg(PrizeName(prize->Pattern, Playing.Tickets, own));
+    else if (round.Over())
         lines.Playing = tr("Every prize is won");
     // Who has won so far: "Any line: 17; Four corners: 3, 8".
     QStringList won;
-    for (std::size_t i = 0; i < Round.Winners().size(); ++i) {
+    for (std::size_t i = 0; i < round.Winners().size(); ++i) {
         QStringList cards;
-        for (const PrizeWinner& w : Round.Winners()[i])
+        for (const PrizeWinner& w : round.Winners()[i])
             cards << QString::number(w.Card);
         if (!cards.isEmpty())
-            won << tr("%1: %2").arg(PrizeName(Round.Prizes()[i].Pattern, Playing.Tickets, own), cards.join(QStringLiteral(", ")));
+            won << tr("%1: %2").arg(PrizeName(round.Prizes()[i].Pattern, Playing.Tickets, own), cards.join(QStringLiteral(", ")));
     }
     if (!won.isEmpty())
         lines.Won = tr("Won: %1").arg(won.join(QStringLiteral("; ")));
@@ -208,16 +197,16 @@ CallerWindow::PrizeLines CallerWindow::PrizeText() const
 void CallerWindow::ShowPrize()
 {
     const int side = CardSide(Playing.Options.SizeIndex);
-    const Prize* prize = Round.Now();
+    if (Session)
+        Session->SetOwnPatterns(OwnPatterns::Read()); // drawn anew while the game is played, perhaps
+    const Prize* prize = Prizes().Now();
     const PrizeLines lines = PrizeText();
     LblPrize->setText(lines.Won.isEmpty() ? lines.Playing : lines.Playing + u'\n' + lines.Won);
-    LblPrize->setVisible(Round.Active());
-    std::vector<Pattern> own;
-    Pattern chosen;
-    PrizePicture->Show(prize ? PatternPlayed(own, chosen) : nullptr, side);
-    ChkSkip->setVisible(ColumnGame && side == 5 && !Playing.Tickets);
+    LblPrize->setVisible(Prizes().Active());
+    PrizePicture->Show(prize ? PatternPlayed() : nullptr, side);
+    ChkSkip->setVisible(Session && Session->CanSkip());
     BtnNextPrize->setEnabled(prize != nullptr);
-    BtnNextPrize->setVisible(Round.Active());
+    BtnNextPrize->setVisible(Prizes().Active());
     ShowRoom();
     // The phones and the claims list play for the prize too; with none, for the pattern chosen.
     Share->PlayFor(prize ? prize->Pattern : QString(), prize ? lines.Playing : QString());

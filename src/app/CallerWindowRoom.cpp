@@ -45,10 +45,8 @@ void CallerWindow::ShowRoom()
     // for the host.
     Room->ShowCalls(Calls(), Letters, Playing.Tickets, Calls() && Calls()->CalledCount() > 0 ? LblCall->text() : QString(),
                     LastCalls, CurrentCallPicture());
-    std::vector<Pattern> own;
-    Pattern chosen;
     const PrizeLines lines = PrizeText();
-    Room->ShowPrize(lines.Playing, Round.Now() ? PatternPlayed(own, chosen) : nullptr, CardSide(Playing.Options.SizeIndex), lines.Won);
+    Room->ShowPrize(lines.Playing, Prizes().Now() ? PatternPlayed() : nullptr, CardSide(Playing.Options.SizeIndex), lines.Won);
     const int checking = Share->WaitingCard();
     Room->ShowChecking(checking == 0      ? QString()
                        : Playing.Tickets ? tr("Checking ticket %1").arg(checking)

@@ -2,7 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "game/CallingSession.h"
 
-CallingSession::CallingSession(const QStringList& words) : Calls(words) {}
+#include <algorithm>
+
+CallingSession::CallingSession() : CallingSession(Game{}) {}
+
+CallingSession::CallingSession(Game game) : What(std::move(game)), Calls(What.Words) {}
 
 QStringList CallingSession::CalledWords() const
 {
@@ -12,11 +16,19 @@ QStringList CallingSession::CalledWords() const
     return words;
 }
 
-int CallingSession::Call(std::uint64_t random, const QDateTime& at, const std::function<bool(int index)>& allowed)
+int CallingSession::Call(std::uint64_t random, const QDateTime& at, bool speaking)
 {
-    const int index = allowed ? Calls.Draw(random, allowed) : Calls.Draw(random);
+    const std::vector<int> skipped = SkippedColumns();
+    const int index = skipped.empty() ? Calls.Draw(random) : Calls.Draw(random, [&](int i) {
+        const int column = (Calls.Words()[i].toInt() - 1) / 15;
+        return std::find(skipped.begin(), skipped.end(), column) == skipped.end();
+    });
     if (index >= 0)
         Record.Called(Calls.Words()[index], at);
+    if (index < 0 || Calls.Done())
+        Timer.Stop();
+    else
+        Timer.Called(speaking);
     return index;
 }
 
@@ -35,6 +47,8 @@ void CallingSession::Restart()
 {
     Calls.Restart();
     Record = GameLog();
+    Round = PrizeRound(Round.Prizes());
+    Timer.Stop();
 }
 
 void CallingSession::GoOn(const CallerDraw& saved, const GameLog& log)
@@ -47,4 +61,61 @@ void CallingSession::GoOn(const CallerDraw& saved, const GameLog& log)
 void CallingSession::Claimed(int card, const QString& text, bool confirmed, const QDateTime& at, bool hostsDecision)
 {
     Record.Claimed(card, text, confirmed, at, hostsDecision);
+}
+
+void CallingSession::TakePrizes(const PrizeRound& saved, bool goingOn)
+{
+    Round = goingOn ? saved : PrizeRound(saved.Prizes());
+}
+
+void CallingSession::SetPrizes(std::vector<Prize> prizes)
+{
+    Round.SetPrizes(std::move(prizes));
+}
+
+bool CallingSession::Won(int card, const QString& line, bool& movedOn)
+{
+    movedOn = false;
+    return Round.Confirm({card, line, Calls.CalledCount()}, movedOn);
+}
+
+void CallingSession::NextPrize()
+{
+    if (Round.Now())
+        Round.Next();
+}
+
+const Pattern* CallingSession::PatternPlayed() const
+{
+    if (What.Tickets)
+        return nullptr;
+    if (const Prize* prize = Round.Now())
+        return FindPattern(prize->Pattern, Own);
+    return &Chosen;
+}
+
+std::vector<int> CallingSession::SkippedColumns() const
+{
+    if (!Skip || !CanSkip())
+        return {};
+    const Pattern* pattern = PatternPlayed();
+    return pattern ? ColumnsUnused(*pattern, 5) : std::vector<int>();
+}
+
+bool CallingSession::StartAuto()
+{
+    if (Calls.Done() || Calls.Total() == 0) {
+        Timer.Stop();
+        return false;
+    }
+    Timer.Start();
+    return true;
+}
+
+void CallingSession::PauseAuto(bool pause)
+{
+    if (pause)
+        Timer.Pause();
+    else
+        Timer.Resume();
 }

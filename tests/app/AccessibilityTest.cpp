@@ -51,9 +51,11 @@ void ExpectOwnNames(QWidget* window)
         const QString name = Name(control);
         EXPECT_FALSE(name.trimmed().isEmpty()) << control->metaObject()->className() << " has no name";
         EXPECT_FALSE(groupTitles.contains(name)) << control->metaObject()->className() << " is named " << name.toStdString();
-        for (QWidget* sibling : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (sibling != control && sibling->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(sibling))
+        for (QWidget* sibling : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (sibling != control && sibling->focusPolicy() != Qt::NoFocus && !qobject_cast<QLabel*>(sibling)) {
                 EXPECT_NE(Name(sibling), name) << name.toStdString() << " twice";
+            }
+        }
     }
 }
 
@@ -239,8 +241,7 @@ TEST(Announcer, EveryAnnouncementIsSaidOnceInTurnAndNeverAgainByItsWindow)
     // notification of its own whose text never changes while it may still be read.
     QStringList heard;
     const auto hear = [&] {
-        QTest::qWaitFor([&] { return speaker->Showing() && !heard.contains(speaker->Showing()->accessibleName()); });
-        if (speaker->Showing())
+        if (QTest::qWaitFor([&] { return speaker->Showing() && !heard.contains(speaker->Showing()->accessibleName()); }))
             heard << speaker->Showing()->accessibleName();
     };
     speaker->Say("Sharing on");

@@ -329,10 +329,12 @@ TEST_P(TranslatedWindows, SpeakTheLanguageWholeWithUniqueKeysAndRoomForEveryText
     static const QRegularExpression letters(QStringLiteral("[A-Za-z]{2,}"));
     static const QRegularExpression productAndVersion(QStringLiteral("^Plumwick V[0-9.]+$"));
     ASSERT_EQ(english.size(), translated.size());
-    for (qsizetype i = 0; i < english.size(); ++i)
+    for (qsizetype i = 0; i < english.size(); ++i) {
         if (english[i] == translated[i] && letters.match(english[i]).hasMatch() && !ownNames.contains(english[i]) &&
-            !productAndVersion.match(english[i]).hasMatch())
+            !productAndVersion.match(english[i]).hasMatch()) {
             EXPECT_TRUE(intended(english[i])) << language.toStdString() << ": left in English: " << english[i].toStdString();
+        }
+    }
 
     keep.clear();
     Window.reset();
