@@ -120,7 +120,7 @@ done < <(bench_ms card_bench '.*'; bench_ms window_bench '.*')
 fair=$(bench/fairness.sh "$print")
 share=$("$build/bench/share_load" 300 || true)
 abuse=""
-for attack in none slow storm grab claims; do
+for attack in none slow storm grab claims streams; do
   abuse+=$("$build/bench/share_abuse" "$attack" || true)$'\n\n'
 done
 

@@ -7,6 +7,7 @@
 //   storm   every phone drops at once and comes back
 //   grab    16 addresses ask for 100 seats each, as fast as they can
 //   claims  100 seats claim as fast as they can
+//   streams 60 addresses open 32 event streams each, without a seat
 // Reports the honest phones holding their stream, how long a new phone takes to get its
 // card, how long each call takes to reach the phones (median, 99th percentile), the
 // server's memory, and how late the window's event loop ran (a key to a call).
@@ -27,6 +28,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
@@ -140,6 +142,14 @@ int main(int argc, char** argv)
                 for (int i = 0; i < 100; ++i)
                     ask(Loopback(2, a), Post(url, R"({"type":"deal"})"),
                         [&](const QByteArray& body) { grabbed += body.contains("\"card\""); });
+        } else if (mode == "streams") {
+            const QByteArray request = "GET " + url.path().toUtf8() + "events HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+            for (int i = 0; i < 60 * 32; ++i) {
+                raw.push_back(RawFrom(Loopback(2, i % 60), port));
+                pollfd p{raw.back(), POLLOUT, 0};
+                ::poll(&p, 1, 100);
+                (void)::send(raw.back(), request.constData(), static_cast<size_t>(request.size()), MSG_NOSIGNAL);
+            }
         } else if (mode == "claims") {
             for (int i = 0; i < 100; ++i)
                 ask(Loopback(3, i), Post(url, R"({"type":"deal"})"), [&](const QByteArray& body) {

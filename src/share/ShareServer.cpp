@@ -27,7 +27,10 @@
 struct ShareServer::Stream {
     ShareServer* Server = nullptr;
     QString Seat;          // the secret of the phone's seat, once it has one
+    QString Address;       // the phone's
     MHD_Connection* Connection = nullptr;
+    bool Brief = false;    // beyond its share of places: the calls now, then it ends
+    bool Ending = false;   // ends once what it has is sent
     size_t Next = 0;       // the first event not yet sent
     bool Started = false;  // the snapshot went out
     bool Suspended = false; // waiting for something to send
@@ -144,6 +147,12 @@ int HeadersNamed(MHD_Connection* connection, std::initializer_list<const char*> 
 }
 
 
+QString ClientAddress(MHD_Connection* connection)
+{
+    const MHD_ConnectionInfo* client = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+    return client && client->client_addr ? QHostAddress(client->client_addr).toString() : QString();
+}
+
 } // namespace
 
 QByteArray ShareServer::NewSecret()
@@ -253,6 +262,33 @@ void ShareServer::SweepLoop()
             WakeStreams();
         }
     }
+}
+
+void ShareServer::Place(Stream& stream)
+{
+    // A seat holds one stream: the phone's newest (a reload, a wake), the older one ending.
+    // Streams without a seat are a few to an address and a share of the places in all, so
+    // streams opened by whoever has the token never leave new phones without a place; one
+    // beyond its share is brief. Seated streams are as many as the seats, with a bound too.
+    int unseated = 0, fromAddress = 0, seated = 0;
+    for (Stream* other : Live) {
+        if (other->Brief || other->Ending)
+            continue;
+        if (!stream.Seat.isEmpty() && other->Seat == stream.Seat) {
+            other->Ending = true;
+            if (other->Suspended) {
+                other->Suspended = false;
+                MHD_resume_connection(other->Connection);
+            }
+        } else if (other->Seat.isEmpty()) {
+            ++unseated;
+            fromAddress += other->Address == stream.Address;
+        } else {
+            ++seated;
+        }
+    }
+    stream.Brief = stream.Seat.isEmpty() ? fromAddress >= Settings.StreamsPerAddress || unseated >= Settings.MaxConnections / 4
+                                         : seated >= Settings.MaxConnections / 2;
 }
 
 void ShareServer::WakeStreams()
@@ -417,9 +453,13 @@ long ShareServer::Read(Stream* stream, char* buffer, size_t size)
     std::lock_guard<std::mutex> guard(Lock);
     if (Stopping)
         return MHD_CONTENT_READER_END_OF_STREAM;
+    if (stream->Pending.isEmpty() && stream->Ending)
+        return MHD_CONTENT_READER_END_OF_STREAM;
     if (stream->Pending.isEmpty()) {
         if (!stream->Started) {
-            stream->Pending = "retry: 2000\ndata: " + Snapshot() + "\n\n";
+            // A brief stream asks the phone to come back a little later, when a place may be free.
+            stream->Pending = (stream->Brief ? "retry: 5000\ndata: " : "retry: 2000\ndata: ") + Snapshot() + "\n\n";
+            stream->Ending = stream->Brief;
             stream->Started = true;
             stream->Next = Events.size();
         } else if (stream->Next < Events.size()) {
@@ -507,9 +547,7 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
         auto* request = static_cast<Request*>(*state);
         if (request->TooLarge)
             return Queue(connection, MHD_HTTP_CONTENT_TOO_LARGE, "Too large\n", "text/plain; charset=utf-8");
-        const MHD_ConnectionInfo* client = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
-        const QString address = client && client->client_addr ? QHostAddress(client->client_addr).toString() : QString();
-        const QByteArray answer = Say(request->Body, address);
+        const QByteArray answer = Say(request->Body, ClientAddress(connection));
         if (answer.isEmpty())
             return Queue(connection, MHD_HTTP_BAD_REQUEST, "Bad request\n", "text/plain; charset=utf-8");
         return Queue(connection, MHD_HTTP_OK, answer, "application/json");
@@ -523,16 +561,20 @@ int ShareServer::Answer(void* handle, const char* url, const char* method, const
         auto* stream = new Stream;
         stream->Server = this;
         stream->Connection = connection;
-        if (const char* seat = MHD_lookup_connection_value(connection, MHD_GET_ARGUMENT_KIND, "seat"); seat && IsSeatSecret(QString::fromLatin1(seat)))
-            stream->Seat = QString::fromLatin1(seat);
+        stream->Address = ClientAddress(connection);
+        const char* seat = MHD_lookup_connection_value(connection, MHD_GET_ARGUMENT_KIND, "seat");
         {
             std::lock_guard<std::mutex> guard(Lock);
+            if (seat && IsSeatSecret(QString::fromLatin1(seat)) && Game->SeatOf(QString::fromLatin1(seat)))
+                stream->Seat = QString::fromLatin1(seat);
+            Place(*stream);
             now = ++Streams;
             Live.push_back(stream);
         }
         QMetaObject::invokeMethod(this, [this, now] { Q_EMIT ConnectedChanged(now); }, Qt::QueuedConnection);
         MHD_Response* response = MHD_create_response_from_callback(MHD_SIZE_UNKNOWN, 1024, &OnRead, stream, &OnStreamClosed);
         MHD_add_response_header(response, "Content-Type", "text/event-stream");
+        MHD_add_response_header(response, "Connection", "close"); // a stream that ends gives its place back
         MHD_add_response_header(response, "Cache-Control", "no-store");
         MHD_add_response_header(response, "X-Content-Type-Options", "nosniff");
         MHD_add_response_header(response, "Referrer-Policy", "no-referrer");

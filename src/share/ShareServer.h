@@ -29,7 +29,9 @@ struct MHD_Daemon;
 //   GET  /TOKEN/events   the calls as they are made (Server-Sent Events)
 //   POST /TOKEN/say      what a phone says; the game's answer in JSON (PlayerProtocol)
 // Requests over 4 KB, more players than the game takes and idle connections are refused or
-// closed. One event-driven thread serves every connection (libmicrohttpd's epoll loop): an
+// closed. An event stream belongs to a seat, one to each; streams without one (a phone that
+// has not taken a card yet) are a few to an address and a quarter of the places in all, and
+// one beyond that sends the calls and ends, asking to be opened again a little later. One event-driven thread serves every connection (libmicrohttpd's epoll loop): an
 // event stream waits suspended, costing no thread, and is woken by a call or its keep-alive;
 // a connection that has not sent a whole request with the token in a few seconds is cut
 // (ConnectionGuard), and such connections go first when the connections run short. Every
@@ -48,6 +50,7 @@ public:
         int MaxConnections = 2000;
         DealRate::Limits Rates;      // how fast seats are dealt, to one address and in all
         int SeatAwaySeconds = 120;   // a seat whose phone holds no stream this long counts no more
+        int StreamsPerAddress = 4;   // event streams without a seat from one address
         std::shared_ptr<const PictureShelf> Pictures; // a picture list's, shown on the phones' cards
         CardDesign Design;                            // the list's: its title, footer and colours
         std::shared_ptr<ClaimQueue> Claims;           // where the claims go (a queue of its own where none)
@@ -102,6 +105,8 @@ private:
     QByteArray Snapshot() const;
     // With Lock held: every suspended stream goes on (to send what is new, or a keep-alive).
     void WakeStreams();
+    // With Lock held: a new stream takes its place, or is brief where its share is taken.
+    void Place(Stream& stream);
     void ShowPrize(const QJsonObject& prize); // with Lock held
     void HandOverClaims();
     bool HostAllowed(const char* host) const;

@@ -254,3 +254,63 @@ TEST(ShareAbuse, SeatsTakenByAScriptThatLeftFreeTheirPlaceForThePhones)
     EXPECT_TRUE(deal().contains("error"));
     ::close(stream);
 }
+
+TEST(ShareAbuse, StreamsWithoutASeatTakeOnlyTheirShareOfThePlaces)
+{
+    ShareServer::Options options;
+    options.MaxConnections = 40; // a quarter, 10, for streams without a seat
+    options.Rates = {100, 1, 100, 100};
+    ShareServer server(Game(), options);
+    const quint16 port = static_cast<quint16>(QUrl(server.Url()).port());
+    const QByteArray base = QUrl(server.Url()).path().toUtf8();
+    const auto open = [&](int host, const QByteArray& seat = {}) {
+        const int s = ConnectFrom(host, port);
+        pollfd p{s, POLLOUT, 0};
+        ::poll(&p, 1, 1000);
+        const QByteArray request = "GET " + base + "events" + (seat.isEmpty() ? QByteArray() : "?seat=" + seat) +
+                                   " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n";
+        (void)::send(s, request.constData(), static_cast<size_t>(request.size()), MSG_NOSIGNAL);
+        return s;
+    };
+    // A stream that ends: its last chunk comes, or its connection closes.
+    const auto ends = [](int s, QByteArray& got) {
+        return StreamSays(s, got, "\r\n0\r\n\r\n", 3000) || ClosedByServer(s);
+    };
+    // A brief stream says the calls and ends, asking to come back later.
+    const auto brief = [&](int s) {
+        QByteArray got;
+        return ends(s, got) && got.contains("retry: 5000");
+    };
+    const auto holds = [&](int s) {
+        QByteArray got;
+        return StreamSays(s, got, "\"count\":0", 3000) && got.contains("retry: 2000");
+    };
+    std::vector<int> opened;
+    // One address: four hold, the fifth is brief.
+    for (int i = 0; i < 5; ++i)
+        opened.push_back(open(2));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(holds(opened[i])) << i;
+    EXPECT_TRUE(brief(opened[4]));
+    // Six more from other addresses reach the quarter; the eleventh is brief.
+    for (int i = 0; i < 7; ++i)
+        opened.push_back(open(3 + i / 3));
+    for (int i = 5; i < 11; ++i)
+        EXPECT_TRUE(holds(opened[static_cast<size_t>(i)])) << i;
+    EXPECT_TRUE(brief(opened[11]));
+    // A phone that takes a card holds its stream all the same; a wrong secret is no seat.
+    const QByteArray secret = QJsonDocument::fromJson(PostTo(port, base + "say", R"({"type":"deal"})").Body)
+                                  .object().value("secret").toString().toLatin1();
+    ASSERT_FALSE(secret.isEmpty());
+    const int first = open(20, secret);
+    EXPECT_TRUE(holds(first));
+    EXPECT_TRUE(brief(open(21, QByteArray(32, 'a'))));
+    // The same seat again (a reload): the newer holds, the older ends.
+    const int again = open(20, secret);
+    EXPECT_TRUE(holds(again));
+    QByteArray rest;
+    EXPECT_TRUE(ends(first, rest));
+    opened.insert(opened.end(), {first, again});
+    for (int s : opened)
+        ::close(s);
+}
