@@ -30,6 +30,9 @@ void CallerBoard::Show(const CallerDraw* draw, const QStringList& letters, bool 
         for (int i = 0; i < Draw->Words().size(); ++i)
             if (Draw->Callable(i))
                 Shown.push_back(i);
+    // Its numbers stay readable whatever else the window holds: rows at least 18 px high
+    // (the 90-ball board's nine, 162 px), where a long call or a panel beside it asks for room.
+    setMinimumHeight(std::max(120, std::min(Rows(), 9) * 18));
     update();
     AnnounceGridChanged(this);
 }

@@ -58,7 +58,9 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     LblCall->setAlignment(Qt::AlignCenter);
     LblCall->setWordWrap(true);
     LblCall->setMinimumHeight(120);
-    LblCall->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    // Its font is fitted to the room it is given, so the font never asks for more room: the
+    // call and the board share the height as their stretch says.
+    LblCall->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     CallPicture = new PictureView(this);
     CallPicture->hide();
     // In the selection's colours, which every theme makes stand out from the window.

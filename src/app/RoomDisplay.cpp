@@ -38,7 +38,7 @@ RoomDisplay::RoomDisplay(QWidget* caller) : QWidget(caller, Qt::Window)
     LblCall = new QLabel(this);
     LblCall->setAlignment(Qt::AlignCenter);
     LblCall->setWordWrap(true);
-    LblCall->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    LblCall->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored); // its font fits its room, never widens it
     LblLast = new QLabel(this);
     LblLast->setAlignment(Qt::AlignCenter);
     LblLast->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -123,16 +123,15 @@ void RoomDisplay::ShowBanner()
 
 void RoomDisplay::Fit()
 {
-    // Read from the back of a hall: the call a third of the window's height where it fits (a
-    // number always does), a phrase in two lines as large as they fit; the rest in proportion.
+    // Read from the back of a hall: the call as large as its share of the window holds it, up
+    // to a third of the window's height (a number reaches that), a phrase in two lines. The
+    // call's share is fixed, so a long traditional call never squeezes the board.
     const int h = std::max(200, height());
     QFont call = LblCall->font();
     call.setBold(true);
-    // A long phrase that a fifth won't hold in two lines goes down to a tenth.
-    const QRect space(0, 0, std::max(100, width() - 32), h / 2);
-    call.setPixelSize(LargestFittingSize(call, space, LblCall->text(), h / 10, h / 3, 2));
+    const QRect space = LblCall->contentsRect().adjusted(8, 4, -8, -4);
+    call.setPixelSize(LargestFittingSize(call, space, LblCall->text(), 8, std::max(8, std::min(h / 3, space.height())), 2));
     LblCall->setFont(call);
-    LblCall->setMinimumHeight(QFontMetrics(call).height());
     QFont big = font();
     big.setBold(true);
     big.setPixelSize(std::max(16, h / 14));

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The room display read from the back of a hall: a number a third of its height, a long
-// phrase in two lines as large as they fit, a win shown until the next call.
+// phrase in two lines as large as they fit, a win shown until the next call; a long
+// traditional call never squeezes the 90-ball board.
+#include "app/CallerBoard.h"
 #include "app/RoomDisplay.h"
 #include "game/CallerDraw.h"
+#include "game/NinetyBall.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -29,4 +33,26 @@ TEST(RoomDisplay, TheCallIsAsLargeAsItFitsAndAWinShowsUntilTheNextCall)
     const QRect need = QFontMetrics(font).boundingRect(QRect(0, 0, room.width() - 32, room.height()), Qt::AlignCenter | Qt::TextWordWrap, phrase);
     EXPECT_LE(need.width(), room.width() - 32);
     EXPECT_LE(need.height(), room.height() / 2);
+}
+
+TEST(RoomDisplay, ALongTraditionalCallLeavesTheBoardItsShare)
+{
+    RoomDisplay room(nullptr);
+    room.resize(960, 640);
+    room.show();
+    CallerDraw draw(NinetyBall::Numbers());
+    draw.Draw(21);
+    const QString phrase = "Key of the door, twenty-one, and a phrase the hall knows by heart";
+    for (const QString& call : {QString("21"), phrase}) {
+        room.ShowCalls(&draw, {}, true, call, {});
+        QCoreApplication::processEvents();
+        SCOPED_TRACE(call.toStdString());
+        // The call and the board share the height alike, the call's text within its own room.
+        EXPECT_GE(room.Board->height(), room.LblCall->height() * 9 / 10);
+        EXPECT_GE(room.Board->height() / 9, 18);
+        const QFont font = room.LblCall->font();
+        EXPECT_GE(font.pixelSize(), 24);
+        const QRect need = QFontMetrics(font).boundingRect(room.LblCall->contentsRect(), Qt::AlignCenter | Qt::TextWordWrap, call);
+        EXPECT_LE(need.height(), room.LblCall->contentsRect().height());
+    }
 }
