@@ -1857,6 +1857,14 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <source>Last calls: %1</source>
         <translation>Letzte Ausrufe: %1</translation>
     </message>
+    <message>
+        <source>Play on your phone:</source>
+        <translation>Spielen Sie auf Ihrem Handy mit:</translation>
+    </message>
+    <message>
+        <source>QR code of %1</source>
+        <translation>QR-Code von %1</translation>
+    </message>
 </context>
 <context>
     <name>SampleCardAccessible</name>
@@ -1970,6 +1978,26 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
     <message>
         <source>%1 (the host&apos;s decision)</source>
         <translation>%1 (Entscheidung der Spielleitung)</translation>
+    </message>
+    <message>
+        <source>In a corner</source>
+        <translation>In einer Ecke</translation>
+    </message>
+    <message>
+        <source>Large, in the board&apos;s place</source>
+        <translation>Groß, anstelle der Tafel</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>Nicht gezeigt</translation>
+    </message>
+    <message>
+        <source>How the room display shows the address and QR code that phones join with.</source>
+        <translation>Wie die Anzeige für den Saal die Adresse und den QR-Code zeigt, mit denen Handys mitspielen.</translation>
+    </message>
+    <message>
+        <source>&amp;Joining on the room display:</source>
+        <translation>Beitritt für &amp;Handys, in der Anzeige für den Saal:</translation>
     </message>
 </context>
 <context>

@@ -1857,6 +1857,14 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <source>Last calls: %1</source>
         <translation>Últimos cantos: %1</translation>
     </message>
+    <message>
+        <source>Play on your phone:</source>
+        <translation>Juegue en su teléfono:</translation>
+    </message>
+    <message>
+        <source>QR code of %1</source>
+        <translation>Código QR de %1</translation>
+    </message>
 </context>
 <context>
     <name>SampleCardAccessible</name>
@@ -1970,6 +1978,26 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
     <message>
         <source>%1 (the host&apos;s decision)</source>
         <translation>%1 (decisión del anfitrión)</translation>
+    </message>
+    <message>
+        <source>In a corner</source>
+        <translation>En una esquina</translation>
+    </message>
+    <message>
+        <source>Large, in the board&apos;s place</source>
+        <translation>Grande, en lugar del tablero</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>No se muestra</translation>
+    </message>
+    <message>
+        <source>How the room display shows the address and QR code that phones join with.</source>
+        <translation>Cómo la vista para la sala muestra la dirección y el código QR con los que se unen los teléfonos.</translation>
+    </message>
+    <message>
+        <source>&amp;Joining on the room display:</source>
+        <translation>Enlace &amp;y código QR, en la vista para la sala:</translation>
     </message>
 </context>
 <context>

@@ -1857,6 +1857,14 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <source>Last calls: %1</source>
         <translation>Dernières annonces&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Play on your phone:</source>
+        <translation>Jouez sur votre téléphone :</translation>
+    </message>
+    <message>
+        <source>QR code of %1</source>
+        <translation>Code QR de %1</translation>
+    </message>
 </context>
 <context>
     <name>SampleCardAccessible</name>
@@ -1970,6 +1978,26 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
     <message>
         <source>%1 (the host&apos;s decision)</source>
         <translation>%1 (décision de l’animateur)</translation>
+    </message>
+    <message>
+        <source>In a corner</source>
+        <translation>Dans un coin</translation>
+    </message>
+    <message>
+        <source>Large, in the board&apos;s place</source>
+        <translation>En grand, à la place du tableau</translation>
+    </message>
+    <message>
+        <source>Not shown</source>
+        <translation>Non affiché</translation>
+    </message>
+    <message>
+        <source>How the room display shows the address and QR code that phones join with.</source>
+        <translation>Comment l’affichage pour la salle montre l’adresse et le code QR avec lesquels les téléphones rejoignent la partie.</translation>
+    </message>
+    <message>
+        <source>&amp;Joining on the room display:</source>
+        <translation>Rejoindre par télép&amp;hone, sur l’affichage pour la salle :</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
             [this] { Q_EMIT CheckRequested(Playing.Code, Prizes().Now() ? Prizes().Now()->Pattern : QString()); });
     connect(ChkShare, &QCheckBox::toggled, this, [this](bool on) { SetSharing(on); });
     connect(Share, &SharePanel::ClaimsChanged, this, [this] { ShowClaimBanner(); });
+    connect(Share, &SharePanel::JoinChanged, this, [this] { ShowRoom(); });
     connect(Share, &SharePanel::ClaimArrived, this, [this](const QString& text) {
         SayClaim(text);
         // Heard across the hall: a sound, and the claim read out where calls are; in a

@@ -7,6 +7,7 @@
 #include "settings/OwnPatterns.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
 
@@ -47,6 +48,8 @@ void CallerWindow::ShowRoom()
                     LastCalls, CurrentCallPicture());
     const PrizeLines lines = PrizeText();
     Room->ShowPrize(lines.Playing, Prizes().Now() ? PatternPlayed() : nullptr, CardSide(Playing.Options.SizeIndex), lines.Won);
+    Room->ShowJoin(Share->Sharing() ? Share->Url() : QString(),
+                   static_cast<RoomDisplay::JoinPlace>(std::clamp(Share->CboJoin->currentIndex(), 0, 2)));
     const int checking = Share->WaitingCard();
     Room->ShowChecking(checking == 0      ? QString()
                        : Playing.Tickets ? tr("Checking ticket %1").arg(checking)

@@ -47,6 +47,7 @@ void CallerWindow::SetSharing(bool on)
 {
     if (!on) {
         Share->Stop();
+        ShowRoom(); // no more joining
         // Back to the size it had: the panel's room is not kept for the next opening.
         if (SizeBeforeSharing.isValid())
             resize(SizeBeforeSharing);

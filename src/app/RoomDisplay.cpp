@@ -6,11 +6,13 @@
 #include "app/PatternPicture.h"
 #include "platform/ui/FitText.h"
 #include "platform/ui/Panel.h"
+#include "share/QrCode.h"
 #include "words/Bidi.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -47,14 +49,30 @@ RoomDisplay::RoomDisplay(QWidget* caller) : QWidget(caller, Qt::Window)
     LblWinners->setWordWrap(true);
     LblWinners->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
+    Join = new QWidget(this);
+    LblJoinQr = new QLabel(Join);
+    LblJoinQr->setAlignment(Qt::AlignCenter);
+    LblJoinUrl = new QLabel(Join);
+    LblJoinUrl->setAlignment(Qt::AlignCenter);
+    LblJoinUrl->setWordWrap(true);
+    LblJoinUrl->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* join = new QVBoxLayout(Join);
+    join->setContentsMargins(0, 0, 0, 0);
+    join->addWidget(LblJoinQr, 0, Qt::AlignHCenter);
+    join->addWidget(LblJoinUrl);
+    Join->hide();
+
     auto* prize = new QHBoxLayout;
     prize->addWidget(Picture);
     prize->addWidget(LblPrize, 1);
     auto* layout = new QVBoxLayout(this);
+    Column = layout;
     layout->addWidget(LblNews);
     layout->addLayout(prize);
     layout->addWidget(CallPicture, 4);
-    layout->addWidget(LblCall, 3);
+    CallRow = new QHBoxLayout;
+    CallRow->addWidget(LblCall, 1);
+    layout->addLayout(CallRow, 3);
     layout->addWidget(LblLast);
     layout->addWidget(Board, 3);
     layout->addWidget(LblWinners);
@@ -121,6 +139,55 @@ void RoomDisplay::ShowBanner()
     Fit();
 }
 
+void RoomDisplay::ShowJoin(const QString& url, JoinPlace place)
+{
+    if (url.isEmpty())
+        place = JoinPlace::Hidden;
+    if (url == JoinUrl && place == Place)
+        return;
+    JoinUrl = url;
+    Place = place;
+    // In a corner it sits beside the call, which a number fills by its height, not its width;
+    // large, where the board was.
+    CallRow->removeWidget(Join);
+    Column->removeWidget(Join);
+    if (place == JoinPlace::Corner)
+        CallRow->addWidget(Join, 0, Qt::AlignRight | Qt::AlignVCenter);
+    else if (place == JoinPlace::Large)
+        Column->insertWidget(Column->indexOf(Board), Join, 3);
+    Join->setVisible(place != JoinPlace::Hidden);
+    Board->setVisible(place != JoinPlace::Large);
+    LblJoinUrl->setText(tr("Play on your phone:") + u'\n' + url);
+    Join->setAccessibleName(LblJoinUrl->text());
+    LblJoinQr->setAccessibleName(tr("QR code of %1").arg(url));
+    Fit();
+}
+
+void RoomDisplay::FitJoin()
+{
+    if (Place == JoinPlace::Hidden)
+        return;
+    const int h = std::max(200, height());
+    const bool large = Place == JoinPlace::Large;
+    // Whole pixels a module, read by a phone from across the hall.
+    const QImage code = QrCodeImage(JoinUrl.toUtf8());
+    if (code.isNull())
+        return;
+    const int side = large ? std::min(width() / 2, h * 2 / 5) : h / 5;
+    const int scale = std::max(2, side / code.width());
+    LblJoinQr->setFixedSize(code.size() * scale); // the layout gives it its room, the call what is left
+    LblJoinQr->setPixmap(QPixmap::fromImage(code.scaled(code.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    // The address whole, as large as the place allows: an address has nowhere to wrap.
+    const int across = large ? width() - 32 : std::max(code.width() * scale, width() / 3);
+    Join->setMinimumWidth(large ? 0 : across);
+    Join->setMaximumWidth(large ? QWIDGETSIZE_MAX : across);
+    QFont text = font();
+    text.setBold(large);
+    text.setPixelSize(LargestFittingSize(text, QRect(0, 0, across, h / 4), LblJoinUrl->text(), 8,
+                                         std::max(14, large ? h / 24 : h / 40), 2));
+    LblJoinUrl->setFont(text);
+}
+
 void RoomDisplay::Fit()
 {
     // Read from the back of a hall: the call as large as its share of the window holds it, up
@@ -141,6 +208,7 @@ void RoomDisplay::Fit()
     LblPrize->setFont(medium);
     LblLast->setFont(medium);
     LblWinners->setFont(medium);
+    FitJoin();
 }
 
 void RoomDisplay::ToggleFullScreen()

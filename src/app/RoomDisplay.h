@@ -11,13 +11,14 @@ class CallerDraw;
 class PatternPicture;
 class PictureView;
 struct Picture;
+class QBoxLayout;
 class QLabel;
 
 // The caller's room display: what the hall sees on a second screen or a projector while the
 // host keeps the caller's controls on the laptop. The call as large as the window allows (a
 // fifth of its height at the least), the last calls, the board, the prize played and its
-// pattern, the winners so far, "Checking card 17" while a claim waits, and a win as "Bingo!
-// Card 17" until the next call. It opens
+// pattern, the winners so far, "Checking card 17" while a claim waits, a win as "Bingo!
+// Card 17" until the next call, and while the game is shared how a phone joins. It opens
 // full screen on a second screen where there is one; a double click, or the caller's F12,
 // toggles full screen. It never takes the focus, so the host's keys stay with the caller.
 // It shows what the caller gives it.
@@ -40,6 +41,11 @@ public:
     // "Checking card 17" while the host checks a claim, where no news is shown; empty: none.
     void ShowChecking(const QString& checking);
     void ToggleFullScreen();
+    // How a phone joins while the game is shared: its address and QR code, in a corner beside
+    // the prize, or large in the board's place (before the first call, say). An empty address,
+    // or Hidden, shows none.
+    enum class JoinPlace { Corner, Large, Hidden };
+    void ShowJoin(const QString& url, JoinPlace place);
 
     QLabel* LblCall = nullptr;
     QLabel* LblNews = nullptr;
@@ -49,6 +55,9 @@ public:
     PatternPicture* Picture = nullptr;
     PictureView* CallPicture = nullptr;
     CallerBoard* Board = nullptr;
+    QWidget* Join = nullptr; // the QR code over the address
+    QLabel* LblJoinQr = nullptr;
+    QLabel* LblJoinUrl = nullptr;
 
 Q_SIGNALS:
     void Closed();
@@ -62,6 +71,12 @@ private:
     void Fit();
     void ShowBanner();
 
+    void FitJoin();
+
     QString News;
     QString Checking;
+    QString JoinUrl;
+    JoinPlace Place = JoinPlace::Hidden;
+    QBoxLayout* CallRow = nullptr; // the call, and beside it how to join
+    QBoxLayout* Column = nullptr;
 };

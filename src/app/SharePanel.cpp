@@ -20,6 +20,8 @@
 #include "share/ShareAddress.h"
 #include "share/ShareServer.h"
 #include "settings/GameLedger.h"
+#include "settings/SettingsFlag.h"
+#include "platform/ui/Guarded.h"
 
 #include <QComboBox>
 #include <QSignalBlocker>
@@ -52,6 +54,15 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     CboPattern = new QComboBox(this);
     FillPatternBox(CboPattern, false);
     SpeakValue(CboPattern);
+    CboJoin = new QComboBox(this);
+    CboJoin->addItems({tr("In a corner"), tr("Large, in the board's place"), tr("Not shown")});
+    CboJoin->setToolTip(tr("How the room display shows the address and QR code that phones join with."));
+    CboJoin->setCurrentIndex(std::clamp(RoomJoinSetting.Read(), 0, 2));
+    SpeakValue(CboJoin);
+    connect(CboJoin, &QComboBox::currentIndexChanged, this, [this](int place) {
+        RunGuarded(Asks, [place] { RoomJoinSetting.Write(place); });
+        Q_EMIT JoinChanged();
+    });
     LblPlayers = new QLabel(this);
     LstSeats = new QListWidget(this);
     LstSeats->setAccessibleName(tr("Seats"));
@@ -74,6 +85,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
     auto* network = new QFormLayout;
     network->addRow(tr("N&etwork:"), CboAddress);
     network->addRow(tr("Pa&ttern:"), CboPattern);
+    network->addRow(tr("&Joining on the room display:"), CboJoin);
     auto* claimButtons = new QHBoxLayout;
     claimButtons->addWidget(BtnConfirm);
     claimButtons->addWidget(BtnDecide);
@@ -107,6 +119,7 @@ SharePanel::SharePanel(QWidget* parent, Prompts& asks) : QWidget(parent), Asks(a
         const QHostAddress address(CboAddress->itemData(index).toString());
         try {
             Listen(address);
+            Q_EMIT JoinChanged();
             ShareAddress::Remember(address);
         } catch (const PlatformError& e) {
             Asks.Error(e.Text());

@@ -63,6 +63,7 @@ public:
     QLabel* LblUrl = nullptr;
     QComboBox* CboAddress = nullptr;
     QComboBox* CboPattern = nullptr;
+    QComboBox* CboJoin = nullptr; // where the room display shows how to join: a corner, large, not
     QLabel* LblPlayers = nullptr;
     QListWidget* LstSeats = nullptr; // the phones' seats, by address: the host may let one go
     QPushButton* BtnRemoveSeat = nullptr;
@@ -83,6 +84,7 @@ Q_SIGNALS:
     void ClaimConfirmed(int card, const QString& line, bool hostsDecision);
     // The host cleared a claim not confirmed: rejected, as the list said it.
     void ClaimCleared(int card, const QString& text);
+    void JoinChanged(); // where or at which address the phones join
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

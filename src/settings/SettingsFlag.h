@@ -33,3 +33,5 @@ inline const SettingsFlag TicketsFlag{QStringLiteral("Tickets"), QStringLiteral(
 inline const SettingsFlag TraditionalCallsFlag{QStringLiteral("Tickets"), QStringLiteral("TraditionalCalls")};
 // The caller's Auto Call: seconds between calls.
 inline const SettingsNumber AutoCallSecondsSetting{QStringLiteral("AutoCall"), QStringLiteral("Seconds"), 8};
+// Where the room display shows how a phone joins a shared game: 0 a corner, 1 large, 2 not.
+inline const SettingsNumber RoomJoinSetting{QStringLiteral("RoomDisplay"), QStringLiteral("Join"), 0};

@@ -10,6 +10,8 @@
 #include "app/SharePanel.h"
 #include "app/TicketGridView.h"
 #include "settings/GameHistory.h"
+#include "settings/SettingsFlag.h"
+#include "app/CallerBoard.h"
 #include "game/CheckCode.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"
@@ -25,6 +27,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QListWidget>
+#include <QComboBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -126,6 +129,20 @@ TEST_F(SharedByTheCaller, AClaimThatDoesNotWinIsConfirmedOnlyAsTheHostsDecision)
     caller.Next();
     caller.ChkRoom->setChecked(true);
     ASSERT_NE(caller.Room, nullptr);
+    // The hall sees how to join: in a corner, large in the board's place, or not, as the host
+    // chose (and the next sharing remembers).
+    RoomDisplay& room = *caller.Room;
+    EXPECT_TRUE(room.Join->isVisibleTo(&room));
+    EXPECT_EQ(room.LblJoinUrl->text(), "Play on your phone:\n" + caller.Share->Url());
+    EXPECT_FALSE(room.LblJoinQr->pixmap().isNull());
+    caller.Share->CboJoin->setCurrentIndex(1);
+    EXPECT_FALSE(room.Board->isVisibleTo(&room));
+    EXPECT_GE(room.LblJoinQr->pixmap().height(), room.height() / 4);
+    caller.Share->CboJoin->setCurrentIndex(2);
+    EXPECT_FALSE(room.Join->isVisibleTo(&room));
+    EXPECT_TRUE(room.Board->isVisibleTo(&room));
+    EXPECT_EQ(RoomJoinSetting.Read(), 2);
+    caller.Share->CboJoin->setCurrentIndex(0);
     // Claimed after one call: listed as not yet won, and Confirm can't make it a win.
     QSignalSpy claims(caller.Share, &SharePanel::ClaimArrived);
     const QByteArray claim = "{\"type\":\"claim\",\"secret\":\"" + seat.value("secret").toString().toUtf8() + "\"}";
@@ -151,6 +168,8 @@ TEST_F(SharedByTheCaller, AClaimThatDoesNotWinIsConfirmedOnlyAsTheHostsDecision)
     EXPECT_EQ(caller.Room->LblNews->text(), QStringLiteral("Bingo! Card 11, by the host's decision"));
     EXPECT_TRUE(GameHistory::SavedLog(caller.Source()).Claims.at(0).HostsDecision);
     EXPECT_FALSE(caller.Share->BtnDecide->isEnabled());
+    caller.ChkShare->setChecked(false);
+    EXPECT_FALSE(room.Join->isVisibleTo(&room)); // no more joining
 }
 
 TEST_F(SharedByTheCaller, ATicketGameDealsTicketsAndChecksTheirRows)
