@@ -9,6 +9,7 @@
 #include "app/RoomDisplay.h"
 #include "app/SampleCardAccessible.h"
 #include "app/SharePanel.h"
+#include "platform/ui/ScreenFit.h"
 #include "words/Bidi.h"
 #include "words/CountText.h"
 #include "platform/ui/FitText.h"
@@ -19,7 +20,6 @@
 #include "platform/Prompts.h"
 #include "platform/Speech.h"
 #include "platform/TextFile.h"
-#include "platform/WindowPlace.h"
 #include "settings/SettingsFlag.h"
 #include "settings/TraditionalCallsFile.h"
 #include "game/TraditionalCalls.h"
@@ -40,7 +40,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -152,6 +151,8 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
     layout->addLayout(buttons);
     layout->addLayout(automatic);
     SetTabOrder();
+    // Opened over the main window, wholly on its screen at any font and scale.
+    ScreenFit::Install(this);
 
     QString why;
     if (!Voice || !Voice->Available(&why)) {
@@ -533,35 +534,6 @@ void CallerWindow::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         RunGuarded(Asks, [this] { FillGames(); });
     QWidget::changeEvent(event);
-}
-
-void CallerWindow::showEvent(QShowEvent* event)
-{
-    // The first time over the main window's middle, afterwards where it was left; either
-    // way wholly on the screen's free area.
-    const QScreen* on = parentWidget() ? parentWidget()->window()->screen() : screen();
-    const QRect available = on ? on->availableGeometry() : QRect();
-    if (!Placed && parentWidget()) {
-        Placed = true;
-        SetFrame(PlaceCentred(frameGeometry().size(), parentWidget()->window()->frameGeometry().center(), available));
-    } else {
-        SetFrame(PlaceWithin(frameGeometry(), available));
-    }
-    QWidget::showEvent(event);
-}
-
-void CallerWindow::KeepOnScreen()
-{
-    if (const QScreen* on = screen(); on && isVisible())
-        SetFrame(PlaceWithin(frameGeometry(), on->availableGeometry()));
-}
-
-void CallerWindow::SetFrame(const QRect& frame)
-{
-    // The frame the window manager draws around it is outside its own geometry.
-    const QSize decoration = frameGeometry().size() - size();
-    resize(frame.size() - decoration);
-    move(frame.topLeft());
 }
 
 void CallerWindow::closeEvent(QCloseEvent* event)

@@ -113,16 +113,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void FillGames();
-    // Wholly on the screen's free area, cut down where it is larger (KeepOnScreen after a
-    // change of size, such as sharing).
-    void KeepOnScreen();
-    void SetFrame(const QRect& frame);
     void SetTabOrder();
     void ChooseGame(int index);
     void Save();
@@ -187,7 +182,6 @@ private:
     std::map<int, QString> Traditional;
     QStringList LastCalls; // newest first, as called
     bool SaveFailureSaid = false;
-    bool Placed = false;
     QSize SizeBeforeSharing; // given back when sharing stops
     QElapsedTimer ClaimSaid;
     QElapsedTimer ClaimSounded;

@@ -6,6 +6,7 @@
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
 #include "platform/ui/Announcer.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -59,7 +60,7 @@ void CallerWindow::SetSharing(bool on)
         Share->Start(Playing, CalledWords());
         ShowPrize(); // the phones play for the prize being played, and see it
         // The panel widens the window: never past the screen.
-        QTimer::singleShot(0, this, [this] { KeepOnScreen(); });
+        QTimer::singleShot(0, this, [this] { ScreenFit::KeepOnScreen(this); });
     } catch (const PlatformError& e) {
         const QSignalBlocker quiet(ChkShare);
         ChkShare->setChecked(false);

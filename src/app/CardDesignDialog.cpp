@@ -9,6 +9,7 @@
 #include "settings/DataFolders.h"
 #include "settings/DesignFile.h"
 #include "settings/DialogFolders.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -106,6 +107,7 @@ CardDesignDialog::CardDesignDialog(QWidget* owner, Prompts& asks, const CardDesi
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto* layout = new QVBoxLayout(this);
+    ScreenFit::Install(this);
     layout->addLayout(form);
     layout->addWidget(LblWarnings);
     layout->addWidget(Sample, 1);

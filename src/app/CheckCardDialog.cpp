@@ -17,6 +17,7 @@
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
 #include "platform/TextFile.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -100,6 +101,7 @@ CheckCardDialog::CheckCardDialog(QWidget* owner, Prompts& asks, std::function<Ga
     patternLabel->setBuddy(CboPattern);
     form->addRow(patternLabel, pattern);
     auto* layout = new QVBoxLayout(this);
+    ScreenFit::Install(this);
     layout->addLayout(form);
     layout->addWidget(BtnCheck, 0, Qt::AlignRight);
     layout->addWidget(Grid, 1);

@@ -9,6 +9,7 @@
 #include "platform/Prompts.h"
 #include "settings/DialogFolders.h"
 #include "words/CountText.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,13 +69,14 @@ ExportDialog::ExportDialog(QWidget* owner, Prompts& asks, const QString& folder,
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    ScreenFit::Install(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     connect(BtnBrowse, &QPushButton::clicked, this, [this] {
         if (const auto chosen = Asks.FolderName(tr("Export Cards To"), TxtFolder->text()))
             TxtFolder->setText(*chosen);
     });
-    resize(460, sizeHint().height());
+    resize(std::max(460, minimumSizeHint().width()), sizeHint().height()); // wider only where a large font needs it
     setFixedSize(size()); // a small fixed form, like the program's other dialogs
     UseWindowColours(this);
 }

@@ -4,6 +4,7 @@
 #include "platform/ui/Panel.h"
 
 #include "platform/ui/SpokenValue.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -24,6 +25,7 @@ PageSetupDialog::PageSetupDialog(QWidget* owner, const QString& printer, const Q
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    ScreenFit::Install(this);
     layout->addWidget(label);
     layout->addWidget(CboPaper);
     layout->addWidget(buttons);

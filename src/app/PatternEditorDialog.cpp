@@ -7,6 +7,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/SpokenValue.h"
 #include "settings/OwnPatterns.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,6 +73,7 @@ PatternEditorDialog::PatternEditorDialog(QWidget* owner, Prompts& asks, int side
     top->addLayout(left, 1);
     top->addLayout(right, 2);
     auto* layout = new QVBoxLayout(this);
+    ScreenFit::Install(this);
     layout->addLayout(top, 1);
     layout->addWidget(close);
 

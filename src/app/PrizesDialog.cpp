@@ -7,6 +7,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/SpokenValue.h"
 #include "settings/OwnPatterns.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -68,6 +69,7 @@ PrizesDialog::PrizesDialog(QWidget* owner, Prompts& asks, bool tickets, int side
     middle->addWidget(LstPrizes, 1);
     middle->addLayout(side1);
     auto* layout = new QVBoxLayout(this);
+    ScreenFit::Install(this);
     layout->addWidget(note);
     layout->addWidget(listLabel);
     layout->addLayout(middle, 1);

@@ -8,6 +8,7 @@
 #include "platform/ui/Panel.h"
 #include "share/QrCode.h"
 #include "words/Bidi.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -66,13 +67,14 @@ RoomDisplay::RoomDisplay(QWidget* caller) : QWidget(caller, Qt::Window)
     prize->addWidget(Picture);
     prize->addWidget(LblPrize, 1);
     auto* layout = new QVBoxLayout(this);
+    ScreenFit::Install(this, false); // placed by Open(), kept on its screen here
     Column = layout;
     layout->addWidget(LblNews);
     layout->addLayout(prize);
     layout->addWidget(CallPicture, 4);
     CallRow = new QHBoxLayout;
     CallRow->addWidget(LblCall, 1);
-    layout->addLayout(CallRow, 3);
+    layout->addLayout(CallRow, 4); // the call first, read from the back of the hall
     layout->addWidget(LblLast);
     layout->addWidget(Board, 3);
     layout->addWidget(LblWinners);

@@ -9,6 +9,7 @@
 #include "app/UnitMain.h"
 #include "app/PasteSafeEdits.h"
 #include "platform/ui/SpokenValue.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -247,4 +248,5 @@ void TFrmMain::BuildControls()
     FormScale::Apply(this);
     FormScale::FitTexts(this);
     FormScale::FitScreen(this);
+    ScreenFit::Install(this, false, false); // scrolls already where it must
 }

@@ -5,6 +5,7 @@
 #include "platform/Prompts.h"
 #include "app/PasteSafeEdits.h"
 #include "words/WordLines.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -28,6 +29,7 @@ WordsEditorDialog::WordsEditorDialog(QWidget* owner, Prompts& asks, const QStrin
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
+    ScreenFit::Install(this);
     auto* label = new QLabel(tr("One &word or phrase per line:"), this);
     label->setBuddy(Editor); // the editor is named by its label, and Alt+W goes to it
     layout->addWidget(label);

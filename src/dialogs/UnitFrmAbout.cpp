@@ -6,6 +6,7 @@
 #include "platform/ui/Panel.h"
 #include "platform/ui/ToolIcons.h"
 #include "platform/Shell.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -75,6 +76,7 @@ TFrmAbout::TFrmAbout(QWidget* owner, Shell& desktop, Prompts& asks) : QDialog(ow
     FormScale::Apply(this);
     FormScale::FitTexts(this);
     FormScale::FitScreen(this);
+    ScreenFit::Install(this, true, false); // scrolls already where it must
 }
 
 bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)

@@ -13,6 +13,7 @@
 #include "platform/Surface.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -118,6 +119,7 @@ TFrmFonts::TFrmFonts(QWidget* owner, Prompts& asks) : QDialog(owner), Asks(asks)
     FormScale::Apply(this);
     FormScale::FitTexts(this);
     FormScale::FitScreen(this);
+    ScreenFit::Install(this, true, false); // scrolls already where it must
 }
 
 void TFrmFonts::FillNames()

@@ -14,7 +14,7 @@ e2e_start() {
   done
   shift
   if [ -z "${PLUMWICK_E2E_INNER:-}" ]; then
-    PLUMWICK_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    PLUMWICK_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 ${E2E_SCREEN:-1024x768x24}" "$0" "$@"
   fi
   work=$(mktemp -d)
   trap 'kill "${pid:-}" "${wm:-}" 2>/dev/null || true; rm -rf "$work"' EXIT

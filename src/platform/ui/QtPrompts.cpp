@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include "platform/ui/ScreenFit.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ QString QtFileFilter(const QString& barFilter)
 void QtPrompts::Information(const QString& text)
 {
     QMessageBox box(QMessageBox::Information, Caption, ElideForMessage(text, LongestRun), QMessageBox::Ok, Parent());
+    ScreenFit::Install(&box, true, false);
     box.exec();
 }
 
@@ -79,6 +81,7 @@ bool QtPrompts::Question(const QString& text, bool yesIsDefault)
 {
     YesNoBox box(QMessageBox::Question, Caption, ElideForMessage(text, LongestRun), QMessageBox::Yes | QMessageBox::No,
                  Parent());
+    ScreenFit::Install(&box, true, false);
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -87,6 +90,7 @@ Prompts::Answer QtPrompts::QuestionOrCancel(const QString& text)
 {
     QMessageBox box(QMessageBox::Question, Caption, ElideForMessage(text, LongestRun),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Parent());
+    ScreenFit::Install(&box, true, false);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     const int answer = box.exec();
@@ -97,12 +101,14 @@ void QtPrompts::Error(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, Caption, ErrorBoxText(ElideForMessage(message, LongestRun)), QMessageBox::Ok,
                     Parent());
+    ScreenFit::Install(&box, true, false);
     box.exec();
 }
 
 std::optional<QString> QtPrompts::RunFileDialog(const FileDialogSpec& request, bool save)
 {
     QFileDialog dialog(Parent(), request.Title);
+    ScreenFit::Install(&dialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.AskBeforeReplacing);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -132,6 +138,7 @@ std::optional<QString> QtPrompts::SaveFileName(const FileDialogSpec& request)
 std::optional<QString> QtPrompts::FolderName(const QString& title, const QString& start)
 {
     QFileDialog dialog(Parent(), title, start);
+    ScreenFit::Install(&dialog);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
@@ -143,6 +150,7 @@ std::optional<QString> QtPrompts::FolderName(const QString& title, const QString
 std::optional<QColor> QtPrompts::ChooseColour(const QString& title, const QColor& start)
 {
     QColorDialog dialog(start.isValid() ? start : QColor(Qt::white), Parent());
+    ScreenFit::Install(&dialog);
     dialog.setWindowTitle(title);
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
