@@ -1449,10 +1449,6 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <translation>%1 x %1</translation>
     </message>
     <message>
-        <source>Pattern cells</source>
-        <translation>Felder des Musters</translation>
-    </message>
-    <message>
         <source>&amp;Any way round (turned or mirrored)</source>
         <translation>In jeder &amp;Lage (gedreht oder gespiegelt)</translation>
     </message>
@@ -1513,16 +1509,12 @@ Nicht angegebene Optionen kommen aus den Einstellungen von Plumwick (~/.local/sh
         <translation>Das Muster konnte nicht entfernt werden: %1</translation>
     </message>
     <message>
-        <source>Row %1, column %2: covered</source>
-        <translation>Reihe %1, Spalte %2: im Muster</translation>
+        <source>The pattern &quot;%1&quot; is saved</source>
+        <translation>Das Muster „%1“ ist gespeichert</translation>
     </message>
     <message>
-        <source>Row %1, column %2: left out</source>
-        <translation>Reihe %1, Spalte %2: nicht im Muster</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2</source>
-        <translation>Reihe %1, Spalte %2</translation>
+        <source>Save the pattern you drew before closing?</source>
+        <translation>Das gezeichnete Muster vor dem Schließen speichern?</translation>
     </message>
 </context>
 <context>

@@ -1449,10 +1449,6 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <translation>%1 x %1</translation>
     </message>
     <message>
-        <source>Pattern cells</source>
-        <translation>Casillas del patrón</translation>
-    </message>
-    <message>
         <source>&amp;Any way round (turned or mirrored)</source>
         <translation>En &amp;cualquier posición (girado o reflejado)</translation>
     </message>
@@ -1513,16 +1509,12 @@ Las opciones no indicadas se toman de los ajustes de Plumwick (~/.local/share/Pl
         <translation>No se pudo eliminar el patrón: %1</translation>
     </message>
     <message>
-        <source>Row %1, column %2: covered</source>
-        <translation>Fila %1, columna %2: en el patrón</translation>
+        <source>The pattern &quot;%1&quot; is saved</source>
+        <translation>El patrón «%1» está guardado</translation>
     </message>
     <message>
-        <source>Row %1, column %2: left out</source>
-        <translation>Fila %1, columna %2: fuera del patrón</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2</source>
-        <translation>Fila %1, columna %2</translation>
+        <source>Save the pattern you drew before closing?</source>
+        <translation>¿Guardar el patrón dibujado antes de cerrar?</translation>
     </message>
 </context>
 <context>

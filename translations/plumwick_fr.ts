@@ -1449,10 +1449,6 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <translation>%1 x %1</translation>
     </message>
     <message>
-        <source>Pattern cells</source>
-        <translation>Cases du motif</translation>
-    </message>
-    <message>
         <source>&amp;Any way round (turned or mirrored)</source>
         <translation>&amp;Dans tous les sens (tourné ou en miroir)</translation>
     </message>
@@ -1513,16 +1509,12 @@ Les options non données sont prises dans les réglages de Plumwick (~/.local/sh
         <translation>Le motif n’a pas pu être supprimé&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Row %1, column %2: covered</source>
-        <translation>Ligne %1, colonne %2&#xa0;: dans le motif</translation>
+        <source>The pattern &quot;%1&quot; is saved</source>
+        <translation>Le motif « %1 » est enregistré</translation>
     </message>
     <message>
-        <source>Row %1, column %2: left out</source>
-        <translation>Ligne %1, colonne %2&#xa0;: hors du motif</translation>
-    </message>
-    <message>
-        <source>Row %1, column %2</source>
-        <translation>Ligne %1, colonne %2</translation>
+        <source>Save the pattern you drew before closing?</source>
+        <translation>Enregistrer le motif dessiné avant de fermer ?</translation>
     </message>
 </context>
 <context>

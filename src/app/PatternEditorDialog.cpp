@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/PatternEditorDialog.h"
+#include "app/PatternGrid.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
 #include "platform/ui/Announcer.h"
@@ -14,12 +15,10 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 PatternEditorDialog::PatternEditorDialog(QWidget* owner, Prompts& asks, int side) : QDialog(owner), Asks(asks)
@@ -33,13 +32,7 @@ PatternEditorDialog::PatternEditorDialog(QWidget* owner, Prompts& asks, int side
     for (const int s : {3, 5, 7})
         CboSide->addItem(tr("%1 x %1").arg(s), s);
     SpeakValue(CboSide);
-    Grid = new QTableWidget(this);
-    Grid->setAccessibleName(tr("Pattern cells"));
-    Grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid->setTabKeyNavigation(false); // Tab leaves the grid; the arrows walk it
+    Grid = new PatternGrid(this);
     ChkAnyWayRound = new QCheckBox(tr("&Any way round (turned or mirrored)"), this);
     BtnNew = new QPushButton(tr("&New"), this);
     BtnSave = new QPushButton(tr("&Save"), this);
@@ -82,26 +75,9 @@ PatternEditorDialog::PatternEditorDialog(QWidget* owner, Prompts& asks, int side
     FillList();
     SetSide(side == 3 || side == 7 ? side : 5, {});
     connect(CboSide, &QComboBox::activated, this, [this] { SetSide(CboSide->currentData().toInt(), {}); });
-    // A covered cell is filled in the text's colour, as the pattern's picture draws it (the
-    // selection's colour marks the cell the keys are on).
-    connect(Grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
-        const bool covered = item->checkState() == Qt::Checked;
-        item->setBackground(covered ? palette().brush(QPalette::WindowText) : QBrush());
-        // The view tells a screen reader nothing of a cell's change: it is said.
-        Announcer::Of(this)->Say((covered ? tr("Row %1, column %2: covered") : tr("Row %1, column %2: left out"))
-                                     .arg(item->row() + 1)
-                                     .arg(item->column() + 1));
-    });
-    // A click anywhere in a cell covers it or leaves it, not only on its box (which the view
-    // turns itself, before the click is told).
-    connect(Grid, &QTableWidget::cellPressed, this, [this](int row, int column) {
-        if (const QTableWidgetItem* item = Grid->item(row, column))
-            PressedState = item->checkState();
-    });
-    connect(Grid, &QTableWidget::cellClicked, this, [this](int row, int column) {
-        if (QTableWidgetItem* item = Grid->item(row, column); item && item->checkState() == PressedState)
-            item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    });
+    // What the host changes is a drawing to be saved.
+    connect(EdtName, &QLineEdit::textEdited, this, [this] { Grid->Drawing().MarkChanged(); });
+    connect(ChkAnyWayRound, &QCheckBox::clicked, this, [this] { Grid->Drawing().MarkChanged(); });
     connect(LstPatterns, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && row < static_cast<int>(Own.size()))
             ShowPattern(Own[static_cast<std::size_t>(row)]);
@@ -133,28 +109,7 @@ void PatternEditorDialog::FillList()
 void PatternEditorDialog::SetSide(int side, const std::vector<bool>& cells)
 {
     CboSide->setCurrentIndex(std::max(0, CboSide->findData(side)));
-    const QSignalBlocker quiet(Grid);
-    Grid->clear();
-    Grid->setRowCount(side);
-    Grid->setColumnCount(side);
-    const int cell = 34;
-    for (int i = 0; i < side; ++i) {
-        Grid->setColumnWidth(i, cell);
-        Grid->setRowHeight(i, cell);
-    }
-    for (int r = 0; r < side; ++r)
-        for (int c = 0; c < side; ++c) {
-            auto* item = new QTableWidgetItem;
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            item->setData(Qt::AccessibleTextRole, tr("Row %1, column %2").arg(r + 1).arg(c + 1));
-            const bool on = static_cast<int>(cells.size()) == side * side && cells[static_cast<std::size_t>(r * side + c)];
-            item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
-            item->setBackground(on ? palette().brush(QPalette::WindowText) : QBrush());
-            Grid->setItem(r, c, item);
-        }
-    const int extent = side * cell + Grid->horizontalHeader()->height() + 4;
-    Grid->setFixedSize(side * cell + Grid->verticalHeader()->width() + 4, extent);
-    Grid->setCurrentCell(side / 2, side / 2);
+    Grid->Start(side, cells);
 }
 
 void PatternEditorDialog::ShowPattern(const Pattern& pattern)
@@ -169,11 +124,9 @@ Pattern PatternEditorDialog::Drawn() const
     Pattern p;
     p.Own = true;
     p.Name = p.Key = EdtName->text().trimmed();
-    p.Side = Grid->rowCount();
+    p.Side = Grid->Drawing().Side();
     p.AnyWayRound = ChkAnyWayRound->isChecked();
-    for (int r = 0; r < p.Side; ++r)
-        for (int c = 0; c < p.Side; ++c)
-            p.Cells.push_back(Grid->item(r, c)->checkState() == Qt::Checked);
+    p.Cells = Grid->Drawing().Cells();
     return p;
 }
 
@@ -203,8 +156,16 @@ bool PatternEditorDialog::SaveClick()
     }
     Own = std::move(patterns);
     Saved = p.Key;
-    FillList();
-    LstPatterns->setCurrentRow(static_cast<int>(std::distance(Own.cbegin(), std::find(Own.cbegin(), Own.cend(), p))));
+    {
+        // The list shows the pattern saved without drawing it again: the focus and what a
+        // screen reader reads stay where the host is; the saving is said.
+        const QSignalBlocker quiet(LstPatterns);
+        FillList();
+        LstPatterns->setCurrentRow(static_cast<int>(std::distance(Own.cbegin(), std::find(Own.cbegin(), Own.cend(), p))));
+    }
+    BtnDelete->setEnabled(true);
+    Grid->Drawing().MarkSaved();
+    Announcer::Of(this)->Say(tr("The pattern \"%1\" is saved").arg(p.Name));
     return true;
 }
 
@@ -225,4 +186,19 @@ void PatternEditorDialog::DeleteClick()
     }
     Own = std::move(patterns);
     FillList();
+}
+
+void PatternEditorDialog::reject()
+{
+    if (Grid->Drawing().Changed()) {
+        switch (Asks.QuestionOrCancel(tr("Save the pattern you drew before closing?"))) {
+        case Prompts::Answer::Yes:
+            if (!SaveClick())
+                return;
+            break;
+        case Prompts::Answer::No: break;
+        case Prompts::Answer::Cancel: return;
+        }
+    }
+    QDialog::reject();
 }

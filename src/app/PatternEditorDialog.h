@@ -12,11 +12,12 @@ class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTableWidget;
+class PatternGrid;
 
 // The host's own patterns: drawn on a grid of 3 x 3, 5 x 5 or 7 x 7 cells (Space or a click
 // covers a cell or leaves it), named, "any way round" or not, and kept in Patterns.txt for
-// the caller, the checker, the phones and plumwick-print --pattern.
+// the caller, the checker, the phones and plumwick-print --pattern. Closing with a drawing
+// not saved asks first, as the main window does for a list.
 class PatternEditorDialog final : public QDialog {
     Q_OBJECT
 
@@ -26,11 +27,13 @@ public:
     QString LastSaved() const { return Saved; }
     // Saves the pattern drawn under its name, over one of that name; false (said) when it can't.
     bool SaveClick();
+    // Closing with a drawing not saved asks whether to save it first.
+    void reject() override;
 
     QListWidget* LstPatterns = nullptr;
     QLineEdit* EdtName = nullptr;
     QComboBox* CboSide = nullptr;
-    QTableWidget* Grid = nullptr;
+    PatternGrid* Grid = nullptr;
     QCheckBox* ChkAnyWayRound = nullptr;
     QPushButton* BtnNew = nullptr;
     QPushButton* BtnSave = nullptr;
@@ -46,5 +49,4 @@ private:
     Prompts& Asks;
     std::vector<Pattern> Own;
     QString Saved;
-    Qt::CheckState PressedState = Qt::Unchecked;
 };

@@ -208,7 +208,8 @@ at=$(mark)
 xdotool key Return
 heard "Ticket 1: No bingo yet" "$at"
 once "No bingo yet" "$at"
-# The host's own patterns: the window, and a cell of its grid covered with Space.
+# The host's own patterns: the window, a cell of its grid covered with Space, and the next
+# cell said as the cursor moves, with whether it is covered.
 at=$(mark)
 xdotool key Escape
 heard "Plumwick\." "$at"
@@ -217,10 +218,17 @@ press "Your Patterns" alt+g p
 at=$(mark)
 xdotool key alt+c space
 heard "notification Row 3, column 3: covered" "$at"
-# The card's design: its window, and a colour's button saying which colour it has.
+at=$(mark)
+xdotool key Up
+heard "notification Row 2, column 3: left out" "$at"
+# Closed after drawing, it asks whether to save first; No closes it.
 at=$(mark)
 xdotool key Escape
+heard "Save the pattern you drew before closing\?" "$at"
+at=$(mark)
+xdotool key alt+n
 heard "Plumwick\." "$at"
+# The card's design: its window, and a colour's button saying which colour it has.
 sleep 0.3
 press "Card Design" alt+o d
 heard "Title above the card" "$at"

@@ -4,8 +4,10 @@
 // arrows and Space, saved, offered by the pattern boxes and the prizes, and deleted.
 #include "app/PatternBox.h"
 #include "app/PatternEditorDialog.h"
+#include "app/PatternGrid.h"
 #include "app/PrizesDialog.h"
 #include "settings/OwnPatterns.h"
+#include "platform/ui/Announcer.h"
 #include "support/MainWindowFixture.h"
 
 #include <QCheckBox>
@@ -14,7 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QAccessible>
 
 TEST_F(MainWindowTest, TheHostDrawsAPatternWithTheKeyboardAndEveryBoxOffersIt)
 {
@@ -22,17 +24,26 @@ TEST_F(MainWindowTest, TheHostDrawsAPatternWithTheKeyboardAndEveryBoxOffersIt)
     PatternEditorDialog editor(&main, Asks, 3);
     editor.show();
     QTest::keyClicks(editor.EdtName, "Corner hook");
-    EXPECT_EQ(editor.Grid->rowCount(), 3);
-    // From the centre: up, then left, covering each cell with Space.
+    EXPECT_EQ(editor.Grid->Drawing().Side(), 3);
+    // From the centre: up, then left, covering each cell with Space. A screen reader has the
+    // cell under the cursor as a check box, told whether it is covered.
     editor.Grid->setFocus();
     QTest::keyClick(editor.Grid, Qt::Key_Up);
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(editor.Grid);
+    EXPECT_EQ(cell->role(), QAccessible::CheckBox);
+    EXPECT_TRUE(cell->state().checkable);
+    EXPECT_EQ(cell->text(QAccessible::Name), "Row 1, column 2: left out");
     QTest::keyClick(editor.Grid, Qt::Key_Space);
+    EXPECT_TRUE(cell->state().checked);
+    EXPECT_EQ(cell->text(QAccessible::Name), "Row 1, column 2: covered");
     QTest::keyClick(editor.Grid, Qt::Key_Left);
     QTest::keyClick(editor.Grid, Qt::Key_Space);
     QTest::keyClick(editor.Grid, Qt::Key_Down);
     QTest::keyClick(editor.Grid, Qt::Key_Space);
     editor.ChkAnyWayRound->setChecked(true);
     ASSERT_TRUE(editor.SaveClick());
+    EXPECT_EQ(Announcer::Of(&editor)->Last(), "The pattern \"Corner hook\" is saved");
+    EXPECT_EQ(editor.focusWidget(), editor.Grid); // the saving moved nothing
     const std::vector<Pattern> saved = OwnPatterns::Read();
     ASSERT_EQ(saved.size(), 1u);
     EXPECT_EQ(saved[0].Cells, (std::vector<bool>{true, true, false, true, false, false, false, false, false}));
@@ -71,4 +82,21 @@ TEST_F(MainWindowTest, TheHostDrawsAPatternWithTheKeyboardAndEveryBoxOffersIt)
     editor.BtnDelete->click();
     EXPECT_TRUE(OwnPatterns::Read().empty());
     EXPECT_EQ(editor.LstPatterns->count(), 0);
+
+    // Closing after drawing asks first: Cancel stays, Yes saves and closes; a drawing saved
+    // or untouched closes at once.
+    editor.BtnNew->click();
+    QTest::keyClicks(editor.EdtName, "Sister Mary");
+    editor.Grid->setFocus();
+    QTest::keyClick(editor.Grid, Qt::Key_Space);
+    Asks.ExpectQuestionCancelled("Save the pattern you drew before closing?");
+    editor.reject();
+    EXPECT_TRUE(editor.isVisible());
+    Asks.ExpectQuestion("Save the pattern you drew before closing?", true);
+    editor.reject();
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(OwnPatterns::Read().size(), 1u);
+    editor.show();
+    editor.reject();
+    EXPECT_FALSE(editor.isVisible());
 }
