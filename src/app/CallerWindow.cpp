@@ -10,6 +10,7 @@
 #include "app/SampleCardAccessible.h"
 #include "app/SharePanel.h"
 #include "platform/ui/ScreenFit.h"
+#include "platform/ui/WindowAccessible.h"
 #include "words/Bidi.h"
 #include "words/CountText.h"
 #include "platform/ui/FitText.h"
@@ -50,6 +51,7 @@ CallerWindow::CallerWindow(QWidget* owner, Prompts& asks, Speech* voice, std::fu
 {
     SampleCardAccessible::Install(); // its own accessible role, before anyone asks
     setWindowTitle(tr("Call Words"));
+    ExposeAsWindow("CallerWindow");
     resize(760, 560);
 
     CboGame = new QComboBox(this);

@@ -27,13 +27,14 @@
 
 namespace {
 
-// A small square of the colour, framed, for a colour's button.
-QIcon Swatch(const QColor& colour)
+// A small square of the colour, framed in the button's text colour (so "none", crossed, reads
+// on the button's ground in any palette), for a colour's button.
+QIcon Swatch(const QColor& colour, const QColor& frame)
 {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setPen(QColor(0x60, 0x60, 0x60));
+    painter.setPen(frame);
     if (colour.isValid())
         painter.setBrush(colour);
     painter.drawRect(0, 0, 15, 15);
@@ -146,7 +147,7 @@ void CardDesignDialog::Changed()
 {
     for (const ColourButton& button : Colours) {
         const QColor colour = Chosen.Design.*button.Colour;
-        button.Button->setIcon(Swatch(colour));
+        button.Button->setIcon(Swatch(colour, button.Button->palette().color(QPalette::ButtonText)));
         // Said with the button's name: which colour it is now.
         button.Button->setAccessibleDescription(colour.isValid() ? colour.name() : tr("as on a plain card"));
     }
@@ -191,6 +192,7 @@ void CardDesignDialog::ChooseColour(const ColourButton& button)
         Chosen.Design.*button.Colour = *colour;
         Changed();
     }
+    button.Button->setFocus(Qt::OtherFocusReason); // back where the host was, chosen or not
 }
 
 void CardDesignDialog::ChooseLogo()

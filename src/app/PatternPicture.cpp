@@ -33,13 +33,16 @@ void PatternPicture::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     const int cell = std::max(3, (std::min(width(), height()) - 1) / Side);
+    // Covered cells filled in the text's colour, apart by a line of the window's own, so a
+    // full card reads as cells in any palette; a cell left out is outlined.
     const QColor ink = palette().color(QPalette::WindowText);
     painter.setPen(ink);
     for (int r = 0; r < Side; ++r)
         for (int c = 0; c < Side; ++c) {
             const QRect box(c * cell, r * cell, cell, cell);
             if (Cells[static_cast<std::size_t>(r * Side + c)])
-                painter.fillRect(box, ink);
-            painter.drawRect(box);
+                painter.fillRect(box.adjusted(1, 1, 0, 0), ink);
+            else
+                painter.drawRect(box);
         }
 }

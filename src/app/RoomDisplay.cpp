@@ -9,6 +9,7 @@
 #include "share/QrCode.h"
 #include "words/Bidi.h"
 #include "platform/ui/ScreenFit.h"
+#include "platform/ui/WindowAccessible.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 RoomDisplay::RoomDisplay(QWidget* caller) : QWidget(caller, Qt::Window)
 {
     setWindowTitle(tr("Room Display"));
+    ExposeAsWindow("RoomDisplay"); // a named window to a screen reader, not a filler
     // Never the focus: the host's keys stay with the caller, whatever the window manager does.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);

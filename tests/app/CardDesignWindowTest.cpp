@@ -82,6 +82,7 @@ TEST_F(MainWindowTest, TheHostDesignsACardThatTravelsWithItsList)
         Asks.ExpectColour(std::nullopt, "Colour of the Tint"); // cancelled: nothing changes
         ColourButton(dialog, &CardDesign::Tint)->click();
         EXPECT_FALSE(dialog->Look().Design.Tint.isValid());
+        EXPECT_EQ(dialog->focusWidget(), ColourButton(dialog, &CardDesign::Tint)); // back on the button pressed
         EXPECT_TRUE(dialog->LblWarnings->isHidden());
         // A damaged picture is named and changes nothing; a good one is the logo, and small.
         Asks.ExpectOpen(Home.Folder.Path("lists/art/broken.png"), "Choose a Logo");

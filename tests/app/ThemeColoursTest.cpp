@@ -14,11 +14,13 @@
 #include "app/CardDesignDialog.h"
 #include "app/PatternEditorDialog.h"
 #include "app/PrizesDialog.h"
+#include "app/PatternPicture.h"
 #include "app/RoomDisplay.h"
 #include "support/MainWindowFixture.h"
 #include "support/Words.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAbstractSpinBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -113,9 +115,33 @@ TEST_P(ThemeColours, EveryTextOfEveryWindowIsReadable)
         w.PaintCard(s, width, height, &look);
     });
     ExpectReadable(&designing, "card design");
+    // A colour not chosen shows as a crossed square framed in the button's text colour: seen
+    // on the button's ground (3:1 for a graphic).
+    QPushButton* none = nullptr;
+    for (QPushButton* b : designing.findChildren<QPushButton*>())
+        if (b->accessibleDescription() == designing.tr("as on a plain card"))
+            none = b;
+    ASSERT_NE(none, nullptr);
+    const QImage swatch = none->icon().pixmap(16, 16).toImage();
+    EXPECT_GE(Contrast(swatch.pixelColor(0, 8), none->palette().color(QPalette::Button)), 3.0);
     RoomDisplay room(&w);
     room.ShowPrize("Prize 1 of 3: Any line", &ClassicPattern(WinPattern::AnyLine), 5, "Won: Any line: 3");
     ExpectReadable(&room, "room display");
+    // To a screen reader it is a window named by its title.
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&room);
+    EXPECT_EQ(shown->role(), QAccessible::Window);
+    EXPECT_EQ(shown->text(QAccessible::Name), "Room Display");
+    // The full card's picture shows its cells, apart, in the text's colour on the window's.
+    PatternPicture full(nullptr, 12);
+    full.Show(&ClassicPattern(WinPattern::FullCard), 5);
+    full.resize(full.sizeHint());
+    const QImage cells = full.grab().toImage();
+    const QColor ink = full.palette().color(QPalette::WindowText);
+    int inked = 0;
+    for (int x = 0; x < cells.width(); ++x)
+        inked += cells.pixelColor(x, 6) == ink;
+    EXPECT_GT(inked, cells.width() / 2);
+    EXPECT_LT(inked, cells.width() - 4); // the gaps between cells
     // A checked card is drawn on white whatever the theme: its heading too is dark on it.
     CardGridView grid(nullptr);
     grid.resize(300, 360);
