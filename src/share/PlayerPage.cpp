@@ -34,6 +34,8 @@ QByteArray PlayerPage(QByteArray& policy, bool tickets)
     html += QStringLiteral("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>%1</title>\n<style>")
                 .arg(e(QT_TRANSLATE_NOOP("ShareServer", "Bingo with Plumwick")));
     html += QString::fromUtf8(style) + QStringLiteral("</style>\n</head>\n<body>\n<main>\n");
+    // The page's heading: the game's name, or the list's title once a card shows its design.
+    html += QStringLiteral("<h1 id=\"title\">%1</h1>\n").arg(e(QT_TRANSLATE_NOOP("ShareServer", "Bingo with Plumwick")));
     html += QStringLiteral("<p id=\"news\" class=\"news\" role=\"alert\" hidden></p>\n");
     html += QStringLiteral("<p id=\"call\" class=\"call\" aria-live=\"polite\"></p>\n<p id=\"last\" class=\"last\"></p>\n");
     html += QStringLiteral("<div id=\"prize\" class=\"prize\" hidden><span id=\"prize-title\"></span>"

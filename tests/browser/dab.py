@@ -162,6 +162,35 @@ try:
     phone(360, 640)
     bottom = browser.execute_script("return document.querySelector('.controls').getBoundingClientRect().bottom")
     check(bottom <= 640, f"card and controls fit a phone held upright ({bottom})")
+    # Zoomed to 400% on a laptop (320 x 256 CSS pixels): the card stays readable, every
+    # number whole on its line, the page scrolling only down (WCAG reflow).
+    phone(320, 256)
+    width = browser.execute_script("return document.querySelector('.card').getBoundingClientRect().width")
+    check(width >= 280, f"the card keeps its width at 400% ({width})")
+    # The page fits its words to the new size once the resize reaches it: waited for.
+    whole = browser.execute_async_script(r"""const done = arguments[arguments.length - 1];
+        const fits = () => [...document.querySelectorAll('.cell')].every(c => {
+            const r = document.createRange(); r.selectNodeContents(c);
+            const lines = new Set([...r.getClientRects()].map(x => Math.round(x.top)));
+            return c.scrollWidth <= c.clientWidth + 1 && lines.size <= c.innerText.trim().split(/\s+/).length; });
+        const started = performance.now();
+        (function look() { if (fits()) done(true); else if (performance.now() - started > 5000) done(false);
+                           else requestAnimationFrame(look); })();""")
+    if pictures:
+        browser.save_screenshot(os.path.join(pictures, "web-card-400.png"))
+    check(whole, "at 400% no number breaks across lines")
+    wide = browser.execute_script("return document.documentElement.scrollWidth")
+    check(wide <= 320, f"at 400% nothing scrolls sideways ({wide})")
+    phone(360, 640)
+    # A marked cell stands out from an unmarked one by 3:1 in the light scheme.
+    def luminance(rgb):
+        parts = [int(v) / 255 for v in re.findall(r"\d+", rgb)[:3]]
+        lin = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in parts]
+        return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+    dab, paper = browser.execute_script("return [getComputedStyle(document.querySelector('.cell.free')).backgroundColor,"
+                                        " getComputedStyle(document.querySelector('button.cell')).backgroundColor]")
+    ratio = (max(luminance(dab), luminance(paper)) + 0.05) / (min(luminance(dab), luminance(paper)) + 0.05)
+    check(ratio >= 3, f"a marked cell differs from an unmarked one by 3:1 ({dab} on {paper}: {ratio:.2f})")
 
     # No serious or critical accessibility finding.
     with open(axe_js, encoding="utf-8") as f:
@@ -180,7 +209,7 @@ try:
     check(ground == "rgb(22, 22, 22)", f"the page follows a dark theme ({ground})")
     ring = browser.execute_script("const c = document.querySelectorAll('.cell')[12]; c.classList.add('win');"
                                   "return getComputedStyle(c).outlineColor")
-    check(ring == "rgb(29, 122, 53)", f"the winning line stands out from the dab in the dark ({ring})")
+    check(ring == "rgb(11, 61, 24)", f"the winning line stands out from the dab in the dark ({ring})")
     browser.execute_script(source)
     result = browser.execute_async_script(run_axe)
     serious = [v for v in result if v[1] in ("serious", "critical")]
@@ -227,13 +256,18 @@ try:
     for c in row(0):
         c.click()
     check(status() == "Bingo: full house", f"a full house: {status()!r}")
-    # Held sideways, on the narrowest phone, and zoomed to 200% on a laptop (640 x 400 CSS
-    # pixels): it reflows, never scrolling sideways.
-    for width, height in ((640, 360), (320, 568), (640, 400)):
+    # Held sideways, on the narrowest phone, and zoomed to 200% and 400% on a laptop (640 x 400
+    # and 320 x 256 CSS pixels): it reflows, never scrolling sideways.
+    for width, height in ((640, 360), (320, 568), (640, 400), (320, 256)):
         phone(width, height)
         wide = browser.execute_script("return document.documentElement.scrollWidth")
         check(wide <= width, f"a ticket fits {width} x {height} across ({wide})")
     phone(360, 640)
+    # Its Bingo view is modal: what is behind it can't be reached.
+    browser.find_element(By.ID, "bingo").click()
+    check(browser.execute_script("return document.querySelector('.card').inert"), "the ticket behind the Bingo view can't be reached")
+    browser.switch_to.active_element.send_keys(Keys.ESCAPE)
+    check(not browser.execute_script("return document.querySelector('.card').inert"), "the ticket is back")
     browser.execute_script(source)
     result = browser.execute_async_script(run_axe)
     serious = [v for v in result if v[1] in ("serious", "critical")]

@@ -67,6 +67,9 @@ try:
               "the free space starts marked, and is no button")
     check(len(phone.find_elements(By.CSS_SELECTOR, "#card [role=row]")) == (3 if ticket else 6),
           "the rows are rows to a screen reader")
+    check(len(phone.find_elements(By.TAG_NAME, "h1")) == 1, "the page has one heading")
+    size = float(phone.execute_script("return parseFloat(getComputedStyle(document.querySelector('button.cell')).fontSize)"))
+    check(size >= 16, f"the card's numbers are at least the page's size ({size} px)")
     print("holding", card, flush=True)
     # The prize played, drawn small for a card.
     first = "One line" if ticket else "Any line"

@@ -78,10 +78,16 @@
       return item;
     }));
     view.hidden = false;
+    behind(true);
     document.getElementById("close").focus();
   });
+  // While the Bingo view is open, the ticket and its controls behind it can't be reached.
+  function behind(inert) {
+    for (const part of view.parentElement.children) if (part !== view) part.inert = inert;
+  }
   document.getElementById("close").addEventListener("click", () => {
     view.hidden = true;
+    behind(false);
     document.getElementById("bingo").focus();
   });
   document.addEventListener("keydown", (e) => { if (e.key === "Escape" && !view.hidden) document.getElementById("close").click(); });

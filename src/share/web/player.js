@@ -30,11 +30,9 @@
   function dress(design) {
     if (dressed) return;
     dressed = true;
-    if (design.title) {
-      const title = document.createElement("h1");
-      title.dir = "auto";
-      title.textContent = design.title;
-      $("card").before(title);
+    if (design.title) { // the page's heading becomes the list's title
+      $("title").dir = "auto";
+      $("title").textContent = design.title;
     }
     if (design.footer) {
       const footer = document.createElement("p");
