@@ -72,6 +72,12 @@ TEST_F(MainWindowTest, EveryWindowOpensWithinItsScreen)
     caller.ChkRoom->setChecked(true);
     ASSERT_NE(caller.Room, nullptr);
     ExpectOnScreen(caller.Room, "room display");
+    // Full screen for the hall, it is the screen, whole.
+    caller.Room->showFullScreen();
+    const QRect screen = caller.Room->screen()->geometry();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return caller.Room->geometry() == screen; }, 5000));
+    EXPECT_LE(caller.Room->layout()->minimumSize().height(), screen.height());
+    caller.Room->showNormal();
 
     const std::vector<Prize> prizes = PrizeRound::Usual(false);
     PrizesDialog prizesDialog(&main, Asks, false, 5, prizes);
