@@ -3,9 +3,9 @@
 // The main window with a big list: opening a 100,000-word file into the word box, adding
 // one word to it, pasting 10,000 lines and editing the words as text, each with the card
 // arranged and painted.
-#include "app/PaintBox.h"
+#include "widgets/PaintBox.h"
 #include "app/UnitMain.h"
-#include "app/WordsEditorDialog.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "platform/Clock.h"
 #include "platform/Printers.h"
 #include "platform/Prompts.h"

@@ -3,7 +3,7 @@
 // Plumwick: designs and prints bingo cards.
 #include "platform/CommandLine.h"
 #include "platform/HeapTuning.h"
-#include "app/FocusRingStyle.h"
+#include "widgets/FocusRingStyle.h"
 #include "platform/ui/FormScale.h"
 #include "app/StartupOptions.h"
 #include "app/UnitMain.h"

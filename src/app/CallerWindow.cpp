@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/CallerWindow.h"
-#include "app/PictureView.h"
+#include "widgets/PictureView.h"
 #include "words/PictureEntry.h"
 #include "platform/ui/Announcer.h"
-#include "app/CallerBoard.h"
-#include "app/PatternBox.h"
+#include "widgets/CallerBoard.h"
+#include "widgets/PatternBox.h"
 #include "app/RoomDisplay.h"
-#include "app/SampleCardAccessible.h"
+#include "widgets/SampleCardAccessible.h"
 #include "app/SharePanel.h"
 #include "platform/ui/ScreenFit.h"
 #include "platform/ui/WindowAccessible.h"

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // A picture list's call: its picture shown large above its caption.
 #include "app/CallerWindow.h"
-#include "app/PictureView.h"
+#include "widgets/PictureView.h"
 #include "words/PictureEntry.h"
 
 #include <QLabel>

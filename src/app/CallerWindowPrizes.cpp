@@ -3,9 +3,9 @@
 // The caller's prizes: the prize played and its pattern, the host's choice of prizes, the
 // winners, and moving on to the next prize.
 #include "app/CallerWindow.h"
-#include "app/PatternBox.h"
-#include "app/PatternPicture.h"
-#include "app/PrizesDialog.h"
+#include "widgets/PatternBox.h"
+#include "widgets/PatternPicture.h"
+#include "dialogs/PrizesDialog.h"
 #include "app/RoomDisplay.h"
 #include "output/GameRecordPdf.h"
 #include "app/SharePanel.h"

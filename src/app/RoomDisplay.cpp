@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/RoomDisplay.h"
-#include "app/PictureView.h"
-#include "app/CallerBoard.h"
-#include "app/PatternPicture.h"
+#include "widgets/PictureView.h"
+#include "widgets/CallerBoard.h"
+#include "widgets/PatternPicture.h"
 #include "platform/ui/FitText.h"
 #include "platform/ui/Panel.h"
 #include "share/QrCode.h"

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "app/SharePanel.h"
 #include "output/PrintJob.h"
-#include "app/CardGridView.h"
-#include "app/PatternBox.h"
-#include "app/TicketGridView.h"
+#include "widgets/CardGridView.h"
+#include "widgets/PatternBox.h"
+#include "widgets/TicketGridView.h"
 #include "platform/ui/SpokenValue.h"
 #include "platform/ui/Announcer.h"
 #include "game/CardCheck.h"

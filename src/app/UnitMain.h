@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "platform/ui/Guarded.h"
-#include "app/WordListModel.h"
+#include "widgets/WordListModel.h"
 #include "card/CardOptions.h"
 #include "output/CardExport.h"
 #include "output/CellText.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The card's design: its window, and the design that goes with each list.
-#include "app/CardDesignDialog.h"
+#include "dialogs/CardDesignDialog.h"
 #include "app/UnitMain.h"
 #include "platform/ProfileFile.h"
 #include "platform/Prompts.h"

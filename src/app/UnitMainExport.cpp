@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Exporting cards, one file each, for players who are not in the room.
 #include "app/CallerWindow.h"
-#include "app/ExportDialog.h"
-#include "app/JobProgressDialog.h"
+#include "dialogs/ExportDialog.h"
+#include "dialogs/JobProgressDialog.h"
 #include "app/UnitMain.h"
 #include "output/CardExport.h"
 #include "game/GameCode.h"

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // New, Open, Save, the save question, and closing the window.
 #include "app/UnitMain.h"
-#include "app/WordsEditorDialog.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
 #include "platform/Prompts.h"

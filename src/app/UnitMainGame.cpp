@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Game night: numbering the cards, the caller and the checker.
 #include "app/CallerWindow.h"
-#include "app/CheckCardDialog.h"
-#include "app/PatternEditorDialog.h"
+#include "dialogs/CheckCardDialog.h"
+#include "dialogs/PatternEditorDialog.h"
 #include "app/UnitMain.h"
 #include "game/GameCode.h"
 #include "platform/Clock.h"

@@ -5,9 +5,9 @@
 #include "platform/ui/FormScale.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/ToolIcons.h"
-#include "app/PaintBox.h"
+#include "widgets/PaintBox.h"
 #include "app/UnitMain.h"
-#include "app/PasteSafeEdits.h"
+#include "widgets/PasteSafeEdits.h"
 #include "platform/ui/SpokenValue.h"
 #include "platform/ui/ScreenFit.h"
 

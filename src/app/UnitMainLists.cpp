@@ -6,7 +6,7 @@
 #include "app/UnitMain.h"
 #include "words/PictureEntry.h"
 #include "platform/MissingGlyphs.h"
-#include "app/WordsEditorDialog.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "output/CardPrinting.h"
 #include "platform/Prompts.h"
 #include "settings/DialogFolders.h"

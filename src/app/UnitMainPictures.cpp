@@ -3,7 +3,7 @@
 // Picture bingo: a folder of pictures opened as a list, pictures added one by one or dropped,
 // and the pictures of the list read for the sample card and the jobs.
 #include "app/UnitMain.h"
-#include "app/WordsEditorDialog.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "platform/Prompts.h"
 #include "settings/DialogFolders.h"
 #include "words/PictureEntry.h"

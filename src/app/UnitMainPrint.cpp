@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Printing cards and the call list.
-#include "app/JobProgressDialog.h"
-#include "app/PageSetupDialog.h"
+#include "dialogs/JobProgressDialog.h"
+#include "dialogs/PageSetupDialog.h"
 #include "app/UnitMain.h"
 #include "output/CardPrinting.h"
 #include "output/PrintJob.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // 90-ball tickets: the option, the sample strip and printing strips.
-#include "app/ExportDialog.h"
-#include "app/JobProgressDialog.h"
-#include "app/PaintBox.h"
+#include "dialogs/ExportDialog.h"
+#include "dialogs/JobProgressDialog.h"
+#include "widgets/PaintBox.h"
 #include "app/UnitMain.h"
 #include "output/CardPrinting.h"
 #include "output/TicketPrinting.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Editing the word list and the card options.
-#include "app/PaintBox.h"
+#include "widgets/PaintBox.h"
 #include "app/UnitMain.h"
 #include "words/PictureEntry.h"
-#include "app/WordsEditorDialog.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "card/CardOptions.h"
 #include "platform/Prompts.h"
 

@@ -5,9 +5,9 @@
 // design is saved beside the list, opens with it, becomes the default for new lists, and
 // is on the exported cards.
 #include "app/CallerWindow.h"
-#include "app/CardDesignDialog.h"
-#include "app/PictureView.h"
-#include "app/PaintBox.h"
+#include "dialogs/CardDesignDialog.h"
+#include "widgets/PictureView.h"
+#include "widgets/PaintBox.h"
 #include "output/CardExport.h"
 #include "output/CardFilePrinter.h"
 #include "output/CardPrinting.h"

@@ -47,7 +47,7 @@ TEST(SampleCard, TheFrameIsWholeAtEverySize)
 }
 
 #include "platform/ui/FormScale.h"
-#include "app/PaintBox.h"
+#include "widgets/PaintBox.h"
 #include "support/MainWindowFixture.h"
 #include <QCheckBox>
 
@@ -71,8 +71,9 @@ TEST_F(MainWindowTest, ALargeDesktopFontGrowsTheWindow)
         QApplication::setFont(windowFont);
         auto window = std::make_unique<TFrmMain>(TFrmMain::Services{Asks, Printer, SeedClock, Desktop});
         TFrmMain& w = *window;
-        if (pixels == 11)
+        if (pixels == 11) {
             EXPECT_EQ(w.size(), QSize(677, w.FormY(492))); // the design itself
+        }
         w.WordList.InsertMany({"Apple", "Pear", "Fig"});
         w.ArrangeCard();
         w.show();
@@ -85,8 +86,9 @@ TEST_F(MainWindowTest, ALargeDesktopFontGrowsTheWindow)
         for (const bool tickets : {false, true}) {
             w.ShowTickets(tickets);
             for (QWidget* c : w.findChildren<QWidget*>()) {
-                if (auto* label = qobject_cast<QLabel*>(c); label && !label->wordWrap() && !label->text().isEmpty() && label->isVisible())
+                if (auto* label = qobject_cast<QLabel*>(c); label && !label->wordWrap() && !label->text().isEmpty() && label->isVisible()) {
                     EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+                }
                 if (auto* box = qobject_cast<QCheckBox*>(c)) {
                     const int needed = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
                                        box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +

@@ -3,7 +3,7 @@
 // Where one window meets another over an evening: the caller names the game it plays, Export
 // and the PDF printer follow what is being played and printed, and small steps lose nothing.
 #include "app/CallerWindow.h"
-#include "app/ExportDialog.h"
+#include "dialogs/ExportDialog.h"
 #include "settings/DialogFolders.h"
 #include "settings/GameHistory.h"
 #include "support/MainWindowFixture.h"

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Game night in the window: numbered print jobs, the caller and the checker.
 #include "app/CallerWindow.h"
-#include "app/CardGridView.h"
-#include "app/CheckCardDialog.h"
+#include "widgets/CardGridView.h"
+#include "dialogs/CheckCardDialog.h"
 #include "app/SharePanel.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/JobProgressDialog.h"
+#include "dialogs/JobProgressDialog.h"
 
 #include <QProgressDialog>
 #include <QPushButton>
@@ -26,8 +26,9 @@ TEST(JobProgress, AppearsOnlyForLongJobsAndCancels)
     EXPECT_EQ(box->maximum(), 10);
     // Sized for its longest text, so nothing is cut off along its bottom or side.
     for (QWidget* child : box->findChildren<QWidget*>())
-        if (child->isVisible())
+        if (child->isVisible()) {
             EXPECT_TRUE(box->rect().contains(child->geometry())) << child->metaObject()->className();
+        }
     EXPECT_GE(box->height(), box->sizeHint().height());
 
     // Cancel stops the job at the next card.

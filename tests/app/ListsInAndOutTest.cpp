@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Lists reaching the window the ways a desktop offers: the command line, drops, pasted
 // lines, Save As, the recent lists and the words edited as text.
-#include "app/PaintBox.h"
+#include "widgets/PaintBox.h"
 #include "app/StartupOptions.h"
-#include "app/WordsEditorDialog.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "settings/RecentLists.h"
 #include "support/MainWindowFixture.h"
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Page Setup per printer, "Same Text Size" on the sample card, and Export Cards from the window.
-#include "app/ExportDialog.h"
-#include "app/PageSetupDialog.h"
+#include "dialogs/ExportDialog.h"
+#include "dialogs/PageSetupDialog.h"
 #include "output/CardExport.h"
 #include "settings/DialogFolders.h"
 #include "settings/GameHistory.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Pastes into the text fields: nothing copied yet, and far more than a line holds.
-#include "app/PasteSafeEdits.h"
-#include "app/WordsEditorDialog.h"
+#include "widgets/PasteSafeEdits.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "support/MainWindowFixture.h"
 
 #include <QClipboard>

@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // The host's own patterns, drawn with the keyboard alone: named, cells covered with the
 // arrows and Space, saved, offered by the pattern boxes and the prizes, and deleted.
-#include "app/PatternBox.h"
-#include "app/PatternEditorDialog.h"
-#include "app/PatternGrid.h"
-#include "app/PrizesDialog.h"
+#include "widgets/PatternBox.h"
+#include "dialogs/PatternEditorDialog.h"
+#include "widgets/PatternGrid.h"
+#include "dialogs/PrizesDialog.h"
 #include "settings/OwnPatterns.h"
 #include "platform/ui/Announcer.h"
 #include "support/MainWindowFixture.h"

@@ -4,10 +4,10 @@
 // checked for the prize played and confirmed as its winner, and a game that goes on after
 // the caller closed with its winners and the times of its calls.
 #include "app/CallerWindow.h"
-#include "app/CheckCardDialog.h"
-#include "app/PatternBox.h"
-#include "app/PatternPicture.h"
-#include "app/PrizesDialog.h"
+#include "dialogs/CheckCardDialog.h"
+#include "widgets/PatternBox.h"
+#include "widgets/PatternPicture.h"
+#include "dialogs/PrizesDialog.h"
 #include "game/NumberedGame.h"
 #include "output/GameRecordPdf.h"
 #include "settings/GameHistory.h"

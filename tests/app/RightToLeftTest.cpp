@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // Arabic and Hebrew are typed and edited right to left, in the word box, the card's own
 // texts and the words editor, and arrive in the list as typed.
-#include "app/WordsEditorDialog.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "support/MainWindowFixture.h"
 
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 // The room display read from the back of a hall: a number a third of its height, a long
 // phrase in two lines as large as they fit, a win shown until the next call; a long
 // traditional call never squeezes the 90-ball board.
-#include "app/CallerBoard.h"
+#include "widgets/CallerBoard.h"
 #include "app/RoomDisplay.h"
 #include "game/CallerDraw.h"
 #include "game/NinetyBall.h"

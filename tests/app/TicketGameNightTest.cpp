@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 // A night of 90-ball tickets: the caller's nine-column board and traditional calls, and the
 // checker turned to tickets by a ticket game's code.
-#include "app/CallerBoard.h"
+#include "widgets/CallerBoard.h"
 #include "app/CallerWindow.h"
-#include "app/CardGridView.h"
-#include "app/CheckCardDialog.h"
-#include "app/TicketGridView.h"
+#include "widgets/CardGridView.h"
+#include "dialogs/CheckCardDialog.h"
+#include "widgets/TicketGridView.h"
 #include "game/GameCode.h"
 #include "game/TraditionalCalls.h"
 #include "settings/GameHistory.h"

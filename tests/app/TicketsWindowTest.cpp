@@ -4,8 +4,8 @@
 // numbers 1 to 90 and a valid sample strip, strips printed and numbered as a game, the
 // choice remembered in a section of its own, and a word list opened going back to cards.
 #include "support/MainWindowFixture.h"
-#include "app/ExportDialog.h"
-#include "app/PaintBox.h"
+#include "dialogs/ExportDialog.h"
+#include "widgets/PaintBox.h"
 #include "game/GameCode.h"
 #include "settings/GameHistory.h"
 

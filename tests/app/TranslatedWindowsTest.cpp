@@ -4,16 +4,16 @@
 // in a menu or a window, no text cut off or run into its field. PLUMWICK_PICTURES=DIR also
 // saves each window as DIR/<language>-<window>.png.
 #include "app/CallerWindow.h"
-#include "app/CheckCardDialog.h"
+#include "dialogs/CheckCardDialog.h"
 #include "game/GameCode.h"
 #include <functional>
-#include "app/ExportDialog.h"
-#include "app/PageSetupDialog.h"
-#include "app/CardDesignDialog.h"
-#include "app/PatternEditorDialog.h"
-#include "app/PrizesDialog.h"
+#include "dialogs/ExportDialog.h"
+#include "dialogs/PageSetupDialog.h"
+#include "dialogs/CardDesignDialog.h"
+#include "dialogs/PatternEditorDialog.h"
+#include "dialogs/PrizesDialog.h"
 #include "app/RoomDisplay.h"
-#include "app/WordsEditorDialog.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "dialogs/UnitFrmAbout.h"
 #include "platform/ui/FormScale.h"
 #include "dialogs/UnitFrmFont.h"

@@ -27,8 +27,9 @@ TEST(FaceMap, WindowsFacesMapToTheNearestInstalledFace)
     }
     // Any other missing face is drawn as Arial is, never in what the configuration picks.
     EXPECT_EQ(InstalledFace("No Such Face 123"), InstalledFace("Arial"));
-    if (!families.contains("Arial") && families.contains("Liberation Sans"))
+    if (!families.contains("Arial") && families.contains("Liberation Sans")) {
         EXPECT_EQ(InstalledFace("Arial"), "Liberation Sans");
+    }
 }
 
 TEST(FaceMap, OneEntryPerFamilyNamedAsTheFamily)
@@ -43,8 +44,9 @@ TEST(FaceMap, OneEntryPerFamilyNamedAsTheFamily)
     }
     EXPECT_EQ(names.removeDuplicates(), 0);
     for (const QString& family : QFontDatabase::families())
-        if (!QFontDatabase::isPrivateFamily(family))
+        if (!QFontDatabase::isPrivateFamily(family)) {
             EXPECT_TRUE(names.contains(FamilyWithoutFoundry(family))) << family.toStdString();
+        }
 }
 
 class FaceDialogTest : public MainWindowTest {};

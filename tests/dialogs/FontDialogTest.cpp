@@ -158,8 +158,9 @@ TEST_F(FontDialogTest, NoBandAndNothingClipped)
                 << inWindow.y() << "+" << inWindow.height();
             if (child->parentWidget() == window && child != static_cast<QWidget*>(w.MainMenu))
                 top = std::min(top, inWindow.y());
-            if (auto* group = qobject_cast<QGroupBox*>(child->parentWidget()))
+            if (auto* group = qobject_cast<QGroupBox*>(child->parentWidget())) {
                 EXPECT_GE(child->y(), group->contentsRect().top()) << child->metaObject()->className();
+            }
         }
         // The first control below the title bar starts within a few pixels of the top
         // (or, in the main window, directly under the menu bar).

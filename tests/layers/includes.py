@@ -7,8 +7,9 @@ Usage: includes.py SRC_FOLDER
        includes.py --self-test   (the check itself, on a small tree it makes)
 
 The floors, from the ground. Folders on one floor are neighbours that know nothing of each other:
-plumwick-print, the share server and the dialogs each stand on the page writers alone, and only
-the main window (app) opens the dialogs and the share panel. src/main.cpp stands on top of all.
+plumwick-print, the share server and the reusable views each stand on the page writers alone; the
+dialogs stand on the views; only the windows (app: the main window, the caller, the room display)
+open the dialogs and the share panel. src/main.cpp stands on top of all.
 A folder that is not in the table is an error too, so a new folder is given its floor here.
 """
 import pathlib
@@ -23,8 +24,9 @@ FLOORS = [
     ["game"],      # codes, numbering, patterns, the draw, tickets, the shared game's seats
     ["settings"],  # settings keys, the program's folders, the game history
     ["output"],    # every page and file that shows cards, tickets and call lists
-    ["batch", "share", "dialogs"],
-    ["app"],
+    ["batch", "share", "widgets"],  # plumwick-print; the phones' server; painted grids and other views
+    ["dialogs"],   # every dialog
+    ["app"],       # the main window, the caller, the room display, and what wires them
 ]
 FLOOR_OF = {folder: level for level, folders in enumerate(FLOORS) for folder in folders}
 TOP = len(FLOORS)

@@ -4,14 +4,14 @@
 // its QR code and address shown, a phone's claim listed with its card, and everything
 // closed when sharing stops. The browser test plays along on a real phone page.
 #include "app/CallerWindow.h"
-#include "app/CardGridView.h"
-#include "app/PatternPicture.h"
+#include "widgets/CardGridView.h"
+#include "widgets/PatternPicture.h"
 #include "app/RoomDisplay.h"
 #include "app/SharePanel.h"
-#include "app/TicketGridView.h"
+#include "widgets/TicketGridView.h"
 #include "settings/GameHistory.h"
 #include "settings/SettingsFlag.h"
-#include "app/CallerBoard.h"
+#include "widgets/CallerBoard.h"
 #include "game/CheckCode.h"
 #include "game/GameCode.h"
 #include "game/NumberedGame.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
-#include "app/CallerBoard.h"
-#include "app/CardGridView.h"
-#include "app/GridAccessible.h"
-#include "app/TicketGridView.h"
+#include "widgets/CallerBoard.h"
+#include "widgets/CardGridView.h"
+#include "widgets/GridAccessible.h"
+#include "widgets/TicketGridView.h"
 
 // A painted grid that tells its rows, columns and what each cell says (the caller's board:
 // a word and whether it is called; the checked card: also the winning line) as a table.

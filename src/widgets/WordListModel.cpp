@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/WordListModel.h"
+#include "widgets/WordListModel.h"
 #include "words/PictureEntry.h"
 
 qsizetype WordListModel::Insert(const QString& word)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/PatternEditorDialog.h"
-#include "app/PatternGrid.h"
+#include "dialogs/PatternEditorDialog.h"
+#include "widgets/PatternGrid.h"
 #include "platform/PlatformError.h"
 #include "platform/Prompts.h"
 #include "platform/ui/Announcer.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/CardGridView.h"
+#include "widgets/CardGridView.h"
 #include "words/PictureEntry.h"
-#include "app/GridAccessible.h"
-#include "app/SampleCardAccessible.h"
+#include "widgets/GridAccessible.h"
+#include "widgets/SampleCardAccessible.h"
 
 #include <QAccessible>
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/PaintBox.h"
-#include "app/SampleCardAccessible.h"
+#include "widgets/PaintBox.h"
+#include "widgets/SampleCardAccessible.h"
 
 #include <QPainter>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/WordsEditorDialog.h"
+#include "dialogs/WordsEditorDialog.h"
 #include "platform/ui/Panel.h"
 #include "platform/Prompts.h"
-#include "app/PasteSafeEdits.h"
+#include "widgets/PasteSafeEdits.h"
 #include "words/WordLines.h"
 #include "platform/ui/ScreenFit.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/PatternBox.h"
+#include "widgets/PatternBox.h"
 #include "game/NinetyBall.h"
 #include "game/Prizes.h"
 #include "settings/OwnPatterns.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/PageSetupDialog.h"
+#include "dialogs/PageSetupDialog.h"
 #include "platform/ui/Panel.h"
 
 #include "platform/ui/SpokenValue.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
-#include "app/GridAccessible.h"
+#include "widgets/GridAccessible.h"
 
 class PaintBox;
 

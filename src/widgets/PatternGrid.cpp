@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/PatternGrid.h"
+#include "widgets/PatternGrid.h"
 #include "platform/ui/Announcer.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/CardDesignDialog.h"
-#include "app/PaintBox.h"
+#include "dialogs/CardDesignDialog.h"
+#include "widgets/PaintBox.h"
 #include "platform/PlatformError.h"
 #include "platform/ProfileFile.h"
 #include "platform/ui/Panel.h"

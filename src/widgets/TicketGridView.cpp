@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/TicketGridView.h"
-#include "app/GridAccessible.h"
-#include "app/CardGridView.h"
-#include "app/SampleCardAccessible.h"
+#include "widgets/TicketGridView.h"
+#include "widgets/GridAccessible.h"
+#include "widgets/CardGridView.h"
+#include "widgets/SampleCardAccessible.h"
 
 #include <QAccessible>
 #include <QPainter>

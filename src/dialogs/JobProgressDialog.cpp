@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/JobProgressDialog.h"
+#include "dialogs/JobProgressDialog.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>

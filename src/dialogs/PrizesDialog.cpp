@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/PrizesDialog.h"
-#include "app/PatternBox.h"
-#include "app/PatternEditorDialog.h"
-#include "app/PatternPicture.h"
+#include "dialogs/PrizesDialog.h"
+#include "widgets/PatternBox.h"
+#include "dialogs/PatternEditorDialog.h"
+#include "widgets/PatternPicture.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/SpokenValue.h"
 #include "settings/OwnPatterns.h"

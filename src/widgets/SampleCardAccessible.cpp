@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/SampleCardAccessible.h"
-#include "app/CallerBoard.h"
-#include "app/CallerWindow.h"
-#include "app/CardGridView.h"
-#include "app/PaintBox.h"
-#include "app/PaintedGridsAccessible.h"
+#include "widgets/SampleCardAccessible.h"
+#include "widgets/CallerBoard.h"
+#include "widgets/CardGridView.h"
+#include "widgets/PaintBox.h"
+#include "widgets/PaintedGridsAccessible.h"
 #include <QCoreApplication>
 
 namespace {
@@ -20,9 +19,6 @@ QAccessibleInterface* Factory(const QString&, QObject* object)
         return new PaintedGridAccessible<CardGridView>(card);
     if (auto* ticket = dynamic_cast<TicketGridView*>(object))
         return new PaintedGridAccessible<TicketGridView>(ticket);
-    // The caller is a window of its own, not a panel of the main one.
-    if (auto* caller = dynamic_cast<CallerWindow*>(object))
-        return new QAccessibleWidget(caller, QAccessible::Window);
     return nullptr;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "app/ExportDialog.h"
+#include "dialogs/ExportDialog.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/SpokenValue.h"
 #include "game/NinetyBall.h"
