@@ -7,7 +7,7 @@
 //   ledger_wait N CARDS            prints one line: dealers, takes, worst wait, 99th percentile
 //   ledger_wait --dealer CARDS     one dealer (started by the above)
 #include "Measure.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 
 #include <QCoreApplication>
 #include <QProcess>

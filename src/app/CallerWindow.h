@@ -8,7 +8,7 @@
 #include "game/CallingSession.h"
 #include "game/GameLog.h"
 #include "game/Prizes.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

@@ -19,7 +19,7 @@
 #include "share/QrCode.h"
 #include "share/ShareAddress.h"
 #include "share/ShareServer.h"
-#include "settings/GameLedger.h"
+#include "records/GameLedger.h"
 #include "settings/SettingsFlag.h"
 #include "platform/ui/Guarded.h"
 

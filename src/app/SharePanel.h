@@ -5,7 +5,7 @@
 #include "game/CardView.h"
 #include "game/NinetyBall.h"
 #include "game/Patterns.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 
 #include <QHostAddress>
 #include <QWidget>

@@ -9,7 +9,7 @@
 #include "output/SampleCard.h"
 #include "game/NinetyBall.h"
 #include "card/RandomSource.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 
 #include <QStringList>
 #include <QWidget>

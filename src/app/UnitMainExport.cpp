@@ -16,7 +16,7 @@
 #include "platform/Paths.h"
 #include "settings/OwnPatterns.h"
 #include "settings/DialogFolders.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "settings/PaperSettings.h"
 
 #include <QAction>

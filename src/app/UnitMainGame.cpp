@@ -7,7 +7,7 @@
 #include "app/UnitMain.h"
 #include "game/GameCode.h"
 #include "platform/Clock.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "settings/SettingsFlag.h"
 
 #include <QCheckBox>

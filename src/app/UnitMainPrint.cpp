@@ -8,7 +8,7 @@
 #include "output/PrintJob.h"
 #include "game/NumberedGame.h"
 #include "settings/SettingsFlag.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "settings/PaperSettings.h"
 #include "platform/IntegerConversion.h"
 #include "platform/MissingGlyphs.h"

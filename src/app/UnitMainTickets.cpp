@@ -14,7 +14,7 @@
 #include "platform/Prompts.h"
 #include "output/QtPrinters.h"
 #include "settings/DialogFolders.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "settings/PaperSettings.h"
 #include "settings/SettingsFlag.h"
 #include "words/CountText.h"

@@ -12,7 +12,7 @@
 #include "game/Patterns.h"
 #include "platform/PlatformError.h"
 #include "platform/TextFile.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "settings/OwnPatterns.h"
 #include "words/WordListFormat.h"
 

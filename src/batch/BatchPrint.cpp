@@ -10,7 +10,7 @@
 #include "game/NumberedGame.h"
 #include "settings/OwnPatterns.h"
 #include "settings/SettingsFlag.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "settings/PaperSettings.h"
 #include "card/CardArrangement.h"
 #include "output/CardPrinting.h"

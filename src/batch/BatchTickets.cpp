@@ -19,7 +19,7 @@
 #include "platform/TextFile.h"
 #include "settings/CardSettings.h"
 #include "settings/DataFolders.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "words/WordListFormat.h"
 
 #include <QCoreApplication>

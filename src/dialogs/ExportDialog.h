@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "output/CardExport.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 
 #include <QDialog>
 #include <QList>

@@ -5,7 +5,7 @@
 #include "app/CallerWindow.h"
 #include "dialogs/ExportDialog.h"
 #include "settings/DialogFolders.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>

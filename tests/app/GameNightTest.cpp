@@ -9,7 +9,7 @@
 #include "game/NumberedGame.h"
 #include "platform/Speech.h"
 #include "game/CheckCode.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "support/MainWindowFixture.h"
 #include "support/Words.h"
 

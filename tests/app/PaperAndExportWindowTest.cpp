@@ -5,7 +5,7 @@
 #include "dialogs/PageSetupDialog.h"
 #include "output/CardExport.h"
 #include "settings/DialogFolders.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "support/MainWindowFixture.h"
 #include "support/Words.h"
 

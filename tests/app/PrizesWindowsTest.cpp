@@ -10,7 +10,7 @@
 #include "dialogs/PrizesDialog.h"
 #include "game/NumberedGame.h"
 #include "output/GameRecordPdf.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "support/MainWindowFixture.h"
 #include "support/PrintProcess.h"
 #include "support/Words.h"

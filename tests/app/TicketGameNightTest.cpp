@@ -9,7 +9,7 @@
 #include "widgets/TicketGridView.h"
 #include "game/GameCode.h"
 #include "game/TraditionalCalls.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "support/MainWindowFixture.h"
 
 #include <QCheckBox>

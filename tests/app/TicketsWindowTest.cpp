@@ -7,7 +7,7 @@
 #include "dialogs/ExportDialog.h"
 #include "widgets/PaintBox.h"
 #include "game/GameCode.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 
 #include <QAction>
 #include <QDir>

@@ -6,7 +6,7 @@
 // changes hands, gives up only on a hung holder, and what a killed holder left is no lock.
 #include "platform/FileLock.h"
 #include "platform/PlatformError.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "support/PrintProcess.h"
 
 #include <QFileInfo>

@@ -22,7 +22,8 @@ FLOORS = [
     ["card"],      # what a card is
     ["words"],     # the word list and its file format
     ["game"],      # codes, numbering, patterns, the draw, tickets, the shared game's seats
-    ["settings"],  # settings keys, the program's folders, the game history
+    ["settings"],  # settings keys, the program's folders
+    ["records"],   # the games' records, their side files and the cross-process ledger that deals cards
     ["output"],    # every page and file that shows cards, tickets and call lists
     ["batch", "share", "widgets"],  # plumwick-print; the phones' server; painted grids and other views
     ["dialogs"],   # every dialog

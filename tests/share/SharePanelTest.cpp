@@ -9,7 +9,7 @@
 #include "app/RoomDisplay.h"
 #include "app/SharePanel.h"
 #include "widgets/TicketGridView.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "settings/SettingsFlag.h"
 #include "widgets/CallerBoard.h"
 #include "game/CheckCode.h"

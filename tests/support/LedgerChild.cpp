@@ -5,7 +5,7 @@
 // `ledger_child --hold LOCKFILE MS TIMES` takes the lock TIMES times and keeps it MS
 // milliseconds each time, saying "held" as it first has it: a holder for a waiter to wait on.
 #include "platform/FileLock.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "settings/DesignFile.h"
 #include "platform/Translations.h"
 #include "platform/FileLock.h"

@@ -5,7 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/PlatformError.h"
 #include "platform/TextFile.h"
-#include "settings/GameHistory.h"
+#include "records/GameHistory.h"
 #include "settings/OwnPatterns.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
-#include "settings/GameLedger.h"
+#include "records/GameLedger.h"
 #include "game/NinetyBall.h"
 #include "platform/PlatformError.h"
 

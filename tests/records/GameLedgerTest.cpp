@@ -5,8 +5,8 @@
 // a strip at a time), a history that can't be written deals nothing, and a new
 // game never takes a code recorded here.
 #include "game/GameCode.h"
-#include "settings/GameHistory.h"
-#include "settings/GameLedger.h"
+#include "records/GameHistory.h"
+#include "records/GameLedger.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
