@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 The Plumwick developers
 # Shared by fuzz/run.sh and fuzz/campaign.sh: clang's libFuzzer installed, the targets built
 # in build-fuzz/, and the environment they run in.
-FUZZ_TARGETS="word_list profile integer cell_fit game player_message patterns pictures"
+FUZZ_TARGETS="word_list profile integer cell_fit game player_message patterns pictures font_subset pdf"
 
 fuzz_build() {
   source scripts/setup.sh

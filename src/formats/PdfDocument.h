@@ -21,6 +21,20 @@
 class FontFace;
 class QIODevice;
 
+// In use (a page with a box and a word, at 600 dpi on Letter):
+//
+//     QFile file("cards.pdf");
+//     file.open(QIODevice::WriteOnly);
+//     PdfDocument pdf(file, {"Cards", QDateTime::currentDateTimeUtc(), 600, {612, 792}, {}, {5100, 6600}, {}});
+//     pdf.BeginPage();
+//     pdf.Fill({600, 600, 1200, 1200}, Qt::yellow);
+//     const QRawFont face = QRawFont::fromFont(QFont("Liberation Sans", 48));
+//     const QList<quint32> glyphs = face.glyphIndexesForString("BINGO");
+//     QList<QPointF> at = face.advancesForGlyphIndexes(glyphs); // made into positions from (700, 1000)
+//     ...
+//     pdf.DrawGlyphs(face, glyphs, at);
+//     pdf.Finish(); // the last page ended, the fonts (only the glyphs used) and the index written
+//
 // The print job's PDF file, written as the pages are drawn: lines, filled boxes and text,
 // which is all a page of cards holds. Each page's drawing is compressed and written on a
 // second thread while the next page is drawn; a page's text goes out a line at a time (one
