@@ -9,18 +9,3 @@ struct BatchOptions;
 // settings file, checks the word count and prints. Messages go to standard error.
 // Returns the exit status: 0 done, 1 refused or failed (nothing half-written is left).
 int RunBatch(const BatchOptions& options);
-
-class QtPrinters;
-class QString;
-// The printer a job goes to: the system printer --printer names (saying so, and nothing,
-// where there is none of that name), else the PDF printer writing `output` on the paper
-// asked for, stamped with the seed's date for repeatable bytes.
-std::optional<int> BatchPrinter(QtPrinters& printers, const BatchOptions& options, const QString& output);
-
-struct ExportJob;
-// What every --export job shares: the face, the paper, the folder and the format asked for,
-// and the list's name as the pages' title ("Bingo" without a list).
-ExportJob BatchExportJob(const BatchOptions& options, const QString& fontName, int fontSize);
-// Writes an --export job's files, its progress on a terminal; how many were written, or
-// nothing (after saying which) where a file of the job is there already.
-std::optional<int> WriteBatchExport(const ExportJob& job, bool quiet);

@@ -3,7 +3,7 @@
 #include "batch/BatchTickets.h"
 #include "batch/BatchMessages.h"
 #include "batch/BatchOptions.h"
-#include "batch/BatchPrint.h"
+#include "batch/BatchOutput.h"
 #include "output/CardPrinting.h"
 #include "output/CardExport.h"
 #include "output/PrintJob.h"
