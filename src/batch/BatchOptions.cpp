@@ -9,6 +9,10 @@
 #include <QCoreApplication>
 #include "game/NinetyBall.h"
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 namespace {
 
 // A whole number in a range, written in plain decimal.
@@ -113,203 +117,235 @@ QString BatchUsage()
         .arg(QtPrinters::PdfPaperNames().join(u'|').toLower());
 }
 
+namespace {
+
+QString Say(const char* text)
+{
+    return QCoreApplication::translate("BatchOptions", text);
+}
+
+// One row a command-line option: its names, whether it takes a value, and what it sets. A
+// value it refuses gives the values it takes, in words, for "invalid value for --x: 'v' (...)".
+struct OptionRule {
+    enum class Takes { Nothing, Value, MaybeText }; // MaybeText: "--free-space[=TEXT]"
+    QStringList Names;
+    Takes Kind;
+    std::function<std::optional<QString>(BatchOptions&, const QString& name, const QString& value)> Set;
+};
+
+using Setter = decltype(OptionRule::Set);
+
+Setter Text(QString BatchOptions::*field)
+{
+    return [field](BatchOptions& o, const QString&, const QString& v) { o.*field = v; return std::nullopt; };
+}
+
+template <class Field>
+Setter Optional(std::optional<Field> BatchOptions::*field)
+{
+    return [field](BatchOptions& o, const QString&, const QString& v) { o.*field = v; return std::nullopt; };
+}
+
+Setter Flag(bool BatchOptions::*field)
+{
+    return [field](BatchOptions& o, const QString&, const QString&) { o.*field = true; return std::nullopt; };
+}
+
+// A switch and its "--no-" twin: the field is whether the first was given last.
+Setter Either(std::optional<bool> BatchOptions::*field, const char* yes)
+{
+    return [field, yes](BatchOptions& o, const QString& name, const QString&) { o.*field = name == QLatin1String(yes); return std::nullopt; };
+}
+
+// A whole number in a range; `given` is set where one is.
+Setter Whole(int BatchOptions::*field, long long low, long long high, const char* allowed, bool* given = nullptr)
+{
+    return [=](BatchOptions& o, const QString&, const QString& v) -> std::optional<QString> {
+        const auto n = Decimal(v, low, high);
+        if (!n)
+            return Say(allowed);
+        o.*field = static_cast<int>(*n);
+        if (given)
+            *given = true;
+        return std::nullopt;
+    };
+}
+
+Setter OneOf(const QStringList& values, const char* allowed, std::function<void(BatchOptions&, const QString&)> set)
+{
+    return [=](BatchOptions& o, const QString&, const QString& v) -> std::optional<QString> {
+        if (!values.contains(v.toLower()))
+            return Say(allowed);
+        set(o, v.toLower());
+        return std::nullopt;
+    };
+}
+
+std::vector<OptionRule> Rules(bool& cardsGiven)
+{
+    using T = OptionRule::Takes;
+    return {
+        {{"-o", "--output"}, T::Value, Text(&BatchOptions::Output)},
+        {{"-P", "--printer"}, T::Value, Text(&BatchOptions::Printer)},
+        {{"--cards"}, T::Value, Whole(&BatchOptions::Cards, 1, 99999, QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 1 to 99999"), &cardsGiven)},
+        {{"--tickets"}, T::Nothing, Flag(&BatchOptions::Tickets)},
+        {{"--strips"}, T::Value, Whole(&BatchOptions::Strips, 1, NinetyBall::MaxStrips, QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 1 to 16666"))},
+        {{"--strip"}, T::Value, Whole(&BatchOptions::Strip, 1, NinetyBall::MaxStrips + 1, QT_TRANSLATE_NOOP("BatchOptions", "a strip number from 1 to 16667"))},
+        {{"--ticket"}, T::Value, Whole(&BatchOptions::Ticket, 1, 6 * (NinetyBall::MaxStrips + 1), QT_TRANSLATE_NOOP("BatchOptions", "a ticket number from 1 to 100002"))},
+        {{"--per-page"}, T::Value, OneOf({"1", "2", "4"}, QT_TRANSLATE_NOOP("BatchOptions", "1, 2 or 4"), [](BatchOptions& o, const QString& v) { o.PerPage = v.toInt(); })},
+        {{"--size"}, T::Value, OneOf({"3", "5", "7"}, QT_TRANSLATE_NOOP("BatchOptions", "3, 5 or 7"), [](BatchOptions& o, const QString& v) { o.SizeIndex = (v.toInt() - 3) / 2; })},
+        {{"--free-space"}, T::MaybeText, [](BatchOptions& o, const QString&, const QString& v) {
+             o.FreeSpace = true;
+             if (!v.isNull())
+                 o.FreeSpaceText = v;
+             return std::optional<QString>();
+         }},
+        {{"--no-free-space"}, T::Nothing, Either(&BatchOptions::FreeSpace, "--free-space")},
+        {{"--heading"}, T::MaybeText, [](BatchOptions& o, const QString&, const QString& v) {
+             o.Heading = true;
+             if (!v.isNull())
+                 o.HeadingText = v;
+             return std::optional<QString>();
+         }},
+        {{"--no-heading"}, T::Nothing, Either(&BatchOptions::Heading, "--heading")},
+        {{"--word-wrap", "--no-word-wrap"}, T::Nothing, Either(&BatchOptions::WordWrap, "--word-wrap")},
+        {{"--font"}, T::Value, Optional(&BatchOptions::FontName)},
+        {{"--font-size"}, T::Value, [](BatchOptions& o, const QString&, const QString& v) -> std::optional<QString> {
+             const auto n = Decimal(v, 1, 1600);
+             if (!n)
+                 return Say(QT_TRANSLATE_NOOP("BatchOptions", "a whole number of points from 1 to 1600"));
+             o.FontSize = static_cast<int>(*n);
+             return std::nullopt;
+         }},
+        {{"--paper"}, T::Value, [](BatchOptions& o, const QString&, const QString& v) -> std::optional<QString> {
+             if (!QtPrinters::PdfPaperNamed(v))
+                 return QtPrinters::PdfPaperNames().join(u',').toLower();
+             o.Paper = v.toLower();
+             return std::nullopt;
+         }},
+        {{"--export"}, T::Value, Text(&BatchOptions::ExportFolder)},
+        {{"--format"}, T::Value, OneOf({"png", "pdf", "html"}, QT_TRANSLATE_NOOP("BatchOptions", "png, pdf or html"), [](BatchOptions& o, const QString& v) { o.ExportFormat = v; })},
+        {{"--call-list"}, T::Nothing, Flag(&BatchOptions::CallList)},
+        {{"--seed"}, T::Value, [](BatchOptions& o, const QString&, const QString& v) -> std::optional<QString> {
+             const auto n = Decimal(v, 0, 4294967295LL);
+             if (!n)
+                 return Say(QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 0 to 4294967295"));
+             o.Seed = static_cast<std::uint32_t>(*n);
+             return std::nullopt;
+         }},
+        {{"--same-text-size", "--no-same-text-size"}, T::Nothing, Either(&BatchOptions::SameTextSize, "--same-text-size")},
+        {{"--numbered"}, T::Nothing, Flag(&BatchOptions::Numbered)},
+        {{"--game"}, T::Value, Optional(&BatchOptions::Game)},
+        {{"--more"}, T::Nothing, Flag(&BatchOptions::More)},
+        {{"--check"}, T::Value, Optional(&BatchOptions::Check)},
+        {{"--card"}, T::Value, Whole(&BatchOptions::Card, 1, MaxCardNumber, QT_TRANSLATE_NOOP("BatchOptions", "a card number from 1 to 100000"))},
+        {{"--called"}, T::Value, Text(&BatchOptions::CalledFile)},
+        // Checked once it is known whether the game is of cards or tickets.
+        {{"--pattern"}, T::Value, [](BatchOptions& o, const QString&, const QString& v) { o.Pattern = v.toLower(); return std::optional<QString>(); }},
+        {{"-q", "--quiet"}, T::Nothing, Flag(&BatchOptions::Quiet)},
+        {{"-h", "--help"}, T::Nothing, Flag(&BatchOptions::Help)},
+        {{"--record"}, T::Value, Optional(&BatchOptions::Record)},
+        {{"--patterns"}, T::Nothing, Flag(&BatchOptions::ListPatterns)},
+        {{"--version"}, T::Nothing, Flag(&BatchOptions::Version)},
+    };
+}
+
+// What the options given together may not be, in words; empty when all is well (a ticket
+// job's own rules in TicketRules).
+QString CombinationRules(BatchOptions& o, const QStringList& positional, bool cardsGiven)
+{
+    if (o.Record && (!positional.isEmpty() || !o.Printer.isEmpty()))
+        return Say(QT_TRANSLATE_NOOP("BatchOptions", "--record takes a game code and -o FILE.pdf or FILE.csv alone"));
+    if (o.Record)
+        return {};
+    if (o.More && (!o.Game || o.Check || o.CallList))
+        return Say(QT_TRANSLATE_NOOP("BatchOptions", "--more goes with --game, for cards or strips to print or export"));
+    if (o.Tickets || o.Ticket != 0)
+        return TicketRules(o, positional, cardsGiven);
+    if (!FindPattern(o.Pattern, OwnPatterns::Read()))
+        return QCoreApplication::translate("BatchOptions", "invalid value for %1: '%2' (%3)")
+            .arg(QStringLiteral("--pattern"), o.Pattern, Say(QT_TRANSLATE_NOOP("BatchOptions", "--patterns lists the patterns")));
+    if (o.Strip != 0 || o.Strips != 1)
+        return Say(QT_TRANSLATE_NOOP("BatchOptions", "--strips and --strip go with --tickets"));
+    if (positional.size() != 1)
+        return positional.isEmpty() ? Say(QT_TRANSLATE_NOOP("BatchOptions", "no word list given"))
+                                    : Say(QT_TRANSLATE_NOOP("BatchOptions", "only one word list, please"));
+    if (o.Check && (o.Card == 0 || o.CalledFile.isEmpty()))
+        return Say(QT_TRANSLATE_NOOP("BatchOptions", "--check needs --card N and --called FILE"));
+    if (!o.Check && (o.Card != 0 || !o.CalledFile.isEmpty()))
+        return Say(QT_TRANSLATE_NOOP("BatchOptions", "--card and --called go with --check"));
+    if (o.Numbered && (o.Game || o.Seed))
+        return Say(QT_TRANSLATE_NOOP("BatchOptions", "--numbered makes a new game: leave out --game and --seed"));
+    if (!o.Output.isEmpty() && !o.Printer.isEmpty())
+        return Say(QT_TRANSLATE_NOOP("BatchOptions", "choose either --output or --printer"));
+    return {};
+}
+
+} // namespace
+
 std::optional<BatchOptions> ParseBatchOptions(const QStringList& arguments, QString& error)
 {
     BatchOptions o;
     QStringList positional;
     bool cardsGiven = false;
+    const std::vector<OptionRule> rules = Rules(cardsGiven);
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString arg = arguments[i];
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--")) {
+            positional += arguments.mid(i + 1);
+            break;
+        }
+        // A value after "=" or as the next argument; a switch takes none, except those whose
+        // "=TEXT" is optional.
         QString name = arg;
         std::optional<QString> attached;
         if (arg.startsWith(QStringLiteral("--")) && arg.contains(u'=')) {
             name = arg.left(arg.indexOf(u'='));
             attached = arg.mid(arg.indexOf(u'=') + 1);
         }
-        auto bad = [&](const QString& v, const char* allowed) {
-            error = QCoreApplication::translate("BatchOptions", "invalid value for %1: '%2' (%3)")
-                        .arg(name, v, QCoreApplication::translate("BatchOptions", allowed));
-            return std::nullopt;
-        };
-        // Options with a value take it after "=" or as the next argument; the switches
-        // take none, except --free-space and --heading, whose "=TEXT" is optional.
-        static const QStringList valued = {"-o",     "--output",   "-P",        "--printer", "--cards", "--per-page",
-                                           "--size", "--font",     "--font-size", "--paper", "--seed",
-                                           "--game", "--check",    "--card",      "--called", "--pattern",
-                                           "--export", "--format", "--record",
-                                           "--strips", "--strip", "--ticket"};
-        static const QStringList switches = {"--no-free-space", "--no-heading", "--word-wrap", "--no-word-wrap",
-                                             "--call-list",     "--quiet",      "--help",      "--version",
-                                             "--numbered", "--same-text-size", "--no-same-text-size", "--tickets",
-                                             "--more"};
-        QString v;
-        if (valued.contains(name)) {
+        const auto rule = std::find_if(rules.begin(), rules.end(), [&](const OptionRule& r) { return r.Names.contains(name); });
+        if (rule == rules.end()) {
+            if (name.startsWith(u'-') && name.size() > 1) {
+                error = Say(QT_TRANSLATE_NOOP("BatchOptions", "unknown option %1")).arg(name);
+                return std::nullopt;
+            }
+            positional << arg;
+            continue;
+        }
+        QString value;
+        if (rule->Kind == OptionRule::Takes::Value) {
             if (attached) {
-                v = *attached;
+                value = *attached;
             } else if (i + 1 < arguments.size()) {
-                v = arguments[++i];
+                value = arguments[++i];
             } else {
-                error = QCoreApplication::translate("BatchOptions", "option %1 needs a value").arg(name);
+                error = Say(QT_TRANSLATE_NOOP("BatchOptions", "option %1 needs a value")).arg(name);
                 return std::nullopt;
             }
             // An empty name would print somewhere else than meant (LIST.pdf here, say).
-            if (v.isEmpty()) {
-                error = QCoreApplication::translate("BatchOptions", "option %1 needs a value, and it was empty").arg(name);
+            if (value.isEmpty()) {
+                error = Say(QT_TRANSLATE_NOOP("BatchOptions", "option %1 needs a value, and it was empty")).arg(name);
                 return std::nullopt;
             }
-        } else if (attached && switches.contains(name)) {
-            error = QCoreApplication::translate("BatchOptions", "option %1 takes no value").arg(name);
+        } else if (attached && rule->Kind == OptionRule::Takes::Nothing) {
+            error = Say(QT_TRANSLATE_NOOP("BatchOptions", "option %1 takes no value")).arg(name);
             return std::nullopt;
+        } else if (attached) {
+            value = *attached; // "--heading=" sets an empty text, "--heading" none
+            if (value.isNull())
+                value = QLatin1String("");
         }
-
-        if (name == "-o" || name == "--output") {
-            o.Output = v;
-        } else if (name == "-P" || name == "--printer") {
-            o.Printer = v;
-        } else if (name == "--cards") {
-            const auto n = Decimal(v, 1, 99999);
-            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 1 to 99999"));
-            o.Cards = static_cast<int>(*n);
-            cardsGiven = true;
-        } else if (name == "--tickets") {
-            o.Tickets = true;
-        } else if (name == "--strips") {
-            const auto n = Decimal(v, 1, NinetyBall::MaxStrips);
-            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 1 to 16666"));
-            o.Strips = static_cast<int>(*n);
-        } else if (name == "--strip") {
-            const auto n = Decimal(v, 1, NinetyBall::MaxStrips + 1);
-            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a strip number from 1 to 16667"));
-            o.Strip = static_cast<int>(*n);
-        } else if (name == "--ticket") {
-            const auto n = Decimal(v, 1, 6 * (NinetyBall::MaxStrips + 1));
-            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a ticket number from 1 to 100002"));
-            o.Ticket = static_cast<int>(*n);
-        } else if (name == "--per-page") {
-            if (v != "1" && v != "2" && v != "4") return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "1, 2 or 4"));
-            o.PerPage = v.toInt();
-        } else if (name == "--size") {
-            if (v != "3" && v != "5" && v != "7") return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "3, 5 or 7"));
-            o.SizeIndex = (v.toInt() - 3) / 2;
-        } else if (name == "--free-space" || name == "--no-free-space") {
-            o.FreeSpace = name == "--free-space";
-            if (attached) o.FreeSpaceText = *attached;
-        } else if (name == "--heading" || name == "--no-heading") {
-            o.Heading = name == "--heading";
-            if (attached) o.HeadingText = *attached;
-        } else if (name == "--word-wrap" || name == "--no-word-wrap") {
-            o.WordWrap = name == "--word-wrap";
-        } else if (name == "--font") {
-            o.FontName = v;
-        } else if (name == "--font-size") {
-            const auto n = Decimal(v, 1, 1600);
-            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a whole number of points from 1 to 1600"));
-            o.FontSize = static_cast<int>(*n);
-        } else if (name == "--paper") {
-            if (!QtPrinters::PdfPaperNamed(v)) return bad(v, qPrintable(QtPrinters::PdfPaperNames().join(u',').toLower()));
-            o.Paper = v.toLower();
-        } else if (name == "--export") {
-            o.ExportFolder = v;
-        } else if (name == "--format") {
-            if (v.toLower() != "png" && v.toLower() != "pdf" && v.toLower() != "html")
-                return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "png, pdf or html"));
-            o.ExportFormat = v.toLower();
-        } else if (name == "--call-list") {
-            o.CallList = true;
-        } else if (name == "--seed") {
-            const auto n = Decimal(v, 0, 4294967295LL);
-            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a whole number from 0 to 4294967295"));
-            o.Seed = static_cast<std::uint32_t>(*n);
-        } else if (name == "--same-text-size" || name == "--no-same-text-size") {
-            o.SameTextSize = name == "--same-text-size";
-        } else if (name == "--numbered") {
-            o.Numbered = true;
-        } else if (name == "--game") {
-            o.Game = v;
-        } else if (name == "--more") {
-            o.More = true;
-        } else if (name == "--check") {
-            o.Check = v;
-        } else if (name == "--card") {
-            const auto n = Decimal(v, 1, MaxCardNumber);
-            if (!n) return bad(v, QT_TRANSLATE_NOOP("BatchOptions", "a card number from 1 to 100000"));
-            o.Card = static_cast<int>(*n);
-        } else if (name == "--called") {
-            o.CalledFile = v;
-        } else if (name == "--pattern") {
-            // Checked below, once it is known whether the game is of cards or tickets.
-            o.Pattern = v.toLower();
-        } else if (name == "-q" || name == "--quiet") {
-            o.Quiet = true;
-        } else if (name == "-h" || name == "--help") {
-            o.Help = true;
-        } else if (name == "--record") {
-            o.Record = v;
-        } else if (name == "--patterns") {
-            o.ListPatterns = true;
-        } else if (name == "--version") {
-            o.Version = true;
-        } else if (name == "--") {
-            positional += arguments.mid(i + 1);
-            break;
-        } else if (name.startsWith(u'-') && name.size() > 1) {
-            error = QCoreApplication::translate("BatchOptions", "unknown option %1").arg(name);
+        if (const std::optional<QString> allowed = rule->Set(o, name, value)) {
+            error = Say(QT_TRANSLATE_NOOP("BatchOptions", "invalid value for %1: '%2' (%3)")).arg(name, value, *allowed);
             return std::nullopt;
-        } else {
-            positional << arg;
         }
     }
     if (o.Help || o.Version || o.ListPatterns)
         return o;
-    if (o.Record) {
-        if (!positional.isEmpty() || !o.Printer.isEmpty()) {
-            error = QCoreApplication::translate("BatchOptions", "--record takes a game code and -o FILE.pdf or FILE.csv alone");
-            return std::nullopt;
-        }
-        return o;
-    }
-    if (o.More && (!o.Game || o.Check || o.CallList)) {
-        error = QCoreApplication::translate("BatchOptions", "--more goes with --game, for cards or strips to print or export");
+    if (const QString refused = CombinationRules(o, positional, cardsGiven); !refused.isEmpty()) {
+        error = refused;
         return std::nullopt;
     }
-    if (o.Tickets || o.Ticket != 0) {
-        if (const QString refused = TicketRules(o, positional, cardsGiven); !refused.isEmpty()) {
-            error = refused;
-            return std::nullopt;
-        }
-        o.ListFile = positional.value(0);
-        return o;
-    }
-    if (!FindPattern(o.Pattern, OwnPatterns::Read())) {
-        error = QCoreApplication::translate("BatchOptions", "invalid value for %1: '%2' (%3)")
-                    .arg(QStringLiteral("--pattern"), o.Pattern,
-                         QCoreApplication::translate("BatchOptions", "--patterns lists the patterns"));
-        return std::nullopt;
-    }
-    if (o.Strip != 0 || o.Strips != 1) {
-        error = QCoreApplication::translate("BatchOptions", "--strips and --strip go with --tickets");
-        return std::nullopt;
-    }
-    if (positional.size() != 1) {
-        error = positional.isEmpty() ? QCoreApplication::translate("BatchOptions", "no word list given") : QCoreApplication::translate("BatchOptions", "only one word list, please");
-        return std::nullopt;
-    }
-    if (o.Check && (o.Card == 0 || o.CalledFile.isEmpty())) {
-        error = QCoreApplication::translate("BatchOptions", "--check needs --card N and --called FILE");
-        return std::nullopt;
-    }
-    if (!o.Check && (o.Card != 0 || !o.CalledFile.isEmpty())) {
-        error = QCoreApplication::translate("BatchOptions", "--card and --called go with --check");
-        return std::nullopt;
-    }
-    if (o.Numbered && (o.Game || o.Seed)) {
-        error = QCoreApplication::translate("BatchOptions", "--numbered makes a new game: leave out --game and --seed");
-        return std::nullopt;
-    }
-    if (!o.Output.isEmpty() && !o.Printer.isEmpty()) {
-        error = QCoreApplication::translate("BatchOptions", "choose either --output or --printer");
-        return std::nullopt;
-    }
-    o.ListFile = positional.front();
+    o.ListFile = positional.value(0);
     return o;
 }

@@ -96,7 +96,29 @@ TEST(BatchOptions, BadValuesAreRefused)
         EXPECT_FALSE(error.isEmpty());
         EXPECT_FALSE(error.contains('\n'));
     }
+    // Each refusal's own words.
+    const std::pair<QStringList, QString> said[] = {
+        {{"--per-page", "3", "l"}, "invalid value for --per-page: '3' (1, 2 or 4)"},
+        {{"--format=gif", "l"}, "invalid value for --format: 'gif' (png, pdf or html)"},
+        {{"--strips", "0", "--tickets"}, "invalid value for --strips: '0' (a whole number from 1 to 16666)"},
+        {{"--no-free-space=x", "l"}, "option --no-free-space takes no value"},
+        {{"--patterns=all"}, "option --patterns takes no value"},
+        {{"--font"}, "option --font needs a value"},
+        {{"-x", "l"}, "unknown option -x"},
+        {{"--more", "l"}, "--more goes with --game, for cards or strips to print or export"},
+        {{"--strips", "2", "l"}, "--strips and --strip go with --tickets"},
+    };
+    for (const auto& [args, words] : said) {
+        QString error;
+        EXPECT_FALSE(ParseBatchOptions(args, error).has_value());
+        EXPECT_EQ(error, words) << args.join(' ').toStdString();
+    }
     QString error;
+    const auto bare = ParseBatchOptions({"--free-space=", "--heading", "--", "-list.pwk"}, error);
+    ASSERT_TRUE(bare.has_value()) << error.toStdString();
+    EXPECT_EQ(bare->FreeSpaceText, ""); // given, empty
+    EXPECT_FALSE(bare->HeadingText.has_value());
+    EXPECT_EQ(bare->ListFile, "-list.pwk");
     const auto o = ParseBatchOptions({"--cards=99999", "--per-page", "4", "--size", "7", "--free-space=FREE",
                                       "--no-heading", "--no-word-wrap", "--font", "DejaVu Sans", "--font-size", "12",
                                       "--paper", "A4", "--seed", "4294967295", "-q", "list.pwk"},
@@ -299,7 +321,8 @@ TEST_F(BatchTest, EveryScriptPrintsAndABoxIsNamed)
     EXPECT_TRUE(boxed.Err.startsWith("plumwick-print: warning: These words contain characters that no installed font can draw, and "
                                      "would print with empty boxes: ")) << boxed.Err.toStdString();
     EXPECT_TRUE(boxed.Err.contains("\u201c\ue000x\u201d (U+E000)"));
-    if (!ToolOutput("fc-list", {":family=Noto Color Emoji"}).trimmed().isEmpty())
+    if (!ToolOutput("fc-list", {":family=Noto Color Emoji"}).trimmed().isEmpty()) {
         EXPECT_TRUE(boxed.Err.contains("\u201c\U0001F9FF\u201d (U+1F9FF)")) << boxed.Err.toStdString();
+    }
     EXPECT_TRUE(QFileInfo::exists(Folder.Path("boxed.pdf")));
 }
