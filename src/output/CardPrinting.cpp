@@ -3,6 +3,7 @@
 #include "output/CardPrinting.h"
 #include "words/CountText.h"
 #include "output/CardLook.h"
+#include "output/CardPainter.h"
 #include "output/CellText.h"
 #include "platform/Printers.h"
 #include "platform/Surface.h"
@@ -71,64 +72,7 @@ void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const 
                const QStringList& cells, CellFitCache* cache, const EvenSizes* even, const DesignedLook* look)
 {
     CardLook design(surface, look);
-    // With even sizes, a word or heading letter starts fitting from its kind's size.
-    auto print = [&](int left, int top, const QString& text, int startSize = 0) {
-        // A picture's caption is fitted into its own part of the cell.
-        if (const std::optional<CardLook::Caption> caption =
-                design.DrawPictureCell(QRect(left, top, z - surface.PenWidth(), z - surface.PenWidth()), text)) {
-            CardLook::DrawCaption(surface, *caption, cache, options.WordWrap, 2);
-            return;
-        }
-        const int cardSize = surface.FontSize();
-        if (startSize > 0)
-            surface.SetFontSize(startSize);
-        if (cache)
-            cache->Draw(surface, left, top, z - surface.PenWidth(), z - surface.PenWidth(), text, options.WordWrap, 2);
-        else
-            PrintCellText(surface, left, top, z - surface.PenWidth(), z - surface.PenWidth(), text, options.WordWrap);
-        if (startSize > 0)
-            surface.SetFontSize(cardSize);
-    };
-    const int p = surface.PenWidth();
-    const int side = CardSide(options.SizeIndex);
-    const int count = side * side;
-    const int centre = count / 2 + 1;
-    const auto cellBox = [&](int k) {
-        const int c = (k - 1) % cols + 1;
-        const int r = (k - 1) / cols + 1 + (options.Heading ? 1 : 0);
-        return QRect(x + (c - 1) * z + p, y + (r - 1) * z + p, z - p, z - p);
-    };
-    design.Grounds(QRect(x, y, z * cols, z * rows), options.Heading ? QRect(x, y, z * cols, z) : QRect(),
-                   options.FreeSpace ? cellBox(centre) : QRect());
-    design.ForGrid();
-    surface.Line(x, y, x, y + z * rows);
-    surface.Line(x, y, x + z * cols, y);
-    for (int i = 1; i <= rows; ++i)
-        surface.Line(x, y + z * i, x + z * cols, y + z * i);
-    for (int j = 1; j <= cols; ++j)
-        surface.Line(x + z * j, y, x + z * j, y + z * rows);
-
-    if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {
-        design.ForHeading();
-        const QStringList letters = HeadingLetters(options.HeadingText);
-        const int shown = std::min<int>(static_cast<int>(letters.size()), cols);
-        for (int i = 1; i <= shown; ++i)
-            print(x + (i - 1) * z + p, y + p, letters[i - 1], even ? even->Heading : 0);
-    }
-
-    design.ForWords();
-    qsizetype w = 0;
-    for (int k = 1; k <= count; ++k) {
-        const QRect box = cellBox(k);
-        if (k == centre && options.FreeSpace) {
-            design.ForFreeSpace();
-            if (!design.DrawLogo(box))
-                print(box.x(), box.y(), options.FreeSpaceText);
-            design.ForWords();
-            continue;
-        }
-        print(box.x(), box.y(), w < cells.size() ? cells[w++] : QStringLiteral(" "), even ? even->Words : 0);
-    }
+    PaintCardGrid(surface, design, CardPlacement{{x, y}, z, z, rows, cols, 2}, options, cells, cache, even);
 }
 
 int PageRows(const CardOptions& options, const CardDesign& design)

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #include "output/SampleCard.h"
 #include "words/PictureEntry.h"
+#include "output/CardPainter.h"
 #include "output/CellText.h"
 #include "platform/Surface.h"
 
@@ -37,23 +38,6 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
     const int right = g.ColW * g.Cols;
     const int top = g.Top;
     const int bottom = top + g.RowH * g.Rows;
-    const int cells = g.Cols * g.Cols;
-    const int centre = cells / 2 + 1;
-    const auto cellBox = [&](int k) {
-        const int c = (k - 1) % g.Cols + 1;
-        const int r = (k - 1) / g.Cols + 1 + (options.Heading ? 1 : 0);
-        return QRect((c - 1) * g.ColW, top + (r - 1) * g.RowH, g.ColW, g.RowH);
-    };
-    look.Grounds(QRect(0, top, right, bottom - top), options.Heading ? QRect(0, top, right, g.RowH) : QRect(),
-                 options.FreeSpace ? cellBox(centre).adjusted(penW, penW, 0, 0) : QRect());
-    look.ForGrid();
-    surface.Line(0, top, 0, bottom);
-    surface.Line(0, top, right, top);
-    for (int i = 1; i <= g.Rows; ++i)
-        surface.Line(0, top + i * g.RowH, right, top + i * g.RowH);
-    for (int j = 1; j <= g.Cols; ++j)
-        surface.Line(j * g.ColW, top, j * g.ColW, bottom);
-
     std::optional<EvenSizes> even;
     if (input.SameTextSize) {
         const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
@@ -75,53 +59,15 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
                 *memo = {key, *even};
         }
     }
-    // With even sizes, a word or heading letter starts fitting from its kind's size.
-    auto draw = [&](int left, int top, int width, int height, const QString& text, int startSize = 0) {
-        if (const std::optional<CardLook::Caption> caption = look.DrawPictureCell(QRect(left, top, width, height), text)) {
-            CardLook::DrawCaption(surface, *caption, cache, options.WordWrap, 1);
-            return;
-        }
-        const int base = surface.FontSize();
-        if (startSize > 0)
-            surface.SetFontSize(startSize);
-        if (cache)
-            cache->Draw(surface, left, top, width, height, text, options.WordWrap, 1);
-        else
-            DrawCellText(surface, left, top, width, height, text, options.WordWrap);
-        if (startSize > 0)
-            surface.SetFontSize(base);
-    };
-
-    if (options.Heading && !TrimControls(options.HeadingText).isEmpty()) {
-        look.ForHeading();
-        const QStringList letters = HeadingLetters(options.HeadingText);
-        const int shown = std::min<int>(static_cast<int>(letters.size()), g.Cols);
-        for (int i = 1; i <= shown; ++i)
-            draw(penW + (i - 1) * g.ColW, top + penW, g.ColW - penW, g.RowH - penW, letters[i - 1],
-                 even ? even->Heading : 0);
-    }
-
-    look.ForWords();
-    qsizetype w = 0;
-    for (int k = 1; k <= cells; ++k) {
-        const QRect box = cellBox(k);
-        if (k == centre && options.FreeSpace) {
-            look.ForFreeSpace();
-            if (!look.DrawLogo(box.adjusted(penW, penW, 0, 0)))
-                draw(box.x(), box.y(), box.width(), box.height(), options.FreeSpaceText);
-            look.ForWords();
-            continue;
-        }
-        const QString text = w < input.Cells.size() ? input.Cells[w++] : QStringLiteral(" ");
-        draw(box.x() + penW, box.y() + penW, box.width() - penW, box.height() - penW, text, even ? even->Words : 0);
-    }
+    PaintCardGrid(surface, look, CardPlacement{{0, top}, g.ColW, g.RowH, g.Rows, g.Cols, 1, true}, options, input.Cells,
+                  cache, even ? &*even : nullptr);
 
     // The title in its row above the grid, the footer in its row below, fitted as words are.
     look.ForLines();
     if (title)
-        draw(0, 0, right, g.RowH - penW, design.Title);
+        PaintCellText(surface, look, QRect(0, 0, right, g.RowH - penW), design.Title, options.WordWrap, 1, cache);
     if (footer)
-        draw(0, bottom + penW + g.RowH / 4, right, g.RowH / 2, design.Footer);
+        PaintCellText(surface, look, QRect(0, bottom + penW + g.RowH / 4, right, g.RowH / 2), design.Footer, options.WordWrap, 1, cache);
 }
 
 void DrawCellText(Surface& surface, int left, int top, int width, int height, const QString& text, bool wordWrap)
