@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     RecordingSurface s;
     s.SetFont(QStringLiteral("Arial"), huge ? 2147483647 : points, false);
     const int start = s.FontSize();
-    FitCellText(s, 10, 20, width, height, text, wrap, margin);
+    FitCellText(s, QRect(10, 20, width, height), text, wrap, margin);
     if (s.FontSize() != start)
         std::abort();
     if (s.Texts.empty() || s.Texts.size() > 2)

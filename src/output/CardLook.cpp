@@ -129,6 +129,6 @@ void CardLook::DrawCaption(Surface& surface, const Caption& caption, CellFitCach
     if (cache)
         cache->Draw(surface, b.x(), b.y(), b.width(), b.height(), caption.Text, wordWrap, margin);
     else
-        FitCellText(surface, b.x(), b.y(), b.width(), b.height(), caption.Text, wordWrap, margin);
+        FitCellText(surface, b, caption.Text, wordWrap, margin);
     surface.SetFontSize(before);
 }

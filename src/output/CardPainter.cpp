@@ -29,7 +29,7 @@ void PaintCellText(Surface& surface, CardLook& look, const QRect& box, const QSt
     if (cache)
         cache->Draw(surface, box.x(), box.y(), box.width(), box.height(), text, wordWrap, margin);
     else
-        FitCellText(surface, box.x(), box.y(), box.width(), box.height(), text, wordWrap, margin);
+        FitCellText(surface, box, text, wordWrap, margin);
     if (startSize > 0)
         surface.SetFontSize(base);
 }

@@ -28,6 +28,8 @@ struct CardPlacement {
     // Cell k (1 to side x side, in reading order) of the card's words, as drawn inside its
     // lines: `pen` in from its top and left lines.
     QRect Cell(int k, bool heading, int pen) const;
+    // A card on paper: square cells of side `z`, two "M" of margin.
+    static CardPlacement OnPaper(QPoint corner, int z, int rows, int cols) { return {corner, z, z, rows, cols, 2}; }
 };
 
 // The card itself: its grounds and lines in the look's colours, the heading letters, the

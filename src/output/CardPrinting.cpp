@@ -65,14 +65,14 @@ PageLayout LayoutPage(int perPage, const DeviceCaps& caps, int rows, int cols, i
 
 void PrintCellText(Surface& surface, int x, int y, int height, int width, const QString& text, bool wordWrap)
 {
-    FitCellText(surface, x, y, width, height, text, wordWrap, 2);
+    FitCellText(surface, QRect(x, y, width, height), text, wordWrap, 2);
 }
 
-void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
-               const QStringList& cells, CellFitCache* cache, const EvenSizes* even, const DesignedLook* look)
+void PrintCard(Surface& surface, const CardPlacement& at, const CardOptions& options, const QStringList& cells,
+               CellFitCache* cache, const EvenSizes* even, const DesignedLook* look)
 {
     CardLook design(surface, look);
-    PaintCardGrid(surface, design, CardPlacement{{x, y}, z, z, rows, cols, 2}, options, cells, cache, even);
+    PaintCardGrid(surface, design, at, options, cells, cache, even);
 }
 
 int PageRows(const CardOptions& options, const CardDesign& design)

@@ -3,6 +3,7 @@
 #pragma once
 #include "card/CardDesign.h"
 #include "card/CardOptions.h"
+#include "output/CardPainter.h"
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -46,14 +47,13 @@ inline int PageCount(int cards, int perPage)
 // every page is full." Empty where the pages hold exactly the cards asked for.
 QString RoundedUpNote(int cards, int perPage, bool strips = false);
 
-// Draws one card (grid, heading letters, words from `cells`, free space) with its top-left
-// corner at (x, y). The caller arranges `cells` first.
+// Draws one card (grid, heading letters, words from `cells`, free space) where `at` says
+// (on paper: square cells of side Z, a margin of two "M"). The caller arranges `cells` first.
 // A cache, when given, remembers how each text fits (the same for every card of a job).
 // With `even`, words and heading letters start fitting from their kind's shared size.
 // A look, when given, draws the card in its design's colours with its logo.
-void PrintCard(Surface& surface, int x, int y, int z, int rows, int cols, const CardOptions& options,
-               const QStringList& cells, CellFitCache* cache = nullptr, const EvenSizes* even = nullptr,
-               const DesignedLook* look = nullptr);
+void PrintCard(Surface& surface, const CardPlacement& at, const CardOptions& options, const QStringList& cells,
+               CellFitCache* cache = nullptr, const EvenSizes* even = nullptr, const DesignedLook* look = nullptr);
 
 // Rows of cells a card takes on its page: its side, the heading row, and a row for a
 // design's title above it.

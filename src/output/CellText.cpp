@@ -168,10 +168,9 @@ void DrawFitted(Surface& surface, int left, int top, const FittedText& fitted)
         surface.SetFontSize(remembered);
 }
 
-void FitCellText(Surface& surface, int left, int top, int width, int height, const QString& text,
-                 bool wordWrap, int margin)
+void FitCellText(Surface& surface, const QRect& box, const QString& text, bool wordWrap, int margin)
 {
-    DrawFitted(surface, left, top, ComputeFit(surface, width, height, text, wordWrap, margin));
+    DrawFitted(surface, box.x(), box.y(), ComputeFit(surface, box.width(), box.height(), text, wordWrap, margin));
 }
 
 void CellFitCache::Draw(Surface& surface, int left, int top, int width, int height, const QString& text,

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include <QHash>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -16,8 +17,7 @@ class Surface;
 //
 // `margin` is how many widths of "M" must stay free across the box (and heights of "M"
 // for two lines): 1 on the sample card, 2 on paper.
-void FitCellText(Surface& surface, int left, int top, int width, int height, const QString& text,
-                 bool wordWrap, int margin);
+void FitCellText(Surface& surface, const QRect& box, const QString& text, bool wordWrap, int margin);
 
 // Where fitting puts a text in its box: one or two lines, each at an offset from the box's
 // corner and at a font size.

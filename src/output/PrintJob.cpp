@@ -32,12 +32,22 @@ struct FooterLine {
     bool Any() const { return Numbered || !Design.isEmpty(); }
 };
 
-FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps& caps, int rows, int cols,
-                       const CardJob& job, int total, const FooterLine& line)
+// The cards of a page, as their lines are planned: where they are, how many rows and columns
+// each takes, and where the page's drawable area ends.
+struct FooterSpace {
+    const PageLayout& Page;
+    int Rows;
+    int Cols;
+    int PageBottom;
+};
+
+FooterStyle PlanFooter(Surface& canvas, const FooterSpace& space, const CardJob& job, int total, const FooterLine& line)
 {
-    int below = caps.VertRes;
+    const PageLayout& page = space.Page;
+    const int rows = space.Rows, cols = space.Cols;
+    int below = space.PageBottom;
     for (const CardPlace& place : page.Cards) {
-        int next = caps.VertRes;
+        int next = space.PageBottom;
         for (const CardPlace& other : page.Cards)
             if (other.X == place.X && other.Y > place.Y)
                 next = std::min(next, other.Y);
@@ -64,9 +74,25 @@ FooterStyle PlanFooter(Surface& canvas, const PageLayout& page, const DeviceCaps
 // Every card's line differs only in its number and check code: drawn as "Card ", the number
 // digit by digit, the game part, then " · Check " and the code letter by letter, each piece
 // is measured and shaped once for the whole job.
-void PrintFooter(Surface& canvas, const FooterStyle& style, int x, int bottom, int width, int card,
-                 const QString& gameCode, const QString& check, const FooterWords& words, const FooterLine& line)
+// Where a card's line goes (under the grid, across its width), and whose it is.
+struct FooterPlace {
+    int X;
+    int Bottom;
+    int Width;
+};
+struct CardIdentity {
+    int Card;
+    QString GameCode;
+    QString Check; // empty: none printed
+};
+
+void PrintFooter(Surface& canvas, const FooterStyle& style, FooterPlace at, const CardIdentity& whose,
+                 const FooterWords& words, const FooterLine& line)
 {
+    int x = at.X;
+    const int bottom = at.Bottom, width = at.Width, card = whose.Card;
+    const QString& gameCode = whose.GameCode;
+    const QString& check = whose.Check;
     canvas.SetFont(style.Face, style.Points, false);
     if (!line.Design.isEmpty()) {
         const int w = canvas.TextWidth(line.Design);
@@ -158,7 +184,8 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
     CellFitCache fits;
     const FooterLine line{!job.GameCode.isEmpty(), job.Look.Design.Footer};
     const std::optional<FooterStyle> footer =
-        line.Any() ? std::optional(PlanFooter(canvas, page, caps, rows + titleRows, cols, job, total, line)) : std::nullopt;
+        line.Any() ? std::optional(PlanFooter(canvas, {page, rows + titleRows, cols, caps.VertRes}, job, total, line))
+                   : std::nullopt;
     const FooterWords words = FooterWords::In(job.Language);
     std::optional<EvenSizes> even;
     if (job.SameTextSize) {
@@ -175,15 +202,15 @@ bool RunCardJob(Printers& printers, const CardJob& job, const std::function<void
             const int top = place.Y + titleRows * page.Z;
             if (titleRows > 0)
                 PrintTitle(canvas, job.Look, place.X, place.Y, page.Z * cols, page.Z - canvas.PenWidth(), &fits);
-            PrintCard(canvas, place.X, top, page.Z, rows, cols, job.Options, cells, &fits, even ? &*even : nullptr,
-                      &job.Look);
+            PrintCard(canvas, CardPlacement::OnPaper({place.X, top}, page.Z, rows, cols), job.Options, cells, &fits,
+                      even ? &*even : nullptr, &job.Look);
             ++done;
             if (footer) {
                 CardLook look(canvas, &job.Look);
                 look.ForLines();
-                PrintFooter(canvas, *footer, place.X, top + rows * page.Z + canvas.PenWidth(), page.Z * cols,
-                            job.FirstCard + done - 1, job.GameCode,
-                            line.Numbered ? CheckCode::Of(job.CheckSecret, job.FirstCard + done - 1) : QString(), words, line);
+                const int card = job.FirstCard + done - 1;
+                PrintFooter(canvas, *footer, {place.X, top + rows * page.Z + canvas.PenWidth(), page.Z * cols},
+                            {card, job.GameCode, line.Numbered ? CheckCode::Of(job.CheckSecret, card) : QString()}, words, line);
             }
         }
         if (pageIndex + 1 < pages)

@@ -72,5 +72,5 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
 
 void DrawCellText(Surface& surface, int left, int top, int width, int height, const QString& text, bool wordWrap)
 {
-    FitCellText(surface, left, top, width, height, text, wordWrap, 1);
+    FitCellText(surface, QRect(left, top, width, height), text, wordWrap, 1);
 }

@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, LongWordsOnPaperAndInTheCallList)
     words[3] = QString(100000, 'x');
     CardOptions options;
     options.HeadingText = QString(1000, 'H');
-    PrintCard(printers.Paper, 0, 0, 300, 6, 5, options, words);
+    PrintCard(printers.Paper, CardPlacement::OnPaper({0, 0}, 300, 6, 5), options, words);
     ASSERT_TRUE(RunCallListJob(printers, words));
     EXPECT_EQ(printers.Paper.Texts.back().Str, "w");
 }

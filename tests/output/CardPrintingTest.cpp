@@ -77,7 +77,7 @@ TEST(CardPrinting, HeadingLettersOnPaper)
         o.HeadingText = c.heading;
         o.FreeSpace = false;
         const int side = CardSide(c.size);
-        PrintCard(paper, 100, 200, 300, side + 1, side, o, {});
+        PrintCard(paper, CardPlacement::OnPaper({100, 200}, 300, side + 1, side), o, {});
         QStringList letters;
         for (const Text& t : paper.Visible())
             if (t.Y < 200 + 300)
@@ -98,7 +98,7 @@ TEST(CardPrinting, FreeSpaceTakesTheCentreAndTheNextEntryMovesOn)
     QStringList cells;
     for (int i = 0; i < 30; ++i)
         cells << QStringLiteral("%1").arg(i);
-    PrintCard(paper, 0, 0, 400, 5, 5, o, cells);
+    PrintCard(paper, CardPlacement::OnPaper({0, 0}, 400, 5, 5), o, cells);
     const auto shown = paper.Visible();
     ASSERT_EQ(shown.size(), 25u);
     // Cell 13 (column 3, row 3) holds the free space, cell 14 entry 12.

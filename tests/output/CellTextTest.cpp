@@ -14,7 +14,7 @@ std::vector<Text> Fit(const QString& text, int width, int height, bool wrap, int
 {
     RecordingSurface s;
     s.SetFontSize(size);
-    FitCellText(s, 0, 0, width, height, text, wrap, margin);
+    FitCellText(s, QRect(0, 0, width, height), text, wrap, margin);
     EXPECT_EQ(s.FontSize(), size) << "size set back";
     return s.Texts;
 }
