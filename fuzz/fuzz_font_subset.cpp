@@ -6,7 +6,7 @@
 #include "formats/FontSubset.h"
 
 #include <QFile>
-#include <QGuiApplication>
+#include "GuiApplication.h"
 #include <QRawFont>
 
 #include <cstdint>
@@ -33,14 +33,7 @@ const QByteArray& Face()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_font_subset";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
+    NeedGuiApplication();
     if (size < 1)
         return 0;
     // The first byte: how many damages follow (each 4 bytes of place, 1 of value); the rest

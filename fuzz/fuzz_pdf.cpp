@@ -7,7 +7,7 @@
 
 #include <QBuffer>
 #include <QFont>
-#include <QGuiApplication>
+#include "GuiApplication.h"
 #include <QRawFont>
 
 #include <cstdint>
@@ -15,14 +15,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_pdf";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
+    NeedGuiApplication();
     static const QRawFont face = QRawFont::fromFont(QFont(QStringLiteral("Liberation Sans"), 12));
     QBuffer out;
     out.open(QIODevice::WriteOnly);

@@ -8,21 +8,14 @@
 #include "words/PictureEntry.h"
 #include "words/WordListFormat.h"
 
-#include <QGuiApplication>
+#include "GuiApplication.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz_pictures";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }();
-    (void)app;
+    NeedGuiApplication();
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const QString& entry : ParseWordList(bytes)) {
         const std::optional<PictureEntry> picture = AsPicture(entry);
