@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "platform/ui/Guarded.h"
+#include "app/ListDocument.h"
 #include "widgets/WordListModel.h"
 #include "card/CardOptions.h"
 #include "output/CardExport.h"
@@ -69,19 +70,19 @@ public:
     explicit TFrmMain(Services services, QWidget* parent = nullptr);
     ~TFrmMain() override;
 
-    // Program-wide state.
-    WordListModel WordList;
+    // Program-wide state. The open list is a document of its own (its rules live there); its
+    // parts go by the names the window has always used.
+    ListDocument Doc;
+    WordListModel& WordList = Doc.WordList;
     QStringList CardCells;
-    bool ListModified = false;
-    QString CurrentFileName;
+    bool& ListModified = Doc.ListModified;
+    QString& CurrentFileName = Doc.CurrentFileName;
     QString CardFontName = QStringLiteral("Arial");
     int CardFontSize = 20;
     // The list's design, with its logo read: kept beside the list file, the settings'
     // default for a new list.
     DesignedLook Look;
-    // The folder a picture entry's relative name starts from: the list file's, or the folder of
-    // pictures opened (empty: a new list, whose pictures are named whole).
-    QString PictureBase;
+    QString& PictureBase = Doc.PictureBase; // see ListDocument
 
     // The band the title bar took inside the window on the other system, and a top
     // position of the form moved up by it.
@@ -214,13 +215,6 @@ public:
     bool PrintingCallList = false; // while a call list prints
     // The game Export offers first among these: the caller's, else the newest.
     QString GameInPlay(const QList<GameRecord>& games) const;
-    // The list that was there when tickets were turned on.
-    struct KeptList {
-        QStringList Words;
-        QString File;
-        bool Modified = false;
-    };
-    std::optional<KeptList> ListBeforeTickets;
     void MnuFilePageSetupClick();
     void MnuSameTextSizeClick();
     void MnuFileExportClick();

@@ -38,9 +38,7 @@ FileDialogSpec OpenDialog(const QString& lastName)
 
 void TFrmMain::WriteWordList(const QString& path)
 {
-    // Pictures are named from the file's folder, so that the folder travels whole.
-    TextFile::WriteAll(path, FormatWordList(Rebased(WordList.Items(), PictureBase, QFileInfo(path).absolutePath())));
-    DesignFile::SaveForList(path, Look.Design);
+    Doc.Write(path, Look.Design);
     Announce(tr("Saved as %1").arg(QFileInfo(path).fileName()));
 }
 
@@ -50,7 +48,7 @@ void TFrmMain::ReadWordList(const QString& path)
     // Any other failure ends with an empty list.
     QStringList words;
     try {
-        words = ReadWordListFile(path);
+        words = ListDocument::ReadWords(path);
     } catch (const NotAWordListError&) {
         throw;
     } catch (const PlatformError&) {
@@ -58,13 +56,11 @@ void TFrmMain::ReadWordList(const QString& path)
         throw;
     }
     EmptyList();
-    WordList.InsertMany(words);
+    Doc.Opened(path, words);
     ClearWordBox(); // the box's list was reset, which picks its first item
-    PictureBase = QFileInfo(path).absolutePath();
     LoadListPictures();
     ArrangeCard();
     Redraw();
-    CurrentFileName = path;
     UseListDesign(path);
     Announce(tr("%1 opened: %2").arg(QFileInfo(path).fileName(), WordsEditorDialog::CountText(WordList.Count())));
 }
@@ -74,7 +70,7 @@ void TFrmMain::ReplaceList(const QString& path, bool modifiedBefore)
     try {
         ReadWordList(path);
     } catch (const NotAWordListError&) {
-        ListModified = modifiedBefore; // a file that is no list changes nothing
+        Doc.StillAsBefore(modifiedBefore); // a file that is no list changes nothing
         throw;
     }
 }
@@ -113,18 +109,16 @@ void TFrmMain::EmptyList()
 {
     // A list of words is for cards: opening or starting one leaves the tickets.
     if (TicketsOn()) {
-        ListBeforeTickets.reset(); // the list that comes now takes its place
+        Doc.ListBeforeTickets.reset(); // the list that comes now takes its place
         MnuTickets->setChecked(false);
         ShowTickets(false);
         TicketsFlag.Write(false);
     }
-    WordList.Clear();
+    Doc.Empty();
     ClearWordBox();
     CardCells.clear();
-    PictureBase.clear();
     Look.Pictures.reset();
     Redraw();
-    CurrentFileName.clear();
 }
 
 void TFrmMain::MnuFileNewClick()
@@ -167,24 +161,15 @@ void TFrmMain::MnuFileSaveClick()
 void TFrmMain::SaveListAs(const QString& path)
 {
     SaveDlgFileName = path;
-    WriteWordList(path);
     // The list's pictures are named from its new folder from now on.
-    const QString folder = QFileInfo(path).absolutePath();
-    if (folder != PictureBase) {
-        const QStringList rebased = Rebased(WordList.Items(), PictureBase, folder);
-        PictureBase = folder;
-        if (rebased != WordList.Items()) {
-            WordList.Clear();
-            WordList.InsertMany(rebased);
-            ClearWordBox();
-            Look.Pictures.reset();
-            LoadListPictures();
-            ArrangeCard();
-            Redraw();
-        }
+    if (Doc.SavedAs(path, Look.Design)) {
+        ClearWordBox();
+        Look.Pictures.reset();
+        LoadListPictures();
+        ArrangeCard();
+        Redraw();
     }
-    CurrentFileName = path;
-    ListModified = false;
+    Announce(tr("Saved as %1").arg(QFileInfo(path).fileName()));
     RememberOpened(path);
 }
 

@@ -44,21 +44,15 @@ void TFrmMain::MnuTicketsClick()
             return;
         }
         // Kept to come back when cards do.
-        ListBeforeTickets = KeptList{WordList.Items(), CurrentFileName, ListModified};
-        ListModified = false;
+        Doc.KeepForTickets();
     }
     ShowTickets(on);
     TicketsFlag.Write(on);
     if (!on) {
         // Cards come back with the list they left, not with the numbers 1 to 90 (none when
         // the program started with tickets).
-        const KeptList kept = ListBeforeTickets.value_or(KeptList{});
-        ListBeforeTickets.reset();
-        WordList.Clear();
-        WordList.InsertMany(kept.Words);
+        Doc.BackFromTickets();
         ClearWordBox();
-        CurrentFileName = kept.File;
-        ListModified = kept.Modified;
         ArrangeCard();
         Redraw();
     }
