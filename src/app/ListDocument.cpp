@@ -21,15 +21,29 @@ void ListDocument::Opened(const QString& path, const QStringList& words)
     CurrentFileName = path;
 }
 
-void ListDocument::Write(const QString& path, const CardDesign& design) const
+void ListDocument::Write(const QString& path) const
 {
     TextFile::WriteAll(path, FormatWordList(Rebased(WordList.Items(), PictureBase, QFileInfo(path).absolutePath())));
-    DesignFile::SaveForList(path, design);
+    DesignFile::SaveForList(path, Look.Design);
 }
 
-bool ListDocument::SavedAs(const QString& path, const CardDesign& design)
+QString ListDocument::UseDesign(const CardDesign& design)
 {
-    Write(path, design);
+    QString problem;
+    std::shared_ptr<const PictureShelf> pictures = Look.Pictures; // the list's, not the design's
+    Look = ReadLook(design, &problem);
+    Look.Pictures = std::move(pictures);
+    return problem;
+}
+
+QString ListDocument::UseListDesign(const QString& path)
+{
+    return UseDesign(DesignFile::ForList(path));
+}
+
+bool ListDocument::SavedAs(const QString& path)
+{
+    Write(path);
     bool renamed = false;
     const QString folder = QFileInfo(path).absolutePath();
     if (folder != PictureBase) {

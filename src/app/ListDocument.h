@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Plumwick developers
 #pragma once
 #include "card/CardDesign.h"
+#include "output/CardLook.h"
 #include "widgets/WordListModel.h"
 
 #include <QString>
@@ -23,6 +24,9 @@ public:
     // The folder a picture entry's relative name starts from: the list file's, or the folder
     // of pictures opened (empty: a new list, whose pictures are named whole).
     QString PictureBase;
+    // The list's design, with its logo read: kept beside the list file, the settings' default
+    // for a new list; and the pictures of a picture list's entries.
+    DesignedLook Look;
 
     // The words of a list file. A file that is no word list (NotAWordListError) changes
     // nothing; any other failure raises PlatformError, the document as it was.
@@ -32,10 +36,15 @@ public:
     // Writes the words (pictures named from the file's folder, so the folder travels whole)
     // and the design beside them. The document is unchanged by it: a save made for a
     // question does not make the list belong to that file.
-    void Write(const QString& path, const CardDesign& design) const;
+    void Write(const QString& path) const;
     // Written under a name chosen by Save As: the list belongs to that file now, saved, its
     // pictures named from its folder. True where that renamed any of its words.
-    bool SavedAs(const QString& path, const CardDesign& design);
+    bool SavedAs(const QString& path);
+    // The design used from now on (the list's pictures stay): what could not be used of it
+    // (a logo that can't be read), in words; empty where all of it is.
+    QString UseDesign(const CardDesign& design);
+    // The design kept beside a list file (or the settings' default where there is none).
+    QString UseListDesign(const QString& path);
     // A file that was no list, read while `modifiedBefore`: nothing changed, as it was.
     void StillAsBefore(bool modifiedBefore) { ListModified = modifiedBefore; }
     // No words, no file, no pictures' folder.

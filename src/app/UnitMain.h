@@ -79,9 +79,7 @@ public:
     QString& CurrentFileName = Doc.CurrentFileName;
     QString CardFontName = QStringLiteral("Arial");
     int CardFontSize = 20;
-    // The list's design, with its logo read: kept beside the list file, the settings'
-    // default for a new list.
-    DesignedLook Look;
+    DesignedLook& Look = Doc.Look; // see ListDocument
     QString& PictureBase = Doc.PictureBase; // see ListDocument
 
     // The band the title bar took inside the window on the other system, and a top

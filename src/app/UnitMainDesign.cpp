@@ -22,10 +22,7 @@ void TFrmMain::MnuCardDesignClick()
 
 void TFrmMain::UseDesign(const CardDesign& design)
 {
-    QString problem;
-    std::shared_ptr<const PictureShelf> pictures = Look.Pictures; // the list's, not the design's
-    Look = ReadLook(design, &problem);
-    Look.Pictures = std::move(pictures);
+    const QString problem = Doc.UseDesign(design);
     Redraw();
     if (!problem.isEmpty())
         Env.Asks.Error(problem);
@@ -33,7 +30,10 @@ void TFrmMain::UseDesign(const CardDesign& design)
 
 void TFrmMain::UseListDesign(const QString& path)
 {
-    UseDesign(DesignFile::ForList(path));
+    const QString problem = Doc.UseListDesign(path);
+    Redraw();
+    if (!problem.isEmpty())
+        Env.Asks.Error(problem);
 }
 
 void TFrmMain::UseDefaultDesign()

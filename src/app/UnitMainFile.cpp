@@ -38,7 +38,7 @@ FileDialogSpec OpenDialog(const QString& lastName)
 
 void TFrmMain::WriteWordList(const QString& path)
 {
-    Doc.Write(path, Look.Design);
+    Doc.Write(path);
     Announce(tr("Saved as %1").arg(QFileInfo(path).fileName()));
 }
 
@@ -162,7 +162,7 @@ void TFrmMain::SaveListAs(const QString& path)
 {
     SaveDlgFileName = path;
     // The list's pictures are named from its new folder from now on.
-    if (Doc.SavedAs(path, Look.Design)) {
+    if (Doc.SavedAs(path)) {
         ClearWordBox();
         Look.Pictures.reset();
         LoadListPictures();

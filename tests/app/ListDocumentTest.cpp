@@ -26,16 +26,28 @@ TEST(ListDocument, ReadWrittenSavedElsewhereAndKeptAsideForTickets)
     // list still the first file's.
     const QString whole = "[[picture:" + folder.Path("a/pics/cat.png") + "]] Cat";
     doc.ListModified = true;
-    doc.Write(folder.Path("b/copy.pwk"), CardDesign{});
+    doc.Write(folder.Path("b/copy.pwk"));
     EXPECT_EQ(ParseWordList(folder.Read("b/copy.pwk")), (QStringList{whole, "Dog"}));
     EXPECT_EQ(doc.CurrentFileName, first);
     EXPECT_TRUE(doc.ListModified);
     // Saved as in another folder: the list is that file's, saved, its picture renamed.
-    EXPECT_TRUE(doc.SavedAs(folder.Path("b/party.pwk"), CardDesign{}));
+    EXPECT_TRUE(doc.SavedAs(folder.Path("b/party.pwk")));
     EXPECT_EQ(doc.CurrentFileName, folder.Path("b/party.pwk"));
     EXPECT_FALSE(doc.ListModified);
     EXPECT_TRUE(doc.WordList.Items().contains(whole));
-    EXPECT_FALSE(doc.SavedAs(folder.Path("b/again.pwk"), CardDesign{})); // the same folder: no word renamed
+    EXPECT_FALSE(doc.SavedAs(folder.Path("b/again.pwk"))); // the same folder: no word renamed
+
+    // The design travels beside the list; a logo that can't be read is said and left out.
+    CardDesign fair;
+    fair.Title = "Spring Fair";
+    EXPECT_TRUE(doc.UseDesign(fair).isEmpty());
+    doc.Write(folder.Path("b/fair.pwk"));
+    ListDocument other;
+    EXPECT_TRUE(other.UseListDesign(folder.Path("b/fair.pwk")).isEmpty());
+    EXPECT_EQ(other.Look.Design.Title, "Spring Fair");
+    fair.Logo = folder.Path("b/notes.txt");
+    EXPECT_FALSE(other.UseDesign(fair).isEmpty());
+    EXPECT_TRUE(other.Look.Logo.IsNull());
 
     // A file that is no list: refused, and the document as it was.
     folder.Write("photo.pwk", QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11));
