@@ -3,6 +3,8 @@
 #include "app/ListDocument.h"
 #include "platform/TextFile.h"
 #include "settings/DesignFile.h"
+#include "settings/DialogFolders.h"
+#include "settings/RecentLists.h"
 #include "words/PictureEntry.h"
 #include "words/WordListFormat.h"
 
@@ -58,6 +60,12 @@ bool ListDocument::SavedAs(const QString& path)
     CurrentFileName = path;
     ListModified = false;
     return renamed;
+}
+
+void ListDocument::Remember(const QString& path)
+{
+    DialogFolders::RememberList(path);
+    RecentLists::Add(path);
 }
 
 void ListDocument::Empty()

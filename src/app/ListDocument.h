@@ -49,6 +49,9 @@ public:
     void StillAsBefore(bool modifiedBefore) { ListModified = modifiedBefore; }
     // No words, no file, no pictures' folder.
     void Empty();
+    // A list file opened or saved: the next file dialog starts in its folder, and it heads the
+    // recent lists.
+    static void Remember(const QString& path);
 
     // The list kept aside while tickets are on, to come back when cards do.
     struct KeptList {

@@ -77,8 +77,7 @@ void TFrmMain::ReplaceList(const QString& path, bool modifiedBefore)
 
 void TFrmMain::RememberOpened(const QString& path)
 {
-    DialogFolders::RememberList(path);
-    RecentLists::Add(path);
+    ListDocument::Remember(path);
     MnuFileRecent->setEnabled(true); // from its first entry on (its entries are made as it opens)
 }
 
