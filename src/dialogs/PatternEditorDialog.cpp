@@ -51,8 +51,11 @@ PatternEditorDialog::PatternEditorDialog(QWidget* owner, Prompts& asks, int side
     form->addRow(tr("Si&ze:"), CboSide);
     auto* gridLabel = new QLabel(tr("&Cells:"), this);
     gridLabel->setBuddy(Grid);
-    form->addRow(gridLabel, Grid);
-    form->addRow(QString(), ChkAnyWayRound);
+    // The grid in a row of its own: it takes the height its cells need.
+    auto* cells = new QHBoxLayout;
+    cells->addWidget(gridLabel, 0, Qt::AlignTop);
+    cells->addWidget(Grid);
+    cells->addStretch();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BtnNew);
     buttons->addWidget(BtnSave);
@@ -60,6 +63,8 @@ PatternEditorDialog::PatternEditorDialog(QWidget* owner, Prompts& asks, int side
     buttons->addStretch();
     auto* right = new QVBoxLayout;
     right->addLayout(form);
+    right->addLayout(cells);
+    right->addWidget(ChkAnyWayRound);
     right->addWidget(help);
     right->addLayout(buttons);
     auto* top = new QHBoxLayout;

@@ -54,14 +54,13 @@ PatternGrid::PatternGrid(QWidget* parent) : QWidget(parent)
     }();
     (void)installed;
     setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    Drawn.Start(5);
+    Start(5);
 }
 
 void PatternGrid::Start(int side, const std::vector<bool>& cells)
 {
     Drawn.Start(side, cells);
-    updateGeometry();
+    setFixedSize(sizeHint()); // every cell shown, whatever the layout around it would rather
     update();
     if (hasFocus())
         Said(false);
@@ -147,6 +146,13 @@ void PatternGrid::mousePressEvent(QMouseEvent* event)
     update();
     Said(true);
     Q_EMIT Toggled();
+}
+
+void PatternGrid::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        setFixedSize(sizeHint());
+    QWidget::changeEvent(event);
 }
 
 void PatternGrid::focusInEvent(QFocusEvent* event)

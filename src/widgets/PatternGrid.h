@@ -24,6 +24,7 @@ public:
     // What the cell under the cursor is, as said.
     QString CursorText() const;
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 Q_SIGNALS:
     void Toggled(); // a cell covered or left out by the host
@@ -34,6 +35,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override; // a new font: cells of another size
 
 private:
     int CellPixels() const;
