@@ -155,6 +155,10 @@ const Pattern* FindPattern(const QString& key, const std::vector<Pattern>& own)
     for (const Pattern& p : own)
         if (p.Key.compare(key, Qt::CaseInsensitive) == 0)
             return &p;
+    // The name as shown ("Postage stamp"), for a host who types what the program says.
+    for (const Pattern& p : PatternLibrary())
+        if (p.Name.compare(key, Qt::CaseInsensitive) == 0)
+            return &p;
     return nullptr;
 }
 

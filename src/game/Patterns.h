@@ -33,7 +33,8 @@ struct Pattern {
 
 // The classics and the named shapes, in the order a chooser lists them.
 const std::vector<Pattern>& PatternLibrary();
-// The library's pattern of that key, then the host's of that name (either case); null if none.
+// The library's pattern of that key, then the host's of that name, then the library's of that
+// name as shown ("Postage stamp"), in either case; null if none.
 const Pattern* FindPattern(const QString& key, const std::vector<Pattern>& own = {});
 // Whether a pattern that comes with the program has this key or name (either case): the
 // host's own may not take it.

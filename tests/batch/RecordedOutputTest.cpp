@@ -90,11 +90,11 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
         bool plainDesign = false; // a design beside each list that chooses nothing
     };
     const Setting settings[] = {
-        {"no settings", "", {}},
+        {"no settings", "", {}, {}},
         {"additions off in the settings",
          "[Options]\r\nCardSize=1\r\n[Game]\r\nNumberCards=0\r\nReadAloud=0\r\n[Look]\r\nSameTextSize=0\r\n"
          "[Paper]\r\nLaser=Legal\r\n[Folders]\r\nLists=/tmp\r\n[Recent]\r\nFile1=/tmp/x.pwk\r\n"
-         "[Share]\r\nAddress=127.0.0.1\r\n[Tickets]\r\nPlay=0\r\nTraditionalCalls=1\r\n[AutoCall]\r\nSeconds=12\r\n"
+         "[Share]\r\nAddress=127.0.0.1\r\n[RoomDisplay]\r\nJoin=1\r\n[Tickets]\r\nPlay=0\r\nTraditionalCalls=1\r\n[AutoCall]\r\nSeconds=12\r\n"
          "[Card Design]\r\nTitle=Only for new lists\r\nTint=#eef5fb\r\n",
          {}, {}},
         {"additions off as options", "", {"--no-same-text-size"}, {}},
@@ -195,6 +195,7 @@ TEST(RecordedOutput, ANumberedGamesCardsCarryTheirCheckCodes)
         EXPECT_TRUE(text.contains(QStringLiteral("Card %1 · Game %2 · Check %3").arg(card).arg(code, CheckCode::Of(secret, card))))
             << text.toStdString();
     const QByteArray hash = QCryptographicHash::hash(folder.Read("g.pdf"), QCryptographicHash::Sha256).toHex();
-    if (InstalledVersions() == RecordedWith)
+    if (InstalledVersions() == RecordedWith) {
         EXPECT_EQ(hash, "75146179a52360dc71cf2f430e22003ef87e05b8e01bd1c0a4b35bd200a2aac2") << hash.toStdString();
+    }
 }

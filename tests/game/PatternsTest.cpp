@@ -48,9 +48,11 @@ TEST(Patterns, TheLibraryIsWholeAndEachShapeStandsAsManyWaysAsItCan)
         EXPECT_EQ(p->Classic ? 1u : p->WaysRound().size(), count) << key;
     }
     EXPECT_EQ(FindPattern("Postage-Stamp"), FindPattern("postage-stamp"));
+    EXPECT_EQ(FindPattern("postage STAMP"), FindPattern("postage-stamp")); // the name as shown, any case
+    EXPECT_EQ(FindPattern("Any line")->Key, "line");
     EXPECT_EQ(FindPattern("no-such"), nullptr);
     // A 3 x 3 card plays the classics alone; a host's 3 x 3 pattern joins them.
-    Pattern tiny{"Tiny", "Tiny", 3, {true, false, true, false, false, false, true, false, true}};
+    Pattern tiny{"Tiny", "Tiny", 3, {true, false, true, false, false, false, true, false, true}, false, std::nullopt, false};
     EXPECT_EQ(PatternsFor(3, {}).size(), 4u);
     EXPECT_EQ(PatternsFor(3, {tiny}).back()->Key, "Tiny");
     EXPECT_EQ(PatternsFor(5, {tiny}).size(), PatternLibrary().size());
@@ -85,9 +87,10 @@ TEST(Patterns, ACardIsJudgedForTheShapeAnyWayRoundWhereItMayStandSo)
         const Verdict v = CheckFor(c.Marked, side, *FindPattern(QString::fromLatin1(c.Key)));
         EXPECT_EQ(v.Bingo, c.Bingo) << c.Key << " " << v.Text.toStdString();
         EXPECT_EQ(v.Text.toStdString(), c.Text) << c.Key;
-        if (v.Bingo)
+        if (v.Bingo) {
             for (int cell : v.Cells)
                 EXPECT_TRUE(c.Marked[static_cast<std::size_t>(cell)]) << c.Key;
+        }
     }
 }
 
