@@ -149,6 +149,8 @@ void RoomDisplay::ShowJoin(const QString& url, JoinPlace place)
         place = JoinPlace::Hidden;
     if (url == JoinUrl && place == Place)
         return;
+    if (url != JoinUrl)
+        JoinCode = url.isEmpty() ? QImage() : QrCodeImage(url.toUtf8());
     JoinUrl = url;
     Place = place;
     // In a corner it sits beside the call, which a number fills by its height, not its width;
@@ -174,7 +176,7 @@ void RoomDisplay::FitJoin()
     const int h = std::max(200, height());
     const bool large = Place == JoinPlace::Large;
     // Whole pixels a module, read by a phone from across the hall.
-    const QImage code = QrCodeImage(JoinUrl.toUtf8());
+    const QImage& code = JoinCode;
     if (code.isNull())
         return;
     const int side = large ? std::min(width() / 2, h * 2 / 5) : h / 5;

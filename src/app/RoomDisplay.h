@@ -3,6 +3,7 @@
 #pragma once
 #include "game/Patterns.h"
 
+#include <QImage>
 #include <QStringList>
 #include <QWidget>
 
@@ -76,6 +77,7 @@ private:
     QString News;
     QString Checking;
     QString JoinUrl;
+    QImage JoinCode; // JoinUrl's QR code, made when the address changes
     JoinPlace Place = JoinPlace::Hidden;
     QBoxLayout* CallRow = nullptr; // the call, and beside it how to join
     QBoxLayout* Column = nullptr;

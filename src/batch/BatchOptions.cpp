@@ -25,11 +25,26 @@ std::optional<long long> Decimal(const QString& text, long long low, long long h
     return value;
 }
 
+QString Say(const char* text)
+{
+    return QCoreApplication::translate("BatchOptions", text);
+}
+
+// What no printing job may be given together, cards or tickets; empty when all is well.
+QString EveryJobRules(const BatchOptions& o)
+{
+    if (o.Numbered && (o.Game || o.Seed))
+        return Say(QT_TRANSLATE_NOOP("BatchOptions", "--numbered makes a new game: leave out --game and --seed"));
+    if (!o.Output.isEmpty() && !o.Printer.isEmpty())
+        return Say(QT_TRANSLATE_NOOP("BatchOptions", "choose either --output or --printer"));
+    return {};
+}
+
 // What a ticket job may not be given, in words; empty when all is well. --ticket alone makes
 // a ticket check of it.
 QString TicketRules(BatchOptions& o, const QStringList& positional, bool cardsGiven)
 {
-    auto say = [](const char* text) { return QCoreApplication::translate("BatchOptions", text); };
+    const auto say = Say;
     o.Tickets = true;
     if (positional.size() > 1)
         return say(QT_TRANSLATE_NOOP("BatchOptions", "only one word list, please"));
@@ -53,11 +68,7 @@ QString TicketRules(BatchOptions& o, const QStringList& positional, bool cardsGi
         return say(QT_TRANSLATE_NOOP("BatchOptions", "--strip, --ticket and --called go with --check"));
     if (o.Strip != 0 && o.Ticket > 6)
         return say(QT_TRANSLATE_NOOP("BatchOptions", "a strip holds tickets 1 to 6"));
-    if (o.Numbered && (o.Game || o.Seed))
-        return say(QT_TRANSLATE_NOOP("BatchOptions", "--numbered makes a new game: leave out --game and --seed"));
-    if (!o.Output.isEmpty() && !o.Printer.isEmpty())
-        return say(QT_TRANSLATE_NOOP("BatchOptions", "choose either --output or --printer"));
-    return {};
+    return EveryJobRules(o);
 }
 
 } // namespace
@@ -118,11 +129,6 @@ QString BatchUsage()
 }
 
 namespace {
-
-QString Say(const char* text)
-{
-    return QCoreApplication::translate("BatchOptions", text);
-}
 
 // One row a command-line option: its names, whether it takes a value, and what it sets. A
 // value it refuses gives the values it takes, in words, for "invalid value for --x: 'v' (...)".
@@ -274,11 +280,7 @@ QString CombinationRules(BatchOptions& o, const QStringList& positional, bool ca
         return Say(QT_TRANSLATE_NOOP("BatchOptions", "--check needs --card N and --called FILE"));
     if (!o.Check && (o.Card != 0 || !o.CalledFile.isEmpty()))
         return Say(QT_TRANSLATE_NOOP("BatchOptions", "--card and --called go with --check"));
-    if (o.Numbered && (o.Game || o.Seed))
-        return Say(QT_TRANSLATE_NOOP("BatchOptions", "--numbered makes a new game: leave out --game and --seed"));
-    if (!o.Output.isEmpty() && !o.Printer.isEmpty())
-        return Say(QT_TRANSLATE_NOOP("BatchOptions", "choose either --output or --printer"));
-    return {};
+    return EveryJobRules(o);
 }
 
 } // namespace

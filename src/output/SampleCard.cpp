@@ -70,7 +70,3 @@ void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCach
         PaintCellText(surface, look, QRect(0, bottom + penW + g.RowH / 4, right, g.RowH / 2), design.Footer, options.WordWrap, 1, cache);
 }
 
-void DrawCellText(Surface& surface, int left, int top, int width, int height, const QString& text, bool wordWrap)
-{
-    FitCellText(surface, QRect(left, top, width, height), text, wordWrap, 1);
-}

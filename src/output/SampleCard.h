@@ -37,9 +37,6 @@ struct EvenSizeMemo {
 };
 
 // A cache, when given, remembers how each text fits from one paint to the next.
-// One text of the sample card fitted into a cell of the paint box (margin one "M").
-void DrawCellText(Surface& surface, int left, int top, int width, int height, const QString& text, bool wordWrap);
-
 void PaintSampleCard(Surface& surface, const SampleCardInput& input, CellFitCache* cache = nullptr,
                      EvenSizeMemo* memo = nullptr);
 

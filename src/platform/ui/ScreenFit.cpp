@@ -43,8 +43,7 @@ std::vector<QPointer<QWidget>> TabChain(QWidget* window)
 
 class Fitter final : public QObject {
 public:
-    Fitter(QWidget* window, bool centre, bool mayScroll)
-        : QObject(window), Window(window), Centre(centre), MayScroll(mayScroll)
+    Fitter(QWidget* window, bool centre) : QObject(window), Window(window), Centre(centre)
     {
         window->installEventFilter(this);
     }
@@ -66,7 +65,7 @@ public:
         if (free.isEmpty())
             return false;
         const QSize room = free.size() - Decoration(Window);
-        if (MayScroll)
+        if (Window->property("plumwickMayScroll").toBool())
             ScreenFit::ScrollIfLarger(Window, room);
         QRect frame(Window->frameGeometry().topLeft(), Window->size().boundedTo(room) + Decoration(Window));
         const QWidget* over = Window->parentWidget() ? Window->parentWidget()->window() : nullptr;
@@ -82,7 +81,6 @@ public:
 private:
     QWidget* Window;
     bool Centre;
-    bool MayScroll;
     bool Shown = false;
     int MovesToCheck = 0;
 };
@@ -93,8 +91,8 @@ namespace ScreenFit {
 
 void Install(QWidget* window, bool centreOverParent, bool mayScroll)
 {
-    new Fitter(window, centreOverParent, mayScroll);
-    window->setProperty("plumwickMayScroll", mayScroll);
+    window->setProperty("plumwickMayScroll", mayScroll); // read again by KeepOnScreen
+    new Fitter(window, centreOverParent);
 }
 
 void KeepOnScreen(QWidget* window)
