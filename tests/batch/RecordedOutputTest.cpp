@@ -94,7 +94,7 @@ TEST(RecordedOutput, SeededJobsAreByteIdentical)
         {"additions off in the settings",
          "[Options]\r\nCardSize=1\r\n[Game]\r\nNumberCards=0\r\nReadAloud=0\r\n[Look]\r\nSameTextSize=0\r\n"
          "[Paper]\r\nLaser=Legal\r\n[Folders]\r\nLists=/tmp\r\n[Recent]\r\nFile1=/tmp/x.pwk\r\n"
-         "[Share]\r\nAddress=127.0.0.1\r\n[RoomDisplay]\r\nJoin=1\r\n[Tickets]\r\nPlay=0\r\nTraditionalCalls=1\r\n[AutoCall]\r\nSeconds=12\r\n"
+         "[Share]\r\nAddress=127.0.0.1\r\n[RoomDisplay]\r\nJoin=2\r\n[Tickets]\r\nPlay=0\r\nTraditionalCalls=1\r\n[AutoCall]\r\nSeconds=12\r\n"
          "[Card Design]\r\nTitle=Only for new lists\r\nTint=#eef5fb\r\n",
          {}, {}},
         {"additions off as options", "", {"--no-same-text-size"}, {}},
